@@ -1,0 +1,103 @@
+#include "support/file_utils.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <system_error>
+
+namespace corvane {
+
+namespace {
+char lowerAscii(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
+char upperAscii(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; }
+}  // namespace
+
+std::filesystem::path PathFromUtf8(const std::string& utf8) {
+    return std::filesystem::path(std::u8string(utf8.begin(), utf8.end()));
+}
+
+std::string Utf8FromPath(const std::filesystem::path& path) {
+    const std::u8string text = path.u8string();
+    return std::string(text.begin(), text.end());
+}
+
+bool FileExists(const std::string& path) {
+    std::error_code ec;
+    if (path.empty() || !std::filesystem::is_regular_file(PathFromUtf8(path), ec)) return false;
+    std::ifstream in(PathFromUtf8(path), std::ios::binary);
+    return in.is_open();
+}
+
+std::string CrLf() { return "\r\n"; }
+
+std::string ToUpperAscii(std::string_view text) {
+    std::string out(text);
+    std::transform(out.begin(), out.end(), out.begin(), upperAscii);
+    return out;
+}
+
+std::string ToLowerAscii(std::string_view text) {
+    std::string out(text);
+    std::transform(out.begin(), out.end(), out.begin(), lowerAscii);
+    return out;
+}
+
+std::string ReplaceText(std::string_view text, std::string_view find, std::string_view replaceWith) {
+    const std::string lowFind = ToLowerAscii(find);
+    if (lowFind.empty() || ToLowerAscii(replaceWith).find(lowFind) != std::string::npos) return std::string(text);
+
+    // The result must equal "replace the leftmost occurrence, then search again from the front"
+    // (a replacement can complete a new occurrence with the text before it), without that loop's
+    // quadratic cost. Feed characters into the output one at a time; whenever the output ends with
+    // `find`, swap it for the replacement, whose characters are fed again in front of the rest of
+    // the input. The output never holds an occurrence, so the first one to end is the leftmost.
+    const std::size_t m = lowFind.size();
+    std::string out;
+    out.reserve(text.size());
+    std::string pending;  // replacement characters still to feed, next one at the back
+    std::size_t next = 0;
+    while (!pending.empty() || next < text.size()) {
+        char c;
+        if (!pending.empty()) {
+            c = pending.back();
+            pending.pop_back();
+        } else {
+            c = text[next++];
+        }
+        out.push_back(c);
+        if (out.size() < m || lowerAscii(c) != lowFind.back()) continue;
+        bool match = true;
+        for (std::size_t k = 0; k < m && match; ++k) match = lowerAscii(out[out.size() - m + k]) == lowFind[k];
+        if (!match) continue;
+        out.resize(out.size() - m);
+        pending.append(replaceWith.rbegin(), replaceWith.rend());
+    }
+    return out;
+}
+
+bool ReadWholeFile(const std::string& path, std::string& out, std::string* error) {
+    out.clear();
+    std::error_code ec;
+    const auto fsPath = PathFromUtf8(path);
+    if (std::filesystem::is_directory(fsPath, ec)) {
+        if (error) *error = "is a folder, not a file";
+        return false;
+    }
+    std::ifstream in(fsPath, std::ios::binary);
+    if (!in) {
+        if (error) *error = std::strerror(errno);
+        return false;
+    }
+    out.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    if (in.bad()) {
+        out.clear();
+        if (error) *error = "read error";
+        return false;
+    }
+    return true;
+}
+
+}  // namespace corvane

@@ -1,0 +1,16 @@
+#!/usr/bin/env bash
+# Installs the Debian packages the project builds, tests and runs with; installs only what is missing.
+set -euo pipefail
+packages=(cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev libgtest-dev libgmock-dev libbenchmark-dev
+          clang libclang-rt-14-dev xvfb xauth fonts-liberation)
+missing=()
+for p in "${packages[@]}"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+    echo "Installing: ${missing[*]}"
+    sudo_cmd=""
+    [ "$(id -u)" -ne 0 ] && sudo_cmd="sudo"
+    $sudo_cmd apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive $sudo_cmd apt-get install -y -qq "${missing[@]}"
+fi

@@ -1,0 +1,35 @@
+#pragma once
+// Every message box and file dialog of the program goes through this interface, so that every
+// path of every command can be driven by a test without a person.
+
+#include <QString>
+
+#include <optional>
+
+namespace corvane {
+
+class Prompter {
+public:
+    enum class SaveChoice { Save, Discard, Cancel };
+
+    virtual ~Prompter() = default;
+
+    // A message box with an OK button and the program's title.
+    virtual void tell(const QString& text) = 0;
+    // A question with Yes and No buttons; true for Yes.
+    virtual bool askYesNo(const QString& text) = 0;
+    // Unsaved work: save it, throw it away, or stay where we are.
+    virtual SaveChoice askSaveDiscardCancel(const QString& text) = 0;
+
+    // File dialogs. `filter` is in the "Name (*.ext)|*.ext|..." form; `initialName` may hold a
+    // folder and a pattern such as "C:\Games\levels\levl*.dat". Nothing when cancelled.
+    virtual std::optional<QString> chooseFileToOpen(const QString& title, const QString& initialName,
+                                                    const QString& filter) = 0;
+    virtual std::optional<QString> chooseFileToSave(const QString& title, const QString& initialName,
+                                                    const QString& filter) = 0;
+};
+
+// "Script Files (*.dat)|*.dat|All Files (*.*)|*.*" -> "Script Files (*.dat);;All Files (*.*)".
+QString qtFilterFromPipeFilter(const QString& pipeFilter);
+
+}  // namespace corvane

@@ -1,0 +1,77 @@
+#include "ui/common/qt_prompter.h"
+
+#include <QCoreApplication>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QStringList>
+
+namespace corvane {
+
+QString qtFilterFromPipeFilter(const QString& pipeFilter) {
+    const QStringList parts = pipeFilter.split(QLatin1Char('|'));
+    QStringList names;
+    // Pairs of "shown name | pattern"; Qt reads the pattern from the parentheses of the name.
+    for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
+        QString name = parts[i];
+        if (!name.contains(QLatin1Char('('))) name += QStringLiteral(" (") + parts[i + 1] + QLatin1Char(')');
+        names << name;
+    }
+    return names.join(QStringLiteral(";;"));
+}
+
+namespace {
+
+QString programTitle() { return QCoreApplication::applicationName(); }
+
+// Splits "folder\pattern" into the folder the dialog starts in and the name or pattern shown.
+void splitInitialName(const QString& initialName, QString& folder, QString& name) {
+    QString normal = initialName;
+    normal.replace(QLatin1Char('\\'), QLatin1Char('/'));
+    const qsizetype cut = normal.lastIndexOf(QLatin1Char('/'));
+    folder = cut >= 0 ? normal.left(cut + 1) : QString();
+    name = cut >= 0 ? normal.mid(cut + 1) : normal;
+}
+
+std::optional<QString> runDialog(QWidget* parent, QFileDialog::AcceptMode mode, const QString& title,
+                                 const QString& initialName, const QString& filter) {
+    QString folder, name;
+    splitInitialName(initialName, folder, name);
+    QFileDialog dialog(parent, title, folder, qtFilterFromPipeFilter(filter));
+    dialog.setAcceptMode(mode);
+    dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
+    // The program asks about overwriting itself, with its own words.
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, true);
+    if (!name.contains(QLatin1Char('*'))) dialog.selectFile(name);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+    return dialog.selectedFiles().constFirst();
+}
+
+}  // namespace
+
+void QtPrompter::tell(const QString& text) { QMessageBox::information(parent_, programTitle(), text); }
+
+bool QtPrompter::askYesNo(const QString& text) {
+    return QMessageBox::question(parent_, programTitle(), text, QMessageBox::Yes | QMessageBox::No) ==
+           QMessageBox::Yes;
+}
+
+Prompter::SaveChoice QtPrompter::askSaveDiscardCancel(const QString& text) {
+    const auto answer = QMessageBox::warning(parent_, programTitle(), text,
+                                             QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel,
+                                             QMessageBox::Save);
+    if (answer == QMessageBox::Save) return SaveChoice::Save;
+    if (answer == QMessageBox::Discard) return SaveChoice::Discard;
+    return SaveChoice::Cancel;
+}
+
+std::optional<QString> QtPrompter::chooseFileToOpen(const QString& title, const QString& initialName,
+                                                    const QString& filter) {
+    return runDialog(parent_, QFileDialog::AcceptOpen, title, initialName, filter);
+}
+
+std::optional<QString> QtPrompter::chooseFileToSave(const QString& title, const QString& initialName,
+                                                    const QString& filter) {
+    return runDialog(parent_, QFileDialog::AcceptSave, title, initialName, filter);
+}
+
+}  // namespace corvane
