@@ -33,8 +33,11 @@ void fail(FileError* error, const std::string& path, const std::string& reason) 
 fs::path temporaryNameBeside(const fs::path& target) {
     static std::atomic<unsigned> counter{0};
     const auto stamp = std::chrono::steady_clock::now().time_since_epoch().count();
-    std::string name = "." + Utf8FromPath(target.filename()) + ".tmp-" + std::to_string(CORVANE_GETPID()) + "-" +
-                       std::to_string(stamp) + "-" + std::to_string(counter++);
+    std::string name = ".";
+    name += Utf8FromPath(target.filename());
+    name += ".tmp-" + std::to_string(CORVANE_GETPID());
+    name += "-" + std::to_string(stamp);
+    name += "-" + std::to_string(counter++);
     return target.parent_path() / PathFromUtf8(name);
 }
 
