@@ -1,0 +1,121 @@
+#include "core/number_reader.h"
+
+#include <charconv>
+#include <cmath>
+#include <cstdint>
+#include <string>
+
+namespace corvane {
+namespace {
+
+constexpr double kInt32Min = -2147483648.0;
+constexpr double kInt32Max = 2147483647.0;
+
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+int DigitValue(char c, int base) {
+    int value = -1;
+    if (c >= '0' && c <= '9') value = c - '0';
+    else if (c >= 'A' && c <= 'F') value = c - 'A' + 10;
+    else if (c >= 'a' && c <= 'f') value = c - 'a' + 10;
+    return value < base ? value : -1;
+}
+
+// "&H..." or "&O...": digits of the base as far as they go; none gives 0.
+std::optional<std::int32_t> ReadRadixNumber(std::string_view digits, int base) {
+    std::int64_t value = 0;
+    for (char c : digits) {
+        const int digit = DigitValue(c, base);
+        if (digit < 0) break;
+        value = value * base + digit;
+        if (value > static_cast<std::int64_t>(kInt32Max)) return std::nullopt;
+    }
+    return static_cast<std::int32_t>(value);
+}
+
+// The parts of a decimal number at the start of a text.
+struct DecimalParts {
+    std::string_view text;       // sign, mantissa and exponent as far as they fit
+    std::string_view integer;    // digits before the point
+    std::string_view fraction;   // digits after the point
+    std::int64_t exponent = 0;   // saturated, so that a huge exponent cannot overflow
+};
+
+std::size_t SkipDigits(std::string_view text, std::size_t at) {
+    while (at < text.size() && IsDigit(text[at])) ++at;
+    return at;
+}
+
+std::int64_t SaturatedExponent(std::string_view digits, bool negative) {
+    std::int64_t value = 0;
+    for (char c : digits) value = std::min<std::int64_t>(value * 10 + (c - '0'), 100000000);
+    return negative ? -value : value;
+}
+
+DecimalParts SplitDecimal(std::string_view text) {
+    DecimalParts parts;
+    std::size_t at = 0;
+    if (at < text.size() && (text[at] == '+' || text[at] == '-')) ++at;
+    const std::size_t intStart = at;
+    at = SkipDigits(text, at);
+    parts.integer = text.substr(intStart, at - intStart);
+    if (at < text.size() && text[at] == '.') {
+        const std::size_t fracStart = at + 1;
+        at = SkipDigits(text, fracStart);
+        parts.fraction = text.substr(fracStart, at - fracStart);
+    }
+    if (at < text.size() && (text[at] == 'E' || text[at] == 'e') && !(parts.integer.empty() && parts.fraction.empty())) {
+        std::size_t expAt = at + 1;
+        const bool negative = expAt < text.size() && text[expAt] == '-';
+        if (expAt < text.size() && (text[expAt] == '+' || text[expAt] == '-')) ++expAt;
+        const std::size_t expEnd = SkipDigits(text, expAt);
+        if (expEnd > expAt) {  // an "E" without digits is not part of the number
+            parts.exponent = SaturatedExponent(text.substr(expAt, expEnd - expAt), negative);
+            at = expEnd;
+        }
+    }
+    parts.text = text.substr(0, at);
+    return parts;
+}
+
+// The power of ten of the number's first significant digit plus one (1 for 1..9.99, 3 for
+// 100..999); nothing when every digit is 0.
+std::optional<std::int64_t> Magnitude(const DecimalParts& parts) {
+    const std::size_t firstInt = parts.integer.find_first_not_of('0');
+    if (firstInt != std::string_view::npos) {
+        return static_cast<std::int64_t>(parts.integer.size() - firstInt) + parts.exponent;
+    }
+    const std::size_t firstFrac = parts.fraction.find_first_not_of('0');
+    if (firstFrac == std::string_view::npos) return std::nullopt;
+    return -static_cast<std::int64_t>(firstFrac) + parts.exponent;
+}
+
+std::optional<std::int32_t> ReadDecimalNumber(std::string_view text) {
+    const DecimalParts parts = SplitDecimal(text);
+    const auto magnitude = Magnitude(parts);
+    if (!magnitude) return 0;                 // no digits, or only zeros
+    if (*magnitude > 10) return std::nullopt;  // at least 10^10
+    if (*magnitude < -5) return 0;             // below 10^-6: rounds to 0
+
+    std::string_view number = parts.text;
+    if (number.starts_with('+')) number.remove_prefix(1);  // from_chars takes no plus sign
+    double value = 0;
+    const auto [end, error] = std::from_chars(number.data(), number.data() + number.size(), value);
+    if (error != std::errc()) return std::nullopt;
+    (void)end;
+    const double rounded = std::nearbyint(value);  // the default rounding mode: half to even
+    if (!(rounded >= kInt32Min && rounded <= kInt32Max)) return std::nullopt;
+    return static_cast<std::int32_t>(rounded);
+}
+
+}  // namespace
+
+std::optional<std::int32_t> ReadScriptNumber(std::string_view text) {
+    if (text.size() >= 2 && text[0] == '&') {
+        if (text[1] == 'H' || text[1] == 'h') return ReadRadixNumber(text.substr(2), 16);
+        if (text[1] == 'O' || text[1] == 'o') return ReadRadixNumber(text.substr(2), 8);
+    }
+    return ReadDecimalNumber(text);
+}
+
+}  // namespace corvane

@@ -1,0 +1,23 @@
+#pragma once
+// One entry of a compiled script's variable table.
+
+#include <cstdint>
+#include <string>
+
+namespace corvane {
+
+enum VariableType : std::int32_t {
+    kConstantNumber = 0,  // written "%" + number
+    kUserVariable = 1,    // written "VAR_" + number
+    kInternalValue = 2,   // written as an INT_ name or "INT_" + number
+};
+
+struct VariableEntry {
+    std::string name;  // the word that created the entry (upper case); empty when read from a file
+    std::int32_t value = 0;
+    std::int32_t type = 0;
+
+    friend bool operator==(const VariableEntry&, const VariableEntry&) = default;
+};
+
+}  // namespace corvane
