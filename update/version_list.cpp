@@ -1,0 +1,38 @@
+#include "update/version_list.h"
+
+#include <vector>
+
+namespace corvane {
+
+namespace {
+
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+
+std::vector<std::string_view> splitLines(std::string_view text) {
+    std::vector<std::string_view> lines;
+    while (!text.empty()) {
+        const std::size_t end = text.find('\n');
+        std::string_view line = text.substr(0, end);
+        if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+        lines.push_back(line);
+        if (end == std::string_view::npos) break;
+        text.remove_prefix(end + 1);
+    }
+    return lines;
+}
+
+}  // namespace
+
+std::optional<VersionRecord> FindVersionRecord(std::string_view list, std::string_view key) {
+    if (list.starts_with(kByteOrderMark)) list.remove_prefix(kByteOrderMark.size());
+    const auto lines = splitLines(list);
+    for (std::size_t first = 0; first + 2 < lines.size(); first += 3) {
+        if (lines[first] == key) {
+            return VersionRecord{std::string(lines[first]), std::string(lines[first + 1]),
+                                 std::string(lines[first + 2])};
+        }
+    }
+    return std::nullopt;
+}
+
+}  // namespace corvane

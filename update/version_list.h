@@ -1,0 +1,22 @@
+#pragma once
+// The update site's version list: records of three lines each (program key, the version the site
+// offers, a line passed on to the update utility), lines ended by CR LF.
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace corvane {
+
+struct VersionRecord {
+    std::string key;
+    std::string version;
+    std::string updaterLine;  // not interpreted here; handed to the update utility unchanged
+};
+
+// The first record whose key equals `key` exactly (letter case included). A record cut short at the
+// end of the list counts as absent: its version cannot be trusted. Lines may also end in a bare LF
+// (a list edited on another system); a UTF-8 byte order mark in front of the list is skipped.
+std::optional<VersionRecord> FindVersionRecord(std::string_view list, std::string_view key);
+
+}  // namespace corvane
