@@ -123,15 +123,16 @@ private:
         if (variables_.count() >= kMaxVariableEntries && !variables_.Has(word.text, entry.value, entry.type)) {
             return Error(CompileErrorKind::kTooManyEntries, word, TooManyEntriesMessage(word.text));
         }
-        codes_.push_back(EntryReference(variables_.CreateNewVar(word.text, entry.value, entry.type)));
+        const std::size_t index = variables_.CreateNewVar(word.text, entry.value, entry.type);
+        if (index == kReferableVariableEntries && !firstUnreferable_) firstUnreferable_ = word;
+        codes_.push_back(EntryReference(index));
         return std::nullopt;
     }
 
     CompileResult Finish() {
         if (variables_.count() > kReferableVariableEntries && !options_.allowMoreThan256Entries) {
-            CompileError error;
-            error.kind = CompileErrorKind::kNeedsConfirmation;
-            error.message = std::string(kTooManyVariablesWarning);
+            CompileError error = Error(CompileErrorKind::kNeedsConfirmation, *firstUnreferable_,
+                                       std::string(kTooManyVariablesWarning));
             error.entryCount = variables_.count();
             return CompileResult::Failure(std::move(error));
         }
@@ -156,6 +157,7 @@ private:
     const CompileOptions& options_;
     std::vector<CodeBytes> codes_;
     VariableTableBuilder variables_;
+    std::optional<ScriptWord> firstUnreferable_;  // the word that created entry 256
 };
 
 }  // namespace

@@ -1,0 +1,139 @@
+#include "cli/cli_app.h"
+
+#include <string_view>
+
+#include "checker/script_checker.h"
+#include "cli/text_location.h"
+#include "core/code_text.h"
+#include "core/compiler.h"
+#include "core/loader.h"
+#include "core/script_messages.h"
+#include "support/file_utils.h"
+#include "support/safe_file.h"
+
+#ifndef CORVANE_VERSION
+#define CORVANE_VERSION "0.0.0"
+#endif
+
+namespace corvane {
+namespace {
+
+constexpr std::string_view kProgram = "corvane-script";
+
+constexpr std::string_view kUsage =
+    "Usage:\n"
+    "  corvane-script compile SCRIPT.txt OUT.dat    compile a script text into a compiled script file\n"
+    "  corvane-script decompile IN.dat [OUT.txt]    turn a compiled script file back into text\n"
+    "                                               (to standard output without OUT.txt)\n"
+    "  corvane-script check SCRIPT.txt              check a script text against the grammar\n"
+    "  corvane-script --help | --version\n"
+    "\n"
+    "Exit status: 0 success, 1 script or file rejected, 2 usage or file error.\n"
+    "Errors are written to standard error as FILE:LINE:COLUMN: message.\n";
+
+// Messages of the engine use CR LF between lines; a terminal wants plain line feeds.
+std::string ForTerminal(std::string_view message) { return ReplaceText(message, kLineBreak, "\n"); }
+
+int UsageError(std::ostream& err, std::string_view problem) {
+    err << kProgram << ": " << problem << "\n\n" << kUsage;
+    return kExitUsage;
+}
+
+void ReportAt(std::ostream& err, const std::string& file, std::string_view text, std::size_t position,
+              std::string_view message) {
+    const TextLocation location = LocateOffset(text, position);
+    err << file << ':' << location.line << ':' << location.column << ": " << ForTerminal(message) << '\n';
+}
+
+bool ReadInput(const std::string& path, std::string& bytes, std::ostream& err) {
+    std::string reason;
+    if (ReadWholeFile(path, bytes, &reason)) return true;
+    err << path << ": " << (reason.empty() ? "cannot read the file" : reason) << '\n';
+    return false;
+}
+
+bool WriteOutput(const std::string& path, std::string_view bytes, std::ostream& err) {
+    FileError error;
+    if (WriteFileAtomically(path, bytes, &error)) return true;
+    err << error.message() << '\n';
+    return false;
+}
+
+std::string CompileErrorMessage(const CompileError& error) {
+    // The editor asks the 256-entries question; here the answer is always No.
+    if (error.kind == CompileErrorKind::kNeedsConfirmation) return TooManyVariablesRefusal(error.entryCount);
+    return error.message;
+}
+
+int Compile(const std::string& scriptPath, const std::string& outPath, std::ostream& out, std::ostream& err) {
+    std::string text;
+    if (!ReadInput(scriptPath, text, err)) return kExitUsage;
+    const CompileResult result = CompileScript(text, LanguageTables::Standard());
+    if (!result.ok()) {
+        ReportAt(err, scriptPath, text, result.error().position, CompileErrorMessage(result.error()));
+        return kExitRejected;
+    }
+    if (!WriteOutput(outPath, result.script().fileBytes, err)) return kExitUsage;
+    out << "Written to " << outPath << '\n';
+    return kExitSuccess;
+}
+
+int Decompile(const std::string& inPath, const std::string* outPath, std::ostream& out, std::ostream& err) {
+    if (!FileExists(inPath)) {
+        err << inPath << ": " << kFileDoesNotExist << '\n';
+        return kExitUsage;
+    }
+    std::string bytes;
+    if (!ReadInput(inPath, bytes, err)) return kExitUsage;
+    const LoadResult result = LoadScript(bytes, LanguageTables::Standard());
+    if (!result.ok()) {
+        err << inPath << ": " << result.error().message << '\n';
+        return kExitRejected;
+    }
+    for (const std::string& code : result.script().unknownCodes) {
+        err << inPath << ": warning: " << ForTerminal(UnknownCodeWarning(code)) << '\n';
+    }
+    if (outPath == nullptr) {
+        out << result.script().text;
+        return kExitSuccess;
+    }
+    return WriteOutput(*outPath, result.script().text, err) ? kExitSuccess : kExitUsage;
+}
+
+int Check(const std::string& scriptPath, std::ostream& out, std::ostream& err) {
+    std::string text;
+    if (!ReadInput(scriptPath, text, err)) return kExitUsage;
+    const CheckVerdict verdict = CheckScript(text, Grammar::Standard());
+    if (verdict.ok()) {
+        out << verdict.message << '\n';
+        return kExitSuccess;
+    }
+    ReportAt(err, scriptPath, text, verdict.position, verdict.message);
+    return kExitRejected;
+}
+
+}  // namespace
+
+int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    if (args.empty()) return UsageError(err, "no command given");
+    const std::string& command = args[0];
+    const std::size_t operands = args.size() - 1;
+    if (command == "--help" || command == "-h") {
+        out << kUsage;
+        return kExitSuccess;
+    }
+    if (command == "--version") {
+        out << kProgram << ' ' << CORVANE_VERSION << '\n';
+        return kExitSuccess;
+    }
+    if (command == "compile" && operands == 2) return Compile(args[1], args[2], out, err);
+    if (command == "decompile" && operands == 1) return Decompile(args[1], nullptr, out, err);
+    if (command == "decompile" && operands == 2) return Decompile(args[1], &args[2], out, err);
+    if (command == "check" && operands == 1) return Check(args[1], out, err);
+    if (command == "compile" || command == "decompile" || command == "check") {
+        return UsageError(err, "wrong number of arguments for " + command);
+    }
+    return UsageError(err, "unknown command " + command);
+}
+
+}  // namespace corvane
