@@ -1,0 +1,18 @@
+#pragma once
+// The Windows registry through advapi32. Only built on Windows.
+
+#ifdef _WIN32
+
+#include "support/registry.h"
+
+namespace corvane {
+
+class WindowsRegistry final : public RegistryReader {
+public:
+    bool keyExists(std::uint32_t root, const std::string& subKey) const override;
+    RegistryValue value(std::uint32_t root, const std::string& subKey, const std::string& name) const override;
+};
+
+}  // namespace corvane
+
+#endif

@@ -1,0 +1,35 @@
+#pragma once
+// The registry of a Wine prefix, for systems where the game runs under Wine: HKEY_LOCAL_MACHINE
+// comes from the prefix's system.reg, and Windows paths map to the prefix's drives.
+
+#include "support/registry.h"
+#include "support/wine_registry_file.h"
+
+#include <filesystem>
+#include <optional>
+
+namespace corvane {
+
+class WineRegistry final : public RegistryReader {
+public:
+    // Reads `prefix`/system.reg once; a missing or unreadable file is a registry without keys.
+    explicit WineRegistry(std::filesystem::path prefix);
+
+    // $WINEPREFIX when set, else ~/.wine; empty when neither can be found.
+    static std::filesystem::path PrefixFromEnvironment();
+
+    // Keys below "Software" are looked up first where a 32-bit program such as the game sees them
+    // in a 64-bit prefix (Software\Wow6432Node\...), then as given.
+    bool keyExists(std::uint32_t root, const std::string& subKey) const override;
+    RegistryValue value(std::uint32_t root, const std::string& subKey, const std::string& name) const override;
+    std::string nativePath(const std::string& windowsPath) const override;
+
+private:
+    std::filesystem::path prefix_;
+    WineRegistryFile machine_;
+
+    // The key path to read for `subKey`, or empty when neither view has it.
+    std::optional<std::string> resolveKey(std::uint32_t root, const std::string& subKey) const;
+};
+
+}  // namespace corvane
