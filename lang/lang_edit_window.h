@@ -1,0 +1,85 @@
+#pragma once
+// The language editor (frmLangEdit): the strings of a language file as a numbered list
+// (lstLanguage) and a text box (txtLangEdit) for the one being edited, written into the list as the
+// author types.
+
+#include "lang/language_document.h"
+#include "ui/common/app_paths.h"
+
+#include <QString>
+#include <QWidget>
+
+#include <functional>
+#include <memory>
+
+class QCloseEvent;
+class QListWidget;
+class QPlainTextEdit;
+
+namespace corvane {
+
+class Prompter;
+class RegistryReader;
+
+class LangEditWindow : public QWidget {
+    Q_OBJECT
+
+public:
+    using StatusSink = std::function<void(const QString&)>;
+    using FileSink = std::function<void(const QString&)>;
+
+    LangEditWindow(Prompter& prompter, const AppPaths& paths, const RegistryReader& registry, StatusSink setStatus,
+                   QWidget* parent = nullptr);
+    ~LangEditWindow() override;
+
+    // Where the name of each language file opened is remembered ("lastlangfile").
+    void setRememberFile(FileSink rememberFile) { rememberFile_ = std::move(rememberFile); }
+
+    // Language > Open...: asks for a file, loads it and shows the window.
+    void openCommand();
+    // Language > Save.
+    void saveCommand() { saveLang(); }
+
+    // Fills the list from the file. A file that cannot be read or holds no complete string is
+    // reported and changes nothing; returns false then.
+    bool loadFile(const QString& fileName);
+    // Writes the strings back to the open file; false (after a message) when that failed.
+    bool saveLang();
+    void updateCaption();
+
+    const QString& langFile() const { return langFile_; }
+    QListWidget* lstLanguage() const { return lstLanguage_; }
+    QPlainTextEdit* txtLangEdit() const { return txtLangEdit_; }
+
+signals:
+    // Language > Save is available exactly while the editor is open.
+    void saveAvailable(bool available);
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void buildLayout();
+    void showEditor();
+    void fillList();
+    void lstLanguageClick(int row);
+    void txtLangEditChange();
+    QString itemText(int number) const;
+    void reportUnsavable(const LanguageSave& save);
+
+    Prompter& prompter_;
+    AppPaths paths_;
+    const RegistryReader& registry_;
+    StatusSink setStatus_;
+    FileSink rememberFile_;
+
+    std::unique_ptr<LanguageDocument> document_;
+    QString langFile_;
+    int editIndex_ = -1;
+    bool showingString_ = false;  // the box is being filled by the program, not typed into
+
+    QListWidget* lstLanguage_;
+    QPlainTextEdit* txtLangEdit_;
+};
+
+}  // namespace corvane

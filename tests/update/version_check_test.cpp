@@ -1,0 +1,234 @@
+#include "update/version_check.h"
+
+#include "tests/common/fake_prompter.h"
+#include "tests/common/temp_folder.h"
+#include "tests/update/loopback_http_server.h"
+
+#include <QApplication>
+#include <QCoreApplication>
+#include <QDeadlineTimer>
+#include <QDir>
+#include <QFile>
+#include <QProgressDialog>
+#include <QPushButton>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+namespace corvane {
+namespace {
+
+using testing::FakePrompter;
+using testing::LoopbackHttpServer;
+using testing::TempFolder;
+
+const QString kAskCheck = QStringLiteral(
+    "Do you want to check for a new version? (remember that you must have internet access to do this)");
+const QString kConnectionError = QStringLiteral("Error while connecting! Update failed!");
+const QString kSameVersion =
+    QStringLiteral("Your version is the same as the version at the site: 0.3.0\r\n\r\nNo update needed!");
+
+QString offerText(const QString& siteVersion) {
+    return QStringLiteral("Your version is: 0.3.0\r\nThe version at the site is: ") + siteVersion +
+           QStringLiteral("\r\n\r\nDo you want to download the new version (scripter will quit without saving and "
+                          "start the update utility)?");
+}
+
+QString q(const std::string& path) { return QString::fromStdString(path); }
+
+std::vector<std::string> namesIn(const std::filesystem::path& folder) {
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(folder)) names.push_back(entry.path().filename().string());
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+bool waitForFile(const std::string& path) {
+    QDeadlineTimer deadline(10000);
+    while (!std::filesystem::exists(path) && !deadline.hasExpired()) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    }
+    return std::filesystem::exists(path);
+}
+
+class VersionCheckTest : public ::testing::Test {
+protected:
+    void SetUp() override { ASSERT_TRUE(server.listening()); }
+
+    void run(std::chrono::milliseconds timeLimit = std::chrono::seconds(10)) {
+        VersionCheck check(prompter, paths, [this](const QString& text) { statuses << text; },
+                           [this] { ++quits; }, server.baseUrl(), timeLimit);
+        check.run(QStringLiteral("corvanescripter"));
+    }
+
+    // A stand-in update utility that records that it ran and what updater.cfg held then.
+    void installUpdater() {
+        const std::string updater = program.file("updater");
+        testing::writeBytes(updater, "#!/bin/sh\ncp updater.cfg updater-saw.cfg\necho started > updater-ran\n");
+        std::filesystem::permissions(updater, std::filesystem::perms::owner_all);
+    }
+
+    void serveList(const std::string& list) { server.answer(200, QByteArray::fromStdString(list)); }
+
+    LoopbackHttpServer server;
+    TempFolder program;
+    AppPaths paths = AppPaths::inFolder(q(program.path().string()));
+    FakePrompter prompter;
+    QStringList statuses;
+    int quits = 0;
+};
+
+TEST_F(VersionCheckTest, NoToTheFirstQuestionDoesNothing) {
+    serveList("corvanescripter\r\n0.4.0\r\nx\r\n");
+    prompter.yesNo = {false};
+    run();
+    EXPECT_EQ(prompter.asked, QStringList{kAskCheck});
+    EXPECT_TRUE(server.requestedPaths().isEmpty());
+    EXPECT_TRUE(statuses.isEmpty());
+    EXPECT_TRUE(namesIn(program.path()).empty());
+}
+
+TEST_F(VersionCheckTest, SameVersionNeedsNoUpdateAndRemovesTheList) {
+    serveList("corvanescripter\r\n0.3.0\r\nx\r\n");
+    prompter.yesNo = {true};
+    run();
+    EXPECT_EQ(server.requestedPaths(), QStringList{QStringLiteral("/updates/version.txt")});
+    EXPECT_EQ(statuses, QStringList{QStringLiteral("Checking for new version (") + server.baseUrl().toString() +
+                                    QStringLiteral(")...")});
+    EXPECT_EQ(prompter.told, QStringList{kSameVersion});
+    EXPECT_TRUE(namesIn(program.path()).empty());
+    EXPECT_EQ(quits, 0);
+}
+
+// Lists that end the check without an offer leave the downloaded list behind, byte for byte.
+TEST_F(VersionCheckTest, UnlistedProgramEndsSilentlyAndKeepsTheList) {
+    for (const std::string list : {"mapper\r\n0.4.0\r\nx\r\n", "CorvaneScripter\r\n0.4.0\r\nx\r\n",
+                                   "a\r\n1\r\nb\r\ncorvanescripter\r\n0.4.0\r\n", ""}) {
+        serveList(list);
+        prompter.yesNo = {true};
+        prompter.told.clear();
+        run();
+        EXPECT_TRUE(prompter.told.isEmpty()) << list;
+        EXPECT_EQ(testing::readBytes(program.file("version.txt")), list);
+        EXPECT_EQ(quits, 0);
+    }
+}
+
+TEST_F(VersionCheckTest, FirstRecordOfTheKeyDecidesAndNoKeepsTheList) {
+    const std::string list = "corvanescripter\r\n0.2.9\r\nold\r\ncorvanescripter\r\n0.3.0\r\nsame\r\n";
+    serveList(list);
+    prompter.yesNo = {true, false};
+    run();
+    EXPECT_EQ(prompter.asked, (QStringList{kAskCheck, offerText(QStringLiteral("0.2.9"))}));
+    EXPECT_TRUE(prompter.told.isEmpty());
+    EXPECT_EQ(namesIn(program.path()), std::vector<std::string>{"version.txt"});
+    EXPECT_EQ(testing::readBytes(program.file("version.txt")), list);
+    EXPECT_EQ(quits, 0);
+}
+
+TEST_F(VersionCheckTest, ServerErrorsAreConnectionErrors) {
+    for (int status : {404, 500, 503}) {
+        server.answer(status, "corvanescripter\r\n0.4.0\r\nx\r\n");
+        prompter.yesNo = {true};
+        prompter.told.clear();
+        run();
+        EXPECT_EQ(prompter.told, QStringList{kConnectionError}) << status;
+        EXPECT_TRUE(namesIn(program.path()).empty());
+    }
+}
+
+TEST_F(VersionCheckTest, NoServerAtAllIsAConnectionError) {
+    prompter.yesNo = {true};
+    VersionCheck check(prompter, paths, [](const QString&) {}, [this] { ++quits; },
+                       QUrl(QStringLiteral("http://127.0.0.1:1/updates/")), std::chrono::seconds(10));
+    check.run(QStringLiteral("corvanescripter"));
+    EXPECT_EQ(prompter.told, QStringList{kConnectionError});
+}
+
+TEST_F(VersionCheckTest, ServerThatNeverAnswersTimesOut) {
+    server.stayQuiet();
+    prompter.yesNo = {true};
+    run(std::chrono::milliseconds(300));
+    EXPECT_EQ(server.requestedPaths().size(), 1);
+    EXPECT_EQ(prompter.told, QStringList{kConnectionError});
+    EXPECT_TRUE(namesIn(program.path()).empty());
+}
+
+TEST_F(VersionCheckTest, CancelInTheProgressDialogEndsQuietly) {
+    server.stayQuiet();
+    prompter.yesNo = {true};
+    bool sawDialog = false;
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        for (QWidget* widget : QApplication::topLevelWidgets()) {
+            auto* dialog = qobject_cast<QProgressDialog*>(widget);
+            if (dialog && dialog->isVisible()) {
+                sawDialog = true;
+                auto* cancel = dialog->findChild<QPushButton*>();
+                ASSERT_NE(cancel, nullptr);
+                cancel->click();
+            }
+        }
+    });
+    poll.start(50);
+    run(std::chrono::seconds(20));
+    EXPECT_TRUE(sawDialog);
+    EXPECT_TRUE(prompter.told.isEmpty());
+    EXPECT_TRUE(namesIn(program.path()).empty());
+}
+
+TEST_F(VersionCheckTest, MissingUpdaterChangesNothing) {
+    serveList("corvanescripter\r\n0.4.0\r\nx\r\n");
+    prompter.yesNo = {true, true};
+    run();
+    EXPECT_EQ(prompter.told, QStringList{QStringLiteral("The update utility (updater) is not available! Please "
+                                                        "reinstall corvane scripter! The program is NOT updated!")});
+    EXPECT_EQ(namesIn(program.path()), std::vector<std::string>{"version.txt"});
+    EXPECT_EQ(quits, 0);
+}
+
+TEST_F(VersionCheckTest, YesHandsOverToTheUpdaterAndQuits) {
+    installUpdater();
+    serveList("other\r\n9\r\nz\r\ncorvanescripter\r\n0.03.0\r\nhttp://site/updates/scripter.zip\r\n");
+    prompter.yesNo = {true, true};
+    run();
+    EXPECT_EQ(prompter.asked.value(1), offerText(QStringLiteral("0.03.0")));
+    EXPECT_TRUE(prompter.told.isEmpty());
+    EXPECT_EQ(quits, 1);
+    const std::string expected = "Corvane Scripter\r\n0.03.0\r\nhttp://site/updates/scripter.zip\r\n" +
+                                 QDir::toNativeSeparators(QCoreApplication::applicationFilePath()).toStdString() +
+                                 "\r\n";
+    EXPECT_EQ(testing::readBytes(program.file("updater.cfg")), expected);
+    ASSERT_TRUE(waitForFile(program.file("updater-ran")));
+    ASSERT_TRUE(waitForFile(program.file("updater-saw.cfg")));
+    EXPECT_FALSE(std::filesystem::exists(program.file("version.txt")));
+}
+
+TEST_F(VersionCheckTest, ReadOnlyProgramFolderWritesOnlyToTheDataFolder) {
+    installUpdater();
+    TempFolder data;
+    paths.dataFolder = q(data.path().string());
+    std::filesystem::permissions(program.path(), std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
+    serveList("corvanescripter\r\n0.4.0\r\nx\r\n");
+    prompter.yesNo = {true, true};
+    run();
+    EXPECT_EQ(quits, 1);
+    EXPECT_EQ(namesIn(program.path()), std::vector<std::string>{"updater"});
+    ASSERT_TRUE(waitForFile(data.file("updater-ran")));
+    EXPECT_NE(testing::readBytes(data.file("updater.cfg")).find("0.4.0\r\nx\r\n"), std::string::npos);
+}
+
+TEST_F(VersionCheckTest, UnwritableDataFolderReportsTheDownloadAsIncomplete) {
+    paths.dataFolder = q(program.file("missing-folder"));
+    serveList("corvanescripter\r\n0.4.0\r\nx\r\n");
+    prompter.yesNo = {true};
+    run();
+    EXPECT_EQ(prompter.told, QStringList{QStringLiteral("Info file was not downloaded correctly! Try again or check if "
+                                                        "you have internet access at the moment!")});
+    EXPECT_EQ(quits, 0);
+}
+
+}  // namespace
+}  // namespace corvane
