@@ -1,0 +1,24 @@
+#pragma once
+// Fonts and colours shared by the windows.
+
+#include <QColor>
+#include <QFont>
+#include <QString>
+
+namespace corvane {
+
+// Courier New where it is installed, else a font with its metrics (Liberation Mono) or any
+// fixed-pitch font.
+QFont courierNew(qreal points);
+
+QColor newScriptTextColour();  // light blue: a fresh or loaded script
+QColor typedTextColour();      // pink: whatever the author types
+QColor darkBackground();       // suits both light colours
+
+// "Version 0.3.0": the program's version, each number in plain decimal.
+QString programVersionText();
+
+// The title of every message box and the main window's caption.
+QString programName();
+
+}  // namespace corvane

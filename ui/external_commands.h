@@ -1,0 +1,17 @@
+#pragma once
+// Commands of the main window that other parts of the program carry out (the map window, the
+// language editor, the version check). The application wires them; an unset one does nothing.
+
+#include <functional>
+
+namespace corvane {
+
+struct ExternalCommands {
+    std::function<void()> openMap;          // File > Maps > Open Map
+    std::function<void()> saveMap;          // File > Maps > Save Map
+    std::function<void()> openLanguage;     // File > Language > Open...
+    std::function<void()> saveLanguage;     // File > Language > Save
+    std::function<void()> checkNewVersion;  // File > Check for new version && Update...
+};
+
+}  // namespace corvane

@@ -1,0 +1,83 @@
+#include "ui/find_window.h"
+
+#include <QCloseEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTextCursor>
+
+#include "support/settings_file.h"
+#include "ui/editor_context.h"
+#include "ui/placement.h"
+#include "ui/script_text_box.h"
+
+namespace corvane {
+
+namespace {
+
+// Designed in twips: client area 5295 x 945.
+QRect twipsRect(const QWidget* widget, int left, int top, int width, int height) {
+    const int dpi = widget->logicalDpiX();
+    return {twipsToPixels(left, dpi), twipsToPixels(top, dpi), twipsToPixels(width, dpi), twipsToPixels(height, dpi)};
+}
+
+}  // namespace
+
+FindWindow::FindWindow(EditorContext& context, std::function<ScriptTextBox*()> scriptBox, QWidget* parent)
+    : QWidget(parent, Qt::Tool), context_(context), scriptBox_(std::move(scriptBox)) {
+    setObjectName(QStringLiteral("frmFind"));
+    setWindowTitle(QStringLiteral("Find"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    const QRect client = twipsRect(this, 0, 0, 5295, 945);
+    setFixedSize(client.size());
+
+    auto* label = new QLabel(QStringLiteral("Text to look for:"), this);
+    label->setObjectName(QStringLiteral("Label1"));
+    label->setGeometry(twipsRect(this, 120, 120, 1215, 255));
+    txtFind_ = new QLineEdit(this);
+    txtFind_->setObjectName(QStringLiteral("txtFind"));
+    txtFind_->setGeometry(twipsRect(this, 1440, 120, 3735, 285));
+    cmdFindNext_ = new QPushButton(QStringLiteral("Find Next"), this);
+    cmdFindNext_->setObjectName(QStringLiteral("cmdFindNext"));
+    cmdFindNext_->setGeometry(twipsRect(this, 4080, 480, 1095, 375));
+    cmdFindNext_->setDefault(true);
+
+    txtFind_->setText(context_.settings.read(settings::kFindSection, settings::kFindWhat, QString()));
+    txtFind_->installEventFilter(this);
+    connect(cmdFindNext_, &QPushButton::clicked, this, &FindWindow::findNext);
+    connect(txtFind_, &QLineEdit::returnPressed, this, &FindWindow::findNext);
+}
+
+void FindWindow::findNext() {
+    ScriptTextBox* box = scriptBox_();
+    if (box == nullptr) return;
+    const QString what = txtFind_->text();
+    const qsizetype from = box->textCursor().selectionStart() + 1;
+    const qsizetype found = box->toPlainText().indexOf(what, from, Qt::CaseInsensitive);
+    if (found < 0) {
+        context_.prompter.tell(QStringLiteral("Not found below your cursor!"));
+        return;
+    }
+    box->selectRange(static_cast<int>(found), static_cast<int>(what.size()));
+    box->window()->activateWindow();
+}
+
+void FindWindow::closeEvent(QCloseEvent* event) {
+    context_.settings.write(settings::kFindSection, settings::kFindWhat, txtFind_->text());
+    QWidget::closeEvent(event);
+}
+
+bool FindWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == txtFind_ && event->type() == QEvent::FocusIn) {
+        // Typing replaces the previous search text.
+        QMetaObject::invokeMethod(txtFind_, &QLineEdit::selectAll, Qt::QueuedConnection);
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void FindWindow::focusInEvent(QFocusEvent* event) {
+    txtFind_->selectAll();
+    QWidget::focusInEvent(event);
+}
+
+}  // namespace corvane

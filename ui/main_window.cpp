@@ -1,0 +1,355 @@
+#include "ui/main_window.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QMdiArea>
+#include <QMenuBar>
+#include <QStatusBar>
+
+#include "checker/grammar.h"
+#include "checker/script_checker.h"
+#include "core/language_tables.h"
+#include "support/file_utils.h"
+#include "support/settings_file.h"
+#include "ui/about_window.h"
+#include "ui/box_text.h"
+#include "ui/common/qt_prompter.h"
+#include "ui/find_window.h"
+#include "ui/recent_files.h"
+#include "ui/reference_list_window.h"
+#include "ui/reference_lists.h"
+#include "ui/script_text_box.h"
+#include "ui/script_window.h"
+#include "ui/splash_window.h"
+#include "ui/editor_look.h"
+
+namespace corvane {
+
+namespace {
+
+const QString kScriptFilter = QStringLiteral("Script Files (*.dat)|*.dat|All Files (*.*)|*.*");
+
+QString engineText(std::string_view text) { return messageFromEngine(text); }
+
+// "&" in a path must not become an access key of the menu item.
+QString menuCaption(const QString& path) {
+    QString caption = path;
+    return caption.replace(QLatin1Char('&'), QStringLiteral("&&"));
+}
+
+bool endsInSeparator(const QString& name) {
+    return name.endsWith(QLatin1Char('/')) || name.endsWith(QLatin1Char('\\'));
+}
+
+}  // namespace
+
+MainWindow::MainWindow(const AppPaths& paths, Prompter* prompter, QWidget* parent)
+    : QMainWindow(parent),
+      ownPrompter_(prompter != nullptr ? nullptr : std::make_unique<QtPrompter>(this)),
+      context_(paths, prompter != nullptr ? *prompter : *ownPrompter_),
+      recent_(emptyRecentFiles()) {
+    setObjectName(QStringLiteral("frmMain"));
+    setWindowTitle(programName());
+    mdi_ = new QMdiArea(this);
+    mdi_->setObjectName(QStringLiteral("MDIArea"));
+    mdi_->setBackground(QColor(96, 96, 112));
+    setCentralWidget(mdi_);
+    statusBar()->setObjectName(QStringLiteral("SB"));
+    statusLabel_ = new QLabel(QStringLiteral("Corvane Scripter Tools Loaded - Press CTRL-F1 to load last edited scriptfile!"));
+    statusBar()->addWidget(statusLabel_, 1);
+    createMenus();
+    resize(1000, 720);
+}
+
+MainWindow::~MainWindow() {
+    // The child windows refer to context_; they go first, without their closing steps.
+    delete script_.data();
+    delete find_.data();
+    delete about_.data();
+    delete splash_.data();
+}
+
+QAction* MainWindow::addItem(QMenu* menu, const char* name, const QString& caption, const QKeySequence& shortcut,
+                             bool enabled, void (MainWindow::*command)()) {
+    QAction* action = menu->addAction(caption);
+    action->setObjectName(QString::fromLatin1(name));
+    action->setShortcut(shortcut);
+    action->setEnabled(enabled);
+    if (command != nullptr) connect(action, &QAction::triggered, this, [this, command] { (this->*command)(); });
+    return action;
+}
+
+void MainWindow::createMenus() {
+    QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
+    file->menuAction()->setObjectName(QStringLiteral("mnufile"));
+    QMenu* scripts = file->addMenu(QStringLiteral("&Scripts"));
+    scripts->menuAction()->setObjectName(QStringLiteral("mnuScripts"));
+    addItem(scripts, "mnuScriptsNew", QStringLiteral("&New"), QKeySequence(Qt::CTRL | Qt::Key_N), true, &MainWindow::newScript);
+    addItem(scripts, "mnuScriptsLoad", QStringLiteral("&Load..."), QKeySequence(Qt::CTRL | Qt::Key_O), true, &MainWindow::load);
+    addItem(scripts, "mnuScriptsSave", QStringLiteral("&Save"), QKeySequence(Qt::CTRL | Qt::Key_S), false, &MainWindow::save);
+    QAction* saveAsItem = addItem(scripts, "mnuScriptsSaveAs", QStringLiteral("Save &As..."),
+                                  QKeySequence(Qt::CTRL | Qt::Key_A), false, nullptr);
+    connect(saveAsItem, &QAction::triggered, this, [this] { saveAs(); });
+    scripts->addSeparator()->setObjectName(QStringLiteral("mnufilescriptsstreep01"));
+    QMenu* recentMenu = scripts->addMenu(QStringLiteral("Recent files"));
+    recentMenu->menuAction()->setObjectName(QStringLiteral("mnuRecentFiles"));
+    for (int i = 0; i < static_cast<int>(recentItems_.size()); ++i) {
+        QAction* item = recentMenu->addAction(QStringLiteral("b0%1").arg(i));
+        item->setObjectName(QStringLiteral("mnuRec%1").arg(i));
+        item->setShortcut(QKeySequence(Qt::CTRL | static_cast<Qt::Key>(Qt::Key_F1 + i)));
+        connect(item, &QAction::triggered, this, [this, i] { openRecent(i); });
+        recentItems_[static_cast<std::size_t>(i)] = item;
+    }
+
+    QMenu* maps = file->addMenu(QStringLiteral("&Maps"));
+    maps->menuAction()->setObjectName(QStringLiteral("mnuMapS"));
+    connect(addItem(maps, "mnuMapsOpen", QStringLiteral("&Open Map"), {}, true, nullptr), &QAction::triggered, this,
+            [this] { runExternal(external_.openMap); });
+    connect(addItem(maps, "mnuMapSave", QStringLiteral("&Save Map"), {}, false, nullptr), &QAction::triggered, this,
+            [this] { runExternal(external_.saveMap); });
+    QMenu* lang = file->addMenu(QStringLiteral("&Language"));
+    lang->menuAction()->setObjectName(QStringLiteral("mnuLang"));
+    connect(addItem(lang, "mnuOpenLang", QStringLiteral("&Open..."), {}, true, nullptr), &QAction::triggered, this,
+            [this] { runExternal(external_.openLanguage); });
+    connect(addItem(lang, "mnuSaveLang", QStringLiteral("&Save"), {}, false, nullptr), &QAction::triggered, this,
+            [this] { runExternal(external_.saveLanguage); });
+    file->addSeparator()->setObjectName(QStringLiteral("mnustreepiezoveel"));
+    connect(addItem(file, "mnuCheckNewVersion", QStringLiteral("&Check for new version && Update..."), {}, true, nullptr),
+            &QAction::triggered, this, [this] { runExternal(external_.checkNewVersion); });
+    addItem(file, "mnuExit", QStringLiteral("&Exit"), {}, true, &MainWindow::exitProgram);
+
+    QMenu* edit = menuBar()->addMenu(QStringLiteral("&Edit"));
+    edit->menuAction()->setObjectName(QStringLiteral("mnuEdit"));
+    addItem(edit, "mnuFind", QStringLiteral("Find..."), QKeySequence(Qt::CTRL | Qt::Key_F), false, &MainWindow::find);
+    addItem(edit, "mnuFindNext", QStringLiteral("Find Next"), QKeySequence(Qt::Key_F3), false, &MainWindow::findNext);
+
+    QMenu* extra = menuBar()->addMenu(QStringLiteral("&Extra"));
+    extra->menuAction()->setObjectName(QStringLiteral("mnuExtra"));
+    addItem(extra, "mnuShowCommands", QStringLiteral("Show &commands"), QKeySequence(Qt::Key_F1), true, &MainWindow::showCommands);
+    addItem(extra, "mnuShowVariables", QStringLiteral("Show &variables"), QKeySequence(Qt::Key_F2), true, &MainWindow::showVariables);
+    addItem(extra, "mnuShowKeywords", QStringLiteral("Show &keywords"), QKeySequence(Qt::Key_F4), true, &MainWindow::showKeywords);
+    addItem(extra, "mnuCheckScript", QStringLiteral("&Check script for errors"), QKeySequence(Qt::Key_F5), true,
+            &MainWindow::checkScript);
+
+    QMenu* info = menuBar()->addMenu(QStringLiteral("&Info"));
+    info->menuAction()->setObjectName(QStringLiteral("mnuInfo"));
+    addItem(info, "mnuAbout", QStringLiteral("&About"), {}, true, &MainWindow::showAbout);
+}
+
+QAction* MainWindow::menuAction(const QString& objectName) const {
+    const QList<QAction*> actions = menuBar()->findChildren<QAction*>(objectName);
+    if (!actions.isEmpty()) return actions.first();
+    return findChild<QAction*>(objectName);
+}
+
+void MainWindow::runExternal(const std::function<void()>& command) {
+    if (command) command();
+}
+
+void MainWindow::setMapSaveEnabled(bool enabled) { menuAction(QStringLiteral("mnuMapSave"))->setEnabled(enabled); }
+
+void MainWindow::setLanguageSaveEnabled(bool enabled) {
+    menuAction(QStringLiteral("mnuSaveLang"))->setEnabled(enabled);
+}
+
+// ---- start-up ----
+
+void MainWindow::start(int splashMilliseconds) {
+    show();
+    setEnabled(false);
+    QCoreApplication::processEvents();
+    splash_ = new SplashWindow(this);
+    splash_->show();
+    splash_->setFocus();
+    QCoreApplication::processEvents();
+    waitForSplash(splashMilliseconds);
+    buildLanguageTables();
+    setEnabled(true);
+    readRecentFiles();
+    splash_->hide();
+    setEnabled(true);
+}
+
+void MainWindow::waitForSplash(int milliseconds) {
+    QElapsedTimer clock;
+    clock.start();
+    while (clock.elapsed() < milliseconds) QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+}
+
+void MainWindow::buildLanguageTables() {
+    // Token table and internal values, then the grammar (which reads the token table), then the
+    // DO command list (which reads the grammar).
+    context_.tables = &LanguageTables::Standard();
+    context_.grammar = &Grammar::Standard();
+    context_.commandList = BuildCommandList(*context_.grammar);
+}
+
+void MainWindow::readRecentFiles() {
+    for (int i = 0; i < settings::kRecentCount; ++i) {
+        recent_[i] = context_.settings.read(settings::kRecentSection, settings::RecentKey(i), noRecentFile());
+    }
+    // At start-up every item stays enabled, "<none>" included.
+    for (int i = 0; i < settings::kRecentCount; ++i) recentItems_[static_cast<std::size_t>(i)]->setText(menuCaption(recent_[i]));
+}
+
+// ---- the script window ----
+
+ScriptWindow& MainWindow::scriptWindow() {
+    if (script_ == nullptr) {
+        script_ = new ScriptWindow(context_, *this);
+        connect(script_, &ScriptWindow::closed, this, [this] { script_ = nullptr; });
+        mdi_->addSubWindow(script_);
+        script_->show();
+        script_->open();
+    }
+    return *script_;
+}
+
+void MainWindow::setStatus(const QString& text) { statusLabel_->setText(text); }
+
+QString MainWindow::statusText() const { return statusLabel_->text(); }
+
+void MainWindow::setScriptItemsEnabled(bool enabled) {
+    for (const char* name : {"mnuFind", "mnuFindNext", "mnuScriptsSave", "mnuScriptsSaveAs", "mnuCheckScript"}) {
+        menuAction(QString::fromLatin1(name))->setEnabled(enabled);
+    }
+}
+
+QString MainWindow::recentFile(int index) const {
+    return index >= 0 && index < recent_.size() ? recent_[index] : noRecentFile();
+}
+
+void MainWindow::addRecent(const QString& fileName) {
+    if (fileName.isEmpty()) return;
+    addRecentFile(recent_, fileName);
+    for (int i = 0; i < settings::kRecentCount; ++i) {
+        context_.settings.write(settings::kRecentSection, settings::RecentKey(i), recent_[i]);
+        QAction* item = recentItems_[static_cast<std::size_t>(i)];
+        item->setText(menuCaption(recent_[i]));
+        item->setEnabled(recent_[i] != noRecentFile());
+    }
+}
+
+// ---- Scripts menu ----
+
+void MainWindow::newScript() {
+    ScriptWindow& window = scriptWindow();
+    if (window.maybeSave()) window.newScript();
+}
+
+QString MainWindow::loadDialogStart() const {
+    QString name = context_.settings.read(settings::kFileSection, settings::kLastFile,
+                                          context_.paths.programFolder + QStringLiteral("/*.dat"));
+    while (!endsInSeparator(name)) {
+        name.chop(1);
+        if (name.isEmpty()) name = context_.paths.programFolder + QLatin1Char('/');
+    }
+    return name + QStringLiteral("*.dat");
+}
+
+void MainWindow::load() {
+    const std::optional<QString> chosen =
+        context_.prompter.chooseFileToOpen(QStringLiteral("Open a script file"), loadDialogStart(), kScriptFilter);
+    if (!chosen || !FileExists(toEnginePath(*chosen))) return;
+    ScriptWindow& window = scriptWindow();
+    if (!window.maybeSave() || !window.loadFile(*chosen)) return;
+    context_.settings.write(settings::kFileSection, settings::kLastFile, *chosen);
+    window.updateCaption();
+}
+
+void MainWindow::save() { scriptWindow().save(); }
+
+bool MainWindow::saveAs() {
+    const std::optional<QString> chosen =
+        context_.prompter.chooseFileToSave(QStringLiteral("Save as a script file"), context_.currentFile, kScriptFilter);
+    if (!chosen || chosen->isEmpty()) return false;
+    if (FileExists(toEnginePath(*chosen)) &&
+        !context_.prompter.askYesNo(QStringLiteral("Do you want to overwrite the existing file?"))) {
+        return false;
+    }
+    ScriptWindow& window = scriptWindow();
+    if (!window.compile(*chosen)) return false;
+    context_.settings.write(settings::kFileSection, settings::kLastFile, *chosen);
+    window.updateCaption();
+    return true;
+}
+
+void MainWindow::openRecent(int index) { scriptWindow().openRecent(index); }
+
+// ---- Edit and Extra menus ----
+
+void MainWindow::checkScript() {
+    ScriptTextBox* box = scriptWindow().scriptBox();
+    const CheckVerdict verdict = CheckScript(engineBytesFromBoxText(box->toPlainText()), *context_.grammar);
+    context_.prompter.tell(engineText(verdict.message));
+    if (verdict.selectWord) box->selectRange(static_cast<int>(verdict.position), static_cast<int>(verdict.length));
+}
+
+FindWindow& MainWindow::findWindow() {
+    if (find_ == nullptr) {
+        find_ = new FindWindow(context_, [this] { return scriptWindow().scriptBox(); }, this);
+    }
+    return *find_;
+}
+
+void MainWindow::find() {
+    FindWindow& window = findWindow();
+    window.show();
+    window.activateWindow();
+    window.setFocus();
+}
+
+void MainWindow::findNext() {
+    FindWindow& window = findWindow();
+    window.show();
+    window.findNext();
+}
+
+void MainWindow::showReferenceList(QPointer<ReferenceListWindow>& window, int kind) {
+    if (window == nullptr) {
+        std::string text;
+        ReferenceListWindow::Kind names;
+        switch (kind) {
+            case 0: text = CommandListText(*context_.grammar), names = ReferenceListWindow::commands(); break;
+            case 1: text = VariableListText(*context_.tables), names = ReferenceListWindow::variables(); break;
+            default: text = KeywordListText(*context_.tables), names = ReferenceListWindow::keywords(); break;
+        }
+        window = new ReferenceListWindow(names, boxTextFromEngine(text));
+        mdi_->addSubWindow(window);
+    }
+    window->show();
+    mdi_->setActiveSubWindow(window);
+}
+
+void MainWindow::showCommands() { showReferenceList(commands_, 0); }
+void MainWindow::showVariables() { showReferenceList(variables_, 1); }
+void MainWindow::showKeywords() { showReferenceList(keywords_, 2); }
+
+void MainWindow::showAbout() {
+    if (about_ == nullptr) about_ = new AboutWindow(this);
+    about_->show();
+    about_->raise();
+}
+
+// ---- shut-down ----
+
+void MainWindow::exitProgram() {
+    if (script_ != nullptr && !script_->close()) return;
+    close();
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    // Closing the main window ends the program without the other windows' closing steps; only
+    // unsaved work is asked about.
+    if (script_ != nullptr && !script_->maybeSave()) {
+        event->ignore();
+        return;
+    }
+    event->accept();
+    emit closed();
+}
+
+}  // namespace corvane

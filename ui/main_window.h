@@ -1,0 +1,113 @@
+#pragma once
+// frmMain: the MDI main window with every menu command, the status line and the start-up
+// sequence.
+
+#include <QMainWindow>
+#include <QPointer>
+#include <QStringList>
+
+#include <array>
+#include <memory>
+
+#include "ui/about_window.h"
+#include "ui/common/app_paths.h"
+#include "ui/editor_context.h"
+#include "ui/external_commands.h"
+#include "ui/find_window.h"
+#include "ui/reference_list_window.h"
+#include "ui/script_host.h"
+#include "ui/script_window.h"
+#include "ui/splash_window.h"
+
+class QAction;
+class QLabel;
+class QMdiArea;
+class QMenu;
+
+namespace corvane {
+
+class Prompter;
+
+class MainWindow final : public QMainWindow, public ScriptHost {
+    Q_OBJECT
+
+public:
+    // Without a prompter the window uses the real dialogs.
+    explicit MainWindow(const AppPaths& paths, Prompter* prompter = nullptr, QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    // The start-up sequence: shown disabled, the splash for `splashMilliseconds`, the language
+    // tables, the recent files. Tests pass 0.
+    void start(int splashMilliseconds = 1000);
+
+    void setExternalCommands(ExternalCommands commands) { external_ = std::move(commands); }
+    void setMapSaveEnabled(bool enabled);
+    void setLanguageSaveEnabled(bool enabled);
+
+    EditorContext& context() { return context_; }
+    QMdiArea* mdiArea() const { return mdi_; }
+    QAction* menuAction(const QString& objectName) const;
+    QString statusText() const;
+    // The script window if it is open; nullptr otherwise.
+    ScriptWindow* openScriptWindow() const { return script_; }
+    // The script window, created and shown if it is not open.
+    ScriptWindow& scriptWindow();
+    FindWindow& findWindow();
+
+    // Menu commands.
+    void newScript();
+    void load();
+    void save();
+    bool saveAs() override;
+    void openRecent(int index);
+    void checkScript();
+    void find();
+    void findNext();
+    void showCommands();
+    void showVariables();
+    void showKeywords();
+    void showAbout();
+    void exitProgram();
+
+    // ScriptHost.
+    void setStatus(const QString& text) override;
+    void setScriptItemsEnabled(bool enabled) override;
+    QString recentFile(int index) const override;
+    void addRecent(const QString& fileName) override;
+
+signals:
+    // The main window closed: the program ends.
+    void closed();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void createMenus();
+    QAction* addItem(QMenu* menu, const char* name, const QString& caption, const QKeySequence& shortcut, bool enabled,
+                     void (MainWindow::*command)());
+    void runExternal(const std::function<void()>& command);
+    void buildLanguageTables();
+    void waitForSplash(int milliseconds);
+    void readRecentFiles();
+    void showRecentFiles();
+    QString loadDialogStart() const;
+    void showReferenceList(QPointer<ReferenceListWindow>& window, int kind);
+
+    std::unique_ptr<Prompter> ownPrompter_;
+    EditorContext context_;
+    ExternalCommands external_;
+    QMdiArea* mdi_;
+    QLabel* statusLabel_;
+    QStringList recent_;
+    std::array<QAction*, 5> recentItems_{};
+    QPointer<ScriptWindow> script_;
+    QPointer<FindWindow> find_;
+    QPointer<ReferenceListWindow> commands_;
+    QPointer<ReferenceListWindow> variables_;
+    QPointer<ReferenceListWindow> keywords_;
+    QPointer<AboutWindow> about_;
+    QPointer<SplashWindow> splash_;
+};
+
+}  // namespace corvane

@@ -1,0 +1,40 @@
+#include "ui/reference_lists.h"
+
+#include <vector>
+
+#include "support/file_utils.h"
+
+namespace corvane {
+
+namespace {
+
+std::string CommandLine(const Grammar& grammar, const GrammarEntry& entry) {
+    std::string line = entry.word + " ";
+    for (int number : QueueExpectations(entry.expectation)) {
+        if (number == kStatementEndGroup) continue;
+        const GrammarGroup& group = grammar.group(number);
+        line += group.name + " ";
+        if (!group.entries.empty() && !group.entries.front().expectation.empty()) line += "... ";
+    }
+    return line + CrLf();
+}
+
+std::string TextsOf(const std::vector<CodePair>& rows) {
+    std::string text;
+    for (const CodePair& row : rows) text += row.text + CrLf();
+    return text;
+}
+
+}  // namespace
+
+std::string CommandListText(const Grammar& grammar) {
+    std::string text;
+    for (const GrammarEntry& entry : grammar.group(kCommandGroup).entries) text += CommandLine(grammar, entry);
+    return text;
+}
+
+std::string VariableListText(const LanguageTables& tables) { return TextsOf(tables.internals().rows()); }
+
+std::string KeywordListText(const LanguageTables& tables) { return TextsOf(tables.tokens().rows()); }
+
+}  // namespace corvane

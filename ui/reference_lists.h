@@ -1,0 +1,21 @@
+#pragma once
+// The texts of the three reference list windows, one entry per line (CR LF after each).
+
+#include <string>
+
+#include "checker/grammar.h"
+#include "core/language_tables.h"
+
+namespace corvane {
+
+// Each DO command followed by the names of its parameter groups ("... " after a group whose
+// first word goes on with further words).
+std::string CommandListText(const Grammar& grammar);
+
+// The names of the internal values, in table order.
+std::string VariableListText(const LanguageTables& tables);
+
+// Every word of the token table as stored (statement words after an empty line).
+std::string KeywordListText(const LanguageTables& tables);
+
+}  // namespace corvane

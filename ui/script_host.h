@@ -1,0 +1,22 @@
+#pragma once
+// What the script window asks of the main window.
+
+#include <QString>
+
+namespace corvane {
+
+class ScriptHost {
+public:
+    virtual ~ScriptHost() = default;
+
+    virtual void setStatus(const QString& text) = 0;
+    // Save, Save As, Find, Find Next and Check script follow the script window's life.
+    virtual void setScriptItemsEnabled(bool enabled) = 0;
+    // The recent-file entry `index` (0 is the most recent), "<none>" for an empty slot.
+    virtual QString recentFile(int index) const = 0;
+    virtual void addRecent(const QString& fileName) = 0;
+    // The Save As command; true when the script was written.
+    virtual bool saveAs() = 0;
+};
+
+}  // namespace corvane

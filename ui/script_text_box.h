@@ -1,0 +1,37 @@
+#pragma once
+// txtScript: the script text. Typed text is pink, Enter keeps the line's indentation, and every
+// key and mouse movement asks for fresh context help.
+
+#include <QTextEdit>
+
+namespace corvane {
+
+class ScriptTextBox final : public QTextEdit {
+    Q_OBJECT
+
+public:
+    explicit ScriptTextBox(QWidget* parent = nullptr);
+
+    // Replaces the whole text (a new or loaded script): light blue, 8 points, caret at the start,
+    // no undo history and not modified.
+    void setScriptText(const QString& text);
+
+    // Selects `length` characters from `start` (box positions) and takes the focus.
+    void selectRange(int start, int length);
+
+    // Tabs between the start of the caret's line and the caret.
+    int tabsBeforeCaret() const;
+
+signals:
+    void helpRequested();
+
+protected:
+    bool event(QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+
+private:
+    void insertIndentedLineBreak(int tabs);
+};
+
+}  // namespace corvane

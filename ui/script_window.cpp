@@ -1,0 +1,275 @@
+#include "ui/script_window.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QPalette>
+#include <QPlainTextEdit>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QVBoxLayout>
+
+#include "core/backup_name.h"
+#include "core/compiler.h"
+#include "core/loader.h"
+#include "core/script_messages.h"
+#include "support/file_utils.h"
+#include "support/safe_file.h"
+#include "support/settings_file.h"
+#include "ui/box_text.h"
+#include "ui/context_help.h"
+#include "ui/editor_context.h"
+#include "ui/placement.h"
+#include "ui/script_host.h"
+#include "ui/script_text_box.h"
+#include "ui/editor_look.h"
+
+namespace corvane {
+
+namespace {
+
+constexpr int kHelpBoxHeightTwips = 1575;
+constexpr qreal kHelpPoints = 8.25;
+
+QString fromView(std::string_view text) { return messageFromEngine(text); }
+
+// Four lines, no line break after the last.
+QString newScriptTemplate() { return QStringLiteral("START_SCRIPT\n{\n}\nENDSCRIPT"); }
+
+QPlainTextEdit* makeHelpBox(QWidget* parent) {
+    auto* box = new QPlainTextEdit(parent);
+    box->setObjectName(QStringLiteral("lblHelp"));
+    box->setReadOnly(true);
+    box->setFont(courierNew(kHelpPoints));
+    box->setLineWrapMode(QPlainTextEdit::NoWrap);
+    box->setFixedHeight(twipsToPixels(kHelpBoxHeightTwips, box->logicalDpiY()));
+    QPalette colours = box->palette();
+    colours.setColor(QPalette::Base, darkBackground().darker(115));
+    colours.setColor(QPalette::Text, QColor(224, 224, 224));
+    box->setPalette(colours);
+    return box;
+}
+
+}  // namespace
+
+ScriptWindow::ScriptWindow(EditorContext& context, ScriptHost& host, QWidget* parent)
+    : QMdiSubWindow(parent), context_(context), host_(host) {
+    setObjectName(QStringLiteral("frmScriptViewer"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    auto* content = new QWidget(this);
+    txtScript_ = new ScriptTextBox(content);
+    lblHelp_ = makeHelpBox(content);
+    auto* layout = new QVBoxLayout(content);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(txtScript_, 1);
+    layout->addWidget(lblHelp_);
+    setWidget(content);
+    setCaption(QStringLiteral("Corvane Scripter"));
+    resize(twipsToPixels(9000, logicalDpiX()), twipsToPixels(6000, logicalDpiY()));
+
+    connect(txtScript_, &ScriptTextBox::helpRequested, this, &ScriptWindow::showHelp);
+    connect(txtScript_->document(), &QTextDocument::modificationChanged, this, &QWidget::setWindowModified);
+}
+
+void ScriptWindow::open() {
+    host_.setScriptItemsEnabled(true);
+    const EditorSettings& settings = context_.settings;
+    const int dpiX = logicalDpiX();
+    const int dpiY = logicalDpiY();
+    const QRect now = geometry();
+    const int left = settings.readInt(settings::kWindowSection, settings::kScriptViewerLeft, pixelsToTwips(now.x(), dpiX));
+    const int top = settings.readInt(settings::kWindowSection, settings::kScriptViewerTop, pixelsToTwips(now.y(), dpiY));
+    const int width =
+        settings.readInt(settings::kWindowSection, settings::kScriptViewerWidth, pixelsToTwips(now.width(), dpiX));
+    const int height =
+        settings.readInt(settings::kWindowSection, settings::kScriptViewerHeight, pixelsToTwips(now.height(), dpiY));
+    setGeometry(twipsToPixels(left, dpiX), twipsToPixels(top, dpiY), qMax(1, twipsToPixels(width, dpiX)),
+                qMax(1, twipsToPixels(height, dpiY)));
+    switch (settings.readInt(settings::kWindowSection, settings::kScriptViewerState, 0)) {
+        case 1: showMinimized(); break;
+        case 2: showMaximized(); break;
+        default: showNormal(); break;
+    }
+}
+
+void ScriptWindow::storePlacement() {
+    const EditorSettings& settings = context_.settings;
+    if (!isMaximized()) {
+        const QRect now = geometry();
+        const auto store = [&](std::string_view key, int pixels, int dpi) {
+            settings.write(settings::kWindowSection, key, QString::number(pixelsToTwips(pixels, dpi)));
+        };
+        store(settings::kScriptViewerLeft, now.x(), logicalDpiX());
+        store(settings::kScriptViewerTop, now.y(), logicalDpiY());
+        store(settings::kScriptViewerWidth, now.width(), logicalDpiX());
+        store(settings::kScriptViewerHeight, now.height(), logicalDpiY());
+    }
+    const int state = isMaximized() ? 2 : (isMinimized() ? 1 : 0);
+    settings.write(settings::kWindowSection, settings::kScriptViewerState, QString::number(state));
+}
+
+void ScriptWindow::closeEvent(QCloseEvent* event) {
+    if (!maybeSave()) {
+        event->ignore();
+        return;
+    }
+    storePlacement();
+    host_.setScriptItemsEnabled(false);
+    emit closed();
+    QMdiSubWindow::closeEvent(event);
+}
+
+bool ScriptWindow::isModified() const { return txtScript_->document()->isModified(); }
+
+bool ScriptWindow::maybeSave() {
+    if (!isModified()) return true;
+    const QString name = context_.currentFile.isEmpty() ? newFileMarker() : context_.currentFile;
+    switch (context_.prompter.askSaveDiscardCancel(QStringLiteral("The script ") + name +
+                                                   QStringLiteral(" has changed. Do you want to save it?"))) {
+        case Prompter::SaveChoice::Save: return save() && !isModified();
+        case Prompter::SaveChoice::Discard: return true;
+        case Prompter::SaveChoice::Cancel: return false;
+    }
+    return false;
+}
+
+void ScriptWindow::setCaption(const QString& caption) { setWindowTitle(caption + QStringLiteral("[*]")); }
+
+QString ScriptWindow::caption() const {
+    QString title = windowTitle();
+    title.remove(QStringLiteral("[*]"));
+    return title;
+}
+
+void ScriptWindow::newScript() {
+    context_.currentFile = newFileMarker();
+    txtScript_->setScriptText(newScriptTemplate());
+}
+
+bool ScriptWindow::save() {
+    if (context_.currentFile.isEmpty() || context_.currentFile == newFileMarker()) return host_.saveAs();
+    return compile(context_.currentFile);
+}
+
+void ScriptWindow::openRecent(int index) {
+    const QString fileName = host_.recentFile(index);
+    if (fileName == QString::fromLatin1(settings::kNoRecentFile.data(), settings::kNoRecentFile.size())) return;
+    if (!FileExists(toEnginePath(fileName))) return;
+    if (!maybeSave()) return;
+    if (!loadFile(fileName)) return;
+    context_.settings.write(settings::kFileSection, settings::kLastFile, fileName);
+    updateCaption();
+}
+
+void ScriptWindow::updateCaption() {
+    setCaption(QStringLiteral("Script Editor - ") + context_.currentFile);
+    context_.settings.write(settings::kFileSection, settings::kLastFile, context_.currentFile);
+    host_.addRecent(context_.currentFile);
+}
+
+bool ScriptWindow::loadFile(const QString& fileName) {
+    host_.setStatus(QStringLiteral("Loading ") + fileName + QStringLiteral("..."));
+    const std::string path = toEnginePath(fileName);
+    if (!FileExists(path)) {
+        context_.prompter.tell(fromView(kFileDoesNotExist));
+        if (context_.currentFile.isEmpty()) newScript();
+        return false;
+    }
+    std::string bytes;
+    std::string reason;
+    if (!ReadWholeFile(path, bytes, &reason)) {
+        context_.prompter.tell(fileName + QStringLiteral(": ") + QString::fromStdString(reason));
+        return false;
+    }
+    const LoadResult result = LoadScript(bytes, *context_.tables);
+    if (!result.ok()) {
+        context_.prompter.tell(messageFromEngine(result.error().message));
+        return false;
+    }
+    setWindowTitle(QStringLiteral("Loading"));
+    show();
+    QCoreApplication::processEvents();
+    setWindowTitle(QStringLiteral("Loading..."));
+    txtScript_->setScriptText(boxTextFromEngine(result.script().text));
+    context_.currentFile = fileName;
+    updateCaption();
+    showHelp();
+    host_.setStatus(QString());
+    return true;
+}
+
+void ScriptWindow::appendBlankIfMissing() {
+    const QString text = txtScript_->toPlainText();
+    if (text.endsWith(QLatin1Char(' '))) return;
+    // A trailing blank ends the last word; it is no change of the author's.
+    const bool wasModified = isModified();
+    QTextCursor cursor(txtScript_->document());
+    cursor.movePosition(QTextCursor::End);
+    cursor.insertText(QStringLiteral(" "));
+    txtScript_->document()->setModified(wasModified);
+}
+
+bool ScriptWindow::makeBackup(QString& backupName) {
+    const QString& current = context_.currentFile;
+    if (current.isEmpty() || current == newFileMarker() || !FileExists(toEnginePath(current))) return true;
+    backupName = fromEnginePath(BackupFileName(toEnginePath(current)));
+    FileError error;
+    if (CopyFileAtomically(toEnginePath(current), toEnginePath(backupName), &error)) return true;
+    context_.prompter.tell(QStringLiteral("Could not back up ") + current + QStringLiteral(" to ") +
+                           fromEnginePath(error.message()) + QStringLiteral(". Nothing was written."));
+    return false;
+}
+
+void ScriptWindow::reportCompileError(int position, int length, const QString& message) {
+    txtScript_->selectRange(position, length);
+    txtScript_->repaint();
+    QCoreApplication::processEvents();
+    context_.prompter.tell(message);
+}
+
+bool ScriptWindow::compile(const QString& fileName) {
+    host_.setStatus(QStringLiteral("Saving (compiling) ") + fileName + QStringLiteral("..."));
+    appendBlankIfMissing();
+    const std::string text = engineBytesFromBoxText(txtScript_->toPlainText());
+
+    CompileResult result = CompileScript(text, *context_.tables);
+    if (!result.ok() && result.error().kind == CompileErrorKind::kNeedsConfirmation) {
+        if (!context_.prompter.askYesNo(fromView(kTooManyVariablesWarning))) {
+            context_.prompter.tell(fromView(kCompilingCancelled));
+            updateCaption();
+            return false;
+        }
+        result = CompileScript(text, *context_.tables, CompileOptions{.allowMoreThan256Entries = true});
+    }
+    if (!result.ok()) {
+        const CompileError& error = result.error();
+        reportCompileError(static_cast<int>(error.position), static_cast<int>(error.length),
+                           messageFromEngine(error.message));
+        return false;
+    }
+
+    QString backupName;
+    if (!makeBackup(backupName)) return false;
+    FileError error;
+    if (!WriteFileAtomically(toEnginePath(fileName), result.script().fileBytes, &error)) {
+        context_.prompter.tell(QStringLiteral("Could not write ") + fromEnginePath(error.message()));
+        return false;
+    }
+    const QString backupLine = backupName.isEmpty() ? QStringLiteral("nothing (there was no earlier file)") : backupName;
+    context_.prompter.tell(QStringLiteral("Written to ") + fileName + QStringLiteral("\r\nBackupped to ") + backupLine);
+    context_.currentFile = fileName;
+    txtScript_->document()->setModified(false);
+    updateCaption();
+    host_.setStatus(QString());
+    return true;
+}
+
+void ScriptWindow::showHelp() {
+    const QTextCursor cursor = txtScript_->textCursor();
+    const QTextBlock block = txtScript_->document()->findBlock(cursor.selectionStart());
+    const std::string line = engineBytesFromBoxText(block.text());
+    const auto caret = static_cast<std::size_t>(cursor.selectionStart() - block.position());
+    lblHelp_->setPlainText(boxTextFromEngine(HelpTextFor(HelpWordsAt(line, caret), context_.commandList)));
+}
+
+}  // namespace corvane
