@@ -4,6 +4,7 @@
 #include "support/file_utils.h"
 #include "support/game_folder.h"
 #include "support/safe_file.h"
+#include "support/settings_file.h"
 #include "ui/common/prompter.h"
 
 #include <QCloseEvent>
@@ -48,7 +49,7 @@ LangEditWindow::LangEditWindow(Prompter& prompter, const AppPaths& paths, const 
       paths_(paths),
       registry_(registry),
       setStatus_(std::move(setStatus)),
-      rememberFile_([](const QString&) {}),
+      rememberFile_([this](const QString& file) { rememberInSettings(file); }),
       lstLanguage_(new QListWidget(this)),
       txtLangEdit_(new QPlainTextEdit(this)) {
     setObjectName(QStringLiteral("frmLangEdit"));
@@ -162,6 +163,11 @@ void LangEditWindow::reportUnsavable(const LanguageSave& save) {
                        .arg(save.number)
                        .arg(static_cast<unsigned>(save.character), 4, 16, QLatin1Char('0'))
                        .arg(save.position + 1));
+}
+
+// A settings file that cannot be written costs only the remembered name.
+void LangEditWindow::rememberInSettings(const QString& file) {
+    WriteIni(toEnginePath(paths_.settingsFile()), settings::kFileSection, settings::kLastLangFile, toEnginePath(file));
 }
 
 void LangEditWindow::updateCaption() { setWindowTitle(kCaption + QStringLiteral(" - ") + langFile_); }

@@ -32,7 +32,8 @@ public:
                    QWidget* parent = nullptr);
     ~LangEditWindow() override;
 
-    // Where the name of each language file opened is remembered ("lastlangfile").
+    // Where the name of each language file opened is remembered; by default the settings file's
+    // "lastlangfile".
     void setRememberFile(FileSink rememberFile) { rememberFile_ = std::move(rememberFile); }
 
     // Language > Open...: asks for a file, loads it and shows the window.
@@ -61,6 +62,7 @@ protected:
 private:
     void buildLayout();
     void showEditor();
+    void rememberInSettings(const QString& file);
     void fillList();
     void lstLanguageClick(int row);
     void txtLangEditChange();
