@@ -1,0 +1,21 @@
+// Any bytes: reading never crashes, and what reads saves back to the very same bytes, also after
+// every string was shown and (unchanged) handed back as text.
+#include "lang/language_document.h"
+#include "lang/language_file.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+#include <string_view>
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const std::string_view bytes(reinterpret_cast<const char*>(data), size);
+    auto read = corvane::ReadLanguageFile(bytes);
+    if (!read.file) return 0;
+    if (corvane::WriteLanguageFile(*read.file) != bytes) std::abort();
+    corvane::LanguageDocument document(std::move(*read.file));
+    for (std::size_t i = 0; i < document.count(); ++i) document.setText(i, std::u16string(document.text(i)));
+    const auto save = document.bytesToSave();
+    if (!save.bytes || *save.bytes != bytes) std::abort();
+    return 0;
+}
