@@ -1,0 +1,39 @@
+#pragma once
+// Frame1 "Allies and enemies:": the 4 x 4 alliance boxes (BB ... GG, row = the mask's owner) and
+// the four mask fields (txtB, txtR, txtY2, txtG). A click on a box sets its partner too and
+// recomputes the four masks.
+
+#include "map/alliance_grid.h"
+
+#include <QGroupBox>
+
+#include <array>
+
+class QCheckBox;
+class QLineEdit;
+
+namespace corvane {
+
+class AllianceFrame : public QGroupBox {
+    Q_OBJECT
+
+public:
+    explicit AllianceFrame(QWidget* parent = nullptr);
+
+    // The boxes and fields as a level opens.
+    void showLoaded(const LoadedAlliances& loaded);
+    QLineEdit* maskField(int owner) const { return maskFields_[static_cast<std::size_t>(owner)]; }
+    QCheckBox* box(int owner, int other) const { return boxes_[index(owner, other)]; }
+
+private:
+    AllianceGrid grid_;
+    std::array<QCheckBox*, kPlayerCount * kPlayerCount> boxes_{};
+    std::array<QLineEdit*, kPlayerCount> maskFields_{};
+
+    static std::size_t index(int owner, int other) { return static_cast<std::size_t>(owner * kPlayerCount + other); }
+    void boxClicked(int owner, int other, bool checked);
+    void showBoxes();
+    void updateAlliances();
+};
+
+}  // namespace corvane

@@ -1,0 +1,49 @@
+#include "map/level_file.h"
+
+#include "support/file_utils.h"
+
+#include <fstream>
+
+namespace corvane {
+namespace {
+
+unsigned ByteAt(std::string_view bytes, std::size_t offset) {
+    return offset < bytes.size() ? static_cast<unsigned char>(bytes[offset]) : 0u;
+}
+
+std::int16_t HeightAt(std::string_view bytes, std::size_t index) {
+    unsigned raw = ByteAt(bytes, 2 * index) | (ByteAt(bytes, 2 * index + 1) << 8);
+    return static_cast<std::int16_t>(static_cast<std::uint16_t>(raw));
+}
+
+void ReadThing(std::string_view bytes, std::size_t offset, LevelTerrain& terrain) {
+    unsigned kind = ByteAt(bytes, offset);
+    unsigned subKind = ByteAt(bytes, offset + 1);
+    unsigned player = ByteAt(bytes, offset + 2);
+    MapPoint point{static_cast<int>(ByteAt(bytes, offset + 4)), static_cast<int>(ByteAt(bytes, offset + 6))};
+    if (kind == 7 && subKind == 1 && player < kPlayerCount) terrain.playerPositions[player] = point;  // last wins
+    if (kind == 9 && subKind == 5) terrain.stoneHeads.push_back(point);
+}
+
+}  // namespace
+
+LevelTerrain ReadLevelTerrain(std::string_view bytes) {
+    LevelTerrain terrain;
+    for (std::size_t i = 0; i < terrain.heights.size(); ++i) terrain.heights[i] = HeightAt(bytes, i);
+    for (std::size_t n = 0; n < kThingCount; ++n) ReadThing(bytes, kThingsOffset + n * kThingSize, terrain);
+    return terrain;
+}
+
+std::variant<LevelTerrain, FileError> LoadLevelTerrain(const std::string& path) {
+    std::error_code ec;
+    if (std::filesystem::is_directory(PathFromUtf8(path), ec)) return FileError{path, "is a folder, not a file"};
+    std::ifstream in(PathFromUtf8(path), std::ios::binary);
+    if (!in) return FileError{path, "cannot be opened for reading"};
+    std::string bytes(kLevelBytesRead, '\0');
+    in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    if (in.bad()) return FileError{path, "could not be read"};
+    bytes.resize(static_cast<std::size_t>(in.gcount()));
+    return ReadLevelTerrain(bytes);
+}
+
+}  // namespace corvane

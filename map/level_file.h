@@ -1,0 +1,26 @@
+#pragma once
+// The level file (".dat"): only read. Heights from offset 0 and 1000 object records of 101 bytes
+// from offset 81987; the program uses player positions and stone heads from the records.
+
+#include "map/level_data.h"
+#include "support/safe_file.h"
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+#include <variant>
+
+namespace corvane {
+
+inline constexpr std::size_t kThingsOffset = 81987;
+inline constexpr std::size_t kThingSize = 101;
+inline constexpr std::size_t kThingCount = 1000;
+inline constexpr std::size_t kLevelBytesRead = kThingsOffset + kThingSize * kThingCount;
+
+// Reads as far as the bytes go; whatever is missing reads as zero.
+LevelTerrain ReadLevelTerrain(std::string_view bytes);
+
+// The first kLevelBytesRead bytes of the file at `path` (fewer when it is shorter).
+std::variant<LevelTerrain, FileError> LoadLevelTerrain(const std::string& path);
+
+}  // namespace corvane
