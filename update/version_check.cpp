@@ -72,7 +72,10 @@ void VersionCheck::run(const QString& programKey) {
 
 // Fetches the list and keeps a copy as version.txt in the data folder.
 bool VersionCheck::download(QByteArray& list) {
-    const QUrl url = baseUrl_.resolved(QUrl(QStringLiteral("version.txt")));
+    QUrl folder = baseUrl_;
+    // The site is a web folder; without its closing slash "version.txt" would replace its last part.
+    if (!folder.path().endsWith(QLatin1Char('/'))) folder.setPath(folder.path() + QLatin1Char('/'));
+    const QUrl url = folder.resolved(QUrl(QStringLiteral("version.txt")));
     const DownloadResult result =
         ProgressDownload(url, timeLimit_, QStringLiteral("Checking for new version...")).run();
     if (result.outcome == DownloadResult::Outcome::Cancelled) return false;

@@ -1,5 +1,7 @@
 #include "update/version_check.h"
 
+#include "update/progress_download.h"
+
 #include "tests/common/fake_prompter.h"
 #include "tests/common/temp_folder.h"
 #include "tests/update/loopback_http_server.h"
@@ -116,6 +118,16 @@ TEST_F(VersionCheckTest, UnlistedProgramEndsSilentlyAndKeepsTheList) {
     }
 }
 
+TEST_F(VersionCheckTest, BaseUrlWithoutClosingSlashIsStillTheFolder) {
+    serveList("corvanescripter\r\n0.3.0\r\nx\r\n");
+    prompter.yesNo = {true};
+    QUrl base = server.baseUrl();
+    base.setPath(QStringLiteral("/updates"));
+    VersionCheck(prompter, paths, [](const QString&) {}, [] {}, base).run(QStringLiteral("corvanescripter"));
+    EXPECT_EQ(server.requestedPaths(), QStringList{QStringLiteral("/updates/version.txt")});
+    EXPECT_EQ(prompter.told, QStringList{kSameVersion});
+}
+
 TEST_F(VersionCheckTest, FirstRecordOfTheKeyDecidesAndNoKeepsTheList) {
     const std::string list = "corvanescripter\r\n0.2.9\r\nold\r\ncorvanescripter\r\n0.3.0\r\nsame\r\n";
     serveList(list);
@@ -137,6 +149,14 @@ TEST_F(VersionCheckTest, ServerErrorsAreConnectionErrors) {
         EXPECT_EQ(prompter.told, QStringList{kConnectionError}) << status;
         EXPECT_TRUE(namesIn(program.path()).empty());
     }
+}
+
+TEST_F(VersionCheckTest, AnswerTooLargeForAVersionListIsAConnectionError) {
+    server.answer(200, QByteArray("corvanescripter\r\n0.4.0\r\nx\r\n") + QByteArray(ProgressDownload::kMaxBytes, 'x'));
+    prompter.yesNo = {true};
+    run();
+    EXPECT_EQ(prompter.told, QStringList{kConnectionError});
+    EXPECT_TRUE(namesIn(program.path()).empty());
 }
 
 TEST_F(VersionCheckTest, NoServerAtAllIsAConnectionError) {
