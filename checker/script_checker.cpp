@@ -1,6 +1,5 @@
 #include "checker/script_checker.h"
 
-#include <deque>
 #include <optional>
 #include <utility>
 #include <vector>
@@ -63,24 +62,56 @@ std::string WrongExpectationMessage(const CheckedWord& word, const GrammarGroup&
     return message;
 }
 
-// Splits the text into words and names each } after the block it closes, as the grammar needs.
-class WordSplitter {
+// First in, first out. It never holds more than one statement's remaining groups.
+class ExpectQueue {
 public:
-    // The words, or the verdict that ends the check while splitting.
-    std::optional<CheckVerdict> Split(std::string_view upperText) {
-        ScriptWordReader reader(upperText);
-        ScriptWord word;
-        while (reader.Next(word)) {
-            CheckedWord checked{word.text, word.position, word.text.size()};
-            if (auto verdict = TrackBlocks(checked)) return verdict;
-            words_.push_back(std::move(checked));
+    void Push(int group) { groups_.push_back(group); }
+
+    // The head; group 0 (which accepts nothing) when the queue is empty.
+    int Pop() {
+        if (head_ >= groups_.size()) return 0;
+        const int group = groups_[head_++];
+        if (head_ == groups_.size()) {
+            groups_.clear();
+            head_ = 0;
         }
-        return std::nullopt;
+        return group;
     }
 
-    const std::vector<CheckedWord>& words() const { return words_; }
+private:
+    std::vector<int> groups_;
+    std::size_t head_ = 0;
+};
+
+// Walks the words against the grammar as they are split off: each word must match the group at the
+// head of the queue. Splitting goes on after the first wrong word, because a } that closes no block
+// (or too many open blocks) anywhere in the text ends the check with that message instead.
+class ScriptWalker {
+public:
+    explicit ScriptWalker(const Grammar& grammar) : grammar_(grammar) { queue_.Push(1); }
+
+    CheckVerdict Run(std::string_view text) {
+        ScriptWordReader reader(text);
+        ScriptWord word;
+        while (reader.Next(word)) {
+            CheckedWord checked{UpperWord(word.text), word.position, word.text.size()};
+            if (auto verdict = TrackBlocks(checked)) return std::move(*verdict);
+            if (!wrongWord_) Walk(checked);
+        }
+        if (wrongWord_) return std::move(*wrongWord_);
+        CheckVerdict ok;
+        ok.message = std::string(kNoBigErrorsFound);
+        return ok;
+    }
 
 private:
+    // The word in upper case; copied only when it holds lower-case letters.
+    std::string_view UpperWord(std::string_view word) {
+        if (!HasLowerAscii(word)) return word;
+        upperBuffer_ = ToUpperAscii(word);
+        return upperBuffer_;
+    }
+
     std::optional<CheckVerdict> TrackBlocks(CheckedWord& word) {
         if (const Block* opened = BlockOpenedBy(word.word)) {
             if (blocks_.size() >= static_cast<std::size_t>(kMaxOpenBlocks)) {
@@ -98,38 +129,30 @@ private:
         return std::nullopt;
     }
 
-    std::vector<CheckedWord> words_;
-    std::vector<const Block*> blocks_;  // the open blocks, innermost last
-};
-
-// Walks the words against the grammar: each word must match the group at the head of the queue.
-CheckVerdict Walk(const std::vector<CheckedWord>& words, const Grammar& grammar) {
-    std::deque<int> queue{1};
-    for (const CheckedWord& word : words) {
-        const int number = queue.empty() ? 0 : queue.front();
-        if (!queue.empty()) queue.pop_front();
-        const GrammarGroup& group = grammar.group(number);
+    void Walk(const CheckedWord& word) {
+        const int number = queue_.Pop();
+        const GrammarGroup& group = grammar_.group(number);
         const int match = group.FindMatch(word.word);
         if (match < 0) {
-            CheckVerdict verdict = Verdict(CheckVerdictKind::kWrongExpectation,
-                                           WrongExpectationMessage(word, group, number), word, true);
-            verdict.group = number;
-            return verdict;
+            wrongWord_ = Verdict(CheckVerdictKind::kWrongExpectation, WrongExpectationMessage(word, group, number),
+                                 word, true);
+            wrongWord_->group = number;
+            return;
         }
-        for (int next : group.entries[static_cast<std::size_t>(match)].groups) queue.push_back(next);
+        for (int next : group.entries[static_cast<std::size_t>(match)].groups) queue_.Push(next);
     }
-    CheckVerdict ok;
-    ok.message = std::string(kNoBigErrorsFound);
-    return ok;
-}
+
+    const Grammar& grammar_;
+    ExpectQueue queue_;
+    std::vector<const Block*> blocks_;  // the open blocks, innermost last
+    std::optional<CheckVerdict> wrongWord_;
+    std::string upperBuffer_;
+};
 
 }  // namespace
 
 CheckVerdict CheckScript(std::string_view text, const Grammar& grammar) {
-    const std::string upper = ToUpperAscii(text);
-    WordSplitter splitter;
-    if (auto verdict = splitter.Split(upper)) return std::move(*verdict);
-    return Walk(splitter.words(), grammar);
+    return ScriptWalker(grammar).Run(text);
 }
 
 }  // namespace corvane

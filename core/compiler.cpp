@@ -1,6 +1,7 @@
 #include "core/compiler.h"
 
 #include <optional>
+#include <unordered_map>
 #include <utility>
 
 #include "core/code_text.h"
@@ -104,6 +105,17 @@ public:
 private:
     std::optional<CompileError> CompileWord(const ScriptWord& word) {
         if (codes_.size() >= kMaxCodes) return Error(CompileErrorKind::kTooManyCodes, word, TooManyCodesMessage(word.text));
+        // A word always compiles to the same code, so a word seen before costs one lookup.
+        if (const auto known = knownCodes_.find(word.text); known != knownCodes_.end()) {
+            codes_.push_back(known->second);
+            return std::nullopt;
+        }
+        auto error = CompileNewWord(word);
+        if (!error) knownCodes_.emplace(word.text, codes_.back());
+        return error;
+    }
+
+    std::optional<CompileError> CompileNewWord(const ScriptWord& word) {
         const WordMeaning meaning = FindMeaning(word.text, tables_);
         switch (meaning.kind) {
             case WordMeaning::Kind::kCode:
@@ -158,6 +170,7 @@ private:
     std::vector<CodeBytes> codes_;
     VariableTableBuilder variables_;
     std::optional<ScriptWord> firstUnreferable_;  // the word that created entry 256
+    std::unordered_map<std::string_view, CodeBytes> knownCodes_;  // views into the upper-case text
 };
 
 }  // namespace

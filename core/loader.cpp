@@ -11,13 +11,10 @@ namespace {
 
 constexpr unsigned char kScriptFileMark = 12;  // the low byte of START_SCRIPT
 
-std::string LineStarting(std::string_view word) { return std::string(kLineBreak) + std::string(word); }
 
 class ScriptLoader {
 public:
-    ScriptLoader(std::string_view bytes, const LanguageTables& tables)
-        : bytes_(bytes), tables_(tables), openBrace_(LineStarting("{")), closeBrace_(LineStarting("}")),
-          endScript_(LineStarting("ENDSCRIPT")) {}
+    ScriptLoader(std::string_view bytes, const LanguageTables& tables) : bytes_(bytes), tables_(tables) {}
 
     LoadedScript Run() {
         script_.variables = ReadVariableEntries(bytes_);
@@ -26,46 +23,56 @@ public:
         // The first code is START_SCRIPT by definition; the rest are read until ENDSCRIPT or until
         // no complete code is left.
         for (std::size_t at = 2; at + 1 < bytes_.size(); at += 2) {
-            if (!LoadCode(CodeBytes{Byte(at), Byte(at + 1)})) break;
+            if (!LoadCode(Byte(at), Byte(at + 1))) break;
         }
         return std::move(script_);
     }
 
 private:
+    static constexpr std::string_view kOpenBrace = "\r\n{";
+    static constexpr std::string_view kCloseBrace = "\r\n}";
+    static constexpr std::string_view kEndScript = "\r\nENDSCRIPT";
+
     std::uint8_t Byte(std::size_t at) const { return static_cast<std::uint8_t>(bytes_[at]); }
 
     // Appends one code's word; false once ENDSCRIPT has been read.
-    bool LoadCode(CodeBytes code) {
-        const std::string codeText = CodeText(static_cast<std::uint16_t>(code.low | (code.high << 8)));
-        const std::string word = WordOf(code, codeText);
-        if (word == closeBrace_ && !indentation_.empty()) indentation_.pop_back();
+    bool LoadCode(std::uint8_t low, std::uint8_t high) {
+        const std::string_view word = WordOf(low, high);
+        if (word == kCloseBrace && !indentation_.empty()) indentation_.pop_back();
         AddLog(word);
-        if (word == openBrace_) indentation_ += '\t';
-        return word != endScript_;
+        if (word == kOpenBrace) indentation_ += '\t';
+        return word != kEndScript;
     }
 
-    std::string WordOf(CodeBytes code, const std::string& codeText) {
-        if (const std::string* text = tables_.tokens().FindTextByCode(codeText)) return *text;
-        if (code.high != 0) {
-            script_.unknownCodes.push_back(codeText);
-            return codeText;
+    // The word of a code; entry words and code texts are formed in `buffer_`.
+    std::string_view WordOf(std::uint8_t low, std::uint8_t high) {
+        const auto code = static_cast<std::uint16_t>(low | (high << 8));
+        if (const std::string* text = tables_.tokens().FindTextByCode(code)) return *text;
+        if (high != 0) {
+            buffer_ = CodeText(code);
+            script_.unknownCodes.push_back(buffer_);
+            return buffer_;
         }
-        return EntryWord(script_.variables[code.low], codeText);
-    }
-
-    std::string EntryWord(const VariableEntry& entry, const std::string& codeText) const {
+        const VariableEntry& entry = script_.variables[low];
         switch (entry.type) {
             case kConstantNumber:
-                return "%" + std::to_string(entry.value);
+                return Numbered("%", entry.value);
             case kUserVariable:
-                return "VAR_" + std::to_string(entry.value);
+                return Numbered("VAR_", entry.value);
             case kInternalValue: {
                 const std::string* name = tables_.internals().FindNameByNumber(entry.value);
-                return name ? *name : "INT_" + std::to_string(entry.value);
+                return name ? std::string_view(*name) : Numbered("INT_", entry.value);
             }
             default:
-                return codeText;
+                buffer_ = CodeText(code);
+                return buffer_;
         }
+    }
+
+    std::string_view Numbered(std::string_view prefix, std::int32_t value) {
+        buffer_.assign(prefix);
+        buffer_ += std::to_string(value);
+        return buffer_;
     }
 
     void AddLog(std::string_view word) {
@@ -80,10 +87,8 @@ private:
 
     std::string_view bytes_;
     const LanguageTables& tables_;
-    const std::string openBrace_;
-    const std::string closeBrace_;
-    const std::string endScript_;
     std::string indentation_;  // one tab per open brace; empty at the start of every file
+    std::string buffer_;
     LoadedScript script_;
 };
 

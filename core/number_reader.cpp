@@ -90,8 +90,23 @@ std::optional<std::int64_t> Magnitude(const DecimalParts& parts) {
     return -static_cast<std::int64_t>(firstFrac) + parts.exponent;
 }
 
+// Whole numbers, the common case, without floating point.
+std::optional<std::int32_t> ReadWholeNumber(std::string_view digits, bool negative) {
+    std::int64_t value = 0;
+    for (char c : digits) {
+        value = value * 10 + (c - '0');
+        if (value > static_cast<std::int64_t>(kInt32Max) + 1) return std::nullopt;
+    }
+    value = negative ? -value : value;
+    if (value > static_cast<std::int64_t>(kInt32Max)) return std::nullopt;
+    return static_cast<std::int32_t>(value);
+}
+
 std::optional<std::int32_t> ReadDecimalNumber(std::string_view text) {
     const DecimalParts parts = SplitDecimal(text);
+    if (parts.text.find_first_of(".Ee") == std::string_view::npos) {
+        return ReadWholeNumber(parts.integer, parts.text.starts_with('-'));
+    }
     const auto magnitude = Magnitude(parts);
     if (!magnitude) return 0;                 // no digits, or only zeros
     if (*magnitude > 10) return std::nullopt;  // at least 10^10

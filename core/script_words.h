@@ -9,6 +9,13 @@ namespace corvane {
 
 inline bool IsScriptBlank(char c) { return c == ' ' || c == '\r' || c == '\n' || c == '\t'; }
 
+inline bool HasLowerAscii(std::string_view word) {
+    for (char c : word) {
+        if (c >= 'a' && c <= 'z') return true;
+    }
+    return false;
+}
+
 struct ScriptWord {
     std::string_view text;
     std::size_t position = 0;

@@ -1,6 +1,7 @@
 #include "core/token_table.h"
 
 #include "core/code_text.h"
+#include "core/script_words.h"
 #include "support/file_utils.h"
 
 namespace corvane {
@@ -199,17 +200,23 @@ void TokenTable::AddPair(std::string code, std::string text) {
     // emplace keeps an existing key, so the first row wins as in a linear search.
     byWord_.emplace(ToUpperAscii(BareWord(text)), index);
     byCode_.emplace(code, index);
+    byValue_.emplace(CodeFromText(code), index);
     rows_.push_back(CodePair{std::move(code), std::move(text)});
 }
 
 const std::string* TokenTable::FindCodeByWord(std::string_view word) const {
-    const auto found = byWord_.find(ToUpperAscii(word));
+    const auto found = HasLowerAscii(word) ? byWord_.find(ToUpperAscii(word)) : byWord_.find(word);
     return found == byWord_.end() ? nullptr : &rows_[found->second].code;
 }
 
 const std::string* TokenTable::FindTextByCode(std::string_view codeText) const {
     const auto found = byCode_.find(codeText);
     return found == byCode_.end() ? nullptr : &rows_[found->second].text;
+}
+
+const std::string* TokenTable::FindTextByCode(std::uint16_t code) const {
+    const auto found = byValue_.find(code);
+    return found == byValue_.end() ? nullptr : &rows_[found->second].text;
 }
 
 std::string_view TokenTable::BareWord(std::string_view rowText) {

@@ -33,6 +33,9 @@ public:
     // included; nullptr when the code has no word.
     const std::string* FindTextByCode(std::string_view codeText) const;
 
+    // The same for the code itself (code texts and codes correspond one to one).
+    const std::string* FindTextByCode(std::uint16_t code) const;
+
     // The word of a row's text with the LineBreak prefix removed.
     static std::string_view BareWord(std::string_view rowText);
 
@@ -42,6 +45,7 @@ private:
     std::vector<CodePair> rows_;
     std::unordered_map<std::string, std::size_t, StringHash, std::equal_to<>> byWord_;
     std::unordered_map<std::string, std::size_t, StringHash, std::equal_to<>> byCode_;
+    std::unordered_map<std::uint16_t, std::size_t> byValue_;
 };
 
 }  // namespace corvane

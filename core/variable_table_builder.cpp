@@ -2,24 +2,26 @@
 
 namespace corvane {
 
-std::string VariableTableBuilder::Key(std::string_view name, std::int32_t value, std::int32_t type) {
-    // A blank never occurs in a word, so it separates the parts unambiguously.
-    std::string key(name);
-    key += ' ';
-    key += std::to_string(value);
-    key += ' ';
-    key += std::to_string(type);
-    return key;
+std::size_t VariableTableBuilder::Find(std::string_view name, std::int32_t value, std::int32_t type) const {
+    const auto found = byName_.find(name);
+    if (found == byName_.end()) return entries_.size();
+    for (std::size_t i = found->second; i < entries_.size(); ++i) {
+        const VariableEntry& entry = entries_[i];
+        if (entry.name == name && entry.value == value && entry.type == type) return i;
+    }
+    return entries_.size();
 }
 
 std::size_t VariableTableBuilder::CreateNewVar(std::string_view name, std::int32_t value, std::int32_t type) {
-    const auto [found, added] = index_.emplace(Key(name, value, type), entries_.size());
-    if (added) entries_.push_back(VariableEntry{std::string(name), value, type});
-    return found->second;
+    const std::size_t index = Find(name, value, type);
+    if (index < entries_.size()) return index;
+    entries_.push_back(VariableEntry{std::string(name), value, type});
+    byName_.emplace(entries_.back().name, index);
+    return index;
 }
 
 bool VariableTableBuilder::Has(std::string_view name, std::int32_t value, std::int32_t type) const {
-    return index_.contains(Key(name, value, type));
+    return Find(name, value, type) < entries_.size();
 }
 
 }  // namespace corvane

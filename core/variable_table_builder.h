@@ -9,6 +9,7 @@
 #include <utility>
 #include <vector>
 
+#include "core/string_hash.h"
 #include "core/variable_entry.h"
 
 namespace corvane {
@@ -26,10 +27,13 @@ public:
     std::vector<VariableEntry> Take() { return std::move(entries_); }
 
 private:
-    static std::string Key(std::string_view name, std::int32_t value, std::int32_t type);
+    // Index of the entry with this name, value and type; count() when there is none.
+    std::size_t Find(std::string_view name, std::int32_t value, std::int32_t type) const;
 
     std::vector<VariableEntry> entries_;
-    std::unordered_map<std::string, std::size_t> index_;
+    // First entry of each name. A name always comes with the same value and type in a script, so
+    // the full comparison nearly always succeeds at once.
+    std::unordered_map<std::string, std::size_t, StringHash, std::equal_to<>> byName_;
 };
 
 }  // namespace corvane
