@@ -9,14 +9,19 @@
 namespace corvane {
 namespace {
 
-// The game is a 32-bit program: read the 32-bit view, the one its installer wrote to.
-constexpr REGSAM kReadAccess = KEY_QUERY_VALUE | KEY_WOW64_32KEY;
+// The game is a 32-bit program whose installer writes to the 32-bit view (Wow6432Node on a 64-bit
+// system), so that view is read first; a key that only the 64-bit view holds (written by hand or by
+// a 64-bit tool) is found too.
+constexpr REGSAM kViews[] = {KEY_QUERY_VALUE | KEY_WOW64_32KEY, KEY_QUERY_VALUE | KEY_WOW64_64KEY};
 
 class OpenKey {
 public:
     OpenKey(std::uint32_t root, const std::string& subKey) {
         HKEY rootKey = reinterpret_cast<HKEY>(static_cast<ULONG_PTR>(root));
-        if (RegOpenKeyExA(rootKey, subKey.c_str(), 0, kReadAccess, &key_) != ERROR_SUCCESS) key_ = nullptr;
+        for (REGSAM access : kViews) {
+            if (RegOpenKeyExA(rootKey, subKey.c_str(), 0, access, &key_) == ERROR_SUCCESS) return;
+            key_ = nullptr;
+        }
     }
     ~OpenKey() {
         if (key_) RegCloseKey(key_);

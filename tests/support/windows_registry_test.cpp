@@ -1,0 +1,46 @@
+// Runs on Windows (under Wine in CI) after wine_reg_setup.sh has written the game's key with reg.exe.
+#include "support/game_folder.h"
+#include "support/windows_registry.h"
+
+#include <gtest/gtest.h>
+
+namespace corvane {
+namespace {
+
+const std::string kGameKey = "Software\\Bullfrog Productions Ltd\\Populous: The Beginning";
+
+TEST(WindowsRegistry, FindsKeysInEitherViewIgnoringCase) {
+    WindowsRegistry registry;
+    EXPECT_TRUE(registry.keyExists(kHkeyLocalMachine, kGameKey));
+    EXPECT_TRUE(registry.keyExists(kHkeyLocalMachine, "SOFTWARE\\bullfrog productions ltd\\populous: the beginning"));
+    EXPECT_TRUE(registry.keyExists(kHkeyLocalMachine, "Software\\Corvane Test\\Only64"));
+    EXPECT_FALSE(registry.keyExists(kHkeyLocalMachine, "Software\\Corvane Test\\Missing"));
+}
+
+TEST(WindowsRegistry, ReadsTextWithoutNulNumbersAsNumbersOtherTypesAsEmpty) {
+    WindowsRegistry registry;
+    const RegistryValue path = registry.value(kHkeyLocalMachine, kGameKey, "installpath");
+    EXPECT_EQ(path.kind, RegistryValue::Kind::Text);
+    EXPECT_EQ(path.text, "C:\\Games\\Pop TB\\");
+    EXPECT_EQ(path.text.find('\0'), std::string::npos);
+
+    const RegistryValue version = registry.value(kHkeyLocalMachine, kGameKey, "Version");
+    EXPECT_EQ(version.kind, RegistryValue::Kind::Number);
+    EXPECT_EQ(version.number, 42);
+    EXPECT_EQ(version.asText(), "42");
+
+    for (const char* name : {"Exp", "Bin", "NoSuchValue"}) {
+        EXPECT_EQ(registry.value(kHkeyLocalMachine, kGameKey, name).kind, RegistryValue::Kind::Empty) << name;
+    }
+    EXPECT_EQ(registry.value(kHkeyLocalMachine, "Software\\Corvane Test\\Missing", "x").kind,
+              RegistryValue::Kind::Empty);
+}
+
+TEST(WindowsRegistry, DialogStartsInTheGameFolder) {
+    WindowsRegistry registry;
+    EXPECT_EQ(GameFolderDialogName(registry, "C:\\Program Files\\Corvane", "\\levels\\levl*.dat"),
+              "C:\\Games\\Pop TB\\\\levels\\levl*.dat");
+}
+
+}  // namespace
+}  // namespace corvane
