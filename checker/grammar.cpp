@@ -175,12 +175,16 @@ bool IsValueWord(std::string_view upperWord) {
 void GrammarGroup::Add(std::string word, std::string expectation) {
     const int index = static_cast<int>(entries.size());
     if (word == kVariablePlaceholder && firstPlaceholder_ < 0) firstPlaceholder_ = index;
+    if (IsValueWord(word)) hasValueWords_ = true;
     firstByWord_.emplace(word, index);
     std::vector<int> groups = QueueExpectations(expectation);
     entries.push_back(GrammarEntry{std::move(word), std::move(expectation), std::move(groups)});
 }
 
 int GrammarGroup::FindMatch(std::string_view upperWord) const {
+    // Values are the most frequent words; only a group that lists a value word itself needs the
+    // exact lookup to find out which entry comes first.
+    if (firstPlaceholder_ >= 0 && !hasValueWords_ && IsValueWord(upperWord)) return firstPlaceholder_;
     const auto exact = firstByWord_.find(upperWord);
     int match = exact == firstByWord_.end() ? -1 : exact->second;
     // The placeholder may stand before the exact word (group 9: RED ... VARIABLE).

@@ -44,6 +44,7 @@ struct GrammarGroup {
 private:
     std::unordered_map<std::string, int, StringHash, std::equal_to<>> firstByWord_;
     int firstPlaceholder_ = -1;
+    bool hasValueWords_ = false;  // an entry's own word begins like a value word
 };
 
 class Grammar {

@@ -4,7 +4,8 @@
 
 #include <benchmark/benchmark.h>
 
-#include <chrono>
+#include <algorithm>
+#include <ctime>
 #include <cstdlib>
 #include <string>
 
@@ -45,23 +46,26 @@ std::size_t SplitWords(std::string_view text) {
     return count;
 }
 
-double SecondsPerRun(std::string_view text, int runs) {
-    const auto start = std::chrono::steady_clock::now();
-    for (int i = 0; i < runs; ++i) benchmark::DoNotOptimize(SplitWords(text));
-    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count() / runs;
+// Processor time, so that other programs on a busy machine do not skew the ratio.
+double CpuSeconds() { return static_cast<double>(std::clock()) / CLOCKS_PER_SEC; }
+
+double SecondsPerRun(std::string_view text, std::int64_t runs) {
+    const double start = CpuSeconds();
+    for (std::int64_t i = 0; i < runs; ++i) benchmark::DoNotOptimize(SplitWords(text));
+    return (CpuSeconds() - start) / static_cast<double>(runs);
 }
 
 // Runs `operation` in the benchmark loop and reports its time against splitting `text`.
 template <typename Operation>
 void AgainstSplitting(benchmark::State& state, std::string_view text, Operation operation) {
-    const auto start = std::chrono::steady_clock::now();
+    const double start = CpuSeconds();
     std::int64_t runs = 0;
     for (auto _ : state) {
         operation();
         ++runs;
     }
-    const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count() / runs;
-    const double baseline = SecondsPerRun(text, static_cast<int>(std::max<std::int64_t>(runs, 20)));
+    const double seconds = (CpuSeconds() - start) / static_cast<double>(runs);
+    const double baseline = SecondsPerRun(text, std::max<std::int64_t>(runs, 20));
     state.counters["x_split"] = seconds / baseline;
     state.SetBytesProcessed(runs * static_cast<std::int64_t>(text.size()));
 }
