@@ -70,6 +70,7 @@ AboutWindow::AboutWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     layout->addWidget(credits, 2, 1);
     layout->addWidget(rtf_, 3, 0, 1, 2);
     layout->addWidget(cmdClose_, 4, 0, 1, 2);
+    layout->setColumnStretch(1, 1);
 
     fillChangeLog();
     setFixedSize(620, 420);
