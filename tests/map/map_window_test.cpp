@@ -233,6 +233,21 @@ TEST_F(MapWindowTest, AllianceBoxesSetTheirPartnersAndTheMasks) {
     EXPECT_FALSE(child<QCheckBox>("GG")->isEnabled());
 }
 
+TEST_F(MapWindowTest, AlliancesOfTheLevelOpenedBeforeDoNotLeakIntoTheNext) {
+    std::string allAllied = SampleHeader();
+    for (std::size_t i = 92; i < 96; ++i) allAllied[i] = 15;
+    writeBytes(headerPath, allAllied);
+    ASSERT_TRUE(open());
+    EXPECT_TRUE(child<QCheckBox>("YG")->isChecked());
+    writeBytes(headerPath, SampleHeader());  // no alliances, masks 0
+    ASSERT_TRUE(open());
+    EXPECT_FALSE(child<QCheckBox>("YG")->isChecked());
+    EXPECT_FALSE(child<QCheckBox>("BR")->isChecked());
+    for (const char* field : {"txtB", "txtR", "txtY2", "txtG"}) EXPECT_EQ(text(field), QStringLiteral("0")) << field;
+    window->saveMapCommand();
+    expectSavedHeaderUnchanged();
+}
+
 TEST_F(MapWindowTest, TabsShowOnePageAtATime) {
     ASSERT_TRUE(open());
     auto* tabs = child<QTabBar>("TabStrip1");
