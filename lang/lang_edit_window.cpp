@@ -1,5 +1,7 @@
 #include "lang/lang_edit_window.h"
 
+#include "ui/common/show_window.h"
+
 #include "lang/language_file.h"
 #include "support/file_utils.h"
 #include "support/game_folder.h"
@@ -10,7 +12,6 @@
 #include <QCloseEvent>
 #include <QFont>
 #include <QListWidget>
-#include <QMdiSubWindow>
 #include <QPlainTextEdit>
 #include <QVBoxLayout>
 
@@ -173,9 +174,7 @@ void LangEditWindow::rememberInSettings(const QString& file) {
 void LangEditWindow::updateCaption() { setWindowTitle(kCaption + QStringLiteral(" - ") + langFile_); }
 
 void LangEditWindow::showEditor() {
-    show();
-    // Inside the main window's MDI area the frame around the editor has to be shown as well.
-    if (auto* frame = qobject_cast<QMdiSubWindow*>(parentWidget())) frame->show();
+    ShowWindowWithFrame(*this);
     emit saveAvailable(true);
 }
 

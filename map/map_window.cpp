@@ -1,5 +1,7 @@
 #include "map/map_window.h"
 
+#include "ui/common/show_window.h"
+
 #include "map/alliance_frame.h"
 #include "map/level_file.h"
 #include "map/level_header.h"
@@ -151,8 +153,7 @@ bool MapWindow::loadLevel(const QString& fileName) {
     showHeaderFields(std::get<LevelHeader>(header));
     lstMarkers_->setCurrentRow(0);  // selects marker 0, fills X and Y, paints
     setWindowTitle(Text(paths.stem) + QStringLiteral(" - ") + kCaption);
-    show();
-    raise();
+    ShowWindowWithFrame(*this);
     return true;
 }
 

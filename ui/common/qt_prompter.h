@@ -10,6 +10,8 @@ namespace corvane {
 class QtPrompter final : public Prompter {
 public:
     explicit QtPrompter(QWidget* parent) : parent_(parent) {}
+    // The window the dialogs belong to (set once that window exists).
+    void setParent(QWidget* parent) { parent_ = parent; }
 
     void tell(const QString& text) override;
     bool askYesNo(const QString& text) override;

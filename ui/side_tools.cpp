@@ -1,0 +1,85 @@
+#include "ui/side_tools.h"
+
+#include <QMdiArea>
+#include <QMdiSubWindow>
+
+#include "lang/lang_edit_window.h"
+#include "map/map_window.h"
+#include "ui/main_window.h"
+#include "update/version_check.h"
+
+namespace corvane {
+
+namespace {
+
+// A window inside the MDI area that is thrown away when its frame closes, so the next command
+// starts it afresh (an open level's unsaved edits are discarded on closing, as always).
+void addToArea(QMdiArea& area, QWidget& window) {
+    QMdiSubWindow* frame = area.addSubWindow(&window);
+    frame->setAttribute(Qt::WA_DeleteOnClose);
+    frame->hide();
+}
+
+}  // namespace
+
+SideTools::SideTools(MainWindow& window, Prompter& prompter, const AppPaths& paths,
+                     std::unique_ptr<RegistryReader> registry, QUrl updateSite)
+    : window_(window),
+      prompter_(prompter),
+      paths_(paths),
+      registry_(std::move(registry)),
+      updateSite_(std::move(updateSite)) {
+    window.setExternalCommands({[this] { openMap(); }, [this] { saveMap(); }, [this] { openLanguage(); },
+                                [this] { saveLanguage(); }, [this] { checkNewVersion(); }});
+}
+
+// The windows refer to the registry and the prompter; they go before them.
+SideTools::~SideTools() {
+    delete map_.data();
+    delete language_.data();
+}
+
+MapWindow* SideTools::mapWindow() const { return map_; }
+
+LangEditWindow* SideTools::languageWindow() const { return language_; }
+
+MapWindow& SideTools::ensureMapWindow() {
+    if (map_ == nullptr) {
+        map_ = new MapWindow(prompter_, paths_, *registry_);
+        QObject::connect(map_, &MapWindow::saveMapAvailable, &window_, &MainWindow::setMapSaveEnabled);
+        addToArea(*window_.mdiArea(), *map_);
+    }
+    return *map_;
+}
+
+LangEditWindow& SideTools::ensureLanguageWindow() {
+    if (language_ == nullptr) {
+        language_ = new LangEditWindow(prompter_, paths_, *registry_,
+                                       [this](const QString& text) { window_.setStatus(text); });
+        QObject::connect(language_, &LangEditWindow::saveAvailable, &window_, &MainWindow::setLanguageSaveEnabled);
+        addToArea(*window_.mdiArea(), *language_);
+    }
+    return *language_;
+}
+
+void SideTools::openMap() { ensureMapWindow().openMapCommand(); }
+
+void SideTools::saveMap() {
+    if (map_ != nullptr) map_->saveMapCommand();
+}
+
+void SideTools::openLanguage() { ensureLanguageWindow().openCommand(); }
+
+void SideTools::saveLanguage() {
+    if (language_ != nullptr) language_->saveCommand();
+}
+
+void SideTools::checkNewVersion() {
+    // Ending the program for the update goes through the main window's closing, which asks about
+    // an unsaved script first.
+    VersionCheck check(prompter_, paths_, [this](const QString& text) { window_.setStatus(text); },
+                       [this] { window_.close(); }, updateSite_);
+    check.run(QStringLiteral("corvanescripter"));
+}
+
+}  // namespace corvane
