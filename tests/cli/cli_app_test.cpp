@@ -172,6 +172,9 @@ INSTANTIATE_TEST_SUITE_P(Texts, LocateOffsetTest,
                                            LocationCase{"\xC3\xA9 x", 3, 1, 4}));
 
 TEST(CliExecutable, RunsAsAProgram) {
+#ifdef _WIN32
+    GTEST_SKIP() << "the build folder's path is a path of the build machine, not of the Windows under test";
+#else
     TempFolder folder;
     writeBytes(folder.file("s.txt"), "START_SCRIPT FOOBAR");
     const std::string command = std::string("\"") + CORVANE_SCRIPT_EXE + "\" compile \"" + folder.file("s.txt") +
@@ -180,6 +183,7 @@ TEST(CliExecutable, RunsAsAProgram) {
     ASSERT_NE(status, -1);
     EXPECT_EQ(WEXITSTATUS(status), 1);
     EXPECT_EQ(readBytes(folder.file("err.txt")), folder.file("s.txt") + ":1:14: ERROR while compiling! Unknown command: FOOBAR\n");
+#endif
 }
 
 }  // namespace
