@@ -1,6 +1,8 @@
 #include "cli/cli_app.h"
 
+#include <filesystem>
 #include <string_view>
+#include <system_error>
 
 #include "checker/script_checker.h"
 #include "cli/text_location.h"
@@ -52,6 +54,14 @@ bool ReadInput(const std::string& path, std::string& bytes, std::ostream& err) {
     return false;
 }
 
+// Writing the output over the input would destroy the only copy of the script.
+bool IsInputFile(const std::string& inPath, const std::string& outPath, std::ostream& err) {
+    std::error_code ignored;
+    if (!std::filesystem::equivalent(inPath, outPath, ignored)) return false;
+    err << outPath << ": is the input file; give the output another name\n";
+    return true;
+}
+
 bool WriteOutput(const std::string& path, std::string_view bytes, std::ostream& err) {
     FileError error;
     if (WriteFileAtomically(path, bytes, &error)) return true;
@@ -66,6 +76,7 @@ std::string CompileErrorMessage(const CompileError& error) {
 }
 
 int Compile(const std::string& scriptPath, const std::string& outPath, std::ostream& out, std::ostream& err) {
+    if (IsInputFile(scriptPath, outPath, err)) return kExitUsage;
     std::string text;
     if (!ReadInput(scriptPath, text, err)) return kExitUsage;
     const CompileResult result = CompileScript(text, LanguageTables::Standard());
@@ -83,6 +94,7 @@ int Decompile(const std::string& inPath, const std::string* outPath, std::ostrea
         err << inPath << ": " << kFileDoesNotExist << '\n';
         return kExitUsage;
     }
+    if (outPath != nullptr && IsInputFile(inPath, *outPath, err)) return kExitUsage;
     std::string bytes;
     if (!ReadInput(inPath, bytes, err)) return kExitUsage;
     const LoadResult result = LoadScript(bytes, LanguageTables::Standard());

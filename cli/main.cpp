@@ -4,7 +4,17 @@
 
 #include "cli/cli_app.h"
 
+#ifdef _WIN32
+#include <fcntl.h>
+#include <io.h>
+#include <cstdio>
+#endif
+
 int main(int argc, char** argv) {
+#ifdef _WIN32
+    // decompile writes the loader's text byte for byte: no CR may be added in front of its LFs.
+    _setmode(_fileno(stdout), _O_BINARY);
+#endif
     std::vector<std::string> args(argv + (argc > 0 ? 1 : 0), argv + argc);
     return corvane::RunCli(args, std::cout, std::cerr);
 }

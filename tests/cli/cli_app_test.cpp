@@ -125,6 +125,17 @@ TEST_F(CliTest, FileErrorsAreExitTwo) {
     EXPECT_NE(run.err.find("no-such-folder"), std::string::npos);
 }
 
+TEST_F(CliTest, NeverWritesOverItsInput) {
+    writeBytes(Path("s.txt"), "START_SCRIPT ENDSCRIPT");
+    writeBytes(Path("s.dat"), FileWith({12, 1019}));
+    const CliRun compile = Cli({"compile", Path("s.txt"), Path("./s.txt")});
+    EXPECT_EQ(compile.exit, 2);
+    EXPECT_EQ(compile.err, Path("./s.txt") + ": is the input file; give the output another name\n");
+    EXPECT_EQ(readBytes(Path("s.txt")), "START_SCRIPT ENDSCRIPT");
+    EXPECT_EQ(Cli({"decompile", Path("s.dat"), Path("s.dat")}).exit, 2);
+    EXPECT_EQ(readBytes(Path("s.dat")), FileWith({12, 1019}));
+}
+
 struct UsageCase {
     std::vector<std::string> args;
     int exit;
