@@ -79,15 +79,14 @@ INSTANTIATE_TEST_SUITE_P(
                    5, 0}));
 
 TEST(Checker, WrongExpectationMessageHasFourLines) {
-    const CheckVerdict verdict = Check("START_SCRIPT { IF VAR_1 > %2");
-    EXPECT_EQ(verdict.message,
-              "Wrong expectation: \r\nIn script: VAR_1\r\nExpected: < > = <> >= <= || BOTH \r\nGroup: 5");
-    EXPECT_TRUE(verdict.selectWord);
-}
-
-TEST(Checker, ClosingBraceNamesItsBlockInTheMessage) {
-    const CheckVerdict verdict = Check("start_script { if > %1 %2 { } }");
-    EXPECT_EQ(verdict.message, "Wrong expectation: \r\nIn script: }SCRIPT\r\nExpected: ELSE ENDIF \r\nGroup: 10");
+    const std::pair<const char*, const char*> cases[] = {
+        {"START_SCRIPT { IF VAR_1 > %2", "In script: VAR_1\r\nExpected: < > = <> >= <= || BOTH \r\nGroup: 5"},
+        {"start_script { if > %1 %2 { } }", "In script: }SCRIPT\r\nExpected: ELSE ENDIF \r\nGroup: 10"}};
+    for (const auto& [text, lines] : cases) {
+        const CheckVerdict verdict = Check(text);
+        EXPECT_EQ(verdict.message, std::string("Wrong expectation: \r\n") + lines);
+        EXPECT_TRUE(verdict.selectWord);
+    }
 }
 
 TEST(Checker, BraceMismatchEndsTheCheckBeforeTheWalk) {

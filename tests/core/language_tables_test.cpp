@@ -84,13 +84,6 @@ TEST(InternalTable, LooksUpNamesExactlyAndNumbers) {
     EXPECT_EQ(Internals().FindNameByNumber(-1), nullptr);
 }
 
-TEST(CodeText, IsTheTwoBytesInFileOrder) {
-    EXPECT_EQ(CodeText(1000), "E803");
-    EXPECT_EQ(CodeText(12), "0C00");
-    EXPECT_EQ(CodeText(1216), "C004");
-    EXPECT_EQ(CodeText(0xABCD), "CDAB");
-}
-
 struct BytesCase {
     const char* text;
     std::uint8_t first;
