@@ -9,7 +9,6 @@
 namespace corvane {
 namespace {
 
-const char* const kPlayerNames[kPlayerCount] = {"Blue", "Red", "Yellow", "Green"};
 const char kPlayerLetters[kPlayerCount] = {'B', 'R', 'Y', 'G'};
 const char* const kMaskFieldNames[kPlayerCount] = {"txtB", "txtR", "txtY2", "txtG"};
 
@@ -39,6 +38,7 @@ AllianceFrame::AllianceFrame(QWidget* parent) : QGroupBox(tr("Allies and enemies
         maskFields_[static_cast<std::size_t>(owner)] = field;
         grid->addWidget(field, owner + 1, kPlayerCount + 1);
     }
+    grid->setColumnStretch(kPlayerCount + 2, 1);  // the boxes stay together on a wide window
 }
 
 void AllianceFrame::showLoaded(const LoadedAlliances& loaded) {

@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstdint>
+#include <string_view>
 #include <vector>
 
 namespace corvane {
@@ -12,8 +13,15 @@ inline constexpr int kMapCells = 128;    // terrain cells per side
 inline constexpr int kMarkerCount = 256;
 inline constexpr int kPlayerCount = 4;   // 0 Blue, 1 Red, 2 Yellow, 3 Green
 inline constexpr int kAiPlayerCount = 3; // Red, Yellow, Green
+inline constexpr const char* kPlayerNames[kPlayerCount] = {"Blue", "Red", "Yellow", "Green"};
+inline constexpr int kFirstAiPlayer = 1;  // Blue is the human player
 
 // A point in map units (0 to 255, two per terrain cell); -1 where a level has no such point.
+// The byte at `offset`, or 0 past the end: the game's files are read as far as they go.
+inline std::uint8_t ByteOrZero(std::string_view bytes, std::size_t offset) {
+    return offset < bytes.size() ? static_cast<std::uint8_t>(bytes[offset]) : 0;
+}
+
 struct MapPoint {
     int x = -1;
     int y = -1;

@@ -7,20 +7,16 @@
 namespace corvane {
 namespace {
 
-unsigned ByteAt(std::string_view bytes, std::size_t offset) {
-    return offset < bytes.size() ? static_cast<unsigned char>(bytes[offset]) : 0u;
-}
-
 std::int16_t HeightAt(std::string_view bytes, std::size_t index) {
-    unsigned raw = ByteAt(bytes, 2 * index) | (ByteAt(bytes, 2 * index + 1) << 8);
+    unsigned raw = ByteOrZero(bytes, 2 * index) | (unsigned{ByteOrZero(bytes, 2 * index + 1)} << 8);
     return static_cast<std::int16_t>(static_cast<std::uint16_t>(raw));
 }
 
 void ReadThing(std::string_view bytes, std::size_t offset, LevelTerrain& terrain) {
-    unsigned kind = ByteAt(bytes, offset);
-    unsigned subKind = ByteAt(bytes, offset + 1);
-    unsigned player = ByteAt(bytes, offset + 2);
-    MapPoint point{static_cast<int>(ByteAt(bytes, offset + 4)), static_cast<int>(ByteAt(bytes, offset + 6))};
+    unsigned kind = ByteOrZero(bytes, offset);
+    unsigned subKind = ByteOrZero(bytes, offset + 1);
+    unsigned player = ByteOrZero(bytes, offset + 2);
+    MapPoint point{static_cast<int>(ByteOrZero(bytes, offset + 4)), static_cast<int>(ByteOrZero(bytes, offset + 6))};
     if (kind == 7 && subKind == 1 && player < kPlayerCount) terrain.playerPositions[player] = point;  // last wins
     if (kind == 9 && subKind == 5) terrain.stoneHeads.push_back(point);
 }
@@ -37,6 +33,9 @@ LevelTerrain ReadLevelTerrain(std::string_view bytes) {
 std::variant<LevelTerrain, FileError> LoadLevelTerrain(const std::string& path) {
     std::error_code ec;
     if (std::filesystem::is_directory(PathFromUtf8(path), ec)) return FileError{path, "is a folder, not a file"};
+    // A pipe or a device would block the read or never end it.
+    if (std::filesystem::exists(PathFromUtf8(path), ec) && !std::filesystem::is_regular_file(PathFromUtf8(path), ec))
+        return FileError{path, "is not a regular file"};
     std::ifstream in(PathFromUtf8(path), std::ios::binary);
     if (!in) return FileError{path, "cannot be opened for reading"};
     std::string bytes(kLevelBytesRead, '\0');

@@ -5,10 +5,6 @@
 namespace corvane {
 namespace {
 
-std::uint8_t ByteAt(std::string_view bytes, std::size_t offset) {
-    return offset < bytes.size() ? static_cast<std::uint8_t>(bytes[offset]) : 0;
-}
-
 bool Exists(const std::string& path) {
     std::error_code ec;
     return std::filesystem::symlink_status(PathFromUtf8(path), ec).type() != std::filesystem::file_type::not_found;
@@ -26,6 +22,8 @@ std::variant<std::optional<std::string>, FileError> ReadIfExists(const std::stri
     if (!Exists(path)) return std::optional<std::string>();
     std::error_code ec;
     if (std::filesystem::is_directory(PathFromUtf8(path), ec)) return FileError{path, "is a folder, not a file"};
+    // A pipe or a device would block the read or never end it.
+    if (!std::filesystem::is_regular_file(PathFromUtf8(path), ec)) return FileError{path, "is not a regular file"};
     std::string bytes;
     std::string error;
     if (!ReadWholeFile(path, bytes, &error)) return FileError{path, error.empty() ? "cannot be read" : error};
@@ -36,11 +34,11 @@ std::variant<std::optional<std::string>, FileError> ReadIfExists(const std::stri
 
 LevelHeader ReadLevelHeader(std::string_view bytes) {
     LevelHeader header;
-    for (std::size_t i = 0; i < header.aiScripts.size(); ++i) header.aiScripts[i] = ByteAt(bytes, kAiScriptsOffset + i);
+    for (std::size_t i = 0; i < header.aiScripts.size(); ++i) header.aiScripts[i] = ByteOrZero(bytes, kAiScriptsOffset + i);
     for (std::size_t i = 0; i < header.allianceMasks.size(); ++i)
-        header.allianceMasks[i] = ByteAt(bytes, kAllianceMasksOffset + i);
+        header.allianceMasks[i] = ByteOrZero(bytes, kAllianceMasksOffset + i);
     for (std::size_t n = 0; n < header.markers.size(); ++n)
-        header.markers[n] = {ByteAt(bytes, kMarkersOffset + 2 * n), ByteAt(bytes, kMarkersOffset + 2 * n + 1)};
+        header.markers[n] = {ByteOrZero(bytes, kMarkersOffset + 2 * n), ByteOrZero(bytes, kMarkersOffset + 2 * n + 1)};
     return header;
 }
 

@@ -30,8 +30,7 @@ const QString kCaption = QStringLiteral("Marker Editor");
 const QString kMarkersTab = QStringLiteral("Markers");
 const QString kScriptsTab = QStringLiteral("Scripts && Alliances");
 const char* const kAiFieldNames[kAiPlayerCount] = {"AIRed", "AIYellow", "AIGreen"};
-const char* const kAiLabels[kAiPlayerCount] = {"Red", "Yellow", "Green"};
-const char* const kMaskOwners[kPlayerCount] = {"Blue", "Red", "Yellow", "Green"};
+const char* AiPlayerName(int i) { return kPlayerNames[kFirstAiPlayer + i]; }
 
 QString Text(const std::string& utf8) { return QString::fromStdString(utf8); }
 
@@ -108,7 +107,7 @@ QGroupBox* MapWindow::createScriptsPage() {
     auto* form = new QFormLayout(scripts);
     for (int i = 0; i < kAiPlayerCount; ++i) {
         aiFields_[static_cast<std::size_t>(i)] = NumberField(kAiFieldNames[i], scripts);
-        form->addRow(QString::fromLatin1(kAiLabels[i]), aiFields_[static_cast<std::size_t>(i)]);
+        form->addRow(QString::fromLatin1(AiPlayerName(i)), aiFields_[static_cast<std::size_t>(i)]);
     }
     auto* layout = new QVBoxLayout(page);
     layout->addWidget(alliances_);
@@ -208,7 +207,12 @@ void MapWindow::mousePressedAt(QPoint pixel, Qt::MouseButtons buttons) {
         commitFields();
         drawMap();
     } else if (buttons == Qt::LeftButton) {
-        lstMarkers_->setCurrentRow(NearestMarker(markers_, at));
+        // Choosing a marker commits the fields first, also when the nearest is the one selected.
+        int nearest = NearestMarker(markers_, at);
+        if (nearest != selectedMarker_)
+            lstMarkers_->setCurrentRow(nearest);
+        else if (commitFields())
+            selectMarker(nearest);
         drawMap();
     }
 }
@@ -247,12 +251,12 @@ std::optional<LevelHeader> MapWindow::headerFromFields() {
         return value;
     };
     for (int i = 0; i < kAiPlayerCount; ++i) {
-        auto value = read(aiFields_[static_cast<std::size_t>(i)], std::string("AI script of ") + kAiLabels[i]);
+        auto value = read(aiFields_[static_cast<std::size_t>(i)], std::string("AI script of ") + AiPlayerName(i));
         if (!value) return std::nullopt;
         header.aiScripts[static_cast<std::size_t>(i)] = *value;
     }
     for (int p = 0; p < kPlayerCount; ++p) {
-        auto value = read(alliances_->maskField(p), std::string("Alliance mask of ") + kMaskOwners[p]);
+        auto value = read(alliances_->maskField(p), std::string("Alliance mask of ") + kPlayerNames[p]);
         if (!value) return std::nullopt;
         header.allianceMasks[static_cast<std::size_t>(p)] = *value;
     }

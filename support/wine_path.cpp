@@ -43,8 +43,9 @@ std::vector<std::string> Components(const std::string& path) {
     return parts;
 }
 
-// The entry of `folder` whose name equals `name` without regard to case; `name` itself when none.
-std::string MatchEntry(const fs::path& folder, const std::string& name) {
+}  // namespace
+
+std::string EntryNameIgnoringCase(const fs::path& folder, const std::string& name) {
     std::error_code ec;
     if (fs::exists(folder / PathFromUtf8(name), ec)) return name;
     std::string wanted = ToLowerAscii(name);
@@ -54,8 +55,6 @@ std::string MatchEntry(const fs::path& folder, const std::string& name) {
     }
     return name;
 }
-
-}  // namespace
 
 std::string NativePathInWinePrefix(const fs::path& prefix, const std::string& windowsPath) {
     fs::path result;
@@ -68,7 +67,7 @@ std::string NativePathInWinePrefix(const fs::path& prefix, const std::string& wi
     } else if (!rest.empty() && (rest.front() == '\\' || rest.front() == '/')) {
         result = "/";
     }
-    for (const std::string& part : Components(rest)) result /= PathFromUtf8(MatchEntry(result, part));
+    for (const std::string& part : Components(rest)) result /= PathFromUtf8(EntryNameIgnoringCase(result, part));
     std::string native = Utf8FromPath(result);
     bool trailing = !rest.empty() && (rest.back() == '\\' || rest.back() == '/');
     if (trailing && !native.ends_with('/')) native += '/';

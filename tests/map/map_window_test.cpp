@@ -1,6 +1,5 @@
 // The marker editor window offscreen: open, select, move, alliances, fields, save and reopen, and
 // every way a save or an open can fail.
-#include "map/alliance_frame.h"
 #include "map/map_picture.h"
 #include "map/map_window.h"
 
@@ -36,27 +35,26 @@ using testing::SampleLevel;
 using testing::TempFolder;
 using testing::writeBytes;
 
-class NoRegistry final : public RegistryReader {
+// The game's key with "installpath", or no key at all.
+class FakeRegistry final : public RegistryReader {
 public:
-    bool keyExists(std::uint32_t, const std::string&) const override { return false; }
-    RegistryValue value(std::uint32_t, const std::string&, const std::string&) const override { return {}; }
-};
-
-class GameRegistry final : public RegistryReader {
-public:
+    explicit FakeRegistry(bool hasGame) : hasGame_(hasGame) {}
     bool keyExists(std::uint32_t root, const std::string& key) const override {
-        return root == kHkeyLocalMachine && key == kGameRegistryKey;
+        return hasGame_ && root == kHkeyLocalMachine && key == kGameRegistryKey;
     }
     RegistryValue value(std::uint32_t, const std::string&, const std::string& name) const override {
-        return name == "installpath" ? RegistryValue::Text("C:\\Games\\Pop TB") : RegistryValue{};
+        return hasGame_ && name == "installpath" ? RegistryValue::Text("C:\\Games\\Pop TB") : RegistryValue{};
     }
+
+private:
+    bool hasGame_;
 };
 
 class MapWindowTest : public ::testing::Test {
 protected:
     TempFolder temp;
     FakePrompter prompter;
-    NoRegistry registry;
+    FakeRegistry registry{false};
     std::string levelPath = temp.file("levl2001.dat");
     std::string headerPath = temp.file("levl2001.hdr");
     std::string levelBytes = SampleLevel().bytes;
@@ -84,27 +82,27 @@ protected:
     QString text(const char* field) const { return child<QLineEdit>(field)->text(); }
     void setText(const char* field, const char* value) const { child<QLineEdit>(field)->setText(QString::fromLatin1(value)); }
     QString markerLine(int n) const { return markerList()->item(n)->text(); }
+    QString label(const char* name) const { return child<QLabel>(name)->text(); }
 
-    void press(int x, int y, Qt::MouseButton button) {
-        QMouseEvent event(QEvent::MouseButtonPress, QPointF(x, y), QPointF(x, y), QPointF(x, y), button, button,
-                          Qt::NoModifier);
+    void mouse(QEvent::Type type, int x, int y, Qt::MouseButton button) {
+        QMouseEvent event(type, QPointF(x, y), QPointF(x, y), QPointF(x, y), button, button, Qt::NoModifier);
         QApplication::sendEvent(window->picture(), &event);
     }
-    void moveMouse(int x, int y) {
-        QMouseEvent event(QEvent::MouseMove, QPointF(x, y), QPointF(x, y), QPointF(x, y), Qt::NoButton, Qt::NoButton,
-                          Qt::NoModifier);
-        QApplication::sendEvent(window->picture(), &event);
-    }
-    void expectSavedHeaderUnchanged() { EXPECT_EQ(readBytes(headerPath), SampleHeader()); }
+    void press(int x, int y, Qt::MouseButton button) { mouse(QEvent::MouseButtonPress, x, y, button); }
+    void expectHeaderUnchanged() { EXPECT_EQ(readBytes(headerPath), SampleHeader()); }
 };
 
-TEST_F(MapWindowTest, OpenMapCommandAsksWithTitleFilterAndProgramFolder) {
-    prompter.files = {QString::fromStdString(levelPath)};
+TEST_F(MapWindowTest, OpenMapAsksInTheProgramFolderAndOpensTheChoice) {
+    prompter.files = {QString::fromStdString(temp.file("nothere.dat")), QString::fromStdString(levelPath)};
+    window->openMapCommand();  // a choice that does not exist opens nothing, silently
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("Marker Editor"));
     window->openMapCommand();
-    ASSERT_EQ(prompter.dialogs.size(), 1u);
-    EXPECT_EQ(prompter.dialogs[0].title, QStringLiteral("Open a map file"));
-    EXPECT_EQ(prompter.dialogs[0].filter, QStringLiteral("Populous Level Files (*.dat)|*.dat"));
-    EXPECT_EQ(prompter.dialogs[0].initialName, QString::fromStdString(fs::path(temp.path()).lexically_normal().string()) + QStringLiteral("/*.dat"));
+    ASSERT_EQ(prompter.dialogs.size(), 2u);
+    EXPECT_EQ(prompter.dialogs[1].title, QStringLiteral("Open a map file"));
+    EXPECT_EQ(prompter.dialogs[1].filter, QStringLiteral("Populous Level Files (*.dat)|*.dat"));
+    EXPECT_EQ(prompter.dialogs[1].initialName,
+              QString::fromStdString(fs::path(temp.path()).lexically_normal().string()) + QStringLiteral("/*.dat"));
     EXPECT_TRUE(window->isVisible());
     EXPECT_EQ(window->windowTitle(), QString::fromStdString(temp.file("levl2001")) + QStringLiteral(" - Marker Editor"));
     EXPECT_EQ(saveAvailable, std::vector<bool>{true});
@@ -112,20 +110,12 @@ TEST_F(MapWindowTest, OpenMapCommandAsksWithTitleFilterAndProgramFolder) {
 }
 
 TEST_F(MapWindowTest, OpenMapStartsInTheGameFolderWhenTheKeyExists) {
-    GameRegistry game;
+    FakeRegistry game(true);
     MapWindow withGame(prompter, AppPaths::inFolder(QStringLiteral("/prog")), game);
     prompter.files = {std::nullopt};  // cancelled: nothing happens
     withGame.openMapCommand();
     EXPECT_EQ(prompter.dialogs.at(0).initialName, QStringLiteral("C:\\Games\\Pop TB\\levels\\levl*.dat"));
     EXPECT_FALSE(withGame.isVisible());
-}
-
-TEST_F(MapWindowTest, MissingChoiceOpensNothingSilently) {
-    prompter.files = {QString::fromStdString(temp.file("nothere.dat"))};
-    window->openMapCommand();
-    EXPECT_FALSE(window->isVisible());
-    EXPECT_TRUE(prompter.told.isEmpty());
-    EXPECT_EQ(window->windowTitle(), QStringLiteral("Marker Editor"));
 }
 
 TEST_F(MapWindowTest, OpenFillsListsFieldsAndPicture) {
@@ -137,15 +127,12 @@ TEST_F(MapWindowTest, OpenFillsListsFieldsAndPicture) {
     EXPECT_EQ(heads->item(1)->text(), QStringLiteral("StoneH X: 150, Y: 40"));
     EXPECT_EQ(window->selectedMarker(), 0);
     EXPECT_EQ(markerList()->currentRow(), 0);
-    EXPECT_EQ(child<QLabel>("lblSelectedMarker")->text(), QStringLiteral("Selected: 0"));
+    EXPECT_EQ(label("lblSelectedMarker"), QStringLiteral("Selected: 0"));
     EXPECT_EQ(text("txtX").toInt(), window->markers()[0].x);
-    EXPECT_EQ(text("AIRed"), QStringLiteral("11"));
-    EXPECT_EQ(text("AIYellow"), QStringLiteral("12"));
-    EXPECT_EQ(text("AIGreen"), QStringLiteral("13"));
+    EXPECT_EQ(text("AIRed") + text("AIYellow") + text("AIGreen"), QStringLiteral("111213"));
     EXPECT_EQ(text("txtB"), QStringLiteral("0"));  // no box changed: the bytes as read
     EXPECT_EQ(window->lastPaintedCells(), 128 * 128);
     EXPECT_EQ(window->image().pixel(120, 120), (Rgb{0, 0, 255}));  // Blue at (60, 60)
-    EXPECT_FALSE(fs::exists(temp.file("levl2001.hdr.tmp")));
 }
 
 TEST_F(MapWindowTest, ListSelectionCommitsTheFieldsOfThePreviousMarker) {
@@ -156,28 +143,33 @@ TEST_F(MapWindowTest, ListSelectionCommitsTheFieldsOfThePreviousMarker) {
     EXPECT_EQ(window->selectedMarker(), 5);
     EXPECT_EQ(markerLine(0), QStringLiteral("0 (17 ,18)"));
     EXPECT_EQ(window->markers()[0], (Marker{17, 18}));
-    EXPECT_EQ(text("txtX"), QStringLiteral("120"));
-    EXPECT_EQ(text("txtY"), QStringLiteral("36"));
-    EXPECT_EQ(child<QLabel>("lblSelectedMarker")->text(), QStringLiteral("Selected: 5"));
+    EXPECT_EQ(text("txtX") + u',' + text("txtY"), QStringLiteral("120,36"));
+    EXPECT_EQ(label("lblSelectedMarker"), QStringLiteral("Selected: 5"));
     // The cache: the paint filled only the cells that markers covered in the paint before.
     std::set<int> cells;
-    LevelHeader original = ReadLevelHeader(SampleHeader());
-    for (const Marker& m : original.markers) cells.insert(m.y / 2 * 128 + m.x / 2);
+    for (const Marker& m : ReadLevelHeader(SampleHeader()).markers) cells.insert(m.y / 2 * 128 + m.x / 2);
     EXPECT_EQ(window->lastPaintedCells(), static_cast<int>(cells.size()));
     EXPECT_EQ(window->image().pixel(240, 72), (Rgb{255, 128, 128}));
 }
 
-TEST_F(MapWindowTest, LeftButtonSelectsTheNearestMarker) {
+TEST_F(MapWindowTest, LeftButtonSelectsTheNearestMarkerOtherButtonsOnlyShowThePosition) {
     ASSERT_TRUE(open());
     press(241, 73, Qt::LeftButton);  // map (120, 36): marker 5
     EXPECT_EQ(window->selectedMarker(), 5);
     EXPECT_EQ(markerList()->currentRow(), 5);
-    EXPECT_EQ(child<QLabel>("lblMousePos")->text(), QStringLiteral("X: 120, Y: 36"));
-    moveMouse(101, 40);
-    EXPECT_EQ(child<QLabel>("lblMousePos")->text(), QStringLiteral("X: 50, Y: 20"));
-    press(0, 0, Qt::MiddleButton);  // other buttons: position only
+    EXPECT_EQ(label("lblMousePos"), QStringLiteral("X: 120, Y: 36"));
+    mouse(QEvent::MouseMove, 101, 40, Qt::NoButton);
+    EXPECT_EQ(label("lblMousePos"), QStringLiteral("X: 50, Y: 20"));
+    press(0, 0, Qt::MiddleButton);
     EXPECT_EQ(window->selectedMarker(), 5);
-    EXPECT_EQ(child<QLabel>("lblMousePos")->text(), QStringLiteral("X: 0, Y: 0"));
+    EXPECT_EQ(label("lblMousePos"), QStringLiteral("X: 0, Y: 0"));
+
+    // Pressing at the selected marker itself commits what was typed, as choosing it in the list does.
+    setText("txtX", "30");
+    press(241, 73, Qt::LeftButton);
+    EXPECT_EQ(window->markers()[5], (Marker{30, 36}));
+    EXPECT_EQ(markerLine(5), QStringLiteral("5 (30 ,36)"));
+    EXPECT_EQ(window->image().pixel(60, 72), (Rgb{255, 128, 128}));
 }
 
 TEST_F(MapWindowTest, RightButtonMovesTheSelectedMarkerAndRepaintsItsOldSpot) {
@@ -195,24 +187,33 @@ TEST_F(MapWindowTest, RightButtonMovesTheSelectedMarkerAndRepaintsItsOldSpot) {
     EXPECT_NE(oldSpot, (Rgb{128, 128, 128}));
 }
 
-TEST_F(MapWindowTest, BadCoordinatesAreRefusedAndChangeNothing) {
+TEST_F(MapWindowTest, BadFieldsAreRefusedByNameAndChangeNothing) {
     ASSERT_TRUE(open());
     markerList()->setCurrentRow(5);
-    for (const char* bad : {"256", "-1", "", "abc", "1.5"}) {
-        setText("txtX", bad);
-        markerList()->setCurrentRow(9);
-        EXPECT_EQ(window->selectedMarker(), 5) << bad;
-        EXPECT_EQ(markerList()->currentRow(), 5) << bad;
-        EXPECT_EQ(markerLine(5), QStringLiteral("5 (120, 36)")) << bad;
-        EXPECT_EQ(prompter.lastTold(), QStringLiteral("Marker X must be a whole number from 0 to 255, not \"") +
-                                           QString::fromLatin1(bad) + QStringLiteral("\". Nothing was changed."));
+    setText("txtX", "256");  // choosing another marker keeps this one selected
+    markerList()->setCurrentRow(9);
+    EXPECT_EQ(window->selectedMarker(), 5);
+    EXPECT_EQ(markerList()->currentRow(), 5);
+    EXPECT_EQ(prompter.lastTold(),
+              QStringLiteral("Marker X must be a whole number from 0 to 255, not \"256\". Nothing was changed."));
+    setText("txtX", "120");
+
+    struct Case { const char* field; const char* value; const char* name; };
+    const Case cases[] = {{"txtX", "-1", "Marker X"},          {"txtY", "1.5", "Marker Y"},
+                          {"AIRed", "abc", "AI script of Red"}, {"AIYellow", "256", "AI script of Yellow"},
+                          {"AIGreen", "", "AI script of Green"}, {"txtB", "3x", "Alliance mask of Blue"},
+                          {"txtY2", "-4", "Alliance mask of Yellow"}};
+    for (const Case& c : cases) {
+        QString before = text(c.field);
+        setText(c.field, c.value);
+        window->saveMapCommand();
+        EXPECT_EQ(prompter.lastTold(), QString::fromLatin1(c.name) +
+                                           QStringLiteral(" must be a whole number from 0 to 255, not \"") +
+                                           QString::fromLatin1(c.value) + QStringLiteral("\". Nothing was changed."));
+        EXPECT_EQ(markerLine(5), QStringLiteral("5 (120, 36)")) << c.field;
+        expectHeaderUnchanged();
+        child<QLineEdit>(c.field)->setText(before);
     }
-    setText("txtX", "4");
-    setText("txtY", "x");
-    window->saveMapCommand();
-    EXPECT_TRUE(prompter.lastTold().startsWith(QStringLiteral("Marker Y must be")));
-    EXPECT_EQ(window->markers()[5], (Marker{120, 36}));
-    expectSavedHeaderUnchanged();
 }
 
 TEST_F(MapWindowTest, AllianceBoxesSetTheirPartnersAndTheMasks) {
@@ -220,10 +221,7 @@ TEST_F(MapWindowTest, AllianceBoxesSetTheirPartnersAndTheMasks) {
     auto* br = child<QCheckBox>("BR");
     br->click();
     EXPECT_TRUE(child<QCheckBox>("RB")->isChecked());
-    EXPECT_EQ(text("txtB"), QStringLiteral("3"));
-    EXPECT_EQ(text("txtR"), QStringLiteral("3"));
-    EXPECT_EQ(text("txtY2"), QStringLiteral("4"));
-    EXPECT_EQ(text("txtG"), QStringLiteral("8"));
+    EXPECT_EQ(text("txtB") + text("txtR") + text("txtY2") + text("txtG"), QStringLiteral("3348"));
     child<QCheckBox>("YR")->click();
     EXPECT_TRUE(child<QCheckBox>("RY")->isChecked());
     child<QCheckBox>("RB")->click();
@@ -242,32 +240,29 @@ TEST_F(MapWindowTest, AlliancesOfTheLevelOpenedBeforeDoNotLeakIntoTheNext) {
     writeBytes(headerPath, SampleHeader());  // no alliances, masks 0
     ASSERT_TRUE(open());
     EXPECT_FALSE(child<QCheckBox>("YG")->isChecked());
-    EXPECT_FALSE(child<QCheckBox>("BR")->isChecked());
-    for (const char* field : {"txtB", "txtR", "txtY2", "txtG"}) EXPECT_EQ(text(field), QStringLiteral("0")) << field;
+    EXPECT_EQ(text("txtB") + text("txtR") + text("txtY2") + text("txtG"), QStringLiteral("0000"));
     window->saveMapCommand();
-    expectSavedHeaderUnchanged();
+    expectHeaderUnchanged();
 }
 
 TEST_F(MapWindowTest, TabsShowOnePageAtATime) {
     ASSERT_TRUE(open());
     auto* tabs = child<QTabBar>("TabStrip1");
     EXPECT_EQ(tabs->tabText(1), QStringLiteral("Scripts && Alliances"));
-    EXPECT_TRUE(child<QGroupBox>("frameMarkers")->isVisible());
-    EXPECT_FALSE(child<QGroupBox>("frameSN")->isVisible());
-    tabs->setCurrentIndex(1);
-    EXPECT_FALSE(child<QGroupBox>("frameMarkers")->isVisible());
-    EXPECT_TRUE(child<QGroupBox>("frameSN")->isVisible());
-    tabs->setCurrentIndex(0);
-    EXPECT_TRUE(child<QGroupBox>("frameMarkers")->isVisible());
+    for (int tab : {0, 1, 0}) {
+        tabs->setCurrentIndex(tab);
+        EXPECT_EQ(child<QGroupBox>("frameMarkers")->isVisible(), tab == 0);
+        EXPECT_EQ(child<QGroupBox>("frameSN")->isVisible(), tab == 1);
+    }
 }
 
-TEST_F(MapWindowTest, SaveWithNothingChangedKeepsTheHeaderByteForByte) {
+TEST_F(MapWindowTest, SaveWithNothingChangedKeepsBothFilesByteForByte) {
     ASSERT_TRUE(open());
     window->saveMapCommand();
     EXPECT_TRUE(prompter.told.isEmpty());
-    expectSavedHeaderUnchanged();
+    expectHeaderUnchanged();
     EXPECT_EQ(readBytes(levelPath), levelBytes);
-    EXPECT_EQ(markerLine(0).contains(QStringLiteral(" ,")), true);  // the selected marker's line is rewritten
+    EXPECT_EQ(markerLine(0), QStringLiteral("0 (%1 ,%2)").arg(text("txtX"), text("txtY")));  // rewritten
 }
 
 TEST_F(MapWindowTest, EditsSurviveSaveAndReopen) {
@@ -281,7 +276,6 @@ TEST_F(MapWindowTest, EditsSurviveSaveAndReopen) {
     window->saveMapCommand();
     ASSERT_TRUE(prompter.told.isEmpty()) << prompter.lastTold().toStdString();
 
-    std::string saved = readBytes(headerPath);
     std::string expected = SampleHeader();
     expected[89] = static_cast<char>(200);
     expected[91] = 7;
@@ -289,7 +283,7 @@ TEST_F(MapWindowTest, EditsSurviveSaveAndReopen) {
     for (int i = 0; i < 4; ++i) expected[static_cast<std::size_t>(92 + i)] = masks[i];
     expected[100 + 14] = 99;
     expected[101 + 14] = 20;
-    EXPECT_EQ(saved, expected);
+    EXPECT_EQ(readBytes(headerPath), expected);
 
     window = makeWindow();
     ASSERT_TRUE(open());
@@ -297,23 +291,6 @@ TEST_F(MapWindowTest, EditsSurviveSaveAndReopen) {
     EXPECT_EQ(text("AIRed"), QStringLiteral("200"));
     EXPECT_TRUE(child<QCheckBox>("GY")->isChecked());
     EXPECT_FALSE(child<QCheckBox>("BR")->isChecked());
-}
-
-TEST_F(MapWindowTest, BadAiOrMaskFieldsAreRefusedByName) {
-    ASSERT_TRUE(open());
-    struct Case { const char* field; const char* value; const char* name; };
-    const Case cases[] = {{"AIRed", "abc", "AI script of Red"}, {"AIYellow", "256", "AI script of Yellow"},
-                          {"AIGreen", "", "AI script of Green"}, {"txtB", "3x", "Alliance mask of Blue"},
-                          {"txtY2", "-4", "Alliance mask of Yellow"}};
-    for (const Case& c : cases) {
-        QString before = text(c.field);
-        setText(c.field, c.value);
-        window->saveMapCommand();
-        EXPECT_TRUE(prompter.lastTold().startsWith(QString::fromLatin1(c.name) + QStringLiteral(" must be")))
-            << prompter.lastTold().toStdString();
-        expectSavedHeaderUnchanged();
-        child<QLineEdit>(c.field)->setText(before);
-    }
 }
 
 TEST_F(MapWindowTest, MissingHeaderIsNotCreatedOnOpenAndOnlyWithConsentOnSave) {
@@ -344,13 +321,7 @@ TEST_F(MapWindowTest, SaveFailureLeavesTheOldHeaderAndSaysWhereAndWhy) {
     window->saveMapCommand();
     EXPECT_EQ(prompter.lastTold(), QStringLiteral("Could not save the map: ") + QString::fromStdString(headerPath) +
                                        QStringLiteral(": is read-only"));
-    expectSavedHeaderUnchanged();
-    fs::permissions(headerPath, fs::perms::owner_all);
-
-    fs::remove(headerPath);
-    fs::create_directory(headerPath);  // a folder where the header should be
-    window->saveMapCommand();
-    EXPECT_TRUE(prompter.lastTold().contains(QStringLiteral("is a folder, not a file")));
+    expectHeaderUnchanged();
 }
 
 TEST_F(MapWindowTest, ShortAndRandomLevelFilesOpen) {
@@ -385,18 +356,16 @@ TEST_F(MapWindowTest, ClosingDisablesSaveMapAndReopeningEnablesIt) {
     EXPECT_EQ(saveAvailable, (std::vector<bool>{true, false, true}));
 }
 
+// Not a check: writes docs/screenshots/map.png when CORVANE_SCREENSHOT_DIR names that folder.
 TEST_F(MapWindowTest, Screenshot) {
+    const char* folder = std::getenv("CORVANE_SCREENSHOT_DIR");
+    if (!folder) GTEST_SKIP() << "CORVANE_SCREENSHOT_DIR not set";
     ASSERT_TRUE(open());
     markerList()->setCurrentRow(5);
     child<QListWidget>("lstStoneHeads")->setCurrentRow(0);
+    mouse(QEvent::MouseMove, 241, 73, Qt::NoButton);
     window->resize(window->sizeHint());
-    QImage shot = window->grab().toImage();
-    EXPECT_GE(shot.width(), 512);
-    EXPECT_GE(shot.height(), 512);
-    // Written where the developer asks for it (docs/screenshots), never into the source tree otherwise.
-    if (const char* folder = std::getenv("CORVANE_SCREENSHOT_DIR")) {
-        EXPECT_TRUE(shot.save(QString::fromLocal8Bit(folder) + QStringLiteral("/map.png")));
-    }
+    EXPECT_TRUE(window->grab().save(QString::fromLocal8Bit(folder) + QStringLiteral("/map.png")));
 }
 
 }  // namespace
