@@ -3,6 +3,7 @@
 #include "ui/common/show_window.h"
 
 #include "lang/language_file.h"
+#include "lang/language_text.h"
 #include "support/file_utils.h"
 #include "support/game_folder.h"
 #include "support/safe_file.h"
@@ -13,7 +14,10 @@
 #include <QFont>
 #include <QListWidget>
 #include <QPlainTextEdit>
+#include <QTextDocument>
 #include <QVBoxLayout>
+
+#include <filesystem>
 
 namespace corvane {
 
@@ -34,11 +38,14 @@ QFont courierNew() {
 
 QString fromUnits(const std::u16string& text) { return QString::fromStdU16String(text); }
 
-// The box gives line breaks as LF; the game's texts, like the program's, break lines with CR LF.
-std::u16string stringFromBox(QString boxText) {
-    return boxText.replace(QStringLiteral("\r\n"), QStringLiteral("\n"))
-        .replace(QLatin1Char('\n'), QStringLiteral("\r\n"))
-        .toStdU16String();
+// The box's text exactly as typed, with every line break as LF. (toPlainText would also turn a
+// no-break space, code 0xA0, into a plain blank.)
+std::u16string boxTextWithLineFeeds(const QPlainTextEdit& box) {
+    QString text = box.document()->toRawText();
+    for (QChar& character : text) {
+        if (character == QChar::ParagraphSeparator || character == QChar::LineSeparator) character = QLatin1Char('\n');
+    }
+    return text.toStdU16String();
 }
 
 }  // namespace
@@ -50,7 +57,6 @@ LangEditWindow::LangEditWindow(Prompter& prompter, const AppPaths& paths, const 
       paths_(paths),
       registry_(registry),
       setStatus_(std::move(setStatus)),
-      rememberFile_([this](const QString& file) { rememberInSettings(file); }),
       lstLanguage_(new QListWidget(this)),
       txtLangEdit_(new QPlainTextEdit(this)) {
     setObjectName(QStringLiteral("frmLangEdit"));
@@ -81,22 +87,20 @@ void LangEditWindow::openCommand() {
         GameFolderDialogName(registry_, toEnginePath(paths_.programFolder), "\\language\\*.dat"));
     const auto chosen = prompter_.chooseFileToOpen(QStringLiteral("Open a language file"), initialName,
                                                    QStringLiteral("Script Files (*.dat)|*.dat|All Files (*.*)|*.*"));
-    if (!chosen || !FileExists(toEnginePath(*chosen))) return;
+    // Only a name that leads nowhere is passed over in silence; a folder or an unreadable file is
+    // worth a message.
+    std::error_code noSuchFile;
+    if (!chosen || !std::filesystem::exists(PathFromUtf8(toEnginePath(*chosen)), noSuchFile)) return;
     if (!loadFile(*chosen)) return;
     showEditor();
-    rememberFile_(*chosen);
+    rememberAsLastLangFile(*chosen);
     updateCaption();
 }
 
 bool LangEditWindow::loadFile(const QString& fileName) {
-    std::string bytes, error;
-    if (!ReadWholeFile(toEnginePath(fileName), bytes, &error)) {
-        prompter_.tell(QStringLiteral("Language file %1 could not be read: %2").arg(fileName, fromEnginePath(error)));
-        return false;
-    }
-    auto read = ReadLanguageFile(bytes);
+    auto read = LoadLanguageFile(toEnginePath(fileName));
     if (!read.file) {
-        prompter_.tell(QStringLiteral("%1 is not a language file: %2").arg(fileName, fromEnginePath(read.error)));
+        prompter_.tell(fileName + QLatin1Char(' ') + fromEnginePath(read.error));
         return false;
     }
     document_ = std::make_unique<LanguageDocument>(std::move(*read.file));
@@ -130,7 +134,8 @@ void LangEditWindow::lstLanguageClick(int row) {
 
 void LangEditWindow::txtLangEditChange() {
     if (showingString_ || !document_ || editIndex_ < 0) return;
-    document_->setText(static_cast<std::size_t>(editIndex_), stringFromBox(txtLangEdit_->toPlainText()));
+    const auto number = static_cast<std::size_t>(editIndex_);
+    document_->setText(number, RestoreLineBreaks(boxTextWithLineFeeds(*txtLangEdit_), document_->text(number)));
     lstLanguage_->item(editIndex_)->setText(itemText(editIndex_));
 }
 
@@ -166,8 +171,9 @@ void LangEditWindow::reportUnsavable(const LanguageSave& save) {
                        .arg(save.position + 1));
 }
 
-// A settings file that cannot be written costs only the remembered name.
-void LangEditWindow::rememberInSettings(const QString& file) {
+// The settings file's "lastlangfile"; nothing reads it back. A settings file that cannot be written
+// costs only the remembered name.
+void LangEditWindow::rememberAsLastLangFile(const QString& file) {
     WriteIni(toEnginePath(paths_.settingsFile()), settings::kFileSection, settings::kLastLangFile, toEnginePath(file));
 }
 

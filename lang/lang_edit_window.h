@@ -26,15 +26,10 @@ class LangEditWindow : public QWidget {
 
 public:
     using StatusSink = std::function<void(const QString&)>;
-    using FileSink = std::function<void(const QString&)>;
 
     LangEditWindow(Prompter& prompter, const AppPaths& paths, const RegistryReader& registry, StatusSink setStatus,
                    QWidget* parent = nullptr);
     ~LangEditWindow() override;
-
-    // Where the name of each language file opened is remembered; by default the settings file's
-    // "lastlangfile".
-    void setRememberFile(FileSink rememberFile) { rememberFile_ = std::move(rememberFile); }
 
     // Language > Open...: asks for a file, loads it and shows the window.
     void openCommand();
@@ -62,7 +57,7 @@ protected:
 private:
     void buildLayout();
     void showEditor();
-    void rememberInSettings(const QString& file);
+    void rememberAsLastLangFile(const QString& file);
     void fillList();
     void lstLanguageClick(int row);
     void txtLangEditChange();
@@ -73,7 +68,6 @@ private:
     AppPaths paths_;
     const RegistryReader& registry_;
     StatusSink setStatus_;
-    FileSink rememberFile_;
 
     std::unique_ptr<LanguageDocument> document_;
     QString langFile_;

@@ -1,5 +1,9 @@
 #include "lang/language_file.h"
 
+#include "support/file_utils.h"
+
+#include <filesystem>
+
 namespace corvane {
 
 namespace {
@@ -15,13 +19,17 @@ void appendUnit(std::string& out, char16_t unit) {
     out.push_back(static_cast<char>(unit >> 8));
 }
 
+std::string tooLargeReason() {
+    return "the file is larger than " + std::to_string(kMaxLanguageFileBytes / (1024 * 1024)) +
+           " MB, too large for a language file";
+}
+
 }  // namespace
 
 LanguageFileRead ReadLanguageFile(std::string_view bytes) {
     LanguageFileRead result;
     if (bytes.size() > kMaxLanguageFileBytes) {
-        result.error = "the file is larger than " + std::to_string(kMaxLanguageFileBytes / (1024 * 1024)) +
-                       " MB, too large for a language file";
+        result.error = tooLargeReason();
         return result;
     }
     LanguageFile file;
@@ -43,6 +51,35 @@ LanguageFileRead ReadLanguageFile(std::string_view bytes) {
     }
     file.leftover = std::string(bytes.substr(endOfLastString));
     result.file = std::move(file);
+    return result;
+}
+
+LanguageFileRead LoadLanguageFile(const std::string& path) {
+    LanguageFileRead result;
+    std::error_code error;
+    const auto fsPath = PathFromUtf8(path);
+    const auto status = std::filesystem::status(fsPath, error);
+    if (std::filesystem::is_directory(status)) {
+        result.error = "could not be read: it is a folder, not a file";
+        return result;
+    }
+    // Only a regular file has a size to check; anything else (a pipe, a device) could block or never end.
+    if (std::filesystem::exists(status) && !std::filesystem::is_regular_file(status)) {
+        result.error = "could not be read: it is not a regular file";
+        return result;
+    }
+    const auto size = std::filesystem::file_size(fsPath, error);
+    if (!error && size > kMaxLanguageFileBytes) {
+        result.error = "is not a language file: " + tooLargeReason();
+        return result;
+    }
+    std::string bytes, reason;
+    if (!ReadWholeFile(path, bytes, &reason)) {
+        result.error = "could not be read: " + reason;
+        return result;
+    }
+    result = ReadLanguageFile(bytes);
+    if (!result.file) result.error = "is not a language file: " + result.error;
     return result;
 }
 

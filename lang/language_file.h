@@ -29,6 +29,11 @@ constexpr std::size_t kMaxLanguageFileBytes = 16u * 1024u * 1024u;
 // nothing to show or edit.
 LanguageFileRead ReadLanguageFile(std::string_view bytes);
 
+// Reads the file at `path` (UTF-8) and splits it. On failure `error` reads on from the file's name:
+// "could not be read: ..." or "is not a language file: ...". Too large a file is refused before it is
+// read.
+LanguageFileRead LoadLanguageFile(const std::string& path);
+
 // The bytes of the file; ReadLanguageFile followed by this gives back the very same bytes.
 std::string WriteLanguageFile(const LanguageFile& file);
 

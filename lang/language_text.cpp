@@ -2,9 +2,27 @@
 
 #include "lang/windows_1252.h"
 
+#include <vector>
+
 namespace corvane {
 
 namespace {
+
+constexpr std::u16string_view kCrLf = u"\r\n";
+
+// The line breaks of `text` in order, each as it is written there.
+std::vector<std::u16string_view> lineBreaksOf(std::u16string_view text) {
+    std::vector<std::u16string_view> breaks;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text.substr(i, 2) == kCrLf) {
+            breaks.push_back(kCrLf);
+            ++i;
+        } else if (text[i] == u'\r' || text[i] == u'\n') {
+            breaks.push_back(text.substr(i, 1));
+        }
+    }
+    return breaks;
+}
 
 bool isSurrogate(char16_t unit) { return unit >= 0xD800 && unit <= 0xDFFF; }
 
@@ -37,6 +55,25 @@ LanguageTextEncoding UnitsFromText(const std::u16string& text) {
     }
     result.units = std::move(units);
     return result;
+}
+
+std::u16string RestoreLineBreaks(std::u16string_view boxText, std::u16string_view previous) {
+    const auto breaks = lineBreaksOf(previous);
+    std::u16string text;
+    text.reserve(boxText.size() + breaks.size());
+    std::size_t used = 0;
+    for (char16_t character : boxText) {
+        if (character != u'\n') {
+            text.push_back(character);
+            continue;
+        }
+        if (used < breaks.size()) {
+            text += breaks[used++];
+        } else {
+            text += breaks.empty() ? kCrLf : breaks.back();
+        }
+    }
+    return text;
 }
 
 }  // namespace corvane

@@ -7,6 +7,7 @@
 #include <cstddef>
 #include <optional>
 #include <string>
+#include <string_view>
 
 namespace corvane {
 
@@ -21,5 +22,12 @@ struct LanguageTextEncoding {
 // The units of an edited text. Fails on the first character that has no Windows-1252 code (the
 // character 0 included: it would end the string early).
 LanguageTextEncoding UnitsFromText(const std::u16string& text);
+
+// The editor's box knows only one kind of line break (LF), while a string in the file may break its
+// lines with CR LF, LF or CR alone. Turns the box's `boxText` back into a string whose n-th line break
+// has the form of the n-th break of `previous` (the string before this edit); further breaks take
+// the form of its last break, or CR LF when it had none. Typing into a string thus never changes
+// its other line breaks.
+std::u16string RestoreLineBreaks(std::u16string_view boxText, std::u16string_view previous);
 
 }  // namespace corvane

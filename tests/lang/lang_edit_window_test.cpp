@@ -5,7 +5,9 @@
 #include "tests/common/fake_prompter.h"
 #include "tests/common/temp_folder.h"
 
+#include <QImage>
 #include <QListWidget>
+#include <QPixmap>
 #include <QPlainTextEdit>
 #include <QSignalSpy>
 #include <QTextCursor>
@@ -32,10 +34,7 @@ public:
 std::string units(std::initializer_list<std::u16string> strings) {
     std::string out;
     for (const auto& s : strings) {
-        for (char16_t u : s) {
-            out.push_back(static_cast<char>(u & 0xFF));
-            out.push_back(static_cast<char>(u >> 8));
-        }
+        for (char16_t u : s) out += {static_cast<char>(u & 0xFF), static_cast<char>(u >> 8)};
         out.append(2, '\0');
     }
     return out;
@@ -45,12 +44,6 @@ QString q(const std::string& text) { return QString::fromStdString(text); }
 
 class LangEditWindowTest : public ::testing::Test {
 protected:
-    LangEditWindowTest()
-        : paths(AppPaths::inFolder(q(folder.path().string()))),
-          window(prompter, paths, registry, [this](const QString& text) { statuses << text; }) {
-        window.setRememberFile([this](const QString& file) { remembered << file; });
-    }
-
     // Opens `name` through Language > Open... as the author would.
     void open(const std::string& name) {
         prompter.files.push_back(q(folder.file(name)));
@@ -70,12 +63,17 @@ protected:
         window.txtLangEdit()->insertPlainText(text);
     }
 
+    std::string lastLangFile() const { return ReadIni(folder.file("editor.ini"), "file", "lastlangfile", "none"); }
+    QString saved(const std::string& name) const {
+        return QStringLiteral("Language file ") + q(folder.file(name)) + QStringLiteral(" saved!");
+    }
+
     TempFolder folder;
-    AppPaths paths;
     FakeRegistry registry;
     FakePrompter prompter;
-    QStringList statuses, remembered;
-    LangEditWindow window;
+    QStringList statuses;
+    LangEditWindow window{prompter, AppPaths::inFolder(q(folder.path().string())), registry,
+                          [this](const QString& text) { statuses << text; }};
 };
 
 TEST_F(LangEditWindowTest, OpenListsNumberedStringsAndShowsTheFirst) {
@@ -93,9 +91,9 @@ TEST_F(LangEditWindowTest, OpenListsNumberedStringsAndShowsTheFirst) {
     EXPECT_EQ(window.txtLangEdit()->toPlainText(), QStringLiteral("Hello"));
     EXPECT_EQ(window.windowTitle(), QStringLiteral("Language Editor - ") + q(folder.file("english.dat")));
     EXPECT_TRUE(window.isVisible());
-    ASSERT_EQ(available.count(), 1);
-    EXPECT_TRUE(available[0][0].toBool());
-    EXPECT_EQ(remembered, QStringList{q(folder.file("english.dat"))});
+    EXPECT_EQ(available.count(), 1);
+    EXPECT_TRUE(available.value(0).value(0).toBool());
+    EXPECT_EQ(lastLangFile(), folder.file("english.dat"));
     EXPECT_TRUE(prompter.told.isEmpty());
 
     select(1);
@@ -103,13 +101,11 @@ TEST_F(LangEditWindowTest, OpenListsNumberedStringsAndShowsTheFirst) {
 }
 
 TEST_F(LangEditWindowTest, DialogStartsInTheGameLanguageFolder) {
-    registry.installPath = "/games/populous";
+    registry.installPath = "C:\\Games\\Populous";
     prompter.files.push_back(std::nullopt);
     window.openCommand();
     ASSERT_EQ(prompter.dialogs.size(), 1u);
-    EXPECT_TRUE(prompter.dialogs[0].initialName.startsWith(QStringLiteral("/games/populous")));
-    EXPECT_TRUE(prompter.dialogs[0].initialName.endsWith(QStringLiteral("*.dat")));
-    EXPECT_TRUE(prompter.dialogs[0].initialName.contains(QStringLiteral("language")));
+    EXPECT_EQ(prompter.dialogs[0].initialName, QStringLiteral("C:\\Games\\Populous\\language\\*.dat"));
 }
 
 TEST_F(LangEditWindowTest, CancelOrMissingFileDoesNothing) {
@@ -119,24 +115,32 @@ TEST_F(LangEditWindowTest, CancelOrMissingFileDoesNothing) {
     EXPECT_TRUE(prompter.told.isEmpty());
     EXPECT_FALSE(window.isVisible());
     EXPECT_EQ(window.lstLanguage()->count(), 0);
-    EXPECT_TRUE(remembered.isEmpty());
+    EXPECT_EQ(lastLangFile(), "none");
     EXPECT_EQ(window.windowTitle(), QStringLiteral("Language Editor"));
 }
 
 // Files the editor cannot list are refused with a message, and the file already open stays open.
-TEST_F(LangEditWindowTest, FileWithoutACompleteStringIsRefused) {
+TEST_F(LangEditWindowTest, UnlistableFileIsRefusedAndTheOpenFileStays) {
     testing::writeBytes(folder.file("good.dat"), units({u"kept"}));
     open("good.dat");
-    for (const std::string& bytes : {std::string(), std::string("A"), std::string("A\0B\0", 4)}) {
-        testing::writeBytes(folder.file("bad.dat"), bytes);
+    std::filesystem::create_directory(folder.file("folder.dat"));
+    const QString noString = QStringLiteral(" is not a language file: it holds no complete string (no string ends "
+                                            "with a 16-bit zero)");
+    struct Case {
+        std::string name, bytes;
+        QString reason;
+    };
+    for (const Case& c : {Case{"folder.dat", "", QStringLiteral(" could not be read: it is a folder, not a file")},
+                          Case{"empty.dat", "", noString}, Case{"odd.dat", "A", noString},
+                          Case{"open.dat", std::string("A\0B\0", 4), noString}}) {
+        if (!std::filesystem::exists(folder.file(c.name))) testing::writeBytes(folder.file(c.name), c.bytes);
         prompter.told.clear();
-        open("bad.dat");
-        ASSERT_EQ(prompter.told.size(), 1);
-        EXPECT_TRUE(prompter.lastTold().startsWith(q(folder.file("bad.dat")) + QStringLiteral(" is not a language file")));
+        open(c.name);
+        EXPECT_EQ(prompter.told, QStringList{q(folder.file(c.name)) + c.reason});
         EXPECT_EQ(items(), QStringList{QStringLiteral("0: kept")});
         EXPECT_EQ(window.langFile(), q(folder.file("good.dat")));
+        EXPECT_EQ(lastLangFile(), folder.file("good.dat"));
     }
-    EXPECT_EQ(remembered, QStringList{q(folder.file("good.dat"))});
 }
 
 TEST_F(LangEditWindowTest, SaveWithoutEditsGivesBackTheSameBytes) {
@@ -144,8 +148,7 @@ TEST_F(LangEditWindowTest, SaveWithoutEditsGivesBackTheSameBytes) {
         std::string("A\0\0\0\0\0", 6),
         units({u"ok"}) + std::string("X\0Y", 3),                       // unterminated string, odd byte
         units({std::u16string{0x0141, 0xD800, u'a'}, u"\u00ff"}),      // units above 255
-        units({u"line\r\nbreak", u"x:y"}),
-        units({u"lone\nfeed", u"lone\rreturn"}),                     // shown, never typed into
+        units({u"line\r\nbreak", u"x:y", u"lone\nfeed", u"lone\rreturn", u"no-break\u00a0space"}),
     };
     for (const std::string& bytes : awkward) {
         testing::writeBytes(folder.file("lang.dat"), bytes);
@@ -154,23 +157,16 @@ TEST_F(LangEditWindowTest, SaveWithoutEditsGivesBackTheSameBytes) {
         prompter.told.clear();
         ASSERT_TRUE(window.saveLang());
         EXPECT_EQ(testing::readBytes(folder.file("lang.dat")), bytes);
-        EXPECT_EQ(prompter.told,
-                  QStringList{QStringLiteral("Language file ") + q(folder.file("lang.dat")) + QStringLiteral(" saved!")});
+        EXPECT_EQ(prompter.told, QStringList{saved("lang.dat")});
         EXPECT_EQ(statuses, (QStringList{QStringLiteral("Saving language file"), QStringLiteral("Ready")}));
     }
-    EXPECT_EQ(std::vector<std::string>{"lang.dat"},
-              std::vector<std::string>{std::filesystem::directory_iterator(folder.path())->path().filename().string()});
+    // Written in place, with no temporary file (langout.dat) left anywhere.
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()), {}), 2);
 }
 
 TEST_F(LangEditWindowTest, EditsGoIntoTheListAndSurviveSwitchSaveAndReopen) {
-    std::vector<std::u16string> strings;
-    for (int i = 0; i < 7; ++i) strings.push_back(u"s" + std::u16string(1, static_cast<char16_t>(u'0' + i)));
-    std::string bytes;
-    for (const auto& s : strings) bytes += units({s});
-    bytes += "Z";  // an odd last byte rides along
-    testing::writeBytes(folder.file("lang.dat"), bytes);
+    testing::writeBytes(folder.file("lang.dat"), units({u"s0", u"s1", u"s2", u"s3", u"s4", u"s5", u"s6"}) + "Z");
     open("lang.dat");
-
     select(5);
     type(QStringLiteral(": caf\u00e9 \u20ac"));
     EXPECT_EQ(window.lstLanguage()->item(5)->text(), QStringLiteral("5: s5: caf\u00e9 \u20ac"));
@@ -179,21 +175,23 @@ TEST_F(LangEditWindowTest, EditsGoIntoTheListAndSurviveSwitchSaveAndReopen) {
     EXPECT_EQ(window.lstLanguage()->item(5)->text(), QStringLiteral("5: s5: caf\u00e9 \u20ac"));
     window.txtLangEdit()->setPlainText(QStringLiteral("two\nlines"));
     ASSERT_TRUE(window.saveLang());
-
-    strings[5] = u"s5: caf\u00e9 \u20ac";
-    strings[2] = u"two\r\nlines";
-    std::string expected;
-    for (auto s : strings) {
-        for (char16_t& c : s) c = c == u'\u20ac' ? 0x80 : c;
-        expected += units({s});
-    }
-    EXPECT_EQ(testing::readBytes(folder.file("lang.dat")), expected + "Z");
+    EXPECT_EQ(testing::readBytes(folder.file("lang.dat")),
+              units({u"s0", u"s1", u"two\r\nlines", u"s3", u"s4", u"s5: caf\u00e9 \u0080", u"s6"}) + "Z");
 
     open("lang.dat");
     EXPECT_EQ(window.lstLanguage()->count(), 7);
     EXPECT_EQ(window.lstLanguage()->item(5)->text(), QStringLiteral("5: s5: caf\u00e9 \u20ac"));
     select(2);
     EXPECT_EQ(window.txtLangEdit()->toPlainText(), QStringLiteral("two\nlines"));
+}
+
+// The box shows a no-break space and every kind of line break alike; typing must change neither.
+TEST_F(LangEditWindowTest, TypingKeepsTheStringsOtherCharacters) {
+    testing::writeBytes(folder.file("lang.dat"), units({u"a\u00a0b\nc\rd\r\ne\u0001\t"}));
+    open("lang.dat");
+    type(QStringLiteral("!\nnew"));
+    ASSERT_TRUE(window.saveLang());
+    EXPECT_EQ(testing::readBytes(folder.file("lang.dat")), units({u"a\u00a0b\nc\rd\r\ne\u0001\t!\r\nnew"}));
 }
 
 TEST_F(LangEditWindowTest, CharacterOutsideTheCodePageStopsTheSave) {
@@ -212,22 +210,20 @@ TEST_F(LangEditWindowTest, CharacterOutsideTheCodePageStopsTheSave) {
     EXPECT_EQ(statuses.constLast(), QStringLiteral("Ready"));
 }
 
-TEST_F(LangEditWindowTest, FailedWriteNamesThePathAndReason) {
+TEST_F(LangEditWindowTest, FailedOrImpossibleSaveSaysWhy) {
+    EXPECT_FALSE(window.saveLang());
+    EXPECT_EQ(prompter.told, QStringList{QStringLiteral("No language file is open.")});
+
     std::filesystem::create_directory(folder.file("sub"));
     testing::writeBytes(folder.file("sub/lang.dat"), units({u"a"}));
     open("sub/lang.dat");
     std::filesystem::remove_all(folder.file("sub"));
     EXPECT_FALSE(window.saveLang());
-    EXPECT_TRUE(prompter.lastTold().startsWith(QStringLiteral("Language file ") + q(folder.file("sub/lang.dat")) +
-                                               QStringLiteral(" was not saved: ")));
-    EXPECT_GT(prompter.lastTold().size(), QStringLiteral("Language file  was not saved: ").size() +
-                                              q(folder.file("sub/lang.dat")).size());
+    const QString start = QStringLiteral("Language file ") + q(folder.file("sub/lang.dat")) +
+                          QStringLiteral(" was not saved: ");
+    EXPECT_TRUE(prompter.lastTold().startsWith(start)) << prompter.lastTold().toStdString();
+    EXPECT_GT(prompter.lastTold().size(), start.size());
     EXPECT_FALSE(std::filesystem::exists(folder.file("sub")));
-}
-
-TEST_F(LangEditWindowTest, SaveWithNoFileOpenSaysSo) {
-    EXPECT_FALSE(window.saveLang());
-    EXPECT_EQ(prompter.told, QStringList{QStringLiteral("No language file is open.")});
 }
 
 TEST_F(LangEditWindowTest, ClosingWithdrawsSaveAndKeepsTheFileName) {
@@ -235,20 +231,26 @@ TEST_F(LangEditWindowTest, ClosingWithdrawsSaveAndKeepsTheFileName) {
     open("lang.dat");
     QSignalSpy available(&window, &LangEditWindow::saveAvailable);
     window.close();
-    ASSERT_EQ(available.count(), 1);
-    EXPECT_FALSE(available[0][0].toBool());
+    EXPECT_EQ(available.count(), 1);
+    EXPECT_FALSE(available.value(0).value(0).toBool());
     EXPECT_EQ(window.langFile(), q(folder.file("lang.dat")));
 }
 
-TEST(LangEditWindowSettings, OpeningAFileRemembersItAsLastLangFile) {
-    TempFolder folder;
-    testing::writeBytes(folder.file("lang.dat"), units({u"a"}));
-    FakeRegistry registry;
-    FakePrompter prompter;
-    LangEditWindow window(prompter, AppPaths::inFolder(q(folder.path().string())), registry, [](const QString&) {});
-    prompter.files.push_back(q(folder.file("lang.dat")));
-    window.openCommand();
-    EXPECT_EQ(ReadIni(folder.file("editor.ini"), "file", "lastlangfile", "none"), folder.file("lang.dat"));
+// With CORVANE_SCREENSHOT_DIR set, the picture is kept there as lang.png (docs/screenshots/lang.png).
+TEST_F(LangEditWindowTest, Screenshot) {
+    testing::writeBytes(folder.file("english.dat"),
+                        units({u"Brave", u"Warrior", u"Preacher", u"Spy", u"Firewarrior", u"Shaman", u"Angel of Death",
+                               u"Stone Head", u"Vault of Knowledge", u"Your tribe has been defeated!",
+                               u"Caf\u00e9 \u0080 10: special offer", u"Blast", u"Convert", u"Swamp",
+                               u"Land Bridge", u"Lightning", u"Whirlwind"}));
+    open("english.dat");
+    window.resize(520, 400);
+    select(10);
+    const QImage image = window.grab().toImage();
+    ASSERT_FALSE(image.isNull());
+    if (const QByteArray dir = qgetenv("CORVANE_SCREENSHOT_DIR"); !dir.isEmpty()) {
+        EXPECT_TRUE(image.save(QString::fromLocal8Bit(dir) + QStringLiteral("/lang.png")));
+    }
 }
 
 }  // namespace

@@ -6,16 +6,7 @@
 namespace corvane {
 namespace {
 
-TEST(Windows1252, EveryCodeHasOneCharacterAndBack) {
-    for (unsigned code = 0; code <= 0xFF; ++code) {
-        const char16_t character = UnicodeFromWindows1252(static_cast<unsigned char>(code));
-        const auto back = Windows1252FromUnicode(character);
-        ASSERT_TRUE(back) << code;
-        EXPECT_EQ(*back, code);
-    }
-}
-
-TEST(Windows1252, MapsTheCodesWhereItDiffersFromLatin1) {
+TEST(Windows1252, MapsTheCodesWhereItDiffersFromLatin1AndBack) {
     struct Case {
         unsigned char code;
         char16_t character;
@@ -23,24 +14,19 @@ TEST(Windows1252, MapsTheCodesWhereItDiffersFromLatin1) {
     for (const Case& c : {Case{0x80, 0x20AC}, Case{0x8A, 0x0160}, Case{0x92, 0x2019}, Case{0x9F, 0x0178},
                           Case{0x81, 0x0081}, Case{0xA0, 0x00A0}, Case{0xE9, 0x00E9}, Case{0x41, u'A'}}) {
         EXPECT_EQ(UnicodeFromWindows1252(c.code), c.character) << int(c.code);
+        EXPECT_EQ(Windows1252FromUnicode(c.character), c.code) << int(c.code);
     }
-}
-
-TEST(Windows1252, HasNoCodeForOtherCharacters) {
     for (char16_t character : {char16_t{0x0100}, char16_t{0x2192}, char16_t{0x0080}, char16_t{0xFFFD}}) {
         EXPECT_FALSE(Windows1252FromUnicode(character)) << int(character);
     }
 }
 
-TEST(TextFromUnits, ShowsCodesAbove127AsTheirWindows1252Characters) {
-    EXPECT_EQ(TextFromUnits(std::u16string{u'a', 0x80, 0xE9, 0x9C}), (std::u16string{u'a', 0x20AC, 0xE9, 0x0153}));
+TEST(TextFromUnits, ShowsCodesAsWindows1252UnitsAbove255AsThemselvesLoneSurrogatesAsReplacement) {
+    EXPECT_EQ(TextFromUnits(std::u16string{u'a', 0x80, 0xE9, 0x9C, 0x0141, 0xD800, 0xDFFF}),
+              (std::u16string{u'a', 0x20AC, 0xE9, 0x0153, 0x0141, 0xFFFD, 0xFFFD}));
 }
 
-TEST(TextFromUnits, ShowsUnitsAbove255AsThemselvesAndLoneSurrogatesAsReplacement) {
-    EXPECT_EQ(TextFromUnits(std::u16string{0x0141, 0xD800, 0xDFFF}), (std::u16string{0x0141, 0xFFFD, 0xFFFD}));
-}
-
-TEST(UnitsFromText, RoundTripsEveryCode) {
+TEST(UnitsFromText, GivesBackEveryCodeAsItWasRead) {
     std::u16string units;
     for (char16_t code = 1; code <= 0xFF; ++code) units.push_back(code);
     const auto encoded = UnitsFromText(TextFromUnits(units));
@@ -60,6 +46,21 @@ TEST(UnitsFromText, NamesTheFirstCharacterTheFileCannotHold) {
         EXPECT_FALSE(encoded.units);
         EXPECT_EQ(encoded.position, c.position);
         EXPECT_EQ(encoded.character, c.character);
+    }
+}
+
+TEST(RestoreLineBreaks, GivesEachBreakTheFormItHadBefore) {
+    struct Case {
+        std::u16string box, previous, expected;
+    };
+    for (const Case& c : {
+             Case{u"a\nb!", u"a\r\nb", u"a\r\nb!"},                  // CR LF, the usual form
+             Case{u"a\nb\nc!", u"a\nb\rc", u"a\nb\rc!"},             // lone LF and lone CR kept
+             Case{u"a\nb\nc", u"a\r\r\nb", u"a\rb\r\nc"},            // CR then CR LF: two breaks
+             Case{u"new\nline", u"none", u"new\r\nline"},            // no break before: CR LF
+             Case{u"x\ny\nz\n", u"x\ny", u"x\ny\nz\n"},              // added ones take the last form
+             Case{u"\u00a0\t\u0001", u"", u"\u00a0\t\u0001"}}) {     // all else as it is
+        EXPECT_EQ(RestoreLineBreaks(c.box, c.previous), c.expected);
     }
 }
 
