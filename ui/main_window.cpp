@@ -12,6 +12,7 @@
 #include "checker/grammar.h"
 #include "checker/script_checker.h"
 #include "core/language_tables.h"
+#include "support/dialog_start.h"
 #include "support/file_utils.h"
 #include "support/settings_file.h"
 #include "ui/about_window.h"
@@ -38,10 +39,6 @@ QString engineText(std::string_view text) { return messageFromEngine(text); }
 QString menuCaption(const QString& path) {
     QString caption = path;
     return caption.replace(QLatin1Char('&'), QStringLiteral("&&"));
-}
-
-bool endsInSeparator(const QString& name) {
-    return name.endsWith(QLatin1Char('/')) || name.endsWith(QLatin1Char('\\'));
 }
 
 }  // namespace
@@ -241,13 +238,10 @@ void MainWindow::newScript() {
 }
 
 QString MainWindow::loadDialogStart() const {
-    QString name = context_.settings.read(settings::kFileSection, settings::kLastFile,
-                                          context_.paths.programFolder + QStringLiteral("/*.dat"));
-    while (!endsInSeparator(name)) {
-        name.chop(1);
-        if (name.isEmpty()) name = context_.paths.programFolder + QLatin1Char('/');
-    }
-    return name + QStringLiteral("*.dat");
+    const std::string folder = toEnginePath(context_.paths.programFolder);
+    const QString lastFile = context_.settings.read(settings::kFileSection, settings::kLastFile,
+                                                    fromEnginePath(WithTrailingSeparator(folder) + "*.dat"));
+    return fromEnginePath(LoadDialogStart(toEnginePath(lastFile), folder));
 }
 
 void MainWindow::load() {

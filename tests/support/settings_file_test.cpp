@@ -1,4 +1,5 @@
 #include "support/settings_file.h"
+#include "support/dialog_start.h"
 
 #include <gtest/gtest.h>
 
@@ -156,6 +157,40 @@ TEST(WriteIni, FolderInPlaceOfFileIsLeftAlone) {
     std::filesystem::create_directory(ini);
     EXPECT_FALSE(WriteIni(ini, "a", "k", "1"));
     EXPECT_TRUE(std::filesystem::is_directory(ini));
+}
+
+// The Load dialog opens on the folder of the stored last file, whatever system wrote it.
+struct DialogStartCase {
+    const char* lastFile;
+    const char* programFolder;
+    const char* start;
+    const char* folder;  // SplitDialogName(start)
+};
+
+TEST(LoadDialogStart, CutsBackToTheFolderOnBothKindsOfSystem) {
+    const DialogStartCase cases[] = {
+        {"C:\\Games\\x.dat", "C:\\Prog", "C:\\Games\\*.dat", "C:\\Games\\"},
+        {"C:x.dat", "C:\\Prog", "C:\\Prog\\*.dat", "C:\\Prog\\"},
+        {"\\\\server\\share\\a.dat", "/opt/p", "\\\\server\\share\\*.dat", "\\\\server\\share\\"},
+        {"C:/mixed\\dir/s.dat", "/opt/p", "C:/mixed\\dir/*.dat", "C:/mixed\\dir/"},
+        {"/home/a/s.dat", "/opt/p", "/home/a/*.dat", "/home/a/"},
+        {"/home/a/", "/opt/p", "/home/a/*.dat", "/home/a/"},
+        {"script.dat", "/opt/p", "/opt/p/*.dat", "/opt/p/"},
+        {"script.dat", "C:/Program Files/Corvane", "C:/Program Files/Corvane/*.dat", "C:/Program Files/Corvane/"},
+        {"script.dat", "C:\\", "C:\\*.dat", "C:\\"},
+        {"", "/", "/*.dat", "/"},
+    };
+    for (const DialogStartCase& c : cases) {
+        SCOPED_TRACE(c.lastFile);
+        const std::string start = LoadDialogStart(c.lastFile, c.programFolder);
+        EXPECT_EQ(start, c.start);
+        const DialogName split = SplitDialogName(start);
+        EXPECT_EQ(split.folder, c.folder);
+        EXPECT_EQ(split.name, "*.dat");
+    }
+    EXPECT_EQ(SplitDialogName("C:x.dat").folder, "C:");
+    EXPECT_EQ(SplitDialogName("C:x.dat").name, "x.dat");
+    EXPECT_EQ(SplitDialogName("newfile.dat").folder, "");
 }
 
 }  // namespace

@@ -1,9 +1,12 @@
 #include "ui/common/qt_prompter.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QStringList>
+
+#include "support/dialog_start.h"
 
 namespace corvane {
 
@@ -23,20 +26,12 @@ namespace {
 
 QString programTitle() { return QCoreApplication::applicationName(); }
 
-// Splits "folder\pattern" into the folder the dialog starts in and the name or pattern shown.
-void splitInitialName(const QString& initialName, QString& folder, QString& name) {
-    QString normal = initialName;
-    normal.replace(QLatin1Char('\\'), QLatin1Char('/'));
-    const qsizetype cut = normal.lastIndexOf(QLatin1Char('/'));
-    folder = cut >= 0 ? normal.left(cut + 1) : QString();
-    name = cut >= 0 ? normal.mid(cut + 1) : normal;
-}
-
 std::optional<QString> runDialog(QWidget* parent, QFileDialog::AcceptMode mode, const QString& title,
                                  const QString& initialName, const QString& filter) {
-    QString folder, name;
-    splitInitialName(initialName, folder, name);
-    QFileDialog dialog(parent, title, folder, qtFilterFromPipeFilter(filter));
+    const DialogName start = SplitDialogName(initialName.toStdString());
+    const QString name = QString::fromStdString(start.name);
+    QFileDialog dialog(parent, title, QDir::fromNativeSeparators(QString::fromStdString(start.folder)),
+                       qtFilterFromPipeFilter(filter));
     dialog.setAcceptMode(mode);
     dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
     // The program asks about overwriting itself, with its own words.
