@@ -2,6 +2,7 @@
 
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QMdiArea>
 #include <QPalette>
 #include <QPlainTextEdit>
 #include <QTextBlock>
@@ -83,8 +84,10 @@ void ScriptWindow::open() {
         settings.readInt(settings::kWindowSection, settings::kScriptViewerWidth, pixelsToTwips(now.width(), dpiX));
     const int height =
         settings.readInt(settings::kWindowSection, settings::kScriptViewerHeight, pixelsToTwips(now.height(), dpiY));
-    setGeometry(twipsToPixels(left, dpiX), twipsToPixels(top, dpiY), qMax(1, twipsToPixels(width, dpiX)),
-                qMax(1, twipsToPixels(height, dpiY)));
+    const QRect wanted(twipsToPixels(left, dpiX), twipsToPixels(top, dpiY), twipsToPixels(width, dpiX),
+                       twipsToPixels(height, dpiY));
+    const QSize area = mdiArea() != nullptr ? mdiArea()->viewport()->size() : QSize();
+    setGeometry(reachablePlacement(wanted, area, minimumSizeHint().boundedTo(QSize(200, 120))));
     switch (settings.readInt(settings::kWindowSection, settings::kScriptViewerState, 0)) {
         case 1: showMinimized(); break;
         case 2: showMaximized(); break;

@@ -30,5 +30,23 @@ TEST(Placement, TwipsRoundTripAtCommonResolutions) {
     EXPECT_EQ(pixelsToTwips(105, 96), 1575);
 }
 
+TEST(Placement, StoredRectangleStaysReachable) {
+    const QSize area(1000, 700);
+    const QSize minimum(200, 120);
+    const struct {
+        QRect wanted, expected;
+    } cases[] = {
+        {{10, 20, 400, 300}, {10, 20, 400, 300}},                      // as stored
+        {{-100000, -5, 400, 300}, {-360, 0, 400, 300}},                // far left, above the area
+        {{5000, 9000, 400, 300}, {960, 660, 400, 300}},                // beyond the right and bottom
+        {{0, 0, 1, -50}, {0, 0, 200, 120}},                            // too small or negative
+        {{0, 0, 1000000, 1000000}, {0, 0, 1000, 700}},                 // larger than the area
+    };
+    for (const auto& c : cases) EXPECT_EQ(reachablePlacement(c.wanted, area, minimum), c.expected) << c.wanted.x();
+    EXPECT_EQ(reachablePlacement({5000, 9000, 1000000, 5}, QSize(), minimum), QRect(5000, 9000, 16384, 120));
+    EXPECT_EQ(twipsToPixels(2147483647, 96), 1048576);  // no overflow from a hand-edited value
+    EXPECT_EQ(pixelsToTwips(-2147483647, 1), -1048576);
+}
+
 }  // namespace
 }  // namespace corvane
