@@ -2,9 +2,6 @@
 
 #include <QGridLayout>
 #include <QLabel>
-#include <QLinearGradient>
-#include <QPainter>
-#include <QPixmap>
 #include <QPushButton>
 #include <QTextCursor>
 #include <QTextEdit>
@@ -18,22 +15,6 @@ namespace {
 const QColor kGreen(0, 192, 0);
 const QColor kWhite(255, 255, 255);
 
-QPixmap artwork() {
-    QPixmap picture(96, 96);
-    QPainter painter(&picture);
-    QLinearGradient sky(0, 0, 0, 96);
-    sky.setColorAt(0, QColor(40, 60, 140));
-    sky.setColorAt(1, QColor(200, 120, 40));
-    painter.fillRect(picture.rect(), sky);
-    painter.setBrush(QColor(30, 30, 30));
-    painter.setPen(Qt::NoPen);
-    painter.drawPolygon(QPolygon({QPoint(8, 88), QPoint(48, 24), QPoint(88, 88)}));
-    painter.setPen(kWhite);
-    painter.setFont(courierNew(14));
-    painter.drawText(picture.rect().adjusted(0, 0, 0, -4), Qt::AlignHCenter | Qt::AlignBottom, QStringLiteral("CST"));
-    return picture;
-}
-
 }  // namespace
 
 AboutWindow::AboutWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
@@ -43,7 +24,7 @@ AboutWindow::AboutWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
 
     auto* image = new QLabel(this);
     image->setObjectName(QStringLiteral("Image1"));
-    image->setPixmap(artwork());
+    image->setPixmap(programArtwork());
     auto* title = new QLabel(QStringLiteral("<b>") + programName() + QStringLiteral("</b>"), this);
     lblVersion_ = new QLabel(programVersionText(), this);
     lblVersion_->setObjectName(QStringLiteral("lblVersion"));

@@ -3,6 +3,7 @@
 
 #include <QColor>
 #include <QFont>
+#include <QPixmap>
 #include <QString>
 
 namespace corvane {
@@ -17,6 +18,9 @@ QColor darkBackground();       // suits both light colours
 
 // "Version 0.3.0": the program's version, each number in plain decimal.
 QString programVersionText();
+
+// The picture of the splash and the about window.
+QPixmap programArtwork();
 
 // The title of every message box and the main window's caption.
 QString programName();

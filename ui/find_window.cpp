@@ -28,19 +28,21 @@ FindWindow::FindWindow(EditorContext& context, std::function<ScriptTextBox*()> s
     setObjectName(QStringLiteral("frmFind"));
     setWindowTitle(QStringLiteral("Find"));
     setAttribute(Qt::WA_DeleteOnClose);
-    const QRect client = twipsRect(this, 0, 0, 5295, 945);
-    setFixedSize(client.size());
-
     auto* label = new QLabel(QStringLiteral("Text to look for:"), this);
     label->setObjectName(QStringLiteral("Label1"));
-    label->setGeometry(twipsRect(this, 120, 120, 1215, 255));
     txtFind_ = new QLineEdit(this);
     txtFind_->setObjectName(QStringLiteral("txtFind"));
-    txtFind_->setGeometry(twipsRect(this, 1440, 120, 3735, 285));
     cmdFindNext_ = new QPushButton(QStringLiteral("Find Next"), this);
     cmdFindNext_->setObjectName(QStringLiteral("cmdFindNext"));
-    cmdFindNext_->setGeometry(twipsRect(this, 4080, 480, 1095, 375));
     cmdFindNext_->setDefault(true);
+
+    // The designed measures, widened where this system's font needs more room for the label.
+    const QRect labelRect = twipsRect(this, 120, 120, 1215, 255);
+    const int wider = qMax(0, label->sizeHint().width() - labelRect.width());
+    label->setGeometry(labelRect.adjusted(0, 0, wider, 0));
+    txtFind_->setGeometry(twipsRect(this, 1440, 120, 3735, 285).translated(wider, 0));
+    cmdFindNext_->setGeometry(twipsRect(this, 4080, 480, 1095, 375).translated(wider, 0));
+    setFixedSize(twipsRect(this, 0, 0, 5295, 945).size() + QSize(wider, 0));
 
     txtFind_->setText(context_.settings.read(settings::kFindSection, settings::kFindWhat, QString()));
     txtFind_->installEventFilter(this);

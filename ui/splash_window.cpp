@@ -27,11 +27,18 @@ SplashWindow::SplashWindow(QWidget* parent)
     lblVersion_->setObjectName(QStringLiteral("lblVersion"));
     lblVersion_->setAlignment(Qt::AlignCenter);
 
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(32, 32, 32, 32);
-    layout->addWidget(title);
-    layout->addWidget(lblVersion_);
-    resize(480, 200);
+    auto* picture = new QLabel(this);
+    picture->setPixmap(programArtwork());
+
+    auto* text = new QVBoxLayout;
+    text->addWidget(title);
+    text->addWidget(lblVersion_);
+    auto* layout = new QHBoxLayout(this);
+    layout->setContentsMargins(24, 24, 24, 24);
+    layout->setSpacing(24);
+    layout->addWidget(picture);
+    layout->addLayout(text, 1);
+    resize(560, 160);
 }
 
 }  // namespace corvane

@@ -1,6 +1,9 @@
 // Takes the pictures in docs/screenshots: the real windows, grabbed offscreen.
-//   ui_screenshots EXAMPLE.txt OUTPUT_FOLDER
+//   ui_screenshots EXAMPLE.txt OUTPUT_FOLDER [SHOWN_PATH]
+// SHOWN_PATH is the script's path as the caption shows it (default /home/author/scripts/skirmish.dat),
+// so that the pictures do not show the scratch folder the script really sits in.
 #include <QApplication>
+#include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPixmap>
@@ -16,6 +19,8 @@
 #include "tests/common/fake_prompter.h"
 #include "tests/common/temp_folder.h"
 #include "ui/about_window.h"
+#include "ui/find_window.h"
+#include "ui/splash_window.h"
 #include "ui/main_window.h"
 #include "ui/script_text_box.h"
 #include "ui/script_window.h"
@@ -39,13 +44,15 @@ void caretOnLine(corvane::ScriptTextBox& box, int line) {
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    if (argc != 3) {
-        std::cerr << "usage: ui_screenshots EXAMPLE.txt OUTPUT_FOLDER\n";
+    if (argc != 3 && argc != 4) {
+        std::cerr << "usage: ui_screenshots EXAMPLE.txt OUTPUT_FOLDER [SHOWN_PATH]\n";
         return 2;
     }
     std::string text;
     if (!corvane::ReadWholeFile(argv[1], text)) return 2;
     const QString out = QString::fromLocal8Bit(argv[2]);
+    const QString shownPath =
+        argc == 4 ? QString::fromLocal8Bit(argv[3]) : QStringLiteral("/home/author/scripts/skirmish.dat");
 
     corvane::testing::TempFolder folder;
     const std::string script = folder.file("skirmish.dat");
@@ -57,7 +64,9 @@ int main(int argc, char** argv) {
     window.start(0);
     window.resize(1000, 700);
     corvane::ScriptWindow& scriptWindow = window.scriptWindow();
-    scriptWindow.loadFile(QString::fromStdString(script));
+    if (!scriptWindow.loadFile(QString::fromStdString(script))) return 1;
+    window.context().currentFile = shownPath;
+    scriptWindow.updateCaption();
     scriptWindow.setGeometry(8, 8, 900, 600);
     caretOnLine(*scriptWindow.scriptBox(), 23);
     scriptWindow.showHelp();
@@ -77,6 +86,13 @@ int main(int argc, char** argv) {
         ok = save(*sub, out + QLatin1Char('/') + QString::fromLatin1(list.name) + QStringLiteral(".png")) && ok;
         sub->close();
     }
+    window.find();
+    window.findWindow().searchBox()->setText(QStringLiteral("int_attr"));
+    window.findNext();
+    ok = save(window.findWindow(), out + QStringLiteral("/find.png")) && ok;
+    ok = save(window, out + QStringLiteral("/main-window-find.png")) && ok;
+    corvane::SplashWindow splash;
+    ok = save(splash, out + QStringLiteral("/splash.png")) && ok;
     window.showAbout();
     ok = save(*window.findChild<corvane::AboutWindow*>(), out + QStringLiteral("/about.png")) && ok;
     return ok ? 0 : 1;
