@@ -90,7 +90,6 @@ int main(int argc, char** argv) {
     window.findWindow().searchBox()->setText(QStringLiteral("int_attr"));
     window.findNext();
     ok = save(window.findWindow(), out + QStringLiteral("/find.png")) && ok;
-    ok = save(window, out + QStringLiteral("/main-window-find.png")) && ok;
     corvane::SplashWindow splash;
     ok = save(splash, out + QStringLiteral("/splash.png")) && ok;
     window.showAbout();
