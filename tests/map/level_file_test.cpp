@@ -140,19 +140,11 @@ TEST(LevelHeader, ShortHeadersReadAsZeroAndGrowZeroFilled) {
     EXPECT_EQ(after, expected);
 }
 
-class HeaderFile : public ::testing::Test {
-protected:
+TEST(HeaderFile, FailuresLeaveTheOldHeaderAndSayWhy) {
     TempFolder temp;
     std::string path = temp.file("levl1.hdr");
-    LevelHeader header = [] {
-        LevelHeader h;
-        h.aiScripts = {7, 8, 9};
-        h.markers[5] = {120, 36};
-        return h;
-    }();
-};
-
-TEST_F(HeaderFile, FailuresLeaveTheOldHeaderAndSayWhy) {
+    LevelHeader header;
+    header.aiScripts = {7, 8, 9};
     writeBytes(path, PatternHeader(612));
     fs::permissions(path, fs::perms::owner_read);
     auto readOnly = SaveLevelHeader(path, header, false);

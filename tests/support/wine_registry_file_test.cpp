@@ -104,12 +104,5 @@ TEST(WineRegistryFile, WrappedHexDataAndBrokenLines) {
     EXPECT_EQ(file.value("a\\b", "Lost").kind, RegistryValue::Kind::Empty);
 }
 
-TEST(RegistryValue, AsTextGivesNumbersInDecimal) {
-    EXPECT_EQ(RegistryValue::Number(-12).asText(), "-12");
-    EXPECT_EQ(RegistryValue::Number(42).asText(), "42");
-    EXPECT_EQ(RegistryValue::Empty().asText(), "");
-    EXPECT_EQ(RegistryValue::Text("x").asText(), "x");
-}
-
 }  // namespace
 }  // namespace corvane
