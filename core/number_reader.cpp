@@ -13,9 +13,6 @@ constexpr double kInt32Max = 2147483647.0;
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
-// "E" and, as in the game's own tools, "D" introduce an exponent ("1D2" is 100).
-bool IsExponentMark(char c) { return c == 'E' || c == 'e' || c == 'D' || c == 'd'; }
-
 int DigitValue(char c, int base) {
     int value = -1;
     if (c >= '0' && c <= '9') value = c - '0';
@@ -24,21 +21,16 @@ int DigitValue(char c, int base) {
     return value < base ? value : -1;
 }
 
-// "&H..." or "&O...": digits of the base as far as they go; none gives 0. As in the game's own
-// tools, a value up to FFFF is a 16-bit number ("&HFFFF" is -1) unless a "&" follows the digits
-// ("&HFFFF&" is 65535), and a value up to FFFFFFFF is a 32-bit number ("&HFFFFFFFF" is -1).
+// "&H..." or "&O...": digits of the base as far as they go; none gives 0.
 std::optional<std::int32_t> ReadRadixNumber(std::string_view digits, int base) {
-    std::uint64_t value = 0;
-    std::size_t at = 0;
-    for (; at < digits.size(); ++at) {
-        const int digit = DigitValue(digits[at], base);
+    std::int64_t value = 0;
+    for (char c : digits) {
+        const int digit = DigitValue(c, base);
         if (digit < 0) break;
-        value = value * static_cast<unsigned>(base) + static_cast<unsigned>(digit);
-        if (value > 0xFFFFFFFFu) return std::nullopt;
+        value = value * base + digit;
+        if (value > static_cast<std::int64_t>(kInt32Max)) return std::nullopt;
     }
-    const bool longSuffix = at < digits.size() && digits[at] == '&';
-    if (value <= 0xFFFFu && !longSuffix) return static_cast<std::int16_t>(static_cast<std::uint16_t>(value));
-    return static_cast<std::int32_t>(static_cast<std::uint32_t>(value));
+    return static_cast<std::int32_t>(value);
 }
 
 // The parts of a decimal number at the start of a text.
@@ -72,7 +64,7 @@ DecimalParts SplitDecimal(std::string_view text) {
         at = SkipDigits(text, fracStart);
         parts.fraction = text.substr(fracStart, at - fracStart);
     }
-    if (at < text.size() && IsExponentMark(text[at]) && !(parts.integer.empty() && parts.fraction.empty())) {
+    if (at < text.size() && (text[at] == 'E' || text[at] == 'e') && !(parts.integer.empty() && parts.fraction.empty())) {
         std::size_t expAt = at + 1;
         const bool negative = expAt < text.size() && text[expAt] == '-';
         if (expAt < text.size() && (text[expAt] == '+' || text[expAt] == '-')) ++expAt;
@@ -112,7 +104,7 @@ std::optional<std::int32_t> ReadWholeNumber(std::string_view digits, bool negati
 
 std::optional<std::int32_t> ReadDecimalNumber(std::string_view text) {
     const DecimalParts parts = SplitDecimal(text);
-    if (parts.text.find_first_of(".EeDd") == std::string_view::npos) {
+    if (parts.text.find_first_of(".Ee") == std::string_view::npos) {
         return ReadWholeNumber(parts.integer, parts.text.starts_with('-'));
     }
     const auto magnitude = Magnitude(parts);
@@ -120,10 +112,8 @@ std::optional<std::int32_t> ReadDecimalNumber(std::string_view text) {
     if (*magnitude > 10) return std::nullopt;  // at least 10^10
     if (*magnitude < -5) return 0;             // below 10^-6: rounds to 0
 
-    std::string number(parts.text.starts_with('+') ? parts.text.substr(1) : parts.text);  // from_chars takes no plus
-    for (char& c : number) {
-        if (IsExponentMark(c)) c = 'E';
-    }
+    std::string_view number = parts.text;
+    if (number.starts_with('+')) number.remove_prefix(1);  // from_chars takes no plus sign
     double value = 0;
     const auto [end, error] = std::from_chars(number.data(), number.data() + number.size(), value);
     if (error != std::errc()) return std::nullopt;

@@ -8,8 +8,7 @@
 namespace corvane {
 
 // Reads a number from the start of `text`: an optional sign, digits, an optional fraction and an
-// optional exponent ("E" or "D"), or "&H" + hexadecimal digits, or "&O" + octal digits (up to
-// FFFF a 16-bit signed value unless "&" follows, up to FFFFFFFF a 32-bit signed value). Reading stops at
+// optional exponent ("E"), or "&H" + hexadecimal digits, or "&O" + octal digits. Reading stops at
 // the first character that does not fit; a text that begins with no number reads as 0. The value
 // is rounded to the nearest whole number, an exact half to the even neighbour ("2.5" gives 2).
 // Returns nothing when the value does not fit in a signed 32-bit integer.

@@ -28,15 +28,11 @@ INSTANTIATE_TEST_SUITE_P(
                       NumberCase{"&Z", 0}, NumberCase{"&H1G", 1}, NumberCase{"0005", 5},
                       NumberCase{"0000000000000000000000001", 1}, NumberCase{"2147483647", 2147483647},
                       NumberCase{"-2147483648", -2147483647 - 1}, NumberCase{"2147483646.5", 2147483646},
-                      NumberCase{"&H7FFFFFFF", 2147483647},
-                      NumberCase{"&H7FFF", 32767}, NumberCase{"&H8000", -32768}, NumberCase{"&HFFFF", -1},
-                      NumberCase{"&HFFFF&", 65535}, NumberCase{"&O177777", -1}, NumberCase{"&H10000", 65536},
-                      NumberCase{"&H80000000", -2147483647 - 1}, NumberCase{"&HFFFFFFFF", -1},
-                      NumberCase{"1D2", 100}, NumberCase{"25D-1", 2}, NumberCase{"1D", 1}, NumberCase{"1E-400", 0}, NumberCase{"0E99999", 0},
+                      NumberCase{"&H7FFFFFFF", 2147483647}, NumberCase{"1E-400", 0}, NumberCase{"0E99999", 0},
                       NumberCase{"2147483648", std::nullopt}, NumberCase{"-2147483649", std::nullopt},
                       NumberCase{"2147483647.5", std::nullopt}, NumberCase{"99999999999999999999", std::nullopt},
                       NumberCase{"1E10", std::nullopt}, NumberCase{"1E400", std::nullopt},
-                      NumberCase{"1E99999999999999999999", std::nullopt}, NumberCase{"&H100000000", std::nullopt},
+                      NumberCase{"1E99999999999999999999", std::nullopt}, NumberCase{"&H80000000", std::nullopt},
                       NumberCase{"&HFFFFFFFFFFFFFFFFFFFF", std::nullopt}));
 
 }  // namespace
