@@ -75,9 +75,10 @@ bool ScriptTextBox::event(QEvent* event) {
 void ScriptTextBox::keyPressEvent(QKeyEvent* event) {
     emit helpRequested();
     if (!event->text().isEmpty()) setTextColor(typedTextColour());
-    const int tabs = isEnter(event) && !isReadOnly() ? tabsBeforeCaret() : 0;
-    if (tabs > 0) {
-        insertIndentedLineBreak(tabs);
+    if (isEnter(event) && !isReadOnly()) {
+        // Every Enter, Shift+Enter included, makes a real line break: the box's own Shift+Enter
+        // would put a line separator into the text, which no script word may hold.
+        insertIndentedLineBreak(tabsBeforeCaret());
         return;
     }
     QTextEdit::keyPressEvent(event);

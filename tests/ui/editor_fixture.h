@@ -1,7 +1,8 @@
 #pragma once
 // A started main window in a fresh folder, with scripted dialogs.
 
-#include <QCoreApplication>
+#include <QApplication>
+#include <QKeyEvent>
 #include <QString>
 #include <QTextCursor>
 
@@ -24,6 +25,17 @@
 inline void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
 
 namespace corvane::testing {
+
+inline void press(QWidget& widget, int key, const QString& text = QString(), Qt::KeyboardModifiers mods = {}) {
+    QKeyEvent event(QEvent::KeyPress, key, mods, text);
+    QApplication::sendEvent(&widget, &event);
+}
+
+inline void type(QWidget& widget, const QString& text) {
+    for (QChar c : text) press(widget, 0, QString(c));
+}
+
+inline QString latin1(std::string_view text) { return QString::fromLatin1(text.data(), text.size()); }
 
 class EditorTest : public ::testing::Test {
 protected:
@@ -63,6 +75,7 @@ protected:
         box().setTextCursor(cursor);
     }
     QAction* item(const char* name) const { return window->menuAction(QString::fromLatin1(name)); }
+    QString current() const { return window->context().currentFile; }
 
     TempFolder folder;
     FakePrompter prompter;
