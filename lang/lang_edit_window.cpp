@@ -72,6 +72,9 @@ void LangEditWindow::buildLayout() {
     lstLanguage_->setObjectName(QStringLiteral("lstLanguage"));
     txtLangEdit_->setObjectName(QStringLiteral("txtLangEdit"));
     lstLanguage_->setFont(courierNew());
+    // One line per item (a string's further lines show in the box): quick to lay out also for
+    // hundreds of thousands of strings.
+    lstLanguage_->setUniformItemSizes(true);
     txtLangEdit_->setFont(courierNew());
     txtLangEdit_->setFixedHeight(pixelsFromTwips(kEditBoxTwips, logicalDpiY()));
     auto* layout = new QVBoxLayout(this);
@@ -114,7 +117,10 @@ void LangEditWindow::fillList() {
     {
         const QSignalBlocker quiet(lstLanguage_);
         lstLanguage_->clear();
-        for (int i = 0; i < static_cast<int>(document_->count()); ++i) lstLanguage_->addItem(itemText(i));
+        QStringList items;
+        items.reserve(static_cast<qsizetype>(document_->count()));
+        for (int i = 0; i < static_cast<int>(document_->count()); ++i) items << itemText(i);
+        lstLanguage_->addItems(items);
     }
     lstLanguage_->setCurrentRow(0);
     lstLanguageClick(0);

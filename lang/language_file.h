@@ -22,8 +22,9 @@ struct LanguageFileRead {
     std::string error;                 // why the bytes are not a language file, on failure
 };
 
-// Files larger than this are refused rather than listed string by string.
-constexpr std::size_t kMaxLanguageFileBytes = 16u * 1024u * 1024u;
+// Files larger than this are refused rather than listed string by string: the game's own language
+// files are some tens of kilobytes, and a list of millions of strings takes many seconds to build.
+constexpr std::size_t kMaxLanguageFileBytes = 4u * 1024u * 1024u;
 
 // Splits the bytes into strings. A file without a single complete string is refused: there would be
 // nothing to show or edit.

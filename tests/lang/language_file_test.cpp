@@ -62,7 +62,7 @@ TEST(LoadLanguageFile, RefusesWhatItCannotListWithTheReason) {
     };
     for (const Case& c : {Case{"folder.dat", "", "could not be read: it is a folder, not a file"},
                           Case{"missing.dat", "", "could not be read: "},
-                          Case{"large.dat", "", "is not a language file: the file is larger than 16 MB"},
+                          Case{"large.dat", "", "is not a language file: the file is larger than 4 MB"},
                           Case{"empty.dat", "", noString}, Case{"one-byte.dat", bytes({0}), noString},
                           Case{"no-zero.dat", bytes({0x41, 0}), noString},
                           Case{"odd.dat", bytes({0x41, 0, 0x42}), noString},
