@@ -1,4 +1,5 @@
 #include <QAction>
+#include <QLabel>
 #include <QLineEdit>
 
 #include "tests/ui/editor_fixture.h"
@@ -7,9 +8,14 @@
 namespace corvane::testing {
 namespace {
 
+const QString kNotFound = QStringLiteral("Not found below your cursor!");
+
 class FindTest : public EditorTest {
 protected:
-    void find(const QString& what) {
+    void find(const QString& text, const QString& what) {
+        item("mnuScriptsNew")->trigger();
+        setText(text);
+        placeCaret(0);
         window->find();
         window->findWindow().searchBox()->setText(what);
         window->findWindow().findNext();
@@ -17,61 +23,47 @@ protected:
     int selectionStart() { return box().textCursor().selectionStart(); }
 };
 
-TEST_F(FindTest, WindowHasItsControls) {
-    item("mnuScriptsNew")->trigger();
-    window->find();
-    FindWindow& w = window->findWindow();
-    EXPECT_EQ(w.objectName(), QStringLiteral("frmFind"));
-    EXPECT_EQ(w.windowTitle(), QStringLiteral("Find"));
-    EXPECT_NE(w.findChild<QWidget*>(QStringLiteral("cmdFindNext")), nullptr);
-    EXPECT_NE(w.findChild<QWidget*>(QStringLiteral("Label1")), nullptr);
-}
-
-TEST_F(FindTest, CaseInsensitiveFromOneAfterTheCaret) {
-    item("mnuScriptsNew")->trigger();
-    setText(QStringLiteral("SET a\nSet b\nset c"));
-    placeCaret(0);
-    find(QStringLiteral("set"));  // the match at the caret is skipped
+TEST_F(FindTest, CaseInsensitiveFromOneAfterTheCaretWithoutWrap) {
+    find(QStringLiteral("SET a\nSet b\nset c"), QStringLiteral("set"));  // the match at the caret is skipped
+    EXPECT_EQ(window->findWindow().windowTitle(), QStringLiteral("Find"));
+    auto* label = window->findWindow().findChild<QLabel*>(QStringLiteral("Label1"));
+    EXPECT_EQ(label->text(), QStringLiteral("Text to look for:"));
+    EXPECT_GE(label->width(), label->sizeHint().width());  // the caption is not cut off
     EXPECT_EQ(selectionStart(), 6);
     EXPECT_EQ(selected(), QStringLiteral("Set"));
-    window->findNext();
+    press(*window->findWindow().searchBox(), Qt::Key_Return, QStringLiteral("\r"));  // Enter searches once
     EXPECT_EQ(selectionStart(), 12);
     window->findNext();
-    EXPECT_EQ(prompter.lastTold(), QStringLiteral("Not found below your cursor!"));
+    EXPECT_EQ(prompter.told, QStringList{kNotFound});
     EXPECT_EQ(selectionStart(), 12);  // the last match stays selected
     EXPECT_EQ(selected(), QStringLiteral("set"));
 }
 
-TEST_F(FindTest, OverlappingMatchesAndNoWrap) {
-    item("mnuScriptsNew")->trigger();
-    setText(QStringLiteral("aaa"));
-    placeCaret(0);
-    find(QStringLiteral("aa"));
+TEST_F(FindTest, OverlappingMatches) {
+    find(QStringLiteral("aaa"), QStringLiteral("aa"));
     EXPECT_EQ(selectionStart(), 1);
     EXPECT_EQ(selected(), QStringLiteral("aa"));
     window->findNext();
-    EXPECT_EQ(prompter.lastTold(), QStringLiteral("Not found below your cursor!"));
+    EXPECT_EQ(prompter.lastTold(), kNotFound);
 }
 
-TEST_F(FindTest, FindNextOpensWindowAndScriptWindow) {
+TEST_F(FindTest, FindNextOpensBothWindowsWithTheStoredText) {
     ASSERT_TRUE(WriteIni(ini(), "find", "what", "ENDSCRIPT"));
-    item("mnuFindNext")->setEnabled(true);
     window->findNext();  // creates the script window too
     EXPECT_EQ(window->findWindow().searchBox()->text(), QStringLiteral("ENDSCRIPT"));
     EXPECT_TRUE(window->findWindow().isVisible());
-    EXPECT_EQ(prompter.lastTold(), QStringLiteral("Not found below your cursor!"));  // empty script
+    EXPECT_EQ(prompter.lastTold(), kNotFound);  // empty script
 }
 
 TEST_F(FindTest, SearchTextIsStoredOnCloseOnly) {
-    item("mnuScriptsNew")->trigger();
-    find(QStringLiteral("Needle"));
+    find(QString(), QStringLiteral("Needle"));
     EXPECT_EQ(setting("find", "what"), "(none)");
     window->findWindow().close();
     settle();
     EXPECT_EQ(setting("find", "what"), "Needle");
     window->find();
-    EXPECT_EQ(window->findWindow().searchBox()->text(), QStringLiteral("Needle"));
-    window.reset();  // program ends with the window open: nothing stored
+    window->findWindow().searchBox()->setText(QStringLiteral("Other"));
+    window.reset();  // the program ends with the window open: nothing stored
     EXPECT_EQ(setting("find", "what"), "Needle");
 }
 
