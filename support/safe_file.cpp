@@ -48,10 +48,21 @@ bool WriteFileAtomically(const std::string& path, std::string_view bytes, FileEr
         fail(error, path, "no file name given");
         return false;
     }
-    const fs::path target = PathFromUtf8(path);
+    fs::path target = PathFromUtf8(path);
     std::error_code ec;
-    if (fs::is_directory(target, ec)) {
+    // Write through a link to the file it names, so that the link stays a link.
+    if (fs::is_symlink(fs::symlink_status(target, ec))) {
+        const fs::path resolved = fs::canonical(target, ec);
+        if (!ec) target = resolved;
+    }
+    const fs::file_status old = fs::status(target, ec);
+    const bool replacing = fs::exists(old);
+    if (fs::is_directory(old)) {
         fail(error, path, "is a folder, not a file");
+        return false;
+    }
+    if (replacing && !fs::is_regular_file(old)) {
+        fail(error, path, "is not a regular file");
         return false;
     }
     const fs::path folder = target.has_parent_path() ? target.parent_path() : fs::path(".");
@@ -75,6 +86,8 @@ bool WriteFileAtomically(const std::string& path, std::string_view bytes, FileEr
             return false;
         }
     }
+    // The new file keeps the old one's permissions (a script shared with a group stays shared).
+    if (replacing) fs::permissions(temp, old.permissions(), ec);
     fs::rename(temp, target, ec);
     if (ec) {
         const std::string reason = ec.message();

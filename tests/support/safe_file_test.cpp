@@ -71,3 +71,32 @@ TEST(CopyFileAtomically, CopiesBytesOrReportsTheSource) {
 
 }  // namespace
 }  // namespace corvane
+
+#ifndef _WIN32
+namespace corvane {
+namespace {
+
+TEST(WriteFileAtomically, KeepsLinksAndPermissions) {
+    testing::TempFolder dir;
+    testing::writeBytes(dir.file("real.hdr"), "old");
+    std::filesystem::permissions(dir.file("real.hdr"), std::filesystem::perms::owner_read |
+                                                           std::filesystem::perms::owner_write |
+                                                           std::filesystem::perms::group_read);
+    std::filesystem::create_symlink("real.hdr", dir.file("link.hdr"));
+    ASSERT_TRUE(WriteFileAtomically(dir.file("link.hdr"), "new"));
+    EXPECT_TRUE(std::filesystem::is_symlink(dir.file("link.hdr")));
+    EXPECT_EQ(testing::readBytes(dir.file("real.hdr")), "new");
+    EXPECT_EQ(std::filesystem::status(dir.file("real.hdr")).permissions(),
+              std::filesystem::perms::owner_read | std::filesystem::perms::owner_write |
+                  std::filesystem::perms::group_read);
+}
+
+TEST(WriteFileAtomically, RefusesWhatIsNotAFile) {
+    FileError error;
+    EXPECT_FALSE(WriteFileAtomically("/dev/null", "x", &error));
+    EXPECT_EQ(error.reason, "is not a regular file");
+}
+
+}  // namespace
+}  // namespace corvane
+#endif
