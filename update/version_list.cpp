@@ -8,15 +8,14 @@ namespace {
 
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
+// A line ends at CR LF, as the site writes it, or at a CR or LF alone.
 std::vector<std::string_view> splitLines(std::string_view text) {
     std::vector<std::string_view> lines;
     while (!text.empty()) {
-        const std::size_t end = text.find('\n');
-        std::string_view line = text.substr(0, end);
-        if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-        lines.push_back(line);
+        const std::size_t end = text.find_first_of("\r\n");
+        lines.push_back(text.substr(0, end));
         if (end == std::string_view::npos) break;
-        text.remove_prefix(end + 1);
+        text.remove_prefix(text.substr(end, 2) == "\r\n" ? end + 2 : end + 1);
     }
     return lines;
 }

@@ -15,8 +15,8 @@ struct VersionRecord {
 };
 
 // The first record whose key equals `key` exactly (letter case included). A record cut short at the
-// end of the list counts as absent: its version cannot be trusted. Lines may also end in a bare LF
-// (a list edited on another system); a UTF-8 byte order mark in front of the list is skipped.
+// end of the list counts as absent: its version cannot be trusted. Lines may also end in a CR or LF
+// alone (a list edited on another system); a UTF-8 byte order mark in front of the list is skipped.
 std::optional<VersionRecord> FindVersionRecord(std::string_view list, std::string_view key);
 
 }  // namespace corvane

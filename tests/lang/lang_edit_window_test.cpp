@@ -98,6 +98,11 @@ TEST_F(LangEditWindowTest, OpenListsNumberedStringsAndShowsTheFirst) {
 
     select(1);
     EXPECT_EQ(window.txtLangEdit()->toPlainText(), QStringLiteral("Time: 10:00"));
+
+    window.close();  // withdraws Save; the file name stays
+    EXPECT_EQ(available.count(), 2);
+    EXPECT_FALSE(available.value(1).value(0).toBool());
+    EXPECT_EQ(window.langFile(), q(folder.file("english.dat")));
 }
 
 TEST_F(LangEditWindowTest, DialogStartsInTheGameLanguageFolder) {
@@ -108,19 +113,17 @@ TEST_F(LangEditWindowTest, DialogStartsInTheGameLanguageFolder) {
     EXPECT_EQ(prompter.dialogs[0].initialName, QStringLiteral("C:\\Games\\Populous\\language\\*.dat"));
 }
 
-TEST_F(LangEditWindowTest, CancelOrMissingFileDoesNothing) {
+// Cancelling, or a name of no file, changes nothing silently; a file the editor cannot list is refused
+// with a message. Either way the file already open stays open.
+TEST_F(LangEditWindowTest, OpenThatFailsKeepsTheOpenFile) {
     prompter.files.push_back(std::nullopt);
     window.openCommand();
     open("missing.dat");
     EXPECT_TRUE(prompter.told.isEmpty());
     EXPECT_FALSE(window.isVisible());
-    EXPECT_EQ(window.lstLanguage()->count(), 0);
-    EXPECT_EQ(lastLangFile(), "none");
     EXPECT_EQ(window.windowTitle(), QStringLiteral("Language Editor"));
-}
+    EXPECT_EQ(lastLangFile(), "none");
 
-// Files the editor cannot list are refused with a message, and the file already open stays open.
-TEST_F(LangEditWindowTest, UnlistableFileIsRefusedAndTheOpenFileStays) {
     testing::writeBytes(folder.file("good.dat"), units({u"kept"}));
     open("good.dat");
     std::filesystem::create_directory(folder.file("folder.dat"));
@@ -132,13 +135,15 @@ TEST_F(LangEditWindowTest, UnlistableFileIsRefusedAndTheOpenFileStays) {
     };
     for (const Case& c : {Case{"folder.dat", "", QStringLiteral(" could not be read: it is a folder, not a file")},
                           Case{"empty.dat", "", noString}, Case{"odd.dat", "A", noString},
-                          Case{"open.dat", std::string("A\0B\0", 4), noString}}) {
-        if (!std::filesystem::exists(folder.file(c.name))) testing::writeBytes(folder.file(c.name), c.bytes);
+                          Case{"open.dat", std::string("A\0B\0", 4), noString}, Case{"missing.dat", "", {}}}) {
+        if (c.name != "missing.dat" && !std::filesystem::exists(folder.file(c.name))) {
+            testing::writeBytes(folder.file(c.name), c.bytes);
+        }
         prompter.told.clear();
         open(c.name);
-        EXPECT_EQ(prompter.told, QStringList{q(folder.file(c.name)) + c.reason});
+        EXPECT_EQ(prompter.told, c.reason.isEmpty() ? QStringList{} : QStringList{q(folder.file(c.name)) + c.reason});
         EXPECT_EQ(items(), QStringList{QStringLiteral("0: kept")});
-        EXPECT_EQ(window.langFile(), q(folder.file("good.dat")));
+        EXPECT_EQ(window.windowTitle(), QStringLiteral("Language Editor - ") + q(folder.file("good.dat")));
         EXPECT_EQ(lastLangFile(), folder.file("good.dat"));
     }
 }
@@ -224,16 +229,6 @@ TEST_F(LangEditWindowTest, FailedOrImpossibleSaveSaysWhy) {
     EXPECT_TRUE(prompter.lastTold().startsWith(start)) << prompter.lastTold().toStdString();
     EXPECT_GT(prompter.lastTold().size(), start.size());
     EXPECT_FALSE(std::filesystem::exists(folder.file("sub")));
-}
-
-TEST_F(LangEditWindowTest, ClosingWithdrawsSaveAndKeepsTheFileName) {
-    testing::writeBytes(folder.file("lang.dat"), units({u"a"}));
-    open("lang.dat");
-    QSignalSpy available(&window, &LangEditWindow::saveAvailable);
-    window.close();
-    EXPECT_EQ(available.count(), 1);
-    EXPECT_FALSE(available.value(0).value(0).toBool());
-    EXPECT_EQ(window.langFile(), q(folder.file("lang.dat")));
 }
 
 // With CORVANE_SCREENSHOT_DIR set, the picture is kept there as lang.png (docs/screenshots/lang.png).

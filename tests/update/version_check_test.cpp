@@ -17,6 +17,7 @@
 
 #include <gtest/gtest.h>
 
+#include <deque>
 #include <filesystem>
 
 namespace corvane {
@@ -91,41 +92,60 @@ protected:
     int quits = 0;
 };
 
-TEST_F(VersionCheckTest, NoToTheFirstQuestionDoesNothing) {
-    serveList("corvanescripter\r\n0.4.0\r\nx\r\n");
-    prompter.yesNo = {false};
-    run();
-    EXPECT_EQ(prompter.asked, QStringList{kAskCheck});
-    EXPECT_TRUE(server.requestedPaths().isEmpty());
-    EXPECT_TRUE(statuses.isEmpty());
-    EXPECT_TRUE(namesIn(program.path()).empty());
-}
+struct Flow {
+    const char* name;
+    int status;
+    std::string body;
+    std::deque<bool> answers;
+    QStringList asked, told;  // after the first question
+    bool listKept;            // version.txt stays behind, byte for byte
+};
 
-TEST_F(VersionCheckTest, SameVersionNeedsNoUpdateAndRemovesTheList) {
-    serveList("corvanescripter\r\n0.3.0\r\nx\r\n");
-    prompter.yesNo = {true};
+class VersionCheckFlows : public VersionCheckTest, public ::testing::WithParamInterface<Flow> {};
+
+// Every way the check ends short of the hand-over: the questions, the messages, the status text and
+// the files left in the program folder.
+TEST_P(VersionCheckFlows, AskTellAndLeaveBehindExactly) {
+    const Flow& c = GetParam();
+    server.answer(c.status, QByteArray::fromStdString(c.body));
+    prompter.yesNo = c.answers;
     run();
-    EXPECT_EQ(server.requestedPaths(), QStringList{QStringLiteral("/updates/version.txt")});
-    EXPECT_EQ(statuses, QStringList{QStringLiteral("Checking for new version (") + server.baseUrl().toString() +
-                                    QStringLiteral(")...")});
-    EXPECT_EQ(prompter.told, QStringList{kSameVersion});
-    EXPECT_TRUE(namesIn(program.path()).empty());
+    EXPECT_EQ(prompter.asked, QStringList{kAskCheck} + c.asked);
+    EXPECT_EQ(prompter.told, c.told);
+    const bool checked = c.answers.front();
+    EXPECT_EQ(server.requestedPaths(), checked ? QStringList{QStringLiteral("/updates/version.txt")} : QStringList{});
+    EXPECT_EQ(statuses, checked ? QStringList{QStringLiteral("Checking for new version (") +
+                                              server.baseUrl().toString() + QStringLiteral(")...")}
+                                : QStringList{});
+    EXPECT_EQ(namesIn(program.path()), c.listKept ? std::vector<std::string>{"version.txt"} : std::vector<std::string>{});
+    if (c.listKept) {
+        EXPECT_EQ(testing::readBytes(program.file("version.txt")), c.body);
+    }
     EXPECT_EQ(quits, 0);
 }
 
-// Lists that end the check without an offer leave the downloaded list behind, byte for byte.
-TEST_F(VersionCheckTest, UnlistedProgramEndsSilentlyAndKeepsTheList) {
-    for (const std::string list : {"mapper\r\n0.4.0\r\nx\r\n", "CorvaneScripter\r\n0.4.0\r\nx\r\n",
-                                   "a\r\n1\r\nb\r\ncorvanescripter\r\n0.4.0\r\n", ""}) {
-        serveList(list);
-        prompter.yesNo = {true};
-        prompter.told.clear();
-        run();
-        EXPECT_TRUE(prompter.told.isEmpty()) << list;
-        EXPECT_EQ(testing::readBytes(program.file("version.txt")), list);
-        EXPECT_EQ(quits, 0);
-    }
-}
+const std::string kOffer040 = "corvanescripter\r\n0.4.0\r\nx\r\n";
+const QString kUpdaterMissing = QStringLiteral("The update utility (") + kUpdaterName +
+                                QStringLiteral(") is not available! Please reinstall corvane scripter! The program is "
+                                               "NOT updated!");
+
+INSTANTIATE_TEST_SUITE_P(
+    VersionCheck, VersionCheckFlows,
+    ::testing::Values(
+        Flow{"NoToTheFirstQuestion", 200, kOffer040, {false}, {}, {}, false},
+        Flow{"SameVersion", 200, "corvanescripter\r\n0.3.0\r\nx\r\n", {true}, {}, {kSameVersion}, false},
+        Flow{"NotListed", 200, "mapper\r\n0.4.0\r\nx\r\n", {true}, {}, {}, true},
+        Flow{"EmptyList", 200, "", {true}, {}, {}, true},
+        Flow{"FirstRecordDecidesNoKeepsList", 200,
+             "corvanescripter\r\n0.2.9\r\nold\r\ncorvanescripter\r\n0.3.0\r\nsame\r\n", {true, false},
+             {offerText(QStringLiteral("0.2.9"))}, {}, true},
+        Flow{"UpdaterMissing", 200, kOffer040, {true, true}, {offerText(QStringLiteral("0.4.0"))}, {kUpdaterMissing},
+             true},
+        Flow{"NotFound", 404, kOffer040, {true}, {}, {kConnectionError}, false},
+        Flow{"ServerError", 500, kOffer040, {true}, {}, {kConnectionError}, false},
+        Flow{"TooLargeForAVersionList", 200, kOffer040 + std::string(ProgressDownload::kMaxBytes, 'x'), {true}, {},
+             {kConnectionError}, false}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(VersionCheckTest, BaseUrlWithoutClosingSlashIsStillTheFolder) {
     serveList("corvanescripter\r\n0.3.0\r\nx\r\n");
@@ -135,45 +155,6 @@ TEST_F(VersionCheckTest, BaseUrlWithoutClosingSlashIsStillTheFolder) {
     VersionCheck(prompter, paths, [](const QString&) {}, [] {}, base).run(QStringLiteral("corvanescripter"));
     EXPECT_EQ(server.requestedPaths(), QStringList{QStringLiteral("/updates/version.txt")});
     EXPECT_EQ(prompter.told, QStringList{kSameVersion});
-}
-
-TEST_F(VersionCheckTest, FirstRecordOfTheKeyDecidesAndNoKeepsTheList) {
-    const std::string list = "corvanescripter\r\n0.2.9\r\nold\r\ncorvanescripter\r\n0.3.0\r\nsame\r\n";
-    serveList(list);
-    prompter.yesNo = {true, false};
-    run();
-    EXPECT_EQ(prompter.asked, (QStringList{kAskCheck, offerText(QStringLiteral("0.2.9"))}));
-    EXPECT_TRUE(prompter.told.isEmpty());
-    EXPECT_EQ(namesIn(program.path()), std::vector<std::string>{"version.txt"});
-    EXPECT_EQ(testing::readBytes(program.file("version.txt")), list);
-    EXPECT_EQ(quits, 0);
-}
-
-TEST_F(VersionCheckTest, ServerErrorsAreConnectionErrors) {
-    for (int status : {404, 500, 503}) {
-        server.answer(status, "corvanescripter\r\n0.4.0\r\nx\r\n");
-        prompter.yesNo = {true};
-        prompter.told.clear();
-        run();
-        EXPECT_EQ(prompter.told, QStringList{kConnectionError}) << status;
-        EXPECT_TRUE(namesIn(program.path()).empty());
-    }
-}
-
-TEST_F(VersionCheckTest, AnswerTooLargeForAVersionListIsAConnectionError) {
-    server.answer(200, QByteArray("corvanescripter\r\n0.4.0\r\nx\r\n") + QByteArray(ProgressDownload::kMaxBytes, 'x'));
-    prompter.yesNo = {true};
-    run();
-    EXPECT_EQ(prompter.told, QStringList{kConnectionError});
-    EXPECT_TRUE(namesIn(program.path()).empty());
-}
-
-TEST_F(VersionCheckTest, NoServerAtAllIsAConnectionError) {
-    prompter.yesNo = {true};
-    VersionCheck check(prompter, paths, [](const QString&) {}, [this] { ++quits; },
-                       QUrl(QStringLiteral("http://127.0.0.1:1/updates/")), std::chrono::seconds(10));
-    check.run(QStringLiteral("corvanescripter"));
-    EXPECT_EQ(prompter.told, QStringList{kConnectionError});
 }
 
 TEST_F(VersionCheckTest, ServerThatNeverAnswersTimesOut) {
@@ -208,20 +189,39 @@ TEST_F(VersionCheckTest, CancelInTheProgressDialogEndsQuietly) {
     EXPECT_TRUE(namesIn(program.path()).empty());
 }
 
-TEST_F(VersionCheckTest, MissingUpdaterChangesNothing) {
-    serveList("corvanescripter\r\n0.4.0\r\nx\r\n");
-    prompter.yesNo = {true, true};
-    run();
-    EXPECT_EQ(prompter.told, QStringList{QStringLiteral("The update utility (") + kUpdaterName +
-                                         QStringLiteral(") is not available! Please reinstall corvane scripter! The "
-                                                        "program is NOT updated!")});
-    EXPECT_EQ(namesIn(program.path()), std::vector<std::string>{"version.txt"});
-    EXPECT_EQ(quits, 0);
+// A hand-over that cannot be prepared or started says so and leaves the program running.
+TEST_F(VersionCheckTest, FailedHandOverKeepsTheProgram) {
+    const std::string updater = program.file(kUpdaterName.toStdString());
+    const QString notStarted = QStringLiteral("The update utility ") + QDir::toNativeSeparators(q(updater)) +
+                               QStringLiteral(" could not be started. The program is NOT updated!");
+    testing::writeBytes(updater, "not a program");
+    std::filesystem::permissions(updater, std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
+    for (const bool cfgIsFolder : {true, false}) {
+        if (!cfgIsFolder) std::filesystem::remove(program.file("updater.cfg"));
+        if (cfgIsFolder) std::filesystem::create_directory(program.file("updater.cfg"));
+        serveList("corvanescripter\r\n0.4.0\r\nx\r\n");
+        prompter.yesNo = {true, true};
+        prompter.told.clear();
+        run();
+        ASSERT_EQ(prompter.told.size(), 1);
+        if (cfgIsFolder) {
+            EXPECT_TRUE(prompter.lastTold().startsWith(QStringLiteral("The update could not be prepared: ")));
+            EXPECT_TRUE(prompter.lastTold().endsWith(QStringLiteral(" The program is NOT updated!")));
+        } else {
+            EXPECT_EQ(prompter.lastTold(), notStarted);
+        }
+        EXPECT_TRUE(std::filesystem::exists(program.file("version.txt")));
+        EXPECT_EQ(quits, 0);
+    }
 }
 
+// With the program folder read-only, updater.cfg goes to the data folder, where the utility starts.
 TEST_F(VersionCheckTest, YesHandsOverToTheUpdaterAndQuits) {
     if (kNoShell) GTEST_SKIP() << "the stand-in updater is a shell script";
     installUpdater();
+    TempFolder data;
+    paths.dataFolder = q(data.path().string());
+    std::filesystem::permissions(program.path(), std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
     serveList("other\r\n9\r\nz\r\ncorvanescripter\r\n0.03.0\r\nhttp://site/updates/scripter.zip\r\n");
     prompter.yesNo = {true, true};
     run();
@@ -231,25 +231,11 @@ TEST_F(VersionCheckTest, YesHandsOverToTheUpdaterAndQuits) {
     const std::string expected = "Corvane Scripter\r\n0.03.0\r\nhttp://site/updates/scripter.zip\r\n" +
                                  QDir::toNativeSeparators(QCoreApplication::applicationFilePath()).toStdString() +
                                  "\r\n";
-    EXPECT_EQ(testing::readBytes(program.file("updater.cfg")), expected);
-    ASSERT_TRUE(waitForFile(program.file("updater-ran")));
-    ASSERT_TRUE(waitForFile(program.file("updater-saw.cfg")));
-    EXPECT_FALSE(std::filesystem::exists(program.file("version.txt")));
-}
-
-TEST_F(VersionCheckTest, ReadOnlyProgramFolderWritesOnlyToTheDataFolder) {
-    if (kNoShell) GTEST_SKIP() << "the stand-in updater is a shell script";
-    installUpdater();
-    TempFolder data;
-    paths.dataFolder = q(data.path().string());
-    std::filesystem::permissions(program.path(), std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
-    serveList("corvanescripter\r\n0.4.0\r\nx\r\n");
-    prompter.yesNo = {true, true};
-    run();
-    EXPECT_EQ(quits, 1);
-    EXPECT_EQ(namesIn(program.path()), std::vector<std::string>{kUpdaterName.toStdString()});
+    EXPECT_EQ(testing::readBytes(data.file("updater.cfg")), expected);
     ASSERT_TRUE(waitForFile(data.file("updater-ran")));
-    EXPECT_NE(testing::readBytes(data.file("updater.cfg")).find("0.4.0\r\nx\r\n"), std::string::npos);
+    ASSERT_TRUE(waitForFile(data.file("updater-saw.cfg")));
+    EXPECT_FALSE(std::filesystem::exists(data.file("version.txt")));
+    EXPECT_EQ(namesIn(program.path()), std::vector<std::string>{kUpdaterName.toStdString()});
 }
 
 TEST_F(VersionCheckTest, UnwritableDataFolderReportsTheDownloadAsIncomplete) {

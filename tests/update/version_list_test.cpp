@@ -44,6 +44,7 @@ INSTANTIATE_TEST_SUITE_P(
         ListCase{"LastLineWithoutBreak", "corvanescripter\r\n0.4.0\r\nlast", true, "0.4.0", "last"},
         ListCase{"EmptyThirdLine", "corvanescripter\r\n0.4.0\r\n\r\n", true, "0.4.0", ""},
         ListCase{"BareLineFeeds", "corvanescripter\n0.4.0\nx\n", true, "0.4.0", "x"},
+        ListCase{"BareCarriageReturns", "corvanescripter\r0.4.0\rx\ry", true, "0.4.0", "x"},
         ListCase{"ByteOrderMark", "\xEF\xBB\xBF" "corvanescripter\r\n0.4.0\r\nx\r\n", true, "0.4.0", "x"},
         ListCase{"TrailingBlankIsPartOfTheKey", "corvanescripter \r\n0.4.0\r\nx\r\n", false, "", ""},
         ListCase{"Empty", "", false, "", ""},
