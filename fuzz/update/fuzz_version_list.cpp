@@ -6,6 +6,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
+#include <string>
 #include <string_view>
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -14,7 +15,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         const auto decision = corvane::DecideUpdate(list, key, "0.3.0");
         if (decision.kind == corvane::UpdateDecision::Kind::NotListed) continue;
         if (decision.record.key != key) std::abort();
-        if (decision.record.version.find('\n') != std::string::npos) std::abort();
+        // updater.cfg stays four lines whatever the list holds.
+        const auto breaks = [](const std::string& line) { return line.find_first_of("\r\n") != std::string::npos; };
+        if (breaks(decision.record.version) || breaks(decision.record.updaterLine)) std::abort();
         (void)corvane::UpdaterConfigText(decision.record, "/x");
     }
     return 0;
