@@ -8,6 +8,7 @@
 #include "cli/text_location.h"
 #include "core/code_text.h"
 #include "core/compiler.h"
+#include "core/compiled_file.h"
 #include "core/loader.h"
 #include "core/script_messages.h"
 #include "support/file_utils.h"
@@ -47,9 +48,10 @@ void ReportAt(std::ostream& err, const std::string& file, std::string_view text,
     err << file << ':' << location.line << ':' << location.column << ": " << ForTerminal(message) << '\n';
 }
 
-bool ReadInput(const std::string& path, std::string& bytes, std::ostream& err) {
+bool ReadInput(const std::string& path, std::string& bytes, std::ostream& err,
+               std::uintmax_t maxBytes = kDefaultMaxReadBytes) {
     std::string reason;
-    if (ReadWholeFile(path, bytes, &reason)) return true;
+    if (ReadWholeFile(path, bytes, &reason, maxBytes)) return true;
     err << path << ": " << (reason.empty() ? "cannot read the file" : reason) << '\n';
     return false;
 }
@@ -96,7 +98,7 @@ int Decompile(const std::string& inPath, const std::string* outPath, std::ostrea
     }
     if (outPath != nullptr && IsInputFile(inPath, *outPath, err)) return kExitUsage;
     std::string bytes;
-    if (!ReadInput(inPath, bytes, err)) return kExitUsage;
+    if (!ReadInput(inPath, bytes, err, kMaxCompiledFileBytes)) return kExitUsage;
     const LoadResult result = LoadScript(bytes, LanguageTables::Standard());
     if (!result.ok()) {
         err << inPath << ": " << result.error().message << '\n';

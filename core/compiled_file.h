@@ -15,6 +15,9 @@
 namespace corvane {
 
 inline constexpr std::size_t kCompiledFileSize = 12552;
+// A compiled script is 12552 bytes; a file many times that size is no script, and turning it into
+// text would take a great deal of memory.
+inline constexpr std::size_t kMaxCompiledFileBytes = 1u << 20;
 inline constexpr std::size_t kCodeAreaSize = 8192;
 inline constexpr std::size_t kMaxCodes = kCodeAreaSize / 2;  // 4096
 inline constexpr std::size_t kVariableTableOffset = 8192;

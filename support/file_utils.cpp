@@ -78,24 +78,27 @@ std::string ReplaceText(std::string_view text, std::string_view find, std::strin
     return out;
 }
 
-bool ReadWholeFile(const std::string& path, std::string& out, std::string* error) {
+bool ReadWholeFile(const std::string& path, std::string& out, std::string* error, std::uintmax_t maxBytes) {
     out.clear();
+    auto failWith = [&](std::string reason) {
+        if (error) *error = std::move(reason);
+        return false;
+    };
     std::error_code ec;
     const auto fsPath = PathFromUtf8(path);
-    if (std::filesystem::is_directory(fsPath, ec)) {
-        if (error) *error = "is a folder, not a file";
-        return false;
-    }
+    const auto status = std::filesystem::status(fsPath, ec);
+    if (std::filesystem::is_directory(status)) return failWith("is a folder, not a file");
+    if (std::filesystem::exists(status) && !std::filesystem::is_regular_file(status))
+        return failWith("is not a regular file");
+    const std::uintmax_t size = std::filesystem::file_size(fsPath, ec);
+    if (!ec && size > maxBytes)
+        return failWith("is too large (" + std::to_string(size) + " bytes, at most " + std::to_string(maxBytes) + ")");
     std::ifstream in(fsPath, std::ios::binary);
-    if (!in) {
-        if (error) *error = std::strerror(errno);
-        return false;
-    }
+    if (!in) return failWith(std::strerror(errno));
     out.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
     if (in.bad()) {
         out.clear();
-        if (error) *error = "read error";
-        return false;
+        return failWith("read error");
     }
     return true;
 }

@@ -1,6 +1,7 @@
 #pragma once
 // Small file and string helpers that every part of the program uses.
 
+#include <cstdint>
 #include <filesystem>
 #include <string>
 #include <string_view>
@@ -26,7 +27,13 @@ std::string ReplaceText(std::string_view text, std::string_view find, std::strin
 std::string ToUpperAscii(std::string_view text);
 std::string ToLowerAscii(std::string_view text);
 
-// Whole file as bytes. Returns false (and leaves `out` empty) when it cannot be read.
-bool ReadWholeFile(const std::string& path, std::string& out, std::string* error = nullptr);
+// What ReadWholeFile takes at most unless told otherwise: far more than any file the program
+// reads, far less than a file chosen by mistake could hold.
+inline constexpr std::uintmax_t kDefaultMaxReadBytes = 64u << 20;
+
+// Whole file as bytes. Returns false (and leaves `out` empty) when it cannot be read, is not a
+// regular file (a pipe would block for ever) or is larger than `maxBytes`.
+bool ReadWholeFile(const std::string& path, std::string& out, std::string* error = nullptr,
+                   std::uintmax_t maxBytes = kDefaultMaxReadBytes);
 
 }  // namespace corvane

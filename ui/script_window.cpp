@@ -11,6 +11,7 @@
 
 #include "core/backup_name.h"
 #include "core/compiler.h"
+#include "core/compiled_file.h"
 #include "core/loader.h"
 #include "core/script_messages.h"
 #include "support/file_utils.h"
@@ -180,7 +181,7 @@ bool ScriptWindow::loadFile(const QString& fileName) {
     }
     std::string bytes;
     std::string reason;
-    if (!ReadWholeFile(path, bytes, &reason)) {
+    if (!ReadWholeFile(path, bytes, &reason, kMaxCompiledFileBytes)) {
         context_.prompter.tell(fileName + QStringLiteral(": ") + QString::fromStdString(reason));
         return false;
     }

@@ -65,6 +65,20 @@ TEST(CaseHelpers, OnlyAsciiLettersChange) {
     EXPECT_EQ(ToLowerAscii("ABC_1"), "abc_1");
 }
 
+TEST(ReadWholeFile, RefusesFilesOverTheLimit) {
+    TempFolder dir;
+    testing::writeBytes(dir.file("big"), std::string(1001, 'x'));
+    std::string out, error;
+    EXPECT_FALSE(ReadWholeFile(dir.file("big"), out, &error, 1000));
+    EXPECT_EQ(error, "is too large (1001 bytes, at most 1000)");
+    EXPECT_TRUE(out.empty());
+    EXPECT_TRUE(ReadWholeFile(dir.file("big"), out, &error, 1001));
+#ifndef _WIN32
+    EXPECT_FALSE(ReadWholeFile("/dev/zero", out, &error));  // would never end
+    EXPECT_EQ(error, "is not a regular file");
+#endif
+}
+
 TEST(ReadWholeFile, ReadsBytesAndReportsFolders) {
     TempFolder dir;
     std::string bytes("a\0b\r\n", 5);
