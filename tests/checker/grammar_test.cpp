@@ -8,84 +8,48 @@ namespace {
 
 const Grammar& G() { return Grammar::Standard(); }
 
+// The state words of the token table in its order, then the commands.
 TEST(Grammar, CommandGroupHoldsTheStateWordsThenTheCommands) {
     const auto& commands = G().group(kCommandGroup).entries;
     ASSERT_EQ(commands.size(), 116u);
-    EXPECT_EQ(commands.front().word, "STATE_BRING_NEW_PEOPLE");
-    EXPECT_EQ(commands.front().expectation, "8 3");
-    EXPECT_EQ(commands[11].word, "STATE_SPELL_DEFENCE");
-    EXPECT_EQ(commands[11].expectation, "6 6 8 3");
-    EXPECT_EQ(commands[22].word, "STATE_EXTRA_WOOD_COLLECTION");
-    EXPECT_EQ(commands[23].word, "SET_ATTACK_VARIABLE");
-    EXPECT_EQ(commands[33].word, "ATTACK");
-    EXPECT_EQ(commands[33].expectation, "9 6 15 6 6 6 6 6 16 6 6 6 6 3");
-    EXPECT_EQ(commands.back().word, "SET_WOOD_COLLECTION_RADII");
-    EXPECT_EQ(commands.back().expectation, "6 6 6 6 3");
-}
-
-TEST(Grammar, StateCommandsComeFromTheTokenTableInItsOrder) {
-    std::vector<std::string> states;
+    std::size_t states = 0;
     for (const CodePair& row : LanguageTables::Standard().tokens().rows()) {
-        if (row.text.starts_with("STATE_")) states.push_back(row.text);
+        if (!row.text.starts_with("STATE_")) continue;
+        EXPECT_EQ(commands.at(states++).word, row.text);
     }
-    ASSERT_EQ(states.size(), 23u);
-    for (std::size_t i = 0; i < states.size(); ++i) EXPECT_EQ(G().group(kCommandGroup).entries[i].word, states[i]);
+    EXPECT_EQ(states, 23u);
+    const std::tuple<std::size_t, const char*, const char*> cases[] = {
+        {0, "STATE_BRING_NEW_PEOPLE", "8 3"}, {11, "STATE_SPELL_DEFENCE", "6 6 8 3"}, {23, "SET_ATTACK_VARIABLE", "6 3"},
+        {33, "ATTACK", "9 6 15 6 6 6 6 6 16 6 6 6 6 3"}, {115, "SET_WOOD_COLLECTION_RADII", "6 6 6 6 3"}};
+    for (const auto& [index, word, expectation] : cases) {
+        EXPECT_EQ(commands[index].word + " " + commands[index].expectation, std::string(word) + " " + expectation);
+    }
 }
 
-TEST(Grammar, GroupsWithoutEntriesExistEmpty) {
+TEST(Grammar, GroupsHaveTheirNamesAndWordsInOrder) {
     EXPECT_EQ(G().top(), 100);
-    for (int group : {0, 24, 50, 99}) {
-        EXPECT_TRUE(G().group(group).entries.empty()) << group;
-        EXPECT_TRUE(G().group(group).name.empty()) << group;
+    // Groups without entries exist empty; these others' word order decides a match or shows in the checker's message.
+    const std::tuple<int, const char*, const char*> cases[] = {
+        {0, "", ""}, {24, "", ""}, {50, "", ""}, {99, "", ""}, {101, "", ""}, {-1, "", ""},
+        {3, "<mcom>", "DO IF SET }IF }ELSE }EVERY }SCRIPT EVERY INCREMENT DIVIDE DECREMENT MULTIPLY "},
+        {5, "<operator/both>", "< > = <> >= <= || BOTH "}, {9, "<color>", "RED YELLOW GREEN BLUE VARIABLE "},
+        {12, "{", "VARIABLE { "}, {18, "<attack_what>", "ATTACK_BUILDING ATTACK_MARKER "},
+        {100, "nothing!", "NOTHING BEHIND END_SCRIPT!!! "}};
+    for (const auto& [group, name, words] : cases) {
+        EXPECT_EQ(G().group(group).name, name) << group;
+        EXPECT_EQ(G().group(group).ExpectedWords(), words) << group;
     }
-    EXPECT_TRUE(G().group(101).entries.empty());
-    EXPECT_TRUE(G().group(-1).entries.empty());
 }
 
-struct GroupCase {
-    int group;
-    const char* name;
-    const char* expectedWords;
-};
-
-class GrammarGroups : public ::testing::TestWithParam<GroupCase> {};
-
-TEST_P(GrammarGroups, HaveTheirNamesAndWordsInOrder) {
-    EXPECT_EQ(G().group(GetParam().group).name, GetParam().name);
-    EXPECT_EQ(G().group(GetParam().group).ExpectedWords(), GetParam().expectedWords);
+TEST(Grammar, GroupsTakeTheFirstMatchingEntry) {
+    const std::tuple<int, const char*, int> cases[] = {
+        {9, "BLUE", 3}, {9, "VAR_1", 4}, {9, "INT_X", 4}, {9, "%", 4}, {9, "VARIABLE", 4}, {9, "PURPLE", -1},
+        {12, "{", 1}, {12, "%3", 0}, {18, "ATTACK_PERSON", -1}, {15, "ATTACK_PERSON", 2}, {100, "NOTHING", -1},
+        {3, "}EVERY", 5}, {3, "}", -1}, {3, "if", -1}, {0, "IF", -1}};
+    for (const auto& [group, word, entry] : cases) EXPECT_EQ(G().group(group).FindMatch(word), entry) << group << word;
 }
 
-// The groups whose word order decides a match or shows in the checker's message.
-INSTANTIATE_TEST_SUITE_P(
-    Groups, GrammarGroups,
-    ::testing::Values(GroupCase{3, "<mcom>", "DO IF SET }IF }ELSE }EVERY }SCRIPT EVERY INCREMENT DIVIDE DECREMENT MULTIPLY "},
-                      GroupCase{5, "<operator/both>", "< > = <> >= <= || BOTH "},
-                      GroupCase{9, "<color>", "RED YELLOW GREEN BLUE VARIABLE "}, GroupCase{12, "{", "VARIABLE { "},
-                      GroupCase{18, "<attack_what>", "ATTACK_BUILDING ATTACK_MARKER "},
-                      GroupCase{100, "nothing!", "NOTHING BEHIND END_SCRIPT!!! "}));
-
-struct MatchCase {
-    int group;
-    const char* word;
-    int entry;
-};
-
-class GroupMatch : public ::testing::TestWithParam<MatchCase> {};
-
-TEST_P(GroupMatch, TakesTheFirstMatchingEntry) {
-    EXPECT_EQ(G().group(GetParam().group).FindMatch(GetParam().word), GetParam().entry);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Words, GroupMatch,
-    ::testing::Values(MatchCase{9, "BLUE", 3}, MatchCase{9, "VAR_1", 4}, MatchCase{9, "INT_X", 4}, MatchCase{9, "%", 4},
-                      MatchCase{9, "VARIABLE", 4}, MatchCase{9, "PURPLE", -1}, MatchCase{12, "{", 1},
-                      MatchCase{12, "%3", 0}, MatchCase{18, "ATTACK_PERSON", -1}, MatchCase{15, "ATTACK_PERSON", 2},
-                      MatchCase{100, "NOTHING", -1}, MatchCase{3, "}EVERY", 5}, MatchCase{3, "}", -1},
-                      MatchCase{3, "if", -1}, MatchCase{0, "IF", -1}));
-
-TEST(QueueExpectations, ReadsTheGroupNumbersInOrder) {
-    EXPECT_EQ(QueueExpectations("6 6 3"), (std::vector<int>{6, 6, 3}));
+TEST(Grammar, QueueExpectationsReadsTheGroupNumbersInOrder) {
     EXPECT_EQ(QueueExpectations("23 7 6 6 7 6 6 7 6 6 2"), (std::vector<int>{23, 7, 6, 6, 7, 6, 6, 7, 6, 6, 2}));
     EXPECT_EQ(QueueExpectations("100"), (std::vector<int>{100}));
     EXPECT_EQ(QueueExpectations(""), (std::vector<int>{}));
@@ -103,7 +67,7 @@ TEST(Grammar, AddGrammarEntryCreatesGroupsAsNeeded) {
     EXPECT_EQ(grammar.group(7).entries[0].groups, (std::vector<int>{3}));
 }
 
-TEST(CommandList, HoldsEveryCommandOnItsOwnLine) {
+TEST(Grammar, CommandListHoldsEveryCommandOnItsOwnLine) {
     const std::string list = BuildCommandList(G());
     EXPECT_TRUE(list.starts_with("STATE_BRING_NEW_PEOPLE \r\nSTATE_CONSTRUCT_BUILDING \r\n"));
     EXPECT_TRUE(list.ends_with("IS_PRISON_ON_LEVEL \r\nSET_WOOD_COLLECTION_RADII \r\n"));

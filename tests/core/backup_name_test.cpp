@@ -5,24 +5,14 @@
 namespace corvane {
 namespace {
 
-struct BackupCase {
-    const char* script;
-    const char* backup;
-};
-
-class BackupFileNameTest : public ::testing::TestWithParam<BackupCase> {};
-
-TEST_P(BackupFileNameTest, ReplacesOnlyAFinalDat) { EXPECT_EQ(BackupFileName(GetParam().script), GetParam().backup); }
-
-INSTANTIATE_TEST_SUITE_P(
-    Names, BackupFileNameTest,
-    ::testing::Values(BackupCase{"C:\\Games\\levels\\cpscr001.dat", "C:\\Games\\levels\\cpscr001.bak"},
-                      BackupCase{"/home/a/CPSCR001.DAT", "/home/a/CPSCR001.bak"},
-                      BackupCase{"script.Dat", "script.bak"}, BackupCase{"script", "script.bak"},
-                      BackupCase{"script.txt", "script.txt.bak"},
-                      BackupCase{"/data.dat.files/script", "/data.dat.files/script.bak"},
-                      BackupCase{"/data.dat.files/a.dat", "/data.dat.files/a.bak"},
-                      BackupCase{"a.dat.dat", "a.dat.bak"}, BackupCase{"", ".bak"}));
+TEST(BackupFileName, ReplacesOnlyAFinalDat) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"C:\\Games\\levels\\cpscr001.dat", "C:\\Games\\levels\\cpscr001.bak"}, {"script", "script.bak"},
+        {"/home/a/CPSCR001.DAT", "/home/a/CPSCR001.bak"}, {"script.Dat", "script.bak"}, {"a.dat.dat", "a.dat.bak"},
+        {"script.txt", "script.txt.bak"}, {"/data.dat.files/script", "/data.dat.files/script.bak"},
+        {"/data.dat.files/a.dat", "/data.dat.files/a.bak"}, {"", ".bak"}};
+    for (const auto& [script, backup] : cases) EXPECT_EQ(BackupFileName(script), backup) << script;
+}
 
 }  // namespace
 }  // namespace corvane

@@ -7,20 +7,27 @@
 namespace corvane {
 namespace {
 
-using testing::CodeAt;
-using testing::EntryAt;
-using testing::FileWith;
+using namespace testing;  // corvane::testing: compiled files
 
 CompileResult Compile(std::string_view text, bool allowMany = false) {
-    CompileOptions options;
-    options.allowMoreThan256Entries = allowMany;
-    return CompileScript(text, LanguageTables::Standard(), options);
+    return CompileScript(text, LanguageTables::Standard(), {.allowMoreThan256Entries = allowMany});
 }
 
 std::string CompiledBytes(std::string_view text, bool allowMany = false) {
     const CompileResult result = Compile(text, allowMany);
     EXPECT_TRUE(result.ok()) << (result.ok() ? "" : result.error().message);
     return result.ok() ? result.script().fileBytes : std::string();
+}
+
+// The message of a refusal, after checking what it names and where.
+std::string ErrorMessage(const CompileResult& result, CompileErrorKind kind, std::string_view word, std::size_t position) {
+    EXPECT_FALSE(result.ok());
+    if (result.ok()) return "";
+    EXPECT_EQ(result.error().kind, kind);
+    EXPECT_EQ(result.error().word, word);
+    EXPECT_EQ(result.error().position, position);
+    EXPECT_EQ(result.error().length, word.size());
+    return result.error().message;
 }
 
 // "%0 %1 ... %<n-1>": n distinct entries.
@@ -30,116 +37,70 @@ std::string DistinctNumbers(std::size_t n) {
     return text;
 }
 
-TEST(Compiler, WritesTheWorkedExampleByteForByte) {
-    const std::string file = CompiledBytes("START_SCRIPT SET VAR_3 %7 ENDSCRIPT");
-    EXPECT_EQ(file, FileWith({12, 1007, 0, 1, 1019}, {{1, 3}, {0, 7}}));
+TEST(Compiler, WritesWholeFilesByteForByte) {
+    EXPECT_EQ(CompiledBytes("START_SCRIPT SET VAR_3 %7 ENDSCRIPT"), FileWith({12, 1007, 0, 1, 1019}, {{1, 3}, {0, 7}}));
+    EXPECT_EQ(CompiledBytes(""), FileWith({}));
+    EXPECT_EQ(CompiledBytes(" \r\n\t "), FileWith({}));
 }
 
-TEST(Compiler, EmptyTextGivesAFileOfZeros) {
-    EXPECT_EQ(CompiledBytes(""), std::string(12552, '\0'));
-    EXPECT_EQ(CompiledBytes(" \r\n\t "), std::string(12552, '\0'));
+TEST(Compiler, TurnsEachWordIntoOneCode) {
+    const std::pair<const char*, std::vector<std::uint16_t>> cases[] = {
+        {"if If IF", {1000, 1000, 1000}}, {"start_script", {12}}, {"IF VAR_1 > %5", {1000, 0, 1012, 1}},
+        {"KILL_TEAM_IN_AREA", {1111}}, {"E803", {1000}}, {"ABCD", {0xCDAB}}, {"INT_", {0}}, {"1G00", {1}},
+        {"VAR_1>%5", {0}}, {"\tIF\r\n\r\n}\t\t{", {1000, 1004, 1003}}, {"%5 %5 VAR_5 %05", {0, 0, 1, 2}},
+        {"INT_BURN INT_1184 int_burn", {0, 1, 0}}};
+    for (const auto& [text, codes] : cases) {
+        const std::string file = CompiledBytes(text);
+        for (std::size_t i = 0; i < codes.size(); ++i) EXPECT_EQ(CodeAt(file, i), codes[i]) << text << i;
+        EXPECT_EQ(CodeAt(file, codes.size()), 0) << text << ": no code after the last word";
+    }
 }
-
-struct CodesCase {
-    const char* text;
-    std::vector<std::uint16_t> codes;
-};
-
-class CompilerCodes : public ::testing::TestWithParam<CodesCase> {};
-
-TEST_P(CompilerCodes, TurnsEachWordIntoOneCode) {
-    const std::string file = CompiledBytes(GetParam().text);
-    ASSERT_EQ(file.size(), 12552u);
-    for (std::size_t i = 0; i < GetParam().codes.size(); ++i) EXPECT_EQ(CodeAt(file, i), GetParam().codes[i]) << i;
-    EXPECT_EQ(CodeAt(file, GetParam().codes.size()), 0) << "no code after the last word";
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Words, CompilerCodes,
-    ::testing::Values(CodesCase{"if If IF", {1000, 1000, 1000}}, CodesCase{"start_script", {12}},
-                      CodesCase{"IF VAR_1 > %5", {1000, 0x0000, 1012, 0x0001}},
-                      CodesCase{"KILL_TEAM_IN_AREA", {1111}}, CodesCase{"E803", {1000}},
-                      CodesCase{"ABCD", {0xCDAB}}, CodesCase{"INT_", {0}}, CodesCase{"1G00", {0x0001}},
-                      CodesCase{"VAR_1>%5", {0}}, CodesCase{"\tIF\r\n\r\n}\t\t{", {1000, 1004, 1003}},
-                      CodesCase{"%5 %5 VAR_5 %05", {0, 0, 1, 2}},
-                      CodesCase{"INT_BURN INT_1184 int_burn", {0, 1, 0}}));
 
 TEST(Compiler, KeepsEntriesInOrderOfFirstMention) {
     const CompileResult result = Compile("%5 %05 INT_BURN INT_1184 INT_GAME_TIME VAR_12X %2.5 %&H10 %ABC");
     ASSERT_TRUE(result.ok());
-    const std::vector<VariableEntry> expected = {
-        {"%5", 5, 0},         {"%05", 5, 0},        {"INT_BURN", 1184, 2}, {"INT_1184", 1184, 2},
-        {"INT_GAME_TIME", 0, 2}, {"VAR_12X", 12, 1}, {"%2.5", 2, 0},      {"%&H10", 16, 0},
-        {"%ABC", 0, 0}};
+    const std::vector<VariableEntry> expected = {{"%5", 5, 0},       {"%05", 5, 0},           {"INT_BURN", 1184, 2},
+                                                 {"INT_1184", 1184, 2}, {"INT_GAME_TIME", 0, 2}, {"VAR_12X", 12, 1},
+                                                 {"%2.5", 2, 0},     {"%&H10", 16, 0},         {"%ABC", 0, 0}};
     EXPECT_EQ(result.script().variables, expected);
-    for (std::size_t i = 0; i < expected.size(); ++i) {
-        EXPECT_EQ(EntryAt(result.script().fileBytes, i), std::make_pair(expected[i].type, expected[i].value)) << i;
+    for (std::size_t i = 0; i <= expected.size(); ++i) {
+        const auto entry = i < expected.size() ? std::make_pair(expected[i].type, expected[i].value) : std::make_pair(0, 0);
+        EXPECT_EQ(EntryAt(result.script().fileBytes, i), entry) << i;
     }
-    EXPECT_EQ(EntryAt(result.script().fileBytes, expected.size()), std::make_pair(0, 0));
 }
 
-struct ErrorCase {
-    const char* text;
-    CompileErrorKind kind;
-    const char* word;
-    std::size_t position;
-    std::size_t length;
-};
-
-class CompilerErrors : public ::testing::TestWithParam<ErrorCase> {};
-
-TEST_P(CompilerErrors, NamesTheWordAndWhereItStands) {
-    const CompileResult result = Compile(GetParam().text);
-    ASSERT_FALSE(result.ok());
-    EXPECT_EQ(result.error().kind, GetParam().kind);
-    EXPECT_EQ(result.error().word, GetParam().word);
-    EXPECT_EQ(result.error().position, GetParam().position);
-    EXPECT_EQ(result.error().length, GetParam().length);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Words, CompilerErrors,
-    ::testing::Values(ErrorCase{"INT_0", CompileErrorKind::kUnknownWord, "INT_0", 0, 5},
-                      ErrorCase{"IF int_foo", CompileErrorKind::kUnknownWord, "INT_FOO", 3, 7},
-                      ErrorCase{"\r\n\r\nfoo ", CompileErrorKind::kUnknownWord, "FOO", 4, 3},
-                      // Multi-byte characters and CR LF before the word: the position counts bytes.
-                      ErrorCase{"START_SCRIPT \xC3\xA9t\xC3\xA9 \r\n\t{ \xE2\x82\xAC", CompileErrorKind::kUnknownWord,
-                                "\xC3\xA9T\xC3\xA9", 13, 5},
-                      ErrorCase{"IF\r\n\t\xE2\x82\xAC\xE2\x82\xAC\xE2\x82\xAC x1234", CompileErrorKind::kUnknownWord,
-                                "\xE2\x82\xAC\xE2\x82\xAC\xE2\x82\xAC", 5, 9},
-                      ErrorCase{"IF %99999999999", CompileErrorKind::kNumberOutOfRange, "%99999999999", 3, 12},
-                      ErrorCase{"VAR_-3000000000", CompileErrorKind::kNumberOutOfRange, "VAR_-3000000000", 0, 15},
-                      ErrorCase{"\tINT_1E20", CompileErrorKind::kNumberOutOfRange, "INT_1E20", 1, 8}));
-
-TEST(Compiler, UnknownWordMessageIsTheProgramsOwn) {
-    const CompileResult result = Compile("START_SCRIPT blahs");
-    ASSERT_FALSE(result.ok());
-    EXPECT_EQ(result.error().message, "ERROR while compiling! Unknown command: BLAHS");
-}
-
-TEST(CompilerLimits, ExactlyTheLastReferableEntryNeedsNoConfirmation) {
-    const CompileResult result = Compile(DistinctNumbers(256));
-    ASSERT_TRUE(result.ok());
-    EXPECT_EQ(result.script().variables.size(), 256u);
-    EXPECT_EQ(CodeAt(result.script().fileBytes, 255), 255);
+TEST(Compiler, NamesTheWrongWordAndWhereItStands) {
+    constexpr auto kUnknown = CompileErrorKind::kUnknownWord;
+    constexpr auto kRange = CompileErrorKind::kNumberOutOfRange;
+    const std::tuple<const char*, CompileErrorKind, const char*, std::size_t> cases[] = {
+        {"INT_0", kUnknown, "INT_0", 0}, {"IF int_foo", kUnknown, "INT_FOO", 3}, {"\r\n\r\nfoo ", kUnknown, "FOO", 4},
+        {"START_SCRIPT blahs", kUnknown, "BLAHS", 13},
+        // Multi-byte characters and CR LF before the word: the position counts bytes.
+        {"START_SCRIPT \xC3\xA9t\xC3\xA9 \r\n\t{ \xE2\x82\xAC", kUnknown, "\xC3\xA9T\xC3\xA9", 13},
+        {"IF\r\n\t\xE2\x82\xAC\xE2\x82\xAC\xE2\x82\xAC x1234", kUnknown, "\xE2\x82\xAC\xE2\x82\xAC\xE2\x82\xAC", 5},
+        {"IF %99999999999", kRange, "%99999999999", 3}, {"VAR_-3000000000", kRange, "VAR_-3000000000", 0},
+        {"\tINT_1E20", kRange, "INT_1E20", 1}};
+    for (const auto& [text, kind, word, position] : cases) {
+        SCOPED_TRACE(text);
+        const std::string message = ErrorMessage(Compile(text), kind, word, position);
+        if (kind == kUnknown) {
+            EXPECT_EQ(message, std::string("ERROR while compiling! Unknown command: ") + word);
+        }
+    }
 }
 
 TEST(CompilerLimits, MoreThan256EntriesNeedConfirmation) {
+    EXPECT_EQ(CodeAt(CompiledBytes(DistinctNumbers(256)), 255), 255);
     const std::string text = DistinctNumbers(257);
     const CompileResult refused = Compile(text);
-    ASSERT_FALSE(refused.ok());
-    EXPECT_EQ(refused.error().kind, CompileErrorKind::kNeedsConfirmation);
-    EXPECT_EQ(refused.error().message, kTooManyVariablesWarning);
+    EXPECT_EQ(ErrorMessage(refused, CompileErrorKind::kNeedsConfirmation, "%256", text.find("%256")),
+              kTooManyVariablesWarning);
     EXPECT_EQ(refused.error().entryCount, 257u);
-    EXPECT_EQ(refused.error().word, "%256");
-    EXPECT_EQ(refused.error().position, text.find("%256"));
 }
 
 TEST(CompilerLimits, ConfirmedHighEntriesKeepTheirWholeNumber) {
     const std::string file = CompiledBytes(DistinctNumbers(300) + "%299 %0", true);
-    EXPECT_EQ(CodeAt(file, 255), 255);
-    EXPECT_EQ(CodeAt(file, 256), 256);  // bytes 00 01: never read as entry 0
-    EXPECT_EQ(CodeAt(file, 299), 299);
+    for (const std::size_t slot : {255, 256, 299}) EXPECT_EQ(CodeAt(file, slot), slot);  // 256 is 00 01, never entry 0
     EXPECT_EQ(CodeAt(file, 300), 299);
     EXPECT_EQ(CodeAt(file, 301), 0);
     EXPECT_EQ(EntryAt(file, 299), std::make_pair(0, 299));
@@ -148,12 +109,8 @@ TEST(CompilerLimits, ConfirmedHighEntriesKeepTheirWholeNumber) {
 TEST(CompilerLimits, RefusesTheEntryPastTheLast) {
     const std::string text = DistinctNumbers(512) + "%5 VAR_1";
     EXPECT_TRUE(Compile(DistinctNumbers(512) + "%5", true).ok());
-    const CompileResult result = Compile(text, true);
-    ASSERT_FALSE(result.ok());
-    EXPECT_EQ(result.error().kind, CompileErrorKind::kTooManyEntries);
-    EXPECT_EQ(result.error().word, "VAR_1");
-    EXPECT_EQ(result.error().position, text.size() - 5);
-    EXPECT_NE(result.error().message.find("512"), std::string::npos);
+    const std::string message = ErrorMessage(Compile(text, true), CompileErrorKind::kTooManyEntries, "VAR_1", text.size() - 5);
+    EXPECT_NE(message.find("512"), std::string::npos);
 }
 
 TEST(CompilerLimits, FillsTheCodeAreaAndRefusesTheCodePastIt) {
@@ -163,15 +120,8 @@ TEST(CompilerLimits, FillsTheCodeAreaAndRefusesTheCodePastIt) {
     const std::string file = CompiledBytes(text);
     EXPECT_EQ(CodeAt(file, 4095), 1019);
     EXPECT_EQ(EntryAt(file, 0), std::make_pair(0, 0)) << "codes never run into the variable table";
-
-    const std::string tooLong = text + "\r\n%1";
-    const CompileResult result = Compile(tooLong);
-    ASSERT_FALSE(result.ok());
-    EXPECT_EQ(result.error().kind, CompileErrorKind::kTooManyCodes);
-    EXPECT_EQ(result.error().word, "%1");
-    EXPECT_EQ(result.error().position, text.size() + 2);
-    EXPECT_EQ(result.error().length, 2u);
-    EXPECT_NE(result.error().message.find("4096"), std::string::npos);
+    const std::string message = ErrorMessage(Compile(text + "\r\n%1"), CompileErrorKind::kTooManyCodes, "%1", text.size() + 2);
+    EXPECT_NE(message.find("4096"), std::string::npos);
 }
 
 }  // namespace

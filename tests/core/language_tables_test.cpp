@@ -28,81 +28,49 @@ TEST(TokenTable, ExactlyTheStatementWordsStartALine) {
                                                       "DECREMENT", "ENDSCRIPT", "MULTIPLY", "DIVIDE"}));
 }
 
-struct WordCase {
-    const char* word;
-    int code;  // -1: not a fixed word
-};
-
-class TokenWordLookup : public ::testing::TestWithParam<WordCase> {};
-
-TEST_P(TokenWordLookup, FindsTheFirstMatchingRowIgnoringCase) {
-    const std::string* code = Tokens().FindCodeByWord(GetParam().word);
-    if (GetParam().code < 0) {
-        EXPECT_EQ(code, nullptr);
-    } else {
-        ASSERT_NE(code, nullptr);
-        EXPECT_EQ(*code, CodeText(static_cast<std::uint16_t>(GetParam().code)));
+TEST(TokenTable, FindsTheFirstMatchingRowIgnoringCase) {
+    const std::pair<const char*, int> cases[] = {  // -1: not a fixed word
+        {"if", 1000}, {"If", 1000}, {"}", 1004}, {"||", 1021}, {"ATTACK", 1059}, {"blue", 1118},
+        {"KILL_TEAM_IN_AREA", 1111}, {"ENDSCRIPT", 1019}, {"START_SCRIPT", -1}, {"INT_GAME_TIME", -1},
+        {"VAR_1", -1}, {"%5", -1}, {"\r\nIF", -1}, {"", -1}};
+    for (const auto& [word, code] : cases) {
+        const std::string* found = Tokens().FindCodeByWord(word);
+        EXPECT_EQ(found ? *found : "none", code < 0 ? "none" : CodeText(static_cast<std::uint16_t>(code))) << word;
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Words, TokenWordLookup,
-                         ::testing::Values(WordCase{"if", 1000}, WordCase{"If", 1000}, WordCase{"IF", 1000},
-                                           WordCase{"}", 1004}, WordCase{"||", 1021}, WordCase{"ATTACK", 1059},
-                                           WordCase{"blue", 1118}, WordCase{"KILL_TEAM_IN_AREA", 1111},
-                                           WordCase{"ENDSCRIPT", 1019}, WordCase{"START_SCRIPT", -1},
-                                           WordCase{"INT_GAME_TIME", -1}, WordCase{"VAR_1", -1}, WordCase{"%5", -1},
-                                           WordCase{"\r\nIF", -1}, WordCase{"", -1}));
-
 TEST(TokenTable, CodeLookupKeepsTheLineBreakPrefix) {
-    ASSERT_NE(Tokens().FindTextByCode("E803"), nullptr);
-    EXPECT_EQ(*Tokens().FindTextByCode("E803"), "\r\nIF");
-    EXPECT_EQ(*Tokens().FindTextByCode("F403"), ">");
-    EXPECT_EQ(*Tokens().FindTextByCode("C004"), "KILL_TEAM_IN_AREA");  // 1216, the second row of the word
-    EXPECT_EQ(*Tokens().FindTextByCode("5704"), "KILL_TEAM_IN_AREA");  // 1111
-    EXPECT_EQ(Tokens().FindTextByCode("e803"), nullptr);               // code texts are upper case
-    EXPECT_EQ(Tokens().FindTextByCode("F203"), nullptr);               // 1010 has no word
-    EXPECT_EQ(Tokens().FindTextByCode("0C00"), nullptr);               // START_SCRIPT is no row
+    // C004 is 1216, the word's second row; code texts are upper case; 1010 has no word; START_SCRIPT is no row.
+    const std::pair<const char*, const char*> cases[] = {
+        {"E803", "\r\nIF"}, {"F403", ">"}, {"C004", "KILL_TEAM_IN_AREA"}, {"5704", "KILL_TEAM_IN_AREA"},
+        {"e803", nullptr},  {"F203", nullptr}, {"0C00", nullptr}};
+    for (const auto& [code, text] : cases) {
+        const std::string* found = Tokens().FindTextByCode(code);
+        EXPECT_EQ(found ? *found : "none", text ? text : "none") << code;
+    }
 }
 
-TEST(InternalTable, HoldsAllRows) {
+TEST(InternalTable, HoldsAllRowsAndLooksUpNamesExactlyAndNumbers) {
     ASSERT_EQ(Internals().size(), 262u);
     EXPECT_EQ(Internals().rows().front().code, "INT_0");
     EXPECT_EQ(Internals().rows().front().text, "INT_GAME_TIME");
     EXPECT_EQ(Internals().rows().back().code, "INT_1246");
     EXPECT_EQ(Internals().rows().back().text, "INT_BLOODLUST");
-}
-
-TEST(InternalTable, LooksUpNamesExactlyAndNumbers) {
     EXPECT_EQ(Internals().FindNumberByName("INT_MY_MANA"), 1048);
     EXPECT_EQ(Internals().FindNumberByName("INT_GAME_TIME"), 0);
     EXPECT_EQ(Internals().FindNumberByName("int_my_mana"), std::nullopt);
     EXPECT_EQ(Internals().FindNumberByName("INT_1048"), std::nullopt);
     ASSERT_NE(Internals().FindNameByNumber(1184), nullptr);
     EXPECT_EQ(*Internals().FindNameByNumber(1184), "INT_BURN");
-    EXPECT_EQ(Internals().FindNameByNumber(15), nullptr);
-    EXPECT_EQ(Internals().FindNameByNumber(999), nullptr);
-    EXPECT_EQ(Internals().FindNameByNumber(-1), nullptr);
+    for (const int number : {15, 999, -1}) EXPECT_EQ(Internals().FindNameByNumber(number), nullptr) << number;
 }
 
-struct BytesCase {
-    const char* text;
-    std::uint8_t first;
-    std::uint8_t second;
-};
-
-class CodeBytesFromTextTest : public ::testing::TestWithParam<BytesCase> {};
-
-TEST_P(CodeBytesFromTextTest, ReadsEachPairAsFarAsItHoldsHexDigits) {
-    const auto bytes = CodeBytesFromText(GetParam().text);
-    EXPECT_EQ(bytes[0], GetParam().first);
-    EXPECT_EQ(bytes[1], GetParam().second);
+TEST(CodeBytesFromText, ReadsEachPairAsFarAsItHoldsHexDigits) {
+    const std::pair<const char*, std::array<std::uint8_t, 2>> cases[] = {
+        {"E803", {0xE8, 0x03}}, {"1G00", {0x01, 0x00}}, {"ABCD", {0xAB, 0xCD}}, {"INT_", {0x00, 0x00}},
+        {"G1G1", {0x00, 0x00}}, {"0C00", {0x0C, 0x00}}, {"abcd", {0xAB, 0xCD}}, {"", {0x00, 0x00}}};
+    for (const auto& [text, bytes] : cases) EXPECT_EQ(CodeBytesFromText(text), bytes) << text;
 }
-
-INSTANTIATE_TEST_SUITE_P(Texts, CodeBytesFromTextTest,
-                         ::testing::Values(BytesCase{"E803", 0xE8, 0x03}, BytesCase{"1G00", 0x01, 0x00},
-                                           BytesCase{"ABCD", 0xAB, 0xCD}, BytesCase{"INT_", 0x00, 0x00},
-                                           BytesCase{"G1G1", 0x00, 0x00}, BytesCase{"0C00", 0x0C, 0x00},
-                                           BytesCase{"abcd", 0xAB, 0xCD}, BytesCase{"", 0x00, 0x00}));
 
 }  // namespace
 }  // namespace corvane

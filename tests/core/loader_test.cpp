@@ -1,8 +1,10 @@
 #include <gtest/gtest.h>
 
+#include "checker/script_checker.h"
 #include "core/compiler.h"
 #include "core/loader.h"
 #include "core/script_messages.h"
+#include "support/file_utils.h"
 #include "tests/core/compiled_bytes.h"
 
 namespace corvane {
@@ -10,98 +12,62 @@ namespace {
 
 using testing::FileWith;
 
+LoadResult Load(std::string_view file) { return LoadScript(file, LanguageTables::Standard()); }
+CompileResult Compile(std::string_view text) { return CompileScript(text, LanguageTables::Standard()); }
+
 std::string LoadedText(const std::string& file) {
-    const LoadResult result = LoadScript(file, LanguageTables::Standard());
+    const LoadResult result = Load(file);
     EXPECT_TRUE(result.ok());
     return result.ok() ? result.script().text : std::string();
 }
 
-TEST(Loader, LaysOutBlocksAsIndentedLines) {
-    // START_SCRIPT { EVERY %16 { IF > INT_GAME_TIME %100 { } ENDIF } } ENDSCRIPT
-    const std::string file =
-        FileWith({12, 1003, 1005, 0, 1003, 1000, 1012, 1, 2, 1003, 1004, 1002, 1004, 1004, 1019},
-                 {{0, 16}, {2, 0}, {0, 100}});
-    EXPECT_EQ(LoadedText(file),
-              "START_SCRIPT \r\n"
-              "{ \r\n"
-              "\tEVERY %16 \r\n"
-              "\t{ \r\n"
-              "\t\tIF > INT_GAME_TIME %100 \r\n"
-              "\t\t{ \r\n"
-              "\t\t} \r\n"
-              "\t\tENDIF \r\n"
-              "\t} \r\n"
-              "} \r\n"
-              "ENDSCRIPT ");
+TEST(Loader, PrintsEveryCodeAndLaysOutBlocksAsIndentedLines) {
+    const std::pair<std::string, const char*> cases[] = {
+        // START_SCRIPT { EVERY %16 { IF > INT_GAME_TIME %100 { } ENDIF } } ENDSCRIPT
+        {FileWith({12, 1003, 1005, 0, 1003, 1000, 1012, 1, 2, 1003, 1004, 1002, 1004, 1004, 1019}, {{0, 16}, {2, 0}, {0, 100}}),
+         "START_SCRIPT \r\n{ \r\n\tEVERY %16 \r\n\t{ \r\n\t\tIF > INT_GAME_TIME %100 \r\n\t\t{ \r\n\t\t} \r\n\t\tENDIF "
+         "\r\n\t} \r\n} \r\nENDSCRIPT "},
+        {FileWith({0xFF0C, 1019}), "START_SCRIPT \r\nENDSCRIPT "},  // only the first byte is tested
+        {FileWith({12, 5, 1019}, {{0, 0}, {0, 0}, {0, 0}, {0, 0}, {0, 0}, {1, 9}}), "START_SCRIPT VAR_9 \r\nENDSCRIPT "},
+        {FileWith({12, 0x0105, 1019}), "START_SCRIPT 0501 \r\nENDSCRIPT "},
+        {FileWith({12, 0, 1019}, {{2, 5000}}), "START_SCRIPT INT_5000 \r\nENDSCRIPT "},
+        {FileWith({12, 0, 1019}, {{2, 1184}}), "START_SCRIPT INT_BURN \r\nENDSCRIPT "},
+        {FileWith({12, 0, 1019}, {{0, -5}}), "START_SCRIPT %-5 \r\nENDSCRIPT "},
+        {FileWith({12, 0, 1019}, {{7, 1}}), "START_SCRIPT 0000 \r\nENDSCRIPT "},  // entry of unknown type
+        {FileWith({12, 1111, 1216, 1019}), "START_SCRIPT KILL_TEAM_IN_AREA KILL_TEAM_IN_AREA \r\nENDSCRIPT "},
+        {FileWith({12, 1019, 1000, 0x0105}), "START_SCRIPT \r\nENDSCRIPT "},  // nothing is read after ENDSCRIPT
+        {FileWith({12, 1004, 1004, 1003, 1007, 1019}), "START_SCRIPT \r\n} \r\n} \r\n{ \r\n\tSET \r\n\tENDSCRIPT "},
+        {FileWith({12, 12, 1019}), "START_SCRIPT %0 \r\nENDSCRIPT "},  // START_SCRIPT's code later is a reference
+        // An unbalanced file, then another: the indentation starts empty for every file.
+        {FileWith({12, 1003, 1003, 1019}), "START_SCRIPT \r\n{ \r\n\t{ \r\n\t\tENDSCRIPT "},
+        {FileWith({12, 1003, 1019}), "START_SCRIPT \r\n{ \r\n\tENDSCRIPT "},
+        {std::string("\x0C", 1), "START_SCRIPT "},
+        {std::string("\x0C\x00\xFB\x03\xE8", 5), "START_SCRIPT \r\nENDSCRIPT "},  // incomplete last code
+        {std::string("\x0C\x00\x00\x00\x01\x00", 6), "START_SCRIPT %0 %0 "}};      // short file: entries read as 0
+    for (std::size_t i = 0; i < std::size(cases); ++i) EXPECT_EQ(LoadedText(cases[i].first), cases[i].second) << i;
 }
 
-struct TextCase {
-    const char* name;
-    std::string file;
-    std::string text;
-};
-
-class LoaderTexts : public ::testing::TestWithParam<TextCase> {};
-
-TEST_P(LoaderTexts, PrintsEveryCode) { EXPECT_EQ(LoadedText(GetParam().file), GetParam().text); }
-
-INSTANTIATE_TEST_SUITE_P(
-    Files, LoaderTexts,
-    ::testing::Values(
-        TextCase{"EndScriptRightAfterStart", FileWith({12, 1019}), "START_SCRIPT \r\nENDSCRIPT "},
-        TextCase{"OnlyTheFirstByteIsTested", FileWith({0xFF0C, 1019}), "START_SCRIPT \r\nENDSCRIPT "},
-        TextCase{"ReferenceToEntryFive",
-                 FileWith({12, 5, 1019}, {{0, 0}, {0, 0}, {0, 0}, {0, 0}, {0, 0}, {1, 9}}),
-                 "START_SCRIPT VAR_9 \r\nENDSCRIPT "},
-        TextCase{"UnknownCodeAsItsHexDigits", FileWith({12, 0x0105, 1019}), "START_SCRIPT 0501 \r\nENDSCRIPT "},
-        TextCase{"InternalValueWithoutName", FileWith({12, 0, 1019}, {{2, 5000}}), "START_SCRIPT INT_5000 \r\nENDSCRIPT "},
-        TextCase{"NamedInternalValue", FileWith({12, 0, 1019}, {{2, 1184}}), "START_SCRIPT INT_BURN \r\nENDSCRIPT "},
-        TextCase{"NegativeConstant", FileWith({12, 0, 1019}, {{0, -5}}), "START_SCRIPT %-5 \r\nENDSCRIPT "},
-        TextCase{"EntryOfUnknownType", FileWith({12, 0, 1019}, {{7, 1}}), "START_SCRIPT 0000 \r\nENDSCRIPT "},
-        TextCase{"BothCodesOfKillTeam", FileWith({12, 1111, 1216, 1019}),
-                 "START_SCRIPT KILL_TEAM_IN_AREA KILL_TEAM_IN_AREA \r\nENDSCRIPT "},
-        TextCase{"CodesAfterEndScriptAreNotRead", FileWith({12, 1019, 1000, 0x0105}), "START_SCRIPT \r\nENDSCRIPT "},
-        TextCase{"CloseWithoutOpenLeavesIndentationEmpty", FileWith({12, 1004, 1004, 1003, 1007, 1019}),
-                 "START_SCRIPT \r\n} \r\n} \r\n{ \r\n\tSET \r\n\tENDSCRIPT "},
-        TextCase{"StartScriptCodeLaterIsAReference", FileWith({12, 12, 1019}), "START_SCRIPT %0 \r\nENDSCRIPT "},
-        TextCase{"OnlyTheMarkByte", std::string("\x0C", 1), "START_SCRIPT "},
-        TextCase{"IncompleteLastCode", std::string("\x0C\x00\xFB\x03\xE8", 5), "START_SCRIPT \r\nENDSCRIPT "},
-        TextCase{"ShortFileEntriesReadAsZero", std::string("\x0C\x00\x00\x00\x01\x00", 6), "START_SCRIPT %0 %0 "}),
-    [](const auto& info) { return info.param.name; });
-
 TEST(Loader, ReadsOnThroughTheVariableTableWithoutEndScript) {
-    std::string file = FileWith({12}, {{1, 3}});
-    const std::string text = LoadedText(file);
+    const std::string text = LoadedText(FileWith({12}, {{1, 3}}));
     // 6275 codes after START_SCRIPT: zeros print entry 0, the entry's own bytes print as codes.
     EXPECT_TRUE(text.starts_with("START_SCRIPT VAR_3 VAR_3 "));
     EXPECT_NE(text.find("VAR_3 %0 "), std::string::npos);  // 01 00 is a reference to entry 1
 }
 
-TEST(Loader, IndentationStartsEmptyForEveryFile) {
-    const std::string unbalanced = FileWith({12, 1003, 1003, 1019});
-    EXPECT_EQ(LoadedText(unbalanced), "START_SCRIPT \r\n{ \r\n\t{ \r\n\t\tENDSCRIPT ");
-    EXPECT_EQ(LoadedText(FileWith({12, 1003, 1019})), "START_SCRIPT \r\n{ \r\n\tENDSCRIPT ");
-}
-
-TEST(Loader, ListsUnknownCodesButNotReferences) {
-    const LoadResult result = LoadScript(FileWith({12, 0x0105, 0, 0x3FFF, 1000, 1019}, {{9, 9}}), LanguageTables::Standard());
+TEST(Loader, ListsUnknownCodesButNotReferencesAndReturnsTheVariableTable) {
+    const LoadResult result = Load(FileWith({12, 0x0105, 0, 0x3FFF, 1000, 1019}, {{9, 9}, {0, -7}}));
     ASSERT_TRUE(result.ok());
     EXPECT_EQ(result.script().unknownCodes, (std::vector<std::string>{"0501", "FF3F"}));
     EXPECT_EQ(UnknownCodeWarning("0501"), "Found unkown command: 0501\r\nNot fatal, recompiling won't be a problem!");
-}
-
-TEST(Loader, ReturnsTheFilesVariableTable) {
-    const LoadResult result = LoadScript(FileWith({12, 1019}, {{1, 3}, {0, -7}}), LanguageTables::Standard());
-    ASSERT_TRUE(result.ok());
     ASSERT_EQ(result.script().variables.size(), 512u);
-    EXPECT_EQ(result.script().variables[0], (VariableEntry{"", 3, 1}));
+    EXPECT_EQ(result.script().variables[0], (VariableEntry{"", 9, 9}));
     EXPECT_EQ(result.script().variables[1], (VariableEntry{"", -7, 0}));
     EXPECT_EQ(result.script().variables[511], (VariableEntry{"", 0, 0}));
 }
 
 TEST(Loader, RefusesFilesThatDoNotStartWithTheMark) {
     for (const std::string& file : {std::string(), std::string(12552, '\0'), std::string("\x0D\x00", 2), std::string("START")}) {
-        const LoadResult result = LoadScript(file, LanguageTables::Standard());
+        const LoadResult result = Load(file);
         ASSERT_FALSE(result.ok());
         EXPECT_EQ(result.error().kind, LoadErrorKind::kNotAScriptFile);
         EXPECT_EQ(result.error().message, "This is not a valid script file!");
@@ -110,13 +76,12 @@ TEST(Loader, RefusesFilesThatDoNotStartWithTheMark) {
 
 // Text -> compiled -> text -> compiled: the loader's text compiles to the same file.
 TEST(RoundTrip, LoadedTextCompilesToTheSameBytes) {
-    const char* script =
+    const CompileResult first = Compile(
         "start_script { every %16 %&H4 { if BOTH > int_my_mana %1.5 <= VAR_2 %-5 { do ATTACK red %5 attack_marker "
-        "%1 %2 %3 %4 %5 attack_normal %6 %7 %8 %9 } else { set VAR_2 INT_1184 } endif } DO F203 } endscript";
-    const CompileResult first = CompileScript(script, LanguageTables::Standard());
+        "%1 %2 %3 %4 %5 attack_normal %6 %7 %8 %9 } else { set VAR_2 INT_1184 } endif } DO F203 } endscript");
     ASSERT_TRUE(first.ok());
     const std::string text = LoadedText(first.script().fileBytes);
-    const CompileResult second = CompileScript(text, LanguageTables::Standard());
+    const CompileResult second = Compile(text);
     ASSERT_TRUE(second.ok());
     EXPECT_EQ(LoadedText(second.script().fileBytes), text);
     EXPECT_NE(text.find("DO F203 "), std::string::npos);  // a code without a word survives as raw code text
@@ -125,16 +90,33 @@ TEST(RoundTrip, LoadedTextCompilesToTheSameBytes) {
 TEST(RoundTrip, ConfirmedHighEntriesStayTheSameCodes) {
     std::string script = "START_SCRIPT";
     for (int i = 0; i < 260; ++i) script += " %" + std::to_string(i);
-    script += " ENDSCRIPT";
-    CompileOptions allow;
-    allow.allowMoreThan256Entries = true;
-    const CompileResult first = CompileScript(script, LanguageTables::Standard(), allow);
+    const CompileResult first = CompileScript(script + " ENDSCRIPT", LanguageTables::Standard(), {.allowMoreThan256Entries = true});
     ASSERT_TRUE(first.ok());
     const std::string text = LoadedText(first.script().fileBytes);
     EXPECT_NE(text.find(" %255 0001 0101 0201 0301 "), std::string::npos);
-    const CompileResult second = CompileScript(text, LanguageTables::Standard());
+    const CompileResult second = Compile(text);
     ASSERT_TRUE(second.ok());
     EXPECT_EQ(first.script().fileBytes.substr(0, 8192), second.script().fileBytes.substr(0, 8192));
+}
+
+// The shipped examples check clean, compile and load back to the same text, byte for byte.
+TEST(RoundTrip, Examples) {
+    const std::pair<const char*, std::size_t> examples[] = {
+        {"starter.txt", 45}, {"skirmish.txt", 225}, {"maximum_4096_codes.txt", 4096}};
+    for (const auto& [name, codes] : examples) {
+        SCOPED_TRACE(name);
+        std::string text;
+        ASSERT_TRUE(ReadWholeFile(std::string(CORVANE_SOURCE_DIR) + "/examples/" + name, text));
+        EXPECT_TRUE(text.starts_with("START_SCRIPT \r\n{ \r\n\t") && text.ends_with("\r\n} \r\nENDSCRIPT "));
+        EXPECT_TRUE(CheckScript(text, Grammar::Standard()).ok());
+        const CompileResult compiled = Compile(text);
+        ASSERT_TRUE(compiled.ok()) << compiled.error().message;
+        EXPECT_EQ(compiled.script().codeCount, codes);
+        const LoadResult loaded = Load(compiled.script().fileBytes);
+        ASSERT_TRUE(loaded.ok());
+        EXPECT_EQ(loaded.script().text, text);
+        EXPECT_TRUE(loaded.script().unknownCodes.empty());
+    }
 }
 
 }  // namespace
