@@ -1,15 +1,13 @@
 #pragma once
-// A started main window in a fresh folder, with scripted dialogs.
+// A started main window in a fresh folder, with scripted dialogs, and the helpers of the window tests.
 
+#include <QAction>
 #include <QApplication>
 #include <QKeyEvent>
-#include <QString>
-#include <QTextCursor>
 
 #include <gtest/gtest.h>
 
 #include <memory>
-#include <ostream>
 #include <string>
 
 #include "core/compiler.h"
@@ -26,45 +24,51 @@ inline void PrintTo(const QString& text, std::ostream* out) { *out << '"' << tex
 
 namespace corvane::testing {
 
-inline void press(QWidget& widget, int key, const QString& text = QString(), Qt::KeyboardModifiers mods = {}) {
+inline QString operator""_q(const char16_t* text, std::size_t size) { return QString::fromUtf16(text, size); }
+inline QString latin1(std::string_view text) { return QString::fromLatin1(text.data(), text.size()); }
+inline std::string compiled(const std::string& text) {
+    const CompileResult result = CompileScript(text, LanguageTables::Standard());
+    EXPECT_TRUE(result.ok()) << text;
+    return result.script().fileBytes;
+}
+const std::string kEmptyScript = "START_SCRIPT { } ENDSCRIPT";
+
+inline void press(QWidget& widget, int key, const QString& text = {}, Qt::KeyboardModifiers mods = {}) {
     QKeyEvent event(QEvent::KeyPress, key, mods, text);
     QApplication::sendEvent(&widget, &event);
 }
-
 inline void type(QWidget& widget, const QString& text) {
     for (QChar c : text) press(widget, 0, QString(c));
 }
-
-inline QString latin1(std::string_view text) { return QString::fromLatin1(text.data(), text.size()); }
 
 class EditorTest : public ::testing::Test {
 protected:
     void SetUp() override { startEditor(); }
     void TearDown() override { window.reset(); }
-
     void startEditor() {
         window = std::make_unique<MainWindow>(AppPaths::inFolder(QString::fromStdString(folder.path().string())),
                                               &prompter);
         window->start(0);
     }
-
-    // Deferred deletes (closed windows) done.
-    static void settle() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
+    static void settle() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }  // closed windows
 
     QString path(const std::string& name) const { return QString::fromStdString(folder.file(name)); }
     std::string ini() const { return folder.file("editor.ini"); }
-    std::string setting(std::string_view section, std::string_view key) const {
-        return ReadIni(ini(), section, key, "(none)");
+    // The stored values of "section/key"s, joined by '|'.
+    std::string settings(std::initializer_list<std::string_view> keys) const {
+        std::string values;
+        for (std::string_view key : keys) {
+            const std::size_t slash = key.find('/');
+            values += (values.empty() ? "" : "|") + ReadIni(ini(), key.substr(0, slash), key.substr(slash + 1), "-");
+        }
+        return values;
     }
-
-    // A compiled file of `text` written as `name`.
-    QString writeScript(const std::string& name, const std::string& text) {
-        const CompileResult result = CompileScript(text, LanguageTables::Standard());
-        EXPECT_TRUE(result.ok());
-        writeBytes(folder.file(name), result.script().fileBytes);
+    QString writeScript(const std::string& name, const std::string& text = kEmptyScript) {
+        writeBytes(folder.file(name), compiled(text));
         return path(name);
     }
 
+    void newScript() { item("mnuScriptsNew")->trigger(); }
     ScriptWindow& script() { return window->scriptWindow(); }
     ScriptTextBox& box() { return *script().scriptBox(); }
     void setText(const QString& text) { box().setPlainText(text); }
@@ -76,6 +80,11 @@ protected:
     }
     QAction* item(const char* name) const { return window->menuAction(QString::fromLatin1(name)); }
     QString current() const { return window->context().currentFile; }
+    // What the window shows of the script: file, caption, status line, "*" when changed, text.
+    QStringList seen() {
+        const QString changed = script().isModified() ? u"*"_q : QString();
+        return {current(), script().caption(), window->statusText(), changed, box().toPlainText()};
+    }
 
     TempFolder folder;
     FakePrompter prompter;
