@@ -13,20 +13,15 @@
 namespace corvane {
 namespace {
 
-using testing::TempFolder;
-
-std::size_t filesIn(const std::filesystem::path& folder) {
-    std::size_t n = 0;
-    for ([[maybe_unused]] auto& entry : std::filesystem::directory_iterator(folder)) ++n;
-    return n;
-}
+using namespace testing;  // corvane::testing: temporary folders
+namespace fs = std::filesystem;
 
 TEST(WriteFileAtomically, ReplacesWholeContentAndLeavesNoScratch) {
     TempFolder dir;
-    testing::writeBytes(dir.file("t.dat"), "old content that is longer");
+    writeBytes(dir.file("t.dat"), "old content that is longer");
     ASSERT_TRUE(WriteFileAtomically(dir.file("t.dat"), std::string("new\0", 4)));
-    EXPECT_EQ(testing::readBytes(dir.file("t.dat")), std::string("new\0", 4));
-    EXPECT_EQ(filesIn(dir.path()), 1u);
+    EXPECT_EQ(readBytes(dir.file("t.dat")), std::string("new\0", 4));
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir.path()), fs::directory_iterator()), 1);
 }
 
 TEST(WriteFileAtomically, FailuresNameThePathAndKeepTheOldFile) {
@@ -35,11 +30,9 @@ TEST(WriteFileAtomically, FailuresNameThePathAndKeepTheOldFile) {
     EXPECT_FALSE(WriteFileAtomically(dir.file("missing/x.dat"), "x", &error));
     EXPECT_EQ(error.path, dir.file("missing/x.dat"));
     EXPECT_FALSE(error.reason.empty());
-
-    std::filesystem::create_directory(dir.file("folder"));
+    fs::create_directory(dir.file("folder"));
     EXPECT_FALSE(WriteFileAtomically(dir.file("folder"), "x", &error));
-    EXPECT_TRUE(std::filesystem::is_directory(dir.file("folder")));
-
+    EXPECT_TRUE(fs::is_directory(dir.file("folder")));
     EXPECT_FALSE(WriteFileAtomically("", "x", &error));
 }
 
@@ -50,53 +43,40 @@ TEST(WriteFileAtomically, ReadOnlyFolderKeepsOldFile) {
     if (::geteuid() == 0) GTEST_SKIP() << "root ignores folder permissions";
 #endif
     TempFolder dir;
-    testing::writeBytes(dir.file("t.dat"), "old");
-    std::filesystem::permissions(dir.path(), std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
-    FileError error;
-    EXPECT_FALSE(WriteFileAtomically(dir.file("t.dat"), "new", &error));
-    std::filesystem::permissions(dir.path(), std::filesystem::perms::owner_all);
-    EXPECT_EQ(testing::readBytes(dir.file("t.dat")), "old");
+    writeBytes(dir.file("t.dat"), "old");
+    fs::permissions(dir.path(), fs::perms::owner_read | fs::perms::owner_exec);
+    EXPECT_FALSE(WriteFileAtomically(dir.file("t.dat"), "new"));
+    fs::permissions(dir.path(), fs::perms::owner_all);
+    EXPECT_EQ(readBytes(dir.file("t.dat")), "old");
 }
 
 TEST(CopyFileAtomically, CopiesBytesOrReportsTheSource) {
     TempFolder dir;
-    testing::writeBytes(dir.file("a"), "abc");
+    writeBytes(dir.file("a"), "abc");
     ASSERT_TRUE(CopyFileAtomically(dir.file("a"), dir.file("b")));
-    EXPECT_EQ(testing::readBytes(dir.file("b")), "abc");
+    EXPECT_EQ(readBytes(dir.file("b")), "abc");
     FileError error;
     EXPECT_FALSE(CopyFileAtomically(dir.file("nope"), dir.file("b"), &error));
     EXPECT_EQ(error.path, dir.file("nope"));
-    EXPECT_EQ(testing::readBytes(dir.file("b")), "abc");
+    EXPECT_EQ(readBytes(dir.file("b")), "abc");
 }
-
-}  // namespace
-}  // namespace corvane
 
 #ifndef _WIN32
-namespace corvane {
-namespace {
-
-TEST(WriteFileAtomically, KeepsLinksAndPermissions) {
-    testing::TempFolder dir;
-    testing::writeBytes(dir.file("real.hdr"), "old");
-    std::filesystem::permissions(dir.file("real.hdr"), std::filesystem::perms::owner_read |
-                                                           std::filesystem::perms::owner_write |
-                                                           std::filesystem::perms::group_read);
-    std::filesystem::create_symlink("real.hdr", dir.file("link.hdr"));
+TEST(WriteFileAtomically, KeepsLinksAndPermissionsAndRefusesWhatIsNotAFile) {
+    TempFolder dir;
+    writeBytes(dir.file("real.hdr"), "old");
+    const fs::perms perms = fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read;
+    fs::permissions(dir.file("real.hdr"), perms);
+    fs::create_symlink("real.hdr", dir.file("link.hdr"));
     ASSERT_TRUE(WriteFileAtomically(dir.file("link.hdr"), "new"));
-    EXPECT_TRUE(std::filesystem::is_symlink(dir.file("link.hdr")));
-    EXPECT_EQ(testing::readBytes(dir.file("real.hdr")), "new");
-    EXPECT_EQ(std::filesystem::status(dir.file("real.hdr")).permissions(),
-              std::filesystem::perms::owner_read | std::filesystem::perms::owner_write |
-                  std::filesystem::perms::group_read);
-}
-
-TEST(WriteFileAtomically, RefusesWhatIsNotAFile) {
+    EXPECT_TRUE(fs::is_symlink(dir.file("link.hdr")));
+    EXPECT_EQ(readBytes(dir.file("real.hdr")), "new");
+    EXPECT_EQ(fs::status(dir.file("real.hdr")).permissions(), perms);
     FileError error;
     EXPECT_FALSE(WriteFileAtomically("/dev/null", "x", &error));
     EXPECT_EQ(error.reason, "is not a regular file");
 }
+#endif
 
 }  // namespace
 }  // namespace corvane
-#endif

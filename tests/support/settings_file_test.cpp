@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -12,107 +13,68 @@
 namespace corvane {
 namespace {
 
-using testing::readBytes;
-using testing::TempFolder;
-using testing::writeBytes;
+using namespace testing;  // corvane::testing: temporary folders
 
 struct Write {
     std::string section, key, value;
 };
 
-struct WriteCase {
-    const char* name;
-    std::string before;  // "" and absent = no file
-    bool fileExists;
-    std::vector<Write> writes;
-    std::string after;
-};
-
-class WriteIniTest : public ::testing::TestWithParam<WriteCase> {};
-
-TEST_P(WriteIniTest, WritesExactBytes) {
-    const WriteCase& c = GetParam();
+TEST(WriteIni, WritesExactBytes) {
+    const std::string two = "[SECTION=FILE]\r\nLASTFILE=C:\\a.dat\r\n[EOS]\r\n[SECTION=RECENT]\r\nRECENT0=x\r\n[EOS]\r\n";
+    const struct {
+        std::optional<std::string> before;  // nothing: no file
+        std::vector<Write> writes;
+        std::string after;
+    } cases[] = {
+        {{}, {{"window", "scriptviewerleft", "1440"}}, "[SECTION=WINDOW]\r\nSCRIPTVIEWERLEFT=1440\r\n[EOS]\r\n"},
+        {two, {{"file", "lastlangfile", "l.dat"}},  // a new key goes to the end of its section
+         "[SECTION=FILE]\r\nLASTFILE=C:\\a.dat\r\nLASTLANGFILE=l.dat\r\n[EOS]\r\n[SECTION=RECENT]\r\nRECENT0=x\r\n[EOS]\r\n"},
+        {two, {{"file", "lastfile", "b.dat"}, {"FILE", "LastFile", "c.dat"}},  // only the value changes
+         "[SECTION=FILE]\r\nLASTFILE=c.dat\r\n[EOS]\r\n[SECTION=RECENT]\r\nRECENT0=x\r\n[EOS]\r\n"},
+        {two, {{"find", "what", "Set"}}, two + "[SECTION=FIND]\r\nWHAT=Set\r\n[EOS]\r\n"},
+        {{}, {{"find", "what", "a=b=C"}}, "[SECTION=FIND]\r\nWHAT=a=b=C\r\n[EOS]\r\n"},
+        {{}, {{"find", "what", ""}}, "[SECTION=FIND]\r\nWHAT=\r\n[EOS]\r\n"},
+        // Lines before the first header disappear.
+        {"junk\r\nA=1\r\n[SECTION=X]\r\nK=1\r\n[EOS]\r\n", {{"x", "k", "2"}}, "[SECTION=X]\r\nK=2\r\n[EOS]\r\n"},
+        {"[SECTION=X]\r\nK=1\r\nK=2\r\n[EOS]\r\n", {{"x", "k", "3"}}, "[SECTION=X]\r\nK=3\r\nK=3\r\n[EOS]\r\n"},
+        // Duplicate sections are all updated; a new key goes to the first.
+        {"[SECTION=X]\r\nA=1\r\n[EOS]\r\n[SECTION=X]\r\nK=1\r\n[EOS]\r\n", {{"x", "k", "9"}},
+         "[SECTION=X]\r\nA=1\r\nK=9\r\n[EOS]\r\n[SECTION=X]\r\nK=9\r\n[EOS]\r\n"},
+        // A hand-edited file keeps every key.
+        {"\r\n[SECTION=A]\nK=1\n\nno equals here\r[SECTION=B]\r\n\r\nL=2", {{"a", "m", "3"}},
+         "[SECTION=A]\r\nK=1\r\nno equals here\r\nM=3\r\n[EOS]\r\n[SECTION=B]\r\nL=2\r\n[EOS]\r\n"},
+        {"[SECTION=A]\r\n[EOS]\r\nK=1\r\n", {{"b", "l", "2"}},  // entries after [EOS] stay in their section
+         "[SECTION=A]\r\nK=1\r\n[EOS]\r\n[SECTION=B]\r\nL=2\r\n[EOS]\r\n"},
+        {std::string("[SECTION=A]\r\nK=\x01\x00\xff\r\n", 20), {{"a", "j", "1"}},
+         std::string("[SECTION=A]\r\nK=\x01\x00\xff\r\nJ=1\r\n[EOS]\r\n", 32)},
+        {"[SECTION=]\r\nK=1\r\n[EOS]\r\n", {{"", "k", "2"}}, "[SECTION=]\r\nK=2\r\n[EOS]\r\n"}};
     TempFolder folder;
     const std::string ini = folder.file("editor.ini");
-    if (c.fileExists) writeBytes(ini, c.before);
-    for (const Write& w : c.writes) ASSERT_TRUE(WriteIni(ini, w.section, w.key, w.value));
-    EXPECT_EQ(readBytes(ini), c.after);
+    for (const auto& c : cases) {
+        std::filesystem::remove(ini);
+        if (c.before) writeBytes(ini, *c.before);
+        for (const Write& w : c.writes) ASSERT_TRUE(WriteIni(ini, w.section, w.key, w.value));
+        EXPECT_EQ(readBytes(ini), c.after) << c.before.value_or("(no file)");
+    }
 }
 
-const std::string kTwoSections =
-    "[SECTION=FILE]\r\nLASTFILE=C:\\a.dat\r\n[EOS]\r\n[SECTION=RECENT]\r\nRECENT0=x\r\n[EOS]\r\n";
-
-INSTANTIATE_TEST_SUITE_P(
-    Cases, WriteIniTest,
-    ::testing::Values(
-        WriteCase{"NewFileHasThreeLines", "", false, {{"window", "scriptviewerleft", "1440"}},
-                  "[SECTION=WINDOW]\r\nSCRIPTVIEWERLEFT=1440\r\n[EOS]\r\n"},
-        WriteCase{"NewKeyGoesToEndOfItsSection", kTwoSections, true, {{"file", "lastlangfile", "l.dat"}},
-                  "[SECTION=FILE]\r\nLASTFILE=C:\\a.dat\r\nLASTLANGFILE=l.dat\r\n[EOS]\r\n"
-                  "[SECTION=RECENT]\r\nRECENT0=x\r\n[EOS]\r\n"},
-        WriteCase{"ExistingKeyChangesOnlyItsValue", kTwoSections, true,
-                  {{"file", "lastfile", "b.dat"}, {"FILE", "LastFile", "c.dat"}},
-                  "[SECTION=FILE]\r\nLASTFILE=c.dat\r\n[EOS]\r\n[SECTION=RECENT]\r\nRECENT0=x\r\n[EOS]\r\n"},
-        WriteCase{"NewSectionGoesToEnd", kTwoSections, true, {{"find", "what", "Set"}},
-                  kTwoSections + "[SECTION=FIND]\r\nWHAT=Set\r\n[EOS]\r\n"},
-        WriteCase{"ValueKeepsCaseAndEquals", "", false, {{"find", "what", "a=b=C"}},
-                  "[SECTION=FIND]\r\nWHAT=a=b=C\r\n[EOS]\r\n"},
-        WriteCase{"EmptyValue", "", false, {{"find", "what", ""}}, "[SECTION=FIND]\r\nWHAT=\r\n[EOS]\r\n"},
-        WriteCase{"LinesBeforeFirstHeaderDisappear", "junk\r\nA=1\r\n[SECTION=X]\r\nK=1\r\n[EOS]\r\n", true,
-                  {{"x", "k", "2"}}, "[SECTION=X]\r\nK=2\r\n[EOS]\r\n"},
-        WriteCase{"DuplicateKeysAllGetTheValue", "[SECTION=X]\r\nK=1\r\nK=2\r\n[EOS]\r\n", true, {{"x", "k", "3"}},
-                  "[SECTION=X]\r\nK=3\r\nK=3\r\n[EOS]\r\n"},
-        WriteCase{"DuplicateSectionsAllUpdatedNewKeyInFirst",
-                  "[SECTION=X]\r\nA=1\r\n[EOS]\r\n[SECTION=X]\r\nK=1\r\n[EOS]\r\n", true, {{"x", "k", "9"}},
-                  "[SECTION=X]\r\nA=1\r\nK=9\r\n[EOS]\r\n[SECTION=X]\r\nK=9\r\n[EOS]\r\n"},
-        WriteCase{"HandEditedFileKeepsEveryKey",
-                  "\r\n[SECTION=A]\nK=1\n\nno equals here\r[SECTION=B]\r\n\r\nL=2", true, {{"a", "m", "3"}},
-                  "[SECTION=A]\r\nK=1\r\nno equals here\r\nM=3\r\n[EOS]\r\n[SECTION=B]\r\nL=2\r\n[EOS]\r\n"},
-        WriteCase{"EntriesAfterEosStayInTheirSection", "[SECTION=A]\r\n[EOS]\r\nK=1\r\n", true, {{"b", "l", "2"}},
-                  "[SECTION=A]\r\nK=1\r\n[EOS]\r\n[SECTION=B]\r\nL=2\r\n[EOS]\r\n"},
-        WriteCase{"BinaryJunkIsKept", std::string("[SECTION=A]\r\nK=\x01\x00\xff\r\n", 20), true, {{"a", "j", "1"}},
-                  std::string("[SECTION=A]\r\nK=\x01\x00\xff\r\nJ=1\r\n[EOS]\r\n", 32)},
-        WriteCase{"EmptySectionName", "[SECTION=]\r\nK=1\r\n[EOS]\r\n", true, {{"", "k", "2"}},
-                  "[SECTION=]\r\nK=2\r\n[EOS]\r\n"}),
-    [](const ::testing::TestParamInfo<WriteCase>& info) { return std::string(info.param.name); });
-
-struct ReadCase {
-    const char* name;
-    std::string content;
-    std::string section, key, expected;
-};
-
-class ReadIniTest : public ::testing::TestWithParam<ReadCase> {};
-
-TEST_P(ReadIniTest, ReadsValueOrDefault) {
-    const ReadCase& c = GetParam();
+TEST(ReadIni, ReadsValueOrDefault) {
+    const std::tuple<const char*, const char*, const char*, const char*> cases[] = {
+        {"[SECTION=WINDOW]\r\nSCRIPTVIEWERLEFT=1440\r\n[EOS]\r\n", "window", "scriptviewerleft", "1440"},
+        {"[SECTION=X]\r\nK=1\r\nK=2\r\n[EOS]\r\n", "x", "k", "2"},  // the last occurrence wins
+        {"[SECTION=X]\r\nK=\r\n[EOS]\r\n", "x", "k", "DEF"}, {"[SECTION=X]\r\nK=1\r\nK=\r\n[EOS]\r\n", "x", "k", "DEF"},
+        {"[SECTION=X]\r\nKEYLONG=5\r\n[EOS]\r\n", "x", "key", "ONG=5"},  // the key is a prefix test
+        {"[SECTION=X]\r\nK:7\r\n[EOS]\r\n", "x", "k", "7"},  // the character after the key is skipped
+        {"[SECTION=F]\r\nWHAT=a=b\r\n[EOS]\r\n", "f", "what", "a=b"},
+        {"[SECTION=X]\r\n[EOS]\r\nK=3\r\n", "x", "k", "3"},  // [EOS] does not end the section for the reader
+        {"[SECTION=Y]\r\nK=3\r\n[EOS]\r\n", "x", "k", "DEF"}, {"[SECTION=x]\r\nK=3\r\n[EOS]\r\n", "x", "k", "DEF"},
+        {"[SECTION=X]\nA=1\rK=4\n", "x", "k", "4"}, {"[SECTION=X]\r\nK=4", "x", "k", "4"},
+        {"K=1\r\n[SECTION=X]\r\n[EOS]\r\n", "x", "k", "DEF"}};  // lines before the header belong nowhere
     TempFolder folder;
-    const std::string ini = folder.file("editor.ini");
-    writeBytes(ini, c.content);
-    EXPECT_EQ(ReadIni(ini, c.section, c.key, "DEF"), c.expected);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Cases, ReadIniTest,
-    ::testing::Values(
-        ReadCase{"LowerCaseNamesFindUpperCaseFile", "[SECTION=WINDOW]\r\nSCRIPTVIEWERLEFT=1440\r\n[EOS]\r\n",
-                 "window", "scriptviewerleft", "1440"},
-        ReadCase{"LastOccurrenceWins", "[SECTION=X]\r\nK=1\r\nK=2\r\n[EOS]\r\n", "x", "k", "2"},
-        ReadCase{"EmptyValueGivesDefault", "[SECTION=X]\r\nK=\r\n[EOS]\r\n", "x", "k", "DEF"},
-        ReadCase{"LaterEmptyValueGivesDefault", "[SECTION=X]\r\nK=1\r\nK=\r\n[EOS]\r\n", "x", "k", "DEF"},
-        ReadCase{"KeyIsPrefixTest", "[SECTION=X]\r\nKEYLONG=5\r\n[EOS]\r\n", "x", "key", "ONG=5"},
-        ReadCase{"CharacterAfterKeyIsSkipped", "[SECTION=X]\r\nK:7\r\n[EOS]\r\n", "x", "k", "7"},
-        ReadCase{"EqualsInValue", "[SECTION=F]\r\nWHAT=a=b\r\n[EOS]\r\n", "f", "what", "a=b"},
-        ReadCase{"EosDoesNotEndSectionForReader", "[SECTION=X]\r\n[EOS]\r\nK=3\r\n", "x", "k", "3"},
-        ReadCase{"OtherSectionNotRead", "[SECTION=Y]\r\nK=3\r\n[EOS]\r\n", "x", "k", "DEF"},
-        ReadCase{"SectionNamesAreCaseSensitiveInFile", "[SECTION=x]\r\nK=3\r\n[EOS]\r\n", "x", "k", "DEF"},
-        ReadCase{"LoneLfAndCrLines", "[SECTION=X]\nA=1\rK=4\n", "x", "k", "4"},
-        ReadCase{"NoTrailingLineBreak", "[SECTION=X]\r\nK=4", "x", "k", "4"},
-        ReadCase{"LinesBeforeHeaderBelongNowhere", "K=1\r\n[SECTION=X]\r\n[EOS]\r\n", "x", "k", "DEF"}),
-    [](const ::testing::TestParamInfo<ReadCase>& info) { return std::string(info.param.name); });
-
-TEST(ReadIni, MissingFileGivesDefault) {
-    TempFolder folder;
+    for (const auto& [content, section, key, expected] : cases) {
+        writeBytes(folder.file("editor.ini"), content);
+        EXPECT_EQ(ReadIni(folder.file("editor.ini"), section, key, "DEF"), expected) << content;
+    }
     EXPECT_EQ(ReadIni(folder.file("none.ini"), "x", "k", "<none>"), "<none>");
     EXPECT_EQ(ReadIni(folder.path().string(), "x", "k", "d"), "d");  // a folder, not a file
 }
@@ -130,63 +92,36 @@ TEST(WriteIni, RoundTripsEveryKeyOfTheProgram) {
     EXPECT_EQ(ReadIni(ini, settings::kFileSection, settings::kLastFile, ""), "C:\\work\\script1.dat");
 }
 
-TEST(WriteIni, RefusesLineBreaksAndKeepsFile) {
+TEST(WriteIni, FailuresKeepTheFileAndSayWhy) {
     TempFolder folder;
     const std::string ini = folder.file("editor.ini");
     ASSERT_TRUE(WriteIni(ini, "a", "k", "1"));
-    const std::string before = readBytes(ini);
     FileError error;
-    EXPECT_FALSE(WriteIni(ini, "a", "k", "x\r\n[SECTION=EVIL]", &error));
-    EXPECT_FALSE(WriteIni(ini, "a", "k\n", "x"));
+    EXPECT_FALSE(WriteIni(ini, "a", "k", "x\r\n[SECTION=EVIL]", &error));  // line breaks are refused
     EXPECT_EQ(error.path, ini);
-    EXPECT_EQ(readBytes(ini), before);
-}
-
-TEST(WriteIni, UnwritableFolderFailsWithReasonAndNoFile) {
-    TempFolder folder;
-    FileError error;
-    const std::string ini = folder.file("missing-folder/editor.ini");
-    EXPECT_FALSE(WriteIni(ini, "a", "k", "1", &error));
+    EXPECT_FALSE(WriteIni(ini, "a", "k\n", "x"));
+    EXPECT_EQ(readBytes(ini), "[SECTION=A]\r\nK=1\r\n[EOS]\r\n");
+    EXPECT_FALSE(WriteIni(folder.file("missing-folder/editor.ini"), "a", "k", "1", &error));
     EXPECT_FALSE(error.reason.empty());
-    EXPECT_FALSE(std::filesystem::exists(ini));
-}
-
-TEST(WriteIni, FolderInPlaceOfFileIsLeftAlone) {
-    TempFolder folder;
-    const std::string ini = folder.file("editor.ini");
-    std::filesystem::create_directory(ini);
-    EXPECT_FALSE(WriteIni(ini, "a", "k", "1"));
-    EXPECT_TRUE(std::filesystem::is_directory(ini));
+    EXPECT_FALSE(std::filesystem::exists(folder.file("missing-folder/editor.ini")));
+    std::filesystem::create_directory(folder.file("dir.ini"));
+    EXPECT_FALSE(WriteIni(folder.file("dir.ini"), "a", "k", "1"));
+    EXPECT_TRUE(std::filesystem::is_directory(folder.file("dir.ini")));
 }
 
 // The Load dialog opens on the folder of the stored last file, whatever system wrote it.
-struct DialogStartCase {
-    const char* lastFile;
-    const char* programFolder;
-    const char* start;
-    const char* folder;  // SplitDialogName(start)
-};
-
 TEST(LoadDialogStart, CutsBackToTheFolderOnBothKindsOfSystem) {
-    const DialogStartCase cases[] = {
-        {"C:\\Games\\x.dat", "C:\\Prog", "C:\\Games\\*.dat", "C:\\Games\\"},
-        {"C:x.dat", "C:\\Prog", "C:\\Prog\\*.dat", "C:\\Prog\\"},
-        {"\\\\server\\share\\a.dat", "/opt/p", "\\\\server\\share\\*.dat", "\\\\server\\share\\"},
-        {"C:/mixed\\dir/s.dat", "/opt/p", "C:/mixed\\dir/*.dat", "C:/mixed\\dir/"},
-        {"/home/a/s.dat", "/opt/p", "/home/a/*.dat", "/home/a/"},
-        {"/home/a/", "/opt/p", "/home/a/*.dat", "/home/a/"},
-        {"script.dat", "/opt/p", "/opt/p/*.dat", "/opt/p/"},
-        {"script.dat", "C:/Program Files/Corvane", "C:/Program Files/Corvane/*.dat", "C:/Program Files/Corvane/"},
-        {"script.dat", "C:\\", "C:\\*.dat", "C:\\"},
-        {"", "/", "/*.dat", "/"},
-    };
-    for (const DialogStartCase& c : cases) {
-        SCOPED_TRACE(c.lastFile);
-        const std::string start = LoadDialogStart(c.lastFile, c.programFolder);
-        EXPECT_EQ(start, c.start);
-        const DialogName split = SplitDialogName(start);
-        EXPECT_EQ(split.folder, c.folder);
-        EXPECT_EQ(split.name, "*.dat");
+    const std::tuple<const char*, const char*, const char*> cases[] = {  // last file, program folder, start folder
+        {"C:\\Games\\x.dat", "C:\\Prog", "C:\\Games\\"}, {"C:x.dat", "C:\\Prog", "C:\\Prog\\"},
+        {"\\\\server\\share\\a.dat", "/opt/p", "\\\\server\\share\\"}, {"C:/mixed\\dir/s.dat", "/opt/p", "C:/mixed\\dir/"},
+        {"/home/a/s.dat", "/opt/p", "/home/a/"}, {"/home/a/", "/opt/p", "/home/a/"}, {"script.dat", "/opt/p", "/opt/p/"},
+        {"script.dat", "C:/Program Files/Corvane", "C:/Program Files/Corvane/"}, {"script.dat", "C:\\", "C:\\"},
+        {"", "/", "/"}};
+    for (const auto& [lastFile, programFolder, folder] : cases) {
+        const std::string start = LoadDialogStart(lastFile, programFolder);
+        EXPECT_EQ(start, std::string(folder) + "*.dat") << lastFile;
+        EXPECT_EQ(SplitDialogName(start).folder, folder);
+        EXPECT_EQ(SplitDialogName(start).name, "*.dat");
     }
     EXPECT_EQ(SplitDialogName("C:x.dat").folder, "C:");
     EXPECT_EQ(SplitDialogName("C:x.dat").name, "x.dat");
