@@ -20,9 +20,8 @@ public:
         return *this;
     }
     LevelBytes& thing(std::size_t n, int kind, int subKind, int player, int x, int y) {
-        std::size_t at = kThingsOffset + n * kThingSize;
         const int values[] = {kind, subKind, player, 0x55, x, 0x66, y};
-        for (std::size_t i = 0; i < 7; ++i) bytes[at + i] = static_cast<char>(values[i]);
+        for (std::size_t i = 0; i < 7; ++i) bytes[kThingsOffset + n * kThingSize + i] = static_cast<char>(values[i]);
         return *this;
     }
     LevelBytes& player(std::size_t n, int player, int x, int y) { return thing(n, 7, 1, player, x, y); }
