@@ -9,8 +9,7 @@
 
 namespace corvane::testing {
 
-class LevelBytes {
-public:
+struct LevelBytes {
     std::string bytes = std::string(kLevelBytesRead + 37, '\0');  // the game's files go on past the records
 
     LevelBytes& height(int x, int y, std::int16_t h) {

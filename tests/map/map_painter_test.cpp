@@ -19,8 +19,7 @@ protected:
     MapPainter painter{1234};
 
     Painter() {
-        // Markers out of the way unless a test moves them: one per cell along the bottom rows.
-        for (std::size_t n = 0; n < markers.size(); ++n) markers[n] = {static_cast<std::uint8_t>(n), 250};
+        for (std::size_t n = 0; n < markers.size(); ++n) markers[n] = {static_cast<std::uint8_t>(n), 250};  // aside
         terrain.playerPositions.fill(MapPoint{240, 10});
     }
     void paint(int selectedMarker = -1, int selectedStoneHead = -1) {
@@ -68,13 +67,11 @@ TEST_F(Painter, MarkersPlayersAndStoneHeadsInOrder) {
     terrain.stoneHeads = {MapPoint{80, 80}, MapPoint{90, 90}};
     paint(8, 1);
     const struct { int x, y; Rgb colour; } pixels[] = {
-        {120, 120, {255, 128, 128}},                                // selected marker 8
-        {0, 500, {128, 128, 128}},                                  // marker 0 at (0, 250)
+        {120, 120, {255, 128, 128}}, {0, 500, {128, 128, 128}},  // selected marker 8, marker 0 at (0, 250)
         {80, 80, {0, 0, 255}}, {79, 79, {0, 0, 0}}, {82, 82, {0, 0, 0}},  // Blue and its frame over marker 7
         {201, 201, {255, 0, 0}}, {220, 220, {255, 255, 0}}, {241, 240, {0, 255, 0}},
-        {160, 160, {64, 255, 255}}, {159, 162, {0, 0, 0}},          // stone head over marker 9, frame not selected
-        {179, 179, {255, 255, 255}}, {182, 181, {255, 255, 255}},   // the selected one's frame
-        {183, 183, {38, 32, 38}}};                                  // just outside the frame: terrain
+        {160, 160, {64, 255, 255}}, {159, 162, {0, 0, 0}},  // stone head over marker 9, its frame not selected
+        {179, 179, {255, 255, 255}}, {182, 181, {255, 255, 255}}, {183, 183, {38, 32, 38}}};  // selected frame
     for (const auto& p : pixels) EXPECT_EQ(image.pixel(p.x, p.y), p.colour) << p.x << ", " << p.y;
     setHeight(0, 0, 300);
     terrain.playerPositions[3] = {-1, -1};  // no position: only the corner of its frame shows

@@ -43,15 +43,12 @@ std::string SampleLevel() {
     return level.stoneHead(4, 128, 128).stoneHead(5, 150, 40).stoneHead(6, 40, 230).bytes;
 }
 
-// AI scripts 11, 12, 13, no alliances; markers 0 to 63 scattered over the land, marker 5 at (120, 36),
-// the rest at (0, 0) as in the game's levels.
+// AI scripts 11, 12, 13, no alliances; markers 0 to 63 spread over the land, marker 5 at (120, 36), the
+// rest at (0, 0) as in the game's levels.
 std::string SampleHeader() {
     std::string bytes = PatternHeader(700).replace(89, 7, "\x0B\x0C\x0D\0\0\0\0", 7).replace(100, 512, 512, '\0');
-    unsigned seed = 12345;
-    for (std::size_t i = 0; i < 128; ++i) {
-        seed = seed * 1103515245u + 12345u;
-        bytes[100 + i] = static_cast<char>(i % 2 ? 16 + (seed >> 8) % 224 : 32 + (seed >> 8) % 208);
-    }
+    for (std::size_t i = 0; i < 128; ++i)
+        bytes[100 + i] = static_cast<char>(i % 2 ? 16 + (i * 97 + 31) % 224 : 32 + (i * 53 + 7) % 208);
     return bytes.replace(110, 2, "\x78\x24");
 }
 
@@ -90,12 +87,11 @@ protected:
     void setText(const char* field, const char* value) const { child<QLineEdit>(Q(field))->setText(Q(value)); }
     QString label(const char* name) const { return child<QLabel>(Q(name))->text(); }
     bool checked(const char* box) const { return child<QCheckBox>(Q(box))->isChecked(); }
-    Rgb pixel(int x, int y) const { return window->image().pixel(x, y); }
-    void mouse(QEvent::Type type, int x, int y, Qt::MouseButton button = Qt::NoButton) {
-        QMouseEvent event(type, QPointF(x, y), QPointF(x, y), QPointF(x, y), button, button, Qt::NoModifier);
+    void mouse(int x, int y, Qt::MouseButton button = Qt::NoButton) {  // a press, or a move without a button
+        QMouseEvent event(button ? QEvent::MouseButtonPress : QEvent::MouseMove, QPointF(x, y), QPointF(x, y),
+                          QPointF(x, y), button, button, Qt::NoModifier);
         QApplication::sendEvent(window->picture(), &event);
     }
-    void press(int x, int y, Qt::MouseButton button) { mouse(QEvent::MouseButtonPress, x, y, button); }
     void expectHeaderUnchanged() { EXPECT_EQ(readBytes(headerPath), SampleHeader()); }
 };
 
@@ -108,22 +104,37 @@ TEST_F(MapWindowTest, OpenMapAsksInTheGameOrProgramFolderAndFillsTheWindow) {
     prompter.files = {std::nullopt, Q(temp.file("nothere.dat")), Q(levelPath)};
     MapWindow(prompter, AppPaths::inFolder(Q("/prog")), game).openMapCommand();  // cancelled: nothing happens
     EXPECT_EQ(prompter.dialogs.at(0).initialName, Q("C:\\Games\\Pop TB\\levels\\levl*.dat"));
+    writeBytes(headerPath, SampleHeader().replace(92, 4, "\x0F\x0F\x0F\x0F"));  // all allied
     window->openMapCommand();  // a choice that does not exist opens nothing, silently
     EXPECT_FALSE(window->isVisible());
     window->openMapCommand();
-    ASSERT_EQ(prompter.dialogs.size(), 3u);
-    EXPECT_EQ(prompter.dialogs[2].title, Q("Open a map file"));
-    EXPECT_EQ(prompter.dialogs[2].filter, Q("Populous Level Files (*.dat)|*.dat"));
-    EXPECT_EQ(prompter.dialogs[2].initialName, Q(fs::path(temp.path()).lexically_normal().string() + "/*.dat"));
+    EXPECT_EQ(prompter.dialogs.at(2).title, Q("Open a map file"));
+    EXPECT_EQ(prompter.dialogs.at(2).filter, Q("Populous Level Files (*.dat)|*.dat"));
+    EXPECT_EQ(prompter.dialogs.at(2).initialName, Q(fs::path(temp.path()).lexically_normal().string() + "/*.dat"));
     EXPECT_EQ(window->windowTitle(), Q(temp.file("levl2001") + " - Marker Editor"));
     auto* heads = child<QListWidget>(Q("lstStoneHeads"));
     ASSERT_EQ(heads->count(), 3);
     EXPECT_EQ(heads->item(1)->text(), Q("StoneH X: 150, Y: 40"));
     EXPECT_EQ(label("lblSelectedMarker"), Q("Selected: 0"));
-    EXPECT_EQ(texts("AIRed AIYellow AIGreen txtB"), Q("11 12 13 0"));
+    EXPECT_EQ(texts("AIRed AIYellow AIGreen txtG"), Q("11 12 13 15"));
+    EXPECT_TRUE(checked("YG"));
     window->close();  // closing disables Save Map, showing enables it
+    writeBytes(headerPath, SampleHeader());  // alliances of the level before do not leak into the next
     ASSERT_TRUE(open());
     EXPECT_EQ(saveAvailable, (std::vector<bool>{true, false, true}));
+    EXPECT_FALSE(checked("YG"));
+    window->saveMapCommand();  // nothing changed: both files stay byte for byte
+    EXPECT_TRUE(prompter.told.isEmpty());
+    expectHeaderUnchanged();
+    EXPECT_EQ(readBytes(levelPath), SampleLevel());
+    EXPECT_EQ(markerLine(0), Q("0 (%1 ,%2)").arg(texts("txtX"), texts("txtY")));  // rewritten
+    if (const char* folder = std::getenv("CORVANE_SCREENSHOT_DIR")) {  // not a check: docs/screenshots/map.png
+        markerList()->setCurrentRow(5);
+        child<QListWidget>(Q("lstStoneHeads"))->setCurrentRow(0);
+        mouse(241, 73);
+        window->resize(window->sizeHint());
+        EXPECT_TRUE(window->grab().save(QString::fromLocal8Bit(folder) + Q("/map.png")));
+    }
 }
 
 // Choosing another marker, in the list or with the left button, commits the fields first; so does a
@@ -132,20 +143,22 @@ TEST_F(MapWindowTest, SelectingAMarkerCommitsTheFieldsOfThePreviousOne) {
     ASSERT_TRUE(open());
     setText("txtX", "17");
     setText("txtY", "18");
-    press(241, 73, Qt::LeftButton);  // map (120, 36): marker 5
-    EXPECT_EQ(markerList()->currentRow(), 5);
+    mouse(241, 73, Qt::LeftButton);  // map (120, 36): marker 5
     EXPECT_EQ(markerLine(0), Q("0 (17 ,18)"));
     EXPECT_EQ(texts("txtX txtY") + u' ' + label("lblSelectedMarker"), Q("120 36 Selected: 5"));
-    EXPECT_EQ(label("lblMousePos"), Q("X: 120, Y: 36"));
-    EXPECT_EQ(pixel(240, 72), kSelected);
-    mouse(QEvent::MouseMove, 101, 40);
+    mouse(101, 40);
     EXPECT_EQ(label("lblMousePos"), Q("X: 50, Y: 20"));
-    press(0, 0, Qt::MiddleButton);
+    mouse(0, 0, Qt::MiddleButton);
     EXPECT_EQ(label("lblMousePos") + u' ' + label("lblSelectedMarker"), Q("X: 0, Y: 0 Selected: 5"));
     setText("txtX", "30");
-    press(241, 73, Qt::LeftButton);
+    mouse(241, 73, Qt::LeftButton);
     EXPECT_EQ(markerLine(5), Q("5 (30 ,36)"));
-    EXPECT_EQ(pixel(60, 72), kSelected);
+    EXPECT_EQ(window->image().pixel(60, 72), kSelected);
+    for (int tab : {1, 0}) {  // the tabs show one page at a time
+        child<QTabBar>(Q("TabStrip1"))->setCurrentIndex(tab);
+        EXPECT_EQ(child<QWidget>(Q("frameMarkers"))->isVisible(), tab == 0);
+        EXPECT_EQ(child<QWidget>(Q("frameSN"))->isVisible(), tab == 1);
+    }
 }
 
 TEST_F(MapWindowTest, BadFieldsAreRefusedByNameAndChangeNothing) {
@@ -173,37 +186,12 @@ TEST_F(MapWindowTest, BadFieldsAreRefusedByNameAndChangeNothing) {
     }
 }
 
-TEST_F(MapWindowTest, TabsShowOnePageAtATime) {
-    ASSERT_TRUE(open());
-    for (int tab : {0, 1, 0}) {
-        child<QTabBar>(Q("TabStrip1"))->setCurrentIndex(tab);
-        EXPECT_EQ(child<QWidget>(Q("frameMarkers"))->isVisible(), tab == 0);
-        EXPECT_EQ(child<QWidget>(Q("frameSN"))->isVisible(), tab == 1);
-    }
-}
-
-// Alliances of the level opened before do not leak into the next; a save with nothing changed keeps
-// both files byte for byte.
-TEST_F(MapWindowTest, ReopenAndSaveWithNothingChanged) {
-    writeBytes(headerPath, SampleHeader().replace(92, 4, "\x0F\x0F\x0F\x0F"));
-    ASSERT_TRUE(open());
-    EXPECT_TRUE(checked("YG"));
-    writeBytes(headerPath, SampleHeader());
-    ASSERT_TRUE(open());
-    EXPECT_FALSE(checked("YG"));
-    window->saveMapCommand();
-    EXPECT_TRUE(prompter.told.isEmpty());
-    expectHeaderUnchanged();
-    EXPECT_EQ(readBytes(levelPath), SampleLevel());
-    EXPECT_EQ(markerLine(0), Q("0 (%1 ,%2)").arg(texts("txtX"), texts("txtY")));  // rewritten
-}
-
 TEST_F(MapWindowTest, EditsSurviveSaveAndReopen) {
     ASSERT_TRUE(open());
     markerList()->setCurrentRow(7);
-    press(101, 40, Qt::RightButton);  // the right button moves the selected marker
+    mouse(101, 40, Qt::RightButton);  // the right button moves the selected marker
     EXPECT_EQ(markerLine(7), Q("7 (50 ,20)"));
-    EXPECT_EQ(pixel(100, 40), kSelected);
+    EXPECT_EQ(window->image().pixel(100, 40), kSelected);
     setText("AIRed", "255");
     setText("AIGreen", " 007 ");  // spaces around, leading zeros: 7
     child<QCheckBox>(Q("YG"))->click();
@@ -218,22 +206,6 @@ TEST_F(MapWindowTest, EditsSurviveSaveAndReopen) {
     ASSERT_TRUE(open());
     EXPECT_EQ(markerLine(7), Q("7 (99, 20)"));
     EXPECT_EQ(texts("AIRed"), Q("255"));
-    EXPECT_TRUE(checked("GY"));
-    EXPECT_FALSE(checked("BR"));
-}
-
-TEST_F(MapWindowTest, MissingHeaderIsNotCreatedOnOpenAndOnlyWithConsentOnSave) {
-    fs::remove(headerPath);
-    ASSERT_TRUE(open());
-    EXPECT_EQ(markerLine(255) + texts("AIYellow"), Q("255 (0, 0)0"));
-    prompter.yesNo = {false};
-    window->saveMapCommand();
-    EXPECT_EQ(prompter.asked.at(0), Q("The header file " + headerPath + " does not exist. Create it?"));
-    EXPECT_FALSE(fs::exists(headerPath));
-    setText("AIRed", "5");
-    prompter.yesNo = {true};
-    window->saveMapCommand();
-    EXPECT_EQ(readBytes(headerPath), std::string(89, '\0') + '\x05' + std::string(522, '\0'));
 }
 
 TEST_F(MapWindowTest, FailuresSayWhereAndWhyAndChangeNothing) {
@@ -241,30 +213,29 @@ TEST_F(MapWindowTest, FailuresSayWhereAndWhyAndChangeNothing) {
     setText("AIRed", "1");
     fs::permissions(headerPath, fs::perms::owner_read);
     window->saveMapCommand();
-    EXPECT_EQ(prompter.lastTold(), Q("Could not save the map: " + headerPath + ": is read-only"));
     expectHeaderUnchanged();
     fs::create_directory(temp.file("bad.dat"));
-    fs::create_directory(temp.file("levl9.hdr"));
-    writeBytes(temp.file("levl9.dat"), "");
-    for (const char* level : {"bad.dat", "levl9.dat"}) EXPECT_FALSE(window->loadLevel(Q(temp.file(level))));
-    ASSERT_EQ(prompter.told.size(), 3);
-    EXPECT_EQ(prompter.told[1], Q("Could not open the map: " + temp.file("bad.dat") + ": is a folder, not a file"));
-    EXPECT_EQ(prompter.told[2],
-              Q("Could not read the map's header file: " + temp.file("levl9.hdr") + ": is a folder, not a file"));
+    fs::create_directory(temp.file("l.hdr"));
+    writeBytes(temp.file("l.dat"), "");
+    for (const char* level : {"bad.dat", "l.dat"}) EXPECT_FALSE(window->loadLevel(Q(temp.file(level))));
+    const std::string isFolder = ": is a folder, not a file";
+    EXPECT_EQ(prompter.told,
+              QStringList({Q("Could not save the map: " + headerPath + ": is read-only"),
+                           Q("Could not open the map: " + temp.file("bad.dat") + isFolder),
+                           Q("Could not read the map's header file: " + temp.file("l.hdr") + isFolder)}));
     EXPECT_EQ(window->windowTitle(), Q(temp.file("levl2001") + " - Marker Editor"));
     EXPECT_EQ(markerLine(5), Q("5 (120, 36)"));
-}
 
-// Not a check: writes docs/screenshots/map.png when CORVANE_SCREENSHOT_DIR names that folder.
-TEST_F(MapWindowTest, Screenshot) {
-    const char* folder = std::getenv("CORVANE_SCREENSHOT_DIR");
-    if (!folder) GTEST_SKIP() << "CORVANE_SCREENSHOT_DIR not set";
+    fs::remove(headerPath);  // a missing header is not created on open, and on save only with consent
     ASSERT_TRUE(open());
-    markerList()->setCurrentRow(5);
-    child<QListWidget>(Q("lstStoneHeads"))->setCurrentRow(0);
-    mouse(QEvent::MouseMove, 241, 73);
-    window->resize(window->sizeHint());
-    EXPECT_TRUE(window->grab().save(QString::fromLocal8Bit(folder) + Q("/map.png")));
+    EXPECT_EQ(markerLine(255) + texts("AIYellow"), Q("255 (0, 0)0"));
+    prompter.yesNo = {false, true};
+    window->saveMapCommand();
+    EXPECT_EQ(prompter.asked.at(0), Q("The header file " + headerPath + " does not exist. Create it?"));
+    EXPECT_FALSE(fs::exists(headerPath));
+    setText("AIRed", "5");
+    window->saveMapCommand();
+    EXPECT_EQ(readBytes(headerPath), std::string(89, '\0') + '\x05' + std::string(522, '\0'));
 }
 
 }  // namespace
