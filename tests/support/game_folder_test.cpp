@@ -8,8 +8,6 @@
 
 #include <gtest/gtest.h>
 
-#include <map>
-
 namespace fs = std::filesystem;
 
 namespace corvane {
@@ -48,77 +46,34 @@ TEST_F(WinePrefix, InstallPathMapsThroughDriveCMatchingFolderNamesWithoutCase) {
     EXPECT_EQ(dialogName("\\language\\*.dat"), driveC() + "/gAMES/Pop tb/language/*.dat");
 }
 
-TEST_F(WinePrefix, ThirtyTwoBitViewWinsOverTheKeyAsGiven) {
-    writeSystemReg("WINE REGISTRY Version 2\n"
-                   "[Software\\\\Bullfrog Productions Ltd\\\\Populous: The Beginning] 1\n"
-                   "\"InstallPath\"=\"C:\\\\Wrong\"\n"
-                   "[Software\\\\Wow6432Node\\\\Bullfrog Productions Ltd\\\\Populous: The Beginning] 1\n"
-                   "\"InstallPath\"=\"C:\\\\Games\\\\Pop TB\"\n");
-    EXPECT_EQ(dialogName("\\levels\\levl*.dat"), driveC() + "/gAMES/Pop tb/LEVELS/levl*.dat");
-}
-
-TEST_F(WinePrefix, KeyOfAThirtyTwoBitPrefixIsReadAsGiven) {
-    writeSystemReg("WINE REGISTRY Version 2\n#arch=win32\n"
-                   "[SOFTWARE\\\\bullfrog productions ltd\\\\populous: the beginning] 1\n"
-                   "\"installPATH\"=\"c:\\\\games\\\\pop tb\\\\\"\n");
-    EXPECT_EQ(dialogName("\\levels\\levl*.dat"), driveC() + "/gAMES/Pop tb/LEVELS/levl*.dat");
-}
-
-TEST_F(WinePrefix, DriveZIsTheRootWithoutALink) {
+// Each system.reg against the name of the levels dialog; "C:" in a name stands for drive_c.
+TEST_F(WinePrefix, KeysViewsDrivesAndFallbacks) {
     fs::create_directories(temp.path() / "Z Game" / "Levels");
-    std::string folder = fs::canonical(temp.path()).string();
-    std::string windowsFolder = "Z:" + folder;
-    std::string escaped;  // backslashes doubled, as in system.reg
-    for (char c : windowsFolder) escaped += c == '/' ? std::string("\\\\") : std::string(1, c);
-    writeSystemReg("WINE REGISTRY Version 2\n"
-                   "[Software\\\\Bullfrog Productions Ltd\\\\Populous: The Beginning] 1\n"
-                   "\"InstallPath\"=\"" + escaped + "\\\\z game\"\n");
-    EXPECT_EQ(dialogName("\\levels\\levl*.dat"), folder + "/Z Game/Levels/levl*.dat");
-}
-
-struct FallbackCase {
-    const char* what;
-    std::string systemReg;  // empty: no system.reg at all
-    std::string expected;
-};
-
-class WinePrefixFallback : public WinePrefix, public ::testing::WithParamInterface<FallbackCase> {};
-
-TEST_P(WinePrefixFallback, FallsBackAsTheCallersSay) {
-    fs::remove(prefix / "system.reg");
-    if (!GetParam().systemReg.empty()) writeSystemReg(GetParam().systemReg);
-    EXPECT_EQ(dialogName("\\levels\\levl*.dat"), GetParam().expected);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Cases, WinePrefixFallback,
-    ::testing::Values(
-        FallbackCase{"no system.reg", "", "/opt/corvane/*.dat"},
-        FallbackCase{"no game key",
-                     "WINE REGISTRY Version 2\n[Software\\\\Other] 1\n\"InstallPath\"=\"C:\\\\x\"\n",
-                     "/opt/corvane/*.dat"},
-        FallbackCase{"key without installpath",
-                     "WINE REGISTRY Version 2\n[Software\\\\Bullfrog Productions Ltd\\\\Populous: The Beginning] 1\n",
-                     "/levels/levl*.dat"},
-        FallbackCase{"installpath of another type",
-                     "WINE REGISTRY Version 2\n[Software\\\\Bullfrog Productions Ltd\\\\Populous: The Beginning] 1\n"
-                     "\"InstallPath\"=str(2):\"C:\\\\x\"\n",
-                     "/levels/levl*.dat"},
-        FallbackCase{"drive the prefix does not have",
-                     "WINE REGISTRY Version 2\n[Software\\\\Bullfrog Productions Ltd\\\\Populous: The Beginning] 1\n"
-                     "\"InstallPath\"=\"Q:\\\\Games\"\n",
-                     "Q:\\Games\\levels\\levl*.dat"}),
-    [](const auto& info) {
-        std::string name = info.param.what;
-        for (char& c : name) c = std::isalnum(static_cast<unsigned char>(c)) ? c : '_';
-        return name;
-    });
-
-TEST(WineRegistry, MissingPrefixHasNoKeys) {
-    WineRegistry registry(fs::path("/nonexistent/corvane/prefix"));
-    EXPECT_FALSE(registry.keyExists(kHkeyLocalMachine, kGameRegistryKey));
-    EXPECT_FALSE(registry.keyExists(kHkeyLocalMachine, "Software"));
-    EXPECT_EQ(GameFolderDialogName(registry, "/p", "\\language\\*.dat"), "/p/*.dat");
+    std::string folder = fs::canonical(temp.path()).string(), escaped;  // backslashes doubled, as in system.reg
+    for (char c : "Z:" + folder) escaped += c == '/' ? std::string("\\\\") : std::string(1, c);
+    const std::string head = "WINE REGISTRY Version 2\n";
+    const std::string key = head + "[Software\\\\Bullfrog Productions Ltd\\\\Populous: The Beginning] 1\n";
+    const std::string games = "C:/gAMES/Pop tb/LEVELS/levl*.dat";
+    const struct { const char* what; std::string systemReg, expected; } cases[] = {
+        {"32-bit view first",
+         key + "\"InstallPath\"=\"C:\\\\Wrong\"\n[Software\\\\Wow6432Node\\\\Bullfrog Productions Ltd\\\\Populous: "
+               "The Beginning] 1\n\"InstallPath\"=\"C:\\\\Games\\\\Pop TB\"\n",
+         games},
+        {"32-bit prefix: the key as given", head + "#arch=win32\n[SOFTWARE\\\\bullfrog productions ltd\\\\populous: "
+                                            "the beginning] 1\n\"installPATH\"=\"c:\\\\games\\\\pop tb\\\\\"\n", games},
+        {"drive Z: the root without a link", key + "\"InstallPath\"=\"" + escaped + "\\\\z game\"\n",
+         folder + "/Z Game/Levels/levl*.dat"},
+        {"no system.reg", "", "/opt/corvane/*.dat"},
+        {"no game key", head + "[Software\\\\Other] 1\n\"InstallPath\"=\"C:\\\\x\"\n", "/opt/corvane/*.dat"},
+        {"key without installpath", key, "/levels/levl*.dat"},
+        {"installpath of another type", key + "\"InstallPath\"=str(2):\"C:\\\\x\"\n", "/levels/levl*.dat"},
+        {"drive the prefix does not have", key + "\"InstallPath\"=\"Q:\\\\Games\"\n", "Q:\\Games\\levels\\levl*.dat"}};
+    for (const auto& c : cases) {
+        fs::remove(prefix / "system.reg");
+        if (!c.systemReg.empty()) writeSystemReg(c.systemReg);
+        std::string expected = c.expected.starts_with("C:/") ? driveC() + c.expected.substr(2) : c.expected;
+        EXPECT_EQ(dialogName("\\levels\\levl*.dat"), expected) << c.what;
+    }
 }
 
 TEST_F(WinePrefix, OnlyLocalMachineIsKnown) {
@@ -139,29 +94,16 @@ TEST(WineRegistry, PrefixComesFromWinePrefixElseHome) {
     ::setenv("HOME", savedHome.c_str(), 1);
 }
 
-// A registry that holds one game key (or none) and keeps Windows paths as they are.
-class MapRegistry final : public RegistryReader {
-public:
-    bool hasKey = false;
-    std::map<std::string, RegistryValue> values;
-    bool keyExists(std::uint32_t root, const std::string& subKey) const override {
-        return hasKey && root == kHkeyLocalMachine && subKey == kGameRegistryKey;
-    }
-    RegistryValue value(std::uint32_t, const std::string&, const std::string& name) const override {
-        auto it = values.find(name);
-        return it == values.end() ? RegistryValue::Empty() : it->second;
-    }
-};
-
-TEST(GameFolderDialogName, CallersTable) {
-    MapRegistry registry;
-    EXPECT_EQ(GameFolderDialogName(registry, "/prog", "\\levels\\levl*.dat"), "/prog/*.dat");
-    registry.hasKey = true;
-    EXPECT_EQ(GameFolderDialogName(registry, "/prog", "\\levels\\levl*.dat"), "\\levels\\levl*.dat");
-    registry.values["installpath"] = RegistryValue::Text("C:\\Pop");
-    EXPECT_EQ(GameFolderDialogName(registry, "/prog", "\\levels\\levl*.dat"), "C:\\Pop\\levels\\levl*.dat");
-    EXPECT_EQ(GameFolderDialogName(registry, "/prog", "\\language\\*.dat"), "C:\\Pop\\language\\*.dat");
-    registry.values["installpath"] = RegistryValue::Number(7);
+// A registry whose game key holds a number: it joins the pattern in decimal, as the paths stay Windows paths.
+TEST(GameFolderDialogName, NumberEntryJoinsInDecimal) {
+    struct : RegistryReader {
+        bool keyExists(std::uint32_t root, const std::string& key) const override {
+            return root == kHkeyLocalMachine && key == kGameRegistryKey;
+        }
+        RegistryValue value(std::uint32_t, const std::string&, const std::string& name) const override {
+            return name == "installpath" ? RegistryValue::Number(7) : RegistryValue::Empty();
+        }
+    } registry;
     EXPECT_EQ(GameFolderDialogName(registry, "/prog", "\\language\\*.dat"), "7\\language\\*.dat");
 }
 

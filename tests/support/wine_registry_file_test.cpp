@@ -17,49 +17,31 @@ WineRegistryFile Fixture() {
     return WineRegistryFile::Parse(text);
 }
 
-struct ValueCase {
-    std::string name;
-    RegistryValue expected;
-};
-
-void PrintTo(const ValueCase& c, std::ostream* os) { *os << '"' << c.name << '"'; }
-
-class FixtureValue : public ::testing::TestWithParam<ValueCase> {};
-
-TEST_P(FixtureValue, ReadsAsWindowsWould) {
-    RegistryValue got = Fixture().value(kKey, GetParam().name);
-    const RegistryValue& want = GetParam().expected;
-    EXPECT_EQ(got.kind, want.kind);
-    EXPECT_EQ(got.text, want.text);
-    EXPECT_EQ(got.number, want.number);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Kinds, FixtureValue,
-    ::testing::Values(
-        ValueCase{"InstallPath", RegistryValue::Text("C:\\Games\\Pop TB\\")},
-        ValueCase{"installpath", RegistryValue::Text("C:\\Games\\Pop TB\\")},
-        ValueCase{"INSTALLPATH", RegistryValue::Text("C:\\Games\\Pop TB\\")},
-        ValueCase{"casetest", RegistryValue::Text("added via different case")},
-        ValueCase{"", RegistryValue::Text("default value")},
-        ValueCase{"Empty", RegistryValue::Text("")},
-        ValueCase{"Version", RegistryValue::Number(42)},
-        ValueCase{"Neg", RegistryValue::Number(-1)},
+TEST(WineRegistryFile, FixtureValuesReadAsWindowsWould) {
+    const struct { const char* name; RegistryValue expected; } cases[] = {
+        {"InstallPath", RegistryValue::Text("C:\\Games\\Pop TB\\")},
+        {"installpath", RegistryValue::Text("C:\\Games\\Pop TB\\")},
+        {"INSTALLPATH", RegistryValue::Text("C:\\Games\\Pop TB\\")},
+        {"casetest", RegistryValue::Text("added via different case")},
+        {"", RegistryValue::Text("default value")}, {"Empty", RegistryValue::Text("")},
+        {"Version", RegistryValue::Number(42)}, {"Neg", RegistryValue::Number(-1)},
         // REG_DWORD with two bytes of data: the read fills the low bytes of a zeroed number.
-        ValueCase{"DwordBad", RegistryValue::Number(0x0201)},
+        {"DwordBad", RegistryValue::Number(0x0201)},
         // REG_SZ stored as raw UTF-16 bytes of odd length: up to the first NUL.
-        ValueCase{"OddLen", RegistryValue::Text("C")},
-        ValueCase{"ZeroLen", RegistryValue::Text("")},
-        ValueCase{"Exp", RegistryValue::Empty()},
-        ValueCase{"Multi", RegistryValue::Empty()},
-        ValueCase{"Bin", RegistryValue::Empty()},
-        ValueCase{"BigBin", RegistryValue::Empty()},
-        ValueCase{"Q64", RegistryValue::Empty()},
-        ValueCase{"NoSuchValue", RegistryValue::Empty()},
-        ValueCase{"Name \"with\" \\back=slash", RegistryValue::Text("tab\there")},
-        ValueCase{"installpath2", RegistryValue::Text("A\\\"q\\\\b \xC3\xA9")},
-        ValueCase{"Edge", RegistryValue::Text("\xC3\xA9" "a \xC3\xA9" "9 \xC3\xA9z \xF0\x9F\x98\x80 nl\nx cr\rx del\x7f"
-                                              " bell\a esc\x1b one\x01 one7\x01" "7 [br] semi;#")}));
+        {"OddLen", RegistryValue::Text("C")}, {"ZeroLen", RegistryValue::Text("")},
+        {"Exp", {}}, {"Multi", {}}, {"Bin", {}}, {"BigBin", {}}, {"Q64", {}}, {"NoSuchValue", {}},
+        {"Name \"with\" \\back=slash", RegistryValue::Text("tab\there")},
+        {"installpath2", RegistryValue::Text("A\\\"q\\\\b \xC3\xA9")},
+        {"Edge", RegistryValue::Text("\xC3\xA9" "a \xC3\xA9" "9 \xC3\xA9z \xF0\x9F\x98\x80 nl\nx cr\rx del\x7f"
+                                     " bell\a esc\x1b one\x01 one7\x01" "7 [br] semi;#")}};
+    WineRegistryFile file = Fixture();
+    for (const auto& c : cases) {
+        RegistryValue got = file.value(kKey, c.name);
+        EXPECT_EQ(got.kind, c.expected.kind) << '"' << c.name << '"';
+        EXPECT_EQ(got.text, c.expected.text) << '"' << c.name << '"';
+        EXPECT_EQ(got.number, c.expected.number) << '"' << c.name << '"';
+    }
+}
 
 TEST(WineRegistryFile, KeysMatchWithoutRegardToCaseAndIncludeKeysWithOnlySubkeys) {
     WineRegistryFile file = Fixture();
