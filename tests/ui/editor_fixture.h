@@ -7,9 +7,6 @@
 
 #include <gtest/gtest.h>
 
-#include <memory>
-#include <string>
-
 #include "core/compiler.h"
 #include "core/language_tables.h"
 #include "support/settings_file.h"
@@ -19,8 +16,7 @@
 #include "ui/script_text_box.h"
 #include "ui/script_window.h"
 
-// Readable failure messages.
-inline void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
+inline void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }  // readable
 
 namespace corvane::testing {
 
@@ -37,14 +33,11 @@ inline void press(QWidget& widget, int key, const QString& text = {}, Qt::Keyboa
     QKeyEvent event(QEvent::KeyPress, key, mods, text);
     QApplication::sendEvent(&widget, &event);
 }
-inline void type(QWidget& widget, const QString& text) {
-    for (QChar c : text) press(widget, 0, QString(c));
-}
+inline void type(QWidget& widget, const QString& text) { for (QChar c : text) press(widget, 0, QString(c)); }
 
 class EditorTest : public ::testing::Test {
 protected:
     void SetUp() override { startEditor(); }
-    void TearDown() override { window.reset(); }
     void startEditor() {
         window = std::make_unique<MainWindow>(AppPaths::inFolder(QString::fromStdString(folder.path().string())),
                                               &prompter);

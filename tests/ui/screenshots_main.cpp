@@ -4,95 +4,76 @@
 // so that the pictures do not show the scratch folder the script really sits in.
 #include <QApplication>
 #include <QLineEdit>
-#include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPixmap>
 #include <QTextBlock>
-#include <QTextCursor>
 
 #include <iostream>
 
 #include "core/compiler.h"
 #include "core/language_tables.h"
 #include "support/file_utils.h"
-#include "support/safe_file.h"
 #include "tests/common/fake_prompter.h"
 #include "tests/common/temp_folder.h"
 #include "ui/about_window.h"
 #include "ui/find_window.h"
-#include "ui/splash_window.h"
 #include "ui/main_window.h"
 #include "ui/script_text_box.h"
 #include "ui/script_window.h"
+#include "ui/splash_window.h"
 
-namespace {
-
-bool save(QWidget& widget, const QString& file) {
-    QCoreApplication::processEvents();
-    const bool ok = widget.grab().save(file);
-    std::cout << (ok ? "wrote " : "could not write ") << file.toStdString() << '\n';
-    return ok;
-}
-
-void caretOnLine(corvane::ScriptTextBox& box, int line) {
-    QTextCursor cursor(box.document()->findBlockByNumber(line));
-    cursor.movePosition(QTextCursor::EndOfBlock);
-    box.setTextCursor(cursor);
-}
-
-}  // namespace
+using namespace corvane;
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    if (argc != 3 && argc != 4) {
+    std::string text;
+    if ((argc != 3 && argc != 4) || !ReadWholeFile(argv[1], text)) {
         std::cerr << "usage: ui_screenshots EXAMPLE.txt OUTPUT_FOLDER [SHOWN_PATH]\n";
         return 2;
     }
-    std::string text;
-    if (!corvane::ReadWholeFile(argv[1], text)) return 2;
-    const QString out = QString::fromLocal8Bit(argv[2]);
-    const QString shownPath =
-        argc == 4 ? QString::fromLocal8Bit(argv[3]) : QStringLiteral("/home/author/scripts/skirmish.dat");
-
-    corvane::testing::TempFolder folder;
-    const std::string script = folder.file("skirmish.dat");
-    const corvane::CompileResult compiled = corvane::CompileScript(text, corvane::LanguageTables::Standard());
-    if (!compiled.ok() || !corvane::WriteFileAtomically(script, compiled.script().fileBytes)) return 1;
-
-    corvane::testing::FakePrompter prompter;
-    corvane::MainWindow window(corvane::AppPaths::inFolder(QString::fromStdString(folder.path().string())), &prompter);
+    const CompileResult compiled = CompileScript(text, LanguageTables::Standard());
+    testing::TempFolder folder;
+    testing::writeBytes(folder.file("skirmish.dat"), compiled.script().fileBytes);
+    testing::FakePrompter prompter;
+    MainWindow window(AppPaths::inFolder(QString::fromStdString(folder.path().string())), &prompter);
     window.start(0);
     window.resize(1000, 700);
-    corvane::ScriptWindow& scriptWindow = window.scriptWindow();
-    if (!scriptWindow.loadFile(QString::fromStdString(script))) return 1;
-    window.context().currentFile = shownPath;
-    scriptWindow.updateCaption();
-    scriptWindow.setGeometry(8, 8, 900, 600);
-    caretOnLine(*scriptWindow.scriptBox(), 23);
-    scriptWindow.showHelp();
-    bool ok = save(window, out + QStringLiteral("/main-window.png"));
-
-    const struct {
-        void (corvane::MainWindow::*show)();
-        const char* name;
-    } lists[] = {{&corvane::MainWindow::showCommands, "frmCommandList"},
-                 {&corvane::MainWindow::showVariables, "frmVariableList"},
-                 {&corvane::MainWindow::showKeywords, "frmKeywords"}};
-    for (const auto& list : lists) {
-        (window.*list.show)();
-        auto* sub = window.findChild<QMdiSubWindow*>(QString::fromLatin1(list.name));
-        sub->showNormal();
-        sub->resize(520, 460);
-        ok = save(*sub, out + QLatin1Char('/') + QString::fromLatin1(list.name) + QStringLiteral(".png")) && ok;
-        sub->close();
+    ScriptWindow& script = window.scriptWindow();
+    if (!compiled.ok() || !script.loadFile(QString::fromStdString(folder.file("skirmish.dat")))) return 1;
+    window.context().currentFile =
+        QString::fromLocal8Bit(argc == 4 ? argv[3] : "/home/author/scripts/skirmish.dat");
+    script.updateCaption();
+    script.setGeometry(8, 8, 900, 600);
+    QTextCursor caret(script.scriptBox()->document()->findBlockByNumber(23));
+    caret.movePosition(QTextCursor::EndOfBlock);
+    script.scriptBox()->setTextCursor(caret);
+    script.showHelp();
+    bool ok = true;
+    const auto save = [&ok, out = QString::fromLocal8Bit(argv[2])](QWidget& widget, const char* name) {
+        QCoreApplication::processEvents();
+        const QString file = out + u'/' + QString::fromLatin1(name) + QStringLiteral(".png");
+        const bool saved = widget.grab().save(file);
+        std::cout << (saved ? "wrote " : "could not write ") << file.toStdString() << '\n';
+        ok = saved && ok;
+    };
+    save(window, "main-window");
+    for (const auto& [show, name] : {std::pair{&MainWindow::showCommands, "frmCommandList"},
+                                     std::pair{&MainWindow::showVariables, "frmVariableList"},
+                                     std::pair{&MainWindow::showKeywords, "frmKeywords"}}) {
+        (window.*show)();
+        auto* list = window.findChild<QMdiSubWindow*>(QString::fromLatin1(name));
+        list->showNormal();
+        list->resize(520, 460);
+        save(*list, name);
+        list->close();
     }
     window.find();
     window.findWindow().searchBox()->setText(QStringLiteral("int_attr"));
     window.findNext();
-    ok = save(window.findWindow(), out + QStringLiteral("/find.png")) && ok;
-    corvane::SplashWindow splash;
-    ok = save(splash, out + QStringLiteral("/splash.png")) && ok;
+    save(window.findWindow(), "find");
+    SplashWindow splash;
+    save(splash, "splash");
     window.showAbout();
-    ok = save(*window.findChild<corvane::AboutWindow*>(), out + QStringLiteral("/about.png")) && ok;
+    save(*window.findChild<AboutWindow*>(), "about");
     return ok ? 0 : 1;
 }

@@ -16,7 +16,7 @@ namespace {
 using Choice = Prompter::SaveChoice;
 const QString kTemplate = u"START_SCRIPT\n{\n}\nENDSCRIPT"_q;
 const std::string kSetScript = "START_SCRIPT { SET VAR_1 %2 } ENDSCRIPT";
-QString written(const QString& file, const QString& backup = u"nothing (there was no earlier file)"_q) {
+QString wroteTo(const QString& file, const QString& backup = u"nothing (there was no earlier file)"_q) {
     return u"Written to "_q + file + u"\r\nBackupped to "_q + backup;
 }
 QTextCharFormat formatAt(QTextDocument* document, int position) {
@@ -35,9 +35,9 @@ TEST_F(EditorTest, NewScriptIsSavedUnderANameThenInPlaceWithABackupAndFailuresCh
     const QString target = path("out1.dat");
     prompter.files = {target};
     item("mnuScriptsSave")->trigger();
-    EXPECT_EQ(prompter.dialogs[0].title + prompter.dialogs[0].initialName, u"Save as a script filenewfile.dat"_q);
+    EXPECT_EQ(prompter.dialogs[0].title + u'|' + prompter.dialogs[0].initialName, u"Save as a script file|newfile.dat"_q);
     EXPECT_EQ(readBytes(target.toStdString()), compiled(kEmptyScript + " "));
-    EXPECT_EQ(prompter.told, QStringList{written(target)});
+    EXPECT_EQ(prompter.told, QStringList{wroteTo(target)});
     EXPECT_EQ(seen(), (QStringList{target, u"Script Editor - "_q + target, {}, {}, kTemplate + u' '}));  // the blank shows
     EXPECT_EQ(settings({"file/lastfile"}), target.toStdString());
     EXPECT_FALSE(std::filesystem::exists(folder.file("out.dat")));
@@ -45,7 +45,7 @@ TEST_F(EditorTest, NewScriptIsSavedUnderANameThenInPlaceWithABackupAndFailuresCh
     item("mnuScriptsSave")->trigger();
     EXPECT_EQ(prompter.dialogs.size(), 1u);
     EXPECT_EQ(readBytes(folder.file("out1.bak")), compiled(kEmptyScript + " "));
-    EXPECT_EQ(prompter.lastTold(), written(target, path("out1.bak")));
+    EXPECT_EQ(prompter.lastTold(), wroteTo(target, path("out1.bak")));
     EXPECT_EQ(readBytes(target.toStdString()), compiled(kSetScript + " "));
     setText(u"START_SCRIPT ENDSCRIPT"_q);
     prompter.files = {path("no-such-folder/t.dat")};
@@ -59,52 +59,44 @@ TEST_F(EditorTest, NewScriptIsSavedUnderANameThenInPlaceWithABackupAndFailuresCh
     EXPECT_EQ(readBytes(target.toStdString()), compiled(kSetScript + " "));
 }
 
-TEST_F(EditorTest, SaveAsOntoExistingFileAsksFirst) {
-    const QString existing = writeScript("e.dat", "START_SCRIPT ENDSCRIPT");
-    newScript();
-    prompter.files = {std::nullopt, existing, existing};
-    prompter.yesNo = {false, true};
-    EXPECT_FALSE(window->saveAs());  // cancelled
-    EXPECT_FALSE(window->saveAs());  // No
-    EXPECT_TRUE(prompter.told.isEmpty());
-    EXPECT_EQ(readBytes(existing.toStdString()), compiled("START_SCRIPT ENDSCRIPT"));
-    EXPECT_EQ(current(), u"newfile.dat"_q);
-    EXPECT_TRUE(window->saveAs());  // Yes
-    EXPECT_EQ(prompter.asked, QStringList(2, u"Do you want to overwrite the existing file?"_q));
-    EXPECT_EQ(readBytes(existing.toStdString()), compiled(kEmptyScript));
-}
-
-TEST_F(EditorTest, CompileErrorsSelectTheWordAndMoreThan256EntriesAsk) {
+TEST_F(EditorTest, SaveAsAsksBeforeOverwritingAndBeforeMoreThan256EntriesAndSelectsAnUnknownWord) {
     const auto numbers = [](int count) {  // with VAR_1: count + 1 entries
         QString text = u"START_SCRIPT {"_q;
         for (int i = 0; i < count; ++i) text += u" SET VAR_1 %"_q + QString::number(i + 1000);
         return text + u" } ENDSCRIPT"_q;
     };
-    const struct {
-        QString text;
-        std::deque<bool> answers;
-        QString told;  // "" = written
-    } cases[] = {
-        {numbers(255), {}, {}},
-        {numbers(256), {false}, u"Compiling cancelled"_q},
-        {numbers(256), {true}, {}},
-        {u"START_SCRIPT\n{\n\tSET VAR_\u00e9\u20ac\U0001F600 %1\n\n\tD\u00f6 B\u00d6GUS\n}\nENDSCRIPT"_q, {},
+    writeScript("e.dat", "START_SCRIPT ENDSCRIPT");
+    const QString overwrite = u"Do you want to overwrite the existing file?"_q, tooMany = latin1(kTooManyVariablesWarning);
+    const std::tuple<QString, const char*, std::deque<bool>, QString, QString> cases[] = {
+        // text, file (none: the dialog is cancelled), answers, question, told ("W": written)
+        {kTemplate, nullptr, {}, {}, {}},
+        {kTemplate, "e.dat", {false}, overwrite, {}},
+        {kTemplate, "e.dat", {true}, overwrite, u"W"_q},
+        {numbers(255), "b1.dat", {}, {}, u"W"_q},
+        {numbers(256), "b2.dat", {false}, tooMany, u"Compiling cancelled"_q},
+        {numbers(256), "b3.dat", {true}, tooMany, u"W"_q},
+        {u"START_SCRIPT\n{\n\tSET VAR_\u00e9\u20ac\U0001F600 %1\n\n\tD\u00f6 B\u00d6GUS\n}\nENDSCRIPT"_q, "b4.dat", {}, {},
          u"ERROR while compiling! Unknown command: D\u00f6"_q},
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.text.left(40).toStdString());
+    for (const auto& [text, file, answers, question, told] : cases) {
+        SCOPED_TRACE(file ? file : "cancelled");
         newScript();
-        setText(c.text);
-        const QString target = path("big" + std::to_string(prompter.dialogs.size()) + ".dat");
-        prompter.files = {target};
-        prompter.yesNo = c.answers;
+        setText(text);
+        const QString target = file ? path(file) : QString();
+        const std::string before = readBytes(target.toStdString());
+        const bool written = told == u"W"_q;
+        prompter.files = {file ? std::optional(target) : std::nullopt};
+        prompter.yesNo = answers;
         prompter.asked.clear();
-        EXPECT_EQ(window->saveAs(), c.told.isEmpty());
-        EXPECT_EQ(prompter.asked, QStringList(c.answers.size(), latin1(kTooManyVariablesWarning)));
-        EXPECT_EQ(std::filesystem::exists(target.toStdString()), c.told.isEmpty());
-        EXPECT_EQ(prompter.lastTold(), c.told.isEmpty() ? written(target) : c.told);
-        EXPECT_EQ(current(), c.told.isEmpty() ? target : u"newfile.dat"_q);
-        EXPECT_EQ(window->statusText(), c.told.isEmpty() ? QString() : u"Saving (compiling) "_q + target + u"..."_q);
+        prompter.told.clear();
+        EXPECT_EQ(window->saveAs(), written);
+        EXPECT_EQ(prompter.asked, question.isEmpty() ? QStringList() : QStringList{question});
+        EXPECT_EQ(prompter.told, told.isEmpty() ? QStringList() : QStringList{written ? wroteTo(target) : told});
+        EXPECT_EQ(readBytes(target.toStdString()) != before, written);
+        EXPECT_EQ(current(), written ? target : u"newfile.dat"_q);
+        if (!told.isEmpty()) {
+            EXPECT_EQ(window->statusText(), written ? QString() : u"Saving (compiling) "_q + target + u"..."_q);
+        }
         box().document()->setModified(false);  // the next New needs no answer
     }
     EXPECT_EQ(selected(), u"D\u00f6"_q);  // the unknown word, after text that is not ASCII
@@ -115,11 +107,7 @@ TEST_F(EditorTest, EveryCommandThatDropsAChangedScriptAsksFirst) {
     ASSERT_TRUE(WriteIni(ini(), "recent", "recent0", other.toStdString()));
     const auto closed = [&] { return !window->isVisible(); };
     const auto loaded = [&] { return current() == other; };
-    const struct {
-        const char* name;
-        std::function<void()> run;
-        std::function<bool()> wentAhead;
-    } commands[] = {
+    const std::tuple<const char*, std::function<void()>, std::function<bool()>> commands[] = {
         {"New", [&] { newScript(); }, [&] { return box().toPlainText() == kTemplate; }},
         {"Load", [&] { prompter.files = {other}; window->load(); }, loaded},
         {"Recent", [&] { window->openRecent(0); }, loaded},
@@ -127,8 +115,8 @@ TEST_F(EditorTest, EveryCommandThatDropsAChangedScriptAsksFirst) {
         {"Exit", [&] { window->exitProgram(); }, closed},
         {"CloseMain", [&] { window->close(); }, closed},
     };
-    for (const auto& command : commands) {
-        SCOPED_TRACE(command.name);
+    for (const auto& [name, run, wentAhead] : commands) {
+        SCOPED_TRACE(name);
         for (const bool changed : {false, true}) {
             startEditor();
             newScript();
@@ -136,15 +124,14 @@ TEST_F(EditorTest, EveryCommandThatDropsAChangedScriptAsksFirst) {
             if (changed) {
                 type(box(), u"x"_q);
                 EXPECT_TRUE(script().isWindowModified());
-                prompter.saveChoices = {Choice::Cancel};
-                command.run();
-                EXPECT_FALSE(command.wentAhead());
+                prompter.saveChoices = {Choice::Cancel, Choice::Discard};
+                run();
+                EXPECT_FALSE(wentAhead());
                 EXPECT_EQ(box().toPlainText(), u'x' + kTemplate);
-                prompter.saveChoices = {Choice::Discard};
             }
-            command.run();
+            run();
             EXPECT_EQ(prompter.asked.size(), changed ? 2 : 0);
-            EXPECT_TRUE(command.wentAhead());
+            EXPECT_TRUE(wentAhead());
         }
     }
 }
@@ -167,25 +154,22 @@ TEST_F(EditorTest, TypedTextIsPinkAndUndoableEnterKeepsTheTabsAndCtrlAIsLeftToSa
     box().moveCursor(QTextCursor::End);
     type(box(), u"ab"_q);
     EXPECT_EQ(formatAt(box().document(), kTemplate.size() + 2).foreground().color(), QColor(255, 192, 192));
-    EXPECT_EQ(box().toPlainText(), kTemplate + u"ab"_q);
-    box().undo();
-    EXPECT_EQ(box().toPlainText(), kTemplate);
-    box().redo();
-    EXPECT_EQ(box().toPlainText(), kTemplate + u"ab"_q);
-    box().undo();
-    box().undo();  // nothing before the template to undo
-    EXPECT_EQ(box().toPlainText(), kTemplate);
-    const struct {
-        QString line;
-        Qt::KeyboardModifiers mods;
-        QString expected;
-    } cases[] = {{u"\t\tSET"_q, {}, u"\t\tSET\n\t\t"_q}, {u"SET"_q, {}, u"SET\n"_q}, {u"IF\tX"_q, {}, u"IF\tX\n\t"_q},
-                 {u"SET"_q, Qt::ShiftModifier, u"SET\n"_q}};  // Shift: a real line break
-    for (const auto& c : cases) {
-        setText(c.line);
+    const QString typed = kTemplate + u"ab"_q;
+    EXPECT_EQ(box().toPlainText(), typed);
+    const auto undo = &ScriptTextBox::undo, redo = &ScriptTextBox::redo;  // nothing before the template to undo
+    for (const auto& [step, text] : {std::pair{undo, kTemplate}, std::pair{redo, typed}, std::pair{undo, kTemplate},
+                                     std::pair{undo, kTemplate}}) {
+        (box().*step)();
+        EXPECT_EQ(box().toPlainText(), text);
+    }
+    const std::tuple<QString, Qt::KeyboardModifiers, QString> enters[] = {
+        {u"\t\tSET"_q, {}, u"\t\tSET\n\t\t"_q}, {u"SET"_q, {}, u"SET\n"_q}, {u"IF\tX"_q, {}, u"IF\tX\n\t"_q},
+        {u"SET"_q, Qt::ShiftModifier, u"SET\n"_q}};  // Shift: a real line break
+    for (const auto& [line, mods, expected] : enters) {
+        setText(line);
         box().moveCursor(QTextCursor::End);
-        press(box(), Qt::Key_Return, u"\r"_q, c.mods);
-        EXPECT_EQ(box().toPlainText(), c.expected);
+        press(box(), Qt::Key_Return, u"\r"_q, mods);
+        EXPECT_EQ(box().toPlainText(), expected);
     }
     QKeyEvent override(QEvent::ShortcutOverride, Qt::Key_A, Qt::ControlModifier);
     QApplication::sendEvent(&box(), &override);
@@ -258,30 +242,25 @@ TEST_F(EditorTest, UnwritableSettingsCostOnlyTheSettings) {
 TEST(BoxText, OneBytePerQCharSoPositionsMatchAndEngineTextLosesItsCarriageReturns) {
     EXPECT_EQ(engineBytesFromBoxText(u"\u00e9\u20ac\U0001F600\nX"_q), "\xe9???\nX");  // the emoji is two QChars
     EXPECT_EQ(boxTextFromEngine("A \r\n\tB\rC\xe9"), u"A \n\tB\nC\u00e9"_q);
-    EXPECT_EQ(messageFromEngine("a\r\nb"), u"a\r\nb"_q);
 }
 
 TEST(Placement, TwipsRoundTripWithoutOverflowAndTheRectangleStaysReachable) {
-    for (int dpi : {72, 96, 120, 144, 192}) {
-        for (int twips : {0, 15, 1440, 1575, 9000}) {
+    for (int dpi : {72, 96, 120, 144, 192})
+        for (int twips : {0, 15, 1440, 1575, 9000})
             EXPECT_NEAR(pixelsToTwips(twipsToPixels(twips, dpi), dpi), twips, 1440 / dpi) << dpi << " " << twips;
-        }
-    }
     EXPECT_EQ(twipsToPixels(1440, 96), 96);
     EXPECT_EQ(pixelsToTwips(105, 96), 1575);
     EXPECT_EQ(twipsToPixels(2147483647, 96), 1048576);
     EXPECT_EQ(pixelsToTwips(-2147483647, 1), -1048576);
     const QSize area(1000, 700), minimum(200, 120);
-    const struct {
-        QRect wanted, expected;
-    } cases[] = {
+    const std::pair<QRect, QRect> cases[] = {
         {{10, 20, 400, 300}, {10, 20, 400, 300}},        // as stored
         {{-100000, -5, 400, 300}, {-360, 0, 400, 300}},  // far left, above the area
         {{5000, 9000, 400, 300}, {960, 660, 400, 300}},  // beyond the right and bottom
         {{0, 0, 1, -50}, {0, 0, 200, 120}},              // too small or negative
         {{0, 0, 1000000, 1000000}, {0, 0, 1000, 700}},   // larger than the area
     };
-    for (const auto& c : cases) EXPECT_EQ(reachablePlacement(c.wanted, area, minimum), c.expected) << c.wanted.x();
+    for (const auto& [wanted, expected] : cases) EXPECT_EQ(reachablePlacement(wanted, area, minimum), expected);
     EXPECT_EQ(reachablePlacement({5000, 9000, 1000000, 5}, QSize(), minimum), QRect(5000, 9000, 16384, 120));
 }
 
