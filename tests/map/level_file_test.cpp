@@ -61,6 +61,7 @@ TEST(HeaderFile, FailuresSayWhere) {
     ASSERT_TRUE(error);
     EXPECT_EQ(error->kind, HeaderSaveError::Kind::CannotWrite);
     EXPECT_EQ(error->file.path, temp.file("gone/x.hdr"));
+    EXPECT_EQ(std::get<FileError>(LoadLevelTerrain(temp.file("no.dat"))).path, temp.file("no.dat"));
 #ifndef _WIN32
     // A pipe never ends (or never opens): reading one would hang the program.
     std::string pipe = temp.file("pipe.hdr");
