@@ -1,14 +1,13 @@
 #pragma once
 // A started main window in a fresh folder, with scripted dialogs, and the helpers of the window tests.
 
-#include <QAction>
-#include <QApplication>
-#include <QKeyEvent>
+#include <QtWidgets>
 
 #include <gtest/gtest.h>
 
 #include "core/compiler.h"
 #include "core/language_tables.h"
+#include "core/script_messages.h"
 #include "support/settings_file.h"
 #include "tests/common/fake_prompter.h"
 #include "tests/common/temp_folder.h"

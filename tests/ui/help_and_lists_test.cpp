@@ -10,18 +10,16 @@
 namespace corvane {
 namespace {
 
+using Words = std::vector<std::string>;
+
 TEST(HelpWords, SplitTheCaretLineAtEachBlank) {
-    const struct {
-        std::string text;
-        std::size_t caret;
-        std::vector<std::string> words;
-    } cases[] = {
-        {"set a\nb", 0, {"SET", "A"}},                                        // first line, caret at its start
-        {"x\r\n\t\tset var_1 %2\r\ny", 6, {"SET", "VAR_1", "%2"}},            // the whole line around the caret
-        {"DO  BUILD_DRUM_TOWER", 1, {"DO", "", "BUILD_DRUM_TOWER"}},          // two blanks: an empty word
-        {" IF", 2, {"", "IF"}}, {"a\n\nb", 2, {""}}, {"if", 99, {"IF"}},     // leading blank, empty line, past the end
+    const std::tuple<std::string, std::size_t, Words> cases[] = {
+        {"set a\nb", 0, {"SET", "A"}},                                // first line, caret at its start
+        {"x\r\n\t\tset var_1 %2\r\ny", 6, {"SET", "VAR_1", "%2"}},    // the whole line around the caret
+        {"DO  BUILD_DRUM_TOWER", 1, {"DO", "", "BUILD_DRUM_TOWER"}},  // two blanks: an empty word
+        {" IF", 2, {"", "IF"}}, {"a\n\nb", 2, {""}}, {"if", 99, {"IF"}},  // leading blank, empty line, past the end
     };
-    for (const auto& c : cases) EXPECT_EQ(HelpWordsAt(c.text, c.caret), c.words) << c.text;
+    for (const auto& [text, caret, words] : cases) EXPECT_EQ(HelpWordsAt(text, caret), words) << text;
     const auto words = HelpWordsAt("SET" + std::string(150, ' ') + "X", 0);  // more than a hundred blanks
     ASSERT_EQ(words.size(), 151u);
     EXPECT_EQ(words.back(), "X");
@@ -29,21 +27,17 @@ TEST(HelpWords, SplitTheCaretLineAtEachBlank) {
 
 TEST(HelpText, IsTheFixedTextOfTheFirstWords) {
     const std::string doHelp = "DO <command> <parameters>\r\nWith <command> being: \r\nCMD1 \r\n\r\n";
-    const struct {
-        std::vector<std::string> words;
-        std::string text;
-    } cases[] = {
+    const std::pair<Words, std::string> cases[] = {
         {{"SET"}, "SET <variable> <value>\r\n\r\nExample: SET VAR_12 %6\r\nThis will set variable var_12 to value 6\r\n"},
         {{"END_SCRIPT"}, "END_SCRIPT\r\nis a mark for ending the script\r\n"},
         {{"{"}, "{\r\nused for opening an EVERY, IF or START_SCRIPT\r\n"},
         {{"}"},
-         "}\r\nused for closing an EVERY, IF or START_SCRIPT\r\n\r\n"
-         "if closing an if, ENDIF must follow on the following line\r\n"
-         "if closing an START_SCRIPT, END_SCRIPT must follow on the following line\r\n"},
+         "}\r\nused for closing an EVERY, IF or START_SCRIPT\r\n\r\nif closing an if, ENDIF must follow on the "
+         "following line\r\nif closing an START_SCRIPT, END_SCRIPT must follow on the following line\r\n"},
         {{"START_SCRIPT"}, "START_SCRIPT\r\n\r\nis a mark for starting the script\r\n"},
         {{"DO", "BUILD_DRUM_TOWER"},
-         "DO BUILD_DRUM_TOWER %x %y\r\n\r\nExample: DO BUILD_DRUM_TOWER %30 %60\r\n"
-         "This will build a guard tower at x=30 and y=60\r\n"},
+         "DO BUILD_DRUM_TOWER %x %y\r\n\r\nExample: DO BUILD_DRUM_TOWER %30 %60\r\nThis will build a guard tower at "
+         "x=30 and y=60\r\n"},
         {{"DO", "", "BUILD_DRUM_TOWER"}, doHelp}, {{"DO"}, doHelp},
         {{"IF"},
          "IF <operator> <var> <var2>\r\nor: IF BOTH <operator1> <var1> <var2> <operator2> <var3> <var4>\r\n\r\n"
@@ -52,39 +46,34 @@ TEST(HelpText, IsTheFixedTextOfTheFirstWords) {
          "checks if var_12 is smaller than 3\r\n"},
         {{"ENDSCRIPT"}, ""}, {{"EVERY"}, ""}, {{}, ""},
     };
-    for (const auto& c : cases) EXPECT_EQ(HelpTextFor(c.words, "CMD1 \r\n"), c.text) << c.words.size();
+    for (const auto& [words, text] : cases) EXPECT_EQ(HelpTextFor(words, "CMD1 \r\n"), text) << words.size();
 }
 
-// The lines of a list, each ended by CR LF.
-std::vector<std::string> LinesOf(const std::string& text) {
-    std::vector<std::string> lines;
-    std::size_t start = 0;
-    for (std::size_t end; (end = text.find("\r\n", start)) != std::string::npos; start = end + 2) {
+Words LinesOf(const std::string& text) {  // each ended by CR LF
+    EXPECT_TRUE(text.ends_with("\r\n"));
+    Words lines;
+    for (std::size_t start = 0, end; (end = text.find("\r\n", start)) != std::string::npos; start = end + 2)
         lines.push_back(text.substr(start, end - start));
-    }
-    EXPECT_EQ(start, text.size()) << "text must end with a line break";
     return lines;
 }
-long count(const std::vector<std::string>& lines, const std::string& line) { return std::ranges::count(lines, line); }
 
 TEST(ReferenceLists, CommandsWithTheirParametersVariablesInOrderAndKeywordsWithDuplicates) {
-    const auto commands = LinesOf(CommandListText(Grammar::Standard()));
+    const Words commands = LinesOf(CommandListText(Grammar::Standard()));
     ASSERT_EQ(commands.size(), 116u);
     EXPECT_EQ(commands.front(), "STATE_BRING_NEW_PEOPLE <on/off> ");
     EXPECT_EQ(commands.back(), "SET_WOOD_COLLECTION_RADII <var> <var> <var> <var> ");
     for (const char* line : {"FLYBY_START ", "STATE_SPELL_DEFENCE <var> <var> <on/off> ", "STATE_DEFEND <on/off> ",
                              "ATTACK <color> <var> <attack_what> <var> <var> <var> <var> <var> <attack_how> <var> "
-                             "<var> <var> <var> "}) {
-        EXPECT_EQ(count(commands, line), 1) << line;
-    }
+                             "<var> <var> <var> "})
+        EXPECT_EQ(std::ranges::count(commands, line), 1) << line;
     const LanguageTables& tables = LanguageTables::Standard();
-    const auto variables = LinesOf(VariableListText(tables));
+    const Words variables = LinesOf(VariableListText(tables));
     ASSERT_EQ(variables.size(), tables.internals().size());
     EXPECT_EQ(variables.front(), tables.internals().rows().front().text);
-    EXPECT_EQ(count(variables, "INT_GAME_TIME"), 1);
+    EXPECT_EQ(std::ranges::count(variables, "INT_GAME_TIME"), 1);
     const std::string keywords = KeywordListText(tables);
     EXPECT_TRUE(keywords.starts_with("\r\nIF\r\n"));
-    EXPECT_EQ(count(LinesOf(keywords), "KILL_TEAM_IN_AREA"), 2);
+    EXPECT_EQ(std::ranges::count(LinesOf(keywords), "KILL_TEAM_IN_AREA"), 2);
 }
 
 }  // namespace

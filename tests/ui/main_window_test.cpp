@@ -1,7 +1,3 @@
-#include <QKeySequence>
-#include <QMdiArea>
-
-#include "core/script_messages.h"
 #include "tests/ui/editor_fixture.h"
 #include "ui/recent_files.h"
 
@@ -58,19 +54,6 @@ TEST(RecentFiles, CaseInsensitiveMoveAndSixthDropsOldest) {
     EXPECT_EQ(recent.join(u','), u"c:\\a.DAT,C:\\b.dat,6,5,4"_q);  // moved up in its new spelling; "" changes nothing
 }
 
-TEST_F(EditorTest, LoadDialogOpensOnTheLastFilesFolderAndCancelDoesNothing) {
-    prompter.files = {std::nullopt, std::nullopt};
-    window->load();
-    ASSERT_TRUE(WriteIni(ini(), "file", "lastfile", "C:\\work\\s1.dat"));
-    window->load();
-    ASSERT_EQ(prompter.dialogs.size(), 2u);
-    const auto& [title, initialName, filter] = prompter.dialogs[0];
-    EXPECT_EQ((QStringList{title, initialName, filter, prompter.dialogs[1].initialName}),
-              (QStringList{u"Open a script file"_q, window->context().paths.programFolder + u"/*.dat"_q,
-                           u"Script Files (*.dat)|*.dat|All Files (*.*)|*.*"_q, u"C:\\work\\*.dat"_q}));
-    EXPECT_EQ(window->openScriptWindow(), nullptr);
-}
-
 TEST_F(EditorTest, LoadShowsTextCaptionRecentAndLastFileAndRecentItemsOpenTheirFile) {
     const QString file = writeScript("s1.dat", "START_SCRIPT { EVERY %16 { } } ENDSCRIPT");
     QStringList titles;
@@ -93,10 +76,21 @@ TEST_F(EditorTest, LoadShowsTextCaptionRecentAndLastFileAndRecentItemsOpenTheirF
     EXPECT_TRUE(prompter.told.isEmpty());
 }
 
-TEST_F(EditorTest, LoadIgnoresAMissingFileAndTellsAnInvalidOneAndChangesNothing) {
-    prompter.files = {path("missing.dat")};
+TEST_F(EditorTest, LoadDialogOpensOnTheLastFilesFolderAndCancelOrAMissingFileChangesNothing) {
+    prompter.files = {std::nullopt, path("missing.dat")};
     window->load();
+    ASSERT_TRUE(WriteIni(ini(), "file", "lastfile", "C:\\work\\s1.dat"));
+    window->load();
+    ASSERT_EQ(prompter.dialogs.size(), 2u);
+    const auto& [title, initialName, filter] = prompter.dialogs[0];
+    EXPECT_EQ((QStringList{title, initialName, filter, prompter.dialogs[1].initialName}),
+              (QStringList{u"Open a script file"_q, window->context().paths.programFolder + u"/*.dat"_q,
+                           u"Script Files (*.dat)|*.dat|All Files (*.*)|*.*"_q, u"C:\\work\\*.dat"_q}));
     EXPECT_EQ(window->openScriptWindow(), nullptr);
+    EXPECT_TRUE(prompter.told.isEmpty());
+}
+
+TEST_F(EditorTest, LoadTellsAnInvalidFileAndTheLoaderAMissingOneAndBothChangeNothing) {
     EXPECT_FALSE(script().loadFile(path("missing.dat")));  // told by the loader; no script current: a new one starts
     EXPECT_EQ(box().toPlainText(), u"START_SCRIPT\n{\n}\nENDSCRIPT"_q);
     writeBytes(folder.file("bad.dat"), std::string("\x0d\x00", 2));
@@ -130,18 +124,6 @@ TEST_F(EditorTest, CheckScriptOpensTheScriptAndSaysNoErrorsOrSelectsTheWrongWord
     newScript();
     newScript();
     EXPECT_EQ(window->mdiArea()->subWindowList().size(), 1);
-}
-
-TEST_F(EditorTest, ExternalCommandsRunThroughTheirHooks) {
-    const QStringList names{u"mnuMapsOpen"_q, u"mnuMapSave"_q, u"mnuOpenLang"_q, u"mnuSaveLang"_q,
-                            u"mnuCheckNewVersion"_q};
-    QStringList ran;
-    const auto hook = [&](int i) { return [&ran, &names, i] { ran << names[i]; }; };
-    window->setExternalCommands({hook(0), hook(1), hook(2), hook(3), hook(4)});
-    window->setMapSaveEnabled(true);
-    window->setLanguageSaveEnabled(true);
-    for (const QString& name : names) window->menuAction(name)->trigger();
-    EXPECT_EQ(ran, names);
 }
 
 }  // namespace

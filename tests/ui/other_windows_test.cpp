@@ -1,12 +1,3 @@
-#include <QLabel>
-#include <QLineEdit>
-#include <QListWidget>
-#include <QMdiSubWindow>
-#include <QPlainTextEdit>
-#include <QPushButton>
-#include <QTextBlock>
-#include <QTextEdit>
-
 #include "lang/lang_edit_window.h"
 #include "map/map_window.h"
 #include "tests/ui/editor_fixture.h"
@@ -133,6 +124,11 @@ TEST_F(EditorTest, MapAndLanguageShowTheirWindowAndEnableTheirSaveUntilItClosesA
     EXPECT_EQ(prompter.dialogs[1].title, u"Open a map file"_q);
     ASSERT_NE(tools.languageWindow(), nullptr);
     EXPECT_EQ(tools.languageWindow()->lstLanguage()->count(), 1);
+    prompter.yesNo = {false, false};
+    item("mnuMapSave")->trigger();  // each Save item reaches its window
+    item("mnuSaveLang")->trigger();
+    EXPECT_TRUE(prompter.asked.value(0).endsWith(u"does not exist. Create it?"_q));
+    EXPECT_EQ(prompter.told, QStringList{u"Language file "_q + path("lang00.dat") + u" saved!"_q});
     for (auto [shown, save] : {std::pair<QWidget*, const char*>{tools.mapWindow(), "mnuMapSave"},
                                std::pair<QWidget*, const char*>{tools.languageWindow(), "mnuSaveLang"}}) {
         EXPECT_TRUE(frame(shown)->isVisible()) << save;
@@ -143,11 +139,10 @@ TEST_F(EditorTest, MapAndLanguageShowTheirWindowAndEnableTheirSaveUntilItClosesA
     }
     EXPECT_EQ(tools.mapWindow(), nullptr);
     item("mnuMapSave")->trigger();  // disabled item triggered by hand: nothing happens, nothing crashes
-    EXPECT_TRUE(prompter.told.isEmpty());
-    prompter.yesNo.push_back(false);
+    EXPECT_EQ(prompter.told.size(), 1);
     item("mnuCheckNewVersion")->trigger();
-    EXPECT_EQ(prompter.asked.size(), 1);
-    EXPECT_TRUE(prompter.asked.value(0).startsWith(u"Do you want to check for a new version?"_q));
+    EXPECT_EQ(prompter.asked.size(), 2);
+    EXPECT_TRUE(prompter.asked.value(1).startsWith(u"Do you want to check for a new version?"_q));
     EXPECT_TRUE(window->isVisible());
 }
 

@@ -1,12 +1,7 @@
-// Takes the pictures in docs/screenshots: the real windows, grabbed offscreen.
+// Takes the pictures in docs/screenshots, the real windows grabbed offscreen:
 //   ui_screenshots EXAMPLE.txt OUTPUT_FOLDER [SHOWN_PATH]
-// SHOWN_PATH is the script's path as the caption shows it (default /home/author/scripts/skirmish.dat),
-// so that the pictures do not show the scratch folder the script really sits in.
-#include <QApplication>
-#include <QLineEdit>
-#include <QMdiSubWindow>
-#include <QPixmap>
-#include <QTextBlock>
+// SHOWN_PATH is the script's path in the caption, so that no scratch folder shows.
+#include <QtWidgets>
 
 #include <iostream>
 
@@ -44,9 +39,8 @@ int main(int argc, char** argv) {
         QString::fromLocal8Bit(argc == 4 ? argv[3] : "/home/author/scripts/skirmish.dat");
     script.updateCaption();
     script.setGeometry(8, 8, 900, 600);
-    QTextCursor caret(script.scriptBox()->document()->findBlockByNumber(23));
-    caret.movePosition(QTextCursor::EndOfBlock);
-    script.scriptBox()->setTextCursor(caret);
+    script.scriptBox()->setTextCursor(QTextCursor(script.scriptBox()->document()->findBlockByNumber(23)));
+    script.scriptBox()->moveCursor(QTextCursor::EndOfBlock);
     script.showHelp();
     bool ok = true;
     const auto save = [&ok, out = QString::fromLocal8Bit(argv[2])](QWidget& widget, const char* name) {
