@@ -65,11 +65,6 @@ protected:
     ScriptTextBox& box() { return *script().scriptBox(); }
     void setText(const QString& text) { box().setPlainText(text); }
     QString selected() const { return window->openScriptWindow()->scriptBox()->textCursor().selectedText(); }
-    void placeCaret(int position) {
-        QTextCursor cursor = box().textCursor();
-        cursor.setPosition(position);
-        box().setTextCursor(cursor);
-    }
     QAction* item(const char* name) const { return window->menuAction(QString::fromLatin1(name)); }
     QString current() const { return window->context().currentFile; }
     // What the window shows of the script: file, caption, status line, "*" when changed, text.

@@ -12,7 +12,7 @@ namespace {
 
 using Words = std::vector<std::string>;
 
-TEST(HelpWords, SplitTheCaretLineAtEachBlank) {
+TEST(Help, WordsSplitTheCaretLineAtEachBlankAndTheFirstWordsChooseTheFixedText) {
     const std::tuple<std::string, std::size_t, Words> cases[] = {
         {"set a\nb", 0, {"SET", "A"}},                                // first line, caret at its start
         {"x\r\n\t\tset var_1 %2\r\ny", 6, {"SET", "VAR_1", "%2"}},    // the whole line around the caret
@@ -23,11 +23,8 @@ TEST(HelpWords, SplitTheCaretLineAtEachBlank) {
     const auto words = HelpWordsAt("SET" + std::string(150, ' ') + "X", 0);  // more than a hundred blanks
     ASSERT_EQ(words.size(), 151u);
     EXPECT_EQ(words.back(), "X");
-}
-
-TEST(HelpText, IsTheFixedTextOfTheFirstWords) {
     const std::string doHelp = "DO <command> <parameters>\r\nWith <command> being: \r\nCMD1 \r\n\r\n";
-    const std::pair<Words, std::string> cases[] = {
+    const std::pair<Words, std::string> texts[] = {
         {{"SET"}, "SET <variable> <value>\r\n\r\nExample: SET VAR_12 %6\r\nThis will set variable var_12 to value 6\r\n"},
         {{"END_SCRIPT"}, "END_SCRIPT\r\nis a mark for ending the script\r\n"},
         {{"{"}, "{\r\nused for opening an EVERY, IF or START_SCRIPT\r\n"},
@@ -46,7 +43,7 @@ TEST(HelpText, IsTheFixedTextOfTheFirstWords) {
          "checks if var_12 is smaller than 3\r\n"},
         {{"ENDSCRIPT"}, ""}, {{"EVERY"}, ""}, {{}, ""},
     };
-    for (const auto& [words, text] : cases) EXPECT_EQ(HelpTextFor(words, "CMD1 \r\n"), text) << words.size();
+    for (const auto& [words, text] : texts) EXPECT_EQ(HelpTextFor(words, "CMD1 \r\n"), text) << words.size();
 }
 
 Words LinesOf(const std::string& text) {  // each ended by CR LF
