@@ -20,7 +20,6 @@ inline void PrintTo(const QString& text, std::ostream* out) { *out << '"' << tex
 namespace corvane::testing {
 
 inline QString operator""_q(const char16_t* text, std::size_t size) { return QString::fromUtf16(text, size); }
-inline QString latin1(std::string_view text) { return QString::fromLatin1(text.data(), text.size()); }
 inline std::string compiled(const std::string& text) {
     const CompileResult result = CompileScript(text, LanguageTables::Standard());
     EXPECT_TRUE(result.ok()) << text;
@@ -46,8 +45,7 @@ protected:
 
     QString path(const std::string& name) const { return QString::fromStdString(folder.file(name)); }
     std::string ini() const { return folder.file("editor.ini"); }
-    // The stored values of "section/key"s, joined by '|'.
-    std::string settings(std::initializer_list<std::string_view> keys) const {
+    std::string settings(std::initializer_list<std::string_view> keys) const {  // of "section/key"s, '|'-joined
         std::string values;
         for (std::string_view key : keys) {
             const std::size_t slash = key.find('/');
@@ -67,8 +65,7 @@ protected:
     QString selected() const { return window->openScriptWindow()->scriptBox()->textCursor().selectedText(); }
     QAction* item(const char* name) const { return window->menuAction(QString::fromLatin1(name)); }
     QString current() const { return window->context().currentFile; }
-    // What the window shows of the script: file, caption, status line, "*" when changed, text.
-    QStringList seen() {
+    QStringList seen() {  // what the window shows of the script: file, caption, status, "*" when changed, text
         const QString changed = script().isModified() ? u"*"_q : QString();
         return {current(), script().caption(), window->statusText(), changed, box().toPlainText()};
     }

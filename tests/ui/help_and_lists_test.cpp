@@ -18,11 +18,9 @@ TEST(Help, WordsSplitTheCaretLineAtEachBlankAndTheFirstWordsChooseTheFixedText) 
         {"x\r\n\t\tset var_1 %2\r\ny", 6, {"SET", "VAR_1", "%2"}},    // the whole line around the caret
         {"DO  BUILD_DRUM_TOWER", 1, {"DO", "", "BUILD_DRUM_TOWER"}},  // two blanks: an empty word
         {" IF", 2, {"", "IF"}}, {"a\n\nb", 2, {""}}, {"if", 99, {"IF"}},  // leading blank, empty line, past the end
-    };
+        {"SET" + std::string(150, ' ') + "X", 0, [] { Words w(151); w.front() = "SET"; w.back() = "X"; return w; }()},
+    };  // the last: more than a hundred blanks
     for (const auto& [text, caret, words] : cases) EXPECT_EQ(HelpWordsAt(text, caret), words) << text;
-    const auto words = HelpWordsAt("SET" + std::string(150, ' ') + "X", 0);  // more than a hundred blanks
-    ASSERT_EQ(words.size(), 151u);
-    EXPECT_EQ(words.back(), "X");
     const std::string doHelp = "DO <command> <parameters>\r\nWith <command> being: \r\nCMD1 \r\n\r\n";
     const std::pair<Words, std::string> texts[] = {
         {{"SET"}, "SET <variable> <value>\r\n\r\nExample: SET VAR_12 %6\r\nThis will set variable var_12 to value 6\r\n"},

@@ -1,6 +1,5 @@
-// Takes the pictures in docs/screenshots, the real windows grabbed offscreen:
-//   ui_screenshots EXAMPLE.txt OUTPUT_FOLDER [SHOWN_PATH]
-// SHOWN_PATH is the script's path in the caption, so that no scratch folder shows.
+// Takes the pictures in docs/screenshots, the real windows grabbed offscreen. SHOWN_PATH: the script's path
+// in the caption, so that no scratch folder shows.   ui_screenshots EXAMPLE.txt OUTPUT_FOLDER [SHOWN_PATH]
 #include <QtWidgets>
 
 #include <iostream>
@@ -35,8 +34,7 @@ int main(int argc, char** argv) {
     window.resize(1000, 700);
     ScriptWindow& script = window.scriptWindow();
     if (!compiled.ok() || !script.loadFile(QString::fromStdString(folder.file("skirmish.dat")))) return 1;
-    window.context().currentFile =
-        QString::fromLocal8Bit(argc == 4 ? argv[3] : "/home/author/scripts/skirmish.dat");
+    window.context().currentFile = QString::fromLocal8Bit(argc == 4 ? argv[3] : "/home/author/scripts/skirmish.dat");
     script.updateCaption();
     script.setGeometry(8, 8, 900, 600);
     script.scriptBox()->setTextCursor(QTextCursor(script.scriptBox()->document()->findBlockByNumber(23)));
