@@ -23,7 +23,8 @@ TEST(Help, WordsSplitTheCaretLineAtEachBlankAndTheFirstWordsChooseTheFixedText) 
     for (const auto& [text, caret, words] : cases) EXPECT_EQ(HelpWordsAt(text, caret), words) << text;
     const std::string doHelp = "DO <command> <parameters>\r\nWith <command> being: \r\nCMD1 \r\n\r\n";
     const std::pair<Words, std::string> texts[] = {
-        {{"SET"}, "SET <variable> <value>\r\n\r\nExample: SET VAR_12 %6\r\nThis will set variable var_12 to value 6\r\n"},
+        {{"SET"},
+         "SET <variable> <value>\r\n\r\nExample: SET VAR_12 %6\r\nThis will set variable var_12 to value 6\r\n"},
         {{"END_SCRIPT"}, "END_SCRIPT\r\nis a mark for ending the script\r\n"},
         {{"{"}, "{\r\nused for opening an EVERY, IF or START_SCRIPT\r\n"},
         {{"}"},
@@ -44,8 +45,7 @@ TEST(Help, WordsSplitTheCaretLineAtEachBlankAndTheFirstWordsChooseTheFixedText) 
     for (const auto& [words, text] : texts) EXPECT_EQ(HelpTextFor(words, "CMD1 \r\n"), text) << words.size();
 }
 
-Words LinesOf(const std::string& text) {  // each ended by CR LF
-    EXPECT_TRUE(text.ends_with("\r\n"));
+Words LinesOf(const std::string& text) {  // each ended by CR LF; a last line without one is missing from the counts
     Words lines;
     for (std::size_t start = 0, end; (end = text.find("\r\n", start)) != std::string::npos; start = end + 2)
         lines.push_back(text.substr(start, end - start));
