@@ -338,12 +338,19 @@ void MainWindow::exitProgram() {
 void MainWindow::closeEvent(QCloseEvent* event) {
     // Closing the main window ends the program without the other windows' closing steps; only
     // unsaved work is asked about.
-    if (script_ != nullptr && !script_->maybeSave()) {
+    if (!endWithoutAsking_ && !mayEndProgram()) {
         event->ignore();
         return;
     }
     event->accept();
     emit closed();
+}
+
+bool MainWindow::mayEndProgram() { return script_ == nullptr || script_->maybeSave(); }
+
+void MainWindow::endProgram() {
+    endWithoutAsking_ = true;
+    close();
 }
 
 }  // namespace corvane

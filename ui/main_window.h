@@ -68,6 +68,10 @@ public:
     void showKeywords();
     void showAbout();
     void exitProgram();
+    // Before the program ends for an update: asks about an unsaved script; false to stay.
+    bool mayEndProgram();
+    // Ends the program without asking again.
+    void endProgram();
 
     // ScriptHost.
     void setStatus(const QString& text) override;
@@ -108,6 +112,7 @@ private:
     QPointer<ReferenceListWindow> keywords_;
     QPointer<AboutWindow> about_;
     QPointer<SplashWindow> splash_;
+    bool endWithoutAsking_ = false;
 };
 
 }  // namespace corvane

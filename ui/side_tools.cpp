@@ -75,10 +75,11 @@ void SideTools::saveLanguage() {
 }
 
 void SideTools::checkNewVersion() {
-    // Ending the program for the update goes through the main window's closing, which asks about
-    // an unsaved script first.
+    // An unsaved script is asked about before the update utility starts; once it runs, the
+    // program ends without asking again.
     VersionCheck check(prompter_, paths_, [this](const QString& text) { window_.setStatus(text); },
-                       [this] { window_.close(); }, updateSite_);
+                       [this] { window_.endProgram(); }, updateSite_);
+    check.setMayQuit([this] { return window_.mayEndProgram(); });
     check.run(QStringLiteral("corvanescripter"));
 }
 

@@ -107,6 +107,7 @@ void VersionCheck::offerUpdate(const VersionRecord& record, const QString& ownVe
                                       "updated!"));
         return;
     }
+    if (mayQuit_ && !mayQuit_()) return;
     if (!handOver(record)) return;
     QFile::remove(versionListPath());
     quitProgram_();

@@ -33,6 +33,10 @@ public:
                  QUrl baseUrl = defaultBaseUrl(), std::chrono::milliseconds timeLimit = kDefaultTimeLimit,
                  QObject* parent = nullptr);
 
+    // Asked right before the update utility is started: may the program end now? (The editor asks
+    // about an unsaved script here; false keeps the program running and starts nothing.)
+    void setMayQuit(std::function<bool()> mayQuit) { mayQuit_ = std::move(mayQuit); }
+
     // The whole check for the program listed under `programKey` ("corvanescripter").
     void run(const QString& programKey);
 
@@ -49,6 +53,7 @@ private:
     AppPaths paths_;
     StatusSink setStatus_;
     QuitProgram quitProgram_;
+    std::function<bool()> mayQuit_;
     QUrl baseUrl_;
     std::chrono::milliseconds timeLimit_;
 };

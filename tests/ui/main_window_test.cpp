@@ -4,8 +4,10 @@
 #include "ui/about_window.h"
 #include "ui/find_window.h"
 #include "ui/recent_files.h"
+#include "support/file_utils.h"
 #include "support/wine_registry.h"
 #include "ui/side_tools.h"
+#include "tests/update/loopback_http_server.h"
 
 namespace corvane::testing {
 namespace {
@@ -210,6 +212,28 @@ TEST_F(EditorTest, MapAndLanguageShowTheirWindowAndEnableTheirSaveUntilItClosesA
     item("mnuCheckNewVersion")->trigger();  // asks first, and No ends it
     EXPECT_TRUE(prompter.asked.value(1).startsWith(u"Do you want to check for a new version?"_q));
     EXPECT_EQ(prompter.told.size(), 1);
+}
+
+// The update utility replaces the program: an unsaved script is asked about before it starts, and
+// Cancel keeps the program running with nothing handed over.
+TEST_F(EditorTest, UpdateAsksAboutAnUnsavedScriptBeforeHandingOver) {
+    LoopbackHttpServer server;
+    server.answer(200, "corvanescripter\r\n9.9.9\r\nhttp://127.0.0.1/x.zip\r\n");
+    SideTools tools(*window, prompter, AppPaths::inFolder(path("")), std::make_unique<WineRegistry>(folder.path()),
+                    server.baseUrl());
+    // Present but not executable: the hand-over file is written, then starting the utility fails.
+    writeBytes(folder.file(QSysInfo::productType() == u"windows"_q ? "updater.exe" : "updater"), "");
+    window->newScript();
+    box().insertPlainText(u"DO "_q);
+    for (auto answer : {Prompter::SaveChoice::Cancel, Prompter::SaveChoice::Discard}) {
+        SCOPED_TRACE(static_cast<int>(answer));
+        prompter.yesNo = {true, true};
+        prompter.saveChoices = {answer};
+        item("mnuCheckNewVersion")->trigger();
+        EXPECT_TRUE(prompter.saveChoices.empty() && prompter.yesNo.empty());
+        EXPECT_EQ(FileExists(folder.file("updater.cfg")), answer == Prompter::SaveChoice::Discard);
+        EXPECT_TRUE(window->isVisible());
+    }
 }
 
 }  // namespace
