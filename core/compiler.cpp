@@ -175,19 +175,6 @@ private:
 
 }  // namespace
 
-CompileResult CompileResult::Success(CompiledScript script) {
-    CompileResult result;
-    result.ok_ = true;
-    result.script_ = std::move(script);
-    return result;
-}
-
-CompileResult CompileResult::Failure(CompileError error) {
-    CompileResult result;
-    result.error_ = std::move(error);
-    return result;
-}
-
 CompileResult CompileScript(std::string_view text, const LanguageTables& tables, const CompileOptions& options) {
     return ScriptCompiler(tables, options).Run(text);
 }

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "core/language_tables.h"
+#include "core/script_result.h"
 #include "core/variable_entry.h"
 
 namespace corvane {
@@ -41,20 +42,7 @@ struct CompiledScript {
     std::size_t codeCount = 0;
 };
 
-class CompileResult {
-public:
-    static CompileResult Success(CompiledScript script);
-    static CompileResult Failure(CompileError error);
-
-    bool ok() const { return ok_; }
-    const CompiledScript& script() const { return script_; }  // when ok()
-    const CompileError& error() const { return error_; }      // when !ok()
-
-private:
-    bool ok_ = false;
-    CompiledScript script_;
-    CompileError error_;
-};
+using CompileResult = ScriptResult<CompiledScript, CompileError>;
 
 // Compiles `text` word by word (blanks, CR, LF and tabs separate words; the end of the text ends
 // the last word). Nothing is written anywhere: the caller writes script().fileBytes.

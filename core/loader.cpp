@@ -94,19 +94,6 @@ private:
 
 }  // namespace
 
-LoadResult LoadResult::Success(LoadedScript script) {
-    LoadResult result;
-    result.ok_ = true;
-    result.script_ = std::move(script);
-    return result;
-}
-
-LoadResult LoadResult::Failure(LoadError error) {
-    LoadResult result;
-    result.error_ = std::move(error);
-    return result;
-}
-
 LoadResult LoadScript(std::string_view fileBytes, const LanguageTables& tables) {
     if (fileBytes.empty() || static_cast<unsigned char>(fileBytes[0]) != kScriptFileMark) {
         return LoadResult::Failure(LoadError{LoadErrorKind::kNotAScriptFile, std::string(kNotAScriptFile)});

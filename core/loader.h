@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "core/language_tables.h"
+#include "core/script_result.h"
 #include "core/variable_entry.h"
 
 namespace corvane {
@@ -28,20 +29,7 @@ struct LoadError {
     std::string message;
 };
 
-class LoadResult {
-public:
-    static LoadResult Success(LoadedScript script);
-    static LoadResult Failure(LoadError error);
-
-    bool ok() const { return ok_; }
-    const LoadedScript& script() const { return script_; }  // when ok()
-    const LoadError& error() const { return error_; }       // when !ok()
-
-private:
-    bool ok_ = false;
-    LoadedScript script_;
-    LoadError error_;
-};
+using LoadResult = ScriptResult<LoadedScript, LoadError>;
 
 // Turns a compiled file's bytes into text. The caller reads the file (and reports a missing file
 // with kFileDoesNotExist); the indentation starts empty for every file.
