@@ -21,9 +21,7 @@ namespace corvane::testing {
 
 inline QString operator""_q(const char16_t* text, std::size_t size) { return QString::fromUtf16(text, size); }
 inline std::string compiled(const std::string& text) {
-    const CompileResult result = CompileScript(text, LanguageTables::Standard());
-    EXPECT_TRUE(result.ok()) << text;
-    return result.script().fileBytes;
+    return CompileScript(text, LanguageTables::Standard()).script().fileBytes;
 }
 const std::string kEmptyScript = "START_SCRIPT { } ENDSCRIPT";
 
@@ -37,8 +35,7 @@ class EditorTest : public ::testing::Test {
 protected:
     void SetUp() override { startEditor(); }
     void startEditor() {
-        window = std::make_unique<MainWindow>(AppPaths::inFolder(QString::fromStdString(folder.path().string())),
-                                              &prompter);
+        window = std::make_unique<MainWindow>(AppPaths::inFolder(path("")), &prompter);
         window->start(0);
     }
     static void settle() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }  // closed windows

@@ -12,7 +12,14 @@ namespace {
 
 using Words = std::vector<std::string>;
 
-TEST(Help, WordsSplitTheCaretLineAtEachBlankAndTheFirstWordsChooseTheFixedText) {
+Words LinesOf(const std::string& text) {  // each ended by CR LF; a last line without one is missing from the counts
+    Words lines;
+    for (std::size_t start = 0, end; (end = text.find("\r\n", start)) != std::string::npos; start = end + 2)
+        lines.push_back(text.substr(start, end - start));
+    return lines;
+}
+
+TEST(HelpAndLists, WordsOfTheCaretLineTheirTextAndTheReferenceLists) {
     const std::tuple<std::string, std::size_t, Words> cases[] = {
         {"set a\nb", 0, {"SET", "A"}},                                // first line, caret at its start
         {"x\r\n\t\tset var_1 %2\r\ny", 6, {"SET", "VAR_1", "%2"}},    // the whole line around the caret
@@ -45,14 +52,8 @@ TEST(Help, WordsSplitTheCaretLineAtEachBlankAndTheFirstWordsChooseTheFixedText) 
     for (const auto& [words, text] : texts) EXPECT_EQ(HelpTextFor(words, "CMD1 \r\n"), text) << words.size();
 }
 
-Words LinesOf(const std::string& text) {  // each ended by CR LF; a last line without one is missing from the counts
-    Words lines;
-    for (std::size_t start = 0, end; (end = text.find("\r\n", start)) != std::string::npos; start = end + 2)
-        lines.push_back(text.substr(start, end - start));
-    return lines;
-}
 
-TEST(ReferenceLists, CommandsWithTheirParametersVariablesInOrderAndKeywordsWithDuplicates) {
+TEST(ReferenceLists, CommandsVariablesAndKeywords) {
     const Words commands = LinesOf(CommandListText(Grammar::Standard()));
     ASSERT_EQ(commands.size(), 116u);
     EXPECT_EQ(commands.front(), "STATE_BRING_NEW_PEOPLE <on/off> ");

@@ -49,10 +49,10 @@ int main(int argc, char** argv) {
         ok = saved && ok;
     };
     save(window, "main-window");
-    for (const auto& [show, name] : {std::pair{&MainWindow::showCommands, "frmCommandList"},
-                                     std::pair{&MainWindow::showVariables, "frmVariableList"},
-                                     std::pair{&MainWindow::showKeywords, "frmKeywords"}}) {
-        (window.*show)();
+    for (const auto& [item, name] : {std::pair{"mnuShowCommands", "frmCommandList"},
+                                     std::pair{"mnuShowVariables", "frmVariableList"},
+                                     std::pair{"mnuShowKeywords", "frmKeywords"}}) {
+        window.menuAction(QString::fromLatin1(item))->trigger();
         auto* list = window.findChild<QMdiSubWindow*>(QString::fromLatin1(name));
         list->showNormal();
         list->resize(520, 460);

@@ -3,18 +3,17 @@
 #include "tests/ui/editor_fixture.h"
 #include "ui/box_text.h"
 #include "ui/placement.h"
+#include "ui/recent_files.h"
 
 namespace corvane::testing {
 namespace {
 
-using Choice = Prompter::SaveChoice;
 const QString kTemplate = u"START_SCRIPT\n{\n}\nENDSCRIPT"_q;
-const std::string kSetScript = "START_SCRIPT { SET VAR_1 %2 } ENDSCRIPT";
 QString wroteTo(const QString& file, const QString& backup = u"nothing (there was no earlier file)"_q) {
     return u"Written to "_q + file + u"\r\nBackupped to "_q + backup;
 }
 
-TEST_F(EditorTest, NewScriptIsSavedUnderANameThenInPlaceWithABackupAndFailuresChangeNothing) {
+TEST_F(EditorTest, NewScriptSavedUnderANameThenInPlaceAndFailuresChangeNothing) {
     newScript();
     EXPECT_EQ((QStringList{current(), script().caption(), box().toPlainText()}),
               (QStringList{u"newfile.dat"_q, u"Corvane Scripter"_q, kTemplate}));
@@ -29,12 +28,11 @@ TEST_F(EditorTest, NewScriptIsSavedUnderANameThenInPlaceWithABackupAndFailuresCh
               u"Save as a script file|newfile.dat"_q);
     EXPECT_EQ(prompter.told, QStringList{wroteTo(target)});
     EXPECT_EQ(seen(), (QStringList{target, u"Script Editor - "_q + target, {}, {}, kTemplate + u' '}));  // blank shown
-    EXPECT_FALSE(std::filesystem::exists(folder.file("out.dat")));
-    setText(QString::fromStdString(kSetScript));
+    setText(u"START_SCRIPT { SET VAR_1 %2 } ENDSCRIPT"_q);
     item("mnuScriptsSave")->trigger();  // no dialog now
     EXPECT_EQ(readBytes(folder.file("out1.bak")), compiled(kEmptyScript + " "));  // the first file, as written
     EXPECT_EQ(prompter.lastTold(), wroteTo(target, path("out1.bak")));
-    EXPECT_EQ(readBytes(target.toStdString()), compiled(kSetScript + " "));
+    EXPECT_EQ(readBytes(target.toStdString()), compiled("START_SCRIPT { SET VAR_1 %2 } ENDSCRIPT "));
     setText(u"START_SCRIPT ENDSCRIPT"_q);
     prompter.files = {path("no-such-folder/t.dat")};
     EXPECT_FALSE(window->saveAs());
@@ -52,7 +50,7 @@ TEST_F(EditorTest, NewScriptIsSavedUnderANameThenInPlaceWithABackupAndFailuresCh
     EXPECT_TRUE(script().close());
 }
 
-TEST_F(EditorTest, SaveAsAsksBeforeOverwritingAndBeforeMoreThan256EntriesAndSelectsAnUnknownWord) {
+TEST_F(EditorTest, SaveAsQuestionsAndCompileErrors) {
     const auto numbers = [](int count) {  // with VAR_1: count + 1 entries
         QString text = u"START_SCRIPT {"_q;
         for (int i = 0; i < count; ++i) text += u" SET VAR_1 %"_q + QString::number(i + 1000);
@@ -93,7 +91,7 @@ TEST_F(EditorTest, SaveAsAsksBeforeOverwritingAndBeforeMoreThan256EntriesAndSele
     EXPECT_EQ(selected(), u"D\u00f6"_q);  // the unknown word, after text that is not ASCII
 }
 
-TEST_F(EditorTest, EveryCommandThatDropsAChangedScriptAsksFirstAndSaveSavesBeforeOrStops) {
+TEST_F(EditorTest, EveryCommandThatDropsAChangedScriptAsksFirst) {
     const QString other = writeScript("o.dat");
     ASSERT_TRUE(WriteIni(ini(), "recent", "recent0", other.toStdString()));
     const std::tuple<const char*, std::function<void()>, std::function<bool()>> commands[] = {
@@ -111,7 +109,7 @@ TEST_F(EditorTest, EveryCommandThatDropsAChangedScriptAsksFirstAndSaveSavesBefor
         newScript();
         type(box(), u"x"_q);
         EXPECT_TRUE(script().isWindowModified());
-        prompter.saveChoices = {Choice::Cancel, Choice::Discard};
+        prompter.saveChoices = {Prompter::SaveChoice::Cancel, Prompter::SaveChoice::Discard};
         run();
         EXPECT_FALSE(wentAhead());
         EXPECT_EQ(box().toPlainText(), u'x' + kTemplate);
@@ -122,7 +120,7 @@ TEST_F(EditorTest, EveryCommandThatDropsAChangedScriptAsksFirstAndSaveSavesBefor
     startEditor();  // Save: Save As cancelled, nothing loaded; then written as kept.dat and loaded
     newScript();
     type(box(), u"  "_q);
-    prompter.saveChoices = {Choice::Save, Choice::Save};
+    prompter.saveChoices = {Prompter::SaveChoice::Save, Prompter::SaveChoice::Save};
     prompter.files = {other, std::nullopt, other, path("kept.dat")};
     window->load();
     EXPECT_TRUE(box().toPlainText().startsWith(u"  "_q));
@@ -131,13 +129,12 @@ TEST_F(EditorTest, EveryCommandThatDropsAChangedScriptAsksFirstAndSaveSavesBefor
     EXPECT_EQ(current(), other);
 }
 
-TEST_F(EditorTest, TypedTextIsPinkAndUndoableEnterKeepsTheTabsCtrlAIsLeftToSaveAsAndHelpFollowsTheCaretLine) {
+TEST_F(EditorTest, TypingEnterCtrlAAndTheHelpOfTheCaretLine) {
     newScript();
     box().moveCursor(QTextCursor::End);
     type(box(), u"ab"_q);
     EXPECT_EQ(box().textCursor().charFormat().foreground().color(), QColor(255, 192, 192));  // of the letter before
     const QString typed = kTemplate + u"ab"_q;
-    EXPECT_EQ(box().toPlainText(), typed);
     for (const QString& text : {kTemplate, typed, kTemplate, kTemplate}) {  // undo, redo, undo, undo: no further
         text == typed ? box().redo() : box().undo();
         EXPECT_EQ(box().toPlainText(), text);
@@ -199,7 +196,12 @@ TEST_F(EditorTest, PlacementIsStoredInTwipsOnCloseAndRestoredWithinReach) {
     EXPECT_EQ(stored(), before);
 }
 
-TEST(BoxTextAndPlacement, OneBytePerQCharNoCarriageReturnsTwipsRoundTripAndTheRectangleStaysReachable) {
+TEST(EditorHelpers, TextConversionsRecentFilesAndTheReachableRectangle) {
+    QStringList recent = emptyRecentFiles();
+    for (const char* name : {"1", "2", "3", "4", "5", "6"}) addRecentFile(recent, QString::fromLatin1(name));
+    EXPECT_EQ(recent.join(u','), u"6,5,4,3,2"_q);
+    for (const QString& name : {u"C:\\A.dat"_q, u"C:\\b.dat"_q, u"c:\\a.DAT"_q, QString()}) addRecentFile(recent, name);
+    EXPECT_EQ(recent.join(u','), u"c:\\a.DAT,C:\\b.dat,6,5,4"_q);  // moved up in its new spelling; "" changes nothing
     EXPECT_EQ(engineBytesFromBoxText(u"\u00e9\u20ac\U0001F600\nX"_q), "\xe9???\nX");  // the emoji is two QChars
     EXPECT_EQ(boxTextFromEngine("A \r\n\tB\rC\xe9"), u"A \n\tB\nC\u00e9"_q);
     for (int dpi : {72, 96, 120, 144, 192})
@@ -209,11 +211,10 @@ TEST(BoxTextAndPlacement, OneBytePerQCharNoCarriageReturnsTwipsRoundTripAndTheRe
     EXPECT_EQ(pixelsToTwips(-2147483647, 1), -1048576);
     const QSize area(1000, 700), minimum(200, 120);
     const std::pair<QRect, QRect> cases[] = {
-        {{10, 20, 400, 300}, {10, 20, 400, 300}},        // as stored
-        {{-100000, -5, 400, 300}, {-360, 0, 400, 300}},  // far left, above the area
-        {{5000, 9000, 400, 300}, {960, 660, 400, 300}},  // beyond the right and bottom
-        {{0, 0, 1, -50}, {0, 0, 200, 120}},              // too small or negative
-        {{0, 0, 1000000, 1000000}, {0, 0, 1000, 700}},   // larger than the area
+        // as stored; far left and above the area; beyond the right and bottom; too small; larger than the area
+        {{10, 20, 400, 300}, {10, 20, 400, 300}}, {{-100000, -5, 400, 300}, {-360, 0, 400, 300}},
+        {{5000, 9000, 400, 300}, {960, 660, 400, 300}}, {{0, 0, 1, -50}, {0, 0, 200, 120}},
+        {{0, 0, 1000000, 1000000}, {0, 0, 1000, 700}},
     };
     for (const auto& [wanted, expected] : cases) EXPECT_EQ(reachablePlacement(wanted, area, minimum), expected);
     EXPECT_EQ(reachablePlacement({5000, 9000, 1000000, 5}, QSize(), minimum), QRect(5000, 9000, 16384, 120));
