@@ -93,8 +93,7 @@ public:
     ScriptCompiler(const LanguageTables& tables, const CompileOptions& options) : tables_(tables), options_(options) {}
 
     CompileResult Run(std::string_view text) {
-        const std::string upper = ToUpperAscii(text);
-        ScriptWordReader reader(upper);
+        ScriptWordReader reader(text);
         ScriptWord word;
         while (reader.Next(word)) {
             if (auto error = CompileWord(word)) return CompileResult::Failure(std::move(*error));
@@ -104,13 +103,18 @@ public:
 
 private:
     std::optional<CompileError> CompileWord(const ScriptWord& word) {
-        if (codes_.size() >= kMaxCodes) return Error(CompileErrorKind::kTooManyCodes, word, TooManyCodesMessage(word.text));
-        // A word always compiles to the same code, so a word seen before costs one lookup.
+        if (codes_.size() >= kMaxCodes) {
+            const std::string upper = ToUpperAscii(word.text);
+            return Error(CompileErrorKind::kTooManyCodes, ScriptWord{upper, word.position}, TooManyCodesMessage(upper));
+        }
+        // A word always compiles to the same code, so a spelling seen before costs one lookup;
+        // words are compared in upper case only when they are new.
         if (const auto known = knownCodes_.find(word.text); known != knownCodes_.end()) {
             codes_.push_back(known->second);
             return std::nullopt;
         }
-        auto error = CompileNewWord(word);
+        const std::string upper = ToUpperAscii(word.text);
+        auto error = CompileNewWord(ScriptWord{upper, word.position});
         if (!error) knownCodes_.emplace(word.text, codes_.back());
         return error;
     }
@@ -136,14 +140,17 @@ private:
             return Error(CompileErrorKind::kTooManyEntries, word, TooManyEntriesMessage(word.text));
         }
         const std::size_t index = variables_.CreateNewVar(word.text, entry.value, entry.type);
-        if (index == kReferableVariableEntries && !firstUnreferable_) firstUnreferable_ = word;
+        if (index == kReferableVariableEntries && !firstUnreferable_) {
+            firstUnreferable_ = OwnedWord{std::string(word.text), word.position};
+        }
         codes_.push_back(EntryReference(index));
         return std::nullopt;
     }
 
     CompileResult Finish() {
         if (variables_.count() > kReferableVariableEntries && !options_.allowMoreThan256Entries) {
-            CompileError error = Error(CompileErrorKind::kNeedsConfirmation, *firstUnreferable_,
+            CompileError error = Error(CompileErrorKind::kNeedsConfirmation,
+                                       ScriptWord{firstUnreferable_->text, firstUnreferable_->position},
                                        std::string(kTooManyVariablesWarning));
             error.entryCount = variables_.count();
             return CompileResult::Failure(std::move(error));
@@ -169,8 +176,12 @@ private:
     const CompileOptions& options_;
     std::vector<CodeBytes> codes_;
     VariableTableBuilder variables_;
-    std::optional<ScriptWord> firstUnreferable_;  // the word that created entry 256
-    std::unordered_map<std::string_view, CodeBytes> knownCodes_;  // views into the upper-case text
+    struct OwnedWord {
+        std::string text;
+        std::size_t position = 0;
+    };
+    std::optional<OwnedWord> firstUnreferable_;  // the word that created entry 256
+    std::unordered_map<std::string_view, CodeBytes> knownCodes_;  // views into the script text, as spelled
 };
 
 }  // namespace
