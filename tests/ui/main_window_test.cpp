@@ -150,6 +150,7 @@ TEST_F(EditorTest, ReferenceListsAndAboutOpenOnceEach) {
     item("mnuAbout")->trigger();
     ASSERT_EQ(window->findChildren<AboutWindow*>().size(), 1);
     AboutWindow& about = *window->findChild<AboutWindow*>();
+    EXPECT_EQ(about.findChild<QLabel*>(u"lblVersion"_q)->text(), u"Version 0.3.0"_q);  // the build's version
     const QString h = u"10pt w700 #00c000"_q, v = u"9pt w700 #ffffff"_q, i = u"8pt w400 italic #ffffff"_q;
     const QStringList expected{h, h, v, i, h, v, i, h, v, i, i};  // headings and rules, versions, changes
     QStringList log;  // each line's look, taken from its first letter
