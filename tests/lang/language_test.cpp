@@ -1,0 +1,105 @@
+#include "lang/language_document.h"
+#include "lang/language_file.h"
+#include "lang/language_text.h"
+#include "tests/common/temp_folder.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+namespace corvane {
+namespace {
+
+using namespace std::string_literals;
+using Strings = std::vector<std::u16string>;
+
+// Whatever follows the last complete string is kept, and every file that reads saves back unchanged.
+TEST(LanguageFile, ReadIntoStringsAndSaveBackByteForByte) {
+    for (const auto& [bytes, strings, leftover] :
+         {std::tuple{"A\0\0\0\0\0"s, Strings{u"A", u""}, ""s}, {"\0\0\0\0\0\0"s, {u"", u"", u""}, ""},
+          {"\xE9\0\x80\0:\0\xAC \0\0"s, {{0xE9, 0x80, u':', 0x20AC}}, ""}, {"A\0\0\0B\0C\0"s, {u"A"}, "B\0C\0"s},
+          {"A\0\0\0\x7F"s, {u"A"}, "\x7F"}, {"\0\0D\0\x01"s, {u""}, "D\0\x01"s}, {"\0A\0\0"s, {{0x4100}}, ""},
+          {"\x01\x01\xFF\xFF\0\xD8\0\0"s, {{0x0101, 0xFFFF, 0xD800}}, ""}}) {
+        SCOPED_TRACE(::testing::PrintToString(bytes));
+        const auto read = ReadLanguageFile(bytes);
+        ASSERT_TRUE(read.file) << read.error;
+        EXPECT_EQ(read.file->strings, strings);
+        EXPECT_EQ(read.file->leftover, leftover);
+        EXPECT_EQ(WriteLanguageFile(*read.file), bytes);
+    }
+}
+
+// Everything that is no language file is refused with the reason, to be shown after the file's name.
+TEST(LanguageFile, LoadRefusesWhatItCannotListWithTheReason) {
+    testing::TempFolder folder;
+    std::filesystem::create_directory(folder.file("folder.dat"));
+    testing::writeBytes(folder.file("large.dat"), "");
+    std::filesystem::resize_file(folder.file("large.dat"), kMaxLanguageFileBytes + 2);  // refused unread
+    const std::string noString = "is not a language file: it holds no complete string";
+    for (const auto& [name, bytes, error] :
+         {std::tuple{"folder.dat"s, ""s, "could not be read: it is a folder, not a file"s},
+          {"missing.dat", "", "could not be read: "},
+          {"large.dat", "", "is not a language file: the file is larger than 4 MB"}, {"empty.dat", "", noString},
+          {"one-byte.dat", "\0"s, noString}, {"no-zero.dat", "A\0"s, noString}, {"odd.dat", "A\0B"s, noString},
+          {"zero-bytes-apart.dat", "\0\x01 \0"s, noString}}) {
+        if (!bytes.empty() || name == "empty.dat") testing::writeBytes(folder.file(name), bytes);
+        const auto read = LoadLanguageFile(folder.file(name));
+        EXPECT_FALSE(read.file) << name;
+        EXPECT_EQ(read.error.substr(0, error.size()), error) << name;
+    }
+    EXPECT_FALSE(ReadLanguageFile(std::string(kMaxLanguageFileBytes + 2, '\0')).file);
+}
+
+// Codes show as Windows-1252, units above 255 as themselves, lone surrogates as U+FFFD.
+TEST(LanguageText, ShowsCodesAsWindows1252AndGivesEachBackAsItWasRead) {
+    EXPECT_EQ(TextFromUnits(std::u16string{u'a', 0x80, 0x81, 0x9C, 0x9F, 0xA0, 0xE9, 0x0141, 0xD800, 0xDFFF}),
+              (std::u16string{u'a', 0x20AC, 0x81, 0x0153, 0x0178, 0xA0, 0xE9, 0x0141, 0xFFFD, 0xFFFD}));
+    std::u16string units;
+    for (char16_t code = 1; code <= 0xFF; ++code) units.push_back(code);
+    const auto encoded = UnitsFromText(TextFromUnits(units));
+    ASSERT_TRUE(encoded.units);
+    EXPECT_EQ(*encoded.units, units);
+}
+
+TEST(LanguageText, NamesTheFirstCharacterTheFileCannotHold) {
+    for (const auto& [text, position, character] :
+         {std::tuple{u"ab\u2192c\u2192"s, 2u, char16_t{0x2192}}, {u"x\0"s, 1u, 0}, {u"\u0141"s, 0u, 0x0141}}) {
+        const auto encoded = UnitsFromText(text);
+        EXPECT_FALSE(encoded.units);
+        EXPECT_EQ(encoded.position, position);
+        EXPECT_EQ(encoded.character, character);
+    }
+}
+
+TEST(LanguageText, RestoreLineBreaksGivesEachBreakTheFormItHadBefore) {
+    for (const auto& [box, previous, expected] : {
+             std::tuple{u"a\nb!", u"a\r\nb", u"a\r\nb!"},            // CR LF, the usual form
+             {u"a\nb\nc!", u"a\nb\rc", u"a\nb\rc!"},                 // lone LF and lone CR kept
+             {u"a\nb\nc", u"a\r\r\nb", u"a\rb\r\nc"},                // CR then CR LF: two breaks
+             {u"new\nline", u"none", u"new\r\nline"},                // no break before: CR LF
+             {u"x\ny\nz\n", u"x\ny", u"x\ny\nz\n"},                  // added ones take the last form
+             {u"\u00a0\t\u0001", u"", u"\u00a0\t\u0001"}}) {         // all else as it is
+        EXPECT_EQ(RestoreLineBreaks(box, previous), std::u16string(expected));
+    }
+}
+
+// Strings the author left alone, or edited back to what the file holds, keep their units even where
+// those are no Windows-1252 codes (0x20AC shows as the euro sign, whose code is 0x80).
+TEST(LanguageDocument, OnlyEditedStringsAreWrittenAsWindows1252Codes) {
+    LanguageDocument document(LanguageFile{{std::u16string{0x20AC}, std::u16string{u'a', 0x0141}, u"x"}, "\x01"});
+    document.setText(0, u"changed");
+    document.setText(0, std::u16string{0x20AC});
+    document.setText(2, u"\u20ac\u00e9");
+    const auto save = document.bytesToSave();
+    ASSERT_TRUE(save.bytes);
+    EXPECT_EQ(*save.bytes, "\xAC \0\0a\0\x41\x01\0\0\x80\0\xE9\0\0\0\x01"s);
+    document.setText(1, u"ab\u0141");  // an edited character without code names string and position
+    const auto refused = document.bytesToSave();
+    EXPECT_FALSE(refused.bytes);
+    EXPECT_EQ(refused.number, 1u);
+    EXPECT_EQ(refused.position, 2u);
+    EXPECT_EQ(refused.character, 0x0141);
+}
+
+}  // namespace
+}  // namespace corvane
