@@ -1,8 +1,6 @@
 #pragma once
-// A tiny HTTP server on 127.0.0.1 for the version check tests: every request gets the same answer,
-// or no answer at all.
+// A tiny HTTP server on 127.0.0.1: every request gets the same answer, or no answer at all.
 
-#include <QByteArray>
 #include <QStringList>
 #include <QTcpServer>
 #include <QTcpSocket>
@@ -14,43 +12,30 @@ class LoopbackHttpServer {
 public:
     LoopbackHttpServer() {
         server_.listen(QHostAddress::LocalHost, 0);
-        QObject::connect(&server_, &QTcpServer::newConnection, &server_, [this] { accept(); });
+        QObject::connect(&server_, &QTcpServer::newConnection, &server_, [this] {
+            while (QTcpSocket* socket = server_.nextPendingConnection()) {
+                QObject::connect(socket, &QTcpSocket::readyRead, socket, [this, socket] {
+                    const QByteArray request = socket->peek(socket->bytesAvailable());  // kept until complete
+                    if (!request.contains("\r\n\r\n")) return;
+                    socket->readAll();
+                    paths_ << QString::fromLatin1(request.split(' ').value(1));
+                    if (silent_) return;  // the connection stays open and nothing comes back
+                    socket->write("HTTP/1.1 " + QByteArray::number(status_) + " Status\r\nContent-Length: " +
+                                  QByteArray::number(body_.size()) + "\r\nConnection: close\r\n\r\n" + body_);
+                    socket->disconnectFromHost();
+                });
+            }
+        });
     }
 
-    void answer(int status, QByteArray body) {
-        status_ = status;
-        body_ = std::move(body);
-        silent_ = false;
-    }
+    void answer(int status, QByteArray body) { status_ = status; body_ = std::move(body); silent_ = false; }
     void stayQuiet() { silent_ = true; }
-
     bool listening() const { return server_.isListening(); }
-    QUrl baseUrl() const {
-        return QUrl(QStringLiteral("http://127.0.0.1:%1/updates/").arg(server_.serverPort()));
-    }
+    QUrl baseUrl() const { return QUrl(QStringLiteral("http://127.0.0.1:%1/updates/").arg(server_.serverPort())); }
     const QStringList& requestedPaths() const { return paths_; }
 
 private:
-    void accept() {
-        while (QTcpSocket* socket = server_.nextPendingConnection()) {
-            QObject::connect(socket, &QTcpSocket::readyRead, socket, [this, socket] { read(socket); });
-        }
-    }
-
-    void read(QTcpSocket* socket) {
-        QByteArray& request = pending_[socket];
-        request += socket->readAll();
-        if (!request.contains("\r\n\r\n")) return;
-        paths_ << QString::fromLatin1(request.split(' ').value(1));
-        if (silent_) return;  // the connection stays open and nothing comes back
-        QByteArray head = "HTTP/1.1 " + QByteArray::number(status_) + " Status\r\nContent-Type: text/plain\r\n"
-                          "Content-Length: " + QByteArray::number(body_.size()) + "\r\nConnection: close\r\n\r\n";
-        socket->write(head + body_);
-        socket->disconnectFromHost();
-    }
-
     QTcpServer server_;
-    QHash<QTcpSocket*, QByteArray> pending_;
     QStringList paths_;
     int status_ = 200;
     QByteArray body_;
