@@ -218,6 +218,12 @@ TEST(EditorHelpers, TextConversionsRecentFilesAndTheReachableRectangle) {
     };
     for (const auto& [wanted, expected] : cases) EXPECT_EQ(reachablePlacement(wanted, area, minimum), expected);
     EXPECT_EQ(reachablePlacement({5000, 9000, 1000000, 5}, QSize(), minimum), QRect(5000, 9000, 16384, 120));
+#ifndef Q_OS_WIN
+    // Settings of an installed editor go to the user's folder, even for root, who may write /usr/bin.
+    for (const auto& [folder, system] : {std::pair{"/usr/bin", true}, {"/usr/local/bin/", true}, {"/opt/c", true},
+                                         {"/bin", true}, {"/home/a/x", false}, {"/tmp/usr/bin", false}})
+        EXPECT_EQ(IsSystemProgramFolder(QString::fromLatin1(folder)), system) << folder;
+#endif
 }
 
 }  // namespace

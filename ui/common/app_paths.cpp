@@ -18,10 +18,25 @@ bool folderIsWritable(const QString& folder) {
 
 }  // namespace
 
+bool IsSystemProgramFolder(const QString& folder) {
+#ifdef Q_OS_WIN
+    Q_UNUSED(folder);
+    return false;
+#else
+    const QString clean = QDir::cleanPath(folder) + QLatin1Char('/');
+    for (const char* shared : {"/usr/", "/bin/", "/opt/", "/snap/"}) {
+        if (clean.startsWith(QLatin1String(shared))) return true;
+    }
+    return false;
+#endif
+}
+
 AppPaths AppPaths::forRunningProgram() {
     AppPaths paths;
     paths.programFolder = QDir::cleanPath(QCoreApplication::applicationDirPath());
-    if (folderIsWritable(paths.programFolder)) {
+    // An installed program's folder belongs to the system (and is writable to root alone): the
+    // settings of whoever runs it go to their own configuration folder.
+    if (!IsSystemProgramFolder(paths.programFolder) && folderIsWritable(paths.programFolder)) {
         paths.dataFolder = paths.programFolder;
     } else {
         paths.dataFolder = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);

@@ -20,6 +20,10 @@ struct AppPaths {
     QString inData(const QString& fileName) const;
 };
 
+// A folder that programs are installed into for the whole system (/usr/bin, /opt/...), never a
+// place for one user's settings.
+bool IsSystemProgramFolder(const QString& folder);
+
 // Qt and engine strings: the engine takes UTF-8 bytes for paths.
 std::string toEnginePath(const QString& path);
 QString fromEnginePath(const std::string& path);
