@@ -33,8 +33,6 @@ namespace {
 
 const QString kScriptFilter = QStringLiteral("Script Files (*.dat)|*.dat|All Files (*.*)|*.*");
 
-QString engineText(std::string_view text) { return messageFromEngine(text); }
-
 // "&" in a path must not become an access key of the menu item.
 QString menuCaption(const QString& path) {
     QString caption = path;
@@ -278,7 +276,7 @@ void MainWindow::openRecent(int index) { scriptWindow().openRecent(index); }
 void MainWindow::checkScript() {
     ScriptTextBox* box = scriptWindow().scriptBox();
     const CheckVerdict verdict = CheckScript(engineBytesFromBoxText(box->toPlainText()), *context_.grammar);
-    context_.prompter.tell(engineText(verdict.message));
+    context_.prompter.tell(messageFromEngine(verdict.message));
     if (verdict.selectWord) box->selectRange(static_cast<int>(verdict.position), static_cast<int>(verdict.length));
 }
 

@@ -32,7 +32,6 @@ namespace {
 constexpr int kHelpBoxHeightTwips = 1575;
 constexpr qreal kHelpPoints = 8.25;
 
-QString fromView(std::string_view text) { return messageFromEngine(text); }
 
 // Four lines, no line break after the last.
 QString newScriptTemplate() { return QStringLiteral("START_SCRIPT\n{\n}\nENDSCRIPT"); }
@@ -175,7 +174,7 @@ bool ScriptWindow::loadFile(const QString& fileName) {
     host_.setStatus(QStringLiteral("Loading ") + fileName + QStringLiteral("..."));
     const std::string path = toEnginePath(fileName);
     if (!FileExists(path)) {
-        context_.prompter.tell(fromView(kFileDoesNotExist));
+        context_.prompter.tell(messageFromEngine(kFileDoesNotExist));
         if (context_.currentFile.isEmpty()) newScript();
         return false;
     }
@@ -238,8 +237,8 @@ bool ScriptWindow::compile(const QString& fileName) {
 
     CompileResult result = CompileScript(text, *context_.tables);
     if (!result.ok() && result.error().kind == CompileErrorKind::kNeedsConfirmation) {
-        if (!context_.prompter.askYesNo(fromView(kTooManyVariablesWarning))) {
-            context_.prompter.tell(fromView(kCompilingCancelled));
+        if (!context_.prompter.askYesNo(messageFromEngine(kTooManyVariablesWarning))) {
+            context_.prompter.tell(messageFromEngine(kCompilingCancelled));
             updateCaption();
             return false;
         }
