@@ -25,6 +25,13 @@ std::string ReplaceText(std::string_view text, std::string_view find, std::strin
 
 // ASCII upper case; other bytes unchanged.
 std::string ToUpperAscii(std::string_view text);
+
+// Upper case of Windows-1252 text, the code page of script text: besides a-z, the accented and
+// other letters that have an upper-case form there (é -> É, š -> Š, œ -> Œ, ÿ -> Ÿ). Letters without
+// one (ß, µ) and every other byte stay as they are.
+char UpperWindows1252(char c);
+std::string ToUpperWindows1252(std::string_view text);
+bool HasLowerWindows1252(std::string_view text);
 std::string ToLowerAscii(std::string_view text);
 
 // What ReadWholeFile takes at most unless told otherwise: far more than any file the program
