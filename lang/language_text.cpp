@@ -40,6 +40,14 @@ std::u16string TextFromUnits(const std::u16string& units) {
     return text;
 }
 
+std::u16string ListTextOfUnit(char16_t unit) {
+    if (unit <= 0xFF) return std::u16string(1, characterOfUnit(unit));
+    constexpr char16_t kDigits[] = u"0123456789ABCDEF";
+    std::u16string text = u"\u27E6U+";
+    for (int shift = 12; shift >= 0; shift -= 4) text.push_back(kDigits[(unit >> shift) & 0xF]);
+    return text + u"\u27E7";
+}
+
 LanguageTextEncoding UnitsFromText(const std::u16string& text) {
     LanguageTextEncoding result;
     std::u16string units;

@@ -13,6 +13,11 @@ namespace corvane {
 
 std::u16string TextFromUnits(const std::u16string& units);
 
+// One unit as the list of strings shows it: a Windows-1252 code as its character, a larger unit
+// as "⟦U+20AC⟧" (the brackets are no Windows-1252 characters, so they cannot stand in a string
+// as typed).
+std::u16string ListTextOfUnit(char16_t unit);
+
 struct LanguageTextEncoding {
     std::optional<std::u16string> units;  // set on success
     std::size_t position = 0;             // on failure: index in the text of the first character
