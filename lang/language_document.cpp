@@ -1,7 +1,6 @@
 #include "lang/language_document.h"
 
 #include "lang/language_text.h"
-#include "lang/windows_1252.h"
 
 #include <algorithm>
 
@@ -68,8 +67,8 @@ LanguageSave LanguageDocument::bytesToSave() const {
         units = edited.values;
         for (std::size_t i = 0; i < units.size(); ++i) {
             if (!edited.typed[i]) continue;
-            const auto code = Windows1252FromUnicode(units[i]);
-            if (!code || *code == 0) {
+            const auto code = UnitOfTypedCharacter(units[i]);
+            if (!code) {
                 save.number = number;
                 save.position = i;
                 save.character = units[i];

@@ -29,8 +29,8 @@ public:
     std::size_t count() const { return texts_.size(); }
     // The string's text as the editor's box shows it. `number` must be below count().
     const std::u16string& text(std::size_t number) const { return texts_.at(number); }
-    // The text for the list, where a unit above 255 reads "⟦U+20AC⟧" so that it cannot be taken for
-    // the Windows-1252 character it looks like.
+    // The text for the list, where a unit above 255 shows as ListTextOfUnit says, so that it cannot
+    // be taken for the Windows-1252 character it looks like.
     std::u16string listText(std::size_t number) const;
     void setText(std::size_t number, std::u16string text);
 

@@ -48,21 +48,10 @@ std::u16string ListTextOfUnit(char16_t unit) {
     return text + u"\u27E7";
 }
 
-LanguageTextEncoding UnitsFromText(const std::u16string& text) {
-    LanguageTextEncoding result;
-    std::u16string units;
-    units.reserve(text.size());
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const auto code = Windows1252FromUnicode(text[i]);
-        if (!code || *code == 0) {
-            result.position = i;
-            result.character = text[i];
-            return result;
-        }
-        units.push_back(*code);
-    }
-    result.units = std::move(units);
-    return result;
+std::optional<char16_t> UnitOfTypedCharacter(char16_t character) {
+    const auto code = Windows1252FromUnicode(character);
+    if (!code || *code == 0) return std::nullopt;
+    return *code;
 }
 
 std::u16string RestoreLineBreaks(std::u16string_view boxText, std::u16string_view previous) {

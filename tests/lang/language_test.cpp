@@ -56,14 +56,11 @@ TEST(LanguageText, ShowsCodesAsWindows1252AndGivesEachBackAsItWasRead) {
               (std::u16string{u'a', 0x20AC, 0x81, 0x0153, 0x0178, 0xA0, 0xE9, 0x0141, 0xFFFD, 0xFFFD}));
     std::u16string units;
     for (char16_t code = 1; code <= 0xFF; ++code) units.push_back(code);
-    EXPECT_EQ(UnitsFromText(TextFromUnits(units)).units, units);
-    // The first character the file cannot hold is named with its position.
-    for (const auto& [text, position, character] :
-         {std::tuple{u"ab\u2192c\u2192"s, 2u, char16_t{0x2192}}, {u"x\0"s, 1u, 0}, {u"\u0141"s, 0u, 0x0141}}) {
-        const auto encoded = UnitsFromText(text);
-        EXPECT_FALSE(encoded.units);
-        EXPECT_EQ(encoded.position, position);
-        EXPECT_EQ(encoded.character, character);
+    const std::u16string text = TextFromUnits(units);
+    for (std::size_t i = 0; i < text.size(); ++i) EXPECT_EQ(UnitOfTypedCharacter(text[i]), units[i]);
+    // Characters a language file cannot hold.
+    for (char16_t character : {char16_t{0x2192}, char16_t{0}, char16_t{0x0141}, char16_t{0x80}}) {
+        EXPECT_FALSE(UnitOfTypedCharacter(character)) << int{character};
     }
 }
 
