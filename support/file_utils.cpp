@@ -41,9 +41,9 @@ std::string ToUpperAscii(std::string_view text) {
 
 char UpperWindows1252(char c) {
     const auto code = static_cast<unsigned char>(c);
-    if (code == 0x9A || code == 0x9C || code == 0x9E) return static_cast<char>(code - 0x10);  // š œ ž
-    if (code == 0xFF) return static_cast<char>(0x9F);                                         // ÿ
-    if (code >= 0xE0 && code != 0xF7 && code <= 0xFE) return static_cast<char>(code - 0x20);  // à..þ but ÷
+    if (code == 0x9A || code == 0x9C || code == 0x9E) return static_cast<char>(code - 0x10);  // s, oe, z with caron or ligature
+    if (code == 0xFF) return static_cast<char>(0x9F);                                         // y with diaeresis
+    if (code >= 0xE0 && code != 0xF7 && code <= 0xFE) return static_cast<char>(code - 0x20);  // a grave to thorn, but the division sign
     return upperAscii(c);
 }
 

@@ -34,7 +34,7 @@ TEST_F(CliTest, CompileWritesTheFileOrNamesLineAndColumnAndKeepsTheOldFile) {
     writeBytes(P("s.dat"), "old");
     const CliRun bad = Cli({"compile", "--no-check", P("s.txt"), P("s.dat")});
     EXPECT_EQ(bad.exit, 1);
-    EXPECT_EQ(bad.err, P("s.txt") + ":3:2: ERROR while compiling! Unknown command: \xC3\x89\n");  // É
+    EXPECT_EQ(bad.err, P("s.txt") + ":3:2: ERROR while compiling! Unknown command: \xC3\x89\n");  // E acute
     EXPECT_EQ(readBytes(P("s.dat")), "old");
     writeBytes(P("s.txt"), "START_SCRIPT { SET VAR_3 %7 } ENDSCRIPT");
     const CliRun good = Cli({"compile", P("s.txt"), P("s.dat")});
