@@ -62,12 +62,24 @@ std::string WrongExpectationMessage(const CheckedWord& word, const GrammarGroup&
     return message;
 }
 
+// The group that follows ENDSCRIPT: once it is expected, the script is complete.
+constexpr int kAfterScriptGroup = 100;
+
+std::string EndsEarlyMessage(const GrammarGroup& expected) {
+    std::string words = expected.ExpectedWords();
+    while (words.ends_with(' ')) words.pop_back();
+    return "The script ends too early. Expected after its last word: " + words;
+}
+
 // First in, first out. It never holds more than one statement's remaining groups.
 class ExpectQueue {
 public:
     void Push(int group) { groups_.push_back(group); }
 
-    // The head; group 0 (which accepts nothing) when the queue is empty.
+    // The head without taking it; group 0 (which accepts nothing) when the queue is empty.
+    int Peek() const { return head_ < groups_.size() ? groups_[head_] : 0; }
+
+    // The head; group 0 when the queue is empty.
     int Pop() {
         if (head_ >= groups_.size()) return 0;
         const int group = groups_[head_++];
@@ -88,17 +100,27 @@ private:
 // (or too many open blocks) anywhere in the text ends the check with that message instead.
 class ScriptWalker {
 public:
-    explicit ScriptWalker(const Grammar& grammar) : grammar_(grammar) { queue_.Push(1); }
+    ScriptWalker(const Grammar& grammar, bool requireEnd) : grammar_(grammar), requireEnd_(requireEnd) {
+        queue_.Push(1);
+    }
 
     CheckVerdict Run(std::string_view text) {
         ScriptWordReader reader(text);
         ScriptWord word;
+        CheckedWord last;
         while (reader.Next(word)) {
             CheckedWord checked{UpperWord(word.text), word.position, word.text.size()};
             if (auto verdict = TrackBlocks(checked)) return std::move(*verdict);
             if (!wrongWord_) Walk(checked);
+            last = CheckedWord{{}, word.position, word.text.size()};
         }
         if (wrongWord_) return std::move(*wrongWord_);
+        if (requireEnd_ && queue_.Peek() != kAfterScriptGroup) {
+            const GrammarGroup& expected = grammar_.group(queue_.Peek());
+            CheckVerdict early = Verdict(CheckVerdictKind::kEndsEarly, EndsEarlyMessage(expected), last, true);
+            early.group = queue_.Peek();
+            return early;
+        }
         CheckVerdict ok;
         ok.message = std::string(kNoBigErrorsFound);
         return ok;
@@ -107,8 +129,8 @@ public:
 private:
     // The word in upper case; copied only when it holds lower-case letters.
     std::string_view UpperWord(std::string_view word) {
-        if (!HasLowerAscii(word)) return word;
-        upperBuffer_ = ToUpperAscii(word);
+        if (!HasLowerWindows1252(word)) return word;
+        upperBuffer_ = ToUpperWindows1252(word);
         return upperBuffer_;
     }
 
@@ -143,6 +165,7 @@ private:
     }
 
     const Grammar& grammar_;
+    const bool requireEnd_;
     ExpectQueue queue_;
     std::vector<const Block*> blocks_;  // the open blocks, innermost last
     std::optional<CheckVerdict> wrongWord_;
@@ -152,7 +175,11 @@ private:
 }  // namespace
 
 CheckVerdict CheckScript(std::string_view text, const Grammar& grammar) {
-    return ScriptWalker(grammar).Run(text);
+    return ScriptWalker(grammar, false).Run(text);
+}
+
+CheckVerdict CheckScriptBeforeSave(std::string_view text, const Grammar& grammar) {
+    return ScriptWalker(grammar, true).Run(text);
 }
 
 }  // namespace corvane

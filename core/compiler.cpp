@@ -54,11 +54,14 @@ WordMeaning Meaning(WordMeaning::Kind kind) {
     return meaning;
 }
 
-// "INT_" + a name of the internal value table, or + a number greater than 0.
+// "INT_" + a name of the internal value table, or + a number greater than 0. A number too far
+// below 0 to fit is no internal value either, like any other number not above 0.
 std::optional<WordMeaning> InternalValueMeaning(std::string_view word, const InternalTable& internals) {
     if (!word.starts_with(kInternalPrefix)) return std::nullopt;
     if (const auto number = internals.FindNumberByName(word)) return Entry(*number, kInternalValue);
-    const auto number = ReadScriptNumber(word.substr(kInternalPrefix.size()));
+    const std::string_view digits = word.substr(kInternalPrefix.size());
+    const auto number = ReadScriptNumber(digits);
+    if (!number && digits.starts_with('-')) return std::nullopt;
     if (!number) return Meaning(WordMeaning::Kind::kNumberOutOfRange);
     if (*number > 0) return Entry(*number, kInternalValue);
     return std::nullopt;
@@ -104,7 +107,7 @@ public:
 private:
     std::optional<CompileError> CompileWord(const ScriptWord& word) {
         if (codes_.size() >= kMaxCodes) {
-            const std::string upper = ToUpperAscii(word.text);
+            const std::string upper = ToUpperWindows1252(word.text);
             return Error(CompileErrorKind::kTooManyCodes, ScriptWord{upper, word.position}, TooManyCodesMessage(upper));
         }
         // A word always compiles to the same code, so a spelling seen before costs one lookup;
@@ -113,7 +116,7 @@ private:
             codes_.push_back(known->second);
             return std::nullopt;
         }
-        const std::string upper = ToUpperAscii(word.text);
+        const std::string upper = ToUpperWindows1252(word.text);
         auto error = CompileNewWord(ScriptWord{upper, word.position});
         if (!error) knownCodes_.emplace(word.text, codes_.back());
         return error;
