@@ -12,6 +12,7 @@ struct ExternalCommands {
     std::function<void()> openLanguage;     // File > Language > Open...
     std::function<void()> saveLanguage;     // File > Language > Save
     std::function<void()> checkNewVersion;  // File > Check for new version && Update...
+    std::function<bool()> mayEndProgram;    // before the program ends: asks about other unsaved work
 };
 
 }  // namespace corvane
