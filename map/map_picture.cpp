@@ -111,7 +111,7 @@ void MapPicture::paintNumbers(QPainter& painter, const QRect& area) const {
         if (MarkerAt(markers_, {marker.x, marker.y}, &sharing) != n) continue;
         QString label = sharing > 0 ? QStringLiteral("%1+%2").arg(n).arg(sharing) : QString::number(n);
         QRect square = markerSquare(marker);
-        QPoint at(square.right() + 3, square.top() + metrics.ascent() / 2);
+        QPoint at(square.right() + 6, square.top() + metrics.ascent() / 2);  // clear of the selection ring
         QRect box(at.x() - 1, at.y() - metrics.ascent() - 1, metrics.horizontalAdvance(label) + 2, metrics.height() + 2);
         if (!area.intersects(box)) continue;
         painter.setPen(Qt::black);

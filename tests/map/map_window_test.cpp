@@ -53,6 +53,7 @@ TEST_F(MapWindowTest, OpenMapAsksInTheGameOrProgramFolderAndFillsTheWindow) {
         window->view()->horizontalScrollBar()->setValue(120);
         window->view()->verticalScrollBar()->setValue(0);
         mouse(2 * 241, 2 * 73);
+        QApplication::processEvents();  // the scroll bars show
         EXPECT_TRUE(window->grab().save(QString::fromLocal8Bit(folder) + Q("/map.png")));
     }
 }
