@@ -11,7 +11,7 @@
 #include "map/map_picture.h"
 #include "map/map_texts.h"
 #include "map/map_view.h"
-#include "map/map_view_panel.h"
+#include "map/map_view_controls.h"
 #include "map/marker_picking.h"
 #include "support/file_utils.h"
 #include "support/game_folder.h"
@@ -114,8 +114,11 @@ QGroupBox* MapWindow::createMarkersPage() {
     side->addLayout(coordinates);
     side->addWidget(lblMousePos_);
     auto* row = new QHBoxLayout(page);
-    row->addWidget(createViewColumn(page), 1);
+    row->addWidget(createView(page), 1);
     row->addLayout(side);
+    auto* controls = new MapViewControls(*view_, page);
+    addActions(controls->zoomActions());  // the zoom keys work wherever the window's focus is
+    side->addWidget(controls);
 
     connect(lstMarkers_, &QListWidget::currentRowChanged, this, &MapWindow::markerRowChanged);
     connect(lstMarkers_, &QListWidget::itemClicked, this, &MapWindow::markerLineClicked);
@@ -125,16 +128,14 @@ QGroupBox* MapWindow::createMarkersPage() {
     return page;
 }
 
-QWidget* MapWindow::createViewColumn(QWidget* page) {
+MapView* MapWindow::createView(QWidget* page) {
     picMap_ = new MapPicture(image_, markers_);
-    auto* panel = new MapViewPanel(picMap_, page);
-    view_ = panel->view();
-    addActions(panel->zoomActions());  // the zoom keys work wherever the window's focus is
+    view_ = new MapView(picMap_, page);
     connect(picMap_, &MapPicture::mouseMovedTo, this, &MapWindow::mouseMovedTo);
     connect(picMap_, &MapPicture::mousePressedAt, this, &MapWindow::mousePressedAt);
     connect(picMap_, &MapPicture::mouseReleased, this, &MapWindow::mouseReleased);
     connect(picMap_, &MapPicture::escapePressed, this, &MapWindow::escapePressed);
-    return panel;
+    return view_;
 }
 
 QGroupBox* MapWindow::createScriptsPage() {
@@ -217,6 +218,9 @@ bool MapWindow::loadLevel(const QString& fileName) {
     setWindowTitle(Text(paths.stem) + QStringLiteral(" - ") + kCaption + QStringLiteral("[*]"));
     updateModified();
     ShowWindowWithFrame(*this);
+    // The MDI area gives a new frame a size of its own; the whole picture at zoom 1 needs more.
+    if (auto* frame = qobject_cast<QMdiSubWindow*>(parentWidget()))
+        frame->resize(frame->size().expandedTo(frame->minimumSizeHint()));
     return true;
 }
 

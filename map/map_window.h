@@ -118,7 +118,7 @@ private:
     QAction* redoAction_ = nullptr;
 
     QGroupBox* createMarkersPage();
-    QWidget* createViewColumn(QWidget* page);
+    MapView* createView(QWidget* page);
     QGroupBox* createScriptsPage();
     void createActions();
     void tabClicked(int index);
