@@ -104,6 +104,7 @@ TEST_F(MapEditingTest, DraggingAMarkerMovesItAndEscPutsItBack) {
     EXPECT_EQ(markerLine(5) + u' ' + texts("txtX txtY") + u' ' + label("lblSelectedMarker"), Q("5 (50 ,20) 50 20 Selected: 5"));
     EXPECT_EQ(window->image().pixel(100, 40), kSelected);
     EXPECT_NE(window->image().pixel(240, 72), kSelected);  // the old spot shows terrain again
+    EXPECT_LT(window->lastPaintedCells(), 100);  // each step of a drag repaints only cells under markers
     EXPECT_EQ(window->undoStack().count(), 1);
 
     drag(101, 40, 300, 300, false);
