@@ -83,6 +83,13 @@ void MapWindow::createActions() {
     for (QAction* action : {undoAction_, redoAction_}) {
         action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
         addAction(action);
+        // A drag under way is put back first, so that the marker it holds is not left moved
+        // outside the history.
+        action->disconnect(&undo_);
+        connect(action, &QAction::triggered, this, [this, action] {
+            escapePressed();
+            action == undoAction_ ? undo_.undo() : undo_.redo();
+        });
     }
     editSeparator_ = new QAction(this);
     editSeparator_->setSeparator(true);
