@@ -82,10 +82,13 @@ TEST(AiScriptFile, FoundBesideTheLevelInAnyLetterCase) {
     std::filesystem::create_directory(temp.file("levels/cpscr009.dat"));  // a folder is no script
     EXPECT_EQ(AiScriptFileName(7), "cpscr007.dat");
     EXPECT_EQ(AiScriptFileName(255), "cpscr255.dat");
-    EXPECT_EQ(FindAiScriptFile(level, 7), temp.file("levels/CPSCR007.DAT"));
+    // Where file names ignore case (Windows) the name may come back as asked for.
+    auto found = FindAiScriptFile(level, 7);
+    ASSERT_TRUE(found.has_value());
+    EXPECT_TRUE(std::filesystem::equivalent(*found, temp.file("levels/CPSCR007.DAT")));
     EXPECT_EQ(FindAiScriptFile(level, 8), std::nullopt);
     EXPECT_EQ(FindAiScriptFile(level, 9), std::nullopt);
-    EXPECT_EQ(LevelFolder(level), temp.file("levels"));
+    EXPECT_EQ(LevelFolder(level), (temp.path() / "levels").string());
 }
 
 TEST(LevelLayout, FilesTooShortForALevelAreNamedWithWhatIsWrong) {

@@ -240,7 +240,7 @@ TEST_F(EditorTest, MapWindowEditItemsScriptButtonsAndExitQuestion) {
     map->findChild<QPushButton*>(u"cmdEditRed"_q)->click();  // Cancel: the unsaved script stays
     EXPECT_EQ(current(), unsaved);
     map->findChild<QPushButton*>(u"cmdEditRed"_q)->click();
-    EXPECT_EQ(current(), aiScript);
+    EXPECT_EQ(current().toLower(), aiScript.toLower());  // Windows may give the name in the case asked for
 
     map->findChild<QLineEdit*>(u"txtX"_q)->setText(u"9"_q);  // typed, not committed: still unsaved work
     prompter.saveChoices = {Prompter::SaveChoice::Cancel};
