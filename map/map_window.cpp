@@ -87,7 +87,7 @@ void MapWindow::createActions() {
         // outside the history.
         action->disconnect(&undo_);
         connect(action, &QAction::triggered, this, [this, action] {
-            escapePressed();
+            cancelDrag();
             action == undoAction_ ? undo_.undo() : undo_.redo();
         });
     }
@@ -141,7 +141,7 @@ MapView* MapWindow::createView(QWidget* page) {
     connect(picMap_, &MapPicture::mouseMovedTo, this, &MapWindow::mouseMovedTo);
     connect(picMap_, &MapPicture::mousePressedAt, this, &MapWindow::mousePressedAt);
     connect(picMap_, &MapPicture::mouseReleased, this, &MapWindow::mouseReleased);
-    connect(picMap_, &MapPicture::escapePressed, this, &MapWindow::escapePressed);
+    connect(picMap_, &MapPicture::escapePressed, this, &MapWindow::cancelDrag);
     return view_;
 }
 
@@ -314,7 +314,7 @@ void MapWindow::mouseReleased() {
     if (to != drag.from) moveMarker(drag.marker, drag.from, to, drag.lineBefore);
 }
 
-void MapWindow::escapePressed() {
+void MapWindow::cancelDrag() {
     if (!drag_) return;
     showMarker(drag_->marker, drag_->from, drag_->lineBefore);
     drag_.reset();

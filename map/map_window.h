@@ -131,7 +131,8 @@ private:
     void mouseMovedTo(QPoint pixel, Qt::MouseButtons buttons);
     void mousePressedAt(QPoint pixel, Qt::MouseButtons buttons, QPoint widgetPosition);
     void mouseReleased();
-    void escapePressed();
+    // Esc during a drag: the marker goes back where it was.
+    void cancelDrag();
     void drawMap();
     void editAiScript(int index);
 
