@@ -48,9 +48,23 @@ void AllianceFrame::showLoaded(const LoadedAlliances& loaded) {
 }
 
 void AllianceFrame::boxClicked(int owner, int other, bool checked) {
+    AllianceState before = state();
     grid_.set(owner, other, checked);
     showBoxes();
     updateAlliances();
+    emit edited(before);
+}
+
+AllianceState AllianceFrame::state() const {
+    AllianceState state{grid_, {}};
+    for (int p = 0; p < kPlayerCount; ++p) state.fields[static_cast<std::size_t>(p)] = maskField(p)->text();
+    return state;
+}
+
+void AllianceFrame::showState(const AllianceState& state) {
+    grid_ = state.grid;
+    showBoxes();
+    for (int p = 0; p < kPlayerCount; ++p) maskField(p)->setText(state.fields[static_cast<std::size_t>(p)]);
 }
 
 void AllianceFrame::showBoxes() {

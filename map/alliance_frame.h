@@ -6,6 +6,7 @@
 #include "map/alliance_grid.h"
 
 #include <QGroupBox>
+#include <QString>
 
 #include <array>
 
@@ -13,6 +14,12 @@ class QCheckBox;
 class QLineEdit;
 
 namespace corvane {
+
+// What the frame shows: the boxes and the texts of the four mask fields.
+struct AllianceState {
+    AllianceGrid grid;
+    std::array<QString, kPlayerCount> fields;
+};
 
 class AllianceFrame : public QGroupBox {
     Q_OBJECT
@@ -24,6 +31,13 @@ public:
     void showLoaded(const LoadedAlliances& loaded);
     QLineEdit* maskField(int owner) const { return maskFields_[static_cast<std::size_t>(owner)]; }
     QCheckBox* box(int owner, int other) const { return boxes_[index(owner, other)]; }
+
+    AllianceState state() const;
+    void showState(const AllianceState& state);
+
+signals:
+    // A click on a box changed the alliances; `before` is what the frame showed until then.
+    void edited(const corvane::AllianceState& before);
 
 private:
     AllianceGrid grid_;

@@ -1,5 +1,6 @@
 #include "map/level_file.h"
 
+#include "map/level_header.h"
 #include "support/file_utils.h"
 
 #include <fstream>
@@ -21,7 +22,33 @@ void ReadThing(std::string_view bytes, std::size_t offset, LevelTerrain& terrain
     if (kind == 9 && subKind == 5) terrain.stoneHeads.push_back(point);
 }
 
+std::optional<std::uintmax_t> SizeOf(const std::string& path) {
+    std::error_code ec;
+    if (!std::filesystem::is_regular_file(PathFromUtf8(path), ec)) return std::nullopt;
+    std::uintmax_t size = std::filesystem::file_size(PathFromUtf8(path), ec);
+    return ec ? std::nullopt : std::optional(size);
+}
+
+std::string TooShort(const std::string& what, std::uintmax_t size, std::size_t needed, const char* of) {
+    return what + " is " + std::to_string(size) + " bytes long, shorter than the " + std::to_string(needed) +
+           " bytes of " + of;
+}
+
 }  // namespace
+
+std::optional<std::string> LevelLayoutProblem(const std::string& levelFile, const std::string& headerFile) {
+    std::string problems;
+    auto levelSize = SizeOf(levelFile);
+    if (levelSize && *levelSize < kHeightMapBytes)
+        problems = TooShort("the level file", *levelSize, kHeightMapBytes, "a level's height map");
+    auto headerSize = SizeOf(headerFile);
+    if (headerSize && *headerSize < kHeaderBytesOwned) {
+        if (!problems.empty()) problems += "; ";
+        problems += TooShort("the header file " + headerFile, *headerSize, kHeaderBytesOwned, "a level header");
+    }
+    if (problems.empty()) return std::nullopt;
+    return problems;
+}
 
 LevelTerrain ReadLevelTerrain(std::string_view bytes) {
     LevelTerrain terrain;

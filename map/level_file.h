@@ -6,12 +6,14 @@
 #include "support/safe_file.h"
 
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <variant>
 
 namespace corvane {
 
+inline constexpr std::size_t kHeightMapBytes = 2 * kMapCells * kMapCells;  // 32768
 inline constexpr std::size_t kThingsOffset = 81987;
 inline constexpr std::size_t kThingSize = 101;
 inline constexpr std::size_t kThingCount = 1000;
@@ -22,5 +24,10 @@ LevelTerrain ReadLevelTerrain(std::string_view bytes);
 
 // The first kLevelBytesRead bytes of the file at `path` (fewer when it is shorter).
 std::variant<LevelTerrain, FileError> LoadLevelTerrain(const std::string& path);
+
+// Why the pair of files is unlikely to be a level (a compiled script chosen by mistake, a cut-off
+// copy): the level file is shorter than its height map, or the header file exists and is shorter
+// than the header's 612 bytes. Nothing when both are long enough or cannot be measured.
+std::optional<std::string> LevelLayoutProblem(const std::string& levelFile, const std::string& headerFile);
 
 }  // namespace corvane

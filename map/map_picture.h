@@ -1,7 +1,11 @@
 #pragma once
-// picMap: shows the level's 512 x 512 picture pixel for pixel and reports the mouse over it.
+// picMap: shows the level's 512 x 512 picture, pixel for pixel at zoom 1 and enlarged without
+// smoothing above it, and reports the mouse over it in picture pixels. On top of the picture (never
+// in it) a frame marks the selected marker and, from zoom 2 on, each marker shows its number.
 
+#include "map/level_data.h"
 #include "map/map_image.h"
+#include "map/map_zoom.h"
 
 #include <QWidget>
 
@@ -11,19 +15,41 @@ class MapPicture : public QWidget {
     Q_OBJECT
 
 public:
-    MapPicture(const MapImage& image, QWidget* parent = nullptr);
+    MapPicture(const MapImage& image, const std::array<Marker, kMarkerCount>& markers, QWidget* parent = nullptr);
+
+    int zoom() const { return zoom_.factor(); }
+    // Resizes the widget to the picture at that factor (clamped to MapZoom's range).
+    void setZoom(int factor);
+    void setSelectedMarker(int number);
+
+    // The picture pixel under a widget position.
+    QPoint pictureAt(QPoint widgetPosition) const;
+    // "Marker n (x, y)" over a marker, empty elsewhere.
+    QString toolTipAt(QPoint widgetPosition) const;
 
 signals:
-    void mouseMovedTo(QPoint pixel);
-    void mousePressedAt(QPoint pixel, Qt::MouseButtons buttons);
+    void mouseMovedTo(QPoint pixel, Qt::MouseButtons buttons);
+    void mousePressedAt(QPoint pixel, Qt::MouseButtons buttons, QPoint widgetPosition);
+    void mouseReleased();
+    void escapePressed();
 
 protected:
+    bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     const MapImage& image_;
+    const std::array<Marker, kMarkerCount>& markers_;
+    MapZoom zoom_;
+    int selected_ = -1;
+
+    QRect markerSquare(const Marker& marker) const;
+    void paintSelection(QPainter& painter) const;
+    void paintNumbers(QPainter& painter, const QRect& area) const;
 };
 
 }  // namespace corvane

@@ -7,6 +7,9 @@ namespace {
 
 int UnitOfPixel(int pixel) { return std::clamp(pixel / 2, 0, kMarkerCount - 1); }
 
+// How far a widget pixel lies outside the span [first, first + size), in widget pixels.
+int DistanceOutside(int pixel, int first, int size) { return std::max({0, first - pixel, pixel - (first + size - 1)}); }
+
 }  // namespace
 
 MapPoint MapPositionOfPixel(int pixelX, int pixelY) { return {UnitOfPixel(pixelX), UnitOfPixel(pixelY)}; }
@@ -25,6 +28,25 @@ int NearestMarker(const std::array<Marker, kMarkerCount>& markers, MapPoint at) 
         }
     }
     return nearest;
+}
+
+int MarkerAt(const std::array<Marker, kMarkerCount>& markers, MapPoint at, int* sharing) {
+    int found = -1;
+    int count = 0;
+    for (int n = 0; n < kMarkerCount; ++n) {
+        const Marker& m = markers[static_cast<std::size_t>(n)];
+        if (m.x != at.x || m.y != at.y) continue;
+        if (found < 0) found = n;
+        ++count;
+    }
+    if (sharing != nullptr) *sharing = std::max(count - 1, 0);
+    return found;
+}
+
+bool GrabsMarker(Marker marker, int widgetX, int widgetY, int zoom, int reach) {
+    // The marker's 2 x 2 picture pixels cover 2 * zoom widget pixels each way.
+    return DistanceOutside(widgetX, 2 * marker.x * zoom, 2 * zoom) <= reach &&
+           DistanceOutside(widgetY, 2 * marker.y * zoom, 2 * zoom) <= reach;
 }
 
 }  // namespace corvane

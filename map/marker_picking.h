@@ -11,4 +11,11 @@ MapPoint MapPositionOfPixel(int pixelX, int pixelY);
 // The marker nearest to `at`; among equally near markers the lowest number.
 int NearestMarker(const std::array<Marker, kMarkerCount>& markers, MapPoint at);
 
+// The lowest-numbered marker exactly at `at`, or -1; with `sharing`, how many others stand there.
+int MarkerAt(const std::array<Marker, kMarkerCount>& markers, MapPoint at, int* sharing = nullptr);
+
+// Whether a press at a widget pixel showing the picture at `zoom` times its size lands on the
+// marker's square or within `reach` widget pixels of it, so that a drag may take it along.
+bool GrabsMarker(Marker marker, int widgetX, int widgetY, int zoom, int reach = 4);
+
 }  // namespace corvane

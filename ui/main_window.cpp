@@ -6,6 +6,7 @@
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QMdiArea>
+#include <QMenu>
 #include <QMenuBar>
 #include <QStatusBar>
 
@@ -146,6 +147,10 @@ void MainWindow::runExternal(const std::function<void()>& command) {
 
 void MainWindow::setMapSaveEnabled(bool enabled) { menuAction(QStringLiteral("mnuMapSave"))->setEnabled(enabled); }
 
+void MainWindow::addEditItems(const QList<QAction*>& items) {
+    menuAction(QStringLiteral("mnuEdit"))->menu()->addActions(items);
+}
+
 void MainWindow::setLanguageSaveEnabled(bool enabled) {
     menuAction(QStringLiteral("mnuSaveLang"))->setEnabled(enabled);
 }
@@ -242,13 +247,20 @@ QString MainWindow::loadDialogStart() const {
     return fromEnginePath(LoadDialogStart(toEnginePath(lastFile), folder));
 }
 
-void MainWindow::load() {
+void MainWindow::load() { loadFromFolder(QString()); }
+
+void MainWindow::loadFromFolder(const QString& folder) {
+    const QString start = folder.isEmpty() ? loadDialogStart()
+                                           : fromEnginePath(WithTrailingSeparator(toEnginePath(folder)) + "*.dat");
     const std::optional<QString> chosen =
-        context_.prompter.chooseFileToOpen(QStringLiteral("Open a script file"), loadDialogStart(), kScriptFilter);
-    if (!chosen || !FileExists(toEnginePath(*chosen))) return;
+        context_.prompter.chooseFileToOpen(QStringLiteral("Open a script file"), start, kScriptFilter);
+    if (chosen && FileExists(toEnginePath(*chosen))) loadScript(*chosen);
+}
+
+void MainWindow::loadScript(const QString& fileName) {
     ScriptWindow& window = scriptWindow();
-    if (!window.maybeSave() || !window.loadFile(*chosen)) return;
-    context_.settings.write(settings::kFileSection, settings::kLastFile, *chosen);
+    if (!window.maybeSave() || !window.loadFile(fileName)) return;
+    context_.settings.write(settings::kFileSection, settings::kLastFile, fileName);
     window.updateCaption();
 }
 

@@ -43,6 +43,8 @@ public:
     void setExternalCommands(ExternalCommands commands) { external_ = std::move(commands); }
     void setMapSaveEnabled(bool enabled);
     void setLanguageSaveEnabled(bool enabled);
+    // Items another window adds to the Edit menu; they leave it when that window deletes them.
+    void addEditItems(const QList<QAction*>& items);
 
     EditorContext& context() { return context_; }
     QMdiArea* mdiArea() const { return mdi_; }
@@ -57,6 +59,10 @@ public:
     // Menu commands.
     void newScript();
     void load();
+    // Load with its dialog opening in `folder`.
+    void loadFromFolder(const QString& folder);
+    // The end of Load once a file is chosen: asks about the unsaved script, then opens the file.
+    void loadScript(const QString& fileName);
     void save();
     bool saveAs() override;
     void openRecent(int index);
@@ -68,7 +74,7 @@ public:
     void showKeywords();
     void showAbout();
     void exitProgram();
-    // Before the program ends for an update: asks about an unsaved script; false to stay.
+    // Before the program ends: asks about an unsaved script and other unsaved work; false to stay.
     bool mayEndProgram();
     // Ends the program without asking again.
     void endProgram();

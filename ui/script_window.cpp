@@ -20,6 +20,7 @@
 #include "support/safe_file.h"
 #include "support/settings_file.h"
 #include "ui/box_text.h"
+#include "ui/common/unsaved_work.h"
 #include "ui/context_help.h"
 #include "ui/editor_context.h"
 #include "ui/placement.h"
@@ -129,13 +130,8 @@ bool ScriptWindow::isModified() const { return txtScript_->document()->isModifie
 bool ScriptWindow::maybeSave() {
     if (!isModified()) return true;
     const QString name = context_.currentFile.isEmpty() ? newFileMarker() : context_.currentFile;
-    switch (context_.prompter.askSaveDiscardCancel(QStringLiteral("The script ") + name +
-                                                   QStringLiteral(" has changed. Do you want to save it?"))) {
-        case Prompter::SaveChoice::Save: return save() && !isModified();
-        case Prompter::SaveChoice::Discard: return true;
-        case Prompter::SaveChoice::Cancel: return false;
-    }
-    return false;
+    return MayDiscardUnsavedWork(context_.prompter, QStringLiteral("script ") + name,
+                                 [this] { return save() && !isModified(); });
 }
 
 void ScriptWindow::setCaption(const QString& caption) { setWindowTitle(caption + QStringLiteral("[*]")); }

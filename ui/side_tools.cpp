@@ -22,6 +22,17 @@ void addToArea(QMdiArea& area, QWidget& window) {
 
 }  // namespace
 
+// The map window's Undo and Redo sit in the Edit menu, shown only while that window is active.
+void SideTools::showEditItemsWhileActive(MapWindow& map) {
+    const QList<QAction*> items = map.editActions();
+    window_.addEditItems(items);
+    auto show = [items, &map](QMdiSubWindow* active) {
+        for (QAction* item : items) item->setVisible(active != nullptr && active->widget() == &map);
+    };
+    QObject::connect(window_.mdiArea(), &QMdiArea::subWindowActivated, &map, show);
+    show(window_.mdiArea()->activeSubWindow());
+}
+
 SideTools::SideTools(MainWindow& window, Prompter& prompter, const AppPaths& paths,
                      std::unique_ptr<RegistryReader> registry, QUrl updateSite)
     : window_(window),
@@ -31,7 +42,8 @@ SideTools::SideTools(MainWindow& window, Prompter& prompter, const AppPaths& pat
       updateSite_(std::move(updateSite)) {
     window.setExternalCommands({[this] { openMap(); }, [this] { saveMap(); }, [this] { openLanguage(); },
                                 [this] { saveLanguage(); }, [this] { checkNewVersion(); },
-                                [this] { return language_ == nullptr || language_->maybeSave(); }});
+                                [this] { return (map_ == nullptr || map_->maybeSave()) &&
+                                                (language_ == nullptr || language_->maybeSave()); }});
 }
 
 // The windows refer to the registry and the prompter; they go before them.
@@ -48,7 +60,10 @@ MapWindow& SideTools::ensureMapWindow() {
     if (map_ == nullptr) {
         map_ = new MapWindow(prompter_, paths_, *registry_);
         QObject::connect(map_, &MapWindow::saveMapAvailable, &window_, &MainWindow::setMapSaveEnabled);
+        QObject::connect(map_, &MapWindow::scriptRequested, &window_, &MainWindow::loadScript);
+        QObject::connect(map_, &MapWindow::scriptFolderRequested, &window_, &MainWindow::loadFromFolder);
         addToArea(*window_.mdiArea(), *map_);
+        showEditItemsWhileActive(*map_);
     }
     return *map_;
 }

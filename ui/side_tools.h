@@ -38,6 +38,7 @@ public:
 private:
     MapWindow& ensureMapWindow();
     LangEditWindow& ensureLanguageWindow();
+    void showEditItemsWhileActive(MapWindow& map);
 
     MainWindow& window_;
     Prompter& prompter_;

@@ -1,101 +1,11 @@
 // The marker editor window offscreen: open, select, move, alliances, fields, save and reopen, and
 // every way a save or an open can fail.
-#include "map/map_picture.h"
-#include "map/map_window.h"
-
-#include "support/wine_registry.h"
-#include "tests/common/fake_prompter.h"
-#include "tests/common/temp_folder.h"
-#include "tests/map/level_bytes.h"
-
-#include <QApplication>
-#include <QCheckBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QListWidget>
-#include <QMouseEvent>
-#include <QTabBar>
-
-#include <gtest/gtest.h>
-
-#include <cmath>
-#include <filesystem>
-
-namespace fs = std::filesystem;
+#include "tests/map/map_window_fixture.h"
 
 namespace corvane {
 namespace {
 
 using namespace testing;
-
-QString Q(const std::string& text) { return QString::fromStdString(text); }
-
-// Hills, a strip of sea along the left edge, four players and three stone heads.
-std::string SampleLevel() {
-    LevelBytes level;
-    for (int y = 0; y < kMapCells; ++y) {
-        for (int x = 14; x < kMapCells; ++x) {
-            double hills = 260 * std::sin(x / 11.0) * std::cos(y / 13.0) + 120 * std::sin((x + 2 * y) / 17.0);
-            level.height(x, y, static_cast<std::int16_t>(std::max(0.0, hills + 200)));
-        }
-    }
-    level.player(0, 0, 60, 60).player(1, 1, 200, 60).player(2, 2, 60, 200).player(3, 3, 200, 200);
-    return level.stoneHead(4, 128, 128).stoneHead(5, 150, 40).stoneHead(6, 40, 230).bytes;
-}
-
-// AI scripts 11, 12, 13, no alliances; markers 0 to 63 spread over the land, marker 5 at (120, 36), the
-// rest at (0, 0) as in the game's levels.
-std::string SampleHeader() {
-    std::string bytes = PatternHeader(700).replace(89, 7, "\x0B\x0C\x0D\0\0\0\0", 7).replace(100, 512, 512, '\0');
-    for (std::size_t i = 0; i < 128; ++i)
-        bytes[100 + i] = static_cast<char>(i % 2 ? 16 + (i * 97 + 31) % 224 : 32 + (i * 53 + 7) % 208);
-    return bytes.replace(110, 2, "\x78\x24");
-}
-
-class MapWindowTest : public ::testing::Test {
-protected:
-    TempFolder temp;
-    FakePrompter prompter;
-    WineRegistry registry{temp.path()};  // no system.reg yet: no game key
-    std::string levelPath = temp.file("levl2001.dat"), headerPath = temp.file("levl2001.hdr");
-    std::vector<bool> saveAvailable;
-    std::unique_ptr<MapWindow> window = makeWindow();
-
-    MapWindowTest() {
-        writeBytes(levelPath, SampleLevel());
-        writeBytes(headerPath, SampleHeader());
-    }
-    std::unique_ptr<MapWindow> makeWindow() {
-        auto made = std::make_unique<MapWindow>(prompter, AppPaths::inFolder(Q(temp.path().string())), registry);
-        QObject::connect(made.get(), &MapWindow::saveMapAvailable, [this](bool on) { saveAvailable.push_back(on); });
-        return made;
-    }
-    bool open() { return window->loadLevel(Q(levelPath)); }
-    template <typename T> T* child(const QString& name) const {
-        T* found = window->findChild<T*>(name);
-        EXPECT_NE(found, nullptr) << name.toStdString();
-        return found;
-    }
-    QListWidget* markerList() const { return child<QListWidget>(Q("lstMarkers")); }
-    QString markerLine(int n) const { return markerList()->item(n)->text(); }
-    // The texts of the fields named, separated by spaces.
-    QString texts(const char* names) const {
-        QStringList out;
-        for (const QString& name : QString::fromLatin1(names).split(u' ')) out << child<QLineEdit>(name)->text();
-        return out.join(u' ');
-    }
-    void setText(const char* field, const char* value) const { child<QLineEdit>(Q(field))->setText(Q(value)); }
-    QString label(const char* name) const { return child<QLabel>(Q(name))->text(); }
-    bool checked(const char* box) const { return child<QCheckBox>(Q(box))->isChecked(); }
-    void mouse(int x, int y, Qt::MouseButton button = Qt::NoButton) {  // a press, or a move without a button
-        QMouseEvent event(button ? QEvent::MouseButtonPress : QEvent::MouseMove, QPointF(x, y), QPointF(x, y),
-                          QPointF(x, y), button, button, Qt::NoModifier);
-        QApplication::sendEvent(window->picture(), &event);
-    }
-    void expectHeaderUnchanged() { EXPECT_EQ(readBytes(headerPath), SampleHeader()); }
-};
-
-const Rgb kSelected{255, 128, 128};
 
 TEST_F(MapWindowTest, OpenMapAsksInTheGameOrProgramFolderAndFillsTheWindow) {
     writeBytes(temp.file("system.reg"), "WINE REGISTRY Version 2\n[Software\\\\Bullfrog Productions Ltd\\\\Populous: "
@@ -104,6 +14,13 @@ TEST_F(MapWindowTest, OpenMapAsksInTheGameOrProgramFolderAndFillsTheWindow) {
     prompter.files = {std::nullopt, Q(temp.file("nothere.dat")), Q(levelPath)};
     MapWindow(prompter, AppPaths::inFolder(Q("/prog")), game).openMapCommand();  // cancelled: nothing happens
     EXPECT_EQ(prompter.dialogs.at(0).initialName, Q("C:\\Games\\Pop TB\\levels\\levl*.dat"));
+    // The dialog shows only the files the initial name's pattern matches; a pattern the filter
+    // already has is not offered twice.
+    EXPECT_EQ(dialogNameFilters(prompter.dialogs.at(0).initialName, prompter.dialogs.at(0).filter),
+              QStringList({Q("levl*.dat"), Q("Populous Level Files (*.dat)")}));
+    EXPECT_EQ(dialogNameFilters(Q("/x/*.dat"), Q("Script Files (*.dat)|*.dat|All Files (*.*)|*.*")),
+              QStringList({Q("Script Files (*.dat)"), Q("All Files (*.*)")}));
+    EXPECT_EQ(dialogNameFilters(Q("/x/levl2.dat"), Q("L (*.dat)|*.dat")), QStringList{Q("L (*.dat)")});
     fs::remove(temp.file("system.reg"));  // read at each lookup: from now on the program folder
     writeBytes(headerPath, SampleHeader().replace(92, 4, "\x0F\x0F\x0F\x0F"));  // all allied
     window->openMapCommand();  // a choice that does not exist opens nothing, silently
@@ -112,7 +29,7 @@ TEST_F(MapWindowTest, OpenMapAsksInTheGameOrProgramFolderAndFillsTheWindow) {
     EXPECT_EQ(prompter.dialogs.at(2).title, Q("Open a map file"));
     EXPECT_EQ(prompter.dialogs.at(2).filter, Q("Populous Level Files (*.dat)|*.dat"));
     EXPECT_EQ(prompter.dialogs.at(2).initialName, Q(fs::path(temp.path()).lexically_normal().string() + "/*.dat"));
-    EXPECT_EQ(window->windowTitle(), Q(temp.file("levl2001") + " - Marker Editor"));
+    EXPECT_EQ(window->windowTitle(), Q(temp.file("levl2001") + " - Marker Editor[*]"));  // [*]: unsaved edits
     auto* heads = child<QListWidget>(Q("lstStoneHeads"));
     ASSERT_EQ(heads->count(), 3);
     EXPECT_EQ(heads->item(1)->text(), Q("StoneH X: 150, Y: 40"));
@@ -132,8 +49,12 @@ TEST_F(MapWindowTest, OpenMapAsksInTheGameOrProgramFolderAndFillsTheWindow) {
     if (const char* folder = std::getenv("CORVANE_SCREENSHOT_DIR")) {  // not a check: docs/screenshots/map.png
         markerList()->setCurrentRow(5);
         child<QListWidget>(Q("lstStoneHeads"))->setCurrentRow(0);
-        mouse(241, 73);
-        window->resize(window->sizeHint());
+        window->resize(1040, 760);
+        window->view()->zoomTo(2);
+        window->view()->horizontalScrollBar()->setValue(120);
+        window->view()->verticalScrollBar()->setValue(0);
+        mouse(2 * 241, 2 * 73);
+        QApplication::processEvents();  // the scroll bars show
         EXPECT_TRUE(window->grab().save(QString::fromLocal8Bit(folder) + Q("/map.png")));
     }
 }
@@ -218,13 +139,14 @@ TEST_F(MapWindowTest, FailuresSayWhereAndWhyAndChangeNothing) {
     fs::create_directory(temp.file("bad.dat"));
     fs::create_directory(temp.file("l.hdr"));
     writeBytes(temp.file("l.dat"), "");
+    prompter.yesNo = {true};  // open the empty level file anyway
     for (const char* level : {"bad.dat", "l.dat"}) EXPECT_FALSE(window->loadLevel(Q(temp.file(level))));
     const std::string isFolder = ": is a folder, not a file";
     EXPECT_EQ(prompter.told,
               QStringList({Q("Could not save the map: " + headerPath + ": is read-only"),
                            Q("Could not open the map: " + temp.file("bad.dat") + isFolder),
                            Q("Could not read the map's header file: " + temp.file("l.hdr") + isFolder)}));
-    EXPECT_EQ(window->windowTitle(), Q(temp.file("levl2001") + " - Marker Editor"));
+    EXPECT_EQ(window->windowTitle(), Q(temp.file("levl2001") + " - Marker Editor[*]"));
     EXPECT_EQ(markerLine(5), Q("5 (120, 36)"));
 
     fs::remove(headerPath);  // a missing header is not created on open, and on save only with consent
@@ -232,7 +154,7 @@ TEST_F(MapWindowTest, FailuresSayWhereAndWhyAndChangeNothing) {
     EXPECT_EQ(markerLine(255) + texts("AIYellow"), Q("255 (0, 0)0"));
     prompter.yesNo = {false, true};
     window->saveMapCommand();
-    EXPECT_EQ(prompter.asked.at(0), Q("The header file " + headerPath + " does not exist. Create it?"));
+    EXPECT_EQ(prompter.asked.at(1), Q("The header file " + headerPath + " does not exist. Create it?"));
     EXPECT_FALSE(fs::exists(headerPath));
     setText("AIRed", "5");
     window->saveMapCommand();

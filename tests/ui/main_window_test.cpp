@@ -235,5 +235,42 @@ TEST_F(EditorTest, MapLanguageAndUpdateCommandsReachTheirWindows) {
     }
 }
 
+// The map window inside the editor: its Undo and Redo join the Edit menu, an "Edit" button loads the player's
+// script after the script window's own question, and ending the program asks about unsaved map edits.
+TEST_F(EditorTest, MapWindowEditItemsScriptButtonsAndExitQuestion) {
+    SideTools tools(*window, prompter, AppPaths::inFolder(path("")), std::make_unique<WineRegistry>(folder.path()),
+                    QUrl());
+    writeBytes(folder.file("levl0001.dat"), std::string(40000, '\0'));
+    const QString aiScript = writeScript("CPSCR004.DAT");
+    newScript();
+    box().insertPlainText(u"DO "_q);
+    const QString unsaved = current();
+    prompter.files = {path("levl0001.dat")};
+    item("mnuMapsOpen")->trigger();
+    MapWindow* map = tools.mapWindow();
+    ASSERT_NE(map, nullptr);
+    QAction* undo = map->editActions().at(1);
+    EXPECT_TRUE(item("mnuEdit")->menu()->actions().contains(undo));
+    window->mdiArea()->setActiveSubWindow(frame(map));
+    EXPECT_TRUE(undo->isVisible());
+    window->mdiArea()->setActiveSubWindow(&script());
+    EXPECT_FALSE(undo->isVisible());
+
+    map->findChild<QLineEdit*>(u"AIRed"_q)->setText(u"4"_q);
+    prompter.saveChoices = {Prompter::SaveChoice::Cancel, Prompter::SaveChoice::Discard};
+    map->findChild<QPushButton*>(u"cmdEditRed"_q)->click();  // Cancel: the unsaved script stays
+    EXPECT_EQ(current(), unsaved);
+    map->findChild<QPushButton*>(u"cmdEditRed"_q)->click();
+    EXPECT_EQ(current().toLower(), aiScript.toLower());  // Windows may give the name in the case asked for
+
+    map->findChild<QLineEdit*>(u"txtX"_q)->setText(u"9"_q);  // typed, not committed: still unsaved work
+    prompter.saveChoices = {Prompter::SaveChoice::Cancel};
+    EXPECT_FALSE(window->close());
+    EXPECT_EQ(prompter.asked.last(), u"The map "_q + path("levl0001") + u" has changed. Do you want to save it?"_q);
+    prompter.saveChoices = {Prompter::SaveChoice::Discard};
+    EXPECT_TRUE(window->close());
+    EXPECT_TRUE(prompter.saveChoices.empty());
+}
+
 }  // namespace
 }  // namespace corvane::testing

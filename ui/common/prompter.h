@@ -3,6 +3,7 @@
 // path of every command can be driven by a test without a person.
 
 #include <QString>
+#include <QStringList>
 
 #include <optional>
 
@@ -31,5 +32,9 @@ public:
 
 // "Script Files (*.dat)|*.dat|All Files (*.*)|*.*" -> "Script Files (*.dat);;All Files (*.*)".
 QString qtFilterFromPipeFilter(const QString& pipeFilter);
+
+// The name filters of a file dialog. A pattern in the initial name ("levl*.dat") comes first, so
+// that the dialog shows only what it matches, unless one of the filter's entries has that pattern.
+QStringList dialogNameFilters(const QString& initialName, const QString& pipeFilter);
 
 }  // namespace corvane

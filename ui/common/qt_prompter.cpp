@@ -22,6 +22,17 @@ QString qtFilterFromPipeFilter(const QString& pipeFilter) {
     return names.join(QStringLiteral(";;"));
 }
 
+QStringList dialogNameFilters(const QString& initialName, const QString& pipeFilter) {
+    QStringList filters = qtFilterFromPipeFilter(pipeFilter).split(QStringLiteral(";;"), Qt::SkipEmptyParts);
+    const QString pattern = QString::fromStdString(SplitDialogName(initialName.toStdString()).name);
+    if (!pattern.contains(QLatin1Char('*')) && !pattern.contains(QLatin1Char('?'))) return filters;
+    const QStringList patterns = pipeFilter.split(QLatin1Char('|'));
+    for (qsizetype i = 1; i < patterns.size(); i += 2)
+        if (patterns[i].split(QLatin1Char(';')).contains(pattern)) return filters;
+    filters.prepend(pattern);
+    return filters;
+}
+
 namespace {
 
 QString programTitle() { return QCoreApplication::applicationName(); }
@@ -30,13 +41,13 @@ std::optional<QString> runDialog(QWidget* parent, QFileDialog::AcceptMode mode, 
                                  const QString& initialName, const QString& filter) {
     const DialogName start = SplitDialogName(initialName.toStdString());
     const QString name = QString::fromStdString(start.name);
-    QFileDialog dialog(parent, title, QDir::fromNativeSeparators(QString::fromStdString(start.folder)),
-                       qtFilterFromPipeFilter(filter));
+    QFileDialog dialog(parent, title, QDir::fromNativeSeparators(QString::fromStdString(start.folder)));
+    dialog.setNameFilters(dialogNameFilters(initialName, filter));
     dialog.setAcceptMode(mode);
     dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
     // The program asks about overwriting itself, with its own words.
     dialog.setOption(QFileDialog::DontConfirmOverwrite, true);
-    if (!name.contains(QLatin1Char('*'))) dialog.selectFile(name);
+    if (!name.contains(QLatin1Char('*')) && !name.contains(QLatin1Char('?'))) dialog.selectFile(name);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
     return dialog.selectedFiles().constFirst();
 }

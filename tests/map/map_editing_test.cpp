@@ -1,0 +1,235 @@
+// The map window as an editor: clicking the selected line, zoom, dragging markers, undo and redo,
+// the unsaved-edits questions, the "Edit" buttons and files too short to be levels.
+#include "tests/map/map_window_fixture.h"
+
+#include "map/map_view.h"
+
+#include <QAction>
+#include <QKeyEvent>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QUndoStack>
+#include <QWheelEvent>
+
+namespace corvane {
+namespace {
+
+using namespace testing;
+using Choice = Prompter::SaveChoice;
+
+class MapEditingTest : public MapWindowTest {
+protected:
+    void clickLine(int n) {
+        QListWidget* list = markerList();
+        list->scrollToItem(list->item(n));
+        QPoint at = list->visualItemRect(list->item(n)).center();
+        for (auto type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
+            QMouseEvent event(type, at, list->viewport()->mapToGlobal(at), Qt::LeftButton,
+                              type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton, Qt::NoModifier);
+            QApplication::sendEvent(list->viewport(), &event);
+        }
+    }
+    void key(QWidget* target, int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier, const QString& text = {}) {
+        QKeyEvent event(QEvent::KeyPress, key, modifiers, text);
+        QApplication::sendEvent(target, &event);
+    }
+    void type(const char* field, const char* text) {  // as the user types: each key an edit
+        QLineEdit* edit = child<QLineEdit>(Q(field));
+        edit->selectAll();
+        for (char c : std::string(text)) key(edit, 0, Qt::NoModifier, QString(QChar::fromLatin1(c)));
+    }
+    void undo() { window->editActions().at(1)->trigger(); }
+    void redo() { window->editActions().at(2)->trigger(); }
+    Marker marker(int n) const { return window->markers()[static_cast<std::size_t>(n)]; }
+    // The picture pixel under a point of the view's viewport.
+    QPoint pictureUnder(QPoint inViewport) const {
+        return window->picture()->pictureAt(window->picture()->mapFrom(window->view()->viewport(), inViewport));
+    }
+    QString caption() const { return window->windowTitle(); }
+    QString stemCaption() const { return Q(temp.file("levl2001") + " - Marker Editor[*]"); }
+};
+
+// Typed coordinates reach the selected marker also when its own line is clicked again.
+TEST_F(MapEditingTest, ClickingTheSelectedLineCommitsTheTypedCoordinates) {
+    ASSERT_TRUE(open());
+    setText("txtX", "17");
+    setText("txtY", "18");
+    clickLine(0);
+    EXPECT_EQ(marker(0), (Marker{17, 18}));
+    EXPECT_EQ(markerLine(0), Q("0 (17 ,18)"));
+    EXPECT_EQ(window->image().pixel(34, 36), kSelected);
+}
+
+TEST_F(MapEditingTest, ZoomKeepsThePixelUnderThePointerAndTheMouseRules) {
+    ASSERT_TRUE(open());
+    window->resize(1000, 760);
+    QApplication::processEvents();
+    const QPoint pointer(300, 200);
+    const QPoint under = pictureUnder(pointer);
+    window->view()->zoomTo(4, pointer);
+    EXPECT_EQ(window->picture()->zoom(), 4);
+    EXPECT_GT(window->view()->horizontalScrollBar()->value(), 0);
+    EXPECT_EQ(pictureUnder(pointer), under);
+    QWheelEvent wheel{QPointF(pointer), QPointF(pointer), QPoint(), QPoint(0, 120), Qt::NoButton, Qt::ControlModifier,
+                      Qt::NoScrollPhase, false};
+    QApplication::sendEvent(window->view()->viewport(), &wheel);
+    EXPECT_EQ(window->picture()->zoom(), 5);
+    EXPECT_EQ(pictureUnder(pointer), under);
+    EXPECT_EQ(child<QLabel>(Q("lblZoom"))->text(), Q("Zoom 5:1"));
+
+    window->view()->zoomTo(2);
+    mouse(2 * 101 + 1, 2 * 40 + 1);
+    EXPECT_EQ(label("lblMousePos"), Q("X: 50, Y: 20"));
+    mouse(2 * 241 + 1, 2 * 73, Qt::LeftButton);  // map (120, 36): marker 5, as at zoom 1
+    EXPECT_EQ(window->selectedMarker(), 5);
+    EXPECT_EQ(window->picture()->toolTipAt(QPoint(2 * 240, 2 * 72)), Q("Marker 5 (120, 36)"));
+    EXPECT_EQ(window->picture()->toolTipAt(QPoint(2 * 250, 2 * 72)), QString());
+    // Each picture pixel becomes a 2 x 2 square of its own colour, also where two water cells of
+    // different blues meet (picture pixels 11 and 12): no smoothing.
+    QImage shown = window->picture()->grab(QRect(2 * 10, 2 * 300, 8, 4)).toImage();
+    for (int x = 0; x < 8; ++x)
+        for (int y = 0; y < 4; ++y) {
+            Rgb expected = window->image().pixel(10 + x / 2, 300 + y / 2);
+            QColor got = shown.pixelColor(x, y);
+            EXPECT_EQ((Rgb{got.red(), got.green(), got.blue()}), expected) << x << ',' << y;
+        }
+    window->view()->zoomOneToOne();
+    EXPECT_EQ(window->picture()->size(), QSize(512, 512));
+}
+
+TEST_F(MapEditingTest, DraggingAMarkerMovesItAndEscPutsItBack) {
+    ASSERT_TRUE(open());
+    drag(241, 73, 101, 40);  // marker 5 at (120, 36) to (50, 20)
+    EXPECT_EQ(marker(5), (Marker{50, 20}));
+    EXPECT_EQ(markerLine(5) + u' ' + texts("txtX txtY") + u' ' + label("lblSelectedMarker"), Q("5 (50 ,20) 50 20 Selected: 5"));
+    EXPECT_EQ(window->image().pixel(100, 40), kSelected);
+    EXPECT_NE(window->image().pixel(240, 72), kSelected);  // the old spot shows terrain again
+    EXPECT_LT(window->lastPaintedCells(), 100);  // each step of a drag repaints only cells under markers
+    EXPECT_EQ(window->undoStack().count(), 1);
+
+    drag(101, 40, 300, 300, false);
+    EXPECT_EQ(marker(5), (Marker{150, 150}));
+    key(window->picture(), Qt::Key_Escape);
+    send(QEvent::MouseButtonRelease, 300, 300, Qt::LeftButton, Qt::NoButton);
+    EXPECT_EQ(marker(5), (Marker{50, 20}));
+    EXPECT_EQ(markerLine(5) + u' ' + texts("txtX txtY"), Q("5 (50 ,20) 50 20"));
+    EXPECT_EQ(window->undoStack().count(), 1);
+
+    const auto before = window->markers();
+    drag(500, 10, 300, 300);  // far from every marker: selects the nearest, moves nothing
+    drag(101, 40, 101, 40);   // a press without moving only selects
+    EXPECT_EQ(window->markers(), before);
+    EXPECT_EQ(window->undoStack().count(), 1);
+    drag(101, 40, 300, 300, false);
+    undo();  // during a drag: the drag is put back, then the move before it undone
+    send(QEvent::MouseButtonRelease, 300, 300, Qt::LeftButton, Qt::NoButton);
+    EXPECT_EQ(marker(5), (Marker{120, 36}));
+    EXPECT_EQ(markerLine(5), Q("5 (120, 36)"));
+    EXPECT_FALSE(window->isWindowModified());
+}
+
+TEST_F(MapEditingTest, EveryKindOfEditUndoesAndRedoes) {
+    ASSERT_TRUE(open());
+    const Marker seven = marker(7);
+    const QString sevenLine = markerLine(7);
+    markerList()->setCurrentRow(7);
+    mouse(101, 40, Qt::RightButton);
+    type("AIRed", "42");
+    child<QCheckBox>(Q("YG"))->click();
+    EXPECT_EQ(window->undoStack().count(), 3);  // the two keys typed are one step
+    EXPECT_EQ(texts("AIRed txtB txtR txtY2 txtG"), Q("42 1 2 12 12"));
+    EXPECT_TRUE(window->isWindowModified());
+
+    undo();
+    EXPECT_EQ(texts("txtB txtR txtY2 txtG"), Q("0 0 0 0"));
+    EXPECT_FALSE(checked("YG") || checked("GY"));
+    undo();
+    EXPECT_EQ(texts("AIRed"), Q("11"));
+    undo();
+    EXPECT_EQ(marker(7), seven);
+    EXPECT_EQ(markerLine(7), sevenLine);
+    EXPECT_EQ(texts("txtX txtY"), Q("%1 %2").arg(seven.x).arg(seven.y));
+    EXPECT_FALSE(window->isWindowModified());
+
+    for (int i = 0; i < 3; ++i) redo();
+    EXPECT_EQ(marker(7), (Marker{50, 20}));
+    EXPECT_EQ(texts("AIRed txtY2 txtG"), Q("42 12 12"));
+    EXPECT_TRUE(checked("YG") && checked("GY"));
+    window->saveMapCommand();  // what is saved is what the redone window shows
+    EXPECT_EQ(readBytes(headerPath), SampleHeader().replace(89, 7, "\x2A\x0C\x0D\x01\x02\x0C\x0C").replace(114, 2, "\x32\x14"));
+    EXPECT_FALSE(window->isWindowModified());
+}
+
+TEST_F(MapEditingTest, UnsavedEditsShowInTheCaptionAndAreAskedAbout) {
+    ASSERT_TRUE(open());
+    EXPECT_EQ(caption(), stemCaption());
+    EXPECT_FALSE(window->isWindowModified());
+    const QString x = texts("txtX");
+    setText("txtX", "3");  // typed, not yet committed, would be lost too
+    EXPECT_TRUE(window->isWindowModified());
+    setText("txtX", x.toStdString().c_str());
+    EXPECT_FALSE(window->isWindowModified());
+    mouse(101, 40, Qt::RightButton);
+    EXPECT_TRUE(window->isWindowModified());
+
+    const QString question = Q("The map " + temp.file("levl2001") + " has changed. Do you want to save it?");
+    writeBytes(temp.file("other.dat"), SampleLevel());
+    prompter.saveChoices = {Choice::Cancel, Choice::Cancel};
+    EXPECT_FALSE(window->loadLevel(Q(temp.file("other.dat"))));  // Cancel: the level stays as it is
+    EXPECT_FALSE(window->close());
+    EXPECT_EQ(prompter.asked, QStringList({question, question}));
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_EQ(caption(), stemCaption());
+    EXPECT_EQ(marker(0), (Marker{50, 20}));
+    expectHeaderUnchanged();
+
+    prompter.saveChoices = {Choice::Save};  // Save writes the header, then the other level opens
+    EXPECT_TRUE(window->loadLevel(Q(temp.file("other.dat"))));
+    EXPECT_EQ(readBytes(headerPath), SampleHeader().replace(100, 2, "\x32\x14"));
+    EXPECT_EQ(caption(), Q(temp.file("other") + " - Marker Editor[*]"));
+    EXPECT_FALSE(window->isWindowModified());
+
+    mouse(11, 11, Qt::RightButton);
+    prompter.saveChoices = {Choice::Discard};
+    EXPECT_TRUE(window->close());
+    EXPECT_FALSE(fs::exists(temp.file("other.hdr")));
+    EXPECT_TRUE(prompter.saveChoices.empty());
+    ASSERT_TRUE(open());  // nothing is left to ask about
+}
+
+TEST_F(MapEditingTest, EditButtonsOpenThePlayersScriptOrItsFolder) {
+    ASSERT_TRUE(open());
+    writeBytes(temp.file("CPSCR007.DAT"), "x");
+    QStringList files, folders;
+    QObject::connect(window.get(), &MapWindow::scriptRequested, [&files](const QString& file) { files << file; });
+    QObject::connect(window.get(), &MapWindow::scriptFolderRequested, [&folders](const QString& f) { folders << f; });
+    setText("AIRed", "7");
+    setText("AIYellow", "8");
+    setText("AIGreen", "x");
+    for (const char* button : {"cmdEditRed", "cmdEditYellow", "cmdEditGreen"}) child<QPushButton>(Q(button))->click();
+    ASSERT_EQ(files.size(), 1);
+    EXPECT_TRUE(fs::equivalent(files[0].toStdString(), temp.file("CPSCR007.DAT")));  // in any letter case
+    EXPECT_EQ(folders, QStringList{Q(temp.path().string())});
+    EXPECT_EQ(prompter.told, QStringList{Q("AI script of Green must be a whole number from 0 to 255, not \"x\". Nothing was changed.")});
+}
+
+// A compiled script chosen by mistake is not shown as a level unless the user wants it so.
+TEST_F(MapEditingTest, AFileTooShortForALevelIsOpenedOnlyAfterAsking) {
+    ASSERT_TRUE(open());
+    const std::string script = temp.file("cpscr001.dat"), scriptBytes = PatternHeader(12552);
+    writeBytes(script, scriptBytes);
+    prompter.yesNo = {false, true};
+    EXPECT_FALSE(window->loadLevel(Q(script)));
+    EXPECT_EQ(prompter.asked, QStringList{Q(script + " does not look like a level: the level file is 12552 bytes long, "
+                                                     "shorter than the 32768 bytes of a level's height map. Open it anyway?")});
+    EXPECT_EQ(caption(), stemCaption());
+    EXPECT_EQ(marker(5), (Marker{120, 36}));
+    EXPECT_FALSE(fs::exists(temp.file("cpscr001.hdr")));
+    EXPECT_EQ(readBytes(script), scriptBytes);
+    EXPECT_TRUE(window->loadLevel(Q(script)));  // Yes: opened as levels always were
+    EXPECT_EQ(caption(), Q(temp.file("cpscr001") + " - Marker Editor[*]"));
+    EXPECT_EQ(readBytes(script), scriptBytes);
+}
+
+}  // namespace
+}  // namespace corvane

@@ -1,0 +1,116 @@
+// What the map window's view rests on: the zoom's pixel arithmetic, picking a marker at a zoom, the
+// computer-player script beside a level and the check that a file is long enough to be a level.
+#include "map/ai_script_file.h"
+#include "map/level_file.h"
+#include "map/map_zoom.h"
+#include "map/marker_picking.h"
+
+#include "tests/common/temp_folder.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+namespace corvane {
+namespace {
+
+using namespace testing;
+
+TEST(MapZoom, WidgetPixelsToPicturePixelsRoundDownAlsoLeftOfThePicture) {
+    MapZoom zoom;
+    zoom.setFactor(3);
+    const int cases[][2] = {{0, 0}, {2, 0}, {3, 1}, {1535, 511}, {-1, -1}, {-3, -1}, {-4, -2}};
+    for (const auto& c : cases) EXPECT_EQ(zoom.pictureOf(c[0]), c[1]) << c[0];
+    zoom.setFactor(0);
+    EXPECT_EQ(zoom.factor(), MapZoom::kMin);
+    zoom.setFactor(99);
+    EXPECT_EQ(zoom.factor(), MapZoom::kMax);
+    EXPECT_EQ(zoom.pictureOf(17), 2);
+    EXPECT_EQ(MapZoom::fitting(512, 1100, 1600), 2);
+    EXPECT_EQ(MapZoom::fitting(512, 300, 300), MapZoom::kMin);
+    EXPECT_EQ(MapZoom::fitting(512, 9000, 9000), MapZoom::kMax);
+}
+
+// Whatever the factors, scroll and pointer, the picture pixel under the pointer stays the same.
+TEST(MapZoom, ZoomingKeepsThePicturePixelUnderThePointer) {
+    for (int from = MapZoom::kMin; from <= MapZoom::kMax; ++from) {
+        for (int to = MapZoom::kMin; to <= MapZoom::kMax; ++to) {
+            for (int scroll : {0, 7, 300, 1234}) {
+                for (int pointer : {0, 1, 255, 511}) {
+                    MapZoom before, after;
+                    before.setFactor(from);
+                    after.setFactor(to);
+                    int kept = MapZoom::scrollKeeping(scroll, pointer, from, to);
+                    ASSERT_EQ(after.pictureOf(kept + pointer), before.pictureOf(scroll + pointer))
+                        << from << "->" << to << " scroll " << scroll << " pointer " << pointer;
+                }
+            }
+        }
+    }
+}
+
+TEST(MarkerPicking, AMarkerIsGrabbedOnItsSquareOrWithinReach) {
+    const Marker marker{10, 20};  // picture pixels 20-21, 40-41
+    struct Case { int x, y, zoom; bool grabs; };
+    const Case cases[] = {{20, 40, 1, true},  {21, 41, 1, true},   {25, 45, 1, true},  {26, 40, 1, false},
+                          {16, 36, 1, true},  {15, 40, 1, false},  {80, 160, 4, true}, {87, 167, 4, true},
+                          {91, 160, 4, true}, {92, 160, 4, false}, {22, 42, 4, false}};
+    for (const Case& c : cases)
+        EXPECT_EQ(GrabsMarker(marker, c.x, c.y, c.zoom), c.grabs) << c.x << ',' << c.y << " at zoom " << c.zoom;
+}
+
+TEST(MarkerPicking, TheMarkerAtASpotIsTheLowestNumberThereWithTheOthersCounted) {
+    std::array<Marker, kMarkerCount> markers{};  // all at 0, 0
+    markers[0] = {5, 5};
+    markers[3] = {9, 9};
+    markers[7] = {9, 9};
+    int sharing = -1;
+    EXPECT_EQ(MarkerAt(markers, {9, 9}, &sharing), 3);
+    EXPECT_EQ(sharing, 1);
+    EXPECT_EQ(MarkerAt(markers, {0, 0}, &sharing), 1);
+    EXPECT_EQ(sharing, 252);
+    EXPECT_EQ(MarkerAt(markers, {5, 6}, &sharing), -1);
+    EXPECT_EQ(sharing, 0);
+}
+
+TEST(AiScriptFile, FoundBesideTheLevelInAnyLetterCase) {
+    TempFolder temp;
+    std::filesystem::create_directory(temp.file("levels"));
+    const std::string level = temp.file("levels/levl2001.dat");
+    writeBytes(temp.file("levels/CPSCR007.DAT"), "x");
+    writeBytes(temp.file("cpscr008.dat"), "x");           // beside the folder, not in it
+    std::filesystem::create_directory(temp.file("levels/cpscr009.dat"));  // a folder is no script
+    EXPECT_EQ(AiScriptFileName(7), "cpscr007.dat");
+    EXPECT_EQ(AiScriptFileName(255), "cpscr255.dat");
+    // Where file names ignore case (Windows) the name may come back as asked for.
+    auto found = FindAiScriptFile(level, 7);
+    ASSERT_TRUE(found.has_value());
+    EXPECT_TRUE(std::filesystem::equivalent(*found, temp.file("levels/CPSCR007.DAT")));
+    EXPECT_EQ(FindAiScriptFile(level, 8), std::nullopt);
+    EXPECT_EQ(FindAiScriptFile(level, 9), std::nullopt);
+    EXPECT_EQ(LevelFolder(level), (temp.path() / "levels").string());
+}
+
+TEST(LevelLayout, FilesTooShortForALevelAreNamedWithWhatIsWrong) {
+    TempFolder temp;
+    const std::string level = temp.file("l.dat"), header = temp.file("l.hdr");
+    auto shortHeader = [&](int size) {
+        return "the header file " + header + " is " + std::to_string(size) +
+               " bytes long, shorter than the 612 bytes of a level header";
+    };
+    const std::string shortLevel =
+        "the level file is 12552 bytes long, shorter than the 32768 bytes of a level's height map";
+    struct Case { std::size_t levelSize; std::optional<std::size_t> headerSize; std::string problem; };
+    const Case cases[] = {{32768, std::nullopt, ""},        {32768, 612, ""},
+                          {32768, 0, shortHeader(0)},       {32768, 611, shortHeader(611)},
+                          {12552, std::nullopt, shortLevel}, {12552, 611, shortLevel + "; " + shortHeader(611)}};
+    for (const Case& c : cases) {
+        writeBytes(level, std::string(c.levelSize, '\x07'));
+        std::filesystem::remove(header);
+        if (c.headerSize) writeBytes(header, std::string(*c.headerSize, '\0'));
+        EXPECT_EQ(LevelLayoutProblem(level, header).value_or(""), c.problem) << c.levelSize;
+    }
+}
+
+}  // namespace
+}  // namespace corvane
