@@ -34,6 +34,20 @@ TEST(VersionList, FindsTheFirstCompleteRecordOfTheKey) {
     }
 }
 
+// Only a whole record without control characters may be handed to the update utility.
+TEST(VersionList, CompleteRecordsHaveEveryLineAndNoControlCharacters) {
+    for (const auto& [record, complete] : {std::pair{VersionRecord{kKey, "0.4.0", "http://site/s.zip"}, true},
+                                           {VersionRecord{kKey, "0.4.0 beta", "s.zip ~!"}, true},
+                                           {VersionRecord{kKey, "", "s.zip"}, false},
+                                           {VersionRecord{kKey, "0.4.0", ""}, false},
+                                           {VersionRecord{kKey, "0.4\x1B[31m", "s.zip"}, false},
+                                           {VersionRecord{kKey, "0.4.0", "s.zip\t--force"}, false},
+                                           {VersionRecord{kKey, "0.4.0", "s.zip\x7F"}, false},
+                                           {VersionRecord{"corvane\0x"s, "0.4.0", "s.zip"}, false}}) {
+        EXPECT_EQ(IsCompleteVersionRecord(record), complete) << record.version << record.updaterLine;
+    }
+}
+
 TEST(DecideUpdate, ComparesVersionsAsText) {
     using Kind = UpdateDecision::Kind;
     for (const auto& [siteVersion, kind] : {std::pair{"0.3.0", Kind::SameVersion}, {"0.4.0", Kind::OtherVersion},
