@@ -1,5 +1,12 @@
+#include <fstream>
 #include <functional>
 
+#ifndef _WIN32
+#include <sys/resource.h>
+#include <unistd.h>
+#endif
+
+#include "core/compiled_file.h"
 #include "tests/ui/editor_fixture.h"
 #include "ui/box_text.h"
 #include "ui/placement.h"
@@ -163,6 +170,31 @@ TEST_F(EditorTest, TypingEnterCtrlAAndTheHelpOfTheCaretLine) {
     ASSERT_TRUE(script().loadFile(writeScript("s.dat")));
     EXPECT_EQ(help.toPlainText(), u"START_SCRIPT\n\nis a mark for starting the script\n"_q);
 }
+
+#ifndef _WIN32
+// Loading a file that needs more memory than there is says so and keeps the author's unsaved text.
+TEST_F(EditorTest, OutOfMemoryWhileLoadingKeepsTheOpenScript) {
+#if defined(__SANITIZE_ADDRESS__)
+    GTEST_SKIP() << "the address sanitizer needs more address space than the limit leaves";
+#endif
+    std::string file("\x0C\x00", 2);
+    while (file.size() < kMaxCompiledFileBytes) file += "\x57\x04";  // a long word, half a million times
+    writeBytes(folder.file("big.dat"), file);
+    setText(u"START_SCRIPT unsaved work"_q);
+    long pages = 0;
+    std::ifstream("/proc/self/statm") >> pages;
+    rlimit old{};
+    ::getrlimit(RLIMIT_AS, &old);
+    rlimit tight = old;
+    tight.rlim_cur = static_cast<rlim_t>(pages) * static_cast<rlim_t>(::sysconf(_SC_PAGESIZE)) + (6u << 20);
+    ASSERT_EQ(::setrlimit(RLIMIT_AS, &tight), 0);
+    const bool loaded = script().loadFile(path("big.dat"));
+    ::setrlimit(RLIMIT_AS, &old);
+    EXPECT_FALSE(loaded);
+    EXPECT_EQ(prompter.told, QStringList{path("big.dat") + u": there is not enough memory to load this file."_q});
+    EXPECT_EQ(box().toPlainText(), u"START_SCRIPT unsaved work"_q);
+}
+#endif
 
 TEST_F(EditorTest, PlacementIsStoredInTwipsOnCloseAndRestoredWithinReach) {
     newScript();
