@@ -5,10 +5,13 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <csignal>
 #include <filesystem>
 
 #ifndef _WIN32
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 #endif
 
@@ -199,6 +202,27 @@ TEST(WriteFileAtomically, RemovesOnlyItsOwnStaleScratchFiles) {
     if (otherUser) {
         EXPECT_TRUE(fs::exists(foreign));
     }
+}
+
+// kill -9 in the middle of saves leaves no file behind once the folder is written again (the
+// killed writer's scratch files are a minute old by then).
+TEST(WriteFileAtomically, KilledWritersLeaveNothingBehind) {
+    TempFolder dir;
+    const std::string target = dir.file("t.dat"), bytes(8u << 20, 'x');
+    for (int round = 0; round < 20; ++round) {
+        const pid_t writer = ::fork();
+        if (writer == 0) {
+            for (;;) WriteFileAtomically(target, bytes);
+        }
+        ::usleep(static_cast<useconds_t>(1000 + 997 * round % 9000));
+        ::kill(writer, SIGKILL);
+        ::waitpid(writer, nullptr, 0);
+    }
+    const auto old = fs::file_time_type::clock::now() - std::chrono::minutes(5);
+    for (const auto& entry : fs::directory_iterator(dir.path())) fs::last_write_time(entry.path(), old);
+    ASSERT_TRUE(WriteFileAtomically(target, "last"));
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir.path()), fs::directory_iterator()), 1);
+    EXPECT_EQ(readBytes(target), "last");
 }
 #endif
 
