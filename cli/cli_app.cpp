@@ -147,7 +147,7 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
     if (command == "compile" || command == "decompile" || command == "check") {
         return UsageError(err, "wrong number of arguments for " + command);
     }
-    return UsageError(err, "unknown command " + command);
+    return UsageError(err, "unknown command " + WordForMessage(command));
 }
 
 }  // namespace corvane

@@ -113,7 +113,10 @@ TEST(Cli, AnswersWithUsageOrVersion) {
         {{}, 2, "", "corvane-script: no command given"}, {{"build", "x"}, 2, "", "corvane-script: unknown command build"},
         {{"compile", "a.txt"}, 2, "", "corvane-script: wrong number of arguments for compile"},
         {{"decompile"}, 2, "", "corvane-script: wrong number of arguments for decompile"},
-        {{"check", "a", "b"}, 2, "", "corvane-script: wrong number of arguments for check"}};
+        {{"check", "a", "b"}, 2, "", "corvane-script: wrong number of arguments for check"},
+        {{"\x1B]0;x\x07" + std::string(70, 'y')}, 2, "",
+         "corvane-script: unknown command \\x1B]0;x\\x07yyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyy... "
+         "(76 characters)\n"}};
     for (const auto& [args, exit, outStart, errStart] : cases) {
         const CliRun run = Cli(args);
         EXPECT_EQ(run.exit, exit) << errStart;
