@@ -32,6 +32,12 @@ QString notUpdated(const QString& reason) {
     return reason + QStringLiteral(" The program is NOT updated!");
 }
 
+// "Your version is: ...", "The version at the site is: ..." and a blank line.
+QString bothVersions(const QString& ownVersion, const VersionRecord& record) {
+    return QStringLiteral("Your version is: ") + ownVersion + crLf() + QStringLiteral("The version at the site is: ") +
+           QString::fromStdString(record.version) + crLf() + crLf();
+}
+
 }  // namespace
 
 QUrl VersionCheck::defaultBaseUrl() { return QUrl(QStringLiteral(CORVANE_UPDATE_URL)); }
@@ -108,16 +114,12 @@ bool VersionCheck::download(QByteArray& list) {
 void VersionCheck::offerUpdate(const VersionRecord& record, const QString& ownVersion) {
     // The package manager owns the files of an installed program: its update comes from there.
     if (IsSystemProgramFolder(paths_.programFolder)) {
-        prompter_.tell(QStringLiteral("Your version is: ") + ownVersion + crLf() +
-                       QStringLiteral("The version at the site is: ") + QString::fromStdString(record.version) +
-                       crLf() + crLf() +
+        prompter_.tell(bothVersions(ownVersion, record) +
                        QStringLiteral("This copy was installed by the system: update it through the package "
                                       "manager."));
         return;
     }
-    const QString question = QStringLiteral("Your version is: ") + ownVersion + crLf() +
-                             QStringLiteral("The version at the site is: ") + QString::fromStdString(record.version) +
-                             crLf() + crLf() +
+    const QString question = bothVersions(ownVersion, record) +
                              QStringLiteral("Do you want to download the new version (scripter will quit without "
                                             "saving and start the update utility)?");
     if (!prompter_.askYesNo(question)) return;
