@@ -118,7 +118,10 @@ bool writeInPlace(const std::string& path, const fs::path& target, const struct 
 // named scratch file. `temp` is empty for an unnamed one.
 int openScratchFile(const fs::path& target, fs::path& temp) {
 #ifdef O_TMPFILE
-    const int fd = ::open(folderOf(target).c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666);
+    // The name is given through /proc; without it the file could not be named at all.
+    const int fd = ::access("/proc/self/fd", X_OK) == 0
+                       ? ::open(folderOf(target).c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666)
+                       : -1;
     if (fd >= 0) {
         temp.clear();
         return fd;

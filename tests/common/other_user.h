@@ -1,6 +1,5 @@
 #pragma once
-// Runs a piece of a test as another user: in a forked child that takes that user's ids, so that
-// "another user's file" is a real one, also where tests run as root.
+// Runs part of a test as another user, in a forked child, so that "another user's file" is real.
 
 #ifndef _WIN32
 #include <grp.h>
@@ -15,18 +14,14 @@ namespace corvane::testing {
 inline constexpr uid_t kNobody = 65534;
 inline constexpr gid_t kNoGroup = 65534;
 
-// The child's answer, or nothing when the ids could not be taken (not root).
+// The child's answer, or nothing when it could not take those ids (not root).
 inline std::optional<bool> RunAsUser(uid_t uid, gid_t gid, const std::function<bool()>& work) {
     if (::geteuid() != 0) return std::nullopt;
     const pid_t child = ::fork();
-    if (child == 0) {
-        const bool switched = ::setgroups(0, nullptr) == 0 && ::setgid(gid) == 0 && ::setuid(uid) == 0;
-        ::_exit(!switched ? 2 : work() ? 0 : 1);
-    }
+    if (child == 0) ::_exit(::setgroups(0, nullptr) || ::setgid(gid) || ::setuid(uid) ? 2 : work() ? 0 : 1);
     int status = 0;
-    if (child < 0 || ::waitpid(child, &status, 0) != child || !WIFEXITED(status) || WEXITSTATUS(status) == 2) {
-        return std::nullopt;
-    }
+    const bool ran = child > 0 && ::waitpid(child, &status, 0) == child && WIFEXITED(status);
+    if (!ran || WEXITSTATUS(status) == 2) return std::nullopt;
     return WEXITSTATUS(status) == 0;
 }
 

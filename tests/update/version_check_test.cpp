@@ -153,28 +153,24 @@ TEST_F(VersionCheckTest, HandOverStartsTheUpdaterAndQuitsOrSaysWhyNot) {
 #endif
 }
 
-// Plain http to anywhere but this machine is refused before anything is fetched.
-TEST_F(VersionCheckTest, RefusesPlainHttpSites) {
+// Plain http to anywhere but this machine is refused before anything is fetched; an installed copy
+// names the new version and offers nothing to start.
+TEST_F(VersionCheckTest, RefusesPlainHttpAndSendsAnInstalledCopyToThePackageManager) {
     server.answer(200, QByteArray::fromStdString(kOffer040));
-    base = QUrl(QStringLiteral("http://localhost.example.org:%1/updates/").arg(base.port()));
+    const QUrl loopback = base;
+    base = QUrl(QStringLiteral("http://localhost.example.org:%1/u/").arg(loopback.port()));
     run({true, true});
-    EXPECT_EQ(prompter.told, QStringList{QStringLiteral("The update site %1version.txt is refused: only https "
-                                                        "addresses are used. The program is NOT updated!")
-                                             .arg(base.toString())});
     EXPECT_EQ(server.requestedPaths(), QStringList{});
-    EXPECT_EQ(quits, 0);
-}
-
-// An installed copy names the new version and starts nothing, not even an `updater` in its folder.
-TEST_F(VersionCheckTest, InstalledProgramPointsToThePackageManager) {
-    server.answer(200, QByteArray::fromStdString(kOffer040));
+    base = loopback;
     paths.programFolder = QStringLiteral("/usr/bin");
     run({true, true});
-    EXPECT_EQ(prompter.asked.size(), 1);
-    EXPECT_EQ(prompter.told, QStringList{QStringLiteral("Your version is: 0.3.0\r\nThe version at the site is: 0.4.0\r\n"
-                                                        "\r\nThis copy was installed by the system: update it "
-                                                        "through the package manager.")});
-    EXPECT_FALSE(std::filesystem::exists(program.file("updater.cfg")));
+    EXPECT_EQ(prompter.asked.size(), 2) << "no offer to download";
+    EXPECT_EQ(prompter.told, (QStringList{QStringLiteral("The update site http://localhost.example.org:%1/u/version.txt is "
+                                                         "refused: only https addresses are used. The program is NOT "
+                                                         "updated!").arg(loopback.port()),
+                                          QStringLiteral("Your version is: 0.3.0\r\nThe version at the site is: 0.4.0\r\n"
+                                                         "\r\nThis copy was installed by the system: update it "
+                                                         "through the package manager.")}));
     EXPECT_EQ(quits, 0);
 }
 

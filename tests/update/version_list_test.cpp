@@ -36,15 +36,10 @@ TEST(VersionList, FindsTheFirstCompleteRecordOfTheKey) {
 
 // Only a whole record without control characters may be handed to the update utility.
 TEST(VersionList, CompleteRecordsHaveEveryLineAndNoControlCharacters) {
-    for (const auto& [record, complete] : {std::pair{VersionRecord{kKey, "0.4.0", "http://site/s.zip"}, true},
-                                           {VersionRecord{kKey, "0.4.0 beta", "s.zip ~!"}, true},
-                                           {VersionRecord{kKey, "", "s.zip"}, false},
-                                           {VersionRecord{kKey, "0.4.0", ""}, false},
-                                           {VersionRecord{kKey, "0.4\x1B[31m", "s.zip"}, false},
-                                           {VersionRecord{kKey, "0.4.0", "s.zip\t--force"}, false},
-                                           {VersionRecord{kKey, "0.4.0", "s.zip\x7F"}, false},
-                                           {VersionRecord{"corvane\0x"s, "0.4.0", "s.zip"}, false}}) {
-        EXPECT_EQ(IsCompleteVersionRecord(record), complete) << record.version << record.updaterLine;
+    EXPECT_TRUE(IsCompleteVersionRecord({kKey, "0.4.0 beta", "http://site/s.zip ~!"}));
+    for (const VersionRecord& record : {VersionRecord{kKey, "", "s"}, {kKey, "0.4", ""}, {kKey, "0.4\x1B[31m", "s"},
+                                        {kKey, "0.4", "s\t--force"}, {kKey, "0.4", "s\x7F"}, {"k\0x"s, "0.4", "s"}}) {
+        EXPECT_FALSE(IsCompleteVersionRecord(record)) << record.version << record.updaterLine;
     }
 }
 
