@@ -145,7 +145,10 @@ bool keepOwnerAndMode(int fd, const struct stat& old) {
     if ((old.st_uid != ::geteuid() || old.st_gid != ::getegid()) && ::fchown(fd, old.st_uid, old.st_gid) != 0) {
         return false;
     }
-    return ::fchmod(fd, old.st_mode & 07777) == 0;
+    if (::fchmod(fd, old.st_mode & 07777) == 0) return true;
+    // Some file systems (FAT, mounted Windows drives) give every file the same mode and refuse chmod.
+    struct stat now {};
+    return ::fstat(fd, &now) == 0 && (now.st_mode & 07777) == (old.st_mode & 07777);
 }
 
 bool writeResolved(const std::string& path, const fs::path& target, std::string_view bytes, FileError* error) {
