@@ -7,6 +7,7 @@
 #include "core/code_text.h"
 #include "core/script_words.h"
 #include "support/file_utils.h"
+#include "support/message_word.h"
 
 namespace corvane {
 namespace {
@@ -54,7 +55,7 @@ std::string WrongExpectationMessage(const CheckedWord& word, const GrammarGroup&
     std::string message = "Wrong expectation: ";
     message += kLineBreak;
     message += "In script: ";
-    message += word.word;
+    message += WordForMessage(word.word);
     message += kLineBreak;
     message += "Expected: " + group.ExpectedWords();
     message += kLineBreak;

@@ -170,7 +170,7 @@ int RunCli(const std::vector<std::string>& givenArgs, std::istream& in, std::ost
     if (command == "compile" || command == "decompile" || command == "check") {
         return UsageError(err, "wrong number of arguments for " + command);
     }
-    return UsageError(err, "unknown command " + command);
+    return UsageError(err, "unknown command " + WordForMessage(command));
 }
 
 }  // namespace corvane

@@ -1,8 +1,10 @@
 #include <iostream>
+#include <new>
 #include <string>
 #include <vector>
 
 #include "cli/cli_app.h"
+#include "cli/standard_output_buffer.h"
 
 #ifdef _WIN32
 #include <fcntl.h>
@@ -18,5 +20,14 @@ int main(int argc, char** argv) {
     _setmode(_fileno(stdin), _O_BINARY);
 #endif
     std::vector<std::string> args(argv + (argc > 0 ? 1 : 0), argv + argc);
-    return corvane::RunCli(args, std::cout, std::cerr);
+    corvane::StandardOutputBuffer output;
+    std::ostream out(&output);
+    int status = corvane::kExitUsage;
+    try {
+        status = corvane::RunCli(args, out, std::cerr);
+    } catch (const std::bad_alloc&) {
+        // Every output file is written whole or not at all, so nothing is half written now.
+        std::cerr << "corvane-script: out of memory; nothing was written\n";
+    }
+    return output.finish(status, std::cerr);
 }

@@ -10,6 +10,9 @@ namespace corvane {
 namespace {
 
 constexpr unsigned char kScriptFileMark = 12;  // the low byte of START_SCRIPT
+// The checker accepts at most 100 open blocks, so every script it passes loads exactly as before;
+// deeper blocks of a crafted file stay at this level, which keeps the text linear in the file.
+constexpr std::size_t kMaxIndentation = 100;
 
 
 class ScriptLoader {
@@ -38,9 +41,12 @@ private:
     // Appends one code's word; false once ENDSCRIPT has been read.
     bool LoadCode(std::uint8_t low, std::uint8_t high) {
         const std::string_view word = WordOf(low, high);
-        if (word == kCloseBrace && !indentation_.empty()) indentation_.pop_back();
+        if (word == kCloseBrace && openBlocks_ > 0) {
+            --openBlocks_;
+            if (indentation_.size() > openBlocks_) indentation_.pop_back();
+        }
         AddLog(word);
-        if (word == kOpenBrace) indentation_ += '\t';
+        if (word == kOpenBrace && ++openBlocks_ <= kMaxIndentation) indentation_ += '\t';
         return word != kEndScript;
     }
 
@@ -87,7 +93,8 @@ private:
 
     std::string_view bytes_;
     const LanguageTables& tables_;
-    std::string indentation_;  // one tab per open brace; empty at the start of every file
+    std::size_t openBlocks_ = 0;
+    std::string indentation_;  // one tab per open block, up to kMaxIndentation
     std::string buffer_;
     LoadedScript script_;
 };

@@ -8,24 +8,24 @@
 namespace corvane {
 
 std::string UnknownCommandMessage(std::string_view upperWord) {
-    return std::string(kUnknownCommandPrefix) + std::string(upperWord);
+    return std::string(kUnknownCommandPrefix) + WordForMessage(upperWord);
 }
 
 std::string TooManyCodesMessage(std::string_view upperWord) {
     return "ERROR while compiling! The script has more than " + std::to_string(kMaxCodes) +
            " codes; a compiled script holds at most " + std::to_string(kMaxCodes) +
-           ". First word past the limit: " + std::string(upperWord);
+           ". First word past the limit: " + WordForMessage(upperWord);
 }
 
 std::string TooManyEntriesMessage(std::string_view upperWord) {
     return "ERROR while compiling! The script uses more than " + std::to_string(kMaxVariableEntries) +
            " different numbers, variables and internal values; a compiled script holds at most " +
-           std::to_string(kMaxVariableEntries) + ". First word past the limit: " + std::string(upperWord);
+           std::to_string(kMaxVariableEntries) + ". First word past the limit: " + WordForMessage(upperWord);
 }
 
 std::string NumberOutOfRangeMessage(std::string_view upperWord) {
     return "ERROR while compiling! Number out of range (it must lie between -2147483648 and 2147483647): " +
-           std::string(upperWord);
+           WordForMessage(upperWord);
 }
 
 std::string TooManyVariablesRefusal(std::size_t entryCount) {

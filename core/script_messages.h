@@ -2,6 +2,8 @@
 // The program's own message texts for compiling and loading scripts, shared by the editor and the
 // command line so that both say the same words.
 
+#include "support/message_word.h"
+
 #include <cstddef>
 #include <string>
 #include <string_view>
@@ -16,6 +18,8 @@ inline constexpr std::string_view kFileDoesNotExist = "The file doesn't exist!";
 inline constexpr std::string_view kNotAScriptFile = "This is not a valid script file!";
 inline constexpr std::string_view kNoWordsRefusal =
     "The script has no words. A compiled file without any would not be a script file, so nothing was written.";
+
+// Every message that echoes a word of the script shows it through WordForMessage.
 
 // "ERROR while compiling! Unknown command: " + word.
 std::string UnknownCommandMessage(std::string_view upperWord);

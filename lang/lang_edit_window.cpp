@@ -18,6 +18,7 @@
 #include <QVBoxLayout>
 
 #include <filesystem>
+#include <new>
 
 namespace corvane {
 
@@ -101,7 +102,13 @@ void LangEditWindow::openCommand() {
 }
 
 bool LangEditWindow::loadFile(const QString& fileName) {
-    auto read = LoadLanguageFile(toEnginePath(fileName));
+    LanguageFileRead read;
+    try {
+        read = LoadLanguageFile(toEnginePath(fileName));
+    } catch (const std::bad_alloc&) {
+        prompter_.tell(fileName + QStringLiteral(": there is not enough memory to load this file."));
+        return false;
+    }
     if (!read.file) {
         prompter_.tell(fileName + QLatin1Char(' ') + fromEnginePath(read.error));
         return false;

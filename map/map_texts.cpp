@@ -1,5 +1,7 @@
 #include "map/map_texts.h"
 
+#include "support/message_word.h"
+
 namespace corvane {
 namespace {
 
@@ -36,7 +38,7 @@ std::optional<std::uint8_t> ParseByteField(std::string_view text) {
 }
 
 std::string NotAByteMessage(std::string_view fieldName, std::string_view text) {
-    return std::string(fieldName) + " must be a whole number from 0 to 255, not \"" + std::string(text) +
+    return std::string(fieldName) + " must be a whole number from 0 to 255, not \"" + WordForMessage(text) +
            "\". Nothing was changed.";
 }
 

@@ -1,22 +1,20 @@
 #include "support/safe_file.h"
 
 #include "support/file_utils.h"
+#include "support/link_target.h"
+#include "support/scratch_file_name.h"
 
-#include <atomic>
 #include <cerrno>
-#include <chrono>
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <system_error>
 
-#ifdef _WIN32
-#include <process.h>
-#define CORVANE_GETPID _getpid
-#else
+#ifndef _WIN32
+#include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
-#define CORVANE_GETPID getpid
 #endif
 
 namespace corvane {
@@ -25,86 +23,187 @@ namespace fs = std::filesystem;
 
 namespace {
 
-void fail(FileError* error, const std::string& path, const std::string& reason) {
+bool fail(FileError* error, const std::string& path, const std::string& reason) {
     if (error) *error = FileError{path, reason};
+    return false;
 }
 
-// A name beside the target that no other writer uses at the same time.
-fs::path temporaryNameBeside(const fs::path& target) {
-    static std::atomic<unsigned> counter{0};
-    const auto stamp = std::chrono::steady_clock::now().time_since_epoch().count();
-    std::string name = ".";
-    name += Utf8FromPath(target.filename());
-    name += ".tmp-" + std::to_string(CORVANE_GETPID());
-    name += "-" + std::to_string(stamp);
-    name += "-" + std::to_string(counter++);
-    return target.parent_path() / PathFromUtf8(name);
-}
+fs::path folderOf(const fs::path& path) { return path.has_parent_path() ? path.parent_path() : fs::path("."); }
 
-}  // namespace
+#ifdef _WIN32
 
-bool WriteFileAtomically(const std::string& path, std::string_view bytes, FileError* error) {
-    if (path.empty()) {
-        fail(error, path, "no file name given");
-        return false;
-    }
-    fs::path target = PathFromUtf8(path);
+bool writeResolved(const std::string& path, const fs::path& target, std::string_view bytes, FileError* error) {
     std::error_code ec;
-    // Write through a link to the file it names, so that the link stays a link.
-    if (fs::is_symlink(fs::symlink_status(target, ec))) {
-        const fs::path resolved = fs::canonical(target, ec);
-        if (!ec) target = resolved;
-    }
     const fs::file_status old = fs::status(target, ec);
     const bool replacing = fs::exists(old);
-    if (fs::is_directory(old)) {
-        fail(error, path, "is a folder, not a file");
-        return false;
+    if (replacing && (old.permissions() & fs::perms::owner_write) == fs::perms::none) {
+        return fail(error, path, "is read-only; it was not replaced");
     }
-    if (replacing && !fs::is_regular_file(old)) {
-        fail(error, path, "is not a regular file");
-        return false;
-    }
-    const fs::path folder = target.has_parent_path() ? target.parent_path() : fs::path(".");
-    if (!fs::is_directory(folder, ec)) {
-        fail(error, path, "the folder does not exist");
-        return false;
-    }
-    const fs::path temp = temporaryNameBeside(target);
+    if (!fs::is_directory(folderOf(target), ec)) return fail(error, path, "the folder does not exist");
+    const fs::path temp = ScratchFileNameBeside(target);
     {
         std::ofstream out(temp, std::ios::binary | std::ios::trunc);
-        if (!out) {
-            fail(error, path, std::string("cannot create a file in its folder (") + std::strerror(errno) + ")");
-            return false;
-        }
+        if (!out) return fail(error, path, std::string("cannot create a file in its folder (") + std::strerror(errno) + ")");
         out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
         out.flush();
         if (!out) {
             out.close();
             fs::remove(temp, ec);
-            fail(error, path, "writing failed (disk full?)");
-            return false;
+            return fail(error, path, "writing failed (disk full?)");
         }
     }
-    // The new file keeps the old one's permissions (a script shared with a group stays shared).
-    if (replacing) fs::permissions(temp, old.permissions(), ec);
     fs::rename(temp, target, ec);
     if (ec) {
         const std::string reason = ec.message();
         fs::remove(temp, ec);
-        fail(error, path, "cannot replace the file (" + reason + ")");
-        return false;
+        return fail(error, path, "cannot replace the file (" + reason + ")");
     }
     return true;
+}
+
+#else
+
+std::string systemReason() { return std::strerror(errno); }
+
+bool writeAll(int fd, std::string_view bytes, off_t offset = 0) {
+    while (!bytes.empty()) {
+        const ssize_t written = ::pwrite(fd, bytes.data(), bytes.size(), offset);
+        if (written < 0 && errno == EINTR) continue;
+        if (written <= 0) return false;
+        bytes.remove_prefix(static_cast<std::size_t>(written));
+        offset += written;
+    }
+    return true;
+}
+
+class FileDescriptor {
+public:
+    explicit FileDescriptor(int fd = -1) : fd_(fd) {}
+    ~FileDescriptor() { reset(); }
+    FileDescriptor(const FileDescriptor&) = delete;
+    FileDescriptor& operator=(const FileDescriptor&) = delete;
+    int get() const { return fd_; }
+    void reset(int fd = -1) {
+        if (fd_ >= 0) ::close(fd_);
+        fd_ = fd;
+    }
+
+private:
+    int fd_;
+};
+
+// A file that cannot keep its owner when replaced is rewritten where it is: the bytes go over
+// the old ones and the file is cut to their length. Space is reserved first, so a full disk
+// fails before anything is overwritten.
+bool writeInPlace(const std::string& path, const fs::path& target, const struct stat& old, std::string_view bytes,
+                  FileError* error) {
+    FileDescriptor fd(::open(target.c_str(), O_WRONLY | O_NOFOLLOW | O_CLOEXEC));
+    struct stat now {};
+    if (fd.get() < 0 || ::fstat(fd.get(), &now) != 0) return fail(error, path, "cannot be opened for writing (" + systemReason() + ")");
+    if (now.st_dev != old.st_dev || now.st_ino != old.st_ino) return fail(error, path, "was replaced while saving");
+#ifdef __linux__
+    if (!bytes.empty() && ::fallocate(fd.get(), FALLOC_FL_KEEP_SIZE, 0, static_cast<off_t>(bytes.size())) != 0 &&
+        errno != EOPNOTSUPP && errno != ENOSYS) {
+        return fail(error, path, "writing failed (" + systemReason() + ")");
+    }
+#endif
+    if (!writeAll(fd.get(), bytes) || ::ftruncate(fd.get(), static_cast<off_t>(bytes.size())) != 0 ||
+        ::fsync(fd.get()) != 0) {
+        return fail(error, path, "writing failed (" + systemReason() + "); the backup holds the old content");
+    }
+    return true;
+}
+
+// An unnamed file in the folder (Linux), so that a killed program leaves nothing behind; else a
+// named scratch file. `temp` is empty for an unnamed one.
+int openScratchFile(const fs::path& target, fs::path& temp) {
+#ifdef O_TMPFILE
+    // The name is given through /proc; without it the file could not be named at all.
+    const int fd = ::access("/proc/self/fd", X_OK) == 0
+                       ? ::open(folderOf(target).c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666)
+                       : -1;
+    if (fd >= 0) {
+        temp.clear();
+        return fd;
+    }
+#endif
+    temp = ScratchFileNameBeside(target);
+    return ::open(temp.c_str(), O_CREAT | O_EXCL | O_WRONLY | O_NOFOLLOW | O_CLOEXEC, 0666);
+}
+
+// Gives an unnamed file its scratch name, the last step before the rename.
+bool nameScratchFile(int fd, const fs::path& target, fs::path& temp) {
+    if (!temp.empty()) return true;
+    temp = ScratchFileNameBeside(target);
+    const std::string self = "/proc/self/fd/" + std::to_string(fd);
+    return ::linkat(AT_FDCWD, self.c_str(), AT_FDCWD, temp.c_str(), AT_SYMLINK_FOLLOW) == 0;
+}
+
+// The new file takes the old one's owner, group and mode: a group-shared script stays shared.
+// False when the system does not let us give it that owner.
+bool keepOwnerAndMode(int fd, const struct stat& old) {
+    if ((old.st_uid != ::geteuid() || old.st_gid != ::getegid()) && ::fchown(fd, old.st_uid, old.st_gid) != 0) {
+        return false;
+    }
+    if (::fchmod(fd, old.st_mode & 07777) == 0) return true;
+    // Some file systems (FAT, mounted Windows drives) give every file the same mode and refuse chmod.
+    struct stat now {};
+    return ::fstat(fd, &now) == 0 && (now.st_mode & 07777) == (old.st_mode & 07777);
+}
+
+bool writeResolved(const std::string& path, const fs::path& target, std::string_view bytes, FileError* error) {
+    struct stat old {};
+    const bool replacing = ::lstat(target.c_str(), &old) == 0;
+    if (!replacing && errno != ENOENT) return fail(error, path, systemReason());
+    if (replacing && S_ISDIR(old.st_mode)) return fail(error, path, "is a folder, not a file");
+    if (replacing && !S_ISREG(old.st_mode)) return fail(error, path, "is not a regular file");
+    // Root may write anything; a file nobody may write is still meant to stay as it is.
+    if (replacing && ((old.st_mode & 0222) == 0 || ::faccessat(AT_FDCWD, target.c_str(), W_OK, AT_EACCESS) != 0)) {
+        return fail(error, path, "is read-only; it was not replaced");
+    }
+    struct stat folder {};
+    if (::stat(folderOf(target).c_str(), &folder) != 0 || !S_ISDIR(folder.st_mode)) {
+        return fail(error, path, "the folder does not exist");
+    }
+    RemoveStaleScratchFiles(folderOf(target));
+    fs::path temp;
+    FileDescriptor fd(openScratchFile(target, temp));
+    if (fd.get() < 0) return fail(error, path, "cannot create a file in its folder (" + systemReason() + ")");
+    const auto discard = [&](const std::string& reason) {
+        fd.reset();
+        if (!temp.empty()) ::unlink(temp.c_str());
+        return fail(error, path, reason);
+    };
+    if (!writeAll(fd.get(), bytes)) return discard("writing failed (" + systemReason() + ")");
+    if (replacing && !keepOwnerAndMode(fd.get(), old)) {
+        fd.reset();
+        if (!temp.empty()) ::unlink(temp.c_str());
+        return writeInPlace(path, target, old, bytes, error);
+    }
+    if (!nameScratchFile(fd.get(), target, temp)) return discard("cannot create a file in its folder (" + systemReason() + ")");
+    if (::rename(temp.c_str(), target.c_str()) != 0) return discard("cannot replace the file (" + systemReason() + ")");
+    return true;
+}
+
+#endif
+
+}  // namespace
+
+bool WriteFileAtomically(const std::string& path, std::string_view bytes, FileError* error) {
+    if (path.empty()) return fail(error, path, "no file name given");
+    fs::path target;
+    std::string reason;
+    // Write through a link to the file it names, so that the link stays a link.
+    if (!ResolveLinkTarget(PathFromUtf8(path), target, reason)) return fail(error, path, reason);
+    std::error_code ec;
+    if (fs::is_directory(fs::symlink_status(target, ec))) return fail(error, path, "is a folder, not a file");
+    return writeResolved(path, target, bytes, error);
 }
 
 bool CopyFileAtomically(const std::string& from, const std::string& to, FileError* error) {
     std::string bytes;
     std::string reason;
-    if (!ReadWholeFile(from, bytes, &reason)) {
-        fail(error, from, "cannot read the file (" + reason + ")");
-        return false;
-    }
+    if (!ReadWholeFile(from, bytes, &reason)) return fail(error, from, "cannot read the file (" + reason + ")");
     return WriteFileAtomically(to, bytes, error);
 }
 

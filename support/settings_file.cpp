@@ -1,5 +1,7 @@
 #include "support/settings_file.h"
 
+#include <filesystem>
+#include <system_error>
 #include <vector>
 
 #include "support/file_utils.h"
@@ -131,8 +133,11 @@ bool WriteIni(const std::string& fileName, std::string_view section, std::string
     }
     std::string text;
     std::string reason;
-    if (FileExists(fileName) && !ReadWholeFile(fileName, text, &reason)) {
-        // Writing now would throw away every other key of a file we could not read.
+    std::error_code ec;
+    const auto entry = std::filesystem::symlink_status(PathFromUtf8(fileName), ec);
+    const bool present = std::filesystem::exists(entry) || (ec && ec != std::errc::no_such_file_or_directory);
+    if (!ReadWholeFile(fileName, text, &reason) && present) {
+        // Writing now would throw away every other key of a file that exists but cannot be read.
         if (error != nullptr) *error = {fileName, reason.empty() ? std::string("cannot be read") : reason};
         return false;
     }

@@ -15,7 +15,9 @@ for fuzzer in "$build"/fuzz/*/fuzz_*; do
     mkdir -p "$corpus"
     seeds=()
     [ -d "fuzz/seeds/$name" ] && seeds=("fuzz/seeds/$name")
+    max_len=16384
+    [ "$name" = fuzz_loader ] && max_len=1048576  # the loader reads files up to 1 MiB
     echo "== $name for ${seconds}s"
-    "$fuzzer" -max_total_time="$seconds" -max_len=16384 -timeout=10 -print_final_stats=1 "$corpus" "${seeds[@]}" \
+    "$fuzzer" -max_total_time="$seconds" -max_len="$max_len" -timeout=10 -print_final_stats=1 "$corpus" "${seeds[@]}" \
         2>&1 | tail -n 12
 done

@@ -9,6 +9,8 @@
 #include <QTextCursor>
 #include <QVBoxLayout>
 
+#include <new>
+
 #include "checker/script_checker.h"
 #include "core/backup_name.h"
 #include "core/compiler.h"
@@ -176,22 +178,31 @@ bool ScriptWindow::loadFile(const QString& fileName) {
         if (context_.currentFile.isEmpty()) newScript();
         return false;
     }
-    std::string bytes;
-    std::string reason;
-    if (!ReadWholeFile(path, bytes, &reason, kMaxCompiledFileBytes)) {
-        context_.prompter.tell(fileName + QStringLiteral(": ") + QString::fromStdString(reason));
-        return false;
-    }
-    const LoadResult result = LoadScript(bytes, *context_.tables);
-    if (!result.ok()) {
-        context_.prompter.tell(messageFromEngine(result.error().message));
+    QString text;
+    try {
+        std::string bytes;
+        std::string reason;
+        if (!ReadWholeFile(path, bytes, &reason, kMaxCompiledFileBytes)) {
+            context_.prompter.tell(fileName + QStringLiteral(": ") + QString::fromStdString(reason));
+            return false;
+        }
+        const LoadResult result = LoadScript(bytes, *context_.tables);
+        if (!result.ok()) {
+            context_.prompter.tell(messageFromEngine(result.error().message));
+            return false;
+        }
+        text = boxTextFromEngine(result.script().text);
+    } catch (const std::bad_alloc&) {
+        // The script in the window is untouched: nothing of the author's work is lost.
+        context_.prompter.tell(fileName + QStringLiteral(": there is not enough memory to load this file."));
+        host_.setStatus(QString());
         return false;
     }
     setWindowTitle(QStringLiteral("Loading"));
     show();
     QCoreApplication::processEvents();
     setWindowTitle(QStringLiteral("Loading..."));
-    txtScript_->setScriptText(boxTextFromEngine(result.script().text));
+    txtScript_->setScriptText(text);
     context_.currentFile = fileName;
     updateCaption();
     showHelp();

@@ -6,6 +6,7 @@
 #include "update/program_version.h"
 #include "update/progress_download.h"
 #include "update/update_decision.h"
+#include "update/update_url.h"
 #include "update/updater_config.h"
 
 #include <QCoreApplication>
@@ -29,6 +30,12 @@ QString updaterFileName() {
 
 QString notUpdated(const QString& reason) {
     return reason + QStringLiteral(" The program is NOT updated!");
+}
+
+// "Your version is: ...", "The version at the site is: ..." and a blank line.
+QString bothVersions(const QString& ownVersion, const VersionRecord& record) {
+    return QStringLiteral("Your version is: ") + ownVersion + crLf() + QStringLiteral("The version at the site is: ") +
+           QString::fromStdString(record.version) + crLf() + crLf();
 }
 
 }  // namespace
@@ -61,6 +68,10 @@ void VersionCheck::run(const QString& programKey) {
 
     const auto decision = DecideUpdate(list.toStdString(), programKey.toStdString(), ownVersion.toStdString());
     if (decision.kind == UpdateDecision::Kind::NotListed) return;
+    if (decision.kind == UpdateDecision::Kind::OtherVersion && !IsCompleteVersionRecord(decision.record)) {
+        prompter_.tell(notUpdated(QStringLiteral("The version list at the site is damaged.")));
+        return;
+    }
     if (decision.kind == UpdateDecision::Kind::SameVersion) {
         prompter_.tell(QStringLiteral("Your version is the same as the version at the site: ") + ownVersion + crLf() +
                        crLf() + QStringLiteral("No update needed!"));
@@ -76,6 +87,12 @@ bool VersionCheck::download(QByteArray& list) {
     // The site is a web folder; without its closing slash "version.txt" would replace its last part.
     if (!folder.path().endsWith(QLatin1Char('/'))) folder.setPath(folder.path() + QLatin1Char('/'));
     const QUrl url = folder.resolved(QUrl(QStringLiteral("version.txt")));
+    // Over plain http anyone on the way could offer a "new version" of their own.
+    if (!IsAllowedUpdateUrl(url.toString(QUrl::FullyEncoded).toStdString())) {
+        prompter_.tell(notUpdated(QStringLiteral("The update site ") + url.toString() +
+                                  QStringLiteral(" is refused: only https addresses are used.")));
+        return false;
+    }
     const DownloadResult result =
         ProgressDownload(url, timeLimit_, QStringLiteral("Checking for new version...")).run();
     if (result.outcome == DownloadResult::Outcome::Cancelled) return false;
@@ -95,9 +112,14 @@ bool VersionCheck::download(QByteArray& list) {
 }
 
 void VersionCheck::offerUpdate(const VersionRecord& record, const QString& ownVersion) {
-    const QString question = QStringLiteral("Your version is: ") + ownVersion + crLf() +
-                             QStringLiteral("The version at the site is: ") + QString::fromStdString(record.version) +
-                             crLf() + crLf() +
+    // The package manager owns the files of an installed program: its update comes from there.
+    if (IsSystemProgramFolder(paths_.programFolder)) {
+        prompter_.tell(bothVersions(ownVersion, record) +
+                       QStringLiteral("This copy was installed by the system: update it through the package "
+                                      "manager."));
+        return;
+    }
+    const QString question = bothVersions(ownVersion, record) +
                              QStringLiteral("Do you want to download the new version (scripter will quit without "
                                             "saving and start the update utility)?");
     if (!prompter_.askYesNo(question)) return;

@@ -1,5 +1,6 @@
 #include "update/version_list.h"
 
+#include <algorithm>
 #include <vector>
 
 namespace corvane {
@@ -20,6 +21,10 @@ std::vector<std::string_view> splitLines(std::string_view text) {
     return lines;
 }
 
+bool hasControlCharacters(std::string_view text) {
+    return std::any_of(text.begin(), text.end(), [](unsigned char c) { return c < 0x20 || c == 0x7F; });
+}
+
 }  // namespace
 
 std::optional<VersionRecord> FindVersionRecord(std::string_view list, std::string_view key) {
@@ -32,6 +37,11 @@ std::optional<VersionRecord> FindVersionRecord(std::string_view list, std::strin
         }
     }
     return std::nullopt;
+}
+
+bool IsCompleteVersionRecord(const VersionRecord& record) {
+    return !record.version.empty() && !record.updaterLine.empty() && !hasControlCharacters(record.key) &&
+           !hasControlCharacters(record.version) && !hasControlCharacters(record.updaterLine);
 }
 
 }  // namespace corvane

@@ -19,4 +19,8 @@ struct VersionRecord {
 // alone (a list edited on another system); a UTF-8 byte order mark in front of the list is skipped.
 std::optional<VersionRecord> FindVersionRecord(std::string_view list, std::string_view key);
 
+// A record whose text may go on to the update utility: a version and a third line, neither empty,
+// and no control characters anywhere (a tab or escape would reach updater.cfg and the screen).
+bool IsCompleteVersionRecord(const VersionRecord& record);
+
 }  // namespace corvane

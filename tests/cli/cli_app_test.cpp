@@ -165,7 +165,10 @@ TEST(Cli, AnswersWithUsageOrVersion) {
         {{}, 2, "", "corvane-script: no command given"}, {{"build", "x"}, 2, "", "corvane-script: unknown command build"},
         {{"compile", "a.txt"}, 2, "", "corvane-script: wrong number of arguments for compile"},
         {{"decompile"}, 2, "", "corvane-script: wrong number of arguments for decompile"},
-        {{"check", "a", "b"}, 2, "", "corvane-script: wrong number of arguments for check"}};
+        {{"check", "a", "b"}, 2, "", "corvane-script: wrong number of arguments for check"},
+        {{"\x1B]0;x\x07" + std::string(70, 'y')}, 2, "",
+         "corvane-script: unknown command \\x1B]0;x\\x07yyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyy... "
+         "(76 characters)\n"}};
     for (const auto& [args, exit, outStart, errStart] : cases) {
         const CliRun run = Cli(args);
         EXPECT_EQ(run.exit, exit) << errStart;
@@ -198,6 +201,37 @@ TEST(CliExecutable, RunsAsAProgram) {
     EXPECT_EQ(readBytes(folder.file("err.txt")), folder.file("s.txt") + ":1:14: ERROR while compiling! Unknown command: FOOBAR\n");
 #endif
 }
+
+#ifndef _WIN32
+// Output that cannot be written and memory that runs out are exit 2 with a message, never a silent
+// success or an abort; a reader that stops early (| head) ends the program quietly.
+TEST(CliExecutable, FailedOutputAndMemoryAreMessages) {
+    TempFolder folder;
+    std::string file("\x0C\x00", 2);
+    while (file.size() < (1u << 20)) file += "\x57\x04";  // 1111: a long word, half a million times
+    writeBytes(folder.file("big.dat"), file);
+    const std::string big = " decompile '" + folder.file("big.dat") + "'", err = folder.file("err.txt");
+    const auto run = [&](const std::string& shell) {
+        const int status = std::system(("EXE='" + std::string(CORVANE_SCRIPT_EXE) + "'; " + shell).c_str());
+        return status == -1 ? -1 : WEXITSTATUS(status);
+    };
+    for (const std::string& args : {std::string(" --help"), big}) {
+        for (const char* output : {" > /dev/full", " >&-"}) {
+            EXPECT_EQ(run("\"$EXE\"" + args + output + " 2> '" + err + "'"), 2) << args << output;
+            EXPECT_TRUE(readBytes(err).starts_with("corvane-script: cannot write to standard output (")) << readBytes(err);
+        }
+    }
+    EXPECT_EQ(run("(trap '' PIPE; \"$EXE\"" + big + " 2> '" + err + "'; echo $? >> '" + err + "') | head -c 1 > /dev/null"), 0);
+    EXPECT_EQ(readBytes(err), "0\n");
+#if !defined(__SANITIZE_ADDRESS__)  // the sanitizer needs more address space than the limit leaves
+    const std::string limit = "ulimit -v 16000; ";
+    ASSERT_EQ(run(limit + "\"$EXE\" --help > /dev/null"), 0) << "the limit leaves room to start";
+    EXPECT_EQ(run(limit + "\"$EXE\"" + big + " '" + folder.file("out.txt") + "' 2> '" + err + "'"), 2);
+    EXPECT_EQ(readBytes(err), "corvane-script: out of memory; nothing was written\n");
+    EXPECT_FALSE(std::filesystem::exists(folder.file("out.txt")));
+#endif
+}
+#endif
 
 }  // namespace
 }  // namespace corvane

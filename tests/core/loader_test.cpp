@@ -74,6 +74,24 @@ TEST(Loader, RefusesFilesThatDoNotStartWithTheMark) {
     }
 }
 
+// Indentation stops at the most open blocks the checker accepts, so a crafted file of deep blocks
+// loads in linear space, while a script that checks clean loads exactly as without the limit.
+TEST(Loader, IndentationStopsGrowingPast100OpenBlocks) {
+    std::string file("\x0C\x00", 2);
+    for (int i = 0; i < 6000; ++i) file += i < 3000 ? "\xEB\x03" : "\xEC\x03";  // 3000 { then 3000 }
+    const std::string text = LoadedText(file + "\xFB\x03");
+    EXPECT_LT(text.size(), 3000u * 2 * 106);
+    EXPECT_EQ(text.find(std::string(101, '\t')), std::string::npos);
+    EXPECT_TRUE(text.ends_with("\r\n} \r\nENDSCRIPT ")) << "closing braces still unwind to the left margin";
+    std::string script = "START_SCRIPT { ", closing = "} ENDSCRIPT";
+    for (int i = 0; i < 99; ++i) script += "EVERY %2 { ", closing = "} " + closing;
+    script += "SET VAR_1 %1 " + closing;
+    ASSERT_EQ(CheckScript(script, Grammar::Standard()).kind, CheckVerdictKind::kOk);
+    EXPECT_NE(LoadedText(Compile(script).script().fileBytes)
+                  .find("\r\n" + std::string(100, '\t') + "SET VAR_1 %1 \r\n" + std::string(99, '\t') + "} "),
+              std::string::npos);
+}
+
 // Text -> compiled -> text -> compiled: the loader's text compiles to the same file.
 TEST(RoundTrip, LoadedTextCompilesToTheSameBytes) {
     const CompileResult first = Compile(

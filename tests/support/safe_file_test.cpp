@@ -1,12 +1,17 @@
 #include "support/safe_file.h"
 
+#include "tests/common/other_user.h"
 #include "tests/common/temp_folder.h"
 
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <csignal>
 #include <filesystem>
 
 #ifndef _WIN32
+#include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 #endif
 
@@ -75,6 +80,90 @@ TEST(WriteFileAtomically, KeepsLinksAndPermissionsAndRefusesWhatIsNotAFile) {
     FileError error;
     EXPECT_FALSE(WriteFileAtomically("/dev/null", "x", &error));
     EXPECT_EQ(error.reason, "is not a regular file");
+}
+
+// Another user's link in a sticky folder that everyone may write to is never followed, whatever
+// the system's own setting; the folder owner's and the writer's own links are.
+TEST(WriteFileAtomically, NeverFollowsAnotherUsersLinkInASharedFolder) {
+    if (::geteuid() != 0) GTEST_SKIP() << "planting another user's link needs root";
+    TempFolder dir;
+    const std::string shared = dir.file("shared"), link = shared + "/out.dat", secret = dir.file("secret");
+    fs::create_directory(shared);
+    ::chmod(shared.c_str(), 01777);
+    writeBytes(secret, "root only");
+    fs::create_symlink(secret, link);
+    ::lchown(link.c_str(), kNobody, kNoGroup);
+    FileError error;
+    EXPECT_FALSE(WriteFileAtomically(link, "planted", &error));
+    EXPECT_EQ(error.message(), link + ": is another user's link in a shared folder; it is not followed");
+    ::chown(shared.c_str(), kNobody, kNoGroup);
+    EXPECT_TRUE(WriteFileAtomically(link, "folder owner's link"));
+    ::chown(shared.c_str(), 0, 0);
+    ::lchown(link.c_str(), 0, 0);
+    EXPECT_TRUE(WriteFileAtomically(link, "own link"));
+    EXPECT_EQ(readBytes(secret), "own link");
+    EXPECT_TRUE(fs::is_symlink(link));
+}
+
+// Dangling links get their file, loops and read-only files (also for root) are refused; links stay.
+TEST(WriteFileAtomically, DanglingLinksLoopsAndReadOnlyFiles) {
+    TempFolder dir;
+    fs::create_symlink("later.dat", dir.file("dangling"));
+    fs::create_symlink("b", dir.file("a"));
+    fs::create_symlink("a", dir.file("b"));
+    writeBytes(dir.file("ro.dat"), "old");
+    ::chmod(dir.file("ro.dat").c_str(), 0444);
+    EXPECT_TRUE(WriteFileAtomically(dir.file("dangling"), "new"));
+    EXPECT_EQ(readBytes(dir.file("later.dat")), "new");
+    FileError error;
+    EXPECT_FALSE(WriteFileAtomically(dir.file("a"), "x", &error));
+    EXPECT_EQ(error.message(), dir.file("a") + ": is a link that leads in a circle (or through too many links)");
+    EXPECT_FALSE(WriteFileAtomically(dir.file("ro.dat"), "new", &error));
+    EXPECT_EQ(error.message(), dir.file("ro.dat") + ": is read-only; it was not replaced");
+    EXPECT_EQ(readBytes(dir.file("ro.dat")), "old");
+    EXPECT_TRUE(fs::is_symlink(dir.file("dangling")) && fs::is_symlink(dir.file("a")));
+}
+
+// The file keeps owner, group and mode; a group member who may not give it its owner writes it in
+// place, also in a sticky folder where it could not be replaced.
+TEST(WriteFileAtomically, KeepsOwnerGroupAndMode) {
+    if (::geteuid() != 0) GTEST_SKIP() << "files of other users need root";
+    TempFolder dir;
+    const std::string file = dir.file("group.dat");
+    ::chmod(dir.path().c_str(), 01777);
+    writeBytes(file, "old content, longer than the new");
+    ::chown(file.c_str(), kNobody, 4242);
+    ::chmod(file.c_str(), 0664);
+    ASSERT_TRUE(WriteFileAtomically(file, "by root"));
+    EXPECT_EQ(RunAsUser(4243, 4242, [&] { return WriteFileAtomically(file, "by a member"); }), true);
+    struct stat info {};
+    ::stat(file.c_str(), &info);
+    EXPECT_EQ(std::tuple(info.st_uid, info.st_gid, info.st_mode & 07777), std::tuple(kNobody, 4242u, 0664u));
+    EXPECT_EQ(readBytes(file), "by a member");
+}
+
+// Writers killed mid-save leave nothing once the folder is written again: their scratch files go
+// when a minute old. A live writer's, a fresh one and another user's stay.
+TEST(WriteFileAtomically, LeavesNoScratchFilesOfKilledWriters) {
+    TempFolder dir;
+    const std::string target = dir.file("t.dat");
+    for (int round = 0; round < 10; ++round) {
+        const pid_t writer = ::fork();
+        if (writer == 0) for (;;) WriteFileAtomically(target, std::string(8u << 20, 'x'));
+        ::usleep(static_cast<useconds_t>(50000 + 19997 * round));  // a started child is mid-save
+        ::kill(writer, SIGKILL);
+        ::waitpid(writer, nullptr, 0);
+    }
+    const auto old = fs::file_time_type::clock::now() - std::chrono::minutes(5);
+    for (const auto& entry : fs::directory_iterator(dir.path())) fs::last_write_time(entry.path(), old);
+    const std::string live = dir.file(".t.dat.tmp-" + std::to_string(::getppid()) + "-5-0");
+    const std::string fresh = dir.file(".t.dat.tmp-999999999-6-0");  // no such process
+    writeBytes(live, "x");
+    fs::last_write_time(live, old);
+    writeBytes(fresh, "x");
+    ASSERT_TRUE(WriteFileAtomically(target, "last"));
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir.path()), fs::directory_iterator()), 3);
+    EXPECT_TRUE(fs::exists(live) && fs::exists(fresh));
 }
 #endif
 

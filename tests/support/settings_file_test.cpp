@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "tests/common/other_user.h"
 #include "tests/common/temp_folder.h"
 
 namespace corvane {
@@ -108,6 +109,24 @@ TEST(WriteIni, FailuresKeepTheFileAndSayWhy) {
     EXPECT_FALSE(WriteIni(folder.file("dir.ini"), "a", "k", "1"));
     EXPECT_TRUE(std::filesystem::is_directory(folder.file("dir.ini")));
 }
+
+#ifndef _WIN32
+// A settings file that exists but cannot be read keeps every key: no setting is written over it.
+TEST(WriteIni, NeverReplacesAFileItCannotRead) {
+    TempFolder folder;
+    const std::string ini = folder.file("editor.ini");
+    ASSERT_TRUE(WriteIni(ini, "file", "lastfile", "C:\\a.dat"));
+    const std::string before = readBytes(ini);
+    std::filesystem::permissions(ini, std::filesystem::perms::none);
+    std::filesystem::permissions(folder.path(), std::filesystem::perms::all);
+    const auto write = [&] { return WriteIni(ini, "recent", "recent0", "x"); };
+    const std::optional<bool> wrote = ::geteuid() == 0 ? RunAsUser(kNobody, kNoGroup, write) : write();
+    if (!wrote) GTEST_SKIP() << "cannot run as another user";
+    EXPECT_FALSE(*wrote);
+    std::filesystem::permissions(ini, std::filesystem::perms::owner_read);
+    EXPECT_EQ(readBytes(ini), before);
+}
+#endif
 
 // The Load dialog opens on the folder of the stored last file, whatever system wrote it.
 TEST(LoadDialogStart, CutsBackToTheFolderOnBothKindsOfSystem) {

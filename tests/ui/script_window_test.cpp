@@ -1,5 +1,12 @@
+#include <fstream>
 #include <functional>
 
+#ifndef _WIN32
+#include <sys/resource.h>
+#include <unistd.h>
+#endif
+
+#include "core/compiled_file.h"
 #include "tests/ui/editor_fixture.h"
 #include "ui/box_text.h"
 #include "ui/placement.h"
@@ -204,6 +211,26 @@ TEST_F(EditorTest, TypingEnterCtrlAAndTheHelpOfTheCaretLine) {
     ASSERT_TRUE(script().loadFile(writeScript("s.dat")));
     EXPECT_EQ(help.toPlainText(), u"START_SCRIPT\n\nis a mark for starting the script\n"_q);
 }
+
+#if !defined(_WIN32) && !defined(__SANITIZE_ADDRESS__)  // the sanitizer needs more address space
+// Loading a file that needs more memory than there is says so and keeps the author's unsaved text.
+TEST_F(EditorTest, OutOfMemoryWhileLoadingKeepsTheOpenScript) {
+    std::string file("\x0C\x00", 2);
+    while (file.size() < kMaxCompiledFileBytes) file += "\x57\x04";  // a long word, half a million times
+    writeBytes(folder.file("big.dat"), file);
+    setText(u"START_SCRIPT unsaved work"_q);
+    rlimit old{}, tight{};
+    ::getrlimit(RLIMIT_AS, &old);
+    std::ifstream("/proc/self/statm") >> tight.rlim_cur;  // pages in use, plus 6 MB
+    tight = {tight.rlim_cur * static_cast<rlim_t>(::sysconf(_SC_PAGESIZE)) + (6u << 20), old.rlim_max};
+    ASSERT_EQ(::setrlimit(RLIMIT_AS, &tight), 0);
+    const bool loaded = script().loadFile(path("big.dat"));
+    ::setrlimit(RLIMIT_AS, &old);
+    EXPECT_FALSE(loaded);
+    EXPECT_EQ(prompter.told, QStringList{path("big.dat") + u": there is not enough memory to load this file."_q});
+    EXPECT_EQ(box().toPlainText(), u"START_SCRIPT unsaved work"_q);
+}
+#endif
 
 TEST_F(EditorTest, PlacementIsStoredInTwipsOnCloseAndRestoredWithinReach) {
     newScript();

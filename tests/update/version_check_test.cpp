@@ -107,6 +107,8 @@ INSTANTIATE_TEST_SUITE_P(
         Flow{"DataFolderMissing", 200, kOffer040, {true}, {},
              {QStringLiteral("Info file was not downloaded correctly! Try again or check if you have internet access "
                              "at the moment!")}, false, true},
+        Flow{"DamagedRecord", 200, "corvanescripter\r\n0.4.0\x1B[2J\r\nx\r\n", {true}, {},
+             {QStringLiteral("The version list at the site is damaged. The program is NOT updated!")}, true},
         Flow{"NotFound", 404, kOffer040, {true}, {}, {kConnectionError}},
         Flow{"ServerError", 500, kOffer040, {true}, {}, {kConnectionError}},
         Flow{"TooLargeForAVersionList", 200, kOffer040 + std::string(ProgressDownload::kMaxBytes, 'x'), {true}, {},
@@ -149,6 +151,27 @@ TEST_F(VersionCheckTest, HandOverStartsTheUpdaterAndQuitsOrSaysWhyNot) {
                   QDir::toNativeSeparators(QCoreApplication::applicationFilePath()).toStdString() + "\r\n");
     EXPECT_FALSE(std::filesystem::exists(data.file("version.txt")));
 #endif
+}
+
+// Plain http to anywhere but this machine is refused before anything is fetched; an installed copy
+// names the new version and offers nothing to start.
+TEST_F(VersionCheckTest, RefusesPlainHttpAndSendsAnInstalledCopyToThePackageManager) {
+    server.answer(200, QByteArray::fromStdString(kOffer040));
+    const QUrl loopback = base;
+    base = QUrl(QStringLiteral("http://localhost.example.org:%1/u/").arg(loopback.port()));
+    run({true, true});
+    EXPECT_EQ(server.requestedPaths(), QStringList{});
+    base = loopback;
+    paths.programFolder = QStringLiteral("/usr/bin");
+    run({true, true});
+    EXPECT_EQ(prompter.asked.size(), 2) << "no offer to download";
+    EXPECT_EQ(prompter.told, (QStringList{QStringLiteral("The update site http://localhost.example.org:%1/u/version.txt is "
+                                                         "refused: only https addresses are used. The program is NOT "
+                                                         "updated!").arg(loopback.port()),
+                                          QStringLiteral("Your version is: 0.3.0\r\nThe version at the site is: 0.4.0\r\n"
+                                                         "\r\nThis copy was installed by the system: update it "
+                                                         "through the package manager.")}));
+    EXPECT_EQ(quits, 0);
 }
 
 }  // namespace

@@ -34,6 +34,15 @@ TEST(VersionList, FindsTheFirstCompleteRecordOfTheKey) {
     }
 }
 
+// Only a whole record without control characters may be handed to the update utility.
+TEST(VersionList, CompleteRecordsHaveEveryLineAndNoControlCharacters) {
+    EXPECT_TRUE(IsCompleteVersionRecord({kKey, "0.4.0 beta", "http://site/s.zip ~!"}));
+    for (const VersionRecord& record : {VersionRecord{kKey, "", "s"}, {kKey, "0.4", ""}, {kKey, "0.4\x1B[31m", "s"},
+                                        {kKey, "0.4", "s\t--force"}, {kKey, "0.4", "s\x7F"}, {"k\0x"s, "0.4", "s"}}) {
+        EXPECT_FALSE(IsCompleteVersionRecord(record)) << record.version << record.updaterLine;
+    }
+}
+
 TEST(DecideUpdate, ComparesVersionsAsText) {
     using Kind = UpdateDecision::Kind;
     for (const auto& [siteVersion, kind] : {std::pair{"0.3.0", Kind::SameVersion}, {"0.4.0", Kind::OtherVersion},

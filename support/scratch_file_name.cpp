@@ -1,0 +1,93 @@
+#include "support/scratch_file_name.h"
+
+#include "support/file_utils.h"
+
+#include <atomic>
+#include <cerrno>
+#include <chrono>
+#include <charconv>
+#include <string>
+#include <string_view>
+#include <system_error>
+
+#ifdef _WIN32
+#include <process.h>
+#else
+#include <signal.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
+
+namespace corvane {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr std::string_view kMarker = ".tmp-";
+
+long ownProcessId() {
+#ifdef _WIN32
+    return _getpid();
+#else
+    return static_cast<long>(::getpid());
+#endif
+}
+
+#ifndef _WIN32
+// The writer's process id, when `name` is one of our scratch names: ".X.tmp-PID-STAMP-COUNT".
+bool scratchWriter(std::string_view name, long& pid) {
+    const auto marker = name.rfind(kMarker);
+    if (name.empty() || name.front() != '.' || marker == std::string_view::npos) return false;
+    std::string_view rest = name.substr(marker + kMarker.size());
+    for (int part = 0; part < 3; ++part) {
+        unsigned long long number = 0;
+        const auto [end, ec] = std::from_chars(rest.data(), rest.data() + rest.size(), number);
+        if (ec != std::errc() || end == rest.data()) return false;
+        if (part == 0) pid = static_cast<long>(number);
+        rest.remove_prefix(static_cast<std::size_t>(end - rest.data()));
+        if (part < 2) {
+            if (rest.empty() || rest.front() != '-') return false;
+            rest.remove_prefix(1);
+        }
+    }
+    return rest.empty();
+}
+
+bool isStale(const fs::path& file, long pid) {
+    struct stat info {};
+    if (::lstat(file.c_str(), &info) != 0 || !S_ISREG(info.st_mode) || info.st_uid != ::geteuid()) return false;
+    if (pid == ownProcessId() || ::kill(static_cast<pid_t>(pid), 0) == 0 || errno != ESRCH) return false;
+    const auto age = std::chrono::system_clock::now() - std::chrono::system_clock::from_time_t(info.st_mtime);
+    return age > std::chrono::minutes(1);
+}
+#endif
+
+}  // namespace
+
+fs::path ScratchFileNameBeside(const fs::path& target) {
+    static std::atomic<unsigned> counter{0};
+    const auto stamp = std::chrono::steady_clock::now().time_since_epoch().count();
+    std::string name = ".";
+    name += Utf8FromPath(target.filename());
+    name += std::string(kMarker) + std::to_string(ownProcessId());
+    name += "-" + std::to_string(stamp);
+    name += "-" + std::to_string(counter++);
+    return target.parent_path() / PathFromUtf8(name);
+}
+
+void RemoveStaleScratchFiles(const fs::path& folder) {
+#ifdef _WIN32
+    (void)folder;  // names are freed by the writer; a killed writer's file stays (no pid check here)
+#else
+    std::error_code ec;
+    for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
+        long pid = 0;
+        const std::string name = it->path().filename().string();
+        std::error_code removeError;
+        if (scratchWriter(name, pid) && isStale(it->path(), pid)) fs::remove(it->path(), removeError);
+    }
+#endif
+}
+
+}  // namespace corvane
