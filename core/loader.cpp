@@ -4,6 +4,7 @@
 
 #include "core/code_text.h"
 #include "core/compiled_file.h"
+#include "core/script_printer.h"
 #include "core/script_messages.h"
 
 namespace corvane {
@@ -11,38 +12,25 @@ namespace {
 
 constexpr unsigned char kScriptFileMark = 12;  // the low byte of START_SCRIPT
 
-
 class ScriptLoader {
 public:
     ScriptLoader(std::string_view bytes, const LanguageTables& tables) : bytes_(bytes), tables_(tables) {}
 
     LoadedScript Run() {
         script_.variables = ReadVariableEntries(bytes_);
-        script_.text.reserve(bytes_.size() * 4);
-        AddLog(kStartScriptWord);
+        printer_.Reserve(bytes_.size() * 4);
+        printer_.AddToken(kStartScriptWord);
         // The first code is START_SCRIPT by definition; the rest are read until ENDSCRIPT or until
         // no complete code is left.
         for (std::size_t at = 2; at + 1 < bytes_.size(); at += 2) {
-            if (!LoadCode(Byte(at), Byte(at + 1))) break;
+            if (!printer_.AddToken(WordOf(Byte(at), Byte(at + 1)))) break;
         }
+        script_.text = printer_.Take();
         return std::move(script_);
     }
 
 private:
-    static constexpr std::string_view kOpenBrace = "\r\n{";
-    static constexpr std::string_view kCloseBrace = "\r\n}";
-    static constexpr std::string_view kEndScript = "\r\nENDSCRIPT";
-
     std::uint8_t Byte(std::size_t at) const { return static_cast<std::uint8_t>(bytes_[at]); }
-
-    // Appends one code's word; false once ENDSCRIPT has been read.
-    bool LoadCode(std::uint8_t low, std::uint8_t high) {
-        const std::string_view word = WordOf(low, high);
-        if (word == kCloseBrace && !indentation_.empty()) indentation_.pop_back();
-        AddLog(word);
-        if (word == kOpenBrace) indentation_ += '\t';
-        return word != kEndScript;
-    }
 
     // The word of a code; entry words and code texts are formed in `buffer_`.
     std::string_view WordOf(std::uint8_t low, std::uint8_t high) {
@@ -75,19 +63,9 @@ private:
         return buffer_;
     }
 
-    void AddLog(std::string_view word) {
-        if (word.starts_with(kLineBreak)) {
-            script_.text += kLineBreak;
-            script_.text += indentation_;
-            word.remove_prefix(kLineBreak.size());
-        }
-        script_.text += word;
-        script_.text += ' ';
-    }
-
     std::string_view bytes_;
     const LanguageTables& tables_;
-    std::string indentation_;  // one tab per open brace; empty at the start of every file
+    ScriptPrinter printer_;  // its indentation starts empty for every file
     std::string buffer_;
     LoadedScript script_;
 };
