@@ -74,7 +74,8 @@ TEST(Diagnostics, WordsAndGrammar) {
           {0, kError, "expected <docommand> after DO " + kCommandExamples + ", found ATAK"},
           {1, kWarning, "Wood is no word; it compiles as a raw code"}}},
         {"START_SCRIPT\r\n{\r\n}\r\nENDSCRIPT [[DO]]", {{0, kError, "nothing may follow ENDSCRIPT, found DO"}}},
-        {"[[{]] [[}]]", {{0, kError, "expected START_SCRIPT (START_SCRIPT), found {"}, {1, kError, "} closes no open block"}}},
+        {"[[{]] [[}]]", {{0, kError, "expected START_SCRIPT, found {"}, {1, kError, "} closes no open block"}}},
+        {"START_SCRIPT [[IF]]", {{0, kError, "expected { after START_SCRIPT, found IF"}}},
         // A } with no open block ends the grammar's part, as it ends the checker; unknown words
         // after it are still found.
         {"START_SCRIPT\r\n{\r\n}\r\n[[}]]\r\nENDSCRIPT [[FOO]] ON",
