@@ -156,6 +156,10 @@ TEST(WordSuggester, OffersOnlyCloseWords) {
         {"STTE_FTCH_WD", ""}, {"ZZZZZZZZ", ""},
     };
     for (const auto& row : cases) EXPECT_EQ(suggester.Suggest(row.word).value_or(""), row.suggestion) << row.word;
+    // Past the measured words only those seen before still get theirs.
+    for (std::size_t i = 0; i < WordSuggester::kMaxMeasuredWords; ++i) suggester.Suggest("X" + std::to_string(i));
+    EXPECT_EQ(suggester.Suggest("STATE_FETCH_WOD").value_or(""), "STATE_FETCH_WOOD");
+    EXPECT_FALSE(suggester.Suggest("EVERYY").has_value());  // EVERY, were it measured
 }
 
 TEST(WordSuggester, BoundedEditDistance) {
