@@ -94,7 +94,7 @@ bool IsHexDigits(std::string_view word) {
 std::optional<Diagnostic> RawCodeWarning(const ScriptWord& word, const LanguageTables& tables,
                                          WordSuggester& suggester) {
     if (word.text.size() != kRawCodeLength) return std::nullopt;
-    const std::string upper = ToUpperAscii(word.text);
+    const std::string upper = ToUpperWindows1252(word.text);
     if (IsHexDigits(upper) || FindWordMeaning(upper, tables).kind != WordMeaning::Kind::kCode ||
         tables.tokens().FindCodeByWord(upper) != nullptr) {
         return std::nullopt;
@@ -119,7 +119,7 @@ void AddWordProblems(std::string_view text, const LanguageTables& tables, const 
         if (!walking) continue;
         const WalkStep step = walker.Step(word.text);
         if (step == WalkStep::kWrongWord) {
-            const std::string upper = ToUpperAscii(word.text);
+            const std::string upper = ToUpperWindows1252(word.text);
             problems.push_back(At(word.position, word.text.size(),
                                   WrongWordMessage(grammar, walker.wrongGroup(), previous, word.text, upper)));
         } else if (step == WalkStep::kStrayBrace) {
