@@ -2,11 +2,9 @@
 
 #include <optional>
 #include <utility>
-#include <vector>
 
 #include "core/code_text.h"
 #include "core/script_words.h"
-#include "support/file_utils.h"
 #include "support/message_word.h"
 
 namespace corvane {
@@ -17,23 +15,6 @@ struct CheckedWord {
     std::size_t position = 0;
     std::size_t length = 0;
 };
-
-// A block as the block stack holds it: the word that opens it and the word its } becomes.
-struct Block {
-    std::string_view opener;
-    std::string_view closer;
-};
-
-constexpr Block kBlocks[] = {
-    {"IF", "}IF"}, {"START_SCRIPT", "}SCRIPT"}, {"ELSE", "}ELSE"}, {"EVERY", "}EVERY"},
-};
-
-const Block* BlockOpenedBy(std::string_view word) {
-    for (const Block& block : kBlocks) {
-        if (word == block.opener) return &block;
-    }
-    return nullptr;
-}
 
 CheckVerdict Verdict(CheckVerdictKind kind, std::string message, const CheckedWord& word, bool selectWord) {
     CheckVerdict verdict;
@@ -72,115 +53,54 @@ std::string EndsEarlyMessage(const GrammarGroup& expected) {
     return "The script ends too early. Expected after its last word: " + words;
 }
 
-// First in, first out. It never holds more than one statement's remaining groups.
-class ExpectQueue {
-public:
-    void Push(int group) { groups_.push_back(group); }
-
-    // The head without taking it; group 0 (which accepts nothing) when the queue is empty.
-    int Peek() const { return head_ < groups_.size() ? groups_[head_] : 0; }
-
-    // The head; group 0 when the queue is empty.
-    int Pop() {
-        if (head_ >= groups_.size()) return 0;
-        const int group = groups_[head_++];
-        if (head_ == groups_.size()) {
-            groups_.clear();
-            head_ = 0;
-        }
-        return group;
-    }
-
-private:
-    std::vector<int> groups_;
-    std::size_t head_ = 0;
-};
-
-// Walks the words against the grammar as they are split off: each word must match the group at the
-// head of the queue. Splitting goes on after the first wrong word, because a } that closes no block
-// (or too many open blocks) anywhere in the text ends the check with that message instead.
-class ScriptWalker {
-public:
-    ScriptWalker(const Grammar& grammar, bool requireEnd) : grammar_(grammar), requireEnd_(requireEnd) {
-        queue_.Push(1);
-    }
-
-    CheckVerdict Run(std::string_view text) {
-        ScriptWordReader reader(text);
-        ScriptWord word;
-        CheckedWord last;
-        while (reader.Next(word)) {
-            CheckedWord checked{UpperWord(word.text), word.position, word.text.size()};
-            if (auto verdict = TrackBlocks(checked)) return std::move(*verdict);
-            if (!wrongWord_) Walk(checked);
-            last = CheckedWord{{}, word.position, word.text.size()};
-        }
-        if (wrongWord_) return std::move(*wrongWord_);
-        if (requireEnd_ && queue_.Peek() != kAfterScriptGroup) {
-            const GrammarGroup& expected = grammar_.group(queue_.Peek());
-            CheckVerdict early = Verdict(CheckVerdictKind::kEndsEarly, EndsEarlyMessage(expected), last, true);
-            early.group = queue_.Peek();
-            return early;
-        }
-        CheckVerdict ok;
-        ok.message = std::string(kNoBigErrorsFound);
-        return ok;
-    }
-
-private:
-    // The word in upper case; copied only when it holds lower-case letters.
-    std::string_view UpperWord(std::string_view word) {
-        if (!HasLowerWindows1252(word)) return word;
-        upperBuffer_ = ToUpperWindows1252(word);
-        return upperBuffer_;
-    }
-
-    std::optional<CheckVerdict> TrackBlocks(CheckedWord& word) {
-        if (const Block* opened = BlockOpenedBy(word.word)) {
-            if (blocks_.size() >= static_cast<std::size_t>(kMaxOpenBlocks)) {
-                return Verdict(CheckVerdictKind::kTooManyOpenBlocks, TooManyOpenBlocksMessage(), word, true);
+// Splitting goes on after the first wrong word, because a } that closes no block (or too many open
+// blocks) anywhere in the text ends the check with that message instead.
+CheckVerdict Check(std::string_view text, const Grammar& grammar, bool requireEnd) {
+    GrammarWalker walker(grammar);
+    std::optional<CheckVerdict> wrongWord;
+    CheckedWord last;
+    ScriptWordReader reader(text);
+    ScriptWord word;
+    while (reader.Next(word)) {
+        const WalkStep step = walker.Step(word.text);
+        const CheckedWord checked{walker.lastWord(), word.position, word.text.size()};
+        switch (step) {
+            case WalkStep::kTooManyBlocks:
+                return Verdict(CheckVerdictKind::kTooManyOpenBlocks, TooManyOpenBlocksMessage(), checked, true);
+            case WalkStep::kStrayBrace:
+                return Verdict(CheckVerdictKind::kBraceCountMismatch, std::string(kBraceCountMismatch), checked,
+                               false);
+            case WalkStep::kWrongWord: {
+                const int number = walker.wrongGroup();
+                wrongWord = Verdict(CheckVerdictKind::kWrongExpectation,
+                                    WrongExpectationMessage(checked, grammar.group(number), number), checked, true);
+                wrongWord->group = number;
+                break;
             }
-            blocks_.push_back(opened);
+            case WalkStep::kFits:
+            case WalkStep::kNotWalked:
+                break;
         }
-        if (word.word == "}") {
-            if (blocks_.empty()) {
-                return Verdict(CheckVerdictKind::kBraceCountMismatch, std::string(kBraceCountMismatch), word, false);
-            }
-            word.word = blocks_.back()->closer;
-            blocks_.pop_back();
-        }
-        return std::nullopt;
+        last = CheckedWord{{}, word.position, word.text.size()};
     }
-
-    void Walk(const CheckedWord& word) {
-        const int number = queue_.Pop();
-        const GrammarGroup& group = grammar_.group(number);
-        const int match = group.FindMatch(word.word);
-        if (match < 0) {
-            wrongWord_ = Verdict(CheckVerdictKind::kWrongExpectation, WrongExpectationMessage(word, group, number),
-                                 word, true);
-            wrongWord_->group = number;
-            return;
-        }
-        for (int next : group.entries[static_cast<std::size_t>(match)].groups) queue_.Push(next);
+    if (wrongWord) return std::move(*wrongWord);
+    if (requireEnd && walker.expectedGroup() != kAfterScriptGroup) {
+        const GrammarGroup& expected = grammar.group(walker.expectedGroup());
+        CheckVerdict early = Verdict(CheckVerdictKind::kEndsEarly, EndsEarlyMessage(expected), last, true);
+        early.group = walker.expectedGroup();
+        return early;
     }
-
-    const Grammar& grammar_;
-    const bool requireEnd_;
-    ExpectQueue queue_;
-    std::vector<const Block*> blocks_;  // the open blocks, innermost last
-    std::optional<CheckVerdict> wrongWord_;
-    std::string upperBuffer_;
-};
+    CheckVerdict ok;
+    ok.message = std::string(kNoBigErrorsFound);
+    return ok;
+}
 
 }  // namespace
 
-CheckVerdict CheckScript(std::string_view text, const Grammar& grammar) {
-    return ScriptWalker(grammar, false).Run(text);
-}
+CheckVerdict CheckScript(std::string_view text, const Grammar& grammar) { return Check(text, grammar, false); }
 
 CheckVerdict CheckScriptBeforeSave(std::string_view text, const Grammar& grammar) {
-    return ScriptWalker(grammar, true).Run(text);
+    return Check(text, grammar, true);
 }
 
 }  // namespace corvane

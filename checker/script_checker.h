@@ -7,13 +7,12 @@
 #include <string_view>
 
 #include "checker/grammar.h"
+#include "checker/grammar_walker.h"
 
 namespace corvane {
 
 inline constexpr std::string_view kNoBigErrorsFound = "No big errors found!";
 inline constexpr std::string_view kBraceCountMismatch = "The amount of { is not equal to the amount of }!";
-// The checker follows at most this many blocks open at once.
-inline constexpr int kMaxOpenBlocks = 100;
 
 enum class CheckVerdictKind {
     kOk,                 // message kNoBigErrorsFound

@@ -1,89 +1,20 @@
 #include "core/compiler.h"
 
+#include <algorithm>
 #include <optional>
 #include <unordered_map>
 #include <utility>
 
 #include "core/code_text.h"
 #include "core/compiled_file.h"
-#include "core/number_reader.h"
 #include "core/script_messages.h"
 #include "core/script_words.h"
 #include "core/variable_table_builder.h"
+#include "core/word_meaning.h"
 #include "support/file_utils.h"
 
 namespace corvane {
 namespace {
-
-constexpr std::string_view kInternalPrefix = "INT_";
-constexpr std::string_view kUserVariablePrefix = "VAR_";
-constexpr std::string_view kConstantPrefix = "%";
-constexpr std::size_t kRawCodeLength = 4;
-
-// A word that names a variable table entry.
-struct EntryWord {
-    std::int32_t value = 0;
-    std::int32_t type = 0;
-};
-
-// What a word compiles to, before entries are created.
-struct WordMeaning {
-    enum class Kind { kCode, kEntry, kUnknown, kNumberOutOfRange } kind = Kind::kUnknown;
-    CodeBytes code;
-    EntryWord entry;
-};
-
-WordMeaning Code(std::string_view codeText) {
-    const auto bytes = CodeBytesFromText(codeText);
-    WordMeaning meaning;
-    meaning.kind = WordMeaning::Kind::kCode;
-    meaning.code = CodeBytes{bytes[0], bytes[1]};
-    return meaning;
-}
-
-WordMeaning Entry(std::int32_t value, std::int32_t type) {
-    WordMeaning meaning;
-    meaning.kind = WordMeaning::Kind::kEntry;
-    meaning.entry = EntryWord{value, type};
-    return meaning;
-}
-
-WordMeaning Meaning(WordMeaning::Kind kind) {
-    WordMeaning meaning;
-    meaning.kind = kind;
-    return meaning;
-}
-
-// "INT_" + a name of the internal value table, or + a number greater than 0. A number too far
-// below 0 to fit is no internal value either, like any other number not above 0.
-std::optional<WordMeaning> InternalValueMeaning(std::string_view word, const InternalTable& internals) {
-    if (!word.starts_with(kInternalPrefix)) return std::nullopt;
-    if (const auto number = internals.FindNumberByName(word)) return Entry(*number, kInternalValue);
-    const std::string_view digits = word.substr(kInternalPrefix.size());
-    const auto number = ReadScriptNumber(digits);
-    if (!number && digits.starts_with('-')) return std::nullopt;
-    if (!number) return Meaning(WordMeaning::Kind::kNumberOutOfRange);
-    if (*number > 0) return Entry(*number, kInternalValue);
-    return std::nullopt;
-}
-
-std::optional<WordMeaning> PrefixedNumberMeaning(std::string_view word, std::string_view prefix, std::int32_t type) {
-    if (!word.starts_with(prefix)) return std::nullopt;
-    const auto number = ReadScriptNumber(word.substr(prefix.size()));
-    if (!number) return Meaning(WordMeaning::Kind::kNumberOutOfRange);
-    return Entry(*number, type);
-}
-
-// The code search, in the game's order: START_SCRIPT, the token table, INT_, VAR_, %, raw code text.
-WordMeaning FindMeaning(std::string_view word, const LanguageTables& tables) {
-    if (word == kStartScriptWord) return Code(CodeText(kStartScriptCode));
-    if (const std::string* code = tables.tokens().FindCodeByWord(word)) return Code(*code);
-    if (auto meaning = InternalValueMeaning(word, tables.internals())) return *meaning;
-    if (auto meaning = PrefixedNumberMeaning(word, kUserVariablePrefix, kUserVariable)) return *meaning;
-    if (auto meaning = PrefixedNumberMeaning(word, kConstantPrefix, kConstantNumber)) return *meaning;
-    if (word.size() == kRawCodeLength) return Code(word);
-    return Meaning(WordMeaning::Kind::kUnknown);
-}
 
 // An entry reference. Entries from 256 on (written only after the author's Yes) keep their whole
 // number, so the high byte is not 0: the game and the loader never take them for a lower entry.
@@ -104,9 +35,38 @@ public:
         return Finish();
     }
 
+    // Goes on after each error: a word that cannot be read still takes its code slot, and each
+    // limit is reported once, at the first word past it.
+    std::vector<CompileError> CollectErrors(std::string_view text) {
+        std::vector<CompileError> errors;
+        ScriptWordReader reader(text);
+        ScriptWord word;
+        while (reader.Next(word)) {
+            auto error = CompileWord(word);
+            if (!error) continue;
+            if (error->kind == CompileErrorKind::kTooManyCodes) {
+                codesReported_ = true;
+            } else if (error->kind == CompileErrorKind::kTooManyEntries) {
+                entriesReported_ = true;
+            }
+            if (codes_.size() < kMaxCodes || codesReported_) codes_.push_back(CodeBytes{});
+            errors.push_back(std::move(*error));
+        }
+        if (firstUnreferable_) {
+            CompileError warning = Error(CompileErrorKind::kNeedsConfirmation,
+                                         ScriptWord{firstUnreferable_->text, firstUnreferable_->position},
+                                         std::string(kTooManyVariablesWarning));
+            warning.entryCount = variables_.count();
+            errors.push_back(std::move(warning));
+        }
+        std::stable_sort(errors.begin(), errors.end(),
+                         [](const CompileError& a, const CompileError& b) { return a.position < b.position; });
+        return errors;
+    }
+
 private:
     std::optional<CompileError> CompileWord(const ScriptWord& word) {
-        if (codes_.size() >= kMaxCodes) {
+        if (codes_.size() >= kMaxCodes && !codesReported_) {
             const std::string upper = ToUpperWindows1252(word.text);
             return Error(CompileErrorKind::kTooManyCodes, ScriptWord{upper, word.position}, TooManyCodesMessage(upper));
         }
@@ -123,7 +83,7 @@ private:
     }
 
     std::optional<CompileError> CompileNewWord(const ScriptWord& word) {
-        const WordMeaning meaning = FindMeaning(word.text, tables_);
+        const WordMeaning meaning = FindWordMeaning(word.text, tables_);
         switch (meaning.kind) {
             case WordMeaning::Kind::kCode:
                 codes_.push_back(meaning.code);
@@ -140,6 +100,10 @@ private:
 
     std::optional<CompileError> AddEntryReference(const ScriptWord& word, const EntryWord& entry) {
         if (variables_.count() >= kMaxVariableEntries && !variables_.Has(word.text, entry.value, entry.type)) {
+            if (entriesReported_) {
+                codes_.push_back(CodeBytes{});
+                return std::nullopt;
+            }
             return Error(CompileErrorKind::kTooManyEntries, word, TooManyEntriesMessage(word.text));
         }
         const std::size_t index = variables_.CreateNewVar(word.text, entry.value, entry.type);
@@ -185,12 +149,20 @@ private:
     };
     std::optional<OwnedWord> firstUnreferable_;  // the word that created entry 256
     std::unordered_map<std::string_view, CodeBytes> knownCodes_;  // views into the script text, as spelled
+    // Only while collecting every error: each limit is reported once.
+    bool codesReported_ = false;
+    bool entriesReported_ = false;
 };
 
 }  // namespace
 
 CompileResult CompileScript(std::string_view text, const LanguageTables& tables, const CompileOptions& options) {
     return ScriptCompiler(tables, options).Run(text);
+}
+
+std::vector<CompileError> FindCompileErrors(std::string_view text, const LanguageTables& tables) {
+    const CompileOptions options;
+    return ScriptCompiler(tables, options).CollectErrors(text);
 }
 
 }  // namespace corvane

@@ -48,4 +48,9 @@ using CompileResult = ScriptResult<CompiledScript, CompileError>;
 // the last word). Nothing is written anywhere: the caller writes script().fileBytes.
 CompileResult CompileScript(std::string_view text, const LanguageTables& tables, const CompileOptions& options = {});
 
+// Every problem of a text instead of only the first, in text order: each word that cannot be
+// read, the first word past 4096 codes, the first word past 512 entries, and (kNeedsConfirmation)
+// the word that needs entry 257. Empty when the text compiles without a question.
+std::vector<CompileError> FindCompileErrors(std::string_view text, const LanguageTables& tables);
+
 }  // namespace corvane

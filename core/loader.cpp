@@ -4,16 +4,13 @@
 
 #include "core/code_text.h"
 #include "core/compiled_file.h"
+#include "core/script_printer.h"
 #include "core/script_messages.h"
 
 namespace corvane {
 namespace {
 
 constexpr unsigned char kScriptFileMark = 12;  // the low byte of START_SCRIPT
-// The checker accepts at most 100 open blocks, so every script it passes loads exactly as before;
-// deeper blocks of a crafted file stay at this level, which keeps the text linear in the file.
-constexpr std::size_t kMaxIndentation = 100;
-
 
 class ScriptLoader {
 public:
@@ -21,34 +18,19 @@ public:
 
     LoadedScript Run() {
         script_.variables = ReadVariableEntries(bytes_);
-        script_.text.reserve(bytes_.size() * 4);
-        AddLog(kStartScriptWord);
+        printer_.Reserve(bytes_.size() * 4);
+        printer_.AddToken(kStartScriptWord);
         // The first code is START_SCRIPT by definition; the rest are read until ENDSCRIPT or until
         // no complete code is left.
         for (std::size_t at = 2; at + 1 < bytes_.size(); at += 2) {
-            if (!LoadCode(Byte(at), Byte(at + 1))) break;
+            if (!printer_.AddToken(WordOf(Byte(at), Byte(at + 1)))) break;
         }
+        script_.text = printer_.Take();
         return std::move(script_);
     }
 
 private:
-    static constexpr std::string_view kOpenBrace = "\r\n{";
-    static constexpr std::string_view kCloseBrace = "\r\n}";
-    static constexpr std::string_view kEndScript = "\r\nENDSCRIPT";
-
     std::uint8_t Byte(std::size_t at) const { return static_cast<std::uint8_t>(bytes_[at]); }
-
-    // Appends one code's word; false once ENDSCRIPT has been read.
-    bool LoadCode(std::uint8_t low, std::uint8_t high) {
-        const std::string_view word = WordOf(low, high);
-        if (word == kCloseBrace && openBlocks_ > 0) {
-            --openBlocks_;
-            if (indentation_.size() > openBlocks_) indentation_.pop_back();
-        }
-        AddLog(word);
-        if (word == kOpenBrace && ++openBlocks_ <= kMaxIndentation) indentation_ += '\t';
-        return word != kEndScript;
-    }
 
     // The word of a code; entry words and code texts are formed in `buffer_`.
     std::string_view WordOf(std::uint8_t low, std::uint8_t high) {
@@ -81,20 +63,9 @@ private:
         return buffer_;
     }
 
-    void AddLog(std::string_view word) {
-        if (word.starts_with(kLineBreak)) {
-            script_.text += kLineBreak;
-            script_.text += indentation_;
-            word.remove_prefix(kLineBreak.size());
-        }
-        script_.text += word;
-        script_.text += ' ';
-    }
-
     std::string_view bytes_;
     const LanguageTables& tables_;
-    std::size_t openBlocks_ = 0;
-    std::string indentation_;  // one tab per open block, up to kMaxIndentation
+    ScriptPrinter printer_;  // its indentation starts empty for every file
     std::string buffer_;
     LoadedScript script_;
 };

@@ -23,7 +23,7 @@
 #include "support/settings_file.h"
 #include "ui/box_text.h"
 #include "ui/common/unsaved_work.h"
-#include "ui/context_help.h"
+#include "assist/context_help.h"
 #include "ui/editor_context.h"
 #include "ui/placement.h"
 #include "ui/script_host.h"

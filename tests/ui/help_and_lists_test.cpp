@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "ui/context_help.h"
+#include "assist/context_help.h"
 #include "ui/reference_lists.h"
 
 namespace corvane {

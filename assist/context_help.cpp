@@ -1,4 +1,4 @@
-#include "ui/context_help.h"
+#include "assist/context_help.h"
 
 #include <initializer_list>
 

@@ -1,0 +1,137 @@
+#include "assist/completion.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "tests/assist/annotated_text.h"
+
+namespace corvane {
+namespace {
+
+using test::AnnotatedText;
+
+Completion Complete(const AnnotatedText& text) {
+    return CompleteAt(text.text(), text.point(), LanguageTables::Standard(), Grammar::Standard());
+}
+
+std::vector<std::string> Words(const Completion& completion) {
+    std::vector<std::string> words;
+    for (const CompletionItem& item : completion.items) words.push_back(item.word);
+    return words;
+}
+
+const CompletionItem* Find(const Completion& completion, std::string_view word) {
+    auto at = std::find_if(completion.items.begin(), completion.items.end(),
+                           [&](const CompletionItem& item) { return item.word == word; });
+    return at == completion.items.end() ? nullptr : &*at;
+}
+
+constexpr std::size_t kValueCount = 262 + 2;  // the internal names, VAR_ and %
+
+TEST(Completion, OffersWhatTheGrammarAllows) {
+    const struct {
+        const char* marked;
+        std::vector<std::string> words;  // the whole offer after the values (if any), in order
+        std::size_t values = 0;
+    } cases[] = {
+        {"^", {"START_SCRIPT"}},
+        {"  st^", {"START_SCRIPT"}},
+        {"START_SCRIPT ^", {"{"}},
+        {"START_SCRIPT\r\n{\r\n\t^", {"DO", "IF", "SET", "}", "EVERY", "INCREMENT", "DIVIDE", "DECREMENT", "MULTIPLY"}},
+        {"START_SCRIPT { IF ^", {"<", ">", "=", "<>", ">=", "<=", "||", "BOTH"}},
+        {"START_SCRIPT { IF BOTH ^", {"<", ">", "=", "<>", ">=", "<="}},
+        {"START_SCRIPT { IF < %1 %2 ^", {"{"}},
+        {"START_SCRIPT { IF < %1 %2 { } ^", {"ELSE", "ENDIF"}},
+        {"START_SCRIPT { IF < %1 %2 { } ELSE { } ^", {"ENDIF"}},
+        {"START_SCRIPT { SET ^", {}, kValueCount},
+        {"START_SCRIPT { EVERY %16 ^", {"{"}, kValueCount},
+        {"START_SCRIPT { DO STATE_DEFEND ^", {"ON", "OFF"}},
+        {"START_SCRIPT { DO ATTACK BLUE %1 ^", {"ATTACK_MARKER", "ATTACK_BUILDING", "ATTACK_PERSON"}},
+        {"START_SCRIPT { } ^", {"ENDSCRIPT"}},
+        {"START_SCRIPT { } ENDSCRIPT ^", {}},
+    };
+    for (const auto& row : cases) {
+        std::vector<std::string> words = Words(Complete(AnnotatedText(row.marked)));
+        ASSERT_GE(words.size(), row.values) << row.marked;
+        EXPECT_TRUE(row.values == 0 || words.front() == "INT_GAME_TIME") << row.marked;
+        words.erase(words.begin(), words.begin() + static_cast<std::ptrdiff_t>(row.values));
+        EXPECT_EQ(words, row.words) << row.marked;
+    }
+    EXPECT_EQ(Complete(AnnotatedText("START_SCRIPT { DO ^")).items.size(), 116u);
+}
+
+TEST(Completion, DetailsAndKinds) {
+    const struct {
+        const char* marked;
+        const char* word;
+        const char* detail;
+        CompletionKind kind;
+    } cases[] = {
+        {"START_SCRIPT { DO ^", "ATTACK",
+         "<color> <var> <attack_what> <var> <var> <var> <var> <var> <attack_how> <var> <var> <var> <var>",
+         CompletionKind::kCommand},
+        {"START_SCRIPT { DO ^", "STATE_SPELL_DEFENCE", "<var> <var> <on/off>", CompletionKind::kCommand},
+        {"START_SCRIPT { DO ^", "TRIGGER_LEVEL_WON", "", CompletionKind::kCommand},
+        {"START_SCRIPT { SET ^", "INT_GAME_TIME", "0", CompletionKind::kInternalValue},
+        {"START_SCRIPT { SET ^", "INT_ATTR_EXPANSION", "1000", CompletionKind::kInternalValue},
+        {"START_SCRIPT { SET ^", "VAR_", "user variable: VAR_ and a number", CompletionKind::kValuePrefix},
+        {"START_SCRIPT { SET ^", "%", "number: % and a number", CompletionKind::kValuePrefix},
+        {"START_SCRIPT { ^", "SET", "<var> <var>", CompletionKind::kKeyword},
+        {"START_SCRIPT { IF ^", "<=", "<var> <var> {", CompletionKind::kOperator},
+        // A } closes the innermost block only.
+        {"START_SCRIPT { EVERY %1 { IF = %1 %1 { ^", "}", "closes IF", CompletionKind::kKeyword},
+        {"START_SCRIPT { EVERY %1 { ^", "}", "closes EVERY", CompletionKind::kKeyword},
+    };
+    for (const auto& row : cases) {
+        const Completion completion = Complete(AnnotatedText(row.marked));
+        const CompletionItem* item = Find(completion, row.word);
+        ASSERT_NE(item, nullptr) << row.marked << " " << row.word;
+        EXPECT_EQ(item->detail, row.detail) << row.word;
+        EXPECT_EQ(item->kind, row.kind) << row.word;
+        const std::vector<std::string> words = Words(completion);
+        EXPECT_EQ(std::count(words.begin(), words.end(), row.word), 1) << row.word;
+    }
+}
+
+// The partial word under the caret is the range an item replaces and is not walked, wherever it
+// stands after tabs, CR LF or Windows-1252 letters.
+TEST(Completion, ReplacesThePartialWord) {
+    const struct {
+        const char* marked;
+        std::size_t items;
+    } cases[] = {
+        {"START_SCRIPT\r\n{\r\n\tDO\t[[STATE_F^]]", 116},
+        {"START_SCRIPT\r\n{\r\n\tDO\t[[STATE_F^]]ETCH_WOOD ON", 116},
+        {"START_SCRIPT\r\n{\r\n\tDO [[\xe9^]]", 116},
+        {"START_SCRIPT\r\n{\r\n\tDO [[^]]\r\n", 116},
+        {"START_SCRIPT { SET [[VAR_1^]]", kValueCount},
+    };
+    for (const auto& row : cases) {
+        const AnnotatedText text(row.marked);
+        const Completion completion = Complete(text);
+        EXPECT_EQ(completion.replaceStart, text.ranges().at(0).position) << row.marked;
+        EXPECT_EQ(completion.replaceLength, text.ranges().at(0).length) << row.marked;
+        EXPECT_EQ(completion.items.size(), row.items) << row.marked;
+    }
+}
+
+// Words that do not fit the grammar leave the walk nothing to go on: every word of the language, once.
+TEST(Completion, EverythingWhereTheGrammarIsLost) {
+    for (const char* marked : {"START_SCRIPT { DO ON ^", "} ^", "START_SCRIPT { FOO ^", "START_SCRIPT { } } EN^"}) {
+        const Completion completion = Complete(AnnotatedText(marked));
+        for (const char* word : {"START_SCRIPT", "ENDSCRIPT", "PARTIAL_BUILDING_COUNT", "ON", "INT_GAME_TIME", "%"}) {
+            EXPECT_NE(Find(completion, word), nullptr) << marked << " " << word;
+        }
+        EXPECT_EQ(Find(completion, "}IF"), nullptr);
+        EXPECT_EQ(Find(completion, "ATTACK")->kind, CompletionKind::kCommand);
+        EXPECT_EQ(Find(completion, "<=")->kind, CompletionKind::kOperator);
+        const std::vector<std::string> words = Words(completion);
+        EXPECT_EQ(std::count(words.begin(), words.end(), "KILL_TEAM_IN_AREA"), 1);
+    }
+}
+
+}  // namespace
+}  // namespace corvane

@@ -1,0 +1,112 @@
+#include "assist/layout.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+#include <string>
+#include <vector>
+
+#include "core/compiler.h"
+#include "core/loader.h"
+#include "core/script_words.h"
+#include "support/file_utils.h"
+
+namespace corvane {
+namespace {
+
+const LanguageTables& Tables() { return LanguageTables::Standard(); }
+
+std::string LayOut(std::string_view text) { return LayOutScript(text, Tables()); }
+
+std::vector<std::string_view> WordsOf(std::string_view text) {
+    std::vector<std::string_view> words;
+    ScriptWordReader reader(text);
+    ScriptWord word;
+    while (reader.Next(word)) words.push_back(word.text);
+    return words;
+}
+
+// The same outcome of compiling: the same file, or the same refusal at the same word.
+void ExpectSameCompilation(std::string_view original, std::string_view laidOut) {
+    const CompileResult before = CompileScript(original, Tables());
+    const CompileResult after = CompileScript(laidOut, Tables());
+    ASSERT_EQ(before.ok(), after.ok()) << original;
+    if (before.ok()) {
+        EXPECT_EQ(before.script().fileBytes, after.script().fileBytes) << original;
+    } else {
+        EXPECT_EQ(before.error().message, after.error().message) << original;
+    }
+}
+
+// What every layout must keep: the words themselves, the compiled bytes, and itself when laid out again.
+void ExpectLayoutProperties(std::string_view text) {
+    const std::string laidOut = LayOut(text);
+    EXPECT_EQ(WordsOf(laidOut), WordsOf(text)) << text;
+    ExpectSameCompilation(text, laidOut);
+    EXPECT_EQ(LayOut(laidOut), laidOut) << text;
+}
+
+TEST(Layout, LoaderRules) {
+    const struct {
+        const char* text;
+        const char* laidOut;
+    } cases[] = {
+        {"", ""},
+        {"start_script {  do state_fetch_wood on } endscript",
+         "start_script \r\n{ \r\n\tdo state_fetch_wood on \r\n} \r\nendscript "},
+        {"START_SCRIPT\n{\n\t\tEVERY %16 { IF > INT_GAME_TIME %100 { } ENDIF }\n}\nENDSCRIPT\n",
+         "START_SCRIPT \r\n{ \r\n\tEVERY %16 \r\n\t{ \r\n\t\tIF > INT_GAME_TIME %100 \r\n\t\t{ \r\n\t\t} \r\n\t\tENDIF "
+         "\r\n\t} \r\n} \r\nENDSCRIPT "},
+        // Unknown words stay where they stand, on the line of the word before them.
+        {"IF foo\r\n\r\nbar { Caf\xe9 }", "IF foo bar \r\n{ Caf\xe9 \r\n} "},
+        // A statement word at the start begins no empty line; a stray } leaves the indentation empty.
+        {"} } { DO", "} \r\n} \r\n{ \r\n\tDO "},
+        // A code written as its four hex digits is laid out as the word the loader prints for it.
+        {"START_SCRIPT E803 < %1 %1", "START_SCRIPT \r\nE803 < %1 %1 "},
+        // Words after ENDSCRIPT are the author's too.
+        {"ENDSCRIPT DO", "ENDSCRIPT \r\nDO "},
+    };
+    for (const auto& row : cases) {
+        EXPECT_EQ(LayOut(row.text), row.laidOut) << row.text;
+        ExpectLayoutProperties(row.text);
+    }
+}
+
+TEST(Layout, ExamplesAndTheLoadersText) {
+    for (const char* name : {"skirmish.txt", "starter.txt", "maximum_4096_codes.txt"}) {
+        std::string text;
+        ASSERT_TRUE(ReadWholeFile(std::string(CORVANE_SOURCE_DIR) + "/examples/" + name, text));
+        ExpectLayoutProperties(text);
+        const CompileResult compiled = CompileScript(text, Tables());
+        ASSERT_TRUE(compiled.ok()) << name;
+        const std::string loaded = LoadScript(compiled.script().fileBytes, Tables()).script().text;
+        EXPECT_EQ(LayOut(loaded), loaded) << name;
+        // Spelled as the loader prints them, on one line: laid out exactly as the loader's text.
+        std::string oneLine;
+        for (std::string_view word : WordsOf(loaded)) oneLine.append(word).append(" \t ");
+        EXPECT_EQ(LayOut(oneLine), loaded) << name;
+    }
+}
+
+// Random texts of words from all parts of the language, mixed case, unknown words and every
+// separator: the properties hold for each.
+TEST(Layout, PropertiesOnGeneratedTexts) {
+    const std::vector<std::string> words = {
+        "START_SCRIPT", "{", "}", "IF", "else", "EndIf", "EVERY", "DO", "SET", "INCREMENT", "ENDSCRIPT", "<", ">=",
+        "BOTH", "ON", "off", "state_fetch_wood", "ATTACK", "%1", "%-7", "VAR_3", "INT_GAME_TIME", "INT_5000",
+        "E803", "EA03", "0500", "FOO", "Caf\xe9", "%99999999999", "multiply"};
+    const std::vector<std::string> separators = {" ", "\t", "\r\n", "\n", "\r", "  \t\r\n "};
+    std::mt19937 random(20261207);
+    for (int round = 0; round < 300; ++round) {
+        std::string text;
+        const std::size_t count = random() % 60;
+        for (std::size_t i = 0; i < count; ++i) {
+            text += separators[random() % separators.size()];
+            text += words[random() % words.size()];
+        }
+        ExpectLayoutProperties(text);
+    }
+}
+
+}  // namespace
+}  // namespace corvane
