@@ -2,7 +2,9 @@
 
 #include <QHelpEvent>
 #include <QRegularExpression>
+#include <QDropEvent>
 #include <QKeyEvent>
+#include <QMimeData>
 #include <QTextBlock>
 #include <QToolTip>
 #include <QWheelEvent>
@@ -74,6 +76,15 @@ bool caretOnBlockWord(const QTextCursor& caret) {
         }
     }
     return false;
+}
+
+// The box puts the caret at the line's end for a pointer right of it: no help for empty space.
+bool pointerOnWord(const QTextEdit& box, QPoint pointer, const HoverText& hover) {
+    QTextCursor word(box.document());
+    word.setPosition(static_cast<int>(hover.position));
+    const int left = box.cursorRect(word).left();
+    word.setPosition(static_cast<int>(hover.position + hover.length));
+    return pointer.x() >= left && pointer.x() <= box.cursorRect(word).right();
 }
 
 bool isWordCharacter(QChar c) { return c.isLetterOrNumber() || c == QLatin1Char('_') || c == QLatin1Char('%'); }
@@ -287,7 +298,7 @@ bool ScriptAssistant::showHover(QEvent* event) {
     auto* help = static_cast<QHelpEvent*>(event);
     const int position = box_.cursorForPosition(help->pos()).position();
     const auto hover = HoverAt(engineText(), static_cast<std::size_t>(position), *context_.tables, *context_.grammar);
-    if (hover) {
+    if (hover && pointerOnWord(box_, help->pos(), *hover)) {
         QToolTip::showText(help->globalPos(), messageFromEngine(hover->text), box_.viewport());
     } else {
         QToolTip::hideText();
@@ -298,6 +309,11 @@ bool ScriptAssistant::showHover(QEvent* event) {
 bool ScriptAssistant::eventFilter(QObject* watched, QEvent* event) {
     if (watched == box_.viewport()) {
         if (event->type() == QEvent::ToolTip) return showHover(event);
+        if ((event->type() == QEvent::DragEnter || event->type() == QEvent::DragMove) &&
+            static_cast<QDropEvent*>(event)->mimeData()->hasUrls()) {
+            event->ignore();  // a dropped file is the main window's to open, not text for the box
+            return true;
+        }
         if (event->type() == QEvent::Wheel && (static_cast<QWheelEvent*>(event)->modifiers() & Qt::ControlModifier)) {
             const int delta = static_cast<QWheelEvent*>(event)->angleDelta().y();
             if (delta != 0) zoomBy(delta > 0 ? 1 : -1);

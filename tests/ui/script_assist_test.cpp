@@ -162,11 +162,16 @@ TEST_F(AssistTest, HoverShowsTheEngineHelpOfTheWordUnderThePointer) {
     box().resize(600, 300);
     const QString text = u"START_SCRIPT { DO ATTACK } ENDSCRIPT"_q;
     setText(text);
+    const auto hoverAt = [this](QPoint point) {
+        QHelpEvent hover(QEvent::ToolTip, point, box().viewport()->mapToGlobal(point));
+        QApplication::sendEvent(box().viewport(), &hover);
+    };
     QTextCursor at = box().textCursor();
+    at.setPosition(text.size());
+    hoverAt(box().cursorRect(at).center() + QPoint(200, 0));  // right of the line's end: no help
+    EXPECT_EQ(QToolTip::text(), QString());
     at.setPosition(20);
-    const QPoint point = box().cursorRect(at).center();
-    QHelpEvent hover(QEvent::ToolTip, point, box().viewport()->mapToGlobal(point));
-    QApplication::sendEvent(box().viewport(), &hover);
+    hoverAt(box().cursorRect(at).center());
     const auto help = HoverAt(text.toStdString(), 20, LanguageTables::Standard(), Grammar::Standard());
     ASSERT_TRUE(help.has_value());
     EXPECT_EQ(QToolTip::text(), messageFromEngine(help->text));
@@ -218,11 +223,12 @@ TEST_F(AssistTest, TextFilesRoundTripByteExactAndRefuseWhatTheyCannotHold) {
 }
 
 TEST_F(AssistTest, DroppedFilesLoadOrOpenAsTextAfterAskingAboutUnsavedWork) {
-    const auto drop = [this](const QString& file) {
+    const auto drop = [this](const QString& file, QWidget* over = nullptr) {
         QMimeData data;
         data.setUrls({QUrl::fromLocalFile(file)});
+        data.setText(file);  // as file managers offer it: the script box alone would insert the path
         QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &data, Qt::LeftButton, {});
-        QApplication::sendEvent(window.get(), &enter);
+        QApplication::sendEvent(over != nullptr ? over : window.get(), &enter);
         QDropEvent dropped(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton, {});
         QApplication::sendEvent(window.get(), &dropped);
         return enter.isAccepted();
@@ -236,7 +242,7 @@ TEST_F(AssistTest, DroppedFilesLoadOrOpenAsTextAfterAskingAboutUnsavedWork) {
     prompter.saveChoices = {Prompter::SaveChoice::Cancel, Prompter::SaveChoice::Discard};
     EXPECT_TRUE(drop(path("t.txt")));  // cancelled: the changed script stays
     EXPECT_TRUE(box().toPlainText().startsWith(u"x"_q));
-    EXPECT_TRUE(drop(path("t.txt")));
+    EXPECT_TRUE(drop(path("t.txt"), box().viewport()));  // over the script box: still the main window's
     EXPECT_EQ(box().toPlainText(), u"START_SCRIPT ENDSCRIPT"_q);
     EXPECT_EQ(prompter.asked.size(), 2);
     writeBytes(folder.file("n.png"), "x");
