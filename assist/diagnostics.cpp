@@ -67,7 +67,10 @@ std::string WrongWordMessage(const Grammar& grammar, int number, std::string_vie
     }
     std::string message = "expected " + group.name;
     if (!previous.empty()) message += " after " + std::string(previous);
-    message += " (" + ExampleWords(group, kExampleCount) + "), found " + std::string(found);
+    // A group of one word named after it ("{", START_SCRIPT) needs no examples.
+    const bool named = group.entries.size() == 1 && ScriptSpelling(group.entries[0].word) == group.name;
+    if (!named) message += " (" + ExampleWords(group, kExampleCount) + ")";
+    message += ", found " + std::string(found);
     std::vector<std::string_view> words;
     for (const GrammarEntry& entry : group.entries) {
         if (entry.word != kVariablePlaceholder) words.push_back(ScriptSpelling(entry.word));
@@ -91,7 +94,7 @@ bool IsHexDigits(std::string_view word) {
 std::optional<Diagnostic> RawCodeWarning(const ScriptWord& word, const LanguageTables& tables,
                                          WordSuggester& suggester) {
     if (word.text.size() != kRawCodeLength) return std::nullopt;
-    const std::string upper = ToUpperAscii(word.text);
+    const std::string upper = ToUpperWindows1252(word.text);
     if (IsHexDigits(upper) || FindWordMeaning(upper, tables).kind != WordMeaning::Kind::kCode ||
         tables.tokens().FindCodeByWord(upper) != nullptr) {
         return std::nullopt;
@@ -116,7 +119,7 @@ void AddWordProblems(std::string_view text, const LanguageTables& tables, const 
         if (!walking) continue;
         const WalkStep step = walker.Step(word.text);
         if (step == WalkStep::kWrongWord) {
-            const std::string upper = ToUpperAscii(word.text);
+            const std::string upper = ToUpperWindows1252(word.text);
             problems.push_back(At(word.position, word.text.size(),
                                   WrongWordMessage(grammar, walker.wrongGroup(), previous, word.text, upper)));
         } else if (step == WalkStep::kStrayBrace) {
