@@ -300,6 +300,27 @@ TEST_F(AssistTest, ReferenceListsFilterAndInsertTheDoubleClickedWord) {
     EXPECT_EQ(text.document()->blockCount(), 117);  // the whole list back
 }
 
+TEST_F(AssistTest, LineNumbersAndTheBlockPartnersOfTheCaretWord) {
+    newScript();
+    EXPECT_GT(box().viewport()->geometry().left(), box().findChild<QWidget*>(u"lineNumbers"_q)->width() - 1);
+    setText(u"START_SCRIPT\n{\n\tIF = %1 %1 { } ELSE { } ENDIF\n}\nENDSCRIPT"_q);
+    const auto partners = [this] {
+        QStringList words;
+        for (const QTextEdit::ExtraSelection& mark : box().extraSelections()) {
+            if (mark.cursor.hasSelection() && mark.format.hasProperty(QTextFormat::BackgroundBrush)) {
+                words << mark.cursor.selectedText();
+            }
+        }
+        return words;
+    };
+    caretAt(13);  // before the outer "{"
+    EXPECT_EQ(partners(), (QStringList{u"{"_q, u"}"_q}));
+    caretAt(42);  // inside ENDIF
+    EXPECT_EQ(partners(), (QStringList{u"IF"_q, u"ELSE"_q, u"ENDIF"_q}));
+    caretAt(20);  // on a number
+    EXPECT_TRUE(partners().isEmpty());
+}
+
 TEST_F(AssistTest, ZoomScalesTheShownTextOnly) {
     newScript();
     press(box(), Qt::Key_Plus, u"+"_q, Qt::ControlModifier);
