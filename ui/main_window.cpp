@@ -3,17 +3,23 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QStatusBar>
+
+#include <functional>
 
 #include "checker/grammar.h"
 #include "checker/script_checker.h"
 #include "core/language_tables.h"
 #include "support/dialog_start.h"
+#include "support/safe_file.h"
 #include "support/file_utils.h"
 #include "support/settings_file.h"
 #include "ui/about_window.h"
@@ -23,6 +29,8 @@
 #include "ui/recent_files.h"
 #include "ui/reference_list_window.h"
 #include "ui/reference_lists.h"
+#include "ui/script_assistant.h"
+#include "ui/script_text_file.h"
 #include "ui/script_text_box.h"
 #include "ui/script_window.h"
 #include "ui/splash_window.h"
@@ -33,6 +41,13 @@ namespace corvane {
 namespace {
 
 const QString kScriptFilter = QStringLiteral("Script Files (*.dat)|*.dat|All Files (*.*)|*.*");
+const QString kTextFilter = QStringLiteral("Script Texts (*.txt)|*.txt|All Files (*.*)|*.*");
+constexpr std::string_view kEditorSection = "editor";
+constexpr std::string_view kTypingAssistKey = "colourandcomplete";
+// A script text is a few ten kilobytes; far larger files are chosen by mistake.
+constexpr std::uintmax_t kMaxTextBytes = 4u << 20;
+
+bool hasSuffix(const QString& fileName, const QString& suffix) { return fileName.endsWith(suffix, Qt::CaseInsensitive); }
 
 // "&" in a path must not become an access key of the menu item.
 QString menuCaption(const QString& path) {
@@ -57,6 +72,8 @@ MainWindow::MainWindow(const AppPaths& paths, Prompter* prompter, QWidget* paren
     statusLabel_ = new QLabel(QStringLiteral("Corvane Scripter Tools Loaded - Press CTRL-F1 to load last edited scriptfile!"));
     statusBar()->addWidget(statusLabel_, 1);
     createMenus();
+    createAssistMenus();
+    setAcceptDrops(true);
     resize(1000, 720);
 }
 
@@ -135,6 +152,42 @@ void MainWindow::createMenus() {
     addItem(info, "mnuAbout", QStringLiteral("&About"), {}, true, &MainWindow::showAbout);
 }
 
+void MainWindow::createAssistMenus() {
+    QMenu* scripts = menuAction(QStringLiteral("mnuScripts"))->menu();
+    QAction* separator = menuAction(QStringLiteral("mnufilescriptsstreep01"));
+    QMenu* edit = menuAction(QStringLiteral("mnuEdit"))->menu();
+    QMenu* extra = menuAction(QStringLiteral("mnuExtra"))->menu();
+    const auto add = [this](QMenu* menu, const char* name, const QString& caption, const QKeySequence& shortcut,
+                            const std::function<void()>& command) {
+        QAction* action = addItem(menu, name, caption, shortcut, false, nullptr);
+        connect(action, &QAction::triggered, this, command);
+        assistItems_ << action;
+        return action;
+    };
+    QAction* openTextItem = add(scripts, "mnuScriptsOpenText", QStringLiteral("Open &text..."), {}, [this] { openText(); });
+    openTextItem->setEnabled(true);
+    assistItems_.removeOne(openTextItem);  // like Load, it opens the script window itself
+    add(scripts, "mnuScriptsSaveText", QStringLiteral("Save te&xt as..."), {}, [this] { saveTextAs(); });
+    scripts->removeAction(separator);
+    scripts->insertAction(menuAction(QStringLiteral("mnuRecentFiles")), separator);
+
+    edit->addSeparator();
+    add(edit, "mnuGoToLine", QStringLiteral("&Go to line..."), QKeySequence(Qt::CTRL | Qt::Key_G),
+        [this] { scriptWindow().assistant().goToLine(); });
+    add(edit, "mnuNextProblem", QStringLiteral("Next &problem"), QKeySequence(Qt::Key_F8),
+        [this] { scriptWindow().assistant().nextProblem(); });
+    add(edit, "mnuPreviousProblem", QStringLiteral("P&revious problem"), QKeySequence(Qt::SHIFT | Qt::Key_F8),
+        [this] { scriptWindow().assistant().previousProblem(); });
+
+    extra->addSeparator();
+    add(extra, "mnuFormatScript", QStringLiteral("&Format script"), {},
+        [this] { scriptWindow().assistant().formatScript(); });
+    typingAssist_ = addItem(extra, "mnuTypingAssist", QStringLiteral("Colour and complete &while typing"), {}, true, nullptr);
+    typingAssist_->setCheckable(true);
+    typingAssist_->setChecked(context_.settings.readInt(kEditorSection, kTypingAssistKey, 0) != 0);
+    connect(typingAssist_, &QAction::toggled, this, &MainWindow::setTypingAssist);
+}
+
 QAction* MainWindow::menuAction(const QString& objectName) const {
     const QList<QAction*> actions = menuBar()->findChildren<QAction*>(objectName);
     if (!actions.isEmpty()) return actions.first();
@@ -204,6 +257,7 @@ ScriptWindow& MainWindow::scriptWindow() {
         mdi_->addSubWindow(script_);
         script_->show();
         script_->open();
+        script_->assistant().setTypingAssist(typingAssist_->isChecked());
     }
     return *script_;
 }
@@ -216,6 +270,7 @@ void MainWindow::setScriptItemsEnabled(bool enabled) {
     for (const char* name : {"mnuFind", "mnuFindNext", "mnuScriptsSave", "mnuScriptsSaveAs", "mnuCheckScript"}) {
         menuAction(QString::fromLatin1(name))->setEnabled(enabled);
     }
+    for (QAction* item : assistItems_) item->setEnabled(enabled);
 }
 
 QString MainWindow::recentFile(int index) const {
@@ -281,6 +336,87 @@ bool MainWindow::saveAs() {
     return true;
 }
 
+void MainWindow::openText() {
+    const QString start = fromEnginePath(SplitDialogName(toEnginePath(loadDialogStart())).folder) + QStringLiteral("*.txt");
+    const std::optional<QString> chosen =
+        context_.prompter.chooseFileToOpen(QStringLiteral("Open a script text"), start, kTextFilter);
+    if (chosen && !chosen->isEmpty()) openTextFile(*chosen);
+}
+
+bool MainWindow::openTextFile(const QString& fileName) {
+    std::string bytes;
+    std::string reason;
+    if (!ReadWholeFile(toEnginePath(fileName), bytes, &reason, kMaxTextBytes)) {
+        context_.prompter.tell(QStringLiteral("Could not open ") + fileName + QStringLiteral(": ") +
+                               QString::fromStdString(reason));
+        return false;
+    }
+    ScriptWindow& window = scriptWindow();
+    if (!window.maybeSave()) return false;
+    window.showText(boxTextFromEngine(bytes), fileName);
+    return true;
+}
+
+void MainWindow::saveTextAs() {
+    ScriptWindow& window = scriptWindow();
+    QString offending;
+    const std::optional<std::string> bytes = fileBytesFromScriptText(typedText(*window.scriptBox()->document()), &offending);
+    if (!bytes) {
+        context_.prompter.tell(QStringLiteral("The script holds the character \"") + offending +
+                               QStringLiteral("\", which a Windows-1252 text file cannot hold. Nothing was written."));
+        return;
+    }
+    const std::optional<QString> chosen =
+        context_.prompter.chooseFileToSave(QStringLiteral("Save as a script text"), QString(), kTextFilter);
+    if (!chosen || chosen->isEmpty()) return;
+    if (FileExists(toEnginePath(*chosen)) &&
+        !context_.prompter.askYesNo(QStringLiteral("Do you want to overwrite the existing file?"))) {
+        return;
+    }
+    FileError error;
+    if (!WriteFileAtomically(toEnginePath(*chosen), *bytes, &error)) {
+        context_.prompter.tell(QStringLiteral("Could not write ") + fromEnginePath(error.message()));
+        return;
+    }
+    window.scriptBox()->document()->setModified(false);
+}
+
+void MainWindow::openDropped(const QString& fileName) {
+    if (hasSuffix(fileName, QStringLiteral(".txt"))) {
+        openTextFile(fileName);
+    } else if (FileExists(toEnginePath(fileName))) {
+        loadScript(fileName);
+    }
+}
+
+void MainWindow::dragEnterEvent(QDragEnterEvent* event) {
+    const QList<QUrl> urls = event->mimeData()->urls();
+    if (urls.size() == 1 && urls.first().isLocalFile() &&
+        (hasSuffix(urls.first().toLocalFile(), QStringLiteral(".dat")) ||
+         hasSuffix(urls.first().toLocalFile(), QStringLiteral(".txt")))) {
+        event->acceptProposedAction();
+    }
+}
+
+void MainWindow::dropEvent(QDropEvent* event) {
+    const QList<QUrl> urls = event->mimeData()->urls();
+    if (urls.size() != 1 || !urls.first().isLocalFile()) return;
+    event->acceptProposedAction();
+    openDropped(urls.first().toLocalFile());
+}
+
+void MainWindow::setTypingAssist(bool on) {
+    context_.settings.write(kEditorSection, kTypingAssistKey, on ? QStringLiteral("1") : QStringLiteral("0"));
+    if (script_ != nullptr) script_->assistant().setTypingAssist(on);
+}
+
+void MainWindow::insertWord(const QString& word) {
+    ScriptTextBox* box = scriptWindow().scriptBox();
+    box->setTextColor(typedTextColour());
+    box->insertPlainText(word);
+    box->setFocus();
+}
+
 void MainWindow::openRecent(int index) { scriptWindow().openRecent(index); }
 
 // ---- Edit and Extra menus ----
@@ -317,6 +453,7 @@ void MainWindow::showReferenceList(QPointer<ReferenceListWindow>& window, int ki
             default: text = KeywordListText(*context_.tables), names = ReferenceListWindow::keywords(); break;
         }
         window = new ReferenceListWindow(names, boxTextFromEngine(text));
+        connect(window, &ReferenceListWindow::wordChosen, this, &MainWindow::insertWord);
         mdi_->addSubWindow(window);
     }
     window->show();

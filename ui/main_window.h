@@ -74,6 +74,13 @@ public:
     void showKeywords();
     void showAbout();
     void exitProgram();
+    // Script text files and the script assistance.
+    void openText();
+    void saveTextAs();
+    bool openTextFile(const QString& fileName);
+    // A file dropped on the window: a compiled script is loaded, a text opened as text.
+    void openDropped(const QString& fileName);
+    void setTypingAssist(bool on);
     // Before the program ends: asks about an unsaved script and other unsaved work; false to stay.
     bool mayEndProgram();
     // Ends the program without asking again.
@@ -91,9 +98,13 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     void createMenus();
+    void createAssistMenus();
+    void insertWord(const QString& word);
     QAction* addItem(QMenu* menu, const char* name, const QString& caption, const QKeySequence& shortcut, bool enabled,
                      void (MainWindow::*command)());
     void runExternal(const std::function<void()>& command);
@@ -111,6 +122,8 @@ private:
     QLabel* statusLabel_;
     QStringList recent_;
     std::array<QAction*, 5> recentItems_{};
+    QList<QAction*> assistItems_;  // on while the script window is open
+    QAction* typingAssist_ = nullptr;
     QPointer<ScriptWindow> script_;
     QPointer<FindWindow> find_;
     QPointer<ReferenceListWindow> commands_;

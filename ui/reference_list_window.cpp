@@ -1,6 +1,10 @@
 #include "ui/reference_list_window.h"
 
+#include <QLineEdit>
+#include <QMouseEvent>
 #include <QPlainTextEdit>
+#include <QTextBlock>
+#include <QVBoxLayout>
 
 #include "ui/editor_look.h"
 
@@ -11,18 +15,52 @@ constexpr qreal kListPoints = 9.0;
 }
 
 ReferenceListWindow::ReferenceListWindow(const Kind& kind, const QString& listText, QWidget* parent)
-    : QMdiSubWindow(parent) {
+    : QMdiSubWindow(parent), listText_(listText) {
     setObjectName(kind.windowName);
     setWindowTitle(kind.caption);
     setAttribute(Qt::WA_DeleteOnClose);
-    text_ = new QPlainTextEdit(this);
+    auto* content = new QWidget(this);
+    filter_ = new QLineEdit(content);
+    filter_->setObjectName(QStringLiteral("txtFilter"));
+    filter_->setPlaceholderText(QStringLiteral("Filter"));
+    filter_->setClearButtonEnabled(true);
+    text_ = new QPlainTextEdit(content);
     text_->setObjectName(kind.textBoxName);
     text_->setReadOnly(true);
     text_->setLineWrapMode(QPlainTextEdit::NoWrap);
     text_->setFont(courierNew(kListPoints));
     text_->setPlainText(listText);
-    setWidget(text_);
+    text_->viewport()->installEventFilter(this);
+    auto* layout = new QVBoxLayout(content);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(filter_);
+    layout->addWidget(text_, 1);
+    setWidget(content);
     resize(460, 420);
+    connect(filter_, &QLineEdit::textChanged, this, &ReferenceListWindow::applyFilter);
+}
+
+void ReferenceListWindow::applyFilter(const QString& filter) {
+    if (filter.isEmpty()) {
+        text_->setPlainText(listText_);
+        return;
+    }
+    QStringList kept;
+    for (const QString& line : listText_.split(QLatin1Char('\n'))) {
+        if (line.contains(filter, Qt::CaseInsensitive)) kept << line;
+    }
+    text_->setPlainText(kept.join(QLatin1Char('\n')));
+}
+
+bool ReferenceListWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == text_->viewport() && event->type() == QEvent::MouseButtonDblClick) {
+        const QPoint at = static_cast<QMouseEvent*>(event)->position().toPoint();
+        const QStringList words = text_->cursorForPosition(at).block().text().split(QLatin1Char(' '), Qt::SkipEmptyParts);
+        if (!words.isEmpty()) emit wordChosen(words.constFirst());
+        return true;
+    }
+    return QMdiSubWindow::eventFilter(watched, event);
 }
 
 ReferenceListWindow::Kind ReferenceListWindow::commands() {

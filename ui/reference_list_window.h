@@ -1,8 +1,12 @@
 #pragma once
-// frmCommandList, frmVariableList, frmKeywords: one read-only list of the language's words.
+// frmCommandList, frmVariableList, frmKeywords: one read-only list of the language's words. A
+// filter box above the list keeps the lines that hold its text; double-clicking a line offers its
+// first word to the script.
 
 #include <QMdiSubWindow>
+#include <QStringList>
 
+class QLineEdit;
 class QPlainTextEdit;
 
 namespace corvane {
@@ -20,13 +24,24 @@ public:
     ReferenceListWindow(const Kind& kind, const QString& listText, QWidget* parent = nullptr);
 
     QPlainTextEdit* textBox() const { return text_; }
+    QLineEdit* filterBox() const { return filter_; }
 
     static Kind commands();
     static Kind variables();
     static Kind keywords();
 
+signals:
+    void wordChosen(const QString& word);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
+    void applyFilter(const QString& filter);
+
     QPlainTextEdit* text_;
+    QLineEdit* filter_;
+    QString listText_;
 };
 
 }  // namespace corvane

@@ -82,6 +82,7 @@ void ScriptTextBox::keyPressEvent(QKeyEvent* event) {
         return;
     }
     QTextEdit::keyPressEvent(event);
+    if (!event->text().isEmpty() && event->isAccepted()) emit typed(event->text());
 }
 
 void ScriptTextBox::insertIndentedLineBreak(int tabs) {

@@ -22,8 +22,13 @@ public:
     // Tabs between the start of the caret's line and the caret.
     int tabsBeforeCaret() const;
 
+    // Room left of the text for the line numbers.
+    void setLeftMargin(int pixels) { setViewportMargins(pixels, 0, 0, 0); }
+
 signals:
     void helpRequested();
+    // A key put text into the box (after the box handled it).
+    void typed(const QString& text);
 
 protected:
     bool event(QEvent* event) override;

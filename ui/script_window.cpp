@@ -2,6 +2,7 @@
 
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QMainWindow>
 #include <QMdiArea>
 #include <QPalette>
 #include <QPlainTextEdit>
@@ -26,6 +27,8 @@
 #include "assist/context_help.h"
 #include "ui/editor_context.h"
 #include "ui/placement.h"
+#include "ui/problems_dock.h"
+#include "ui/script_assistant.h"
 #include "ui/script_host.h"
 #include "ui/script_text_box.h"
 #include "ui/editor_look.h"
@@ -36,6 +39,7 @@ namespace {
 
 constexpr int kHelpBoxHeightTwips = 1575;
 constexpr qreal kHelpPoints = 8.25;
+constexpr int kProblemsHeight = 90;
 
 
 // Four lines, no line break after the last.
@@ -67,7 +71,7 @@ ScriptWindow::ScriptWindow(EditorContext& context, ScriptHost& host, QWidget* pa
     auto* layout = new QVBoxLayout(content);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
-    layout->addWidget(txtScript_, 1);
+    layout->addWidget(makeScriptArea(), 1);
     layout->addWidget(lblHelp_);
     setWidget(content);
     setCaption(QStringLiteral("Corvane Scripter"));
@@ -75,6 +79,18 @@ ScriptWindow::ScriptWindow(EditorContext& context, ScriptHost& host, QWidget* pa
 
     connect(txtScript_, &ScriptTextBox::helpRequested, this, &ScriptWindow::showHelp);
     connect(txtScript_->document(), &QTextDocument::modificationChanged, this, &QWidget::setWindowModified);
+}
+
+// The script box with the Problems list docked under it.
+QWidget* ScriptWindow::makeScriptArea() {
+    auto* area = new QMainWindow(txtScript_->parentWidget());
+    area->setWindowFlags(Qt::Widget);
+    area->setCentralWidget(txtScript_);
+    problems_ = new ProblemsDock(area);
+    area->addDockWidget(Qt::BottomDockWidgetArea, problems_);
+    area->resizeDocks({problems_}, {kProblemsHeight}, Qt::Vertical);  // the script keeps most of the room
+    assistant_ = new ScriptAssistant(context_, host_, *txtScript_, *problems_);
+    return area;
 }
 
 void ScriptWindow::open() {
@@ -164,6 +180,14 @@ void ScriptWindow::openRecent(int index) {
     updateCaption();
 }
 
+void ScriptWindow::showText(const QString& text, const QString& sourceName) {
+    context_.currentFile = newFileMarker();
+    txtScript_->setScriptText(text);
+    assistant_->checkNow();
+    setCaption(QStringLiteral("Script Editor - ") + sourceName);
+    showHelp();
+}
+
 void ScriptWindow::updateCaption() {
     setCaption(QStringLiteral("Script Editor - ") + context_.currentFile);
     context_.settings.write(settings::kFileSection, settings::kLastFile, context_.currentFile);
@@ -203,6 +227,7 @@ bool ScriptWindow::loadFile(const QString& fileName) {
     QCoreApplication::processEvents();
     setWindowTitle(QStringLiteral("Loading..."));
     txtScript_->setScriptText(text);
+    assistant_->checkNow();
     context_.currentFile = fileName;
     updateCaption();
     showHelp();

@@ -12,6 +12,8 @@ class QPlainTextEdit;
 namespace corvane {
 
 struct EditorContext;
+class ProblemsDock;
+class ScriptAssistant;
 class ScriptHost;
 class ScriptTextBox;
 
@@ -23,6 +25,8 @@ public:
 
     ScriptTextBox* scriptBox() const { return txtScript_; }
     QPlainTextEdit* helpBox() const { return lblHelp_; }
+    ScriptAssistant& assistant() const { return *assistant_; }
+    ProblemsDock* problemsDock() const { return problems_; }
 
     // Opening steps once the window sits in the MDI area: the script items come on and the
     // remembered placement is restored.
@@ -33,6 +37,8 @@ public:
     void openRecent(int index);               // a recent-file menu item
     bool loadFile(const QString& fileName);   // the loader; false when nothing was loaded
     bool compile(const QString& fileName);    // the compiler; false when nothing was written
+    // A script text from a text file: no compiled file yet, so Save asks for one.
+    void showText(const QString& text, const QString& sourceName);
     void updateCaption();
     void showHelp();
 
@@ -50,6 +56,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    QWidget* makeScriptArea();
     void storePlacement();
     void appendBlankIfMissing();
     bool makeBackup(QString& backupName);
@@ -63,6 +70,8 @@ private:
     ScriptHost& host_;
     ScriptTextBox* txtScript_;
     QPlainTextEdit* lblHelp_;
+    ProblemsDock* problems_;
+    ScriptAssistant* assistant_;
 };
 
 }  // namespace corvane

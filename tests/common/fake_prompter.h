@@ -23,6 +23,7 @@ public:
     QStringList asked;         // every question, in order
     std::deque<bool> yesNo;    // answers to askYesNo, taken from the front
     std::deque<SaveChoice> saveChoices;
+    std::deque<std::optional<int>> numbers;   // answers to askNumber; nullopt = cancel
     std::deque<std::optional<QString>> files;  // answers to either file dialog; nullopt = cancel
     std::vector<Dialog> dialogs;               // every file dialog shown
 
@@ -41,6 +42,14 @@ public:
         if (saveChoices.empty()) throw std::logic_error("unexpected save question: " + text.toStdString());
         SaveChoice answer = saveChoices.front();
         saveChoices.pop_front();
+        return answer;
+    }
+
+    std::optional<int> askNumber(const QString& text, int value, int minimum, int maximum) override {
+        asked << text + QStringLiteral(" [%1, %2..%3]").arg(value).arg(minimum).arg(maximum);
+        if (numbers.empty()) throw std::logic_error("unexpected number question: " + text.toStdString());
+        auto answer = numbers.front();
+        numbers.pop_front();
         return answer;
     }
 

@@ -11,7 +11,9 @@
 #include "tests/common/temp_folder.h"
 #include "ui/about_window.h"
 #include "ui/find_window.h"
+#include "ui/completion_popup.h"
 #include "ui/main_window.h"
+#include "ui/script_assistant.h"
 #include "ui/script_text_box.h"
 #include "ui/script_window.h"
 #include "ui/splash_window.h"
@@ -49,6 +51,27 @@ int main(int argc, char** argv) {
         ok = saved && ok;
     };
     save(window, "main-window");
+    // A mistyped command and a missing value, as the check marks them; then completion with colours.
+    ScriptTextBox& box = *script.scriptBox();
+    QTextCursor cursor(box.document()->findBlockByNumber(6));
+    cursor.movePosition(QTextCursor::EndOfBlock);
+    cursor.insertText(QStringLiteral("\n\tDO TRAIN_PEOPEL_NOW %2 INT_WARRIOR\n\tSET VAR_3"));
+    script.assistant().checkNow();
+    cursor.movePosition(QTextCursor::PreviousBlock);
+    cursor.movePosition(QTextCursor::StartOfBlock);
+    cursor.movePosition(QTextCursor::NextWord);
+    cursor.movePosition(QTextCursor::NextWord);
+    box.setTextCursor(cursor);
+    script.showHelp();
+    save(script, "problems");
+    window.setTypingAssist(true);
+    cursor.movePosition(QTextCursor::EndOfBlock);
+    cursor.insertText(QStringLiteral("\n\tDO BUILD_"));
+    box.setTextCursor(cursor);
+    script.assistant().complete();
+    save(script, "completion");
+    script.assistant().completionPopup().close();
+    window.setTypingAssist(false);
     for (const auto& [item, name] : {std::pair{"mnuShowCommands", "frmCommandList"},
                                      std::pair{"mnuShowVariables", "frmVariableList"},
                                      std::pair{"mnuShowKeywords", "frmKeywords"}}) {

@@ -21,6 +21,8 @@ public:
     virtual bool askYesNo(const QString& text) = 0;
     // Unsaved work: save it, throw it away, or stay where we are.
     virtual SaveChoice askSaveDiscardCancel(const QString& text) = 0;
+    // A whole number from `minimum` to `maximum`, `value` offered first; nothing when cancelled.
+    virtual std::optional<int> askNumber(const QString& text, int value, int minimum, int maximum) = 0;
 
     // File dialogs. `filter` is in the "Name (*.ext)|*.ext|..." form; `initialName` may hold a
     // folder and a pattern such as "C:\Games\levels\levl*.dat". Nothing when cancelled.

@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
+#include <QInputDialog>
 #include <QMessageBox>
 #include <QStringList>
 
@@ -68,6 +69,12 @@ Prompter::SaveChoice QtPrompter::askSaveDiscardCancel(const QString& text) {
     if (answer == QMessageBox::Save) return SaveChoice::Save;
     if (answer == QMessageBox::Discard) return SaveChoice::Discard;
     return SaveChoice::Cancel;
+}
+
+std::optional<int> QtPrompter::askNumber(const QString& text, int value, int minimum, int maximum) {
+    bool ok = false;
+    const int number = QInputDialog::getInt(parent_, programTitle(), text, value, minimum, maximum, 1, &ok);
+    return ok ? std::optional<int>(number) : std::nullopt;
 }
 
 std::optional<QString> QtPrompter::chooseFileToOpen(const QString& title, const QString& initialName,

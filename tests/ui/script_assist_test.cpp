@@ -1,0 +1,340 @@
+#include <QToolTip>
+
+#include "assist/diagnostics.h"
+#include "assist/hover.h"
+#include "assist/layout.h"
+#include "tests/ui/editor_fixture.h"
+#include "ui/box_text.h"
+#include "ui/completion_popup.h"
+#include "ui/problems_dock.h"
+#include "ui/reference_list_window.h"
+#include "ui/script_assistant.h"
+
+namespace corvane::testing {
+namespace {
+
+// Tab, CR LF and characters beyond ASCII (one of them beyond Latin-1) before the problem words.
+const std::string kTextFile = "START_SCRIPT\r\n{\r\n\tSET VAR_1 %2 \xe9\x80\r\n\tDO BLAH\r\n}\r\nENDSCRIPT";
+
+void doubleClick(QWidget& widget, QPoint at) {  // a press and release first, as a real double-click has
+    for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease, QEvent::MouseButtonDblClick}) {
+        QMouseEvent event(type, at, widget.mapToGlobal(at), Qt::LeftButton,
+                          type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton, {});
+        QApplication::sendEvent(&widget, &event);
+    }
+}
+
+class AssistTest : public EditorTest {
+protected:
+    ScriptAssistant& assistant() { return script().assistant(); }
+    QListWidget& problemList() { return *script().problemsDock()->list(); }
+    QStringList problemLines() {
+        QStringList lines;
+        for (int i = 0; i < problemList().count(); ++i) lines << problemList().item(i)->text();
+        return lines;
+    }
+    void waitForCheck() {  // the check runs once typing pauses
+        QElapsedTimer clock;
+        clock.start();
+        while (assistant().pauseTimer().isActive() && clock.elapsed() < 5000) QCoreApplication::processEvents();
+    }
+    QStringList waveColours() {
+        QStringList colours;
+        for (const QTextEdit::ExtraSelection& mark : box().extraSelections()) {
+            if (mark.format.underlineStyle() == QTextCharFormat::WaveUnderline) colours << mark.format.underlineColor().name();
+        }
+        return colours;
+    }
+    QStringList waves() {  // the words under a wave line
+        QStringList words;
+        for (const QTextEdit::ExtraSelection& mark : box().extraSelections()) {
+            if (mark.format.underlineStyle() == QTextCharFormat::WaveUnderline) words << mark.cursor.selectedText();
+        }
+        return words;
+    }
+    QString openTextFile(const std::string& bytes) {
+        writeBytes(folder.file("s.txt"), bytes);
+        prompter.files = {path("s.txt")};
+        item("mnuScriptsOpenText")->trigger();
+        return path("s.txt");
+    }
+    QString engineMessage(std::string_view text, std::size_t index) {
+        return messageFromEngine(Diagnose(text, LanguageTables::Standard(), Grammar::Standard()).at(index).message);
+    }
+    void caretAt(int position) {
+        QTextCursor cursor = box().textCursor();
+        cursor.setPosition(position);
+        box().setTextCursor(cursor);
+    }
+};
+
+TEST_F(AssistTest, ProblemsOfAnOpenedTextAreMarkedListedAndVisitedAtTheirExactWords) {
+    openTextFile(kTextFile);
+    EXPECT_EQ(script().caption(), u"Script Editor - "_q + path("s.txt"));
+    EXPECT_EQ(current(), u"newfile.dat"_q);  // Save asks for a compiled file's name
+    // Checked at once, no pause needed. The unknown word also breaks the grammar; BLAH, four letters,
+    // compiles as a raw code, which is only a warning.
+    EXPECT_EQ(waves(), (QStringList{u"\u00e9\u20ac"_q, u"\u00e9\u20ac"_q, u"BLAH"_q}));
+    EXPECT_EQ(waveColours(), (QStringList{u"#ff5050"_q, u"#ff5050"_q, u"#f0c83c"_q}));
+    const std::string engineText = "START_SCRIPT\n{\n\tSET VAR_1 %2 \xe9\x80\n\tDO BLAH\n}\nENDSCRIPT";
+    EXPECT_EQ(problemLines(), (QStringList{u"3:15  "_q + engineMessage(engineText, 0), u"3:15  "_q + engineMessage(engineText, 1),
+                                           u"4:5  "_q + engineMessage(engineText, 2)}));
+    item("mnuNextProblem")->trigger();
+    EXPECT_EQ(selected(), u"\u00e9\u20ac"_q);
+    EXPECT_EQ(window->statusText(), problemLines().at(0));
+    item("mnuNextProblem")->trigger();
+    EXPECT_EQ(selected(), u"BLAH"_q);
+    item("mnuNextProblem")->trigger();  // round to the first
+    EXPECT_EQ(selected(), u"\u00e9\u20ac"_q);
+    item("mnuPreviousProblem")->trigger();  // round to the last
+    EXPECT_EQ(selected(), u"BLAH"_q);
+    caretAt(0);
+    EXPECT_EQ(window->statusText(), QString());  // no problem under the caret: the problem text goes
+    problemList().setCurrentRow(2);
+    press(problemList(), Qt::Key_Return, u"\r"_q);
+    EXPECT_EQ(selected(), u"BLAH"_q);
+    caretAt(0);
+    doubleClick(*problemList().viewport(), problemList().visualItemRect(problemList().item(0)).center());
+    EXPECT_EQ(selected(), u"\u00e9\u20ac"_q);
+}
+
+TEST_F(AssistTest, TypingIsCheckedAtThePauseAndMarksFollowTheText) {
+    newScript();
+    EXPECT_TRUE(waves().isEmpty());
+    caretAt(14);  // after "START_SCRIPT\n{"
+    type(box(), u"\n\t\u00a0SET VAR_1 ZZZ"_q);  // a no-break space is no blank: "\u00a0SET" is one unknown word
+    EXPECT_TRUE(assistant().pauseTimer().isActive());
+    EXPECT_TRUE(waves().isEmpty());
+    waitForCheck();
+    const QStringList marked{u"\u00a0SET"_q, u"\u00a0SET"_q, u"ZZZ"_q};  // unknown, and no statement either
+    EXPECT_EQ(waves(), marked);
+    caretAt(0);
+    type(box(), u"  "_q);  // the marks move with the text until the next check
+    EXPECT_EQ(waves(), marked);
+    setText(u"START_SCRIPT { SET VAR_1 } ENDSCRIPT"_q);  // a grammar error: a value is missing
+    waitForCheck();
+    const std::string text = "START_SCRIPT { SET VAR_1 } ENDSCRIPT";
+    const Diagnostic expected = Diagnose(text, LanguageTables::Standard(), Grammar::Standard()).at(0);
+    ASSERT_EQ(assistant().problems().size(), 1u);
+    EXPECT_EQ(assistant().problems()[0].word.selectionStart(), static_cast<int>(expected.position));
+    EXPECT_EQ(problemLines(), QStringList{u"1:"_q + QString::number(expected.position + 1) + u"  "_q +
+                                          messageFromEngine(expected.message)});
+    item("mnuCheckScript")->trigger();  // F5 still answers with its message box
+    EXPECT_EQ(prompter.told.size(), 1);
+}
+
+TEST_F(AssistTest, CompletionInsertsReplacingThePartialWordAndCancelsWithoutATrace) {
+    newScript();
+    setText(u"START_SCRIPT { DO ATT } ENDSCRIPT"_q);
+    caretAt(21);  // after "ATT"
+    CompletionPopup& popup = assistant().completionPopup();
+    press(box(), Qt::Key_Space, u" "_q, Qt::ControlModifier);
+    ASSERT_TRUE(popup.isOpen());
+    for (int i = 0; i < popup.list()->topLevelItemCount(); ++i) {
+        EXPECT_TRUE(popup.list()->topLevelItem(i)->text(0).startsWith(u"ATT"_q));
+    }
+    const QString first = popup.list()->topLevelItem(0)->text(0);
+    type(box(), u"A"_q);  // narrows as the word grows
+    EXPECT_TRUE(popup.list()->topLevelItem(0)->text(0).startsWith(u"ATTA"_q));
+    press(box(), Qt::Key_Escape);
+    EXPECT_FALSE(popup.isOpen());
+    EXPECT_EQ(box().toPlainText(), u"START_SCRIPT { DO ATTA } ENDSCRIPT"_q);
+    press(box(), Qt::Key_Space, u" "_q, Qt::ControlModifier);
+    const int shown = popup.list()->topLevelItemCount();
+    for (int key : {Qt::Key_Down, Qt::Key_PageDown, Qt::Key_PageDown, Qt::Key_PageDown}) press(box(), key);
+    EXPECT_EQ(popup.list()->currentItem(), popup.list()->topLevelItem(shown - 1));  // stops at the last
+    for (int key : {Qt::Key_Up, Qt::Key_PageUp, Qt::Key_PageUp, Qt::Key_PageUp}) press(box(), key);
+    EXPECT_EQ(popup.list()->currentItem(), popup.list()->topLevelItem(0));
+    press(box(), Qt::Key_Tab, u"\t"_q);
+    EXPECT_EQ(box().toPlainText(), u"START_SCRIPT { DO "_q + first + u" } ENDSCRIPT"_q);
+    box().undo();
+    EXPECT_EQ(box().toPlainText(), u"START_SCRIPT { DO ATTA } ENDSCRIPT"_q);  // one undo step
+    caretAt(19);  // inside the word: the whole word gives way
+    press(box(), Qt::Key_Space, u" "_q, Qt::ControlModifier);
+    press(box(), Qt::Key_Return, u"\r"_q);
+    EXPECT_EQ(box().toPlainText(), u"START_SCRIPT { DO "_q + first + u" } ENDSCRIPT"_q);
+    press(box(), Qt::Key_Return, u"\r"_q);  // hidden: the key is the box's again
+    EXPECT_EQ(box().toPlainText().count(u'\n'), 1);
+}
+
+TEST_F(AssistTest, HoverShowsTheEngineHelpOfTheWordUnderThePointer) {
+    newScript();
+    box().resize(600, 300);
+    const QString text = u"START_SCRIPT { DO ATTACK } ENDSCRIPT"_q;
+    setText(text);
+    const auto hoverAt = [this](QPoint point) {
+        QHelpEvent hover(QEvent::ToolTip, point, box().viewport()->mapToGlobal(point));
+        QApplication::sendEvent(box().viewport(), &hover);
+    };
+    QTextCursor at = box().textCursor();
+    at.setPosition(text.size());
+    hoverAt(box().cursorRect(at).center() + QPoint(200, 0));  // right of the line's end: no help
+    EXPECT_EQ(QToolTip::text(), QString());
+    at.setPosition(20);
+    hoverAt(box().cursorRect(at).center());
+    const auto help = HoverAt(text.toStdString(), 20, LanguageTables::Standard(), Grammar::Standard());
+    ASSERT_TRUE(help.has_value());
+    EXPECT_EQ(QToolTip::text(), messageFromEngine(help->text));
+}
+
+TEST_F(AssistTest, FormatIsOneUndoStepAndGoToLineMovesTheCaret) {
+    newScript();
+    const QString text = u"START_SCRIPT { SET VAR_1 %2 IF < VAR_1 %3 { DO STATE_DEFEND ON } ENDIF } ENDSCRIPT"_q;
+    setText(text);
+    item("mnuFormatScript")->trigger();
+    EXPECT_EQ(box().toPlainText(), boxTextFromEngine(LayOutScript(text.toStdString(), LanguageTables::Standard())));
+    box().undo();
+    EXPECT_EQ(box().toPlainText(), text);
+    box().redo();
+    caretAt(0);
+    prompter.numbers = {4, std::nullopt};
+    item("mnuGoToLine")->trigger();
+    EXPECT_EQ(prompter.asked.constLast(), u"Go to line (1 to %1): [1, 1..%1]"_q.arg(box().document()->blockCount()));
+    EXPECT_EQ(box().textCursor().blockNumber(), 3);
+    EXPECT_EQ(box().textCursor().positionInBlock(), 0);
+    item("mnuGoToLine")->trigger();  // cancelled: the caret stays
+    EXPECT_EQ(box().textCursor().blockNumber(), 3);
+}
+
+TEST_F(AssistTest, TextFilesRoundTripByteExactAndRefuseWhatTheyCannotHold) {
+    const std::string bytes = "START_SCRIPT\r\n{\r\n\tSET VAR_1 %2 \xe9\x80\xa0x\r\n}\r\nENDSCRIPT\r\n";
+    openTextFile(bytes);
+    EXPECT_EQ(box().toPlainText().left(16), u"START_SCRIPT\n{\n\t"_q);
+    prompter.files = {path("copy.txt")};
+    item("mnuScriptsSaveText")->trigger();
+    EXPECT_EQ(readBytes(folder.file("copy.txt")), bytes);
+    EXPECT_FALSE(script().isModified());
+
+    prompter.files = {path("copy.txt")};
+    prompter.yesNo = {false};
+    type(box(), u"x"_q);
+    item("mnuScriptsSaveText")->trigger();  // not overwritten
+    EXPECT_EQ(readBytes(folder.file("copy.txt")), bytes);
+    type(box(), u"\u0101"_q);  // no Windows-1252 code
+    item("mnuScriptsSaveText")->trigger();
+    EXPECT_EQ(prompter.lastTold(),
+              u"The script holds the character \"\u0101\", which a Windows-1252 text file cannot hold. Nothing was written."_q);
+    EXPECT_EQ(readBytes(folder.file("copy.txt")), bytes);
+    prompter.saveChoices = {Prompter::SaveChoice::Discard};
+    prompter.files = {path("missing.txt")};
+    item("mnuScriptsOpenText")->trigger();
+    EXPECT_TRUE(prompter.lastTold().startsWith(u"Could not open "_q + path("missing.txt")));
+    EXPECT_TRUE(box().toPlainText().startsWith(u"x\u0101START_SCRIPT"_q));  // nothing changed
+}
+
+TEST_F(AssistTest, DroppedFilesLoadOrOpenAsTextAfterAskingAboutUnsavedWork) {
+    const auto drop = [this](const QString& file, QWidget* over = nullptr) {
+        QMimeData data;
+        data.setUrls({QUrl::fromLocalFile(file)});
+        data.setText(file);  // as file managers offer it: the script box alone would insert the path
+        QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &data, Qt::LeftButton, {});
+        QApplication::sendEvent(over != nullptr ? over : window.get(), &enter);
+        QDropEvent dropped(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton, {});
+        QApplication::sendEvent(window.get(), &dropped);
+        return enter.isAccepted();
+    };
+    const QString compiledFile = writeScript("d.DAT", "START_SCRIPT { SET VAR_1 %2 } ENDSCRIPT");
+    EXPECT_TRUE(drop(compiledFile));
+    EXPECT_EQ(current(), compiledFile);
+    EXPECT_TRUE(box().toPlainText().contains(u"SET VAR_1 %2"_q));
+    writeBytes(folder.file("t.txt"), "START_SCRIPT ENDSCRIPT");
+    type(box(), u"x"_q);
+    prompter.saveChoices = {Prompter::SaveChoice::Cancel, Prompter::SaveChoice::Discard};
+    EXPECT_TRUE(drop(path("t.txt")));  // cancelled: the changed script stays
+    EXPECT_TRUE(box().toPlainText().startsWith(u"x"_q));
+    EXPECT_TRUE(drop(path("t.txt"), box().viewport()));  // over the script box: still the main window's
+    EXPECT_EQ(box().toPlainText(), u"START_SCRIPT ENDSCRIPT"_q);
+    EXPECT_EQ(prompter.asked.size(), 2);
+    writeBytes(folder.file("n.png"), "x");
+    EXPECT_FALSE(drop(path("n.png")));  // other files are not taken
+}
+
+TEST_F(AssistTest, TypingAssistColoursCompletesAndDedentsOnlyWhenSwitchedOn) {
+    newScript();
+    const QString indented = u"START_SCRIPT\n{\n\t\t\n}"_q;
+    const auto layoutFormats = [this] { return box().document()->findBlockByNumber(2).layout()->formats().size(); };
+    setText(indented);
+    caretAt(17);
+    type(box(), u"}"_q);  // off: exactly as specified
+    EXPECT_EQ(box().toPlainText(), u"START_SCRIPT\n{\n\t\t}\n}"_q);
+    QTextCursor brace(box().document());
+    brace.setPosition(18);  // just after the brace: its format
+    EXPECT_EQ(brace.charFormat().foreground().color(), QColor(255, 192, 192));
+    type(box(), u" AT"_q);
+    EXPECT_FALSE(assistant().completionPopup().isOpen());
+    EXPECT_EQ(layoutFormats(), 0);
+
+    item("mnuTypingAssist")->trigger();
+    EXPECT_EQ(settings({"editor/colourandcomplete"}), "1");
+    EXPECT_GT(layoutFormats(), 0);
+    setText(indented);
+    caretAt(17);
+    type(box(), u"}"_q);
+    EXPECT_EQ(box().toPlainText(), u"START_SCRIPT\n{\n\t}\n}"_q);
+    box().undo();  // the dedent first, as the author may want the tab back
+    EXPECT_EQ(box().toPlainText(), u"START_SCRIPT\n{\n\t\t}\n}"_q);
+    setText(u"START_SCRIPT\n{\n\t"_q);
+    caretAt(16);
+    type(box(), u"DO "_q);  // a command is expected
+    EXPECT_TRUE(assistant().completionPopup().isOpen());
+    press(box(), Qt::Key_Escape);
+    type(box(), u"AT"_q);  // two letters
+    EXPECT_TRUE(assistant().completionPopup().isOpen());
+
+    item("mnuTypingAssist")->trigger();
+    EXPECT_EQ(settings({"editor/colourandcomplete"}), "0");
+    EXPECT_EQ(layoutFormats(), 0);
+}
+
+TEST_F(AssistTest, ReferenceListsFilterAndInsertTheDoubleClickedWord) {
+    newScript();
+    caretAt(14);
+    item("mnuShowCommands")->trigger();
+    auto* list = window->findChild<ReferenceListWindow*>(u"frmCommandList"_q);
+    list->filterBox()->setText(u"build_drum_t"_q);
+    EXPECT_EQ(list->textBox()->toPlainText(), u"BUILD_DRUM_TOWER <var> <var> "_q);
+    QPlainTextEdit& text = *list->textBox();
+    doubleClick(*text.viewport(), text.cursorRect(QTextCursor(text.document())).center());
+    EXPECT_EQ(box().toPlainText(), u"START_SCRIPT\n{BUILD_DRUM_TOWER\n}\nENDSCRIPT"_q);
+    list->filterBox()->clear();
+    EXPECT_EQ(text.document()->blockCount(), 117);  // the whole list back
+}
+
+TEST_F(AssistTest, LineNumbersAndTheBlockPartnersOfTheCaretWord) {
+    newScript();
+    EXPECT_GT(box().viewport()->geometry().left(), box().findChild<QWidget*>(u"lineNumbers"_q)->width() - 1);
+    setText(u"START_SCRIPT\n{\n\tIF = %1 %1 { } ELSE { } ENDIF\n}\nENDSCRIPT"_q);
+    const auto partners = [this] {
+        QStringList words;
+        for (const QTextEdit::ExtraSelection& mark : box().extraSelections()) {
+            if (mark.cursor.hasSelection() && mark.format.hasProperty(QTextFormat::BackgroundBrush)) {
+                words << mark.cursor.selectedText();
+            }
+        }
+        return words;
+    };
+    caretAt(13);  // before the outer "{"
+    EXPECT_EQ(partners(), (QStringList{u"{"_q, u"}"_q}));
+    caretAt(42);  // inside ENDIF
+    EXPECT_EQ(partners(), (QStringList{u"IF"_q, u"ELSE"_q, u"ENDIF"_q}));
+    caretAt(20);  // on a number
+    EXPECT_TRUE(partners().isEmpty());
+}
+
+TEST_F(AssistTest, ZoomScalesTheShownTextOnly) {
+    newScript();
+    press(box(), Qt::Key_Plus, u"+"_q, Qt::ControlModifier);
+    press(box(), Qt::Key_Plus, u"+"_q, Qt::ControlModifier);
+    EXPECT_EQ(assistant().zoom(), 120);
+    const QList<QTextLayout::FormatRange> shown = box().document()->begin().layout()->formats();
+    ASSERT_FALSE(shown.isEmpty());
+    EXPECT_DOUBLE_EQ(shown.first().format.fontPointSize(), 8.0 * 1.2);
+    EXPECT_EQ(box().document()->begin().begin().fragment().charFormat().fontPointSize(), 8.0);  // stored as it was
+    EXPECT_FALSE(script().isModified());
+    press(box(), Qt::Key_0, u"0"_q, Qt::ControlModifier);
+    EXPECT_EQ(assistant().zoom(), 100);
+    EXPECT_TRUE(box().document()->begin().layout()->formats().isEmpty());
+}
+
+}  // namespace
+}  // namespace corvane::testing

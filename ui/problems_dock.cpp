@@ -1,0 +1,46 @@
+#include "ui/problems_dock.h"
+
+#include <QListWidget>
+
+#include "ui/editor_look.h"
+
+namespace corvane {
+
+QString lineAndColumn(const QTextCursor& word) {
+    QTextCursor start(word);
+    start.setPosition(word.selectionStart());
+    return QString::number(start.blockNumber() + 1) + QLatin1Char(':') + QString::number(start.positionInBlock() + 1);
+}
+
+namespace {
+constexpr qreal kListPoints = 8.25;
+QColor errorColour() { return QColor(255, 120, 120); }
+QColor warningColour() { return QColor(240, 200, 90); }
+}  // namespace
+
+ProblemsDock::ProblemsDock(QWidget* parent) : QDockWidget(QStringLiteral("Problems"), parent) {
+    setObjectName(QStringLiteral("dockProblems"));
+    setFeatures(QDockWidget::DockWidgetMovable | QDockWidget::DockWidgetFloatable);
+    list_ = new QListWidget(this);
+    list_->setObjectName(QStringLiteral("lstProblems"));
+    list_->setFont(courierNew(kListPoints));
+    QPalette colours = list_->palette();
+    colours.setColor(QPalette::Base, darkBackground().darker(115));
+    colours.setColor(QPalette::Text, QColor(224, 224, 224));
+    list_->setPalette(colours);
+    setWidget(list_);
+    connect(list_, &QListWidget::itemActivated, this,
+            [this](QListWidgetItem* item) { emit problemChosen(list_->row(item)); });
+}
+
+void ProblemsDock::showProblems(const std::vector<ScriptProblem>& problems) {
+    list_->clear();
+    for (const ScriptProblem& problem : problems) {
+        auto* item = new QListWidgetItem(lineAndColumn(problem.word) + QStringLiteral("  ") + problem.message, list_);
+        item->setForeground(problem.error ? errorColour() : warningColour());
+    }
+}
+
+void ProblemsDock::setCurrent(int index) { list_->setCurrentRow(index); }
+
+}  // namespace corvane

@@ -1,0 +1,337 @@
+#include "ui/script_assistant.h"
+
+#include <QHelpEvent>
+#include <QRegularExpression>
+#include <QDropEvent>
+#include <QKeyEvent>
+#include <QMimeData>
+#include <QTextBlock>
+#include <QToolTip>
+#include <QWheelEvent>
+
+#include <algorithm>
+
+#include "assist/completion.h"
+#include "assist/diagnostics.h"
+#include "assist/hover.h"
+#include "ui/block_match.h"
+#include "ui/box_text.h"
+#include "ui/completion_popup.h"
+#include "ui/editor_context.h"
+#include "ui/editor_look.h"
+#include "ui/layout_edits.h"
+#include "ui/line_number_area.h"
+#include "ui/problems_dock.h"
+#include "ui/script_highlighter.h"
+#include "ui/script_host.h"
+#include "ui/script_text_box.h"
+
+namespace corvane {
+
+namespace {
+
+constexpr int kZoomStep = 10;
+constexpr int kMinZoom = 50;
+constexpr int kMaxZoom = 300;
+constexpr int kAutoCompleteLetters = 2;
+
+QColor errorMarkColour() { return QColor(255, 80, 80); }
+QColor warningMarkColour() { return QColor(240, 200, 60); }
+
+QTextEdit::ExtraSelection mark(const QTextCursor& range, const QTextCharFormat& look) {
+    QTextEdit::ExtraSelection selection;
+    selection.cursor = range;
+    selection.format = look;
+    return selection;
+}
+
+// A zero-length problem (a word missing at the end) still needs one character to carry its mark.
+QTextCursor problemRange(QTextDocument* document, std::size_t position, std::size_t length) {
+    const int last = document->characterCount() - 1;
+    int start = qBound(0, static_cast<int>(position), last);
+    int end = qBound(0, static_cast<int>(position + length), last);
+    if (start == end) start > 0 ? --start : end = qMin(last, end + 1);
+    QTextCursor range(document);
+    range.setPosition(start);
+    range.setPosition(end, QTextCursor::KeepAnchor);
+    return range;
+}
+
+bool isBlankCharacter(QChar c) { return c == QLatin1Char(' ') || c == QLatin1Char('\t'); }
+
+// Only a caret on a brace, IF, ELSE or ENDIF needs the whole text scanned for partners.
+bool caretOnBlockWord(const QTextCursor& caret) {
+    const QString line = caret.block().text();
+    const int at = caret.positionInBlock();
+    for (int start : {at, at - 1}) {
+        if (start < 0 || start >= line.size() || isBlankCharacter(line.at(start))) continue;
+        int from = start;
+        int to = start;
+        while (from > 0 && !isBlankCharacter(line.at(from - 1))) --from;
+        while (to < line.size() && !isBlankCharacter(line.at(to))) ++to;
+        const QString word = line.mid(from, to - from).toUpper();
+        if (word == QLatin1String("{") || word == QLatin1String("}") || word == QLatin1String("IF") ||
+            word == QLatin1String("ELSE") || word == QLatin1String("ENDIF")) {
+            return true;
+        }
+    }
+    return false;
+}
+
+// The box puts the caret at the line's end for a pointer right of it: no help for empty space.
+bool pointerOnWord(const QTextEdit& box, QPoint pointer, const HoverText& hover) {
+    QTextCursor word(box.document());
+    word.setPosition(static_cast<int>(hover.position));
+    const int left = box.cursorRect(word).left();
+    word.setPosition(static_cast<int>(hover.position + hover.length));
+    return pointer.x() >= left && pointer.x() <= box.cursorRect(word).right();
+}
+
+bool isWordCharacter(QChar c) { return c.isLetterOrNumber() || c == QLatin1Char('_') || c == QLatin1Char('%'); }
+
+}  // namespace
+
+ScriptAssistant::ScriptAssistant(EditorContext& context, ScriptHost& host, ScriptTextBox& box, ProblemsDock& dock)
+    : QObject(&box),
+      context_(context),
+      host_(host),
+      box_(box),
+      dock_(dock),
+      highlighter_(new ScriptHighlighter(box.document(), *context.tables, *context.grammar)),
+      lineNumbers_(new LineNumberArea(box)),
+      popup_(new CompletionPopup(box)) {
+    pause_.setSingleShot(true);
+    pause_.setInterval(kPauseMilliseconds);
+    connect(&pause_, &QTimer::timeout, this, &ScriptAssistant::checkNow);
+    connect(box.document(), &QTextDocument::contentsChanged, this, &ScriptAssistant::textChanged);
+    connect(&box, &QTextEdit::cursorPositionChanged, this, &ScriptAssistant::caretMoved);
+    connect(&box, &ScriptTextBox::typed, this, &ScriptAssistant::typed);
+    connect(&dock, &ProblemsDock::problemChosen, this, &ScriptAssistant::showProblem);
+    box.installEventFilter(this);
+    box.viewport()->installEventFilter(this);
+    showMarks();
+}
+
+ScriptAssistant::~ScriptAssistant() = default;
+
+const std::string& ScriptAssistant::engineText() {
+    if (engineTextStale_) {
+        engineText_ = engineBytesFromBoxText(typedText(*box_.document()));
+        engineTextStale_ = false;
+    }
+    return engineText_;
+}
+
+void ScriptAssistant::textChanged() {
+    engineTextStale_ = true;
+    pause_.start();
+}
+
+void ScriptAssistant::checkNow() {
+    pause_.stop();
+    problems_.clear();
+    for (const Diagnostic& found : Diagnose(engineText(), *context_.tables, *context_.grammar)) {
+        problems_.push_back({problemRange(box_.document(), found.position, found.length),
+                             found.severity == DiagnosticSeverity::kError, messageFromEngine(found.message)});
+    }
+    dock_.showProblems(problems_);
+    showMarks();
+    showProblemUnderCaret();
+}
+
+void ScriptAssistant::caretMoved() {
+    showMarks();
+    showProblemUnderCaret();
+}
+
+void ScriptAssistant::showMarks() {
+    QList<QTextEdit::ExtraSelection> marks;
+    QTextCharFormat line;
+    line.setBackground(darkBackground().lighter(150));
+    line.setProperty(QTextFormat::FullWidthSelection, true);
+    QTextCursor caret = box_.textCursor();
+    caret.clearSelection();
+    marks << mark(caret, line);
+
+    if (caretOnBlockWord(caret)) {
+        QTextCharFormat partner;
+        partner.setBackground(QColor(60, 100, 150));
+        for (const WordSpan& word : MatchingWordsAt(engineText(), static_cast<std::size_t>(caret.position()))) {
+            marks << mark(problemRange(box_.document(), word.position, word.length), partner);
+        }
+    }
+    for (const ScriptProblem& problem : problems_) {
+        QTextCharFormat wave;
+        wave.setUnderlineStyle(QTextCharFormat::WaveUnderline);
+        wave.setUnderlineColor(problem.error ? errorMarkColour() : warningMarkColour());
+        marks << mark(problem.word, wave);
+    }
+    box_.setExtraSelections(marks);
+}
+
+int ScriptAssistant::problemAt(int position) const {
+    for (std::size_t i = 0; i < problems_.size(); ++i) {
+        const QTextCursor& word = problems_[i].word;
+        if (position >= word.selectionStart() && position <= word.selectionEnd()) return static_cast<int>(i);
+    }
+    return -1;
+}
+
+void ScriptAssistant::showProblemUnderCaret() {
+    const int index = problemAt(box_.textCursor().position());
+    if (index >= 0) {
+        const ScriptProblem& problem = problems_[static_cast<std::size_t>(index)];
+        host_.setStatus(lineAndColumn(problem.word) + QStringLiteral("  ") + problem.message);
+        statusShowsProblem_ = true;
+    } else if (statusShowsProblem_) {
+        host_.setStatus(QString());
+        statusShowsProblem_ = false;
+    }
+}
+
+void ScriptAssistant::showProblem(int index) {
+    if (index < 0 || index >= static_cast<int>(problems_.size())) return;
+    const QTextCursor& word = problems_[static_cast<std::size_t>(index)].word;
+    box_.selectRange(word.selectionStart(), word.selectionEnd() - word.selectionStart());
+    dock_.setCurrent(index);
+}
+
+void ScriptAssistant::nextProblem() {
+    const int caret = box_.textCursor().selectionStart();
+    for (std::size_t i = 0; i < problems_.size(); ++i) {
+        if (problems_[i].word.selectionStart() > caret) return showProblem(static_cast<int>(i));
+    }
+    showProblem(0);  // round to the first
+}
+
+void ScriptAssistant::previousProblem() {
+    const int caret = box_.textCursor().selectionStart();
+    for (std::size_t i = problems_.size(); i-- > 0;) {
+        if (problems_[i].word.selectionStart() < caret) return showProblem(static_cast<int>(i));
+    }
+    showProblem(static_cast<int>(problems_.size()) - 1);  // round to the last
+}
+
+void ScriptAssistant::complete() {
+    const int caret = box_.textCursor().position();
+    const Completion found =
+        CompleteAt(engineText(), static_cast<std::size_t>(caret), *context_.tables, *context_.grammar);
+    std::vector<CompletionCandidate> candidates;
+    for (const CompletionItem& item : found.items) {
+        candidates.push_back({messageFromEngine(item.word), messageFromEngine(item.detail)});
+    }
+    popup_->open(static_cast<int>(found.replaceStart), std::move(candidates));
+}
+
+void ScriptAssistant::formatScript() {
+    const auto edits = LayoutEdits(engineText(), *context_.tables);
+    if (!edits) return;
+    QTextCursor cursor(box_.document());
+    cursor.beginEditBlock();
+    for (const BlankEdit& edit : *edits) {
+        const QString blanks = boxTextFromEngine(edit.blanks);
+        cursor.setPosition(static_cast<int>(edit.position));
+        cursor.setPosition(static_cast<int>(edit.position + edit.length), QTextCursor::KeepAnchor);
+        if (cursor.selectedText().replace(QChar::ParagraphSeparator, QLatin1Char('\n')) != blanks) cursor.insertText(blanks);
+    }
+    cursor.endEditBlock();
+}
+
+void ScriptAssistant::goToLine() {
+    const int lines = box_.document()->blockCount();
+    const std::optional<int> line = context_.prompter.askNumber(
+        QStringLiteral("Go to line (1 to %1):").arg(lines), box_.textCursor().blockNumber() + 1, 1, lines);
+    if (!line) return;
+    const QTextBlock block = box_.document()->findBlockByNumber(qBound(1, *line, lines) - 1);
+    box_.selectRange(block.position(), 0);
+    box_.ensureCursorVisible();
+}
+
+int ScriptAssistant::zoom() const { return highlighter_->zoom(); }
+
+void ScriptAssistant::zoomBy(int steps) {
+    const int percent = steps == 0 ? 100 : qBound(kMinZoom, zoom() + steps * kZoomStep, kMaxZoom);
+    highlighter_->setZoom(percent);
+    lineNumbers_->setZoom(percent);
+}
+
+void ScriptAssistant::setTypingAssist(bool on) {
+    typingAssist_ = on;
+    highlighter_->setColouring(on);
+}
+
+void ScriptAssistant::typed(const QString& text) {
+    if (!typingAssist_ || text.size() != 1) return;
+    const QChar c = text.front();
+    if (c == QLatin1Char('}')) return dedentClosingBrace();
+    if (popup_->isOpen()) return;
+    const QTextCursor caret = box_.textCursor();
+    const QString before = caret.block().text().left(caret.positionInBlock());
+    if (isWordCharacter(c)) {
+        qsizetype letters = 0;
+        while (letters < before.size() && isWordCharacter(before.at(before.size() - 1 - letters))) ++letters;
+        if (letters == kAutoCompleteLetters) complete();
+        return;
+    }
+    if (c != QLatin1Char(' ')) return;
+    // After DO a command follows; other blanks open the list only where a value is expected.
+    const QStringList words = before.split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts);
+    const bool afterDo = !words.isEmpty() && words.constLast().compare(QStringLiteral("DO"), Qt::CaseInsensitive) == 0;
+    const Completion found = CompleteAt(engineText(), static_cast<std::size_t>(caret.position()), *context_.tables,
+                                        *context_.grammar);
+    const bool valueExpected = std::any_of(found.items.begin(), found.items.end(), [](const CompletionItem& item) {
+        return item.kind == CompletionKind::kValuePrefix;
+    });
+    if (afterDo || valueExpected) complete();
+}
+
+void ScriptAssistant::dedentClosingBrace() {
+    QTextCursor cursor = box_.textCursor();
+    const QString before = cursor.block().text().left(cursor.positionInBlock() - 1);
+    if (before.isEmpty() || before.count(QLatin1Char('\t')) != before.size()) return;
+    // Its own undo step: undo gives the author the tab back.
+    cursor.setPosition(cursor.block().position());
+    cursor.deleteChar();
+}
+
+bool ScriptAssistant::showHover(QEvent* event) {
+    auto* help = static_cast<QHelpEvent*>(event);
+    const int position = box_.cursorForPosition(help->pos()).position();
+    const auto hover = HoverAt(engineText(), static_cast<std::size_t>(position), *context_.tables, *context_.grammar);
+    if (hover && pointerOnWord(box_, help->pos(), *hover)) {
+        QToolTip::showText(help->globalPos(), messageFromEngine(hover->text), box_.viewport());
+    } else {
+        QToolTip::hideText();
+    }
+    return true;
+}
+
+bool ScriptAssistant::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == box_.viewport()) {
+        if (event->type() == QEvent::ToolTip) return showHover(event);
+        if ((event->type() == QEvent::DragEnter || event->type() == QEvent::DragMove) &&
+            static_cast<QDropEvent*>(event)->mimeData()->hasUrls()) {
+            event->ignore();  // a dropped file is the main window's to open, not text for the box
+            return true;
+        }
+        if (event->type() == QEvent::Wheel && (static_cast<QWheelEvent*>(event)->modifiers() & Qt::ControlModifier)) {
+            const int delta = static_cast<QWheelEvent*>(event)->angleDelta().y();
+            if (delta != 0) zoomBy(delta > 0 ? 1 : -1);
+            return true;
+        }
+        return false;
+    }
+    if (watched != &box_ || event->type() != QEvent::KeyPress) return false;
+    const auto* key = static_cast<QKeyEvent*>(event);
+    if (!(key->modifiers() & Qt::ControlModifier)) return false;
+    switch (key->key()) {
+        case Qt::Key_Space: complete(); return true;
+        case Qt::Key_Plus:
+        case Qt::Key_Equal: zoomBy(1); return true;
+        case Qt::Key_Minus: zoomBy(-1); return true;
+        case Qt::Key_0: zoomBy(0); return true;
+        default: return false;
+    }
+}
+
+}  // namespace corvane

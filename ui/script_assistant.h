@@ -1,0 +1,87 @@
+#pragma once
+// The engine's script assistance in the script box: problems marked shortly after typing stops
+// (wave underlines, the Problems list, the status bar), matching block words, the current line,
+// hover help, completion, layout, go to line and text zoom. The box itself keeps its specified
+// behaviour; what would change it (syntax colours, completion while typing, "}" dedent) waits
+// for setTypingAssist(true).
+
+#include <QObject>
+#include <QTimer>
+
+#include <string>
+#include <vector>
+
+#include "ui/script_problem.h"
+
+class QTextEdit;
+
+namespace corvane {
+
+struct EditorContext;
+class CompletionPopup;
+class LineNumberArea;
+class ProblemsDock;
+class ScriptHighlighter;
+class ScriptHost;
+class ScriptTextBox;
+
+class ScriptAssistant final : public QObject {
+    Q_OBJECT
+
+public:
+    // The pause after the last change before the text is checked.
+    static constexpr int kPauseMilliseconds = 300;
+
+    ScriptAssistant(EditorContext& context, ScriptHost& host, ScriptTextBox& box, ProblemsDock& dock);
+    ~ScriptAssistant() override;
+
+    // Checks the text now (a loaded script) instead of at the next pause.
+    void checkNow();
+    const std::vector<ScriptProblem>& problems() const { return problems_; }
+
+    void nextProblem();
+    void previousProblem();
+    void showProblem(int index);
+    void complete();
+    // The whole text laid out as the loader prints it, the words kept: one undo step.
+    void formatScript();
+    void goToLine();
+    void zoomBy(int steps);  // 0 goes back to 100 %
+    int zoom() const;
+
+    void setTypingAssist(bool on);
+    bool typingAssist() const { return typingAssist_; }
+
+    CompletionPopup& completionPopup() const { return *popup_; }
+    QTimer& pauseTimer() { return pause_; }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    const std::string& engineText();
+    void textChanged();
+    void caretMoved();
+    void typed(const QString& text);
+    void dedentClosingBrace();
+    bool showHover(QEvent* event);
+    void showMarks();
+    void showProblemUnderCaret();
+    int problemAt(int position) const;
+
+    EditorContext& context_;
+    ScriptHost& host_;
+    ScriptTextBox& box_;
+    ProblemsDock& dock_;
+    ScriptHighlighter* highlighter_;
+    LineNumberArea* lineNumbers_;
+    CompletionPopup* popup_;
+    QTimer pause_;
+    std::string engineText_;
+    bool engineTextStale_ = true;
+    std::vector<ScriptProblem> problems_;
+    bool statusShowsProblem_ = false;
+    bool typingAssist_ = false;
+};
+
+}  // namespace corvane

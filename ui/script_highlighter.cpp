@@ -1,0 +1,70 @@
+#include "ui/script_highlighter.h"
+
+#include <QTextBlock>
+#include <QTextDocument>
+
+#include "ui/box_text.h"
+#include "ui/word_colouring.h"
+
+namespace corvane {
+
+namespace {
+
+// Readable on the box's dark background, each kind clearly apart.
+QColor colourOf(WordKind kind) {
+    switch (kind) {
+        case WordKind::kKeyword: return QColor(255, 198, 109);
+        case WordKind::kCommand: return QColor(120, 200, 255);
+        case WordKind::kInternalValue: return QColor(200, 160, 255);
+        case WordKind::kNumber: return QColor(150, 230, 150);
+        case WordKind::kUserVariable: return QColor(120, 230, 220);
+        case WordKind::kBrace: return QColor(235, 235, 235);
+        case WordKind::kUnknown: return QColor(255, 105, 105);
+    }
+    return QColor(235, 235, 235);
+}
+
+}  // namespace
+
+ScriptHighlighter::ScriptHighlighter(QTextDocument* document, const LanguageTables& tables, const Grammar& grammar)
+    : QSyntaxHighlighter(document), tables_(tables), grammar_(grammar) {}
+
+void ScriptHighlighter::setColouring(bool on) {
+    if (on == colouring_) return;
+    colouring_ = on;
+    rehighlight();
+}
+
+void ScriptHighlighter::setZoom(int percent) {
+    if (percent == zoom_) return;
+    zoom_ = percent;
+    rehighlight();
+}
+
+void ScriptHighlighter::highlightBlock(const QString& text) {
+    if (zoom_ != 100) applyZoom();
+    if (colouring_) applyColours(text);
+}
+
+void ScriptHighlighter::applyZoom() {
+    const QTextBlock block = currentBlock();
+    const qreal defaultPoints = document()->defaultFont().pointSizeF();
+    for (auto it = block.begin(); !it.atEnd(); ++it) {
+        const QTextFragment fragment = it.fragment();
+        const qreal points = fragment.charFormat().fontPointSize() > 0 ? fragment.charFormat().fontPointSize() : defaultPoints;
+        QTextCharFormat format;
+        format.setFontPointSize(points * zoom_ / 100.0);
+        setFormat(fragment.position() - block.position(), fragment.length(), format);
+    }
+}
+
+void ScriptHighlighter::applyColours(const QString& text) {
+    for (const ColouredWord& word : ColourWords(engineBytesFromBoxText(text), tables_, grammar_)) {
+        const int start = static_cast<int>(word.position);
+        QTextCharFormat format = this->format(start);
+        format.setForeground(colourOf(word.kind));
+        setFormat(start, static_cast<int>(word.length), format);
+    }
+}
+
+}  // namespace corvane
