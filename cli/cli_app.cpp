@@ -1,16 +1,19 @@
 #include "cli/cli_app.h"
 
 #include <filesystem>
+#include <iostream>
 #include <string_view>
 #include <system_error>
 
 #include "checker/script_checker.h"
+#include "cli/format_command.h"
 #include "cli/text_location.h"
 #include "core/code_text.h"
 #include "core/compiler.h"
 #include "core/compiled_file.h"
 #include "core/loader.h"
 #include "core/script_messages.h"
+#include "lsp/serve_language_protocol.h"
 #include "support/file_utils.h"
 #include "support/safe_file.h"
 
@@ -29,6 +32,9 @@ constexpr std::string_view kUsage =
     "  corvane-script decompile IN.dat [OUT.txt]    turn a compiled script file back into text\n"
     "                                               (to standard output without OUT.txt)\n"
     "  corvane-script check SCRIPT.txt              check a script text against the grammar\n"
+    "  corvane-script format SCRIPT.txt [OUT.txt]   lay a script out as the loader prints it, words kept\n"
+    "  corvane-script format --check SCRIPT.txt     exit status 1 when the script is not laid out so\n"
+    "  corvane-script lsp                           language server on standard input and output\n"
     "  corvane-script --help | --version\n"
     "\n"
     "Exit status: 0 success, 1 script or file rejected, 2 usage or file error.\n"
@@ -144,7 +150,12 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
     if (command == "decompile" && operands == 1) return Decompile(args[1], nullptr, out, err);
     if (command == "decompile" && operands == 2) return Decompile(args[1], &args[2], out, err);
     if (command == "check" && operands == 1) return Check(args[1], out, err);
-    if (command == "compile" || command == "decompile" || command == "check") {
+    if (command == "format") {
+        if (const auto status = RunFormat({args.begin() + 1, args.end()}, out, err)) return *status;
+    }
+    if (command == "lsp" && operands == 0) return ServeLanguageProtocol(std::cin, out, err);
+    if (command == "compile" || command == "decompile" || command == "check" || command == "format" ||
+        command == "lsp") {
         return UsageError(err, "wrong number of arguments for " + command);
     }
     return UsageError(err, "unknown command " + command);

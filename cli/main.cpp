@@ -12,8 +12,10 @@
 
 int main(int argc, char** argv) {
 #ifdef _WIN32
-    // decompile writes the loader's text byte for byte: no CR may be added in front of its LFs.
+    // decompile writes the loader's text byte for byte: no CR may be added in front of its LFs;
+    // the language server counts the bytes of its messages both ways.
     _setmode(_fileno(stdout), _O_BINARY);
+    _setmode(_fileno(stdin), _O_BINARY);
 #endif
     std::vector<std::string> args(argv + (argc > 0 ? 1 : 0), argv + argc);
     return corvane::RunCli(args, std::cout, std::cerr);
