@@ -27,8 +27,8 @@ int CheckLayout(const std::string& path, std::ostream& err) {
     const std::string laidOut = LayOutScript(text, LanguageTables::Standard());
     if (laidOut == text) return kExitSuccess;
     // Point at the first byte that the layout would change, so an editor can jump there.
-    const std::size_t differs =
-        static_cast<std::size_t>(std::mismatch(text.begin(), text.end(), laidOut.begin(), laidOut.end()).first - text.begin());
+    const std::size_t differs = static_cast<std::size_t>(
+        std::mismatch(text.begin(), text.end(), laidOut.begin(), laidOut.end()).first - text.begin());
     const TextLocation location = LocateOffset(text, differs);
     err << path << ':' << location.line << ':' << location.column
         << ": not laid out as the loader prints it (corvane-script format lays it out)\n";

@@ -4,11 +4,10 @@
 // server turns into an error answer; nothing of it leaves the protocol layer.
 
 #include <cstddef>
+#include <nlohmann/json.hpp>
 #include <stdexcept>
 #include <string>
 #include <string_view>
-
-#include <nlohmann/json.hpp>
 
 #include "lsp/document_text.h"
 

@@ -23,12 +23,10 @@ namespace {
 constexpr int kFullTextSync = 1;
 
 Json Capabilities() {
-    return Json{{"positionEncoding", "utf-16"},
-                {"textDocumentSync", {{"openClose", true}, {"change", kFullTextSync}}},
-                {"completionProvider", Json::object()},
-                {"hoverProvider", true},
-                {"documentFormattingProvider", true},
-                {"documentSymbolProvider", true}};
+    return Json{
+        {"positionEncoding", "utf-16"},         {"textDocumentSync", {{"openClose", true}, {"change", kFullTextSync}}},
+        {"completionProvider", Json::object()}, {"hoverProvider", true},
+        {"documentFormattingProvider", true},   {"documentSymbolProvider", true}};
 }
 
 bool IsValidId(const Json& id) { return id.is_string() || id.is_number_integer(); }
@@ -211,7 +209,8 @@ LanguageServer::Json LanguageServer::Formatting(const Json& params) {
 LanguageServer::Json LanguageServer::DocumentSymbols(const Json& params) {
     const DocumentText& document = Document(params);
     Json symbols = Json::array();
-    for (const ScriptBlock& block : OutlineScript(document.engineText())) symbols.push_back(SymbolJson(document, block));
+    for (const ScriptBlock& block : OutlineScript(document.engineText()))
+        symbols.push_back(SymbolJson(document, block));
     return symbols;
 }
 

@@ -5,11 +5,10 @@
 
 #include <functional>
 #include <map>
+#include <nlohmann/json.hpp>
 #include <ostream>
 #include <string>
 #include <string_view>
-
-#include <nlohmann/json.hpp>
 
 #include "checker/grammar.h"
 #include "core/language_tables.h"

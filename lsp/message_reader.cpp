@@ -109,7 +109,8 @@ ReadResult MessageReader::ReadBody(std::size_t length) {
         const auto got = static_cast<std::size_t>(in_.gcount());
         if (got < want) {
             result.body.resize(had + got);
-            return {ReadStatus::kEnd, {},
+            return {ReadStatus::kEnd,
+                    {},
                     "the stream ended inside a message (" + std::to_string(result.body.size()) + " of " +
                         std::to_string(length) + " bytes)"};
         }

@@ -15,11 +15,16 @@ constexpr int kSymbolEvent = 24;
 
 int CompletionItemKind(CompletionKind kind) {
     switch (kind) {
-        case CompletionKind::kKeyword: return 14;
-        case CompletionKind::kCommand: return 3;  // Function
-        case CompletionKind::kInternalValue: return 21;  // Constant
-        case CompletionKind::kValuePrefix: return 6;  // Variable
-        case CompletionKind::kOperator: return 24;
+        case CompletionKind::kKeyword:
+            return 14;
+        case CompletionKind::kCommand:
+            return 3;  // Function
+        case CompletionKind::kInternalValue:
+            return 21;  // Constant
+        case CompletionKind::kValuePrefix:
+            return 6;  // Variable
+        case CompletionKind::kOperator:
+            return 24;
     }
     return 1;  // Text
 }

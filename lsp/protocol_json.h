@@ -3,9 +3,8 @@
 // offsets into the client's line + UTF-16 positions and engine text into UTF-8.
 
 #include <cstddef>
-#include <string_view>
-
 #include <nlohmann/json.hpp>
+#include <string_view>
 
 #include "assist/completion.h"
 #include "assist/diagnostics.h"

@@ -64,7 +64,8 @@ public:
 private:
     void Open(const ScriptWord& word, BlockKind kind) {
         FlatBlock flat;
-        flat.block = {kind, std::string(word.text), word.position, word.text.size(), word.position + word.text.size(), {}};
+        flat.block = {kind, std::string(word.text), word.position, word.text.size(), word.position + word.text.size(),
+                      {}};
         flat.parent = Innermost();
         blocks_.push_back(std::move(flat));
         waiting_ = static_cast<int>(blocks_.size()) - 1;

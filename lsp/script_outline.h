@@ -12,10 +12,10 @@ enum class BlockKind { kEvery, kIf };
 
 struct ScriptBlock {
     BlockKind kind = BlockKind::kEvery;
-    std::string name;          // the statement's first words, as written ("EVERY 64", "IF VAR_1 > %2")
-    std::size_t start = 0;     // byte offset of EVERY or IF
+    std::string name;       // the statement's first words, as written ("EVERY 64", "IF VAR_1 > %2")
+    std::size_t start = 0;  // byte offset of EVERY or IF
     std::size_t keywordLength = 0;
-    std::size_t end = 0;       // just after its closing "}" (after ENDIF for an IF that has one)
+    std::size_t end = 0;  // just after its closing "}" (after ENDIF for an IF that has one)
     std::vector<ScriptBlock> children;
 };
 

@@ -6,10 +6,9 @@
 
 #include <cstdlib>
 #include <iostream>
+#include <nlohmann/json.hpp>
 #include <sstream>
 #include <string>
-
-#include <nlohmann/json.hpp>
 
 #include "bench/common/split_baseline.h"
 #include "lsp/language_server.h"
@@ -31,10 +30,13 @@ std::string Framed(const Json& message) {
 
 Json DocumentMessage(const char* method, const std::string& text) {
     const Json document = {{"uri", "file:///maximum.txt"}, {"languageId", "corvane"}, {"version", 1}, {"text", text}};
-    if (std::string(method) == "textDocument/didOpen") return {{"jsonrpc", "2.0"}, {"method", method}, {"params", {{"textDocument", document}}}};
-    return {{"jsonrpc", "2.0"},
-            {"method", method},
-            {"params", {{"textDocument", {{"uri", "file:///maximum.txt"}, {"version", 2}}}, {"contentChanges", {{{"text", text}}}}}}};
+    if (std::string(method) == "textDocument/didOpen")
+        return {{"jsonrpc", "2.0"}, {"method", method}, {"params", {{"textDocument", document}}}};
+    return {
+        {"jsonrpc", "2.0"},
+        {"method", method},
+        {"params",
+         {{"textDocument", {{"uri", "file:///maximum.txt"}, {"version", 2}}}, {"contentChanges", {{{"text", text}}}}}}};
 }
 
 void BM_ServerRoundTripMaximumScript(benchmark::State& state) {

@@ -4,10 +4,9 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
+#include <nlohmann/json.hpp>
 #include <sstream>
 #include <string>
-
-#include <nlohmann/json.hpp>
 
 #include "lsp/message_reader.h"
 #include "lsp/serve_language_protocol.h"

@@ -13,7 +13,10 @@ namespace {
 
 using namespace testing;  // corvane::testing: temporary folders
 
-struct CliRun { int exit = -1; std::string out, err; };
+struct CliRun {
+    int exit = -1;
+    std::string out, err;
+};
 
 CliRun Cli(const std::vector<std::string>& args) {
     std::ostringstream out, err;
@@ -50,7 +53,8 @@ TEST_F(FormatCommandTest, LaysOutToStandardOutputOrAFileAndChecks) {
     EXPECT_EQ(good.out + good.err, "");
     const CliRun bad = Cli({"format", "--check", P("s.txt")});
     EXPECT_EQ(bad.exit, 1);
-    EXPECT_EQ(bad.err, P("s.txt") + ":1:13: not laid out as the loader prints it (corvane-script format lays it out)\n");
+    EXPECT_EQ(bad.err,
+              P("s.txt") + ":1:13: not laid out as the loader prints it (corvane-script format lays it out)\n");
     EXPECT_EQ(readBytes(P("s.txt")), squeezed);
 }
 

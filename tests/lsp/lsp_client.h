@@ -2,11 +2,10 @@
 // A small in-process language client for tests: it writes the client's side of a session as
 // framed messages, runs the server over them and reads back everything the server wrote.
 
+#include <nlohmann/json.hpp>
 #include <sstream>
 #include <string>
 #include <vector>
-
-#include <nlohmann/json.hpp>
 
 #include "lsp/message_reader.h"
 #include "lsp/message_writer.h"
@@ -19,7 +18,7 @@ using Json = nlohmann::json;
 struct ServerRun {
     int exit = -1;
     std::vector<Json> messages;  // in the order the server wrote them
-    std::string unframed;        // bytes on the output that were not a whole message (must stay empty)
+    std::string unframed;        // problems reading the output as messages (must stay empty)
     std::string log;
 
     // The answer to the request with this id; null when there is none.
@@ -29,10 +28,10 @@ struct ServerRun {
         }
         return nullptr;
     }
-    std::vector<Json> Notifications(const std::string& method) const {
+    std::vector<Json> Published() const {
         std::vector<Json> found;
         for (const Json& message : messages) {
-            if (message.value("method", "") == method) found.push_back(message["params"]);
+            if (message.value("method", "") == "textDocument/publishDiagnostics") found.push_back(message["params"]);
         }
         return found;
     }
@@ -42,45 +41,32 @@ class LspClient {
 public:
     // A session that starts as every client starts one.
     static LspClient Initialized() {
-        LspClient client;
-        client.Request(0, "initialize", {{"processId", nullptr}, {"capabilities", Json::object()}});
-        return client.Notify("initialized", Json::object());
+        return LspClient().Request(0, "initialize", {{"capabilities", Json::object()}}).Notify("initialized", {});
     }
-
-    LspClient& Request(const Json& id, const std::string& method, const Json& params) {
-        return Send({{"jsonrpc", "2.0"}, {"id", id}, {"method", method}, {"params", params}});
-    }
-    LspClient& Notify(const std::string& method, const Json& params) {
-        return Send({{"jsonrpc", "2.0"}, {"method", method}, {"params", params}});
-    }
-    LspClient& Send(const Json& message) { return Raw(Framed(message.dump())); }
-    LspClient& Raw(const std::string& bytes) {
-        input_ += bytes;
-        return *this;
-    }
-    LspClient& Open(const std::string& uri, const std::string& text) {
-        return Notify("textDocument/didOpen",
-                      {{"textDocument", {{"uri", uri}, {"languageId", "corvane"}, {"version", 1}, {"text", text}}}});
-    }
-    LspClient& Change(const std::string& uri, const std::string& text) {
-        return Notify("textDocument/didChange",
-                      {{"textDocument", {{"uri", uri}, {"version", 2}}}, {"contentChanges", {{{"text", text}}}}});
-    }
-    LspClient& At(const Json& id, const std::string& method, const std::string& uri, int line, int character) {
-        return Request(id, method, {{"textDocument", {{"uri", uri}}}, {"position", {{"line", line}, {"character", character}}}});
-    }
-    LspClient& End() { return Request("end", "shutdown", nullptr).Notify("exit", nullptr); }
-
     static std::string Framed(const std::string& body) {
         std::ostringstream out;
         WriteMessage(out, body);
         return out.str();
     }
 
+    LspClient& Raw(const std::string& bytes) {
+        input_ += bytes;
+        return *this;
+    }
+    LspClient& Request(const Json& id, const std::string& method, const Json& params) {
+        return Raw(Framed(Json{{"jsonrpc", "2.0"}, {"id", id}, {"method", method}, {"params", params}}.dump()));
+    }
+    LspClient& Notify(const std::string& method, const Json& params) {
+        return Raw(Framed(Json{{"jsonrpc", "2.0"}, {"method", method}, {"params", params}}.dump()));
+    }
+    LspClient& Open(const std::string& uri, const std::string& text) {
+        return Notify("textDocument/didOpen", {{"textDocument", {{"uri", uri}, {"version", 1}, {"text", text}}}});
+    }
+    LspClient& End() { return Request("end", "shutdown", nullptr).Notify("exit", nullptr); }
+
     ServerRun Run() const {
         std::istringstream in(input_);
-        std::ostringstream out;
-        std::ostringstream log;
+        std::ostringstream out, log;
         ServerRun run;
         run.exit = ServeLanguageProtocol(in, out, log);
         run.log = log.str();
