@@ -1,5 +1,5 @@
 #pragma once
-// The help box below the script: a fixed text for the statement on the caret line.
+// The help box below the script and the help on hover: a fixed text for a statement word.
 
 #include <cstddef>
 #include <string>

@@ -67,7 +67,10 @@ std::string WrongWordMessage(const Grammar& grammar, int number, std::string_vie
     }
     std::string message = "expected " + group.name;
     if (!previous.empty()) message += " after " + std::string(previous);
-    message += " (" + ExampleWords(group, kExampleCount) + "), found " + std::string(found);
+    // A group of one word named after it ("{", START_SCRIPT) needs no examples.
+    const bool named = group.entries.size() == 1 && ScriptSpelling(group.entries[0].word) == group.name;
+    if (!named) message += " (" + ExampleWords(group, kExampleCount) + ")";
+    message += ", found " + std::string(found);
     std::vector<std::string_view> words;
     for (const GrammarEntry& entry : group.entries) {
         if (entry.word != kVariablePlaceholder) words.push_back(ScriptSpelling(entry.word));

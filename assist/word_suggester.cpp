@@ -20,6 +20,9 @@ std::size_t WordSuggester::AllowedEdits(std::size_t length) {
 
 std::optional<std::string_view> WordSuggester::Suggest(std::string_view upperWord) {
     if (const auto seen = seen_.find(upperWord); seen != seen_.end()) return seen->second;
+    // A text of thousands of different unknown words (not a script at all) would take long to
+    // measure; such a text gets no more suggestions.
+    if (seen_.size() >= kMaxMeasuredWords) return std::nullopt;
     const std::size_t limit = AllowedEdits(upperWord.size());
     std::optional<std::string_view> best;
     std::size_t bestDistance = limit + 1;
@@ -45,7 +48,8 @@ std::size_t BoundedEditDistance(std::string_view a, std::string_view b, std::siz
     if (a.size() > b.size()) std::swap(a, b);
     if (b.size() - a.size() > limit) return limit + 1;
     // One row of the classic table; a row whose smallest cell exceeds the limit ends the search.
-    std::vector<std::size_t> row(a.size() + 1);
+    thread_local std::vector<std::size_t> row;
+    row.resize(a.size() + 1);
     for (std::size_t i = 0; i <= a.size(); ++i) row[i] = i;
     for (std::size_t j = 1; j <= b.size(); ++j) {
         std::size_t diagonal = row[0];

@@ -25,6 +25,9 @@ public:
     // nothing when none is close enough or the word itself is known.
     std::optional<std::string_view> Suggest(std::string_view upperWord);
 
+    // Distinct words measured at most; later ones get no suggestion.
+    static constexpr std::size_t kMaxMeasuredWords = 500;
+
     // The number of edits allowed for a word of this length.
     static std::size_t AllowedEdits(std::size_t length);
 
