@@ -153,7 +153,10 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
     if (command == "format") {
         if (const auto status = RunFormat({args.begin() + 1, args.end()}, out, err)) return *status;
     }
-    if (command == "lsp" && operands == 0) return ServeLanguageProtocol(std::cin, out, err);
+    // Some clients add --stdio to every server's command line; standard input/output is all we speak.
+    if (command == "lsp" && (operands == 0 || (operands == 1 && args[1] == "--stdio"))) {
+        return ServeLanguageProtocol(std::cin, out, err);
+    }
     if (command == "compile" || command == "decompile" || command == "check" || command == "format" ||
         command == "lsp") {
         return UsageError(err, "wrong number of arguments for " + command);

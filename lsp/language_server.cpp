@@ -94,6 +94,10 @@ void LanguageServer::Request(const Json& id, const std::string& method, const Js
         send_(ErrorResponse(id, kServerNotInitialized, "the server has not been initialized"));
         return;
     }
+    if (initialized_ && method == "initialize") {
+        send_(ErrorResponse(id, kInvalidRequest, "the server is initialized already"));
+        return;
+    }
     const auto handler = handlers.find(method);
     if (handler == handlers.end()) {
         send_(ErrorResponse(id, kMethodNotFound, "unknown method " + method));
@@ -127,7 +131,6 @@ void LanguageServer::Notify(const std::string& method, const Json& params) {
 
 LanguageServer::Json LanguageServer::Initialize(const Json& params) {
     if (!params.is_object()) throw InvalidParams("expected an object");
-    if (initialized_) throw InvalidParams("the server is initialized already");
     initialized_ = true;
     return Json{{"capabilities", Capabilities()},
                 {"serverInfo", {{"name", "corvane-script"}, {"version", CORVANE_VERSION}}}};

@@ -51,7 +51,9 @@ TEST(LanguageServer, FollowsTheLifecycle) {
     EXPECT_EQ(ErrorCode(run, 1), -32002);
     EXPECT_EQ(run.Published().size(), 0u);
     EXPECT_EQ(run.exit, 1);
-    run = LspClient::Initialized().Notify("exit", nullptr).Request(2, "shutdown", nullptr).Run();
+    run = LspClient::Initialized().Request(5, "initialize", Json::object()).Notify("exit", nullptr)
+              .Request(2, "shutdown", nullptr).Run();
+    EXPECT_EQ(ErrorCode(run, 5), -32600);
     EXPECT_EQ(run.exit, 1);  // exit without shutdown, and nothing read after it
     EXPECT_TRUE(run.Answer(2).is_null());
     run = LspClient::Initialized().Request(3, "shutdown", nullptr).Request(4, "textDocument/hover", At(0, 0))
