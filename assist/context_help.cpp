@@ -38,7 +38,7 @@ std::vector<std::string> HelpWordsAt(std::string_view text, std::size_t caret) {
         if (c == ' ') {
             words.emplace_back();
         } else {
-            words.back() += ToUpperAscii(std::string_view(&c, 1));
+            words.back() += UpperWindows1252(c);
         }
     }
     return words;

@@ -16,6 +16,8 @@ namespace corvane {
 namespace {
 
 constexpr std::size_t kExampleCount = 3;
+constexpr int kAfterScriptGroup = 100;  // what follows ENDSCRIPT: nothing
+constexpr std::string_view kTextEnd = "the end of the text";
 
 Diagnostic At(std::size_t position, std::size_t length, std::string message,
               DiagnosticSeverity severity = DiagnosticSeverity::kError) {
@@ -61,7 +63,7 @@ void AddCompileProblems(std::string_view text, const LanguageTables& tables, std
 std::string WrongWordMessage(const Grammar& grammar, int number, std::string_view previous, std::string_view found,
                              std::string_view upperFound) {
     const GrammarGroup& group = grammar.group(number);
-    if (group.entries.empty() || number == 100) {
+    if (group.entries.empty() || number == kAfterScriptGroup) {
         return "nothing may follow " + (previous.empty() ? std::string("here") : std::string(previous)) +
                ", found " + std::string(found);
     }
@@ -75,6 +77,7 @@ std::string WrongWordMessage(const Grammar& grammar, int number, std::string_vie
     for (const GrammarEntry& entry : group.entries) {
         if (entry.word != kVariablePlaceholder) words.push_back(ScriptSpelling(entry.word));
     }
+    if (upperFound.empty()) return message;
     return message + DidYouMean(WordSuggester(std::move(words)).Suggest(upperFound));
 }
 
@@ -94,7 +97,7 @@ bool IsHexDigits(std::string_view word) {
 std::optional<Diagnostic> RawCodeWarning(const ScriptWord& word, const LanguageTables& tables,
                                          WordSuggester& suggester) {
     if (word.text.size() != kRawCodeLength) return std::nullopt;
-    const std::string upper = ToUpperAscii(word.text);
+    const std::string upper = ToUpperWindows1252(word.text);
     if (IsHexDigits(upper) || FindWordMeaning(upper, tables).kind != WordMeaning::Kind::kCode ||
         tables.tokens().FindCodeByWord(upper) != nullptr) {
         return std::nullopt;
@@ -113,13 +116,14 @@ void AddWordProblems(std::string_view text, const LanguageTables& tables, const 
     ScriptWordReader reader(text);
     ScriptWord word;
     std::string_view previous;
+    ScriptWord last;
     bool walking = true;
     while (reader.Next(word)) {
         if (auto warning = RawCodeWarning(word, tables, suggester)) problems.push_back(std::move(*warning));
         if (!walking) continue;
         const WalkStep step = walker.Step(word.text);
         if (step == WalkStep::kWrongWord) {
-            const std::string upper = ToUpperAscii(word.text);
+            const std::string upper = ToUpperWindows1252(word.text);
             problems.push_back(At(word.position, word.text.size(),
                                   WrongWordMessage(grammar, walker.wrongGroup(), previous, word.text, upper)));
         } else if (step == WalkStep::kStrayBrace) {
@@ -130,6 +134,12 @@ void AddWordProblems(std::string_view text, const LanguageTables& tables, const 
             walking = false;
         }
         previous = word.text;
+        last = word;
+    }
+    // Words that end before ENDSCRIPT: the save check refuses such a script at its last word.
+    if (walking && walker.fits() && !previous.empty() && walker.expectedGroup() != kAfterScriptGroup) {
+        problems.push_back(At(last.position, last.text.size(),
+                              WrongWordMessage(grammar, walker.expectedGroup(), previous, kTextEnd, "")));
     }
 }
 

@@ -87,13 +87,13 @@ std::optional<HoverText> HoverAt(std::string_view text, std::size_t offset, cons
         if (word.position > offset) return std::nullopt;
     }
     if (!found) return std::nullopt;
-    const std::string upper = ToUpperAscii(word.text);
+    const std::string upper = ToUpperWindows1252(word.text);
     const WordMeaning meaning = FindWordMeaning(upper, tables);
     std::optional<std::string> help;
     if (meaning.kind == WordMeaning::Kind::kEntry) {
         help = EntryText(word.text, meaning.entry, tables);
     } else if (meaning.kind == WordMeaning::Kind::kCode && tables.tokens().FindCodeByWord(upper) != nullptr) {
-        const std::string nextUpper = reader.Next(next) ? ToUpperAscii(next.text) : std::string();
+        const std::string nextUpper = reader.Next(next) ? ToUpperWindows1252(next.text) : std::string();
         help = CodeText(upper, nextUpper, grammar);
     } else if (meaning.kind == WordMeaning::Kind::kCode && upper == kStartScriptWord) {
         help = CodeText(upper, "", grammar);

@@ -33,8 +33,8 @@ std::string_view GrammarWalker::innermostCloser() const {
 
 // The word in upper case; copied only when it holds lower-case letters.
 std::string_view GrammarWalker::UpperWord(std::string_view word) {
-    if (!HasLowerAscii(word)) return word;
-    upperBuffer_ = ToUpperAscii(word);
+    if (!HasLowerWindows1252(word)) return word;
+    upperBuffer_ = ToUpperWindows1252(word);
     return upperBuffer_;
 }
 

@@ -43,13 +43,21 @@ std::string WrongExpectationMessage(const CheckedWord& word, const GrammarGroup&
     return message;
 }
 
-}  // namespace
+// The group that follows ENDSCRIPT: once it is expected, the script is complete.
+constexpr int kAfterScriptGroup = 100;
+
+std::string EndsEarlyMessage(const GrammarGroup& expected) {
+    std::string words = expected.ExpectedWords();
+    while (words.ends_with(' ')) words.pop_back();
+    return "The script ends too early. Expected after its last word: " + words;
+}
 
 // Splitting goes on after the first wrong word, because a } that closes no block (or too many open
 // blocks) anywhere in the text ends the check with that message instead.
-CheckVerdict CheckScript(std::string_view text, const Grammar& grammar) {
+CheckVerdict Check(std::string_view text, const Grammar& grammar, bool requireEnd) {
     GrammarWalker walker(grammar);
     std::optional<CheckVerdict> wrongWord;
+    CheckedWord last;
     ScriptWordReader reader(text);
     ScriptWord word;
     while (reader.Next(word)) {
@@ -72,11 +80,26 @@ CheckVerdict CheckScript(std::string_view text, const Grammar& grammar) {
             case WalkStep::kNotWalked:
                 break;
         }
+        last = CheckedWord{{}, word.position, word.text.size()};
     }
     if (wrongWord) return std::move(*wrongWord);
+    if (requireEnd && walker.expectedGroup() != kAfterScriptGroup) {
+        const GrammarGroup& expected = grammar.group(walker.expectedGroup());
+        CheckVerdict early = Verdict(CheckVerdictKind::kEndsEarly, EndsEarlyMessage(expected), last, true);
+        early.group = walker.expectedGroup();
+        return early;
+    }
     CheckVerdict ok;
     ok.message = std::string(kNoBigErrorsFound);
     return ok;
+}
+
+}  // namespace
+
+CheckVerdict CheckScript(std::string_view text, const Grammar& grammar) { return Check(text, grammar, false); }
+
+CheckVerdict CheckScriptBeforeSave(std::string_view text, const Grammar& grammar) {
+    return Check(text, grammar, true);
 }
 
 }  // namespace corvane

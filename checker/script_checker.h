@@ -19,6 +19,7 @@ enum class CheckVerdictKind {
     kBraceCountMismatch, // a } that closes no open block; message kBraceCountMismatch
     kWrongExpectation,   // a word the grammar does not allow there; the four-line message
     kTooManyOpenBlocks,  // more than kMaxOpenBlocks blocks open at once
+    kEndsEarly,          // CheckScriptBeforeSave only: the words end before ENDSCRIPT; the last word
 };
 
 struct CheckVerdict {
@@ -35,5 +36,10 @@ struct CheckVerdict {
 };
 
 CheckVerdict CheckScript(std::string_view text, const Grammar& grammar);
+
+// The check before a script is compiled into a file: CheckScript, and a script whose words end
+// before its ENDSCRIPT (which CheckScript lets pass) fails too, at its last word (position 0 and
+// length 0 when it has none), naming in `group` the group that would come next.
+CheckVerdict CheckScriptBeforeSave(std::string_view text, const Grammar& grammar);
 
 }  // namespace corvane

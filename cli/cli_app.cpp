@@ -6,13 +6,16 @@
 #include <system_error>
 
 #include "checker/script_checker.h"
+#include "cli/command_options.h"
 #include "cli/format_command.h"
+#include "cli/script_input.h"
 #include "cli/text_location.h"
 #include "core/code_text.h"
 #include "core/compiler.h"
 #include "core/compiled_file.h"
 #include "core/loader.h"
 #include "core/script_messages.h"
+#include "core/script_words.h"
 #include "lsp/serve_language_protocol.h"
 #include "support/file_utils.h"
 #include "support/safe_file.h"
@@ -28,7 +31,10 @@ constexpr std::string_view kProgram = "corvane-script";
 
 constexpr std::string_view kUsage =
     "Usage:\n"
-    "  corvane-script compile SCRIPT.txt OUT.dat    compile a script text into a compiled script file\n"
+    "  corvane-script compile [--no-check] SCRIPT.txt OUT.dat\n"
+    "                                               compile a script text into a compiled script file;\n"
+    "                                               a script that fails the check is refused unless\n"
+    "                                               --no-check is given\n"
     "  corvane-script decompile IN.dat [OUT.txt]    turn a compiled script file back into text\n"
     "                                               (to standard output without OUT.txt)\n"
     "  corvane-script check SCRIPT.txt              check a script text against the grammar\n"
@@ -37,6 +43,7 @@ constexpr std::string_view kUsage =
     "  corvane-script lsp                           language server on standard input and output\n"
     "  corvane-script --help | --version\n"
     "\n"
+    "SCRIPT.txt may be ANSI (Windows-1252) or UTF-8 text; \"-\" reads a script or IN.dat from standard input.\n"
     "Exit status: 0 success, 1 script or file rejected, 2 usage or file error.\n"
     "Errors are written to standard error as FILE:LINE:COLUMN: message.\n";
 
@@ -48,23 +55,17 @@ int UsageError(std::ostream& err, std::string_view problem) {
     return kExitUsage;
 }
 
-void ReportAt(std::ostream& err, const std::string& file, std::string_view text, std::size_t position,
+void ReportAt(std::ostream& err, const std::string& file, const ScriptInput& script, std::size_t position,
               std::string_view message) {
-    const TextLocation location = LocateOffset(text, position);
-    err << file << ':' << location.line << ':' << location.column << ": " << ForTerminal(message) << '\n';
-}
-
-bool ReadInput(const std::string& path, std::string& bytes, std::ostream& err,
-               std::uintmax_t maxBytes = kDefaultMaxReadBytes) {
-    std::string reason;
-    if (ReadWholeFile(path, bytes, &reason, maxBytes)) return true;
-    err << path << ": " << (reason.empty() ? "cannot read the file" : reason) << '\n';
-    return false;
+    const TextLocation location = LocateOffset(script.file.text, position);
+    err << InputName(file) << ':' << location.line << ':' << location.column << ": "
+        << ForTerminal(script.forTerminal(message)) << '\n';
 }
 
 // Writing the output over the input would destroy the only copy of the script.
 bool IsInputFile(const std::string& inPath, const std::string& outPath, std::ostream& err) {
     std::error_code ignored;
+    if (IsStandardInput(inPath)) return false;
     if (!std::filesystem::equivalent(inPath, outPath, ignored)) return false;
     err << outPath << ": is the input file; give the output another name\n";
     return true;
@@ -83,13 +84,26 @@ std::string CompileErrorMessage(const CompileError& error) {
     return error.message;
 }
 
-int Compile(const std::string& scriptPath, const std::string& outPath, std::ostream& out, std::ostream& err) {
+int Compile(const std::string& scriptPath, const std::string& outPath, bool check, std::istream& in, std::ostream& out,
+            std::ostream& err) {
     if (IsInputFile(scriptPath, outPath, err)) return kExitUsage;
-    std::string text;
-    if (!ReadInput(scriptPath, text, err)) return kExitUsage;
+    const ScriptInput script = ReadScriptInput(scriptPath, in, err);
+    if (script.failure != 0) return script.failure;
+    const std::string& text = script.file.text;
+    if (!HasScriptWords(text)) {
+        err << InputName(scriptPath) << ": " << kNoWordsRefusal << '\n';
+        return kExitRejected;
+    }
+    if (check) {
+        const CheckVerdict verdict = CheckScriptBeforeSave(text, Grammar::Standard());
+        if (!verdict.ok()) {
+            ReportAt(err, scriptPath, script, verdict.position, verdict.message);
+            return kExitRejected;
+        }
+    }
     const CompileResult result = CompileScript(text, LanguageTables::Standard());
     if (!result.ok()) {
-        ReportAt(err, scriptPath, text, result.error().position, CompileErrorMessage(result.error()));
+        ReportAt(err, scriptPath, script, result.error().position, CompileErrorMessage(result.error()));
         return kExitRejected;
     }
     if (!WriteOutput(outPath, result.script().fileBytes, err)) return kExitUsage;
@@ -97,21 +111,22 @@ int Compile(const std::string& scriptPath, const std::string& outPath, std::ostr
     return kExitSuccess;
 }
 
-int Decompile(const std::string& inPath, const std::string* outPath, std::ostream& out, std::ostream& err) {
-    if (!FileExists(inPath)) {
+int Decompile(const std::string& inPath, const std::string* outPath, std::istream& in, std::ostream& out,
+              std::ostream& err) {
+    if (!IsStandardInput(inPath) && !FileExists(inPath)) {
         err << inPath << ": " << kFileDoesNotExist << '\n';
         return kExitUsage;
     }
     if (outPath != nullptr && IsInputFile(inPath, *outPath, err)) return kExitUsage;
     std::string bytes;
-    if (!ReadInput(inPath, bytes, err, kMaxCompiledFileBytes)) return kExitUsage;
+    if (!ReadCliInput(inPath, in, bytes, err, kMaxCompiledFileBytes)) return kExitUsage;
     const LoadResult result = LoadScript(bytes, LanguageTables::Standard());
     if (!result.ok()) {
-        err << inPath << ": " << result.error().message << '\n';
+        err << InputName(inPath) << ": " << result.error().message << '\n';
         return kExitRejected;
     }
     for (const std::string& code : result.script().unknownCodes) {
-        err << inPath << ": warning: " << ForTerminal(UnknownCodeWarning(code)) << '\n';
+        err << InputName(inPath) << ": warning: " << ForTerminal(UnknownCodeWarning(code)) << '\n';
     }
     if (outPath == nullptr) {
         out << result.script().text;
@@ -120,25 +135,31 @@ int Decompile(const std::string& inPath, const std::string* outPath, std::ostrea
     return WriteOutput(*outPath, result.script().text, err) ? kExitSuccess : kExitUsage;
 }
 
-int Check(const std::string& scriptPath, std::ostream& out, std::ostream& err) {
-    std::string text;
-    if (!ReadInput(scriptPath, text, err)) return kExitUsage;
-    const CheckVerdict verdict = CheckScript(text, Grammar::Standard());
+int Check(const std::string& scriptPath, std::istream& in, std::ostream& out, std::ostream& err) {
+    const ScriptInput script = ReadScriptInput(scriptPath, in, err);
+    if (script.failure != 0) return script.failure;
+    const CheckVerdict verdict = CheckScript(script.file.text, Grammar::Standard());
     if (verdict.ok()) {
         out << verdict.message << '\n';
         return kExitSuccess;
     }
-    ReportAt(err, scriptPath, text, verdict.position, verdict.message);
+    ReportAt(err, scriptPath, script, verdict.position, verdict.message);
     return kExitRejected;
 }
 
 }  // namespace
 
 int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-    if (args.empty()) return UsageError(err, "no command given");
+    return RunCli(args, std::cin, out, err);
+}
+
+int RunCli(const std::vector<std::string>& givenArgs, std::istream& in, std::ostream& out, std::ostream& err) {
+    if (givenArgs.empty()) return UsageError(err, "no command given");
+    const CommandOptions options = TakeCommandOptions(givenArgs);
+    const std::vector<std::string>& args = options.args;
     const std::string& command = args[0];
     const std::size_t operands = args.size() - 1;
-    if (command == "--help" || command == "-h") {
+    if (command == "--help" || command == "-h" || options.help) {
         out << kUsage;
         return kExitSuccess;
     }
@@ -146,16 +167,17 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
         out << kProgram << ' ' << CORVANE_VERSION << '\n';
         return kExitSuccess;
     }
-    if (command == "compile" && operands == 2) return Compile(args[1], args[2], out, err);
-    if (command == "decompile" && operands == 1) return Decompile(args[1], nullptr, out, err);
-    if (command == "decompile" && operands == 2) return Decompile(args[1], &args[2], out, err);
-    if (command == "check" && operands == 1) return Check(args[1], out, err);
+    if (options.noCheck && command != "compile") return UsageError(err, "--no-check belongs to compile");
+    if (command == "compile" && operands == 2) return Compile(args[1], args[2], !options.noCheck, in, out, err);
+    if (command == "decompile" && operands == 1) return Decompile(args[1], nullptr, in, out, err);
+    if (command == "decompile" && operands == 2) return Decompile(args[1], &args[2], in, out, err);
+    if (command == "check" && operands == 1) return Check(args[1], in, out, err);
     if (command == "format") {
-        if (const auto status = RunFormat({args.begin() + 1, args.end()}, out, err)) return *status;
+        if (const auto status = RunFormat({args.begin() + 1, args.end()}, in, out, err)) return *status;
     }
     // Some clients add --stdio to every server's command line; standard input/output is all we speak.
     if (command == "lsp" && (operands == 0 || (operands == 1 && args[1] == "--stdio"))) {
-        return ServeLanguageProtocol(std::cin, out, err);
+        return ServeLanguageProtocol(in, out, err);
     }
     if (command == "compile" || command == "decompile" || command == "check" || command == "format" ||
         command == "lsp") {

@@ -2,65 +2,94 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <string_view>
 #include <system_error>
 
 #include "assist/layout.h"
 #include "cli/cli_app.h"
+#include "cli/script_input.h"
 #include "cli/text_location.h"
 #include "core/language_tables.h"
-#include "support/file_utils.h"
+#include "lang/script_file_text.h"
+#include "lsp/document_text.h"
 #include "support/safe_file.h"
 
 namespace corvane {
 namespace {
 
-bool ReadScript(const std::string& path, std::string& text, std::ostream& err) {
-    std::string reason;
-    if (ReadWholeFile(path, text, &reason)) return true;
-    err << path << ": " << (reason.empty() ? "cannot read the file" : reason) << '\n';
-    return false;
+constexpr std::string_view kUtf8Mark = "\xEF\xBB\xBF";
+
+// The layout in the file's own encoding: a UTF-8 script stays UTF-8 with every character it had
+// (also those Windows-1252 lacks), behind its byte-order mark when it had one.
+std::string LaidOut(std::string_view bytes, ScriptFileEncoding encoding) {
+    const std::string_view mark = bytes.starts_with(kUtf8Mark) ? kUtf8Mark : std::string_view();
+    bytes.remove_prefix(mark.size());
+    const LanguageTables& tables = LanguageTables::Standard();
+    if (encoding != ScriptFileEncoding::kUtf8) return std::string(mark) + LayOutScript(bytes, tables);
+    const DocumentText document{std::string(bytes)};
+    return std::string(mark) + document.ClientTextOf(LayOutScript(document.engineText(), tables));
 }
 
-int CheckLayout(const std::string& path, std::ostream& err) {
-    std::string text;
-    if (!ReadScript(path, text, err)) return kExitUsage;
-    const std::string laidOut = LayOutScript(text, LanguageTables::Standard());
-    if (laidOut == text) return kExitSuccess;
-    // Point at the first byte that the layout would change, so an editor can jump there.
-    const std::size_t differs = static_cast<std::size_t>(
-        std::mismatch(text.begin(), text.end(), laidOut.begin(), laidOut.end()).first - text.begin());
-    const TextLocation location = LocateOffset(text, differs);
-    err << path << ':' << location.line << ':' << location.column
+struct Layout {
+    int failure = 0;  // the exit status when the script could not be read
+    std::string bytes;
+    std::string laidOut;
+};
+
+Layout ReadAndLayOut(const std::string& path, std::istream& in, std::ostream& err) {
+    Layout layout;
+    if (!ReadCliInput(path, in, layout.bytes, err)) return {kExitUsage, {}, {}};
+    const ScriptFileEncoding encoding = DecodeScriptFile(layout.bytes).encoding;
+    if (encoding == ScriptFileEncoding::kUtf16) {
+        err << InputName(path) << " is UTF-16 text; save it as ANSI or UTF-8\n";
+        return {kExitRejected, {}, {}};
+    }
+    layout.laidOut = LaidOut(layout.bytes, encoding);
+    return layout;
+}
+
+int CheckLayout(const std::string& path, std::istream& in, std::ostream& err) {
+    const Layout layout = ReadAndLayOut(path, in, err);
+    if (layout.failure != 0) return layout.failure;
+    const std::string& bytes = layout.bytes;
+    if (layout.laidOut == bytes) return kExitSuccess;
+    // Point at the first character that the layout would change, so an editor can jump there.
+    const auto differs = std::mismatch(bytes.begin(), bytes.end(), layout.laidOut.begin(), layout.laidOut.end()).first;
+    const std::string before = DecodeScriptFile(std::string_view(bytes.data(), differs - bytes.begin())).text;
+    const TextLocation location = LocateOffset(before, before.size());
+    err << InputName(path) << ':' << location.line << ':' << location.column
         << ": not laid out as the loader prints it (corvane-script format lays it out)\n";
     return kExitRejected;
 }
 
-int Format(const std::string& path, const std::string* outPath, std::ostream& out, std::ostream& err) {
+int Format(const std::string& path, const std::string* outPath, std::istream& in, std::ostream& out,
+           std::ostream& err) {
     std::error_code ignored;
-    if (outPath != nullptr && std::filesystem::equivalent(PathFromUtf8(path), PathFromUtf8(*outPath), ignored)) {
+    if (outPath != nullptr && !IsStandardInput(path) &&
+        std::filesystem::equivalent(PathFromUtf8(path), PathFromUtf8(*outPath), ignored)) {
         // Writing the output over the input would destroy the only copy of the script.
         err << *outPath << ": is the input file; give the output another name\n";
         return kExitUsage;
     }
-    std::string text;
-    if (!ReadScript(path, text, err)) return kExitUsage;
-    const std::string laidOut = LayOutScript(text, LanguageTables::Standard());
+    const Layout layout = ReadAndLayOut(path, in, err);
+    if (layout.failure != 0) return layout.failure;
     if (outPath == nullptr) {
-        out << laidOut;
+        out << layout.laidOut;
         return kExitSuccess;
     }
     FileError error;
-    if (WriteFileAtomically(*outPath, laidOut, &error)) return kExitSuccess;
+    if (WriteFileAtomically(*outPath, layout.laidOut, &error)) return kExitSuccess;
     err << error.message() << '\n';
     return kExitUsage;
 }
 
 }  // namespace
 
-std::optional<int> RunFormat(const std::vector<std::string>& operands, std::ostream& out, std::ostream& err) {
-    if (operands.size() == 2 && operands[0] == "--check") return CheckLayout(operands[1], err);
+std::optional<int> RunFormat(const std::vector<std::string>& operands, std::istream& in, std::ostream& out,
+                             std::ostream& err) {
+    if (operands.size() == 2 && operands[0] == "--check") return CheckLayout(operands[1], in, err);
     if (operands.empty() || operands.size() > 2 || operands[0] == "--check") return std::nullopt;
-    return Format(operands[0], operands.size() == 2 ? &operands[1] : nullptr, out, err);
+    return Format(operands[0], operands.size() == 2 ? &operands[1] : nullptr, in, out, err);
 }
 
 }  // namespace corvane

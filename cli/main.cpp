@@ -15,6 +15,7 @@ int main(int argc, char** argv) {
     // decompile writes the loader's text byte for byte: no CR may be added in front of its LFs;
     // the language server counts the bytes of its messages both ways.
     _setmode(_fileno(stdout), _O_BINARY);
+    // "-" reads a compiled file or a script from standard input: every byte as it is.
     _setmode(_fileno(stdin), _O_BINARY);
 #endif
     std::vector<std::string> args(argv + (argc > 0 ? 1 : 0), argv + argc);

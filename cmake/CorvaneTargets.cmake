@@ -49,7 +49,7 @@ function(corvane_test name)
     target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR})
     target_compile_definitions(${name} PRIVATE
         CORVANE_SOURCE_DIR="${PROJECT_SOURCE_DIR}"
-        CORVANE_FIXTURES_DIR="${PROJECT_SOURCE_DIR}/../shared/fixtures")
+        CORVANE_FIXTURES_DIR="${PROJECT_SOURCE_DIR}/tests/fixtures")
     corvane_warnings(${name})
     if(CMAKE_CROSSCOMPILING)
         # Under an emulator (Wine) every start is expensive: one CTest test per executable.

@@ -67,7 +67,7 @@ public:
 private:
     std::optional<CompileError> CompileWord(const ScriptWord& word) {
         if (codes_.size() >= kMaxCodes && !codesReported_) {
-            const std::string upper = ToUpperAscii(word.text);
+            const std::string upper = ToUpperWindows1252(word.text);
             return Error(CompileErrorKind::kTooManyCodes, ScriptWord{upper, word.position}, TooManyCodesMessage(upper));
         }
         // A word always compiles to the same code, so a spelling seen before costs one lookup;
@@ -76,7 +76,7 @@ private:
             codes_.push_back(known->second);
             return std::nullopt;
         }
-        const std::string upper = ToUpperAscii(word.text);
+        const std::string upper = ToUpperWindows1252(word.text);
         auto error = CompileNewWord(ScriptWord{upper, word.position});
         if (!error) knownCodes_.emplace(word.text, codes_.back());
         return error;

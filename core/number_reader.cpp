@@ -1,15 +1,14 @@
 #include "core/number_reader.h"
 
-#include <charconv>
-#include <cmath>
+#include <algorithm>
 #include <cstdint>
 #include <string>
 
 namespace corvane {
 namespace {
 
-constexpr double kInt32Min = -2147483648.0;
-constexpr double kInt32Max = 2147483647.0;
+constexpr std::int64_t kInt32Min = -2147483648LL;
+constexpr std::int64_t kInt32Max = 2147483647;
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
@@ -28,7 +27,7 @@ std::optional<std::int32_t> ReadRadixNumber(std::string_view digits, int base) {
         const int digit = DigitValue(c, base);
         if (digit < 0) break;
         value = value * base + digit;
-        if (value > static_cast<std::int64_t>(kInt32Max)) return std::nullopt;
+        if (value > kInt32Max) return std::nullopt;
     }
     return static_cast<std::int32_t>(value);
 }
@@ -95,32 +94,48 @@ std::optional<std::int32_t> ReadWholeNumber(std::string_view digits, bool negati
     std::int64_t value = 0;
     for (char c : digits) {
         value = value * 10 + (c - '0');
-        if (value > static_cast<std::int64_t>(kInt32Max) + 1) return std::nullopt;
+        if (value > kInt32Max + 1) return std::nullopt;
     }
     value = negative ? -value : value;
-    if (value > static_cast<std::int64_t>(kInt32Max)) return std::nullopt;
+    if (value > kInt32Max) return std::nullopt;
+    return static_cast<std::int32_t>(value);
+}
+
+// The exact decimal value rounded half to even, digit by digit: a double would round
+// "1.49999999999999999" to 1.5 first and then to 2.
+std::optional<std::int32_t> RoundDecimal(const DecimalParts& parts, bool negative) {
+    const std::string_view integer = parts.integer;
+    const std::string_view fraction = parts.fraction;
+    const auto digitAt = [&](std::int64_t i) { return i < static_cast<std::int64_t>(integer.size()) ? integer[i] : fraction[i - integer.size()]; };
+    const auto total = static_cast<std::int64_t>(integer.size() + fraction.size());
+    const std::int64_t point = static_cast<std::int64_t>(integer.size()) + parts.exponent;  // digits before the point
+    if (point < 0) return 0;  // below 0.1
+
+    std::int64_t whole = 0;
+    for (std::int64_t i = 0; i < std::min(point, total); ++i) whole = whole * 10 + (digitAt(i) - '0');
+    for (std::int64_t i = total; i < point; ++i) {
+        whole *= 10;
+        if (whole > kInt32Max + 1) return std::nullopt;
+    }
+    const char first = point < total ? digitAt(point) : '0';
+    bool restNonZero = false;
+    for (std::int64_t i = point + 1; i < total && !restNonZero; ++i) restNonZero = digitAt(i) != '0';
+    if (first > '5' || (first == '5' && (restNonZero || whole % 2 != 0))) ++whole;
+
+    const std::int64_t value = negative ? -whole : whole;
+    if (value < kInt32Min || value > kInt32Max) return std::nullopt;
     return static_cast<std::int32_t>(value);
 }
 
 std::optional<std::int32_t> ReadDecimalNumber(std::string_view text) {
     const DecimalParts parts = SplitDecimal(text);
-    if (parts.text.find_first_of(".Ee") == std::string_view::npos) {
-        return ReadWholeNumber(parts.integer, parts.text.starts_with('-'));
-    }
+    const bool negative = parts.text.starts_with('-');
+    if (parts.text.find_first_of(".Ee") == std::string_view::npos) return ReadWholeNumber(parts.integer, negative);
     const auto magnitude = Magnitude(parts);
     if (!magnitude) return 0;                 // no digits, or only zeros
     if (*magnitude > 10) return std::nullopt;  // at least 10^10
     if (*magnitude < -5) return 0;             // below 10^-6: rounds to 0
-
-    std::string_view number = parts.text;
-    if (number.starts_with('+')) number.remove_prefix(1);  // from_chars takes no plus sign
-    double value = 0;
-    const auto [end, error] = std::from_chars(number.data(), number.data() + number.size(), value);
-    if (error != std::errc()) return std::nullopt;
-    (void)end;
-    const double rounded = std::nearbyint(value);  // the default rounding mode: half to even
-    if (!(rounded >= kInt32Min && rounded <= kInt32Max)) return std::nullopt;
-    return static_cast<std::int32_t>(rounded);
+    return RoundDecimal(parts, negative);
 }
 
 }  // namespace

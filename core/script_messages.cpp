@@ -1,5 +1,7 @@
 #include "core/script_messages.h"
 
+#include <algorithm>
+
 #include "core/code_text.h"
 #include "core/compiled_file.h"
 
@@ -30,6 +32,26 @@ std::string TooManyVariablesRefusal(std::size_t entryCount) {
     return "this script uses more than " + std::to_string(kReferableVariableEntries) + " variables (" +
            std::to_string(entryCount) + "); the game reads only the first " +
            std::to_string(kReferableVariableEntries) + ", so the compiled script would cause errors";
+}
+
+std::string SaveAnywayQuestion(std::size_t line, std::size_t column, std::string_view message) {
+    // "Wrong expectation: \r\nIn script: X\r\nExpected: A B \r\nGroup: 5" reads as
+    // "Wrong expectation: In script: X; Expected: A B; Group: 5".
+    std::string oneLine;
+    std::size_t start = 0;
+    while (start <= message.size()) {
+        const std::size_t end = std::min(message.find(kLineBreak, start), message.size());
+        std::string_view part = message.substr(start, end - start);
+        while (part.ends_with(' ')) part.remove_suffix(1);
+        if (!part.empty()) {
+            if (!oneLine.empty()) oneLine += oneLine.ends_with(':') ? " " : "; ";
+            oneLine += part;
+        }
+        start = end + kLineBreak.size();
+    }
+    while (oneLine.ends_with('.') || oneLine.ends_with('!')) oneLine.pop_back();
+    return "The script has an error at line " + std::to_string(line) + ", column " + std::to_string(column) + ": " +
+           oneLine + ". Save it anyway?";
 }
 
 std::string UnknownCodeWarning(std::string_view codeText) {

@@ -14,6 +14,8 @@ inline constexpr std::string_view kTooManyVariablesWarning =
 inline constexpr std::string_view kCompilingCancelled = "Compiling cancelled";
 inline constexpr std::string_view kFileDoesNotExist = "The file doesn't exist!";
 inline constexpr std::string_view kNotAScriptFile = "This is not a valid script file!";
+inline constexpr std::string_view kNoWordsRefusal =
+    "The script has no words. A compiled file without any would not be a script file, so nothing was written.";
 
 // "ERROR while compiling! Unknown command: " + word.
 std::string UnknownCommandMessage(std::string_view upperWord);
@@ -33,5 +35,9 @@ std::string TooManyVariablesRefusal(std::size_t entryCount);
 // The loader's warning for a code that the token table does not know (the spelling is the
 // program's own).
 std::string UnknownCodeWarning(std::string_view codeText);
+
+// The question before saving a script that fails the check: "The script has an error at line L,
+// column C: " + the message on one line (its lines joined, closing stops dropped) + ". Save it anyway?".
+std::string SaveAnywayQuestion(std::size_t line, std::size_t column, std::string_view message);
 
 }  // namespace corvane

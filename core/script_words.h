@@ -40,4 +40,10 @@ private:
     std::size_t at_ = 0;
 };
 
+// False for a text of blanks only: it compiles to a file without a single code.
+inline bool HasScriptWords(std::string_view text) {
+    ScriptWord word;
+    return ScriptWordReader(text).Next(word);
+}
+
 }  // namespace corvane

@@ -33,11 +33,14 @@ WordMeaning Meaning(WordMeaning::Kind kind) {
     return meaning;
 }
 
-// "INT_" + a name of the internal value table, or + a number greater than 0.
+// "INT_" + a name of the internal value table, or + a number greater than 0. A number too far
+// below 0 to fit is no internal value either, like any other number not above 0.
 std::optional<WordMeaning> InternalValueMeaning(std::string_view word, const InternalTable& internals) {
     if (!word.starts_with(kInternalPrefix)) return std::nullopt;
     if (const auto number = internals.FindNumberByName(word)) return Entry(*number, kInternalValue);
-    const auto number = ReadScriptNumber(word.substr(kInternalPrefix.size()));
+    const std::string_view digits = word.substr(kInternalPrefix.size());
+    const auto number = ReadScriptNumber(digits);
+    if (!number && digits.starts_with('-')) return std::nullopt;
     if (!number) return Meaning(WordMeaning::Kind::kNumberOutOfRange);
     if (*number > 0) return Entry(*number, kInternalValue);
     return std::nullopt;

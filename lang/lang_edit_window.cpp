@@ -94,7 +94,7 @@ void LangEditWindow::openCommand() {
     // worth a message.
     std::error_code noSuchFile;
     if (!chosen || !std::filesystem::exists(PathFromUtf8(toEnginePath(*chosen)), noSuchFile)) return;
-    if (!loadFile(*chosen)) return;
+    if (!maybeSave() || !loadFile(*chosen)) return;
     showEditor();
     rememberAsLastLangFile(*chosen);
     updateCaption();
@@ -109,6 +109,7 @@ bool LangEditWindow::loadFile(const QString& fileName) {
     document_ = std::make_unique<LanguageDocument>(std::move(*read.file));
     langFile_ = fileName;
     fillList();
+    setWindowModified(false);
     return true;
 }
 
@@ -127,7 +128,7 @@ void LangEditWindow::fillList() {
 }
 
 QString LangEditWindow::itemText(int number) const {
-    return QString::number(number) + QStringLiteral(": ") + fromUnits(document_->text(static_cast<std::size_t>(number)));
+    return QString::number(number) + QStringLiteral(": ") + fromUnits(document_->listText(static_cast<std::size_t>(number)));
 }
 
 void LangEditWindow::lstLanguageClick(int row) {
@@ -143,6 +144,7 @@ void LangEditWindow::txtLangEditChange() {
     const auto number = static_cast<std::size_t>(editIndex_);
     document_->setText(number, RestoreLineBreaks(boxTextWithLineFeeds(*txtLangEdit_), document_->text(number)));
     lstLanguage_->item(editIndex_)->setText(itemText(editIndex_));
+    setWindowModified(document_->isModified());
 }
 
 bool LangEditWindow::saveLang() {
@@ -160,6 +162,9 @@ bool LangEditWindow::saveLang() {
         prompter_.tell(QStringLiteral("Language file %1 was not saved: %2")
                            .arg(fromEnginePath(error.path), fromEnginePath(error.reason)));
     } else {
+        // What was written is what the file holds from now on.
+        document_ = std::make_unique<LanguageDocument>(std::move(*ReadLanguageFile(*save.bytes).file));
+        setWindowModified(false);
         prompter_.tell(QStringLiteral("Language file ") + langFile_ + QStringLiteral(" saved!"));
         saved = true;
     }
@@ -183,7 +188,20 @@ void LangEditWindow::rememberAsLastLangFile(const QString& file) {
     WriteIni(toEnginePath(paths_.settingsFile()), settings::kFileSection, settings::kLastLangFile, toEnginePath(file));
 }
 
-void LangEditWindow::updateCaption() { setWindowTitle(kCaption + QStringLiteral(" - ") + langFile_); }
+void LangEditWindow::updateCaption() {
+    setWindowTitle(kCaption + QStringLiteral(" - ") + langFile_ + QStringLiteral("[*]"));
+}
+
+bool LangEditWindow::maybeSave() {
+    if (!document_ || !document_->isModified()) return true;
+    switch (prompter_.askSaveDiscardCancel(QStringLiteral("The language file ") + langFile_ +
+                                           QStringLiteral(" has changed. Do you want to save it?"))) {
+        case Prompter::SaveChoice::Save: return saveLang();
+        case Prompter::SaveChoice::Discard: return true;
+        case Prompter::SaveChoice::Cancel: return false;
+    }
+    return false;
+}
 
 void LangEditWindow::showEditor() {
     ShowWindowWithFrame(*this);
@@ -191,6 +209,10 @@ void LangEditWindow::showEditor() {
 }
 
 void LangEditWindow::closeEvent(QCloseEvent* event) {
+    if (!maybeSave()) {
+        event->ignore();
+        return;
+    }
     emit saveAvailable(false);
     event->accept();
 }

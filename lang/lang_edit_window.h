@@ -42,6 +42,9 @@ public:
     // Writes the strings back to the open file; false (after a message) when that failed.
     bool saveLang();
     void updateCaption();
+    // Unsaved edits: asks whether to save them. True when the caller may go on (saved, discarded or
+    // nothing changed).
+    bool maybeSave();
 
     const QString& langFile() const { return langFile_; }
     QListWidget* lstLanguage() const { return lstLanguage_; }

@@ -2,37 +2,80 @@
 
 #include "lang/language_text.h"
 
+#include <algorithm>
+
 namespace corvane {
 
-LanguageDocument::LanguageDocument(LanguageFile file) : file_(std::move(file)), edited_(file_.strings.size()) {
+LanguageDocument::LanguageDocument(LanguageFile file) : file_(std::move(file)) {
     texts_.reserve(file_.strings.size());
     for (const auto& units : file_.strings) texts_.push_back(TextFromUnits(units));
 }
 
+LanguageDocument::EditedString LanguageDocument::editOf(std::size_t number) const {
+    if (const auto found = edits_.find(number); found != edits_.end()) return found->second;
+    const std::u16string& units = file_.strings[number];
+    return {units, std::vector<bool>(units.size(), false)};
+}
+
 void LanguageDocument::setText(std::size_t number, std::u16string text) {
-    // A text edited back to what the file holds keeps its original units, even where they are not
-    // Windows-1252 codes.
-    edited_.at(number) = text != TextFromUnits(file_.strings[number]);
+    const std::u16string& before = texts_.at(number);
+    // A text edited back to what the file holds keeps its original units.
+    if (text == TextFromUnits(file_.strings[number])) {
+        edits_.erase(number);
+        texts_[number] = std::move(text);
+        return;
+    }
+    // What changed lies between the longest common start and the longest common end.
+    const auto shorter = std::min(before.size(), text.size());
+    const auto start = static_cast<std::size_t>(
+        std::mismatch(before.begin(), before.begin() + static_cast<std::ptrdiff_t>(shorter), text.begin()).first -
+        before.begin());
+    const auto end = static_cast<std::size_t>(
+        std::mismatch(before.rbegin(), before.rbegin() + static_cast<std::ptrdiff_t>(shorter - start), text.rbegin())
+            .first -
+        before.rbegin());
+    const EditedString old = editOf(number);
+    EditedString edited;
+    edited.values = old.values.substr(0, start) + text.substr(start, text.size() - start - end) +
+                    old.values.substr(old.values.size() - end);
+    edited.typed.assign(old.typed.begin(), old.typed.begin() + static_cast<std::ptrdiff_t>(start));
+    edited.typed.resize(start + text.size() - start - end, true);
+    edited.typed.insert(edited.typed.end(), old.typed.end() - static_cast<std::ptrdiff_t>(end), old.typed.end());
+    edits_[number] = std::move(edited);
     texts_[number] = std::move(text);
+}
+
+std::u16string LanguageDocument::listText(std::size_t number) const {
+    const EditedString string = editOf(number);
+    std::u16string text;
+    for (std::size_t i = 0; i < string.values.size(); ++i) {
+        const char16_t value = string.values[i];
+        if (string.typed[i]) {
+            text.push_back(value);
+        } else {
+            text += ListTextOfUnit(value);
+        }
+    }
+    return text;
 }
 
 LanguageSave LanguageDocument::bytesToSave() const {
     LanguageSave save;
-    LanguageFile out{{}, file_.leftover};
-    out.strings.reserve(texts_.size());
-    for (std::size_t i = 0; i < texts_.size(); ++i) {
-        if (!edited_[i]) {
-            out.strings.push_back(file_.strings[i]);
-            continue;
+    LanguageFile out = file_;
+    for (const auto& [number, edited] : edits_) {
+        std::u16string& units = out.strings[number];
+        units = edited.values;
+        for (std::size_t i = 0; i < units.size(); ++i) {
+            if (!edited.typed[i]) continue;
+            const auto code = UnitOfTypedCharacter(units[i]);
+            if (!code) {
+                save.number = number;
+                save.position = i;
+                save.character = units[i];
+                return save;
+            }
+            units[i] = *code;
         }
-        auto encoded = UnitsFromText(texts_[i]);
-        if (!encoded.units) {
-            save.number = i;
-            save.position = encoded.position;
-            save.character = encoded.character;
-            return save;
-        }
-        out.strings.push_back(std::move(*encoded.units));
     }
     save.bytes = WriteLanguageFile(out);
     return save;

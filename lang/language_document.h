@@ -1,11 +1,13 @@
 #pragma once
-// An open language file while the author edits it: the text shown for every string, and which
-// strings were edited. Strings the author left alone are written back with their original units, so
-// opening and saving a file without edits gives back the very same bytes.
+// An open language file while the author edits it: the text shown for every string, and what each
+// edited string will be written as. An edit changes only the characters the author changed: the
+// units before and after them keep their exact values, also units above 255, which are no
+// Windows-1252 codes. Opening and saving a file without edits gives back the very same bytes.
 
 #include "lang/language_file.h"
 
 #include <cstddef>
+#include <map>
 #include <optional>
 #include <string>
 #include <vector>
@@ -25,16 +27,31 @@ public:
     explicit LanguageDocument(LanguageFile file);
 
     std::size_t count() const { return texts_.size(); }
-    // The string's text as the editor shows it. `number` must be below count().
+    // The string's text as the editor's box shows it. `number` must be below count().
     const std::u16string& text(std::size_t number) const { return texts_.at(number); }
+    // The text for the list, where a unit above 255 shows as ListTextOfUnit says, so that it cannot
+    // be taken for the Windows-1252 character it looks like.
+    std::u16string listText(std::size_t number) const;
     void setText(std::size_t number, std::u16string text);
+
+    // True while some string would be written differently from the file.
+    bool isModified() const { return !edits_.empty(); }
 
     LanguageSave bytesToSave() const;
 
 private:
+    // An edited string, character by character: a unit of the file kept as it is, or a character the
+    // author typed, which is written as its Windows-1252 code.
+    struct EditedString {
+        std::u16string values;
+        std::vector<bool> typed;
+    };
+
+    EditedString editOf(std::size_t number) const;
+
     LanguageFile file_;
     std::vector<std::u16string> texts_;
-    std::vector<bool> edited_;
+    std::map<std::size_t, EditedString> edits_;
 };
 
 }  // namespace corvane

@@ -40,21 +40,18 @@ std::u16string TextFromUnits(const std::u16string& units) {
     return text;
 }
 
-LanguageTextEncoding UnitsFromText(const std::u16string& text) {
-    LanguageTextEncoding result;
-    std::u16string units;
-    units.reserve(text.size());
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const auto code = Windows1252FromUnicode(text[i]);
-        if (!code || *code == 0) {
-            result.position = i;
-            result.character = text[i];
-            return result;
-        }
-        units.push_back(*code);
-    }
-    result.units = std::move(units);
-    return result;
+std::u16string ListTextOfUnit(char16_t unit) {
+    if (unit <= 0xFF) return std::u16string(1, characterOfUnit(unit));
+    constexpr char16_t kDigits[] = u"0123456789ABCDEF";
+    std::u16string text = u"\u27E6U+";
+    for (int shift = 12; shift >= 0; shift -= 4) text.push_back(kDigits[(unit >> shift) & 0xF]);
+    return text + u"\u27E7";
+}
+
+std::optional<char16_t> UnitOfTypedCharacter(char16_t character) {
+    const auto code = Windows1252FromUnicode(character);
+    if (!code || *code == 0) return std::nullopt;
+    return *code;
 }
 
 std::u16string RestoreLineBreaks(std::u16string_view boxText, std::u16string_view previous) {

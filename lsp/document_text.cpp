@@ -4,73 +4,34 @@
 #include <optional>
 
 #include "core/script_words.h"
+#include "lang/script_file_text.h"
 #include "lang/windows_1252.h"
-#include "support/wine_string.h"
 
 namespace corvane {
 namespace {
 
 constexpr char kNotInCodePage = '?';
 
-struct Utf8Character {
-    char32_t code = 0;
-    std::size_t bytes = 1;
-    bool valid = false;
-};
-
-bool IsContinuation(unsigned char byte) { return (byte & 0xC0) == 0x80; }
-
-// One character at `at`. A byte that does not start a well-formed sequence is one invalid
-// character of its own, so that decoding always moves on.
-Utf8Character DecodeAt(std::string_view text, std::size_t at) {
-    const auto lead = static_cast<unsigned char>(text[at]);
-    if (lead < 0x80) return {lead, 1, true};
-    std::size_t bytes = 0;
-    char32_t code = 0;
-    char32_t smallest = 0;
-    if (lead >= 0xC2 && lead <= 0xDF) {
-        bytes = 2, code = lead & 0x1F, smallest = 0x80;
-    } else if (lead >= 0xE0 && lead <= 0xEF) {
-        bytes = 3, code = lead & 0x0F, smallest = 0x800;
-    } else if (lead >= 0xF0 && lead <= 0xF4) {
-        bytes = 4, code = lead & 0x07, smallest = 0x10000;
-    } else {
-        return {};
-    }
-    if (at + bytes > text.size()) return {};
-    for (std::size_t i = 1; i < bytes; ++i) {
-        const auto byte = static_cast<unsigned char>(text[at + i]);
-        if (!IsContinuation(byte)) return {};
-        code = (code << 6) | (byte & 0x3F);
-    }
-    if (code < smallest || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF)) return {};
-    return {code, bytes, true};
-}
-
-char EngineByte(const Utf8Character& character) {
-    if (!character.valid || character.code > 0xFFFF) return kNotInCodePage;
-    const std::optional<unsigned char> code = Windows1252FromUnicode(static_cast<char16_t>(character.code));
-    return code ? static_cast<char>(*code) : kNotInCodePage;
+// One Windows-1252 byte for the character at `at`, and the UTF-8 bytes it took. A byte that does
+// not start a well-formed sequence is a character of its own, so that decoding always moves on.
+std::pair<char, std::size_t> EngineCharacter(std::string_view utf8, std::size_t at) {
+    const auto next = NextUtf8(utf8, at);
+    if (!next) return {kNotInCodePage, 1};
+    const auto code = next->first <= 0xFFFF ? Windows1252FromUnicode(static_cast<char16_t>(next->first)) : std::nullopt;
+    return {code ? static_cast<char>(*code) : kNotInCodePage, next->second};
 }
 
 }  // namespace
-
-std::string Utf8FromWindows1252(std::string_view bytes) {
-    std::u16string units;
-    for (char c : bytes) units += UnicodeFromWindows1252(static_cast<unsigned char>(c));
-    return Utf8FromUtf16(units);
-}
 
 DocumentText::DocumentText(std::string utf8) : utf8_(std::move(utf8)) {
     engine_.reserve(utf8_.size());
     utf8Starts_.reserve(utf8_.size() + 1);
     lineStarts_.push_back(0);
     for (std::size_t at = 0; at < utf8_.size();) {
-        const Utf8Character character = DecodeAt(utf8_, at);
-        const char byte = EngineByte(character);
+        const auto [byte, length] = EngineCharacter(utf8_, at);
         engine_ += byte;
         utf8Starts_.push_back(static_cast<std::uint32_t>(at));
-        at += character.bytes;
+        at += length;
         const bool lineBreak = byte == '\n' || (byte == '\r' && (at >= utf8_.size() || utf8_[at] != '\n'));
         if (lineBreak) lineStarts_.push_back(engine_.size());
     }

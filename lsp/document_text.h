@@ -45,7 +45,4 @@ private:
     std::vector<std::size_t> lineStarts_;    // engine offsets
 };
 
-// Windows-1252 bytes as UTF-8, for engine texts (messages, words) that go to the client.
-std::string Utf8FromWindows1252(std::string_view bytes);
-
 }  // namespace corvane

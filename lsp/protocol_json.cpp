@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "lang/script_file_text.h"
+
 namespace corvane {
 namespace {
 

@@ -47,6 +47,9 @@ inline constexpr std::string_view kLastLangFile = "lastlangfile";
 inline constexpr std::string_view kFindSection = "find";
 inline constexpr std::string_view kFindWhat = "what";
 
+inline constexpr std::string_view kUpdateSection = "update";
+inline constexpr std::string_view kUpdateUrl = "url";  // another update site, for mirrors and tests
+
 std::string RecentKey(int index);
 }  // namespace settings
 

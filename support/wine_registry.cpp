@@ -17,10 +17,12 @@ std::string WowKey(const std::string& subKey) {
 
 }  // namespace
 
-WineRegistry::WineRegistry(std::filesystem::path prefix) : prefix_(std::move(prefix)) {
+WineRegistry::WineRegistry(std::filesystem::path prefix) : prefix_(std::move(prefix)) {}
+
+WineRegistryFile WineRegistry::readMachine() const {
     std::string text;
-    if (!prefix_.empty() && ReadWholeFile(Utf8FromPath(prefix_ / "system.reg"), text))
-        machine_ = WineRegistryFile::Parse(text);
+    if (prefix_.empty() || !ReadWholeFile(Utf8FromPath(prefix_ / "system.reg"), text)) return {};
+    return WineRegistryFile::Parse(text);
 }
 
 std::filesystem::path WineRegistry::PrefixFromEnvironment() {
@@ -29,21 +31,23 @@ std::filesystem::path WineRegistry::PrefixFromEnvironment() {
     return {};
 }
 
-std::optional<std::string> WineRegistry::resolveKey(std::uint32_t root, const std::string& subKey) const {
+std::optional<std::string> WineRegistry::resolveKey(const WineRegistryFile& machine, std::uint32_t root,
+                                                    const std::string& subKey) {
     if (root != kHkeyLocalMachine) return std::nullopt;
     std::string wow = WowKey(subKey);
-    if (!wow.empty() && machine_.hasKey(wow)) return wow;
-    if (machine_.hasKey(subKey)) return subKey;
+    if (!wow.empty() && machine.hasKey(wow)) return wow;
+    if (machine.hasKey(subKey)) return subKey;
     return std::nullopt;
 }
 
 bool WineRegistry::keyExists(std::uint32_t root, const std::string& subKey) const {
-    return resolveKey(root, subKey).has_value();
+    return resolveKey(readMachine(), root, subKey).has_value();
 }
 
 RegistryValue WineRegistry::value(std::uint32_t root, const std::string& subKey, const std::string& name) const {
-    auto key = resolveKey(root, subKey);
-    return key ? machine_.value(*key, name) : RegistryValue::Empty();
+    const WineRegistryFile machine = readMachine();
+    auto key = resolveKey(machine, root, subKey);
+    return key ? machine.value(*key, name) : RegistryValue::Empty();
 }
 
 std::string WineRegistry::nativePath(const std::string& windowsPath) const {

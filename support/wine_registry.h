@@ -12,7 +12,8 @@ namespace corvane {
 
 class WineRegistry final : public RegistryReader {
 public:
-    // Reads `prefix`/system.reg once; a missing or unreadable file is a registry without keys.
+    // Reads `prefix`/system.reg at every lookup, as the registry itself would answer, so a game
+    // installed while the program runs is found; a missing or unreadable file has no keys.
     explicit WineRegistry(std::filesystem::path prefix);
 
     // $WINEPREFIX when set, else ~/.wine; empty when neither can be found.
@@ -26,10 +27,11 @@ public:
 
 private:
     std::filesystem::path prefix_;
-    WineRegistryFile machine_;
 
+    WineRegistryFile readMachine() const;
     // The key path to read for `subKey`, or empty when neither view has it.
-    std::optional<std::string> resolveKey(std::uint32_t root, const std::string& subKey) const;
+    static std::optional<std::string> resolveKey(const WineRegistryFile& machine, std::uint32_t root,
+                                                 const std::string& subKey);
 };
 
 }  // namespace corvane

@@ -1,22 +1,29 @@
 #pragma once
-// Text between the script box and the engine. The engine counts bytes; the box counts QChars and
-// one character per line break. Converting one byte per QChar keeps every position the engine
-// reports equal to the same position in the box.
+// Text between the script box and the engine. The engine reads Windows-1252 bytes, as the game
+// does; the box counts QChars and one character per line break. Converting one byte per QChar keeps
+// every position the engine reports equal to the same position in the box.
 
 #include <QString>
 
 #include <string>
 #include <string_view>
 
+class QTextDocument;
+
 namespace corvane {
 
-// The box's text as engine bytes: Latin-1 characters as themselves, any other QChar as "?".
+// The box's text as engine bytes: Windows-1252 characters as their codes, any other QChar as "?"
+// (which stays part of its word).
 std::string engineBytesFromBoxText(const QString& boxText);
 
-// Engine text (Latin-1 bytes, CR LF line breaks) as the box shows it (LF line breaks).
+// The document's text as typed, line breaks as LF. Unlike toPlainText(), a no-break space stays one
+// (toPlainText() makes it a blank, which would split the word it stands in).
+QString typedText(const QTextDocument& document);
+
+// Engine text (Windows-1252 bytes, CR LF line breaks) as the box shows it (LF line breaks).
 QString boxTextFromEngine(std::string_view engineText);
 
-// An engine message for a message box: Latin-1 bytes, CR LF kept.
+// An engine message for a message box: Windows-1252 bytes, CR LF kept.
 QString messageFromEngine(std::string_view engineText);
 
 }  // namespace corvane

@@ -12,6 +12,8 @@ struct ExternalCommands {
     std::function<void()> openLanguage;     // File > Language > Open...
     std::function<void()> saveLanguage;     // File > Language > Save
     std::function<void()> checkNewVersion;  // File > Check for new version && Update...
+    // Before the program ends: asks about unsaved work of those windows; false when the author cancels.
+    std::function<bool()> mayEndProgram;
 };
 
 }  // namespace corvane

@@ -1,6 +1,7 @@
 #include "ui/find_window.h"
 
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -64,9 +65,25 @@ void FindWindow::findNext() {
     box->window()->activateWindow();
 }
 
+void FindWindow::showForTyping() {
+    show();
+    raise();
+    activateWindow();
+    txtFind_->setFocus(Qt::ShortcutFocusReason);
+    txtFind_->selectAll();
+}
+
 void FindWindow::closeEvent(QCloseEvent* event) {
-    context_.settings.write(settings::kFindSection, settings::kFindWhat, txtFind_->text());
+    if (!programEnding_) context_.settings.write(settings::kFindSection, settings::kFindWhat, txtFind_->text());
     QWidget::closeEvent(event);
+}
+
+void FindWindow::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        close();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 bool FindWindow::eventFilter(QObject* watched, QEvent* event) {

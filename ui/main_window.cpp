@@ -275,7 +275,7 @@ void MainWindow::openRecent(int index) { scriptWindow().openRecent(index); }
 
 void MainWindow::checkScript() {
     ScriptTextBox* box = scriptWindow().scriptBox();
-    const CheckVerdict verdict = CheckScript(engineBytesFromBoxText(box->toPlainText()), *context_.grammar);
+    const CheckVerdict verdict = CheckScript(engineBytesFromBoxText(typedText(*box->document())), *context_.grammar);
     context_.prompter.tell(messageFromEngine(verdict.message));
     if (verdict.selectWord) box->selectRange(static_cast<int>(verdict.position), static_cast<int>(verdict.length));
 }
@@ -287,16 +287,11 @@ FindWindow& MainWindow::findWindow() {
     return *find_;
 }
 
-void MainWindow::find() {
-    FindWindow& window = findWindow();
-    window.show();
-    window.activateWindow();
-    window.setFocus();
-}
+void MainWindow::find() { findWindow().showForTyping(); }
 
 void MainWindow::findNext() {
     FindWindow& window = findWindow();
-    window.show();
+    window.showForTyping();
     window.findNext();
 }
 
@@ -341,10 +336,14 @@ void MainWindow::closeEvent(QCloseEvent* event) {
         return;
     }
     event->accept();
+    if (find_ != nullptr) find_->programEnds();
     emit closed();
 }
 
-bool MainWindow::mayEndProgram() { return script_ == nullptr || script_->maybeSave(); }
+bool MainWindow::mayEndProgram() {
+    if (script_ != nullptr && !script_->maybeSave()) return false;
+    return !external_.mayEndProgram || external_.mayEndProgram();
+}
 
 void MainWindow::endProgram() {
     endWithoutAsking_ = true;

@@ -9,11 +9,13 @@
 #include <QTextCursor>
 #include <QVBoxLayout>
 
+#include "checker/script_checker.h"
 #include "core/backup_name.h"
 #include "core/compiler.h"
 #include "core/compiled_file.h"
 #include "core/loader.h"
 #include "core/script_messages.h"
+#include "core/script_words.h"
 #include "support/file_utils.h"
 #include "support/safe_file.h"
 #include "support/settings_file.h"
@@ -202,8 +204,7 @@ bool ScriptWindow::loadFile(const QString& fileName) {
 }
 
 void ScriptWindow::appendBlankIfMissing() {
-    const QString text = txtScript_->toPlainText();
-    if (text.endsWith(QLatin1Char(' '))) return;
+    if (typedText(*txtScript_->document()).endsWith(QLatin1Char(' '))) return;
     // A trailing blank ends the last word; it is no change of the author's.
     const bool wasModified = isModified();
     QTextCursor cursor(txtScript_->document());
@@ -230,10 +231,31 @@ void ScriptWindow::reportCompileError(int position, int length, const QString& m
     context_.prompter.tell(message);
 }
 
+bool ScriptWindow::checkBeforeSave(const std::string& text) {
+    if (!HasScriptWords(text)) {
+        context_.prompter.tell(messageFromEngine(kNoWordsRefusal));
+        return false;
+    }
+    const CheckVerdict verdict = CheckScriptBeforeSave(text, *context_.grammar);
+    if (verdict.ok()) return true;
+    const auto position = static_cast<int>(verdict.position);
+    const QTextBlock block = txtScript_->document()->findBlock(position);
+    const QString question = messageFromEngine(SaveAnywayQuestion(
+        static_cast<std::size_t>(block.blockNumber() + 1), static_cast<std::size_t>(position - block.position() + 1),
+        verdict.message));
+    if (context_.prompter.askYesNo(question)) return true;
+    txtScript_->selectRange(position, static_cast<int>(verdict.length));
+    return false;
+}
+
 bool ScriptWindow::compile(const QString& fileName) {
     host_.setStatus(QStringLiteral("Saving (compiling) ") + fileName + QStringLiteral("..."));
     appendBlankIfMissing();
-    const std::string text = engineBytesFromBoxText(txtScript_->toPlainText());
+    const std::string text = engineBytesFromBoxText(typedText(*txtScript_->document()));
+    if (!checkBeforeSave(text)) {
+        host_.setStatus(QString());
+        return false;
+    }
 
     CompileResult result = CompileScript(text, *context_.tables);
     if (!result.ok() && result.error().kind == CompileErrorKind::kNeedsConfirmation) {

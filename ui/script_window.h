@@ -5,6 +5,8 @@
 #include <QMdiSubWindow>
 #include <QString>
 
+#include <string>
+
 class QPlainTextEdit;
 
 namespace corvane {
@@ -51,6 +53,9 @@ private:
     void storePlacement();
     void appendBlankIfMissing();
     bool makeBackup(QString& backupName);
+    // A script without words is refused; one that fails the check is saved only when the author
+    // says so. False (the wrong word selected) when nothing may be written.
+    bool checkBeforeSave(const std::string& text);
     void reportCompileError(int position, int length, const QString& message);
     void setCaption(const QString& caption);
 

@@ -30,7 +30,8 @@ SideTools::SideTools(MainWindow& window, Prompter& prompter, const AppPaths& pat
       registry_(std::move(registry)),
       updateSite_(std::move(updateSite)) {
     window.setExternalCommands({[this] { openMap(); }, [this] { saveMap(); }, [this] { openLanguage(); },
-                                [this] { saveLanguage(); }, [this] { checkNewVersion(); }});
+                                [this] { saveLanguage(); }, [this] { checkNewVersion(); },
+                                [this] { return language_ == nullptr || language_->maybeSave(); }});
 }
 
 // The windows refer to the registry and the prompter; they go before them.

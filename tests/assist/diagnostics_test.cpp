@@ -76,6 +76,9 @@ TEST(Diagnostics, WordsAndGrammar) {
         {"START_SCRIPT\r\n{\r\n}\r\nENDSCRIPT [[DO]]", {{0, kError, "nothing may follow ENDSCRIPT, found DO"}}},
         {"[[{]] [[}]]", {{0, kError, "expected START_SCRIPT, found {"}, {1, kError, "} closes no open block"}}},
         {"START_SCRIPT [[IF]]", {{0, kError, "expected { after START_SCRIPT, found IF"}}},
+        {"START_SCRIPT { DO STATE_DEFEND [[ON]]\r\n",
+         {{0, kError, "expected <mcom> after ON (DO, IF, SET, ...), found the end of the text"}}},
+        {" \r\n", {}},
         // A } with no open block ends the grammar's part, as it ends the checker; unknown words
         // after it are still found.
         {"START_SCRIPT\r\n{\r\n}\r\n[[}]]\r\nENDSCRIPT [[FOO]] ON",

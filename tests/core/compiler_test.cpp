@@ -63,6 +63,8 @@ TEST(Compiler, KeepsEntriesInOrderOfFirstMention) {
                                                  {"INT_1184", 1184, 2}, {"INT_GAME_TIME", 0, 2}, {"VAR_12X", 12, 1},
                                                  {"%2.5", 2, 0},     {"%&H10", 16, 0},         {"%ABC", 0, 0}};
     EXPECT_EQ(result.script().variables, expected);
+    const std::vector<VariableEntry> accented = {{"VAR_1\xc9", 1, 1}};
+    EXPECT_EQ(Compile("var_1\xe9 VAR_1\xc9").script().variables, accented);
     for (std::size_t i = 0; i <= expected.size(); ++i) {
         const auto entry = i < expected.size() ? std::make_pair(expected[i].type, expected[i].value) : std::make_pair(0, 0);
         EXPECT_EQ(EntryAt(result.script().fileBytes, i), entry) << i;
@@ -77,9 +79,14 @@ TEST(Compiler, NamesTheWrongWordAndWhereItStands) {
         {"START_SCRIPT blahs", kUnknown, "BLAHS", 13},
         // Multi-byte characters and CR LF before the word: the position counts bytes.
         {"START_SCRIPT \xC3\xA9t\xC3\xA9 \r\n\t{ \xE2\x82\xAC", kUnknown, "\xC3\xA9T\xC3\xA9", 13},
-        {"IF\r\n\t\xE2\x82\xAC\xE2\x82\xAC\xE2\x82\xAC x1234", kUnknown, "\xE2\x82\xAC\xE2\x82\xAC\xE2\x82\xAC", 5},
+        {"IF\r\n\t\xE2\x82\xAC\xE2\x82\xAC\xE2\x82\xAC x1234", kUnknown, "\xC2\x82\xAC\xC2\x82\xAC\xC2\x82\xAC", 5},
+        // Windows-1252 letters are upper-cased too; numbers not above 0 are no internal value.
+        {"IF \xe9t\xfe\x9a\x9c\x9e\xff\xdf", kUnknown, "\xc9T\xde\x8a\x8c\x8e\x9f\xdf", 3},
+        {"INT_-99999999999", kUnknown, "INT_-99999999999", 0}, {"INT_-5", kUnknown, "INT_-5", 0},
+        {"INT_-1E20", kUnknown, "INT_-1E20", 0},
         {"IF %99999999999", kRange, "%99999999999", 3}, {"VAR_-3000000000", kRange, "VAR_-3000000000", 0},
-        {"\tINT_1E20", kRange, "INT_1E20", 1}};
+        {"\tINT_1E20", kRange, "INT_1E20", 1},
+        {"INT_99999999999", kRange, "INT_99999999999", 0}};
     for (const auto& [text, kind, word, position] : cases) {
         SCOPED_TRACE(text);
         const std::string message = ErrorMessage(Compile(text), kind, word, position);

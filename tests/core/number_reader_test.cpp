@@ -15,7 +15,11 @@ TEST(ReadScriptNumber, ReadsThePrefixThatFitsAndRoundsHalfToEven) {
         {"2147483647", 2147483647}, {"-2147483648", -2147483647 - 1}, {"2147483646.5", 2147483646},
         {"&H7FFFFFFF", 2147483647}, {"&HFFFF", 65535}, {"1E-400", 0}, {"0E99999", 0}, {"2147483648", none},
         {"-2147483649", none}, {"2147483647.5", none}, {"99999999999999999999", none}, {"1E10", none},
-        {"1E400", none}, {"1E99999999999999999999", none}, {"&H80000000", none}, {"&HFFFFFFFFFFFFFFFFFFFF", none}};
+        {"1E400", none}, {"1E99999999999999999999", none}, {"&H80000000", none}, {"&HFFFFFFFFFFFFFFFFFFFF", none},
+        // exact decimal values, which a double would round wrongly
+        {"1.49999999999999999", 1}, {"2.5000000000000001", 3}, {"2147483646.50000001", 2147483647},
+        {"-2.50000000000000000000001", -3}, {"0.05E1", 0}, {"0.15E1", 2}, {"25000000000000000001E-19", 3},
+        {"-2147483648.4999999999999", -2147483647 - 1}, {"-2147483648.5", -2147483647 - 1}, {"-2147483648.50001", none}, {"0.000001E16", none}};
     for (const auto& [text, value] : cases) EXPECT_EQ(ReadScriptNumber(text), value) << text;
 }
 

@@ -52,7 +52,9 @@ protected:
     }
     QString box() const { return window.txtLangEdit()->toPlainText(); }
     std::string lastLangFile() const { return ReadIni(folder.file("editor.ini"), "file", "lastlangfile", "none"); }
-    QString title(const std::string& name) const { return QStringLiteral("Language Editor - ") + q(folder.file(name)); }
+    QString title(const std::string& name) const {
+        return QStringLiteral("Language Editor - ") + q(folder.file(name)) + QStringLiteral("[*]");
+    }
 
     testing::TempFolder folder;
     FakeRegistry registry;
@@ -143,6 +145,35 @@ TEST_F(LangEditWindowTest, EditsGoIntoTheListAndSurviveSwitchSaveAndReopen) {
     EXPECT_EQ(item(4), QStringLiteral("4: s4: caf\u00e9 \u20ac"));
     select(2);
     EXPECT_EQ(box(), QStringLiteral("two\nlines"));
+}
+
+// While strings differ from the file the title shows it, and opening another file or closing asks first.
+TEST_F(LangEditWindowTest, UnsavedEditsAreMarkedAndAskedAbout) {
+    using Choice = Prompter::SaveChoice;
+    testing::writeBytes(folder.file("b.dat"), units({u"b"}));
+    open("a.dat", units({u"one", {u'2', 0x0101}}));
+    EXPECT_FALSE(window.isWindowModified());
+    type(QStringLiteral("!"));
+    EXPECT_TRUE(window.isWindowModified());
+    window.txtLangEdit()->setPlainText(QStringLiteral("one"));  // back to what the file holds
+    EXPECT_FALSE(window.isWindowModified());
+    select(1);
+    type(QStringLiteral("!"));
+    prompter.saveChoices = {Choice::Cancel, Choice::Cancel, Choice::Save, Choice::Discard};
+    open("b.dat");  // Cancel: a.dat stays open
+    EXPECT_EQ(item(1), QStringLiteral("1: 2\u27e6U+0101\u27e7!"));
+    EXPECT_FALSE(window.close());
+    EXPECT_TRUE(window.isWindowModified());
+    open("b.dat");  // Save, then b.dat opens
+    EXPECT_EQ(readBytes(folder.file("a.dat")), units({u"one", {u'2', 0x0101, u'!'}}));
+    EXPECT_EQ(item(0), QStringLiteral("0: b"));
+    EXPECT_FALSE(window.isWindowModified());
+    type(QStringLiteral("?"));
+    EXPECT_TRUE(window.close());  // Discard
+    EXPECT_EQ(readBytes(folder.file("b.dat")), units({u"b"}));
+    const QString a = QStringLiteral("The language file %1 has changed. Do you want to save it?").arg(q(folder.file("a.dat")));
+    const QString b = QStringLiteral("The language file %1 has changed. Do you want to save it?").arg(q(folder.file("b.dat")));
+    EXPECT_EQ(prompter.asked, (QStringList{a, a, a, b}));
 }
 
 // A save that cannot be done says why and leaves the file as it was.

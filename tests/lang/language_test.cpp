@@ -56,14 +56,11 @@ TEST(LanguageText, ShowsCodesAsWindows1252AndGivesEachBackAsItWasRead) {
               (std::u16string{u'a', 0x20AC, 0x81, 0x0153, 0x0178, 0xA0, 0xE9, 0x0141, 0xFFFD, 0xFFFD}));
     std::u16string units;
     for (char16_t code = 1; code <= 0xFF; ++code) units.push_back(code);
-    EXPECT_EQ(UnitsFromText(TextFromUnits(units)).units, units);
-    // The first character the file cannot hold is named with its position.
-    for (const auto& [text, position, character] :
-         {std::tuple{u"ab\u2192c\u2192"s, 2u, char16_t{0x2192}}, {u"x\0"s, 1u, 0}, {u"\u0141"s, 0u, 0x0141}}) {
-        const auto encoded = UnitsFromText(text);
-        EXPECT_FALSE(encoded.units);
-        EXPECT_EQ(encoded.position, position);
-        EXPECT_EQ(encoded.character, character);
+    const std::u16string text = TextFromUnits(units);
+    for (std::size_t i = 0; i < text.size(); ++i) EXPECT_EQ(UnitOfTypedCharacter(text[i]), units[i]);
+    // Characters a language file cannot hold.
+    for (char16_t character : {char16_t{0x2192}, char16_t{0}, char16_t{0x0141}, char16_t{0x80}}) {
+        EXPECT_FALSE(UnitOfTypedCharacter(character)) << int{character};
     }
 }
 
@@ -88,6 +85,23 @@ TEST(LanguageDocument, OnlyEditedStringsAreWrittenAsWindows1252Codes) {
     document.setText(2, u"\u20ac\u00e9");
     const auto save = document.bytesToSave();
     EXPECT_EQ(save.bytes, "\xAC \0\0a\0\x41\x01\0\0\x80\0\xE9\0\0\0\x01"s);
+}
+
+// An edit changes only what the author changed: units above 255 before and after it stay, and the list
+// marks them so that they cannot be taken for the Windows-1252 character they look like.
+TEST(LanguageDocument, EditsKeepTheUnitsAroundThemAndTheListMarksLargeUnits) {
+    LanguageDocument document(LanguageFile{{std::u16string{u'A', 0x20AC, u'B', 0x0101}, u"x"}, ""});
+    EXPECT_EQ(document.listText(0), u"A\u27e6U+20AC\u27e7B\u27e6U+0101\u27e7");
+    EXPECT_EQ(document.text(0), u"A\u20acB\u0101");
+    EXPECT_FALSE(document.isModified());
+    document.setText(0, u"AX\u20acB\u0101");        // X typed after A
+    document.setText(0, u"AX\u20ac\u20ac\u0101");    // B replaced by a typed euro sign
+    EXPECT_EQ(document.listText(0), u"AX\u27e6U+20AC\u27e7\u20ac\u27e6U+0101\u27e7");
+    EXPECT_TRUE(document.isModified());
+    EXPECT_EQ(document.bytesToSave().bytes, "A\0X\0\xAC\x20\x80\0\x01\x01\0\0x\0\0\0"s);
+    document.setText(0, u"A\u20acB\u0101");  // edited back
+    EXPECT_FALSE(document.isModified());
+    EXPECT_EQ(document.bytesToSave().bytes, "A\0\xAC\x20\x42\0\x01\x01\0\0x\0\0\0"s);
 }
 
 }  // namespace

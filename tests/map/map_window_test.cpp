@@ -104,6 +104,7 @@ TEST_F(MapWindowTest, OpenMapAsksInTheGameOrProgramFolderAndFillsTheWindow) {
     prompter.files = {std::nullopt, Q(temp.file("nothere.dat")), Q(levelPath)};
     MapWindow(prompter, AppPaths::inFolder(Q("/prog")), game).openMapCommand();  // cancelled: nothing happens
     EXPECT_EQ(prompter.dialogs.at(0).initialName, Q("C:\\Games\\Pop TB\\levels\\levl*.dat"));
+    fs::remove(temp.file("system.reg"));  // read at each lookup: from now on the program folder
     writeBytes(headerPath, SampleHeader().replace(92, 4, "\x0F\x0F\x0F\x0F"));  // all allied
     window->openMapCommand();  // a choice that does not exist opens nothing, silently
     EXPECT_FALSE(window->isVisible());

@@ -34,8 +34,8 @@ protected:
     }
     void writeSystemReg(const std::string& text) { testing::writeBytes((prefix / "system.reg").string(), text); }
     std::string driveC() const { return (fs::canonical(prefix / "drive_c")).string(); }
+    WineRegistry registry{prefix};
     std::string dialogName(const std::string& pattern) const {
-        WineRegistry registry(prefix);
         return GameFolderDialogName(registry, "/opt/corvane", pattern);
     }
 };
@@ -46,7 +46,8 @@ TEST_F(WinePrefix, InstallPathMapsThroughDriveCMatchingFolderNamesWithoutCase) {
     EXPECT_EQ(dialogName("\\language\\*.dat"), driveC() + "/gAMES/Pop tb/language/*.dat");
 }
 
-// Each system.reg against the name of the levels dialog; "C:" in a name stands for drive_c.
+// Each system.reg against the name of the levels dialog; "C:" in a name stands for drive_c. One
+// registry object sees every change of the file.
 TEST_F(WinePrefix, KeysViewsDrivesAndFallbacks) {
     fs::create_directories(temp.path() / "Z Game" / "Levels");
     std::string folder = fs::canonical(temp.path()).string(), escaped;  // backslashes doubled, as in system.reg

@@ -5,6 +5,7 @@
 #include "tests/ui/editor_fixture.h"
 #include "tests/update/loopback_http_server.h"
 #include "ui/about_window.h"
+#include "ui/common/program_icon.h"
 #include "ui/find_window.h"
 #include "ui/side_tools.h"
 
@@ -35,6 +36,14 @@ TEST_F(EditorTest, StartsWithItsMenusInvitationAndRecentItemsThatIgnoreMissingFi
     for (const char* name : {"mnuRec0", "mnuRec1", "mnuRec2"}) item(name)->trigger();
     EXPECT_TRUE(prompter.told.isEmpty());
     EXPECT_EQ(current(), QString());
+}
+
+TEST_F(EditorTest, EveryWindowShowsTheProgramsOwnIcon) {
+    installProgramIcon();
+    const QImage own = programIcon().pixmap(32).toImage();
+    EXPECT_EQ(programIcon().availableSizes(), QList<QSize>{QSize(128, 128)});
+    EXPECT_EQ(window->windowIcon().pixmap(32).toImage(), own);
+    EXPECT_EQ(window->findWindow().windowIcon().pixmap(32).toImage(), own);
 }
 
 TEST_F(EditorTest, LoadDialogFolderFailuresAndTheLoadedScript) {
@@ -108,6 +117,7 @@ TEST_F(EditorTest, CheckScriptFindAndTheScriptItems) {
             EXPECT_EQ(selected().toLower(), what);
         }
         window->findNext();
+        EXPECT_EQ(window->findWindow().focusWidget(), window->findWindow().searchBox());  // F3 too: nothing found
         EXPECT_EQ(prompter.told, QStringList{u"Not found below your cursor!"_q});
         EXPECT_EQ(box().textCursor().selectionStart(), found.back());  // the last match stays selected
     }
@@ -116,12 +126,19 @@ TEST_F(EditorTest, CheckScriptFindAndTheScriptItems) {
     auto* label = window->findWindow().findChild<QLabel*>(u"Label1"_q);
     EXPECT_GE(label->width(), label->sizeHint().width());  // the caption is not cut off
     EXPECT_EQ(settings({"find/what"}), "-");  // the search text is stored when the window closes
-    window->findWindow().close();
+    press(*window->findWindow().searchBox(), Qt::Key_Escape);  // Esc closes it
     settle();
     EXPECT_EQ(settings({"find/what"}), "aa");
-    window->find();
-    window->findWindow().searchBox()->setText(u"Other"_q);
-    startEditor();  // the program ends with the window open: nothing stored
+    window->find();  // Ctrl+F: typing replaces the text in the box
+    QLineEdit* searchBox = window->findWindow().searchBox();
+    EXPECT_EQ(window->findWindow().focusWidget(), searchBox);
+    EXPECT_EQ(searchBox->selectedText(), u"aa"_q);
+    type(*searchBox, u"Other"_q);
+    EXPECT_EQ(searchBox->text(), u"Other"_q);
+    ASSERT_TRUE(window->close());  // the program ends with the window open, which Qt then closes: nothing stored
+    window->findWindow().close();
+    EXPECT_EQ(settings({"find/what"}), "aa");
+    startEditor();
     window->findNext();  // opens both windows with the stored text
     EXPECT_EQ(window->findWindow().searchBox()->text(), u"aa"_q);
     EXPECT_TRUE(window->findWindow().isVisible());
@@ -189,15 +206,19 @@ TEST_F(EditorTest, MapLanguageAndUpdateCommandsReachTheirWindows) {
     EXPECT_TRUE(prompter.asked.value(0).endsWith(u"does not exist. Create it?"_q));
     EXPECT_EQ(prompter.told, QStringList{u"Language file "_q + path("lang00.dat") + u" saved!"_q});
     EXPECT_TRUE(frame(tools.mapWindow())->isVisible() && frame(tools.languageWindow())->isVisible());
+    tools.languageWindow()->txtLangEdit()->insertPlainText(u"!"_q);  // unsaved: the program's end asks about it
+    prompter.saveChoices = {Prompter::SaveChoice::Cancel, Prompter::SaveChoice::Discard};
+    EXPECT_FALSE(window->close());
+    EXPECT_EQ(prompter.asked.constLast(), u"The language file "_q + path("lang00.dat") + u" has changed. Do you want to save it?"_q);
     frame(tools.mapWindow())->close();
-    frame(tools.languageWindow())->close();
+    frame(tools.languageWindow())->close();  // and so does closing its window: Discard
     settle();
     EXPECT_FALSE(item("mnuMapSave")->isEnabled());
     EXPECT_FALSE(item("mnuSaveLang")->isEnabled());
     EXPECT_EQ(tools.mapWindow(), nullptr);
     item("mnuMapSave")->trigger();  // disabled item triggered by hand: nothing happens, nothing crashes
     item("mnuCheckNewVersion")->trigger();  // asks first, and No ends it
-    EXPECT_TRUE(prompter.asked.value(1).startsWith(u"Do you want to check for a new version?"_q));
+    EXPECT_TRUE(prompter.asked.value(3).startsWith(u"Do you want to check for a new version?"_q));
     EXPECT_EQ(prompter.told.size(), 1);
     // The update utility replaces the program: an unsaved script is asked about before it starts, and Cancel hands
     // nothing over. The utility is there but not executable: the hand-over file is written, then starting it fails.

@@ -33,17 +33,20 @@ TEST_F(EditorTest, NewScriptSavedUnderANameThenInPlaceAndFailuresChangeNothing) 
     EXPECT_EQ(readBytes(folder.file("out1.bak")), compiled(kEmptyScript + " "));  // the first file, as written
     EXPECT_EQ(prompter.lastTold(), wroteTo(target, path("out1.bak")));
     EXPECT_EQ(readBytes(target.toStdString()), compiled("START_SCRIPT { SET VAR_1 %2 } ENDSCRIPT "));
-    setText(u"START_SCRIPT ENDSCRIPT"_q);
+    setText(u"START_SCRIPT ENDSCRIPT"_q);  // the check asks from now on
     prompter.files = {path("no-such-folder/t.dat")};
+    prompter.yesNo = {true};
     EXPECT_FALSE(window->saveAs());
     EXPECT_TRUE(prompter.lastTold().startsWith(u"Could not write "_q + path("no-such-folder/t.dat") + u": "_q));
     EXPECT_EQ(current(), target);
     std::filesystem::remove(ini());
     std::filesystem::create_directory(ini());  // editor.ini cannot be a file: that costs only the settings
     prompter.files = {path("w.dat")};
+    prompter.yesNo = {true};
     EXPECT_TRUE(window->saveAs());
     EXPECT_EQ(window->recentFile(0), path("w.dat"));
     std::filesystem::create_directory(folder.file("w.bak"));  // the backup cannot replace a folder
+    prompter.yesNo = {true};
     EXPECT_FALSE(script().save());
     EXPECT_TRUE(prompter.lastTold().startsWith(u"Could not back up "_q + path("w.dat")));
     EXPECT_EQ(readBytes(folder.file("w.dat")), compiled("START_SCRIPT ENDSCRIPT "));
@@ -66,8 +69,11 @@ TEST_F(EditorTest, SaveAsQuestionsAndCompileErrors) {
         {numbers(255), "b1.dat", {}, {}, u"W"_q},
         {numbers(256), "b2.dat", {false}, QString::fromLatin1(kTooManyVariablesWarning), u"Compiling cancelled"_q},
         {numbers(256), "b3.dat", {true}, QString::fromLatin1(kTooManyVariablesWarning), u"W"_q},
-        {u"START_SCRIPT\n{\n\tSET VAR_\u00e9\u20ac\U0001F600 %1\n\n\tD\u00f6 B\u00d6GUS\n}\nENDSCRIPT"_q,
-         "b4.dat", {}, {}, u"ERROR while compiling! Unknown command: D\u00f6"_q},
+        // The check lets any INT_ word pass as a value, the compiler not; the word is upper-cased and
+        // a no-break space is part of it.
+        {u"START_SCRIPT { SET VAR_1 INT_\u00a0 } ENDSCRIPT"_q, "b5.dat", {}, {}, u"ERROR while compiling! Unknown command: INT_\u00a0"_q},
+        {u"START_SCRIPT\n{\n\tSET VAR_\u00e9\u20ac\U0001F600 %1\n\n\tSET VAR_1 int_d\u00f6\n}\nENDSCRIPT"_q,
+         "b4.dat", {}, {}, u"ERROR while compiling! Unknown command: INT_D\u00d6"_q},
     };
     for (const auto& [text, file, answers, question, told] : cases) {
         SCOPED_TRACE(file ? file : "cancelled");
@@ -88,7 +94,42 @@ TEST_F(EditorTest, SaveAsQuestionsAndCompileErrors) {
             EXPECT_EQ(window->statusText(), written ? QString() : u"Saving (compiling) "_q + target + u"..."_q);
         }
     }
-    EXPECT_EQ(selected(), u"D\u00f6"_q);  // the unknown word, after text that is not ASCII
+    EXPECT_EQ(selected(), u"int_d\u00f6"_q);  // the unknown word, after text that is not ASCII
+}
+
+// Save and Save As check the script first and ask before writing one that fails.
+TEST_F(EditorTest, SavingAScriptThatFailsTheCheckAsksFirst) {
+    const QString question = u"The script has an error at line 3, column 15: Wrong expectation: In script: VAR_\u00c9; "
+                             u"Expected: < > = <> >= <= || BOTH; Group: 5. Save it anyway?"_q;
+    const QString early = u"The script has an error at line 3, column 1: The script ends too early. Expected after its "
+                          u"last word: ENDSCRIPT. Save it anyway?"_q;
+    const QString wrong = u"START_SCRIPT\n{\n\tSET %\u20ac %1 IF VAR_\u00e9 > %2 { } ENDIF } ENDSCRIPT"_q;
+    const std::tuple<QString, std::deque<bool>, QString, QString> cases[] = {
+        // text, answers, question, word selected after No
+        {wrong, {false}, question, u"VAR_\u00e9"_q}, {wrong, {true}, question, {}},
+        {u"START_SCRIPT\n{\n}"_q, {false}, early, u"}"_q}, {kTemplate, {}, {}, {}}};
+    for (const auto& [text, answers, asked, word] : cases) {
+        newScript();
+        setText(text);
+        std::filesystem::remove(folder.file("c.dat"));
+        prompter = FakePrompter{};
+        prompter.files = {path("c.dat")};
+        prompter.yesNo = answers;
+        const bool written = answers.empty() || answers.front();
+        EXPECT_EQ(window->saveAs(), written);
+        EXPECT_EQ(prompter.asked, asked.isEmpty() ? QStringList() : QStringList{asked});
+        EXPECT_EQ(std::filesystem::exists(folder.file("c.dat")), written);
+        EXPECT_EQ(prompter.told.size(), written ? 1 : 0);  // "Written to ...", or nothing
+        if (!written) {
+            EXPECT_EQ(selected(), word);
+        }
+    }
+    setText(u" \n\t"_q);  // no word at all: refused without a question
+    prompter = FakePrompter{};
+    EXPECT_FALSE(script().save());
+    EXPECT_EQ(prompter.told, QStringList{QString::fromLatin1(kNoWordsRefusal)});
+    EXPECT_TRUE(prompter.asked.isEmpty());
+    EXPECT_EQ(readBytes(folder.file("c.dat")), compiled(kTemplate.toStdString() + " "));
 }
 
 TEST_F(EditorTest, EveryCommandThatDropsAChangedScriptAsksFirst) {
@@ -202,8 +243,9 @@ TEST(EditorHelpers, TextConversionsRecentFilesAndTheReachableRectangle) {
     EXPECT_EQ(recent.join(u','), u"6,5,4,3,2"_q);
     for (const QString& name : {u"C:\\A.dat"_q, u"C:\\b.dat"_q, u"c:\\a.DAT"_q, QString()}) addRecentFile(recent, name);
     EXPECT_EQ(recent.join(u','), u"c:\\a.DAT,C:\\b.dat,6,5,4"_q);  // moved up in its new spelling; "" changes nothing
-    EXPECT_EQ(engineBytesFromBoxText(u"\u00e9\u20ac\U0001F600\nX"_q), "\xe9???\nX");  // the emoji is two QChars
-    EXPECT_EQ(boxTextFromEngine("A \r\n\tB\rC\xe9"), u"A \n\tB\nC\u00e9"_q);
+    // Windows-1252 both ways; the emoji is two QChars
+    EXPECT_EQ(engineBytesFromBoxText(u"\u00e9\u20ac\u0178\U0001F600\u0080\nX"_q), "\xe9\x80\x9f???\nX");
+    EXPECT_EQ(boxTextFromEngine("A \r\n\tB\rC\xe9\x80\x9a"), u"A \n\tB\nC\u00e9\u20ac\u0161"_q);
     for (int dpi : {72, 96, 120, 144, 192})
         for (int twips : {0, 15, 1440, 1575, 9000})
             EXPECT_NEAR(pixelsToTwips(twipsToPixels(twips, dpi), dpi), twips, 1440 / dpi) << dpi << " " << twips;
