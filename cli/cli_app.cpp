@@ -1,12 +1,12 @@
 #include "cli/cli_app.h"
 
-#include <filesystem>
 #include <iostream>
 #include <string_view>
-#include <system_error>
 
 #include "checker/script_checker.h"
 #include "cli/command_options.h"
+#include "cli/format_command.h"
+#include "cli/output_file.h"
 #include "cli/script_input.h"
 #include "cli/text_location.h"
 #include "core/code_text.h"
@@ -15,8 +15,8 @@
 #include "core/loader.h"
 #include "core/script_messages.h"
 #include "core/script_words.h"
+#include "lsp/serve_language_protocol.h"
 #include "support/file_utils.h"
-#include "support/safe_file.h"
 
 #ifndef CORVANE_VERSION
 #define CORVANE_VERSION "0.0.0"
@@ -36,6 +36,9 @@ constexpr std::string_view kUsage =
     "  corvane-script decompile IN.dat [OUT.txt]    turn a compiled script file back into text\n"
     "                                               (to standard output without OUT.txt)\n"
     "  corvane-script check SCRIPT.txt              check a script text against the grammar\n"
+    "  corvane-script format SCRIPT.txt [OUT.txt]   lay a script out as the loader prints it, words kept\n"
+    "  corvane-script format --check SCRIPT.txt     exit status 1 when the script is not laid out so\n"
+    "  corvane-script lsp                           language server on standard input and output\n"
     "  corvane-script --help | --version\n"
     "\n"
     "SCRIPT.txt may be ANSI (Windows-1252) or UTF-8 text; \"-\" reads a script or IN.dat from standard input.\n"
@@ -55,22 +58,6 @@ void ReportAt(std::ostream& err, const std::string& file, const ScriptInput& scr
     const TextLocation location = LocateOffset(script.file.text, position);
     err << InputName(file) << ':' << location.line << ':' << location.column << ": "
         << ForTerminal(script.forTerminal(message)) << '\n';
-}
-
-// Writing the output over the input would destroy the only copy of the script.
-bool IsInputFile(const std::string& inPath, const std::string& outPath, std::ostream& err) {
-    std::error_code ignored;
-    if (IsStandardInput(inPath)) return false;
-    if (!std::filesystem::equivalent(inPath, outPath, ignored)) return false;
-    err << outPath << ": is the input file; give the output another name\n";
-    return true;
-}
-
-bool WriteOutput(const std::string& path, std::string_view bytes, std::ostream& err) {
-    FileError error;
-    if (WriteFileAtomically(path, bytes, &error)) return true;
-    err << error.message() << '\n';
-    return false;
 }
 
 std::string CompileErrorMessage(const CompileError& error) {
@@ -101,7 +88,7 @@ int Compile(const std::string& scriptPath, const std::string& outPath, bool chec
         ReportAt(err, scriptPath, script, result.error().position, CompileErrorMessage(result.error()));
         return kExitRejected;
     }
-    if (!WriteOutput(outPath, result.script().fileBytes, err)) return kExitUsage;
+    if (!WriteOutputFile(outPath, result.script().fileBytes, err)) return kExitUsage;
     out << "Written to " << outPath << '\n';
     return kExitSuccess;
 }
@@ -127,7 +114,7 @@ int Decompile(const std::string& inPath, const std::string* outPath, std::istrea
         out << result.script().text;
         return kExitSuccess;
     }
-    return WriteOutput(*outPath, result.script().text, err) ? kExitSuccess : kExitUsage;
+    return WriteOutputFile(*outPath, result.script().text, err) ? kExitSuccess : kExitUsage;
 }
 
 int Check(const std::string& scriptPath, std::istream& in, std::ostream& out, std::ostream& err) {
@@ -167,7 +154,15 @@ int RunCli(const std::vector<std::string>& givenArgs, std::istream& in, std::ost
     if (command == "decompile" && operands == 1) return Decompile(args[1], nullptr, in, out, err);
     if (command == "decompile" && operands == 2) return Decompile(args[1], &args[2], in, out, err);
     if (command == "check" && operands == 1) return Check(args[1], in, out, err);
-    if (command == "compile" || command == "decompile" || command == "check") {
+    if (command == "format") {
+        if (const auto status = RunFormat({args.begin() + 1, args.end()}, in, out, err)) return *status;
+    }
+    // Some clients add --stdio to every server's command line; standard input/output is all we speak.
+    if (command == "lsp" && (operands == 0 || (operands == 1 && args[1] == "--stdio"))) {
+        return ServeLanguageProtocol(in, out, err);
+    }
+    if (command == "compile" || command == "decompile" || command == "check" || command == "format" ||
+        command == "lsp") {
         return UsageError(err, "wrong number of arguments for " + command);
     }
     return UsageError(err, "unknown command " + WordForMessage(command));

@@ -14,7 +14,8 @@
 
 int main(int argc, char** argv) {
 #ifdef _WIN32
-    // decompile writes the loader's text byte for byte: no CR may be added in front of its LFs.
+    // decompile writes the loader's text byte for byte: no CR may be added in front of its LFs;
+    // the language server counts the bytes of its messages both ways.
     _setmode(_fileno(stdout), _O_BINARY);
     // "-" reads a compiled file or a script from standard input: every byte as it is.
     _setmode(_fileno(stdin), _O_BINARY);

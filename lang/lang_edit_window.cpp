@@ -9,6 +9,7 @@
 #include "support/safe_file.h"
 #include "support/settings_file.h"
 #include "ui/common/prompter.h"
+#include "ui/common/unsaved_work.h"
 
 #include <QCloseEvent>
 #include <QFont>
@@ -201,13 +202,7 @@ void LangEditWindow::updateCaption() {
 
 bool LangEditWindow::maybeSave() {
     if (!document_ || !document_->isModified()) return true;
-    switch (prompter_.askSaveDiscardCancel(QStringLiteral("The language file ") + langFile_ +
-                                           QStringLiteral(" has changed. Do you want to save it?"))) {
-        case Prompter::SaveChoice::Save: return saveLang();
-        case Prompter::SaveChoice::Discard: return true;
-        case Prompter::SaveChoice::Cancel: return false;
-    }
-    return false;
+    return MayDiscardUnsavedWork(prompter_, QStringLiteral("language file ") + langFile_, [this] { return saveLang(); });
 }
 
 void LangEditWindow::showEditor() {

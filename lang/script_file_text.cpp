@@ -15,8 +15,22 @@ constexpr char kMissingCharacter = '?';
 
 bool IsContinuation(unsigned char byte) { return (byte & 0xC0) == 0x80; }
 
-// The character that starts at `at` and its length in bytes; nothing for an invalid sequence
-// (a stray or missing continuation byte, an overlong form, a surrogate, beyond U+10FFFF).
+// Windows-1252 text of valid UTF-8; nothing when the bytes are not valid UTF-8.
+std::optional<std::string> Windows1252FromUtf8(std::string_view bytes) {
+    std::string text;
+    text.reserve(bytes.size());
+    for (std::size_t at = 0; at < bytes.size();) {
+        const auto next = NextUtf8(bytes, at);
+        if (!next) return std::nullopt;
+        const auto code = next->first <= 0xFFFF ? Windows1252FromUnicode(static_cast<char16_t>(next->first)) : std::nullopt;
+        text.push_back(code ? static_cast<char>(*code) : kMissingCharacter);
+        at += next->second;
+    }
+    return text;
+}
+
+}  // namespace
+
 std::optional<std::pair<char32_t, std::size_t>> NextUtf8(std::string_view bytes, std::size_t at) {
     const auto lead = static_cast<unsigned char>(bytes[at]);
     std::size_t length = 0;
@@ -36,22 +50,6 @@ std::optional<std::pair<char32_t, std::size_t>> NextUtf8(std::string_view bytes,
     if (character < smallest || character > 0x10FFFF || (character >= 0xD800 && character <= 0xDFFF)) return std::nullopt;
     return std::make_pair(character, length);
 }
-
-// Windows-1252 text of valid UTF-8; nothing when the bytes are not valid UTF-8.
-std::optional<std::string> Windows1252FromUtf8(std::string_view bytes) {
-    std::string text;
-    text.reserve(bytes.size());
-    for (std::size_t at = 0; at < bytes.size();) {
-        const auto next = NextUtf8(bytes, at);
-        if (!next) return std::nullopt;
-        const auto code = next->first <= 0xFFFF ? Windows1252FromUnicode(static_cast<char16_t>(next->first)) : std::nullopt;
-        text.push_back(code ? static_cast<char>(*code) : kMissingCharacter);
-        at += next->second;
-    }
-    return text;
-}
-
-}  // namespace
 
 std::string Utf8FromWindows1252(std::string_view text) {
     std::string utf8;

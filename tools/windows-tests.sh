@@ -4,7 +4,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 need=()
-for p in g++-mingw-w64-x86-64 wine64 wine libgtest-dev; do
+for p in g++-mingw-w64-x86-64 wine64 wine libgtest-dev nlohmann-json3-dev; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || need+=("$p")
 done
 if [ ${#need[@]} -gt 0 ]; then

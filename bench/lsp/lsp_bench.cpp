@@ -1,0 +1,66 @@
+// The language server's round trip on the 4096-code example: a didChange framed as a client
+// sends it, read, parsed, diagnosed, and the publishDiagnostics framed for the client, against
+// only splitting the same text into words.
+
+#include <benchmark/benchmark.h>
+
+#include <cstdlib>
+#include <iostream>
+#include <nlohmann/json.hpp>
+#include <sstream>
+#include <string>
+
+#include "bench/common/split_baseline.h"
+#include "lsp/language_server.h"
+#include "lsp/message_reader.h"
+#include "lsp/message_writer.h"
+
+namespace corvane {
+namespace {
+
+using Json = nlohmann::json;
+using bench::AgainstSplitting;
+using bench::MaximumScript;
+
+std::string Framed(const Json& message) {
+    std::ostringstream out;
+    WriteMessage(out, message.dump());
+    return out.str();
+}
+
+Json DocumentMessage(const char* method, const std::string& text) {
+    const Json document = {{"uri", "file:///maximum.txt"}, {"languageId", "corvane"}, {"version", 1}, {"text", text}};
+    if (std::string(method) == "textDocument/didOpen")
+        return {{"jsonrpc", "2.0"}, {"method", method}, {"params", {{"textDocument", document}}}};
+    return {
+        {"jsonrpc", "2.0"},
+        {"method", method},
+        {"params",
+         {{"textDocument", {{"uri", "file:///maximum.txt"}, {"version", 2}}}, {"contentChanges", {{{"text", text}}}}}}};
+}
+
+void BM_ServerRoundTripMaximumScript(benchmark::State& state) {
+    std::ostringstream out;
+    LanguageServer server(
+        LanguageTables::Standard(), Grammar::Standard(),
+        [&](const Json& message) { WriteMessage(out, message.dump(-1, ' ', false, Json::error_handler_t::replace)); },
+        std::cerr);
+    server.Receive(Json{{"jsonrpc", "2.0"}, {"id", 1}, {"method", "initialize"}, {"params", Json::object()}}.dump());
+    server.Receive(DocumentMessage("textDocument/didOpen", MaximumScript()).dump());
+    const std::string change = Framed(DocumentMessage("textDocument/didChange", MaximumScript()));
+    AgainstSplitting(state, MaximumScript(), [&] {
+        out.str({});
+        std::istringstream in(change);
+        MessageReader reader(in);
+        server.Receive(reader.Next().body);
+        benchmark::DoNotOptimize(out.str().size());
+    });
+    if (out.str().find("textDocument/publishDiagnostics") == std::string::npos) std::abort();
+}
+
+BENCHMARK(BM_ServerRoundTripMaximumScript);
+
+}  // namespace
+}  // namespace corvane
+
+BENCHMARK_MAIN();

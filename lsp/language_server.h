@@ -1,0 +1,65 @@
+#pragma once
+// The language server: turns the client's JSON-RPC messages into calls of the script assistance
+// engine and its answers back into messages. It holds the open documents; the framing of the
+// messages on a stream is the caller's (see ServeLanguageProtocol).
+
+#include <functional>
+#include <map>
+#include <nlohmann/json.hpp>
+#include <ostream>
+#include <string>
+#include <string_view>
+
+#include "checker/grammar.h"
+#include "core/language_tables.h"
+#include "lsp/document_text.h"
+
+namespace corvane {
+
+class LanguageServer {
+public:
+    using Json = nlohmann::json;
+    using Sender = std::function<void(const Json&)>;
+
+    // `send` gets every message for the client; `log` takes lines for a person (standard error).
+    LanguageServer(const LanguageTables& tables, const Grammar& grammar, Sender send, std::ostream& log);
+
+    // One message body as it came from the client.
+    void Receive(std::string_view body);
+
+    bool exited() const { return exited_; }
+    // 0 when the client asked for shutdown before it ended the server, else 1.
+    int exitStatus() const { return shutdown_ ? 0 : 1; }
+
+private:
+    using Handler = Json (LanguageServer::*)(const Json& params);
+
+    void Dispatch(const Json& message);
+    void Request(const Json& id, const std::string& method, const Json& params);
+    void Notify(const std::string& method, const Json& params);
+    void Log(std::string_view line);
+
+    Json Initialize(const Json& params);
+    Json Shutdown(const Json& params);
+    Json DidOpen(const Json& params);
+    Json DidChange(const Json& params);
+    Json DidClose(const Json& params);
+    Json Completion(const Json& params);
+    Json Hover(const Json& params);
+    Json Formatting(const Json& params);
+    Json DocumentSymbols(const Json& params);
+
+    const DocumentText& Document(const Json& params) const;
+    void PublishDiagnostics(const std::string& uri);
+
+    const LanguageTables& tables_;
+    const Grammar& grammar_;
+    Sender send_;
+    std::ostream& log_;
+    std::map<std::string, DocumentText, std::less<>> documents_;
+    bool initialized_ = false;
+    bool shutdown_ = false;
+    bool exited_ = false;
+};
+
+}  // namespace corvane

@@ -1,0 +1,116 @@
+#include "lsp/script_outline.h"
+
+#include "core/script_words.h"
+#include "support/file_utils.h"
+
+namespace corvane {
+namespace {
+
+constexpr int kNone = -1;
+constexpr std::size_t kNameWords = 6;
+
+struct FlatBlock {
+    ScriptBlock block;
+    int parent = kNone;
+    std::size_t nameWords = 1;
+};
+
+class Outliner {
+public:
+    void Add(const ScriptWord& word) {
+        const std::string upper = ToUpperAscii(word.text);
+        const std::size_t wordEnd = word.position + word.text.size();
+        lastEnd_ = wordEnd;
+        if (upper == "EVERY" || upper == "IF") {
+            Open(word, upper == "IF" ? BlockKind::kIf : BlockKind::kEvery);
+        } else if (upper == "{") {
+            frames_.push_back(waiting_);
+            waiting_ = kNone;
+            closedIf_ = kNone;
+        } else if (upper == "}") {
+            Close(wordEnd);
+        } else if (upper == "ELSE" && closedIf_ != kNone) {
+            waiting_ = closedIf_;  // the ELSE block belongs to its IF
+            blocks_[closedIf_].block.end = wordEnd;
+            closedIf_ = kNone;
+        } else if (upper == "ENDIF" && closedIf_ != kNone) {
+            blocks_[closedIf_].block.end = wordEnd;
+            closedIf_ = kNone;
+        } else {
+            closedIf_ = kNone;
+            if (waiting_ != kNone) Name(blocks_[waiting_], word);
+        }
+    }
+
+    std::vector<ScriptBlock> Finish() {
+        for (int frame : frames_) {
+            if (frame != kNone) blocks_[frame].block.end = lastEnd_;
+        }
+        if (waiting_ != kNone) blocks_[waiting_].block.end = lastEnd_;
+        // Children come after their parents, so filling from the back moves each finished child.
+        for (int i = static_cast<int>(blocks_.size()) - 1; i >= 0; --i) {
+            const int parent = blocks_[i].parent;
+            if (parent == kNone) continue;
+            auto& siblings = blocks_[parent].block.children;
+            siblings.insert(siblings.begin(), std::move(blocks_[i].block));
+        }
+        std::vector<ScriptBlock> roots;
+        for (FlatBlock& flat : blocks_) {
+            if (flat.parent == kNone) roots.push_back(std::move(flat.block));
+        }
+        return roots;
+    }
+
+private:
+    void Open(const ScriptWord& word, BlockKind kind) {
+        FlatBlock flat;
+        flat.block = {kind, std::string(word.text), word.position, word.text.size(), word.position + word.text.size(),
+                      {}};
+        flat.parent = Innermost();
+        blocks_.push_back(std::move(flat));
+        waiting_ = static_cast<int>(blocks_.size()) - 1;
+        closedIf_ = kNone;
+    }
+
+    void Close(std::size_t wordEnd) {
+        closedIf_ = kNone;
+        if (frames_.empty()) return;
+        const int frame = frames_.back();
+        frames_.pop_back();
+        if (frame == kNone) return;
+        blocks_[frame].block.end = wordEnd;
+        if (blocks_[frame].block.kind == BlockKind::kIf) closedIf_ = frame;
+    }
+
+    static void Name(FlatBlock& flat, const ScriptWord& word) {
+        if (flat.nameWords >= kNameWords) return;
+        flat.block.name += ' ';
+        flat.block.name += word.text;
+        ++flat.nameWords;
+    }
+
+    int Innermost() const {
+        for (auto frame = frames_.rbegin(); frame != frames_.rend(); ++frame) {
+            if (*frame != kNone) return *frame;
+        }
+        return kNone;
+    }
+
+    std::vector<FlatBlock> blocks_;
+    std::vector<int> frames_;  // per open "{": the block it opened, or kNone
+    int waiting_ = kNone;      // the block whose "{" has not come yet
+    int closedIf_ = kNone;     // an IF whose block just closed: ELSE or ENDIF may follow
+    std::size_t lastEnd_ = 0;
+};
+
+}  // namespace
+
+std::vector<ScriptBlock> OutlineScript(std::string_view text) {
+    Outliner outliner;
+    ScriptWordReader reader(text);
+    ScriptWord word;
+    while (reader.Next(word)) outliner.Add(word);
+    return outliner.Finish();
+}
+
+}  // namespace corvane

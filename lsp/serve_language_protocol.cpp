@@ -1,0 +1,34 @@
+#include "lsp/serve_language_protocol.h"
+
+#include "checker/grammar.h"
+#include "core/language_tables.h"
+#include "lsp/language_server.h"
+#include "lsp/message_reader.h"
+#include "lsp/message_writer.h"
+
+namespace corvane {
+
+int ServeLanguageProtocol(std::istream& in, std::ostream& out, std::ostream& log) {
+    bool outputFailed = false;
+    const auto send = [&](const nlohmann::json& message) {
+        // Engine texts are converted before they get here; replacing keeps a stray byte from
+        // costing the whole answer.
+        const std::string body = message.dump(-1, ' ', false, nlohmann::json::error_handler_t::replace);
+        if (!WriteMessage(out, body)) outputFailed = true;
+    };
+    LanguageServer server(LanguageTables::Standard(), Grammar::Standard(), send, log);
+    MessageReader reader(in);
+    while (!server.exited() && !outputFailed) {
+        const ReadResult read = reader.Next();
+        if (!read.problem.empty()) log << "corvane-script lsp: " << read.problem << '\n';
+        if (read.status == ReadStatus::kEnd) break;
+        if (read.status == ReadStatus::kMessage) server.Receive(read.body);
+    }
+    if (outputFailed) {
+        log << "corvane-script lsp: the client no longer reads the answers\n";
+        return 1;
+    }
+    return server.exitStatus();
+}
+
+}  // namespace corvane

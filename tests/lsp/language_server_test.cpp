@@ -1,0 +1,162 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <regex>
+#include <string>
+
+#include "assist/layout.h"
+#include "support/file_utils.h"
+#include "tests/lsp/lsp_client.h"
+
+namespace corvane {
+namespace {
+
+using testing::Json;
+using testing::LspClient;
+using testing::ServerRun;
+
+const std::string kUri = "file:///scripts/a.txt";
+const Json kDocument = {{"textDocument", {{"uri", kUri}}}};
+
+Json Range(int line, int from, int toLine, int to) {
+    return {{"start", {{"line", line}, {"character", from}}}, {"end", {{"line", toLine}, {"character", to}}}};
+}
+Json At(int line, int character) {
+    return {{"textDocument", {{"uri", kUri}}}, {"position", {{"line", line}, {"character", character}}}};
+}
+Json OneEdit(const Json& range, const std::string& text) {
+    return Json::array({{{"range", range}, {"newText", text}}});
+}
+// The result of one request on a document that holds `text`.
+Json Ask(const std::string& text, const std::string& method, const Json& params) {
+    return LspClient::Initialized().Open(kUri, text).Request(1, method, params).End().Run().Answer(1)["result"];
+}
+int ErrorCode(const ServerRun& run, const Json& id) { return run.Answer(id)["error"].value("code", 0); }
+
+TEST(LanguageServer, AdvertisesExactlyWhatItServesAndEndsCleanly) {
+    const ServerRun run = LspClient::Initialized().End().Run();
+    EXPECT_EQ(run.Answer(0)["result"]["capabilities"],
+              Json::parse(R"({"positionEncoding": "utf-16", "textDocumentSync": {"openClose": true, "change": 1},
+                              "completionProvider": {}, "hoverProvider": true, "documentFormattingProvider": true,
+                              "documentSymbolProvider": true})"));
+    EXPECT_EQ(run.Answer("end"), Json::parse(R"({"jsonrpc": "2.0", "id": "end", "result": null})"));
+    EXPECT_EQ(run.exit, 0);
+    EXPECT_EQ(run.unframed + run.log, "");
+}
+
+TEST(LanguageServer, FollowsTheLifecycle) {
+    const Json open = {{"textDocument", {{"uri", kUri}, {"text", "FOO"}}}};
+    // Before initialize requests are refused and notifications dropped; the input ends without shutdown.
+    ServerRun run = LspClient().Request(1, "shutdown", nullptr).Notify("textDocument/didOpen", open).Run();
+    EXPECT_EQ(ErrorCode(run, 1), -32002);
+    EXPECT_EQ(run.Published().size(), 0u);
+    EXPECT_EQ(run.exit, 1);
+    run = LspClient::Initialized().Request(5, "initialize", Json::object()).Notify("exit", nullptr)
+              .Request(2, "shutdown", nullptr).Run();
+    EXPECT_EQ(ErrorCode(run, 5), -32600);
+    EXPECT_EQ(run.exit, 1);  // exit without shutdown, and nothing read after it
+    EXPECT_TRUE(run.Answer(2).is_null());
+    run = LspClient::Initialized().Request(3, "shutdown", nullptr).Request(4, "textDocument/hover", At(0, 0))
+              .Notify("textDocument/didOpen", open).Notify("exit", nullptr).Run();
+    EXPECT_EQ(ErrorCode(run, 4), -32600);
+    EXPECT_EQ(run.Published().size(), 0u);
+    EXPECT_EQ(run.exit, 0);
+}
+
+TEST(LanguageServer, AnswersMalformedMessagesAndGoesOn) {
+    const Json ranged = {{"contentChanges", {{{"range", Range(0, 0, 0, 1)}, {"text", "X"}}}},
+                         {"textDocument", {{"uri", kUri}}}};
+    const ServerRun run = LspClient::Initialized()
+        .Raw(LspClient::Framed("{not json") + LspClient::Framed("[1]") + "Content-Length: x\r\n\r\n")
+        .Raw(LspClient::Framed(R"({"jsonrpc": "2.0", "id": {"a": 1}, "method": "shutdown"})"))
+        .Raw(LspClient::Framed(R"({"jsonrpc": "2.0", "id": 5})") + LspClient::Framed(R"({"id": 6, "result": 1})"))
+        .Request(7, "textDocument/definition", kDocument).Notify("$/cancelRequest", {{"id", 7}})
+        .Open(kUri, "START_SCRIPT")
+        .Request(8, "textDocument/hover", {{"textDocument", {{"uri", kUri}}}, {"position", {{"line", "0"}}}})
+        .Request(9, "textDocument/completion", {{"position", {{"line", 0}, {"character", 0}}}})
+        .Request(10, "textDocument/formatting", {{"textDocument", {{"uri", "file:///closed.txt"}}}})
+        .Request(11, "textDocument/hover", At(-1, 0))
+        .Notify("textDocument/didChange", ranged).End().Run();
+    ASSERT_GE(run.messages.size(), 4u);
+    EXPECT_EQ(run.messages[1], Json::parse(R"({"jsonrpc": "2.0", "id": null,
+                                              "error": {"code": -32700, "message": "the message is not valid JSON"}})"));
+    for (int i : {2, 3}) EXPECT_EQ(run.messages[i]["error"]["code"], -32600) << i;
+    EXPECT_EQ(run.messages[3]["id"], nullptr);
+    EXPECT_EQ(ErrorCode(run, 5), -32600);
+    EXPECT_TRUE(run.Answer(6).is_null());
+    EXPECT_EQ(ErrorCode(run, 7), -32601);
+    for (int id : {8, 9, 10, 11}) EXPECT_EQ(ErrorCode(run, id), -32602) << id;
+    EXPECT_EQ(run.Published().size(), 1u);  // the open only
+    EXPECT_EQ(run.exit, 0);
+    EXPECT_EQ(run.unframed, "");
+    EXPECT_EQ(run.log, "corvane-script lsp: a Content-Length that is not a number\n"
+                       "corvane-script lsp: ignored textDocument/didChange: a change of a range; send whole texts\n");
+}
+
+TEST(LanguageServer, PublishesDiagnosticsInUtf16PositionsAfterEveryChange) {
+    // The wrong word stands after a tab, CR LF and characters of one, two and no Windows-1252 code.
+    const std::string text = "START_SCRIPT\r\n{\r\n\t\xC3\xA9 \xF0\x9F\x98\x80 \xE4\xB8\xAD STATE_FETCH_WOD\r\n}";
+    const Json clean = {{"contentChanges", {{{"text", "START_SCRIPT { } ENDSCRIPT"}}}}, {"textDocument", {{"uri", kUri}}}};
+    const std::vector<Json> published = LspClient::Initialized().Open(kUri, text)
+        .Notify("textDocument/didChange", clean).Notify("textDocument/didClose", kDocument).End().Run().Published();
+    ASSERT_EQ(published.size(), 3u);
+    std::vector<Json> ranges;
+    for (const Json& diagnostic : published[0]["diagnostics"]) ranges.push_back(diagnostic["range"]);
+    for (const Json& range : {Range(2, 8, 2, 23), Range(2, 3, 2, 5), Range(2, 1, 2, 2)}) {
+        EXPECT_NE(std::find(ranges.begin(), ranges.end(), range), ranges.end()) << range << published[0];
+    }
+    EXPECT_EQ(published[0]["diagnostics"][0]["severity"], 1);
+    for (const Json& cleared : {published[1], published[2]}) {
+        EXPECT_EQ(cleared, Json::parse(R"({"uri": "file:///scripts/a.txt", "diagnostics": []})"));
+    }
+}
+
+TEST(LanguageServer, CompletesAndHoversInUtf16Ranges) {
+    const Json partial = Ask("START_SCRIPT\r\n{\r\n\tDO STATE_FE", "textDocument/completion", At(2, 12));
+    ASSERT_EQ(partial["items"].size(), 116u) << partial.dump().substr(0, 300);
+    std::string previousSort;
+    for (const Json& item : partial["items"]) {
+        EXPECT_EQ(item["kind"], 3);
+        EXPECT_EQ(item["textEdit"], Json({{"range", Range(2, 4, 2, 12)}, {"newText", item["label"]}}));
+        EXPECT_GT(item["sortText"].get<std::string>(), previousSort);
+        previousSort = item["sortText"];
+    }
+    EXPECT_NE(partial["items"].dump().find("\"label\":\"STATE_FETCH_WOOD\""), std::string::npos);
+    const std::string text = "START_SCRIPT   \r\n\xC3\xA9\xF0\x9F\x98\x80 SET VAR_1 %&H10";
+    const Json hover = Ask(text, "textDocument/hover", At(1, 14));
+    EXPECT_EQ(hover["range"], Range(1, 14, 1, 19));
+    EXPECT_NE(hover["contents"]["value"].get<std::string>().find("16"), std::string::npos) << hover;
+    EXPECT_EQ(Ask(text, "textDocument/hover", At(0, 14)), nullptr);
+}
+
+TEST(LanguageServer, FormatsTheWholeDocumentInOneEdit) {
+    std::string laidOut;
+    ASSERT_TRUE(ReadWholeFile(std::string(CORVANE_SOURCE_DIR) + "/examples/starter.txt", laidOut));
+    const std::string squeezed = std::regex_replace(laidOut, std::regex("[\r\n\t ]+"), " ");
+    const int end = static_cast<int>(squeezed.size());
+    EXPECT_EQ(Ask(squeezed, "textDocument/formatting", kDocument), OneEdit(Range(0, 0, 0, end), laidOut));
+    EXPECT_EQ(Ask(laidOut, "textDocument/formatting", kDocument), Json::array());
+    // Characters outside Windows-1252 stay as the author wrote them.
+    std::string expected = LayOutScript("START_SCRIPT ??\nENDSCRIPT", LanguageTables::Standard());
+    ASSERT_NE(expected.find("??"), std::string::npos);
+    expected.replace(expected.find("??"), 2, "\xE4\xB8\xAD\xF0\x9F\x98\x80");
+    EXPECT_EQ(Ask("START_SCRIPT \xE4\xB8\xAD\xF0\x9F\x98\x80\nENDSCRIPT", "textDocument/formatting", kDocument),
+              OneEdit(Range(0, 0, 1, 9), expected));
+}
+
+TEST(LanguageServer, OutlinesEveryAndIfBlocks) {
+    const std::string text =
+        "START_SCRIPT {\nEVERY %64 { IF > VAR_1 %2\n{ } ELSE { EVERY %8 { } } ENDIF }\nIF < VAR_2 %3 { } } ENDSCRIPT";
+    const auto symbol = [](const char* name, int kind, Json range, Json selection, Json children) {
+        return Json{{"name", name}, {"kind", kind}, {"range", range}, {"selectionRange", selection},
+                    {"children", children}};
+    };
+    const Json inner = symbol("EVERY %8", 24, Range(2, 11, 2, 23), Range(2, 11, 2, 16), Json::array());
+    const Json branch = symbol("IF > VAR_1 %2", 17, Range(1, 12, 2, 31), Range(1, 12, 1, 14), {inner});
+    EXPECT_EQ(Ask(text, "textDocument/documentSymbol", kDocument),
+              Json::array({symbol("EVERY %64", 24, Range(1, 0, 2, 33), Range(1, 0, 1, 5), {branch}),
+                           symbol("IF < VAR_2 %3", 17, Range(3, 0, 3, 17), Range(3, 0, 3, 2), Json::array())}));
+}
+
+}  // namespace
+}  // namespace corvane

@@ -1,0 +1,29 @@
+#!/bin/sh
+# End-to-end test of `corvane-script lsp` with a language client nobody here wrote: Neovim, headless.
+# Usage: run_neovim_test.sh CORVANE_SCRIPT_EXE. Exit status 77 (skipped) only when nvim is absent.
+set -eu
+exe=$1
+here=$(cd "$(dirname "$0")" && pwd)
+command -v nvim >/dev/null 2>&1 || { echo "nvim is not installed: skipped"; exit 77; }
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+cp "$here/script.txt" "$work/script.txt"
+CORVANE_SCRIPT=$exe CORVANE_SCRIPT_FILE=$work/script.txt CORVANE_RESULT=$work/result.txt HOME=$work \
+    XDG_STATE_HOME=$work XDG_CACHE_HOME=$work timeout 120 nvim --headless -u NONE -i NONE -n \
+    -c "luafile $here/client.lua" </dev/null >/dev/null 2>&1 || true
+[ -f "$work/result.txt" ] || { echo "Neovim wrote no result"; exit 1; }
+cat "$work/result.txt"
+
+fail=0
+expect() {  # a line of the result that must match the pattern
+    grep -qE "$1" "$work/result.txt" || { echo "MISSING: $1"; fail=1; }
+}
+expect '^server exit 0$'
+expect '^diagnostic 3:5-3:20 1 .*STATE_FETCH_WOD'
+expect '^completion 116 commands 116 STATE_FETCH_WOOD yes$'
+# The buffer after Neovim applied the edit holds what `format` prints ('dos' lines come without CR).
+{ "$exe" format "$work/script.txt"; echo; } | tr -d '\r' > "$work/expected.txt"
+sed -n '/^formatted$/,$p' "$work/result.txt" | tail -n +2 > "$work/formatted.txt"
+[ "$(wc -l < "$work/expected.txt")" -gt 5 ] || { echo "format printed too little"; fail=1; }
+diff "$work/expected.txt" "$work/formatted.txt" || { echo "MISMATCH: formatting"; fail=1; }
+exit $fail
