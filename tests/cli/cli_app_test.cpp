@@ -190,25 +190,11 @@ TEST(LocateOffset, CountsEachLineBreakOnce) {
     }
 }
 
-TEST(CliExecutable, RunsAsAProgram) {
-#ifdef _WIN32
-    GTEST_SKIP() << "the build folder's path is a path of the build machine, not of the Windows under test";
-#else
-    TempFolder folder;
-    writeBytes(folder.file("s.txt"), "START_SCRIPT FOOBAR");
-    const std::string command = std::string("\"") + CORVANE_SCRIPT_EXE + "\" compile --no-check \"" + folder.file("s.txt") +
-                                "\" \"" + folder.file("s.dat") + "\" 2> \"" + folder.file("err.txt") + "\"";
-    const int status = std::system(command.c_str());
-    ASSERT_NE(status, -1);
-    EXPECT_EQ(WEXITSTATUS(status), 1);
-    EXPECT_EQ(readBytes(folder.file("err.txt")), folder.file("s.txt") + ":1:14: ERROR while compiling! Unknown command: FOOBAR\n");
-#endif
-}
-
 #ifndef _WIN32
-// Output that cannot be written and memory that runs out are exit 2 with a message, never a silent
-// success or an abort; a reader that stops early (| head) ends the program quietly.
-TEST(CliExecutable, FailedOutputAndMemoryAreMessages) {
+// As a program it gives the exit status and messages. Output that cannot be written and memory that
+// runs out are exit 2 with a message, never a silent success or an abort; a reader that stops early
+// (| head) ends the program quietly.
+TEST(CliExecutable, RunsAsAProgramAndFailedOutputAndMemoryAreMessages) {
     TempFolder folder;
     std::string file("\x0C\x00", 2);
     while (file.size() < (1u << 20)) file += "\x57\x04";  // 1111: a long word, half a million times
@@ -218,6 +204,9 @@ TEST(CliExecutable, FailedOutputAndMemoryAreMessages) {
         const int status = std::system(("EXE='" + std::string(CORVANE_SCRIPT_EXE) + "'; " + shell).c_str());
         return status == -1 ? -1 : WEXITSTATUS(status);
     };
+    writeBytes(folder.file("s.txt"), "START_SCRIPT FOOBAR");
+    EXPECT_EQ(run("\"$EXE\" compile --no-check '" + folder.file("s.txt") + "' '" + folder.file("s.dat") + "' 2> '" + err + "'"), 1);
+    EXPECT_EQ(readBytes(err), folder.file("s.txt") + ":1:14: ERROR while compiling! Unknown command: FOOBAR\n");
     for (const std::string& args : {std::string(" --help"), big}) {
         for (const char* output : {" > /dev/full", " >&-"}) {
             EXPECT_EQ(run("\"$EXE\"" + args + output + " 2> '" + err + "'"), 2) << args << output;
