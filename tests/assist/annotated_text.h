@@ -2,6 +2,7 @@
 // A script text with its expected points marked, so a test case reads like what the author sees:
 // `^` marks an offset, `[[` and `]]` enclose an expected range. The marks are not part of the text.
 
+#include <algorithm>
 #include <cstddef>
 #include <string>
 #include <string_view>
@@ -12,7 +13,6 @@ namespace corvane::test {
 struct TextRange {
     std::size_t position = 0;
     std::size_t length = 0;
-    friend bool operator==(const TextRange&, const TextRange&) = default;
 };
 
 class AnnotatedText {
@@ -22,28 +22,27 @@ public:
         for (std::size_t i = 0; i < marked.size(); ++i) {
             if (marked.substr(i, 2) == "[[") {
                 open.push_back(text_.size());
-                ++i;
             } else if (marked.substr(i, 2) == "]]" && !open.empty()) {
                 ranges_.push_back(TextRange{open.back(), text_.size() - open.back()});
                 open.pop_back();
-                ++i;
-            } else if (marked[i] == '^') {
-                points_.push_back(text_.size());
             } else {
-                text_ += marked[i];
+                if (marked[i] == '^') point_ = text_.size();
+                if (marked[i] != '^') text_ += marked[i];
+                continue;
             }
+            ++i;  // the second character of the mark
         }
     }
 
     const std::string& text() const { return text_; }
-    // The only `^`; the end of the text when there is none.
-    std::size_t point() const { return points_.empty() ? text_.size() : points_.front(); }
-    const std::vector<TextRange>& ranges() const { return ranges_; }
+    // The `^`; the end of the text when there is none.
+    std::size_t point() const { return std::min(point_, text_.size()); }
+    const std::vector<TextRange>& ranges() const { return ranges_; }  // in the order their ]] closes
 
 private:
     std::string text_;
-    std::vector<std::size_t> points_;
-    std::vector<TextRange> ranges_;  // in the order their ]] closes
+    std::size_t point_ = std::string::npos;
+    std::vector<TextRange> ranges_;
 };
 
 }  // namespace corvane::test

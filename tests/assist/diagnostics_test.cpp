@@ -6,7 +6,6 @@
 #include <vector>
 
 #include "assist/word_suggester.h"
-#include "support/file_utils.h"
 #include "tests/assist/annotated_text.h"
 
 namespace corvane {
@@ -93,56 +92,44 @@ std::string Repeated(std::string_view statement, std::size_t count) {
     return text;
 }
 
-TEST(Diagnostics, TooManyCodesAtTheFirstWordPastTheLimit) {
-    // START_SCRIPT { } ENDSCRIPT are 4 codes, each statement 3: 1364 statements make 4096.
-    EXPECT_TRUE(Diagnosis(Script(Repeated("DO STATE_DEFEND ON ", 1364))).empty());
-    const std::string text = Script(Repeated("DO STATE_DEFEND ON ", 1365) + "DO STATE_FETCH_WOD ON");
-    const std::vector<Diagnostic> found = Diagnosis(text);
-    ASSERT_EQ(found.size(), 3u);  // once, and the unknown word after it still counts
-    EXPECT_EQ(found[0].position, text.rfind("ON DO STATE_FETCH_WOD"));  // code 4097
-    EXPECT_EQ(found[0].message, "Too many codes: the game reads at most 4096; ON is one more");
-    EXPECT_EQ(found[1].message, "Unknown word STATE_FETCH_WOD; did you mean STATE_FETCH_WOOD?");
-}
-
 std::string Variables(std::size_t count) {
     std::string body;
     for (std::size_t i = 1; i <= count; ++i) body += "SET VAR_" + std::to_string(i) + " VAR_" + std::to_string(i) + " ";
     return body;
 }
 
-TEST(Diagnostics, EntryLimits) {
+// Each limit is reported once, at the first word past it; the words after it are still checked.
+TEST(Diagnostics, LimitsAtTheFirstWordPastThem) {
+    // START_SCRIPT { } ENDSCRIPT are 4 codes, each statement 3: 1364 statements make 4096.
+    EXPECT_TRUE(Diagnosis(Script(Repeated("DO STATE_DEFEND ON ", 1364))).empty());
     EXPECT_TRUE(Diagnosis(Script(Variables(256))).empty());
-
-    const std::string warned = Script(Variables(257));
-    const std::vector<Diagnostic> warning = Diagnosis(warned);
-    ASSERT_EQ(warning.size(), 1u);
-    EXPECT_EQ(warning[0].severity, kWarning);
-    EXPECT_EQ(warning[0].position, warned.find("VAR_257"));
-    EXPECT_EQ(warning[0].message,
-              "More than 256 variables: VAR_257 needs entry 257, which the compiled script cannot refer to correctly");
-    // Past 512 entries: an error at the first word past the limit, once.
-    const std::string refused = Script(Variables(520));
-    const std::vector<Diagnostic> both = Diagnosis(refused);
-    ASSERT_EQ(both.size(), 2u);
-    EXPECT_EQ(both[1].position, refused.find("VAR_513"));
-    EXPECT_EQ(both[1].message, "Too many variables: the file holds at most 512 entries; VAR_513 needs one more");
-}
-
-TEST(Diagnostics, TooManyOpenBlocks) {
+    const std::string codes = Script(Repeated("DO STATE_DEFEND ON ", 1365) + "DO STATE_FETCH_WOD ON");
+    const std::string variables = Script(Variables(257)), entries = Script(Variables(520));
     // START_SCRIPT is the first block; the hundredth IF opens block 101.
-    const std::string text = "START_SCRIPT { " + Repeated("IF = %1 %1 { ", 100) + "}";
-    const std::vector<Diagnostic> found = Diagnosis(text);
-    ASSERT_EQ(found.size(), 1u);
-    EXPECT_EQ(found[0].position, text.rfind("IF"));
-    EXPECT_EQ(found[0].length, 2u);
-    EXPECT_EQ(found[0].message, "More than 100 blocks open at once; the checker cannot follow this");
-}
-
-TEST(Diagnostics, ExamplesHaveNone) {
-    for (const char* name : {"skirmish.txt", "starter.txt", "maximum_4096_codes.txt"}) {
-        std::string text;
-        ASSERT_TRUE(ReadWholeFile(std::string(CORVANE_SOURCE_DIR) + "/examples/" + name, text));
-        EXPECT_TRUE(Diagnosis(text).empty()) << name << ": " << Diagnosis(text).front().message;
+    const std::string blocks = "START_SCRIPT { " + Repeated("IF = %1 %1 { ", 100) + "}";
+    const struct {
+        const std::string& text;
+        std::size_t count, index, position;  // how many diagnostics; which one is meant, and where it is
+        DiagnosticSeverity severity;
+        std::string message;
+    } cases[] = {
+        {codes, 3, 0, codes.rfind("ON DO STATE_FETCH_WOD"), kError,  // code 4097
+         "Too many codes: the game reads at most 4096; ON is one more"},
+        {codes, 3, 1, codes.find("STATE_FETCH_WOD"), kError, "Unknown word STATE_FETCH_WOD; did you mean STATE_FETCH_WOOD?"},
+        {variables, 1, 0, variables.find("VAR_257"), kWarning,
+         "More than 256 variables: VAR_257 needs entry 257, which the compiled script cannot refer to correctly"},
+        {entries, 2, 1, entries.find("VAR_513"), kError,
+         "Too many variables: the file holds at most 512 entries; VAR_513 needs one more"},
+        {blocks, 1, 0, blocks.rfind("IF"), kError, "More than 100 blocks open at once; the checker cannot follow this"},
+    };
+    for (const auto& row : cases) {
+        const std::vector<Diagnostic> found = Diagnosis(row.text);
+        ASSERT_EQ(found.size(), row.count) << row.message;
+        const Diagnostic& diagnostic = found[row.index];
+        EXPECT_EQ(diagnostic.position, row.position) << row.message;
+        EXPECT_EQ(diagnostic.length, row.text.find(' ', row.position) - row.position) << row.message;
+        EXPECT_EQ(diagnostic.severity, row.severity) << row.message;
+        EXPECT_EQ(diagnostic.message, row.message);
     }
 }
 

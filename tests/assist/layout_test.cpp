@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "assist/diagnostics.h"
 #include "core/compiler.h"
 #include "core/loader.h"
 #include "core/script_words.h"
@@ -26,23 +27,15 @@ std::vector<std::string_view> WordsOf(std::string_view text) {
     return words;
 }
 
-// The same outcome of compiling: the same file, or the same refusal at the same word.
-void ExpectSameCompilation(std::string_view original, std::string_view laidOut) {
-    const CompileResult before = CompileScript(original, Tables());
-    const CompileResult after = CompileScript(laidOut, Tables());
-    ASSERT_EQ(before.ok(), after.ok()) << original;
-    if (before.ok()) {
-        EXPECT_EQ(before.script().fileBytes, after.script().fileBytes) << original;
-    } else {
-        EXPECT_EQ(before.error().message, after.error().message) << original;
-    }
-}
-
-// What every layout must keep: the words themselves, the compiled bytes, and itself when laid out again.
+// What every layout must keep: the words themselves, the outcome of compiling (the same file, or the
+// same refusal at the same word), and itself when laid out again.
 void ExpectLayoutProperties(std::string_view text) {
     const std::string laidOut = LayOut(text);
     EXPECT_EQ(WordsOf(laidOut), WordsOf(text)) << text;
-    ExpectSameCompilation(text, laidOut);
+    const CompileResult before = CompileScript(text, Tables()), after = CompileScript(laidOut, Tables());
+    ASSERT_EQ(before.ok(), after.ok()) << text;
+    EXPECT_EQ(before.ok() ? before.script().fileBytes : before.error().message,
+              after.ok() ? after.script().fileBytes : after.error().message) << text;
     EXPECT_EQ(LayOut(laidOut), laidOut) << text;
 }
 
@@ -72,10 +65,12 @@ TEST(Layout, LoaderRules) {
     }
 }
 
+// The examples have no diagnostics, and keep the layout properties.
 TEST(Layout, ExamplesAndTheLoadersText) {
     for (const char* name : {"skirmish.txt", "starter.txt", "maximum_4096_codes.txt"}) {
         std::string text;
         ASSERT_TRUE(ReadWholeFile(std::string(CORVANE_SOURCE_DIR) + "/examples/" + name, text));
+        EXPECT_TRUE(Diagnose(text, Tables(), Grammar::Standard()).empty()) << name;
         ExpectLayoutProperties(text);
         const CompileResult compiled = CompileScript(text, Tables());
         ASSERT_TRUE(compiled.ok()) << name;

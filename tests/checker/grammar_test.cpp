@@ -8,8 +8,8 @@ namespace {
 
 const Grammar& G() { return Grammar::Standard(); }
 
-// The state words of the token table in its order, then the commands.
-TEST(Grammar, CommandGroupHoldsTheStateWordsThenTheCommands) {
+// The state words of the token table in its order, then the other commands.
+TEST(Grammar, CommandsAreTheStateWordsThenTheOthersEachOnALine) {
     const auto& commands = G().group(kCommandGroup).entries;
     ASSERT_EQ(commands.size(), 116u);
     std::size_t states = 0;
@@ -24,6 +24,13 @@ TEST(Grammar, CommandGroupHoldsTheStateWordsThenTheCommands) {
     for (const auto& [index, word, expectation] : cases) {
         EXPECT_EQ(commands[index].word + " " + commands[index].expectation, std::string(word) + " " + expectation);
     }
+    // The list of commands holds each on its own line.
+    const std::string list = BuildCommandList(G());
+    EXPECT_TRUE(list.starts_with("STATE_BRING_NEW_PEOPLE \r\nSTATE_CONSTRUCT_BUILDING \r\n"));
+    EXPECT_TRUE(list.ends_with("IS_PRISON_ON_LEVEL \r\nSET_WOOD_COLLECTION_RADII \r\n"));
+    std::size_t lines = 0;
+    for (std::size_t at = list.find("\r\n"); at != std::string::npos; at = list.find("\r\n", at + 2)) ++lines;
+    EXPECT_EQ(lines, 116u);
 }
 
 TEST(Grammar, GroupsHaveTheirNamesAndWordsInOrder) {
@@ -65,15 +72,6 @@ TEST(Grammar, AddGrammarEntryCreatesGroupsAsNeeded) {
     EXPECT_TRUE(grammar.group(5).entries.empty());
     EXPECT_EQ(grammar.group(7).ExpectedWords(), "A B ");
     EXPECT_EQ(grammar.group(7).entries[0].groups, (std::vector<int>{3}));
-}
-
-TEST(Grammar, CommandListHoldsEveryCommandOnItsOwnLine) {
-    const std::string list = BuildCommandList(G());
-    EXPECT_TRUE(list.starts_with("STATE_BRING_NEW_PEOPLE \r\nSTATE_CONSTRUCT_BUILDING \r\n"));
-    EXPECT_TRUE(list.ends_with("IS_PRISON_ON_LEVEL \r\nSET_WOOD_COLLECTION_RADII \r\n"));
-    std::size_t lines = 0;
-    for (std::size_t at = list.find("\r\n"); at != std::string::npos; at = list.find("\r\n", at + 2)) ++lines;
-    EXPECT_EQ(lines, 116u);
 }
 
 }  // namespace

@@ -2,10 +2,13 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <regex>
 #include <sstream>
 
+#include "assist/layout.h"
 #include "cli/cli_app.h"
 #include "cli/text_location.h"
+#include "support/file_utils.h"
 #include "tests/common/temp_folder.h"
 #include "tests/core/compiled_bytes.h"
 
@@ -44,40 +47,35 @@ TEST_F(CliTest, CompileWritesTheFileOrNamesLineAndColumnAndKeepsTheOldFile) {
 }
 
 // Compiling runs the check first (a script that ends early too), unless told not to; a script
-// without words is never compiled.
+// without words is never compiled. ANSI and UTF-8 files (with or without the mark) read alike;
+// columns count characters.
 TEST_F(CliTest, CompileRefusesWhatTheCheckRefuses) {
     const std::string endsEarly = "START_SCRIPT {\r\n\tIF > VAR_1 %2 { }";
+    const std::vector<std::string> noCheck = {"--no-check"};
+    std::string entries = "START_SCRIPT";
+    for (int i = 0; i < 257; ++i) entries += "\n%" + std::to_string(i);
     const std::tuple<std::string, std::vector<std::string>, int, std::string> cases[] = {
         {endsEarly, {}, 1, ":2:18: The script ends too early. Expected after its last word: ELSE ENDIF\n"},
         {"START_SCRIPT SET", {}, 1, ":1:14: Wrong expectation: \nIn script: SET\nExpected: { \nGroup: 2\n"},
-        {endsEarly, {"--no-check"}, 0, ""},
-        {" \r\n\t", {"--no-check"}, 1, ": The script has no words. A compiled file without any would not be a script file, "
-                                        "so nothing was written.\n"}};
+        {endsEarly, noCheck, 0, ""},
+        {" \r\n\t", noCheck, 1, ": The script has no words. A compiled file without any would not be a script file, "
+                                "so nothing was written.\n"},
+        {entries, noCheck, 1, ":258:1: this script uses more than 256 variables (257); the game reads only the first "
+                              "256, so the compiled script would cause errors\n"},
+        {"\xEF\xBB\xBF\t%\xC3\xA9\xE2\x82\xAC x\xC3\xBF", noCheck, 1, ":1:6: ERROR while compiling! Unknown command: X\xC5\xB8\n"},
+        {"\t%\xC3\xA9\xE2\x82\xAC x\xC3\xBF", noCheck, 1, ":1:6: ERROR while compiling! Unknown command: X\xC5\xB8\n"},
+        {"\t%\xE9\x80 x\xFF", noCheck, 1, ":1:6: ERROR while compiling! Unknown command: X\x9F\n"},
+        {"SET\xE4\xB8\xADIF", noCheck, 1, ":1:1: ERROR while compiling! Unknown command: SET?IF\n"},
+        {"\xFF\xFE%\0", noCheck, 1, " is UTF-16 text; save it as ANSI or UTF-8\n"}};
     for (const auto& [text, options, exit, err] : cases) {
         std::filesystem::remove(P("s.dat"));
         writeBytes(P("s.txt"), text);
         std::vector<std::string> args = {"compile", P("s.txt"), P("s.dat")};
         args.insert(args.begin() + 1, options.begin(), options.end());
         const CliRun run = Cli(args);
-        EXPECT_EQ(run.exit, exit) << text;
+        EXPECT_EQ(run.exit, exit) << text.substr(0, 40);
         EXPECT_EQ(run.err, err.empty() ? "" : P("s.txt") + err);
         EXPECT_EQ(std::filesystem::exists(P("s.dat")), exit == 0);
-    }
-}
-
-// ANSI and UTF-8 files (with or without the mark) read alike; columns count characters.
-TEST_F(CliTest, ReadsUtf8AndAnsiScriptsAndRefusesUtf16) {
-    const std::tuple<std::string, std::string> cases[] = {
-        {"\xEF\xBB\xBF\t%\xC3\xA9\xE2\x82\xAC x\xC3\xBF", ":1:6: ERROR while compiling! Unknown command: X\xC5\xB8\n"},
-        {"\t%\xC3\xA9\xE2\x82\xAC x\xC3\xBF", ":1:6: ERROR while compiling! Unknown command: X\xC5\xB8\n"},
-        {"\t%\xE9\x80 x\xFF", ":1:6: ERROR while compiling! Unknown command: X\x9F\n"},
-        {"SET\xE4\xB8\xADIF", ":1:1: ERROR while compiling! Unknown command: SET?IF\n"},
-        {"\xFF\xFE%\0", " is UTF-16 text; save it as ANSI or UTF-8\n"}};
-    for (const auto& [text, err] : cases) {
-        writeBytes(P("s.txt"), text);
-        const CliRun run = Cli({"compile", "--no-check", P("s.txt"), P("s.dat")});
-        EXPECT_EQ(run.exit, 1);
-        EXPECT_EQ(run.err, P("s.txt") + err);
     }
 }
 
@@ -92,69 +90,66 @@ TEST_F(CliTest, DashReadsStandardInput) {
     EXPECT_EQ(Cli({"decompile", "-"}, "hello").err, "<stdin>: This is not a valid script file!\n");
 }
 
-TEST_F(CliTest, CompileRefusesMoreThan256Entries) {
-    std::string text = "START_SCRIPT";
-    for (int i = 0; i < 257; ++i) text += "\n%" + std::to_string(i);
-    writeBytes(P("s.txt"), text);
-    const CliRun run = Cli({"compile", "--no-check", P("s.txt"), P("s.dat")});
-    EXPECT_EQ(run.exit, 1);
-    EXPECT_EQ(run.err.rfind(P("s.txt") + ":258:1: this script uses more than 256 variables (257)", 0), 0u) << run.err;
-    EXPECT_FALSE(std::filesystem::exists(P("s.dat")));
-}
-
-TEST_F(CliTest, DecompileGivesTheLoadersTextAndWarnsAboutUnknownCodes) {
-    writeBytes(P("s.dat"), FileWith({12, 1003, 1000, 1012, 0, 0x0105, 1003, 1004, 1002, 1004, 1019}, {{2, 0}}));
+// Every command's exit status, standard output and start of standard error; bad files change nothing.
+TEST_F(CliTest, CommandsAnswerAndRefuseBadFilesChangingNothing) {
+    std::string laidOut;
+    ASSERT_TRUE(ReadWholeFile(std::string(CORVANE_SOURCE_DIR) + "/examples/skirmish.txt", laidOut));
+    // The same words on one line, the first ones apart in other blanks.
+    std::string squeezed = std::regex_replace(laidOut, std::regex("[\r\n\t ]+"), " ");
+    squeezed.replace(squeezed.find(" { "), 3, "\t{\n\n");
+    // A UTF-8 script keeps its mark and every character, also those Windows-1252 lacks.
+    const std::string han = "\xE4\xB8\xAD", mark = "\xEF\xBB\xBF";
+    std::string utf8 = LayOutScript("START_SCRIPT ?\nENDSCRIPT", LanguageTables::Standard());
+    utf8 = mark + utf8.replace(utf8.find('?'), 1, han);
+    const std::pair<const char*, std::string> files[] = {
+        {"s.txt", squeezed}, {"good.txt", laidOut}, {"o.txt", "old"}, {"u.txt", mark + "START_SCRIPT " + han + "\nENDSCRIPT"},
+        {"w.txt", std::string("\xFF\xFES\0T\0", 6)}, {"c1.txt", "START_SCRIPT\r\n{\r\n\tIF VAR_1 > %2"},
+        {"c2.txt", "START_SCRIPT { }\n}"}, {"s.dat", FileWith({12, 1019})}, {"x.dat", "hello"}, {"x.txt", "keep"},
+        {"u.dat", FileWith({12, 1003, 1000, 1012, 0, 0x0105, 1003, 1004, 1002, 1004, 1019}, {{2, 0}})}};
+    for (const auto& [name, bytes] : files) writeBytes(P(name), bytes);
+    // The loader's text, and a warning about the unknown code.
     const std::string text = "START_SCRIPT \r\n{ \r\n\tIF > INT_GAME_TIME 0501 \r\n\t{ \r\n\t} \r\n\tENDIF \r\n} \r\nENDSCRIPT ";
-    const CliRun toStdout = Cli({"decompile", P("s.dat")});
-    EXPECT_EQ(toStdout.exit, 0);
-    EXPECT_EQ(toStdout.out, text);
-    EXPECT_EQ(toStdout.err, P("s.dat") + ": warning: Found unkown command: 0501\nNot fatal, recompiling won't be a problem!\n");
-    EXPECT_EQ(Cli({"decompile", P("s.dat"), P("s.txt")}).exit, 0);
-    EXPECT_EQ(readBytes(P("s.txt")), text);
-}
-
-TEST_F(CliTest, DecompileRefusesMissingAndForeignFiles) {
-    const CliRun missing = Cli({"decompile", P("none.dat")});
-    EXPECT_EQ(missing.exit, 2);
-    EXPECT_EQ(missing.err, P("none.dat") + ": The file doesn't exist!\n");
-    writeBytes(P("x.dat"), "hello");
-    writeBytes(P("x.txt"), "keep");
-    const CliRun foreign = Cli({"decompile", P("x.dat"), P("x.txt")});
-    EXPECT_EQ(foreign.exit, 1);
-    EXPECT_EQ(foreign.err, P("x.dat") + ": This is not a valid script file!\n");
-    EXPECT_EQ(readBytes(P("x.txt")), "keep");
-}
-
-TEST_F(CliTest, CheckReportsTheVerdict) {
-    const std::tuple<const char*, int, const char*, const char*> cases[] = {
-        {"START_SCRIPT { } ENDSCRIPT ", 0, "No big errors found!\n", ""},
-        {"START_SCRIPT\r\n{\r\n\tIF VAR_1 > %2", 1, "",
-         ":3:5: Wrong expectation: \nIn script: VAR_1\nExpected: < > = <> >= <= || BOTH \nGroup: 5\n"},
-        {"START_SCRIPT { }\n}", 1, "", ":2:1: The amount of { is not equal to the amount of }!\n"}};
-    for (const auto& [text, exit, out, err] : cases) {
-        writeBytes(P("s.txt"), text);
-        const CliRun run = Cli({"check", P("s.txt")});
-        EXPECT_EQ(run.exit, exit) << text;
-        EXPECT_EQ(run.out, out);
-        EXPECT_EQ(run.err, *err ? P("s.txt") + err : "");
+    const std::string unknown = P("u.dat") + ": warning: Found unkown command: 0501\nNot fatal, recompiling won't be a problem!\n";
+    const std::string inputFile = ": is the input file; give the output another name\n";
+    const std::tuple<std::vector<std::string>, int, std::string, std::string> cases[] = {
+        {{"format", P("s.txt")}, 0, laidOut, ""},
+        {{"format", P("s.txt"), P("o.txt")}, 0, "", ""},
+        {{"format", "--check", P("good.txt")}, 0, "", ""},
+        {{"format", P("u.txt")}, 0, utf8, ""},
+        {{"format", P("w.txt")}, 1, "", P("w.txt") + " is UTF-16 text; save it as ANSI or UTF-8\n"},
+        {{"format", "--check", P("s.txt")}, 1, "",
+         P("s.txt") + ":1:13: not laid out as the loader prints it (corvane-script format lays it out)\n"},
+        {{"check", P("good.txt")}, 0, "No big errors found!\n", ""},
+        {{"check", P("c1.txt")}, 1, "",
+         P("c1.txt") + ":3:5: Wrong expectation: \nIn script: VAR_1\nExpected: < > = <> >= <= || BOTH \nGroup: 5\n"},
+        {{"check", P("c2.txt")}, 1, "", P("c2.txt") + ":2:1: The amount of { is not equal to the amount of }!\n"},
+        {{"decompile", P("u.dat")}, 0, text, unknown},
+        {{"decompile", P("u.dat"), P("d.txt")}, 0, "", unknown},
+        {{"decompile", P("x.dat"), P("x.txt")}, 1, "", P("x.dat") + ": This is not a valid script file!\n"},
+        // Files that cannot be read or written are exit 2, and the input is never written over.
+        {{"decompile", P("none.dat")}, 2, "", P("none.dat") + ": The file doesn't exist!\n"},
+        {{"format", P("none.txt")}, 2, "", P("none.txt") + ": "},
+        {{"format", "--check", P("none.txt")}, 2, "", P("none.txt") + ": "},
+        {{"check", P("none.txt")}, 2, "", P("none.txt") + ": "},
+        {{"compile", P("none.txt"), P("o.dat")}, 2, "", P("none.txt") + ": "},
+        {{"format", folder.path().string()}, 2, "", folder.path().string() + ": "},
+        {{"check", folder.path().string()}, 2, "", folder.path().string() + ": "},
+        {{"format", P("s.txt"), P("no-folder/o.txt")}, 2, "", P("no-folder/o.txt")},
+        {{"compile", P("good.txt"), P("no-folder/o.dat")}, 2, "", P("no-folder/o.dat")},
+        {{"format", P("s.txt"), P("./s.txt")}, 2, "", P("./s.txt") + inputFile},
+        {{"compile", P("good.txt"), P("./good.txt")}, 2, "", P("./good.txt") + inputFile},
+        {{"decompile", P("s.dat"), P("s.dat")}, 2, "", P("s.dat") + inputFile},
+    };
+    for (const auto& [args, exit, out, errStart] : cases) {
+        const CliRun run = Cli(args);
+        EXPECT_EQ(run.exit, exit) << args.front() << " " << args.back();
+        EXPECT_EQ(run.out, out) << args.back();
+        EXPECT_TRUE(run.err.starts_with(errStart) && (!errStart.empty() || run.err.empty())) << run.err;
     }
-}
-
-TEST_F(CliTest, FileErrorsAreExitTwoAndNeverWriteOverTheInput) {
-    writeBytes(P("s.txt"), "START_SCRIPT { } ENDSCRIPT");
-    writeBytes(P("s.dat"), FileWith({12, 1019}));
-    for (const auto& args : {std::vector<std::string>{"check", P("none.txt")}, {"compile", P("none.txt"), P("o.dat")},
-                             {"check", folder.path().string()}, {"decompile", P("s.dat"), P("s.dat")}}) {
-        EXPECT_EQ(Cli(args).exit, 2) << args.back();
-    }
-    const CliRun noFolder = Cli({"compile", P("s.txt"), P("no-such-folder/o.dat")});
-    EXPECT_EQ(noFolder.exit, 2);
-    EXPECT_NE(noFolder.err.find("no-such-folder"), std::string::npos);
-    const CliRun compile = Cli({"compile", P("s.txt"), P("./s.txt")});
-    EXPECT_EQ(compile.exit, 2);
-    EXPECT_EQ(compile.err, P("./s.txt") + ": is the input file; give the output another name\n");
-    EXPECT_EQ(readBytes(P("s.txt")), "START_SCRIPT { } ENDSCRIPT");
-    EXPECT_EQ(readBytes(P("s.dat")), FileWith({12, 1019}));
+    for (const auto& [name, bytes] : files) EXPECT_EQ(readBytes(P(name)), name == std::string("o.txt") ? laidOut : bytes) << name;
+    EXPECT_EQ(readBytes(P("d.txt")), text);
+    EXPECT_FALSE(std::filesystem::exists(P("no-folder")));
+    EXPECT_FALSE(std::filesystem::exists(P("o.dat")));
 }
 
 TEST(Cli, AnswersWithUsageOrVersion) {
@@ -166,6 +161,10 @@ TEST(Cli, AnswersWithUsageOrVersion) {
         {{"compile", "a.txt"}, 2, "", "corvane-script: wrong number of arguments for compile"},
         {{"decompile"}, 2, "", "corvane-script: wrong number of arguments for decompile"},
         {{"check", "a", "b"}, 2, "", "corvane-script: wrong number of arguments for check"},
+        {{"format"}, 2, "", "corvane-script: wrong number of arguments for format\n"},
+        {{"format", "--check"}, 2, "", "corvane-script: wrong number of arguments for format\n"},
+        {{"format", "a", "b", "c"}, 2, "", "corvane-script: wrong number of arguments for format\n"},
+        {{"lsp", "x"}, 2, "", "corvane-script: wrong number of arguments for lsp\n"},
         {{"\x1B]0;x\x07" + std::string(70, 'y')}, 2, "",
          "corvane-script: unknown command \\x1B]0;x\\x07yyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyy... "
          "(76 characters)\n"}};
@@ -174,6 +173,10 @@ TEST(Cli, AnswersWithUsageOrVersion) {
         EXPECT_EQ(run.exit, exit) << errStart;
         EXPECT_TRUE(run.out.starts_with(outStart)) << run.out;
         EXPECT_TRUE(run.err.starts_with(errStart)) << run.err;
+    }
+    const std::string help = Cli({"--help"}).out;
+    for (const char* line : {"format SCRIPT.txt [OUT.txt]", "format --check SCRIPT.txt", "corvane-script lsp "}) {
+        EXPECT_NE(help.find(line), std::string::npos) << line;
     }
 }
 
@@ -187,25 +190,11 @@ TEST(LocateOffset, CountsEachLineBreakOnce) {
     }
 }
 
-TEST(CliExecutable, RunsAsAProgram) {
-#ifdef _WIN32
-    GTEST_SKIP() << "the build folder's path is a path of the build machine, not of the Windows under test";
-#else
-    TempFolder folder;
-    writeBytes(folder.file("s.txt"), "START_SCRIPT FOOBAR");
-    const std::string command = std::string("\"") + CORVANE_SCRIPT_EXE + "\" compile --no-check \"" + folder.file("s.txt") +
-                                "\" \"" + folder.file("s.dat") + "\" 2> \"" + folder.file("err.txt") + "\"";
-    const int status = std::system(command.c_str());
-    ASSERT_NE(status, -1);
-    EXPECT_EQ(WEXITSTATUS(status), 1);
-    EXPECT_EQ(readBytes(folder.file("err.txt")), folder.file("s.txt") + ":1:14: ERROR while compiling! Unknown command: FOOBAR\n");
-#endif
-}
-
 #ifndef _WIN32
-// Output that cannot be written and memory that runs out are exit 2 with a message, never a silent
-// success or an abort; a reader that stops early (| head) ends the program quietly.
-TEST(CliExecutable, FailedOutputAndMemoryAreMessages) {
+// As a program it gives the exit status and messages. Output that cannot be written and memory that
+// runs out are exit 2 with a message, never a silent success or an abort; a reader that stops early
+// (| head) ends the program quietly.
+TEST(CliExecutable, RunsAsAProgramAndFailedOutputAndMemoryAreMessages) {
     TempFolder folder;
     std::string file("\x0C\x00", 2);
     while (file.size() < (1u << 20)) file += "\x57\x04";  // 1111: a long word, half a million times
@@ -215,6 +204,9 @@ TEST(CliExecutable, FailedOutputAndMemoryAreMessages) {
         const int status = std::system(("EXE='" + std::string(CORVANE_SCRIPT_EXE) + "'; " + shell).c_str());
         return status == -1 ? -1 : WEXITSTATUS(status);
     };
+    writeBytes(folder.file("s.txt"), "START_SCRIPT FOOBAR");
+    EXPECT_EQ(run("\"$EXE\" compile --no-check '" + folder.file("s.txt") + "' '" + folder.file("s.dat") + "' 2> '" + err + "'"), 1);
+    EXPECT_EQ(readBytes(err), folder.file("s.txt") + ":1:14: ERROR while compiling! Unknown command: FOOBAR\n");
     for (const std::string& args : {std::string(" --help"), big}) {
         for (const char* output : {" > /dev/full", " >&-"}) {
             EXPECT_EQ(run("\"$EXE\"" + args + output + " 2> '" + err + "'"), 2) << args << output;

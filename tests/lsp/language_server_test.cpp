@@ -33,8 +33,9 @@ Json Ask(const std::string& text, const std::string& method, const Json& params)
 }
 int ErrorCode(const ServerRun& run, const Json& id) { return run.Answer(id)["error"].value("code", 0); }
 
-TEST(LanguageServer, AdvertisesExactlyWhatItServesAndEndsCleanly) {
-    const ServerRun run = LspClient::Initialized().End().Run();
+// It advertises exactly what it serves and ends cleanly; out of turn, requests are refused.
+TEST(LanguageServer, FollowsTheLifecycle) {
+    ServerRun run = LspClient::Initialized().End().Run();
     EXPECT_EQ(run.Answer(0)["result"]["capabilities"],
               Json::parse(R"({"positionEncoding": "utf-16", "textDocumentSync": {"openClose": true, "change": 1},
                               "completionProvider": {}, "hoverProvider": true, "documentFormattingProvider": true,
@@ -42,12 +43,9 @@ TEST(LanguageServer, AdvertisesExactlyWhatItServesAndEndsCleanly) {
     EXPECT_EQ(run.Answer("end"), Json::parse(R"({"jsonrpc": "2.0", "id": "end", "result": null})"));
     EXPECT_EQ(run.exit, 0);
     EXPECT_EQ(run.unframed + run.log, "");
-}
-
-TEST(LanguageServer, FollowsTheLifecycle) {
     const Json open = {{"textDocument", {{"uri", kUri}, {"text", "FOO"}}}};
     // Before initialize requests are refused and notifications dropped; the input ends without shutdown.
-    ServerRun run = LspClient().Request(1, "shutdown", nullptr).Notify("textDocument/didOpen", open).Run();
+    run = LspClient().Request(1, "shutdown", nullptr).Notify("textDocument/didOpen", open).Run();
     EXPECT_EQ(ErrorCode(run, 1), -32002);
     EXPECT_EQ(run.Published().size(), 0u);
     EXPECT_EQ(run.exit, 1);
