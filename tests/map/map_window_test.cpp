@@ -29,12 +29,11 @@ TEST_F(MapWindowTest, OpenMapAsksInTheGameOrProgramFolderAndFillsTheWindow) {
     EXPECT_EQ(prompter.dialogs.at(2).title, Q("Open a map file"));
     EXPECT_EQ(prompter.dialogs.at(2).filter, Q("Populous Level Files (*.dat)|*.dat"));
     EXPECT_EQ(prompter.dialogs.at(2).initialName, Q(fs::path(temp.path()).lexically_normal().string() + "/*.dat"));
-    EXPECT_EQ(window->windowTitle(), Q(temp.file("levl2001") + " - Marker Editor[*]"));  // [*]: unsaved edits
+    EXPECT_EQ(window->windowTitle(), title("levl2001"));
     auto* heads = child<QListWidget>(Q("lstStoneHeads"));
     ASSERT_EQ(heads->count(), 3);
     EXPECT_EQ(heads->item(1)->text(), Q("StoneH X: 150, Y: 40"));
-    EXPECT_EQ(label("lblSelectedMarker"), Q("Selected: 0"));
-    EXPECT_EQ(texts("AIRed AIYellow AIGreen txtG"), Q("11 12 13 15"));
+    EXPECT_EQ(label("lblSelectedMarker") + u' ' + texts("AIRed AIYellow AIGreen txtG"), Q("Selected: 0 11 12 13 15"));
     EXPECT_TRUE(checked("YG"));
     window->close();  // closing disables Save Map, showing enables it
     writeBytes(headerPath, SampleHeader());  // alliances of the level before do not leak into the next
@@ -59,14 +58,19 @@ TEST_F(MapWindowTest, OpenMapAsksInTheGameOrProgramFolderAndFillsTheWindow) {
     }
 }
 
-// Choosing another marker, in the list or with the left button, commits the fields first; so does a
-// left press at the selected marker itself. Other buttons only show the position.
+// Choosing another marker, in the list or with the left button, commits the fields first; so does
+// clicking the selected marker's own line or a left press at the marker itself. Other buttons only show
+// the position.
 TEST_F(MapWindowTest, SelectingAMarkerCommitsTheFieldsOfThePreviousOne) {
     ASSERT_TRUE(open());
     setText("txtX", "17");
     setText("txtY", "18");
-    mouse(241, 73, Qt::LeftButton);  // map (120, 36): marker 5
+    clickLine(0);
     EXPECT_EQ(markerLine(0), Q("0 (17 ,18)"));
+    EXPECT_EQ(window->image().pixel(34, 36), kSelected);
+    setText("txtY", "19");
+    mouse(241, 73, Qt::LeftButton);  // map (120, 36): marker 5
+    EXPECT_EQ(markerLine(0), Q("0 (17 ,19)"));
     EXPECT_EQ(texts("txtX txtY") + u' ' + label("lblSelectedMarker"), Q("120 36 Selected: 5"));
     mouse(101, 40);
     EXPECT_EQ(label("lblMousePos"), Q("X: 50, Y: 20"));
@@ -146,7 +150,7 @@ TEST_F(MapWindowTest, FailuresSayWhereAndWhyAndChangeNothing) {
               QStringList({Q("Could not save the map: " + headerPath + ": is read-only"),
                            Q("Could not open the map: " + temp.file("bad.dat") + isFolder),
                            Q("Could not read the map's header file: " + temp.file("l.hdr") + isFolder)}));
-    EXPECT_EQ(window->windowTitle(), Q(temp.file("levl2001") + " - Marker Editor[*]"));
+    EXPECT_EQ(window->windowTitle(), title("levl2001"));
     EXPECT_EQ(markerLine(5), Q("5 (120, 36)"));
 
     fs::remove(headerPath);  // a missing header is not created on open, and on save only with consent
