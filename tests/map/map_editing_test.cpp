@@ -1,4 +1,4 @@
-// The map window as an editor: zoom, dragging markers, undo and redo,
+// The map window as an editor: zoom, dragging markers, every edit undone, redone, saved and reopened,
 // the unsaved-edits questions, the "Edit" buttons and files too short to be levels.
 #include "tests/map/map_window_fixture.h"
 
@@ -105,16 +105,18 @@ TEST_F(MapEditingTest, DraggingAMarkerMovesItAndEscPutsItBack) {
     EXPECT_FALSE(window->isWindowModified());
 }
 
-TEST_F(MapEditingTest, EveryKindOfEditUndoesAndRedoes) {
+TEST_F(MapEditingTest, EveryKindOfEditUndoesRedoesAndSurvivesSaveAndReopen) {
     ASSERT_TRUE(open());
     const Marker seven = marker(7);
     const QString sevenLine = markerLine(7);
     markerList()->setCurrentRow(7);
-    mouse(101, 40, Qt::RightButton);
-    type("AIRed", "42");
-    child<QCheckBox>(Q("YG"))->click();
-    EXPECT_EQ(window->undoStack().count(), 3);  // the two keys typed are one step
-    EXPECT_EQ(texts("AIRed txtB txtR txtY2 txtG"), Q("42 1 2 12 12"));
+    mouse(101, 40, Qt::RightButton);  // the right button moves the selected marker
+    EXPECT_EQ(markerLine(7), Q("7 (50 ,20)"));
+    EXPECT_EQ(window->image().pixel(100, 40), kSelected);
+    type("AIRed", "255");
+    child<QCheckBox>(Q("YG"))->click();  // a box sets its partner and the masks
+    EXPECT_EQ(window->undoStack().count(), 3);  // the three keys typed are one step
+    EXPECT_EQ(texts("AIRed txtB txtR txtY2 txtG"), Q("255 1 2 12 12"));
     EXPECT_TRUE(window->isWindowModified());
 
     undo();
@@ -130,11 +132,17 @@ TEST_F(MapEditingTest, EveryKindOfEditUndoesAndRedoes) {
 
     for (int i = 0; i < 3; ++i) redo();
     EXPECT_EQ(marker(7), (Marker{50, 20}));
-    EXPECT_EQ(texts("AIRed txtY2 txtG"), Q("42 12 12"));
+    EXPECT_EQ(texts("AIRed txtY2 txtG"), Q("255 12 12"));
     EXPECT_TRUE(checked("YG") && checked("GY"));
-    window->saveMapCommand();  // what is saved is what the redone window shows
-    EXPECT_EQ(readBytes(headerPath), SampleHeader().replace(89, 7, "\x2A\x0C\x0D\x01\x02\x0C\x0C").replace(114, 2, "\x32\x14"));
+    setText("AIGreen", " 007 ");  // spaces around, leading zeros: 7
+    setText("txtX", "99");        // typed, committed by the save
+    window->saveMapCommand();     // what is saved is what the redone window shows
+    ASSERT_TRUE(prompter.told.isEmpty()) << prompter.lastTold().toStdString();
+    EXPECT_EQ(readBytes(headerPath), SampleHeader().replace(89, 7, "\xFF\x0C\x07\x01\x02\x0C\x0C").replace(114, 2, "\x63\x14"));
     EXPECT_FALSE(window->isWindowModified());
+    window = makeWindow();
+    ASSERT_TRUE(open());
+    EXPECT_EQ(markerLine(7) + u' ' + texts("AIRed"), Q("7 (99, 20) 255"));
 }
 
 TEST_F(MapEditingTest, UnsavedEditsShowInTheCaptionAndAreAskedAbout) {

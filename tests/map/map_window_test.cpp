@@ -1,5 +1,4 @@
-// The marker editor window offscreen: open, select, move, alliances, fields, save and reopen, and
-// every way a save or an open can fail.
+// The marker editor window offscreen: open, select, fields, and every way a save or an open can fail.
 #include "tests/map/map_window_fixture.h"
 
 namespace corvane {
@@ -110,28 +109,6 @@ TEST_F(MapWindowTest, BadFieldsAreRefusedByNameAndChangeNothing) {
         expectHeaderUnchanged();
         setText(c.field, "1");
     }
-}
-
-TEST_F(MapWindowTest, EditsSurviveSaveAndReopen) {
-    ASSERT_TRUE(open());
-    markerList()->setCurrentRow(7);
-    mouse(101, 40, Qt::RightButton);  // the right button moves the selected marker
-    EXPECT_EQ(markerLine(7), Q("7 (50 ,20)"));
-    EXPECT_EQ(window->image().pixel(100, 40), kSelected);
-    setText("AIRed", "255");
-    setText("AIGreen", " 007 ");  // spaces around, leading zeros: 7
-    child<QCheckBox>(Q("YG"))->click();
-    EXPECT_TRUE(checked("GY"));  // a box sets its partner and the masks
-    setText("txtX", "99");  // typed, committed by the save
-    window->saveMapCommand();
-    ASSERT_TRUE(prompter.told.isEmpty()) << prompter.lastTold().toStdString();
-    // AI scripts 255, 12, 7; masks 1, 2, 12, 12; marker 7 at (99, 20).
-    EXPECT_EQ(readBytes(headerPath),
-              SampleHeader().replace(89, 7, "\xFF\x0C\x07\x01\x02\x0C\x0C").replace(114, 2, "\x63\x14"));
-    window = makeWindow();
-    ASSERT_TRUE(open());
-    EXPECT_EQ(markerLine(7), Q("7 (99, 20)"));
-    EXPECT_EQ(texts("AIRed"), Q("255"));
 }
 
 TEST_F(MapWindowTest, FailuresSayWhereAndWhyAndChangeNothing) {
