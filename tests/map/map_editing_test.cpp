@@ -1,5 +1,5 @@
 // The map window as an editor: zoom, dragging markers, every edit undone, redone, saved and reopened,
-// the unsaved-edits questions, the "Edit" buttons and files too short to be levels.
+// the unsaved-edits questions and the "Edit" buttons.
 #include "tests/map/map_window_fixture.h"
 
 #include "map/map_view.h"
@@ -196,24 +196,6 @@ TEST_F(MapEditingTest, EditButtonsOpenThePlayersScriptOrItsFolder) {
     EXPECT_TRUE(fs::equivalent(files[0].toStdString(), temp.file("CPSCR007.DAT")));  // in any letter case
     EXPECT_EQ(folders, QStringList{Q(temp.path().string())});
     EXPECT_EQ(prompter.told, QStringList{Q("AI script of Green must be a whole number from 0 to 255, not \"x\". Nothing was changed.")});
-}
-
-// A compiled script chosen by mistake is not shown as a level unless the user wants it so.
-TEST_F(MapEditingTest, AFileTooShortForALevelIsOpenedOnlyAfterAsking) {
-    ASSERT_TRUE(open());
-    const std::string script = temp.file("cpscr001.dat"), scriptBytes = PatternHeader(12552);
-    writeBytes(script, scriptBytes);
-    prompter.yesNo = {false, true};
-    EXPECT_FALSE(window->loadLevel(Q(script)));
-    EXPECT_EQ(prompter.asked, QStringList{Q(script + " does not look like a level: the level file is 12552 bytes long, "
-                                                     "shorter than the 32768 bytes of a level's height map. Open it anyway?")});
-    EXPECT_EQ(window->windowTitle(), title("levl2001"));
-    EXPECT_EQ(marker(5), (Marker{120, 36}));
-    EXPECT_FALSE(fs::exists(temp.file("cpscr001.hdr")));
-    EXPECT_EQ(readBytes(script), scriptBytes);
-    EXPECT_TRUE(window->loadLevel(Q(script)));  // Yes: opened as levels always were
-    EXPECT_EQ(window->windowTitle(), title("cpscr001"));
-    EXPECT_EQ(readBytes(script), scriptBytes);
 }
 
 }  // namespace

@@ -1,4 +1,5 @@
-// The marker editor window offscreen: open, select, fields, and every way a save or an open can fail.
+// The marker editor window offscreen: open, select, fields, and every way a save or an open can fail,
+// files too short to be levels among them.
 #include "tests/map/map_window_fixture.h"
 
 namespace corvane {
@@ -120,22 +121,32 @@ TEST_F(MapWindowTest, FailuresSayWhereAndWhyAndChangeNothing) {
     fs::create_directory(temp.file("bad.dat"));
     fs::create_directory(temp.file("l.hdr"));
     writeBytes(temp.file("l.dat"), "");
-    prompter.yesNo = {true};  // open the empty level file anyway
-    for (const char* level : {"bad.dat", "l.dat"}) EXPECT_FALSE(window->loadLevel(Q(temp.file(level))));
+    // A compiled script chosen by mistake is not shown as a level unless the user wants it so.
+    const std::string script = temp.file("cpscr001.dat"), scriptBytes = PatternHeader(12552);
+    writeBytes(script, scriptBytes);
+    prompter.yesNo = {true, false};  // open the empty level file anyway, not the script
+    for (const char* level : {"bad.dat", "l.dat", "cpscr001.dat"}) EXPECT_FALSE(window->loadLevel(Q(temp.file(level))));
     const std::string isFolder = ": is a folder, not a file";
     EXPECT_EQ(prompter.told,
               QStringList({Q("Could not save the map: " + headerPath + ": is read-only"),
                            Q("Could not open the map: " + temp.file("bad.dat") + isFolder),
                            Q("Could not read the map's header file: " + temp.file("l.hdr") + isFolder)}));
+    EXPECT_EQ(prompter.asked.at(1), Q(script + " does not look like a level: the level file is 12552 bytes long, "
+                                              "shorter than the 32768 bytes of a level's height map. Open it anyway?"));
     EXPECT_EQ(window->windowTitle(), title("levl2001"));
     EXPECT_EQ(markerLine(5), Q("5 (120, 36)"));
+    EXPECT_FALSE(fs::exists(temp.file("cpscr001.hdr")));
+    prompter.yesNo = {true};
+    EXPECT_TRUE(window->loadLevel(Q(script)));  // Yes: opened as levels always were
+    EXPECT_EQ(window->windowTitle(), title("cpscr001"));
+    EXPECT_EQ(readBytes(script), scriptBytes);
 
     fs::remove(headerPath);  // a missing header is not created on open, and on save only with consent
     ASSERT_TRUE(open());
     EXPECT_EQ(markerLine(255) + texts("AIYellow"), Q("255 (0, 0)0"));
     prompter.yesNo = {false, true};
     window->saveMapCommand();
-    EXPECT_EQ(prompter.asked.at(1), Q("The header file " + headerPath + " does not exist. Create it?"));
+    EXPECT_EQ(prompter.asked.constLast(), Q("The header file " + headerPath + " does not exist. Create it?"));
     EXPECT_FALSE(fs::exists(headerPath));
     setText("AIRed", "5");
     window->saveMapCommand();
