@@ -1,7 +1,7 @@
 #include "lang/lang_edit_window.h"
 
-#include "support/registry.h"
 #include "support/settings_file.h"
+#include "support/wine_registry.h"
 #include "tests/common/fake_prompter.h"
 #include "tests/common/temp_folder.h"
 
@@ -17,14 +17,6 @@ namespace {
 
 using namespace std::string_literals;
 using testing::readBytes;
-
-struct FakeRegistry final : RegistryReader {
-    std::string installPath;  // empty: the game's key is missing
-    bool keyExists(std::uint32_t, const std::string&) const override { return !installPath.empty(); }
-    RegistryValue value(std::uint32_t, const std::string&, const std::string& name) const override {
-        return name == "installpath" ? RegistryValue::Text(installPath) : RegistryValue::Empty();
-    }
-};
 
 std::string units(std::initializer_list<std::u16string> strings) {
     std::string out;
@@ -57,33 +49,49 @@ protected:
     }
 
     testing::TempFolder folder;
-    FakeRegistry registry;
+    WineRegistry registry{folder.path()};  // no system.reg: no game key
     testing::FakePrompter prompter;
     QStringList statuses;
     LangEditWindow window{prompter, AppPaths::inFolder(q(folder.path().string())), registry,
                           [this](const QString& text) { statuses << text; }};
 };
 
-// With CORVANE_SCREENSHOT_DIR set, the window is kept there as lang.png (docs/screenshots/lang.png).
-TEST_F(LangEditWindowTest, OpenListsNumberedStringsAndShowsTheFirst) {
+// Cancelling, or a name of no file, changes nothing silently; a file the editor cannot list is refused
+// with a message and the file already open stays open. With CORVANE_SCREENSHOT_DIR set, the window is kept
+// there as lang.png (docs/screenshots/lang.png).
+TEST_F(LangEditWindowTest, OpenListsNumberedStringsOrSaysWhyNot) {
+    testing::writeBytes(folder.file("system.reg"), "WINE REGISTRY Version 2\n[Software\\\\Bullfrog Productions Ltd\\\\"
+                        "Populous: The Beginning] 1\n\"InstallPath\"=\"C:\\\\Games\\\\Populous\"\n");  // the game's folder
+    prompter.files.push_back(std::nullopt);
+    window.openCommand();
+    EXPECT_EQ(prompter.dialogs.at(0).initialName, QStringLiteral("C:\\Games\\Populous\\language\\*.dat"));
+    std::filesystem::remove(folder.file("system.reg"));  // read at each lookup: from now on the program folder
+    open("missing.dat");
+    EXPECT_FALSE(window.isVisible());
+    EXPECT_EQ(window.windowTitle(), QStringLiteral("Language Editor"));
+    EXPECT_EQ(lastLangFile(), "none");
+
     QList<bool> available;
     QObject::connect(&window, &LangEditWindow::saveAvailable, [&](bool on) { available << on; });
     open("english.dat", units({u"Brave", u"Warrior", u"Preacher", u"Spy", u"Firewarrior", u"Shaman", u"Angel of Death",
                                u"Stone Head", u"Vault of Knowledge", u"Your tribe has been defeated!",
                                u"Caf\u00e9 \u0080 10: special offer", u"Blast", u"Convert", u"Swamp", u"Land Bridge",
                                u"Lightning", u"Whirlwind", u""}));
-    EXPECT_EQ(prompter.dialogs.at(0).title, QStringLiteral("Open a language file"));
-    EXPECT_EQ(prompter.dialogs.at(0).initialName, q(folder.path().string()) + QStringLiteral("/*.dat"));
-    EXPECT_EQ(prompter.dialogs.at(0).filter, QStringLiteral("Script Files (*.dat)|*.dat|All Files (*.*)|*.*"));
-    EXPECT_EQ(window.lstLanguage()->count(), 18);
-    EXPECT_EQ(item(10), QStringLiteral("10: Caf\u00e9 \u20ac 10: special offer"));
+    EXPECT_EQ(prompter.dialogs.at(2).title, QStringLiteral("Open a language file"));
+    EXPECT_EQ(prompter.dialogs.at(2).initialName, q(folder.path().string()) + QStringLiteral("/*.dat"));
+    EXPECT_EQ(prompter.dialogs.at(2).filter, QStringLiteral("Script Files (*.dat)|*.dat|All Files (*.*)|*.*"));
     EXPECT_EQ(item(17), QStringLiteral("17: "));
     EXPECT_EQ(window.lstLanguage()->currentRow(), 0);
     EXPECT_EQ(box(), QStringLiteral("Brave"));
-    EXPECT_EQ(window.windowTitle(), title("english.dat"));
     EXPECT_TRUE(window.isVisible());
+    std::filesystem::create_directory(folder.file("folder.dat"));
+    open("folder.dat");  // the reason comes from the file's loader
+    EXPECT_EQ(prompter.told, QStringList{q(folder.file("folder.dat")) +
+                                         QStringLiteral(" could not be read: it is a folder, not a file")});
+    EXPECT_EQ(window.lstLanguage()->count(), 18);
+    EXPECT_EQ(item(10), QStringLiteral("10: Caf\u00e9 \u20ac 10: special offer"));
+    EXPECT_EQ(window.windowTitle(), title("english.dat"));
     EXPECT_EQ(lastLangFile(), folder.file("english.dat"));
-    EXPECT_TRUE(prompter.told.isEmpty());
     window.resize(520, 400);
     select(10);
     EXPECT_EQ(box(), QStringLiteral("Caf\u00e9 \u20ac 10: special offer"));
@@ -93,30 +101,6 @@ TEST_F(LangEditWindowTest, OpenListsNumberedStringsAndShowsTheFirst) {
     window.close();  // withdraws Save; the file name stays
     EXPECT_EQ(available, (QList<bool>{true, false}));
     EXPECT_EQ(window.langFile(), q(folder.file("english.dat")));
-}
-
-// Cancelling, or a name of no file, changes nothing silently; a file the editor cannot list is refused
-// with a message. Either way the file already open stays open.
-TEST_F(LangEditWindowTest, OpenThatFailsKeepsTheOpenFile) {
-    registry.installPath = "C:\\Games\\Populous";  // the dialog starts in the game's language folder
-    prompter.files.push_back(std::nullopt);
-    window.openCommand();
-    EXPECT_EQ(prompter.dialogs.at(0).initialName, QStringLiteral("C:\\Games\\Populous\\language\\*.dat"));
-    open("missing.dat");
-    EXPECT_TRUE(prompter.told.isEmpty());
-    EXPECT_FALSE(window.isVisible());
-    EXPECT_EQ(window.windowTitle(), QStringLiteral("Language Editor"));
-    EXPECT_EQ(lastLangFile(), "none");
-
-    open("good.dat", units({u"kept"}));
-    std::filesystem::create_directory(folder.file("folder.dat"));
-    open("folder.dat");  // the reason comes from the file's loader
-    EXPECT_EQ(prompter.told, QStringList{q(folder.file("folder.dat")) +
-                                         QStringLiteral(" could not be read: it is a folder, not a file")});
-    EXPECT_EQ(window.lstLanguage()->count(), 1);
-    EXPECT_EQ(item(0), QStringLiteral("0: kept"));
-    EXPECT_EQ(window.windowTitle(), title("good.dat"));
-    EXPECT_EQ(lastLangFile(), folder.file("good.dat"));
 }
 
 // Strings the author did not edit keep their bytes (units above 255, lone surrogates, every kind of line break),

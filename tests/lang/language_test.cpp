@@ -77,20 +77,11 @@ TEST(LanguageText, RestoreLineBreaksGivesEachBreakTheFormItHadBefore) {
 }
 
 // Strings the author left alone, or edited back to what the file holds, keep their units even where
-// those are no Windows-1252 codes (0x20AC shows as the euro sign, whose code is 0x80).
-TEST(LanguageDocument, OnlyEditedStringsAreWrittenAsWindows1252Codes) {
-    LanguageDocument document(LanguageFile{{std::u16string{0x20AC}, std::u16string{u'a', 0x0141}, u"x"}, "\x01"});
-    document.setText(0, u"changed");
-    document.setText(0, std::u16string{0x20AC});
-    document.setText(2, u"\u20ac\u00e9");
-    const auto save = document.bytesToSave();
-    EXPECT_EQ(save.bytes, "\xAC \0\0a\0\x41\x01\0\0\x80\0\xE9\0\0\0\x01"s);
-}
-
-// An edit changes only what the author changed: units above 255 before and after it stay, and the list
-// marks them so that they cannot be taken for the Windows-1252 character they look like.
-TEST(LanguageDocument, EditsKeepTheUnitsAroundThemAndTheListMarksLargeUnits) {
-    LanguageDocument document(LanguageFile{{std::u16string{u'A', 0x20AC, u'B', 0x0101}, u"x"}, ""});
+// those are no Windows-1252 codes (0x20AC shows as the euro sign, whose code is 0x80). An edit changes only
+// what the author changed: units above 255 before and after it stay, and the list marks them so that they
+// cannot be taken for the Windows-1252 character they look like.
+TEST(LanguageDocument, OnlyEditedCharactersAreWrittenAsCodesAndTheListMarksLargeUnits) {
+    LanguageDocument document(LanguageFile{{std::u16string{u'A', 0x20AC, u'B', 0x0101}, {u'x', 0x20AC}}, "\x01"});
     EXPECT_EQ(document.listText(0), u"A\u27e6U+20AC\u27e7B\u27e6U+0101\u27e7");
     EXPECT_EQ(document.text(0), u"A\u20acB\u0101");
     EXPECT_FALSE(document.isModified());
@@ -98,10 +89,10 @@ TEST(LanguageDocument, EditsKeepTheUnitsAroundThemAndTheListMarksLargeUnits) {
     document.setText(0, u"AX\u20ac\u20ac\u0101");    // B replaced by a typed euro sign
     EXPECT_EQ(document.listText(0), u"AX\u27e6U+20AC\u27e7\u20ac\u27e6U+0101\u27e7");
     EXPECT_TRUE(document.isModified());
-    EXPECT_EQ(document.bytesToSave().bytes, "A\0X\0\xAC\x20\x80\0\x01\x01\0\0x\0\0\0"s);
+    EXPECT_EQ(document.bytesToSave().bytes, "A\0X\0\xAC\x20\x80\0\x01\x01\0\0x\0\xAC\x20\0\0\x01"s);
     document.setText(0, u"A\u20acB\u0101");  // edited back
     EXPECT_FALSE(document.isModified());
-    EXPECT_EQ(document.bytesToSave().bytes, "A\0\xAC\x20\x42\0\x01\x01\0\0x\0\0\0"s);
+    EXPECT_EQ(document.bytesToSave().bytes, "A\0\xAC\x20\x42\0\x01\x01\0\0x\0\xAC\x20\0\0\x01"s);
 }
 
 }  // namespace

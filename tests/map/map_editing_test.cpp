@@ -1,5 +1,5 @@
-// The map window as an editor: clicking the selected line, zoom, dragging markers, undo and redo,
-// the unsaved-edits questions, the "Edit" buttons and files too short to be levels.
+// The map window as an editor: zoom, dragging markers, every edit undone, redone, saved and reopened,
+// the unsaved-edits questions and the "Edit" buttons.
 #include "tests/map/map_window_fixture.h"
 
 #include "map/map_view.h"
@@ -19,16 +19,6 @@ using Choice = Prompter::SaveChoice;
 
 class MapEditingTest : public MapWindowTest {
 protected:
-    void clickLine(int n) {
-        QListWidget* list = markerList();
-        list->scrollToItem(list->item(n));
-        QPoint at = list->visualItemRect(list->item(n)).center();
-        for (auto type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
-            QMouseEvent event(type, at, list->viewport()->mapToGlobal(at), Qt::LeftButton,
-                              type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton, Qt::NoModifier);
-            QApplication::sendEvent(list->viewport(), &event);
-        }
-    }
     void key(QWidget* target, int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier, const QString& text = {}) {
         QKeyEvent event(QEvent::KeyPress, key, modifiers, text);
         QApplication::sendEvent(target, &event);
@@ -45,20 +35,7 @@ protected:
     QPoint pictureUnder(QPoint inViewport) const {
         return window->picture()->pictureAt(window->picture()->mapFrom(window->view()->viewport(), inViewport));
     }
-    QString caption() const { return window->windowTitle(); }
-    QString stemCaption() const { return Q(temp.file("levl2001") + " - Marker Editor[*]"); }
 };
-
-// Typed coordinates reach the selected marker also when its own line is clicked again.
-TEST_F(MapEditingTest, ClickingTheSelectedLineCommitsTheTypedCoordinates) {
-    ASSERT_TRUE(open());
-    setText("txtX", "17");
-    setText("txtY", "18");
-    clickLine(0);
-    EXPECT_EQ(marker(0), (Marker{17, 18}));
-    EXPECT_EQ(markerLine(0), Q("0 (17 ,18)"));
-    EXPECT_EQ(window->image().pixel(34, 36), kSelected);
-}
 
 TEST_F(MapEditingTest, ZoomKeepsThePixelUnderThePointerAndTheMouseRules) {
     ASSERT_TRUE(open());
@@ -128,16 +105,18 @@ TEST_F(MapEditingTest, DraggingAMarkerMovesItAndEscPutsItBack) {
     EXPECT_FALSE(window->isWindowModified());
 }
 
-TEST_F(MapEditingTest, EveryKindOfEditUndoesAndRedoes) {
+TEST_F(MapEditingTest, EveryKindOfEditUndoesRedoesAndSurvivesSaveAndReopen) {
     ASSERT_TRUE(open());
     const Marker seven = marker(7);
     const QString sevenLine = markerLine(7);
     markerList()->setCurrentRow(7);
-    mouse(101, 40, Qt::RightButton);
-    type("AIRed", "42");
-    child<QCheckBox>(Q("YG"))->click();
-    EXPECT_EQ(window->undoStack().count(), 3);  // the two keys typed are one step
-    EXPECT_EQ(texts("AIRed txtB txtR txtY2 txtG"), Q("42 1 2 12 12"));
+    mouse(101, 40, Qt::RightButton);  // the right button moves the selected marker
+    EXPECT_EQ(markerLine(7), Q("7 (50 ,20)"));
+    EXPECT_EQ(window->image().pixel(100, 40), kSelected);
+    type("AIRed", "255");
+    child<QCheckBox>(Q("YG"))->click();  // a box sets its partner and the masks
+    EXPECT_EQ(window->undoStack().count(), 3);  // the three keys typed are one step
+    EXPECT_EQ(texts("AIRed txtB txtR txtY2 txtG"), Q("255 1 2 12 12"));
     EXPECT_TRUE(window->isWindowModified());
 
     undo();
@@ -153,16 +132,22 @@ TEST_F(MapEditingTest, EveryKindOfEditUndoesAndRedoes) {
 
     for (int i = 0; i < 3; ++i) redo();
     EXPECT_EQ(marker(7), (Marker{50, 20}));
-    EXPECT_EQ(texts("AIRed txtY2 txtG"), Q("42 12 12"));
+    EXPECT_EQ(texts("AIRed txtY2 txtG"), Q("255 12 12"));
     EXPECT_TRUE(checked("YG") && checked("GY"));
-    window->saveMapCommand();  // what is saved is what the redone window shows
-    EXPECT_EQ(readBytes(headerPath), SampleHeader().replace(89, 7, "\x2A\x0C\x0D\x01\x02\x0C\x0C").replace(114, 2, "\x32\x14"));
+    setText("AIGreen", " 007 ");  // spaces around, leading zeros: 7
+    setText("txtX", "99");        // typed, committed by the save
+    window->saveMapCommand();     // what is saved is what the redone window shows
+    ASSERT_TRUE(prompter.told.isEmpty()) << prompter.lastTold().toStdString();
+    EXPECT_EQ(readBytes(headerPath), SampleHeader().replace(89, 7, "\xFF\x0C\x07\x01\x02\x0C\x0C").replace(114, 2, "\x63\x14"));
     EXPECT_FALSE(window->isWindowModified());
+    window = makeWindow();
+    ASSERT_TRUE(open());
+    EXPECT_EQ(markerLine(7) + u' ' + texts("AIRed"), Q("7 (99, 20) 255"));
 }
 
 TEST_F(MapEditingTest, UnsavedEditsShowInTheCaptionAndAreAskedAbout) {
     ASSERT_TRUE(open());
-    EXPECT_EQ(caption(), stemCaption());
+    EXPECT_EQ(window->windowTitle(), title("levl2001"));
     EXPECT_FALSE(window->isWindowModified());
     const QString x = texts("txtX");
     setText("txtX", "3");  // typed, not yet committed, would be lost too
@@ -179,14 +164,14 @@ TEST_F(MapEditingTest, UnsavedEditsShowInTheCaptionAndAreAskedAbout) {
     EXPECT_FALSE(window->close());
     EXPECT_EQ(prompter.asked, QStringList({question, question}));
     EXPECT_TRUE(window->isVisible());
-    EXPECT_EQ(caption(), stemCaption());
+    EXPECT_EQ(window->windowTitle(), title("levl2001"));
     EXPECT_EQ(marker(0), (Marker{50, 20}));
     expectHeaderUnchanged();
 
     prompter.saveChoices = {Choice::Save};  // Save writes the header, then the other level opens
     EXPECT_TRUE(window->loadLevel(Q(temp.file("other.dat"))));
     EXPECT_EQ(readBytes(headerPath), SampleHeader().replace(100, 2, "\x32\x14"));
-    EXPECT_EQ(caption(), Q(temp.file("other") + " - Marker Editor[*]"));
+    EXPECT_EQ(window->windowTitle(), title("other"));
     EXPECT_FALSE(window->isWindowModified());
 
     mouse(11, 11, Qt::RightButton);
@@ -211,24 +196,6 @@ TEST_F(MapEditingTest, EditButtonsOpenThePlayersScriptOrItsFolder) {
     EXPECT_TRUE(fs::equivalent(files[0].toStdString(), temp.file("CPSCR007.DAT")));  // in any letter case
     EXPECT_EQ(folders, QStringList{Q(temp.path().string())});
     EXPECT_EQ(prompter.told, QStringList{Q("AI script of Green must be a whole number from 0 to 255, not \"x\". Nothing was changed.")});
-}
-
-// A compiled script chosen by mistake is not shown as a level unless the user wants it so.
-TEST_F(MapEditingTest, AFileTooShortForALevelIsOpenedOnlyAfterAsking) {
-    ASSERT_TRUE(open());
-    const std::string script = temp.file("cpscr001.dat"), scriptBytes = PatternHeader(12552);
-    writeBytes(script, scriptBytes);
-    prompter.yesNo = {false, true};
-    EXPECT_FALSE(window->loadLevel(Q(script)));
-    EXPECT_EQ(prompter.asked, QStringList{Q(script + " does not look like a level: the level file is 12552 bytes long, "
-                                                     "shorter than the 32768 bytes of a level's height map. Open it anyway?")});
-    EXPECT_EQ(caption(), stemCaption());
-    EXPECT_EQ(marker(5), (Marker{120, 36}));
-    EXPECT_FALSE(fs::exists(temp.file("cpscr001.hdr")));
-    EXPECT_EQ(readBytes(script), scriptBytes);
-    EXPECT_TRUE(window->loadLevel(Q(script)));  // Yes: opened as levels always were
-    EXPECT_EQ(caption(), Q(temp.file("cpscr001") + " - Marker Editor[*]"));
-    EXPECT_EQ(readBytes(script), scriptBytes);
 }
 
 }  // namespace

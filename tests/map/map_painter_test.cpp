@@ -1,8 +1,7 @@
 // The picture of a level (colours of terrain, markers, players and stone heads, and the cache that
-// keeps a paint after one click down to the cells that changed), marker picking and alliance boxes.
+// keeps a paint after one click down to the cells that changed) and alliance boxes.
 #include "map/alliance_grid.h"
 #include "map/map_painter.h"
-#include "map/marker_picking.h"
 
 #include <gtest/gtest.h>
 
@@ -106,20 +105,6 @@ TEST_F(Painter, CacheRepaintsOnlyChangedCellsAndCellsUnderMarkers) {
     paint();
     EXPECT_EQ(painter.lastPaintedCells(), 130);
     EXPECT_EQ(cellColour(64, 10), (Rgb{0, 255, 0}));
-}
-
-TEST(MarkerPicking, PixelsToMapUnitsAndNearestMarkerLowestNumberOnTies) {
-    EXPECT_EQ(MapPositionOfPixel(-7, 1), (MapPoint{0, 0}));
-    EXPECT_EQ(MapPositionOfPixel(511, 900), (MapPoint{255, 255}));
-    std::array<Marker, kMarkerCount> markers{};
-    markers.fill({255, 255});
-    markers[9] = {52, 20};
-    markers[4] = {48, 20};  // as near as 9: the lower number wins
-    markers[30] = {50, 23};
-    EXPECT_EQ(NearestMarker(markers, {50, 20}), 4);
-    markers[200] = {51, 21};
-    EXPECT_EQ(NearestMarker(markers, {50, 20}), 200);
-    EXPECT_EQ(NearestMarker(markers, {250, 250}), 0);  // all others at (255, 255)
 }
 
 // Boxes are set row after row from each mask, so the later player decides each pair; a field keeps

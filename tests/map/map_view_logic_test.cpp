@@ -59,7 +59,10 @@ TEST(MarkerPicking, AMarkerIsGrabbedOnItsSquareOrWithinReach) {
         EXPECT_EQ(GrabsMarker(marker, c.x, c.y, c.zoom), c.grabs) << c.x << ',' << c.y << " at zoom " << c.zoom;
 }
 
-TEST(MarkerPicking, TheMarkerAtASpotIsTheLowestNumberThereWithTheOthersCounted) {
+// At a spot: the lowest number there, with the others counted. Nearest: the lowest number on ties.
+TEST(MarkerPicking, MarkerAtASpotAndNearestMarkerTakeTheLowestNumber) {
+    EXPECT_EQ(MapPositionOfPixel(-7, 1), (MapPoint{0, 0}));
+    EXPECT_EQ(MapPositionOfPixel(511, 900), (MapPoint{255, 255}));
     std::array<Marker, kMarkerCount> markers{};  // all at 0, 0
     markers[0] = {5, 5};
     markers[3] = {9, 9};
@@ -71,6 +74,14 @@ TEST(MarkerPicking, TheMarkerAtASpotIsTheLowestNumberThereWithTheOthersCounted) 
     EXPECT_EQ(sharing, 252);
     EXPECT_EQ(MarkerAt(markers, {5, 6}, &sharing), -1);
     EXPECT_EQ(sharing, 0);
+    markers.fill({255, 255});
+    markers[9] = {52, 20};
+    markers[4] = {48, 20};  // as near as 9: the lower number wins
+    markers[30] = {50, 23};
+    EXPECT_EQ(NearestMarker(markers, {50, 20}), 4);
+    markers[200] = {51, 21};
+    EXPECT_EQ(NearestMarker(markers, {50, 20}), 200);
+    EXPECT_EQ(NearestMarker(markers, {250, 250}), 0);  // all others at (255, 255)
 }
 
 TEST(AiScriptFile, FoundBesideTheLevelInAnyLetterCase) {

@@ -86,6 +86,7 @@ protected:
         return out.join(u' ');
     }
     void setText(const char* field, const char* value) const { child<QLineEdit>(Q(field))->setText(Q(value)); }
+    QString title(const char* stem) const { return Q(temp.file(stem) + " - Marker Editor[*]"); }  // [*]: unsaved edits
     QString label(const char* name) const { return child<QLabel>(Q(name))->text(); }
     bool checked(const char* box) const { return child<QCheckBox>(Q(box))->isChecked(); }
     void mouse(int x, int y, Qt::MouseButton button = Qt::NoButton) {  // a press, or a move without a button
@@ -97,6 +98,16 @@ protected:
         send(QEvent::MouseMove, (x + toX) / 2, (y + toY) / 2, Qt::NoButton, Qt::LeftButton);
         send(QEvent::MouseMove, toX, toY, Qt::NoButton, Qt::LeftButton);
         if (release) send(QEvent::MouseButtonRelease, toX, toY, Qt::LeftButton, Qt::NoButton);
+    }
+    void clickLine(int n) {
+        QListWidget* list = markerList();
+        list->scrollToItem(list->item(n));
+        QPoint at = list->visualItemRect(list->item(n)).center();
+        for (auto type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
+            QMouseEvent event(type, at, list->viewport()->mapToGlobal(at), Qt::LeftButton,
+                              type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton, Qt::NoModifier);
+            QApplication::sendEvent(list->viewport(), &event);
+        }
     }
     void send(QEvent::Type type, int x, int y, Qt::MouseButton button, Qt::MouseButtons buttons) {
         QMouseEvent event(type, QPointF(x, y), QPointF(x, y), QPointF(x, y), button, buttons, Qt::NoModifier);

@@ -1,5 +1,5 @@
-// The marker editor window offscreen: open, select, move, alliances, fields, save and reopen, and
-// every way a save or an open can fail.
+// The marker editor window offscreen: open, select, fields, and every way a save or an open can fail,
+// files too short to be levels among them.
 #include "tests/map/map_window_fixture.h"
 
 namespace corvane {
@@ -29,12 +29,11 @@ TEST_F(MapWindowTest, OpenMapAsksInTheGameOrProgramFolderAndFillsTheWindow) {
     EXPECT_EQ(prompter.dialogs.at(2).title, Q("Open a map file"));
     EXPECT_EQ(prompter.dialogs.at(2).filter, Q("Populous Level Files (*.dat)|*.dat"));
     EXPECT_EQ(prompter.dialogs.at(2).initialName, Q(fs::path(temp.path()).lexically_normal().string() + "/*.dat"));
-    EXPECT_EQ(window->windowTitle(), Q(temp.file("levl2001") + " - Marker Editor[*]"));  // [*]: unsaved edits
+    EXPECT_EQ(window->windowTitle(), title("levl2001"));
     auto* heads = child<QListWidget>(Q("lstStoneHeads"));
     ASSERT_EQ(heads->count(), 3);
     EXPECT_EQ(heads->item(1)->text(), Q("StoneH X: 150, Y: 40"));
-    EXPECT_EQ(label("lblSelectedMarker"), Q("Selected: 0"));
-    EXPECT_EQ(texts("AIRed AIYellow AIGreen txtG"), Q("11 12 13 15"));
+    EXPECT_EQ(label("lblSelectedMarker") + u' ' + texts("AIRed AIYellow AIGreen txtG"), Q("Selected: 0 11 12 13 15"));
     EXPECT_TRUE(checked("YG"));
     window->close();  // closing disables Save Map, showing enables it
     writeBytes(headerPath, SampleHeader());  // alliances of the level before do not leak into the next
@@ -59,14 +58,19 @@ TEST_F(MapWindowTest, OpenMapAsksInTheGameOrProgramFolderAndFillsTheWindow) {
     }
 }
 
-// Choosing another marker, in the list or with the left button, commits the fields first; so does a
-// left press at the selected marker itself. Other buttons only show the position.
+// Choosing another marker, in the list or with the left button, commits the fields first; so does
+// clicking the selected marker's own line or a left press at the marker itself. Other buttons only show
+// the position.
 TEST_F(MapWindowTest, SelectingAMarkerCommitsTheFieldsOfThePreviousOne) {
     ASSERT_TRUE(open());
     setText("txtX", "17");
     setText("txtY", "18");
-    mouse(241, 73, Qt::LeftButton);  // map (120, 36): marker 5
+    clickLine(0);
     EXPECT_EQ(markerLine(0), Q("0 (17 ,18)"));
+    EXPECT_EQ(window->image().pixel(34, 36), kSelected);
+    setText("txtY", "19");
+    mouse(241, 73, Qt::LeftButton);  // map (120, 36): marker 5
+    EXPECT_EQ(markerLine(0), Q("0 (17 ,19)"));
     EXPECT_EQ(texts("txtX txtY") + u' ' + label("lblSelectedMarker"), Q("120 36 Selected: 5"));
     mouse(101, 40);
     EXPECT_EQ(label("lblMousePos"), Q("X: 50, Y: 20"));
@@ -108,28 +112,6 @@ TEST_F(MapWindowTest, BadFieldsAreRefusedByNameAndChangeNothing) {
     }
 }
 
-TEST_F(MapWindowTest, EditsSurviveSaveAndReopen) {
-    ASSERT_TRUE(open());
-    markerList()->setCurrentRow(7);
-    mouse(101, 40, Qt::RightButton);  // the right button moves the selected marker
-    EXPECT_EQ(markerLine(7), Q("7 (50 ,20)"));
-    EXPECT_EQ(window->image().pixel(100, 40), kSelected);
-    setText("AIRed", "255");
-    setText("AIGreen", " 007 ");  // spaces around, leading zeros: 7
-    child<QCheckBox>(Q("YG"))->click();
-    EXPECT_TRUE(checked("GY"));  // a box sets its partner and the masks
-    setText("txtX", "99");  // typed, committed by the save
-    window->saveMapCommand();
-    ASSERT_TRUE(prompter.told.isEmpty()) << prompter.lastTold().toStdString();
-    // AI scripts 255, 12, 7; masks 1, 2, 12, 12; marker 7 at (99, 20).
-    EXPECT_EQ(readBytes(headerPath),
-              SampleHeader().replace(89, 7, "\xFF\x0C\x07\x01\x02\x0C\x0C").replace(114, 2, "\x63\x14"));
-    window = makeWindow();
-    ASSERT_TRUE(open());
-    EXPECT_EQ(markerLine(7), Q("7 (99, 20)"));
-    EXPECT_EQ(texts("AIRed"), Q("255"));
-}
-
 TEST_F(MapWindowTest, FailuresSayWhereAndWhyAndChangeNothing) {
     ASSERT_TRUE(open());
     setText("AIRed", "1");
@@ -139,22 +121,32 @@ TEST_F(MapWindowTest, FailuresSayWhereAndWhyAndChangeNothing) {
     fs::create_directory(temp.file("bad.dat"));
     fs::create_directory(temp.file("l.hdr"));
     writeBytes(temp.file("l.dat"), "");
-    prompter.yesNo = {true};  // open the empty level file anyway
-    for (const char* level : {"bad.dat", "l.dat"}) EXPECT_FALSE(window->loadLevel(Q(temp.file(level))));
+    // A compiled script chosen by mistake is not shown as a level unless the user wants it so.
+    const std::string script = temp.file("cpscr001.dat"), scriptBytes = PatternHeader(12552);
+    writeBytes(script, scriptBytes);
+    prompter.yesNo = {true, false};  // open the empty level file anyway, not the script
+    for (const char* level : {"bad.dat", "l.dat", "cpscr001.dat"}) EXPECT_FALSE(window->loadLevel(Q(temp.file(level))));
     const std::string isFolder = ": is a folder, not a file";
     EXPECT_EQ(prompter.told,
               QStringList({Q("Could not save the map: " + headerPath + ": is read-only"),
                            Q("Could not open the map: " + temp.file("bad.dat") + isFolder),
                            Q("Could not read the map's header file: " + temp.file("l.hdr") + isFolder)}));
-    EXPECT_EQ(window->windowTitle(), Q(temp.file("levl2001") + " - Marker Editor[*]"));
+    EXPECT_EQ(prompter.asked.at(1), Q(script + " does not look like a level: the level file is 12552 bytes long, "
+                                              "shorter than the 32768 bytes of a level's height map. Open it anyway?"));
+    EXPECT_EQ(window->windowTitle(), title("levl2001"));
     EXPECT_EQ(markerLine(5), Q("5 (120, 36)"));
+    EXPECT_FALSE(fs::exists(temp.file("cpscr001.hdr")));
+    prompter.yesNo = {true};
+    EXPECT_TRUE(window->loadLevel(Q(script)));  // Yes: opened as levels always were
+    EXPECT_EQ(window->windowTitle(), title("cpscr001"));
+    EXPECT_EQ(readBytes(script), scriptBytes);
 
     fs::remove(headerPath);  // a missing header is not created on open, and on save only with consent
     ASSERT_TRUE(open());
     EXPECT_EQ(markerLine(255) + texts("AIYellow"), Q("255 (0, 0)0"));
     prompter.yesNo = {false, true};
     window->saveMapCommand();
-    EXPECT_EQ(prompter.asked.at(1), Q("The header file " + headerPath + " does not exist. Create it?"));
+    EXPECT_EQ(prompter.asked.constLast(), Q("The header file " + headerPath + " does not exist. Create it?"));
     EXPECT_FALSE(fs::exists(headerPath));
     setText("AIRed", "5");
     window->saveMapCommand();

@@ -30,7 +30,6 @@ public:
 
     void answer(int status, QByteArray body) { status_ = status; body_ = std::move(body); silent_ = false; }
     void stayQuiet() { silent_ = true; }
-    bool listening() const { return server_.isListening(); }
     QUrl baseUrl() const { return QUrl(QStringLiteral("http://127.0.0.1:%1/updates/").arg(server_.serverPort())); }
     const QStringList& requestedPaths() const { return paths_; }
 

@@ -110,7 +110,6 @@ INSTANTIATE_TEST_SUITE_P(
         Flow{"DamagedRecord", 200, "corvanescripter\r\n0.4.0\x1B[2J\r\nx\r\n", {true}, {},
              {QStringLiteral("The version list at the site is damaged. The program is NOT updated!")}, true},
         Flow{"NotFound", 404, kOffer040, {true}, {}, {kConnectionError}},
-        Flow{"ServerError", 500, kOffer040, {true}, {}, {kConnectionError}},
         Flow{"TooLargeForAVersionList", 200, kOffer040 + std::string(ProgressDownload::kMaxBytes, 'x'), {true}, {},
              {kConnectionError}},
         Flow{"NoAnswerInTime", kQuiet, "", {true}, {}, {kConnectionError}}),
