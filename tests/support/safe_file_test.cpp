@@ -29,7 +29,7 @@ TEST(WriteFileAtomically, ReplacesWholeContentAndLeavesNoScratch) {
     EXPECT_EQ(std::distance(fs::directory_iterator(dir.path()), fs::directory_iterator()), 1);
 }
 
-TEST(WriteFileAtomically, FailuresNameThePathAndKeepTheOldFile) {
+TEST(WriteFileAtomically, FailuresNameThePathAndKeepWhatWasThere) {
     TempFolder dir;
     FileError error;
     EXPECT_FALSE(WriteFileAtomically(dir.file("missing/x.dat"), "x", &error));
@@ -39,6 +39,11 @@ TEST(WriteFileAtomically, FailuresNameThePathAndKeepTheOldFile) {
     EXPECT_FALSE(WriteFileAtomically(dir.file("folder"), "x", &error));
     EXPECT_TRUE(fs::is_directory(dir.file("folder")));
     EXPECT_FALSE(WriteFileAtomically("", "x", &error));
+    writeBytes(dir.file("a"), "abc");  // a copy is byte-exact; a failed one names its source and keeps the target
+    ASSERT_TRUE(CopyFileAtomically(dir.file("a"), dir.file("b")));
+    EXPECT_FALSE(CopyFileAtomically(dir.file("nope"), dir.file("b"), &error));
+    EXPECT_EQ(error.path, dir.file("nope"));
+    EXPECT_EQ(readBytes(dir.file("b")), "abc");
 }
 
 TEST(WriteFileAtomically, ReadOnlyFolderKeepsOldFile) {
@@ -53,17 +58,6 @@ TEST(WriteFileAtomically, ReadOnlyFolderKeepsOldFile) {
     EXPECT_FALSE(WriteFileAtomically(dir.file("t.dat"), "new"));
     fs::permissions(dir.path(), fs::perms::owner_all);
     EXPECT_EQ(readBytes(dir.file("t.dat")), "old");
-}
-
-TEST(CopyFileAtomically, CopiesBytesOrReportsTheSource) {
-    TempFolder dir;
-    writeBytes(dir.file("a"), "abc");
-    ASSERT_TRUE(CopyFileAtomically(dir.file("a"), dir.file("b")));
-    EXPECT_EQ(readBytes(dir.file("b")), "abc");
-    FileError error;
-    EXPECT_FALSE(CopyFileAtomically(dir.file("nope"), dir.file("b"), &error));
-    EXPECT_EQ(error.path, dir.file("nope"));
-    EXPECT_EQ(readBytes(dir.file("b")), "abc");
 }
 
 #ifndef _WIN32
