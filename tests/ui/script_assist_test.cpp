@@ -100,7 +100,8 @@ TEST_F(AssistTest, TypingIsCheckedAtThePauseAndMarksFollowTheText) {
     EXPECT_TRUE(assistant().pauseTimer().isActive());
     EXPECT_TRUE(marked(true).isEmpty());
     waitForCheck();
-    const QStringList waves{u"\u00a0SET #f0c83c"_q, u"\u00a0SET #ff5050"_q, u"ZZZ #ff5050"_q};  // unknown: warning; no statement
+    // The unknown word is a warning; no statement is an error.
+    const QStringList waves{u"\u00a0SET #f0c83c"_q, u"\u00a0SET #ff5050"_q, u"ZZZ #ff5050"_q};
     EXPECT_EQ(marked(true), waves);
     caretAt(0);
     type(box(), u"  "_q);  // the marks move with the text until the next check
