@@ -3,7 +3,6 @@
 #include "support/game_folder.h"
 #include "support/wine_registry.h"
 
-#include "support/file_utils.h"
 #include "tests/common/temp_folder.h"
 
 #include <gtest/gtest.h>
@@ -15,12 +14,6 @@ namespace {
 
 using testing::TempFolder;
 
-std::string FixtureText() {
-    std::string text;
-    EXPECT_TRUE(ReadWholeFile(std::string(CORVANE_FIXTURES_DIR) + "/wine-system.reg", text));
-    return text;
-}
-
 class WinePrefix : public ::testing::Test {
 protected:
     TempFolder temp;
@@ -30,7 +23,7 @@ protected:
         fs::create_directories(prefix / "dosdevices");
         fs::create_directories(prefix / "drive_c" / "gAMES" / "Pop tb" / "LEVELS");
         fs::create_symlink("../drive_c", prefix / "dosdevices" / "c:");
-        writeSystemReg(FixtureText());
+        writeSystemReg(testing::readBytes(CORVANE_FIXTURES_DIR "/wine-system.reg"));
     }
     void writeSystemReg(const std::string& text) { testing::writeBytes((prefix / "system.reg").string(), text); }
     std::string driveC() const { return (fs::canonical(prefix / "drive_c")).string(); }
@@ -40,15 +33,12 @@ protected:
     }
 };
 
-TEST_F(WinePrefix, InstallPathMapsThroughDriveCMatchingFolderNamesWithoutCase) {
-    EXPECT_EQ(dialogName("\\levels\\levl*.dat"), driveC() + "/gAMES/Pop tb/LEVELS/levl*.dat");
-    // A folder that does not exist keeps its name as written.
-    EXPECT_EQ(dialogName("\\language\\*.dat"), driveC() + "/gAMES/Pop tb/language/*.dat");
-}
-
 // Each system.reg against the name of the levels dialog; "C:" in a name stands for drive_c. One
 // registry object sees every change of the file.
 TEST_F(WinePrefix, KeysViewsDrivesAndFallbacks) {
+    // The fixture's install path, with folder names matched without case; a missing folder keeps its name.
+    EXPECT_EQ(dialogName("\\levels\\levl*.dat"), driveC() + "/gAMES/Pop tb/LEVELS/levl*.dat");
+    EXPECT_EQ(dialogName("\\language\\*.dat"), driveC() + "/gAMES/Pop tb/language/*.dat");
     fs::create_directories(temp.path() / "Z Game" / "Levels");
     std::string folder = fs::canonical(temp.path()).string(), escaped;  // backslashes doubled, as in system.reg
     for (char c : "Z:" + folder) escaped += c == '/' ? std::string("\\\\") : std::string(1, c);
@@ -78,7 +68,6 @@ TEST_F(WinePrefix, KeysViewsDrivesAndFallbacks) {
 }
 
 TEST_F(WinePrefix, OnlyLocalMachineIsKnown) {
-    WineRegistry registry(prefix);
     EXPECT_TRUE(registry.keyExists(kHkeyLocalMachine, kGameRegistryKey));
     EXPECT_FALSE(registry.keyExists(0x80000001, kGameRegistryKey));
     EXPECT_EQ(registry.value(0x80000001, kGameRegistryKey, "installpath").kind, RegistryValue::Kind::Empty);

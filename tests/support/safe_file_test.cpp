@@ -29,7 +29,7 @@ TEST(WriteFileAtomically, ReplacesWholeContentAndLeavesNoScratch) {
     EXPECT_EQ(std::distance(fs::directory_iterator(dir.path()), fs::directory_iterator()), 1);
 }
 
-TEST(WriteFileAtomically, FailuresNameThePathAndKeepTheOldFile) {
+TEST(WriteFileAtomically, FailuresNameThePathAndKeepWhatWasThere) {
     TempFolder dir;
     FileError error;
     EXPECT_FALSE(WriteFileAtomically(dir.file("missing/x.dat"), "x", &error));
@@ -39,6 +39,11 @@ TEST(WriteFileAtomically, FailuresNameThePathAndKeepTheOldFile) {
     EXPECT_FALSE(WriteFileAtomically(dir.file("folder"), "x", &error));
     EXPECT_TRUE(fs::is_directory(dir.file("folder")));
     EXPECT_FALSE(WriteFileAtomically("", "x", &error));
+    writeBytes(dir.file("a"), "abc");  // a copy is byte-exact; a failed one names its source and keeps the target
+    ASSERT_TRUE(CopyFileAtomically(dir.file("a"), dir.file("b")));
+    EXPECT_FALSE(CopyFileAtomically(dir.file("nope"), dir.file("b"), &error));
+    EXPECT_EQ(error.path, dir.file("nope"));
+    EXPECT_EQ(readBytes(dir.file("b")), "abc");
 }
 
 TEST(WriteFileAtomically, ReadOnlyFolderKeepsOldFile) {
@@ -55,31 +60,34 @@ TEST(WriteFileAtomically, ReadOnlyFolderKeepsOldFile) {
     EXPECT_EQ(readBytes(dir.file("t.dat")), "old");
 }
 
-TEST(CopyFileAtomically, CopiesBytesOrReportsTheSource) {
-    TempFolder dir;
-    writeBytes(dir.file("a"), "abc");
-    ASSERT_TRUE(CopyFileAtomically(dir.file("a"), dir.file("b")));
-    EXPECT_EQ(readBytes(dir.file("b")), "abc");
-    FileError error;
-    EXPECT_FALSE(CopyFileAtomically(dir.file("nope"), dir.file("b"), &error));
-    EXPECT_EQ(error.path, dir.file("nope"));
-    EXPECT_EQ(readBytes(dir.file("b")), "abc");
-}
-
 #ifndef _WIN32
-TEST(WriteFileAtomically, KeepsLinksAndPermissionsAndRefusesWhatIsNotAFile) {
+// Links are written through and stay links (a dangling one gets its file); the file keeps its mode. Loops,
+// read-only files (also for root) and what is not a file are refused.
+TEST(WriteFileAtomically, LinksModesAndRefusals) {
     TempFolder dir;
     writeBytes(dir.file("real.hdr"), "old");
     const fs::perms perms = fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read;
     fs::permissions(dir.file("real.hdr"), perms);
     fs::create_symlink("real.hdr", dir.file("link.hdr"));
+    fs::create_symlink("later.dat", dir.file("dangling"));
+    fs::create_symlink("b", dir.file("a"));
+    fs::create_symlink("a", dir.file("b"));
+    writeBytes(dir.file("ro.dat"), "old");
+    ::chmod(dir.file("ro.dat").c_str(), 0444);
     ASSERT_TRUE(WriteFileAtomically(dir.file("link.hdr"), "new"));
-    EXPECT_TRUE(fs::is_symlink(dir.file("link.hdr")));
-    EXPECT_EQ(readBytes(dir.file("real.hdr")), "new");
+    EXPECT_TRUE(WriteFileAtomically(dir.file("dangling"), "new2"));
+    EXPECT_EQ(readBytes(dir.file("real.hdr")) + '|' + readBytes(dir.file("later.dat")), "new|new2");
     EXPECT_EQ(fs::status(dir.file("real.hdr")).permissions(), perms);
-    FileError error;
-    EXPECT_FALSE(WriteFileAtomically("/dev/null", "x", &error));
-    EXPECT_EQ(error.reason, "is not a regular file");
+    const std::pair<std::string, const char*> refused[] = {{"/dev/null", "is not a regular file"},
+        {dir.file("a"), "is a link that leads in a circle (or through too many links)"},
+        {dir.file("ro.dat"), "is read-only; it was not replaced"}};
+    for (const auto& [path, reason] : refused) {
+        FileError error;
+        EXPECT_FALSE(WriteFileAtomically(path, "x", &error));
+        EXPECT_EQ(error.message(), path + ": " + reason);
+    }
+    EXPECT_EQ(readBytes(dir.file("ro.dat")), "old");
+    for (const char* link : {"link.hdr", "dangling", "a"}) EXPECT_TRUE(fs::is_symlink(dir.file(link))) << link;
 }
 
 // Another user's link in a sticky folder that everyone may write to is never followed, whatever
@@ -103,25 +111,6 @@ TEST(WriteFileAtomically, NeverFollowsAnotherUsersLinkInASharedFolder) {
     EXPECT_TRUE(WriteFileAtomically(link, "own link"));
     EXPECT_EQ(readBytes(secret), "own link");
     EXPECT_TRUE(fs::is_symlink(link));
-}
-
-// Dangling links get their file, loops and read-only files (also for root) are refused; links stay.
-TEST(WriteFileAtomically, DanglingLinksLoopsAndReadOnlyFiles) {
-    TempFolder dir;
-    fs::create_symlink("later.dat", dir.file("dangling"));
-    fs::create_symlink("b", dir.file("a"));
-    fs::create_symlink("a", dir.file("b"));
-    writeBytes(dir.file("ro.dat"), "old");
-    ::chmod(dir.file("ro.dat").c_str(), 0444);
-    EXPECT_TRUE(WriteFileAtomically(dir.file("dangling"), "new"));
-    EXPECT_EQ(readBytes(dir.file("later.dat")), "new");
-    FileError error;
-    EXPECT_FALSE(WriteFileAtomically(dir.file("a"), "x", &error));
-    EXPECT_EQ(error.message(), dir.file("a") + ": is a link that leads in a circle (or through too many links)");
-    EXPECT_FALSE(WriteFileAtomically(dir.file("ro.dat"), "new", &error));
-    EXPECT_EQ(error.message(), dir.file("ro.dat") + ": is read-only; it was not replaced");
-    EXPECT_EQ(readBytes(dir.file("ro.dat")), "old");
-    EXPECT_TRUE(fs::is_symlink(dir.file("dangling")) && fs::is_symlink(dir.file("a")));
 }
 
 // The file keeps owner, group and mode; a group member who may not give it its owner writes it in

@@ -6,37 +6,13 @@
 #include "assist/layout.h"
 #include "checker/grammar.h"
 #include "core/language_tables.h"
+#include "tests/assist/annotated_text.h"
 #include "ui/block_match.h"
 #include "ui/layout_edits.h"
 #include "ui/word_colouring.h"
 
 namespace corvane {
 namespace {
-
-// A text with the caret written as "^" and the expected words as "[[...]]".
-struct Annotated {
-    std::string text;
-    std::size_t caret = 0;
-    std::vector<WordSpan> marked;
-};
-
-Annotated Annotate(std::string_view source) {
-    Annotated result;
-    for (std::size_t i = 0; i < source.size(); ++i) {
-        if (source.substr(i, 2) == "[[") {
-            result.marked.push_back({result.text.size(), 0});
-            ++i;
-        } else if (source.substr(i, 2) == "]]") {
-            result.marked.back().length = result.text.size() - result.marked.back().position;
-            ++i;
-        } else if (source[i] == '^') {
-            result.caret = result.text.size();
-        } else {
-            result.text += source[i];
-        }
-    }
-    return result;
-}
 
 TEST(EditorWords, KindsOfWordsAsTheCompilerReadsThem) {
     const std::pair<const char*, WordKind> cases[] = {
@@ -67,9 +43,11 @@ TEST(EditorWords, BlockPartnersOfTheWordAtTheCaret) {
         "^ENDIF IF",                                              // ENDIF before any IF
         "IF^ = %1 %1",                                            // an IF that is never closed
     };
-    for (const char* source : cases) {
-        const Annotated a = Annotate(source);
-        EXPECT_EQ(MatchingWordsAt(a.text, a.caret), a.marked) << source;
+    for (const char* source : cases) {  // the caret as "^", the expected words as "[[...]]"
+        const test::AnnotatedText a(source);
+        std::vector<WordSpan> marked;
+        for (const test::TextRange& range : a.ranges()) marked.push_back({range.position, range.length});
+        EXPECT_EQ(MatchingWordsAt(a.text(), a.point()), marked) << source;
     }
 }
 

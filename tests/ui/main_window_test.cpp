@@ -12,7 +12,7 @@
 namespace corvane::testing {
 namespace {
 
-TEST_F(EditorTest, StartsWithItsMenusInvitationAndRecentItemsThatIgnoreMissingFiles) {
+TEST_F(EditorTest, StartsWithItsMenusInvitationIconAndRecentItemsThatIgnoreMissingFiles) {
     const char* const items[] = {  // the commands' name|caption|shortcut, and |off when disabled at the start
         "mnuScriptsNew|&New|Ctrl+N", "mnuScriptsLoad|&Load...|Ctrl+O", "mnuScriptsSave|&Save|Ctrl+S|off",
         "mnuScriptsSaveAs|Save &As...|Ctrl+A|off", "mnuRec0|<none>|Ctrl+F1", "mnuRec4|<none>|Ctrl+F5",
@@ -27,6 +27,11 @@ TEST_F(EditorTest, StartsWithItsMenusInvitationAndRecentItemsThatIgnoreMissingFi
     }
     EXPECT_EQ(window->statusText(), u"Corvane Scripter Tools Loaded - Press CTRL-F1 to load last edited scriptfile!"_q);
     EXPECT_FALSE(window->findChild<QWidget*>(u"frmSplash"_q)->isVisible());
+    installProgramIcon();
+    const QImage own = programIcon().pixmap(32).toImage();
+    EXPECT_EQ(programIcon().availableSizes(), QList<QSize>{QSize(128, 128)});
+    EXPECT_EQ(window->windowIcon().pixmap(32).toImage(), own);
+    EXPECT_EQ(window->findWindow().windowIcon().pixmap(32).toImage(), own);
     ASSERT_TRUE(WriteIni(ini(), "recent", "recent0", "C:\\a&b.dat"));
     ASSERT_TRUE(WriteIni(ini(), "recent", "recent2", path("gone.dat").toStdString()));
     startEditor();
@@ -36,14 +41,6 @@ TEST_F(EditorTest, StartsWithItsMenusInvitationAndRecentItemsThatIgnoreMissingFi
     for (const char* name : {"mnuRec0", "mnuRec1", "mnuRec2"}) item(name)->trigger();
     EXPECT_TRUE(prompter.told.isEmpty());
     EXPECT_EQ(current(), QString());
-}
-
-TEST_F(EditorTest, EveryWindowShowsTheProgramsOwnIcon) {
-    installProgramIcon();
-    const QImage own = programIcon().pixmap(32).toImage();
-    EXPECT_EQ(programIcon().availableSizes(), QList<QSize>{QSize(128, 128)});
-    EXPECT_EQ(window->windowIcon().pixmap(32).toImage(), own);
-    EXPECT_EQ(window->findWindow().windowIcon().pixmap(32).toImage(), own);
 }
 
 TEST_F(EditorTest, LoadDialogFolderFailuresAndTheLoadedScript) {

@@ -38,17 +38,12 @@ protected:
         clock.start();
         while (assistant().pauseTimer().isActive() && clock.elapsed() < 5000) QCoreApplication::processEvents();
     }
-    QStringList waveColours() {
-        QStringList colours;
-        for (const QTextEdit::ExtraSelection& mark : box().extraSelections()) {
-            if (mark.format.underlineStyle() == QTextCharFormat::WaveUnderline) colours << mark.format.underlineColor().name();
-        }
-        return colours;
-    }
-    QStringList waves() {  // the words under a wave line
+    QStringList marked(bool wave) {  // the words under a wave line, with its colour, or those with a background
         QStringList words;
         for (const QTextEdit::ExtraSelection& mark : box().extraSelections()) {
-            if (mark.format.underlineStyle() == QTextCharFormat::WaveUnderline) words << mark.cursor.selectedText();
+            const bool isWave = mark.format.underlineStyle() == QTextCharFormat::WaveUnderline;
+            if (wave ? isWave : mark.cursor.hasSelection() && mark.format.hasProperty(QTextFormat::BackgroundBrush))
+                words << mark.cursor.selectedText() + (wave ? u' ' + mark.format.underlineColor().name() : QString());
         }
         return words;
     }
@@ -74,8 +69,7 @@ TEST_F(AssistTest, ProblemsOfAnOpenedTextAreMarkedListedAndVisitedAtTheirExactWo
     EXPECT_EQ(current(), u"newfile.dat"_q);  // Save asks for a compiled file's name
     // Checked at once, no pause needed. The unknown word also breaks the grammar; BLAH, four letters,
     // compiles as a raw code, which is only a warning.
-    EXPECT_EQ(waves(), (QStringList{u"\u00e9\u20ac"_q, u"\u00e9\u20ac"_q, u"BLAH"_q}));
-    EXPECT_EQ(waveColours(), (QStringList{u"#ff5050"_q, u"#ff5050"_q, u"#f0c83c"_q}));
+    EXPECT_EQ(marked(true), (QStringList{u"\u00e9\u20ac #ff5050"_q, u"\u00e9\u20ac #ff5050"_q, u"BLAH #f0c83c"_q}));
     const std::string engineText = "START_SCRIPT\n{\n\tSET VAR_1 %2 \xe9\x80\n\tDO BLAH\n}\nENDSCRIPT";
     EXPECT_EQ(problemLines(), (QStringList{u"3:15  "_q + engineMessage(engineText, 0), u"3:15  "_q + engineMessage(engineText, 1),
                                            u"4:5  "_q + engineMessage(engineText, 2)}));
@@ -100,17 +94,18 @@ TEST_F(AssistTest, ProblemsOfAnOpenedTextAreMarkedListedAndVisitedAtTheirExactWo
 
 TEST_F(AssistTest, TypingIsCheckedAtThePauseAndMarksFollowTheText) {
     newScript();
-    EXPECT_TRUE(waves().isEmpty());
+    EXPECT_TRUE(marked(true).isEmpty());
     caretAt(14);  // after "START_SCRIPT\n{"
     type(box(), u"\n\t\u00a0SET VAR_1 ZZZ"_q);  // a no-break space is no blank: "\u00a0SET" is one unknown word
     EXPECT_TRUE(assistant().pauseTimer().isActive());
-    EXPECT_TRUE(waves().isEmpty());
+    EXPECT_TRUE(marked(true).isEmpty());
     waitForCheck();
-    const QStringList marked{u"\u00a0SET"_q, u"\u00a0SET"_q, u"ZZZ"_q};  // unknown, and no statement either
-    EXPECT_EQ(waves(), marked);
+    // The unknown word is a warning; no statement is an error.
+    const QStringList waves{u"\u00a0SET #f0c83c"_q, u"\u00a0SET #ff5050"_q, u"ZZZ #ff5050"_q};
+    EXPECT_EQ(marked(true), waves);
     caretAt(0);
     type(box(), u"  "_q);  // the marks move with the text until the next check
-    EXPECT_EQ(waves(), marked);
+    EXPECT_EQ(marked(true), waves);
     setText(u"START_SCRIPT { SET VAR_1 } ENDSCRIPT"_q);  // a grammar error: a value is missing
     waitForCheck();
     const std::string text = "START_SCRIPT { SET VAR_1 } ENDSCRIPT";
@@ -304,21 +299,12 @@ TEST_F(AssistTest, LineNumbersAndTheBlockPartnersOfTheCaretWord) {
     newScript();
     EXPECT_GT(box().viewport()->geometry().left(), box().findChild<QWidget*>(u"lineNumbers"_q)->width() - 1);
     setText(u"START_SCRIPT\n{\n\tIF = %1 %1 { } ELSE { } ENDIF\n}\nENDSCRIPT"_q);
-    const auto partners = [this] {
-        QStringList words;
-        for (const QTextEdit::ExtraSelection& mark : box().extraSelections()) {
-            if (mark.cursor.hasSelection() && mark.format.hasProperty(QTextFormat::BackgroundBrush)) {
-                words << mark.cursor.selectedText();
-            }
-        }
-        return words;
-    };
     caretAt(13);  // before the outer "{"
-    EXPECT_EQ(partners(), (QStringList{u"{"_q, u"}"_q}));
+    EXPECT_EQ(marked(false), (QStringList{u"{"_q, u"}"_q}));
     caretAt(42);  // inside ENDIF
-    EXPECT_EQ(partners(), (QStringList{u"IF"_q, u"ELSE"_q, u"ENDIF"_q}));
+    EXPECT_EQ(marked(false), (QStringList{u"IF"_q, u"ELSE"_q, u"ENDIF"_q}));
     caretAt(20);  // on a number
-    EXPECT_TRUE(partners().isEmpty());
+    EXPECT_TRUE(marked(false).isEmpty());
 }
 
 TEST_F(AssistTest, ZoomScalesTheShownTextOnly) {
