@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the project builds, tests and runs with; installs only what is missing.
 set -euo pipefail
-packages=(cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev libgtest-dev libgmock-dev libbenchmark-dev
+packages=(cmake ninja-build ccache g++ pkg-config qt6-base-dev libgl-dev libgtest-dev libgmock-dev libbenchmark-dev
           clang libclang-rt-14-dev xvfb xauth fonts-liberation nlohmann-json3-dev neovim)
 missing=()
 for p in "${packages[@]}"; do
