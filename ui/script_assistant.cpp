@@ -96,6 +96,7 @@ ScriptAssistant::ScriptAssistant(EditorContext& context, ScriptHost& host, Scrip
       context_(context),
       host_(host),
       box_(box),
+      viewport_(box.viewport()),
       dock_(dock),
       highlighter_(new ScriptHighlighter(box.document(), *context.tables, *context.grammar)),
       lineNumbers_(new LineNumberArea(box)),
@@ -108,7 +109,7 @@ ScriptAssistant::ScriptAssistant(EditorContext& context, ScriptHost& host, Scrip
     connect(&box, &ScriptTextBox::typed, this, &ScriptAssistant::typed);
     connect(&dock, &ProblemsDock::problemChosen, this, &ScriptAssistant::showProblem);
     box.installEventFilter(this);
-    box.viewport()->installEventFilter(this);
+    viewport_->installEventFilter(this);
     showMarks();
 }
 
@@ -307,7 +308,7 @@ bool ScriptAssistant::showHover(QEvent* event) {
 }
 
 bool ScriptAssistant::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == box_.viewport()) {
+    if (watched == viewport_) {
         if (event->type() == QEvent::ToolTip) return showHover(event);
         if ((event->type() == QEvent::DragEnter || event->type() == QEvent::DragMove) &&
             static_cast<QDropEvent*>(event)->mimeData()->hasUrls()) {

@@ -72,6 +72,9 @@ private:
     EditorContext& context_;
     ScriptHost& host_;
     ScriptTextBox& box_;
+    // Kept apart from box_: while the box is being destroyed its viewport still sends events, and
+    // the box can no longer be asked for it.
+    QWidget* viewport_;
     ProblemsDock& dock_;
     ScriptHighlighter* highlighter_;
     LineNumberArea* lineNumbers_;
