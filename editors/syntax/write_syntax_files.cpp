@@ -24,9 +24,10 @@ constexpr const char* kKatePath = "/kate/corvane-ai-script.xml";
 // What follows "%", "VAR_" or "INT_": the number forms the compiler reads.
 constexpr const char* kNumber =
     "(?:&[Hh][0-9A-Fa-f]+|&[Oo][0-7]+|[+-]?(?:[0-9]+(?:\\.[0-9]*)?|\\.[0-9]+)(?:[Ee][+-]?[0-9]+)?)";
-// Words are separated by blanks and tabs only: "{X" is one word, and no "{".
-constexpr const char* kWordStart = "(?<![^ \\t])";
-constexpr const char* kWordEnd = "(?![^ \\t])";
+// Only blanks, tabs and line ends separate words: "{X" is one word, and no "{". (TextMate hosts
+// match a line with its line end.)
+constexpr const char* kWordStart = "(?<![^ \\t\\r\\n])";
+constexpr const char* kWordEnd = "(?![^ \\t\\r\\n])";
 
 struct Style {
     const char* textMateScope;
@@ -60,12 +61,12 @@ std::vector<PatternWord> PatternWords() {
     const std::string number = kNumber;
     return {
         {"numbered-internals", "variable.language.internal.numbered.corvane", "dsBuiltIn",
-         "([Ii][Nn][Tt]_)(" + number + ")([^ \\t]*)"},
-        {"variables", "variable.other.user.corvane", "dsVariable", "([Vv][Aa][Rr]_)(" + number + ")?([^ \\t]*)"},
-        {"numbers", "constant.numeric.corvane", "dsDecVal", "(%)(" + number + ")?([^ \\t]*)"},
+         "([Ii][Nn][Tt]_)(" + number + ")([^ \\t\\r\\n]*)"},
+        {"variables", "variable.other.user.corvane", "dsVariable", "([Vv][Aa][Rr]_)(" + number + ")?([^ \\t\\r\\n]*)"},
+        {"numbers", "constant.numeric.corvane", "dsDecVal", "(%)(" + number + ")?([^ \\t\\r\\n]*)"},
         // A four-character word that is no other word is written as a code's hexadecimal digits.
-        {"raw-codes", "constant.other.raw-code.corvane", "dsSpecialChar", "([^ \\t]{4})()()"},
-        {"unknown", "invalid.illegal.unknown-word.corvane", "dsError", "([^ \\t]+)()()"},
+        {"raw-codes", "constant.other.raw-code.corvane", "dsSpecialChar", "([^ \\t\\r\\n]{4})()()"},
+        {"unknown", "invalid.illegal.unknown-word.corvane", "dsError", "([^ \\t\\r\\n]+)()()"},
     };
 }
 
