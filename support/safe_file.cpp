@@ -76,6 +76,26 @@ bool writeAll(int fd, std::string_view bytes, off_t offset = 0) {
     return true;
 }
 
+bool syncData(int fd) {
+#if defined(__APPLE__)
+    return ::fsync(fd) == 0;
+#else
+    return ::fdatasync(fd) == 0;
+#endif
+}
+
+// Some file systems cannot sync a folder at all (they answer EINVAL); on them the entry is as
+// safe as they make it.
+bool syncFolder(const fs::path& folder) {
+    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) return false;
+    const bool synced = ::fsync(fd) == 0 || errno == EINVAL || errno == ENOTSUP;
+    const int code = errno;
+    ::close(fd);
+    errno = code;
+    return synced;
+}
+
 class FileDescriptor {
 public:
     explicit FileDescriptor(int fd = -1) : fd_(fd) {}
@@ -180,8 +200,14 @@ bool writeResolved(const std::string& path, const fs::path& target, std::string_
         if (!temp.empty()) ::unlink(temp.c_str());
         return writeInPlace(path, target, old, bytes, error);
     }
+    // The bytes reach the disk before the name points at them, and the folder's new entry after:
+    // success means the new content survives a power cut.
+    if (!syncData(fd.get())) return discard("writing failed (" + systemReason() + ")");
     if (!nameScratchFile(fd.get(), target, temp)) return discard("cannot create a file in its folder (" + systemReason() + ")");
     if (::rename(temp.c_str(), target.c_str()) != 0) return discard("cannot replace the file (" + systemReason() + ")");
+    if (!syncFolder(folderOf(target))) {
+        return fail(error, path, "was replaced, but its folder could not be synced to disk (" + systemReason() + ")");
+    }
     return true;
 }
 
