@@ -21,7 +21,7 @@ namespace {
 using Json = nlohmann::json;
 
 constexpr std::size_t kMaxPatternBytes = 32;
-constexpr std::size_t kMaxRepeatedBytes = 2u << 20;
+constexpr std::size_t kMaxRepeatedBytes = 256u << 10;  // beyond the 100,000 levels that overflowed
 
 std::string Framed(const std::string& body) {
     std::ostringstream out;
