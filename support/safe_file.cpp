@@ -11,7 +11,10 @@
 #include <fstream>
 #include <system_error>
 
-#ifndef _WIN32
+#ifdef _WIN32
+#include <fcntl.h>
+#include <io.h>
+#else
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -51,6 +54,14 @@ bool writeResolved(const std::string& path, const fs::path& target, std::string_
             fs::remove(temp, ec);
             return fail(error, path, "writing failed (disk full?)");
         }
+    }
+    // The bytes reach the disk before the name points at them.
+    const int fd = ::_wopen(temp.c_str(), _O_RDWR | _O_BINARY);
+    const bool synced = fd >= 0 && ::_commit(fd) == 0;
+    if (fd >= 0) ::_close(fd);
+    if (!synced) {
+        fs::remove(temp, ec);
+        return fail(error, path, "writing failed (the data could not be synced to disk)");
     }
     fs::rename(temp, target, ec);
     if (ec) {
