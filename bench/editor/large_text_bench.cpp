@@ -8,7 +8,6 @@
 #include <QApplication>
 #include <QDir>
 #include <QTemporaryDir>
-
 #include <optional>
 
 #include "ui/editor_context.h"

@@ -59,7 +59,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     const Json initialize = {{"capabilities", Json::object()}};
     // Raw params, before and after initialize.
-    const std::string raw = R"({"jsonrpc": "2.0", "id": 9, "method": "textDocument/hover", "params": )" + repeated + "}";
+    const std::string raw =
+        R"({"jsonrpc": "2.0", "id": 9, "method": "textDocument/hover", "params": )" + repeated + "}";
     Serve(Framed(raw) + Request(1, "initialize", initialize) + Framed(raw));
 
     const Json document = {{"textDocument", {{"uri", "file:///f.txt"}}}};
