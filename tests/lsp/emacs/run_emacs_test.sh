@@ -15,13 +15,8 @@ tr -d '\r' < "$here/../neovim/script.txt" > "$work/ai/lf.txt"
 sed 's/$/\r/' "$work/ai/lf.txt" > "$work/ai/crlf.txt"
 CORVANE_SCRIPT=$exe CORVANE_SCRIPT_FILES="$work/ai/lf.txt $work/ai/crlf.txt" CORVANE_RESULT=$work/result.txt \
     HOME=$work timeout 120 emacs --batch -l "$here/client.el" </dev/null >"$work/emacs.log" 2>&1 || true
-[ -f "$work/result.txt" ] || { echo "Emacs wrote no result"; tail -30 "$work/emacs.log"; exit 1; }
-cat "$work/result.txt"
-
-fail=0
-expect() {  # a line of the result that must match the pattern
-    grep -qE "$1" "$work/result.txt" || { echo "MISSING: $1"; fail=1; }
-}
+. "$here/../result_checks.sh"
+read_result Emacs "$work/emacs.log"
 expect '^file lf.txt mode corvane-ai-script-mode eol 0$'
 expect '^file crlf.txt mode corvane-ai-script-mode eol 1$'
 expect '^diagnostic lf.txt 3:5 eglot-error .*STATE_FETCH_WOD'
@@ -30,9 +25,7 @@ expect '^diagnostic crlf.txt 3:5 eglot-error .*STATE_FETCH_WOD'
     { echo "MISSING: the 116 commands offered after DO in both files"; fail=1; }
 expect '^servers 1 exit 0$'  # one server for the folder, shut down cleanly
 # Saved files: what `format` prints, in each file's own line ends, with no blank at a line end.
-"$exe" format "$work/ai/lf.txt" | tr -d '\r' | sed 's/[ \t]*$//' > "$work/expected.txt"
-echo >> "$work/expected.txt"
-[ "$(wc -l < "$work/expected.txt")" -gt 5 ] || { echo "format printed too little"; fail=1; }
+laid_out "$work/ai/lf.txt" "$work/expected.txt"
 cmp "$work/expected.txt" "$work/ai/lf.txt" || { echo "MISMATCH: the LF file"; od -c "$work/ai/lf.txt" | head; fail=1; }
 sed 's/$/\r/' "$work/expected.txt" > "$work/expected-crlf.txt"
 cmp "$work/expected-crlf.txt" "$work/ai/crlf.txt" ||

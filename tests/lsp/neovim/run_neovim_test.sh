@@ -14,20 +14,14 @@ CORVANE_SCRIPT=$exe CORVANE_SCRIPT_FILE=$work/ai/script.txt CORVANE_SECOND_FILE=
     CORVANE_RECIPE=$here/../../../editors/neovim/corvane-script.lua CORVANE_RESULT=$work/result.txt HOME=$work \
     XDG_STATE_HOME=$work XDG_CACHE_HOME=$work timeout 120 nvim --headless -u NONE -i NONE -n \
     -c "luafile $here/client.lua" </dev/null >/dev/null 2>&1 || true
-[ -f "$work/result.txt" ] || { echo "Neovim wrote no result"; exit 1; }
-cat "$work/result.txt"
-
-fail=0
-expect() {  # a line of the result that must match the pattern
-    grep -qE "$1" "$work/result.txt" || { echo "MISSING: $1"; fail=1; }
-}
+. "$here/../result_checks.sh"
+read_result Neovim
 expect '^server exit 0$'
 expect '^clients 1 attached 2$'
 expect '^diagnostic 3:5-3:20 1 .*STATE_FETCH_WOD'
 expect '^completion 116 commands 116 STATE_FETCH_WOOD yes$'
 # The buffer after Neovim applied the edits holds what `format` prints, without blanks at line ends.
-{ "$exe" format "$work/ai/script.txt"; echo; } | tr -d '\r' | sed 's/[ \t]*$//' > "$work/expected.txt"
+laid_out "$work/ai/script.txt" "$work/expected.txt"
 sed -n '/^formatted$/,$p' "$work/result.txt" | tail -n +2 > "$work/formatted.txt"
-[ "$(wc -l < "$work/expected.txt")" -gt 5 ] || { echo "format printed too little"; fail=1; }
 diff "$work/expected.txt" "$work/formatted.txt" || { echo "MISMATCH: formatting"; fail=1; }
 exit $fail
