@@ -34,7 +34,7 @@ for target in linux-x64 win32-x64; do
     rm -rf "$extension/server"
     mkdir "$extension/server"
     case $target in
-        linux-x64) cp "$build/cli/corvane-script" "$extension/server/" ;;
+        linux-x64) strip -o "$extension/server/corvane-script" "$build/cli/corvane-script" ;;  # no debug data
         win32-x64) cp "$windows_build/cli/corvane-script.exe" "$extension/server/" ;;
     esac
     (cd "$extension" && npx vsce package --target "$target" --skip-license --allow-missing-repository \
