@@ -192,7 +192,7 @@ TEST_F(AssistTest, FormatIsOneUndoStepAndGoToLineMovesTheCaret) {
 }
 
 TEST_F(AssistTest, TextFilesRoundTripByteExactAndRefuseWhatTheyCannotHold) {
-    const std::string bytes = "START_SCRIPT\r\n{\r\n\tSET VAR_1 %2 \xe9\x80\xa0x\r\n}\r\nENDSCRIPT\r\n";
+    const std::string bytes = "START_SCRIPT\r\n{\r\n\tSET VAR_1 %2 \x80\xe9\xa0x\r\n}\r\nENDSCRIPT\r\n";  // no UTF-8
     openTextFile(bytes);
     EXPECT_EQ(box().toPlainText().left(16), u"START_SCRIPT\n{\n\t"_q);
     prompter.files = {path("copy.txt")};
@@ -215,6 +215,25 @@ TEST_F(AssistTest, TextFilesRoundTripByteExactAndRefuseWhatTheyCannotHold) {
     item("mnuScriptsOpenText")->trigger();
     EXPECT_TRUE(prompter.lastTold().startsWith(u"Could not open "_q + path("missing.txt")));
     EXPECT_TRUE(box().toPlainText().startsWith(u"x\u0101START_SCRIPT"_q));  // nothing changed
+}
+
+// A text file is saved again in its own encoding, byte-order mark included, and the caption names it.
+TEST_F(AssistTest, TextFilesSaveInPlaceInTheirEncodingAndTheCaptionNamesThem) {
+    const QString file = openTextFile("\xEF\xBB\xBFSTART_SCRIPT\r\n{\r\n\tSET VAR_\xC3\xA9 %1\r\n}\r\nENDSCRIPT");
+    EXPECT_EQ(box().toPlainText(), u"START_SCRIPT\n{\n\tSET VAR_\u00e9 %1\n}\nENDSCRIPT"_q);
+    EXPECT_TRUE(problemLines().isEmpty());
+    type(box(), u"\u0101 "_q);  // UTF-8 holds what Windows-1252 cannot
+    EXPECT_EQ(script().windowTitle(), u"Script Editor - "_q + file + u"[*]"_q);
+    EXPECT_TRUE(script().isModified());
+    item("mnuScriptsSaveTextFile")->trigger();  // no dialog: the file is known
+    EXPECT_EQ(readBytes(file.toStdString()),
+              "\xEF\xBB\xBF\xC4\x81 START_SCRIPT\r\n{\r\n\tSET VAR_\xC3\xA9 %1\r\n}\r\nENDSCRIPT");
+    EXPECT_FALSE(script().isModified());
+    prompter.files = {path("other.txt")};
+    item("mnuScriptsSaveText")->trigger();
+    EXPECT_EQ(script().caption(), u"Script Editor - "_q + path("other.txt"));
+    EXPECT_EQ(readBytes(folder.file("other.txt")), readBytes(file.toStdString()));
+    EXPECT_EQ(item("mnuScriptsSaveTextFile")->shortcut(), QKeySequence(u"Ctrl+Shift+S"_q));
 }
 
 TEST_F(AssistTest, DroppedFilesLoadOrOpenAsTextAfterAskingAboutUnsavedWork) {
