@@ -9,6 +9,7 @@
 #include "core/compiled_file.h"
 #include "tests/ui/editor_fixture.h"
 #include "ui/box_text.h"
+#include "ui/common/qt_prompter.h"
 #include "ui/placement.h"
 #include "ui/recent_files.h"
 
@@ -111,6 +112,23 @@ TEST_F(EditorTest, SaveAsQuestionsAndCompileErrors) {
         if (!word.isEmpty()) {
             EXPECT_EQ(selected(), word);
         }
+    }
+}
+
+// Enter on the real question box: Yes for a plain question, No for one whose Yes risks the author's work.
+TEST(QtPrompterQuestions, EnterTakesTheDefaultButton) {
+    QtPrompter prompter(nullptr);
+    for (const bool risky : {false, true}) {
+        QTimer press;
+        QObject::connect(&press, &QTimer::timeout, [&press] {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                press.stop();
+                QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+                QApplication::sendEvent(box, &enter);
+            }
+        });
+        press.start(10);
+        EXPECT_EQ(risky ? prompter.askYesNoDefaultNo(u"Save it anyway?"_q) : prompter.askYesNo(u"Overwrite?"_q), !risky);
     }
 }
 
