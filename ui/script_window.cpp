@@ -175,8 +175,8 @@ void ScriptWindow::openRecent(int index) {
     if (fileName == QString::fromLatin1(settings::kNoRecentFile.data(), settings::kNoRecentFile.size())) return;
     if (!FileExists(toEnginePath(fileName))) return;
     if (!maybeSave()) return;
-    // The load's caption update stores "lastfile" and runs once more here in the program's order
-    // of steps; it changes nothing then, so it is not run twice.
+    // Loading makes the file current, which stores it as "lastfile" with the caption; a second
+    // caption update here would only write the same settings again.
     loadFile(fileName);
 }
 
