@@ -220,8 +220,6 @@ TEST_F(AssistTest, TextFilesRoundTripByteExactAndRefuseWhatTheyCannotHold) {
 // A text file is saved again in its own encoding, byte-order mark included, and the caption names it.
 TEST_F(AssistTest, TextFilesSaveInPlaceInTheirEncodingAndTheCaptionNamesThem) {
     const QString file = openTextFile("\xEF\xBB\xBFSTART_SCRIPT\r\n{\r\n\tSET VAR_\xC3\xA9 %1\r\n}\r\nENDSCRIPT");
-    EXPECT_EQ(box().toPlainText(), u"START_SCRIPT\n{\n\tSET VAR_\u00e9 %1\n}\nENDSCRIPT"_q);
-    EXPECT_TRUE(problemLines().isEmpty());
     type(box(), u"\u0101 "_q);  // UTF-8 holds what Windows-1252 cannot
     EXPECT_EQ(script().windowTitle(), u"Script Editor - "_q + file + u"[*]"_q);
     EXPECT_TRUE(script().isModified());
