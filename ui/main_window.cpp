@@ -383,8 +383,11 @@ std::optional<std::string> MainWindow::textFileBytes(FileEncoding encoding) {
     std::optional<std::string> bytes =
         fileBytesFromScriptText(typedText(*scriptWindow().scriptBox()->document()), encoding, &offending);
     if (!bytes) {
+        const QString kind =
+            encoding.encoding == TextEncoding::kUtf8 ? QStringLiteral("a UTF-8") : QStringLiteral("a Windows-1252");
         context_.prompter.tell(QStringLiteral("The script holds the character \"") + offending +
-                               QStringLiteral("\", which a Windows-1252 text file cannot hold. Nothing was written."));
+                               QStringLiteral("\", which ") + kind +
+                               QStringLiteral(" text file cannot hold. Nothing was written."));
     }
     return bytes;
 }
