@@ -22,6 +22,7 @@
 #include "support/safe_file.h"
 #include "support/settings_file.h"
 #include "ui/box_text.h"
+#include "ui/common/shown_path.h"
 #include "ui/common/unsaved_work.h"
 #include "assist/context_help.h"
 #include "ui/editor_context.h"
@@ -192,11 +193,11 @@ void ScriptWindow::textWritten(const QString& fileName, FileEncoding encoding) {
     textFile_ = fileName;
     textEncoding_ = encoding;
     txtScript_->document()->setModified(false);
-    setCaption(QStringLiteral("Script Editor - ") + fileName);
+    setCaption(QStringLiteral("Script Editor - ") + captionPath(fileName));
 }
 
 void ScriptWindow::updateCaption() {
-    setCaption(QStringLiteral("Script Editor - ") + context_.currentFile);
+    setCaption(QStringLiteral("Script Editor - ") + captionPath(context_.currentFile));
     host_.rememberCurrentFile(context_.currentFile);
 }
 
@@ -308,9 +309,14 @@ bool ScriptWindow::compile(const QString& fileName) {
     const std::optional<std::string> bytes = compiledBytes();
     if (!bytes) return false;
     QString backupName;
-    if (!makeBackup(backupName)) return false;
+    const QString failed = QStringLiteral("Saving failed: ") + fileName + QStringLiteral(" was not written");
+    if (!makeBackup(backupName)) {
+        host_.setStatus(failed);
+        return false;
+    }
     FileError error;
     if (!WriteFileAtomically(toEnginePath(fileName), *bytes, &error)) {
+        host_.setStatus(failed);
         context_.prompter.tell(QStringLiteral("Could not write ") + fromEnginePath(error.message()));
         return false;
     }
