@@ -14,6 +14,7 @@
 #include "assist/completion.h"
 #include "assist/diagnostics.h"
 #include "assist/hover.h"
+#include "ui/background_check.h"
 #include "ui/block_match.h"
 #include "ui/box_text.h"
 #include "ui/completion_popup.h"
@@ -100,10 +101,12 @@ ScriptAssistant::ScriptAssistant(EditorContext& context, ScriptHost& host, Scrip
       dock_(dock),
       highlighter_(new ScriptHighlighter(box.document(), *context.tables, *context.grammar)),
       lineNumbers_(new LineNumberArea(box)),
-      popup_(new CompletionPopup(box)) {
+      popup_(new CompletionPopup(box)),
+      check_(new BackgroundCheck(*context.tables, *context.grammar,
+                                 [this](const std::vector<Diagnostic>& found) { showFound(found); }, this)) {
     pause_.setSingleShot(true);
     pause_.setInterval(kPauseMilliseconds);
-    connect(&pause_, &QTimer::timeout, this, &ScriptAssistant::checkNow);
+    connect(&pause_, &QTimer::timeout, this, &ScriptAssistant::startCheck);
     connect(box.document(), &QTextDocument::contentsChanged, this, &ScriptAssistant::textChanged);
     connect(&box, &QTextEdit::cursorPositionChanged, this, &ScriptAssistant::caretMoved);
     connect(&box, &ScriptTextBox::typed, this, &ScriptAssistant::typed);
@@ -125,13 +128,22 @@ const std::string& ScriptAssistant::engineText() {
 
 void ScriptAssistant::textChanged() {
     engineTextStale_ = true;
+    check_->textChanged();
     pause_.start();
 }
 
+void ScriptAssistant::startCheck() { check_->start(engineText()); }
+
 void ScriptAssistant::checkNow() {
     pause_.stop();
+    startCheck();
+    check_->wait();
+}
+
+void ScriptAssistant::waitForCheck() { check_->wait(); }
+
+void ScriptAssistant::showFound(const std::vector<Diagnostic>& found) {
     problems_.clear();
-    const std::vector<Diagnostic> found = Diagnose(engineText(), *context_.tables, *context_.grammar);
     // Each marked problem is a cursor that the document moves on every edit: only the first ones
     // are marked, so that typing stays quick in a text of any size.
     const std::size_t marked = std::min(found.size(), kMaxMarkedProblems);

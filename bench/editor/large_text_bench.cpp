@@ -102,9 +102,26 @@ void BM_KeystrokeInLargeText(benchmark::State& state) {
     }
 }
 
+// Typing on with no pause: each key lets the check at the pause start (no pause here), and the key
+// must not wait for it.
+void BM_KeystrokeWhileChecking(benchmark::State& state) {
+    Editor editor;
+    editor.box.setScriptText(LargeText());
+    editor.assistant.checkNow();
+    editor.assistant.pauseTimer().setInterval(0);
+    QTextCursor caret(editor.box.document());
+    caret.setPosition(20);
+    editor.box.setTextCursor(caret);
+    for (auto _ : state) {
+        editor.box.textCursor().insertText(QStringLiteral("x"));
+        QApplication::processEvents();
+    }
+}
+
 BENCHMARK(BM_OpenLargeText)->Args({1, 0})->Args({4, 0})->Args({1, 1})->Unit(benchmark::kMillisecond)->Iterations(2);
 BENCHMARK(BM_CheckLargeText)->Unit(benchmark::kMillisecond)->Iterations(2);
 BENCHMARK(BM_KeystrokeInLargeText)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_KeystrokeWhileChecking)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace corvane

@@ -37,6 +37,7 @@ protected:
         QElapsedTimer clock;
         clock.start();
         while (assistant().pauseTimer().isActive() && clock.elapsed() < 5000) QCoreApplication::processEvents();
+        assistant().waitForCheck();
     }
     QStringList marked(bool wave) {  // the words under a wave line, with its colour, or those with a background
         QStringList words;
