@@ -75,6 +75,7 @@ private:
     void typed(const QString& text);
     void dedentClosingBrace();
     bool showHover(QEvent* event);
+    void colourShownLines();
     void showMarks();
     void showProblemUnderCaret();
     int problemAt(int position) const;
@@ -90,6 +91,7 @@ private:
     LineNumberArea* lineNumbers_;
     CompletionPopup* popup_;
     QTimer pause_;
+    QTimer colourShown_;  // at the next turn of the event loop, once per burst of scrolls and edits
     BackgroundCheck* check_;
     std::string engineText_;
     bool engineTextStale_ = true;
