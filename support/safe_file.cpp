@@ -14,6 +14,7 @@
 #ifdef _WIN32
 #include <fcntl.h>
 #include <io.h>
+#include <windows.h>
 #else
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -63,9 +64,9 @@ bool writeResolved(const std::string& path, const fs::path& target, std::string_
         fs::remove(temp, ec);
         return fail(error, path, "writing failed (the data could not be synced to disk)");
     }
-    fs::rename(temp, target, ec);
-    if (ec) {
-        const std::string reason = ec.message();
+    // Write-through: the new name is on disk too when the move returns.
+    if (!::MoveFileExW(temp.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+        const std::string reason = std::system_category().message(static_cast<int>(::GetLastError()));
         fs::remove(temp, ec);
         return fail(error, path, "cannot replace the file (" + reason + ")");
     }

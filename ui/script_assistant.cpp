@@ -5,6 +5,7 @@
 #include <QDropEvent>
 #include <QKeyEvent>
 #include <QMimeData>
+#include <QScrollBar>
 #include <QTextBlock>
 #include <QToolTip>
 #include <QWheelEvent>
@@ -14,6 +15,7 @@
 #include "assist/completion.h"
 #include "assist/diagnostics.h"
 #include "assist/hover.h"
+#include "ui/background_check.h"
 #include "ui/block_match.h"
 #include "ui/box_text.h"
 #include "ui/completion_popup.h"
@@ -34,6 +36,9 @@ constexpr int kZoomStep = 10;
 constexpr int kMinZoom = 50;
 constexpr int kMaxZoom = 300;
 constexpr int kAutoCompleteLetters = 2;
+// In a long text the lines of one screen above and below the shown ones are coloured too, so
+// that scrolling by a page shows them coloured at once.
+constexpr int kColouredScreensAround = 1;
 
 QColor errorMarkColour() { return QColor(255, 80, 80); }
 QColor warningMarkColour() { return QColor(240, 200, 60); }
@@ -100,10 +105,16 @@ ScriptAssistant::ScriptAssistant(EditorContext& context, ScriptHost& host, Scrip
       dock_(dock),
       highlighter_(new ScriptHighlighter(box.document(), *context.tables, *context.grammar)),
       lineNumbers_(new LineNumberArea(box)),
-      popup_(new CompletionPopup(box)) {
+      popup_(new CompletionPopup(box)),
+      check_(new BackgroundCheck(*context.tables, *context.grammar,
+                                 [this](const std::vector<Diagnostic>& found) { showFound(found); }, this)) {
     pause_.setSingleShot(true);
     pause_.setInterval(kPauseMilliseconds);
-    connect(&pause_, &QTimer::timeout, this, &ScriptAssistant::checkNow);
+    connect(&pause_, &QTimer::timeout, this, &ScriptAssistant::startCheck);
+    colourShown_.setSingleShot(true);
+    colourShown_.setInterval(0);
+    connect(&colourShown_, &QTimer::timeout, this, &ScriptAssistant::colourShownLines);
+    connect(box.verticalScrollBar(), &QScrollBar::valueChanged, &colourShown_, qOverload<>(&QTimer::start));
     connect(box.document(), &QTextDocument::contentsChanged, this, &ScriptAssistant::textChanged);
     connect(&box, &QTextEdit::cursorPositionChanged, this, &ScriptAssistant::caretMoved);
     connect(&box, &ScriptTextBox::typed, this, &ScriptAssistant::typed);
@@ -125,13 +136,31 @@ const std::string& ScriptAssistant::engineText() {
 
 void ScriptAssistant::textChanged() {
     engineTextStale_ = true;
+    check_->textChanged();
     pause_.start();
+    colourShown_.start();
 }
+
+void ScriptAssistant::colourShownLines() {
+    if (!typingAssist_) return;
+    const int first = box_.cursorForPosition(QPoint(0, 0)).blockNumber();
+    const int last = box_.cursorForPosition(QPoint(0, viewport_->height())).blockNumber();
+    const int around = (last - first + 1) * kColouredScreensAround;
+    highlighter_->colourLines(qMax(0, first - around), last + around);
+}
+
+void ScriptAssistant::startCheck() { check_->start(engineText()); }
 
 void ScriptAssistant::checkNow() {
     pause_.stop();
+    startCheck();
+    check_->wait();
+}
+
+void ScriptAssistant::waitForCheck() { check_->wait(); }
+
+void ScriptAssistant::showFound(const std::vector<Diagnostic>& found) {
     problems_.clear();
-    const std::vector<Diagnostic> found = Diagnose(engineText(), *context_.tables, *context_.grammar);
     // Each marked problem is a cursor that the document moves on every edit: only the first ones
     // are marked, so that typing stays quick in a text of any size.
     const std::size_t marked = std::min(found.size(), kMaxMarkedProblems);
@@ -263,6 +292,7 @@ void ScriptAssistant::zoomBy(int steps) {
 
 void ScriptAssistant::setTypingAssist(bool on) {
     typingAssist_ = on;
+    if (on) colourShownLines();  // before the colours come, so that a long text is not coloured whole
     highlighter_->setColouring(on);
 }
 
@@ -315,6 +345,7 @@ bool ScriptAssistant::showHover(QEvent* event) {
 bool ScriptAssistant::eventFilter(QObject* watched, QEvent* event) {
     if (watched == viewport_) {
         if (event->type() == QEvent::ToolTip) return showHover(event);
+        if (event->type() == QEvent::Resize) colourShown_.start();
         if ((event->type() == QEvent::DragEnter || event->type() == QEvent::DragMove) &&
             static_cast<QDropEvent*>(event)->mimeData()->hasUrls()) {
             event->ignore();  // a dropped file is the main window's to open, not text for the box

@@ -18,6 +18,8 @@ class QTextEdit;
 
 namespace corvane {
 
+class BackgroundCheck;
+struct Diagnostic;
 struct EditorContext;
 class CompletionPopup;
 class LineNumberArea;
@@ -38,8 +40,11 @@ public:
     ScriptAssistant(EditorContext& context, ScriptHost& host, ScriptTextBox& box, ProblemsDock& dock);
     ~ScriptAssistant() override;
 
-    // Checks the text now (a loaded script) instead of at the next pause.
+    // Checks the text now (a loaded script) instead of at the next pause, and marks its problems
+    // before returning.
     void checkNow();
+    // The check at a pause runs on a worker; this waits until the newest one is marked.
+    void waitForCheck();
     const std::vector<ScriptProblem>& problems() const { return problems_; }
 
     void nextProblem();
@@ -64,10 +69,13 @@ protected:
 private:
     const std::string& engineText();
     void textChanged();
+    void startCheck();
+    void showFound(const std::vector<Diagnostic>& found);
     void caretMoved();
     void typed(const QString& text);
     void dedentClosingBrace();
     bool showHover(QEvent* event);
+    void colourShownLines();
     void showMarks();
     void showProblemUnderCaret();
     int problemAt(int position) const;
@@ -83,6 +91,8 @@ private:
     LineNumberArea* lineNumbers_;
     CompletionPopup* popup_;
     QTimer pause_;
+    QTimer colourShown_;  // at the next turn of the event loop, once per burst of scrolls and edits
+    BackgroundCheck* check_;
     std::string engineText_;
     bool engineTextStale_ = true;
     std::vector<ScriptProblem> problems_;

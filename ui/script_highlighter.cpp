@@ -24,6 +24,9 @@ QColor colourOf(WordKind kind) {
     return QColor(235, 235, 235);
 }
 
+// Set on a line that carries its colours.
+class ColouredLine final : public QTextBlockUserData {};
+
 }  // namespace
 
 ScriptHighlighter::ScriptHighlighter(QTextDocument* document, const LanguageTables& tables, const Grammar& grammar)
@@ -35,6 +38,20 @@ void ScriptHighlighter::setColouring(bool on) {
     rehighlight();
 }
 
+bool ScriptHighlighter::coloursLine(int line) const {
+    return document()->blockCount() <= kColouredWholeLines || (line >= firstColouredLine_ && line <= lastColouredLine_);
+}
+
+void ScriptHighlighter::colourLines(int first, int last) {
+    firstColouredLine_ = first;
+    lastColouredLine_ = last;
+    if (!colouring_) return;
+    QTextBlock block = document()->findBlockByNumber(first);
+    for (int line = first; line <= last && block.isValid(); ++line, block = block.next()) {
+        if (block.userData() == nullptr) rehighlightBlock(block);
+    }
+}
+
 void ScriptHighlighter::setZoom(int percent) {
     if (percent == zoom_) return;
     zoom_ = percent;
@@ -43,7 +60,10 @@ void ScriptHighlighter::setZoom(int percent) {
 
 void ScriptHighlighter::highlightBlock(const QString& text) {
     if (zoom_ != 100) applyZoom();
-    if (colouring_) applyColours(text);
+    const bool coloured = colouring_ && coloursLine(currentBlock().blockNumber());
+    if (coloured) applyColours(text);
+    // A line left out loses its colours (it may have changed): it gets them again once shown.
+    setCurrentBlockUserData(coloured ? new ColouredLine : nullptr);
 }
 
 void ScriptHighlighter::applyZoom() {

@@ -9,6 +9,7 @@
 #include "ui/problems_dock.h"
 #include "ui/reference_list_window.h"
 #include "ui/script_assistant.h"
+#include "ui/script_highlighter.h"
 
 namespace corvane::testing {
 namespace {
@@ -37,6 +38,7 @@ protected:
         QElapsedTimer clock;
         clock.start();
         while (assistant().pauseTimer().isActive() && clock.elapsed() < 5000) QCoreApplication::processEvents();
+        assistant().waitForCheck();
     }
     QStringList marked(bool wave) {  // the words under a wave line, with its colour, or those with a background
         QStringList words;
@@ -350,6 +352,32 @@ TEST_F(AssistTest, LineNumbersAndTheBlockPartnersOfTheCaretWord) {
     EXPECT_EQ(marked(false), (QStringList{u"IF"_q, u"ELSE"_q, u"ENDIF"_q}));
     caretAt(20);  // on a number
     EXPECT_TRUE(marked(false).isEmpty());
+}
+
+TEST_F(AssistTest, ColoursCoverASmallTextWholeAndALongOneAroundTheShownLines) {
+    newScript();
+    item("mnuTypingAssist")->trigger();
+    const auto coloured = [this](int line) {
+        return !box().document()->findBlockByNumber(line).layout()->formats().isEmpty();
+    };
+    const auto lines = [](int count) {
+        QString text = u"START_SCRIPT"_q;
+        for (int i = 1; i < count; ++i) text += u"\n\tDO ATTACK"_q;
+        return text;
+    };
+    setText(lines(ScriptHighlighter::kColouredWholeLines));
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(coloured(ScriptHighlighter::kColouredWholeLines - 1));  // far below the shown lines
+    setText(lines(ScriptHighlighter::kColouredWholeLines + 1));
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(coloured(1));
+    EXPECT_FALSE(coloured(ScriptHighlighter::kColouredWholeLines));
+    box().moveCursor(QTextCursor::End);
+    box().ensureCursorVisible();
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(coloured(ScriptHighlighter::kColouredWholeLines));
+    type(box(), u" X"_q);  // a changed line keeps its colours
+    EXPECT_TRUE(coloured(ScriptHighlighter::kColouredWholeLines));
 }
 
 TEST_F(AssistTest, ZoomScalesTheShownTextOnly) {
