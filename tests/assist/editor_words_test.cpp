@@ -3,13 +3,13 @@
 #include <string>
 #include <vector>
 
+#include "assist/block_match.h"
 #include "assist/layout.h"
+#include "assist/layout_edits.h"
+#include "assist/word_colouring.h"
 #include "checker/grammar.h"
 #include "core/language_tables.h"
 #include "tests/assist/annotated_text.h"
-#include "ui/block_match.h"
-#include "ui/layout_edits.h"
-#include "ui/word_colouring.h"
 
 namespace corvane {
 namespace {

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "assist/context_help.h"
-#include "ui/reference_lists.h"
+#include "assist/reference_lists.h"
 
 namespace corvane {
 namespace {

@@ -8,6 +8,12 @@
 
 namespace corvane {
 
+// The three reference list windows.
+enum class ReferenceList { kCommands, kVariables, kKeywords };
+
+// The text of one of the lists.
+std::string ReferenceListText(ReferenceList list, const Grammar& grammar, const LanguageTables& tables);
+
 // Each DO command followed by the names of its parameter groups ("... " after a group whose
 // first word goes on with further words).
 std::string CommandListText(const Grammar& grammar);

@@ -1,4 +1,4 @@
-#include "ui/reference_lists.h"
+#include "assist/reference_lists.h"
 
 #include <vector>
 
@@ -36,5 +36,14 @@ std::string CommandListText(const Grammar& grammar) {
 std::string VariableListText(const LanguageTables& tables) { return TextsOf(tables.internals().rows()); }
 
 std::string KeywordListText(const LanguageTables& tables) { return TextsOf(tables.tokens().rows()); }
+
+std::string ReferenceListText(ReferenceList list, const Grammar& grammar, const LanguageTables& tables) {
+    switch (list) {
+        case ReferenceList::kCommands: return CommandListText(grammar);
+        case ReferenceList::kVariables: return VariableListText(tables);
+        case ReferenceList::kKeywords: break;
+    }
+    return KeywordListText(tables);
+}
 
 }  // namespace corvane
