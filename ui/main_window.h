@@ -111,9 +111,8 @@ private:
     void buildLanguageTables();
     void waitForSplash(int milliseconds);
     void readRecentFiles();
-    void showRecentFiles();
     QString loadDialogStart() const;
-    void showReferenceList(QPointer<ReferenceListWindow>& window, int kind);
+    void showReferenceList(QPointer<ReferenceListWindow>& window, ReferenceList list);
 
     std::unique_ptr<Prompter> ownPrompter_;
     EditorContext context_;

@@ -13,8 +13,6 @@
 
 #include "ui/script_problem.h"
 
-class QTextEdit;
-
 namespace corvane {
 
 struct EditorContext;
@@ -50,7 +48,6 @@ public:
     int zoom() const;
 
     void setTypingAssist(bool on);
-    bool typingAssist() const { return typingAssist_; }
 
     CompletionPopup& completionPopup() const { return *popup_; }
     QTimer& pauseTimer() { return pause_; }
