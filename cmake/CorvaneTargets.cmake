@@ -4,6 +4,11 @@ if(CORVANE_SANITIZE)
     add_compile_options(-fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined)
     add_link_options(-fsanitize=address,undefined)
 endif()
+if(CORVANE_COVERAGE)
+    # Line counts for gcov; tools/coverage.sh turns them into a report.
+    add_compile_options(--coverage)
+    add_link_options(--coverage)
+endif()
 if(CORVANE_BUILD_FUZZ)
     # Instrument every library so the fuzzers see coverage inside the engine.
     add_compile_options(-fsanitize=fuzzer-no-link,address,undefined -fno-omit-frame-pointer)
