@@ -16,6 +16,24 @@ if [ -n "$found" ]; then
     status=1
 fi
 
+# Engine headers never reach up to the windows or the wiring.
+found=$(git ls-files -- "${engine_folders[@]}" | grep -E '\.(h|hpp|cpp|cc)$' |
+        xargs -r grep -nE '^[[:space:]]*#[[:space:]]*include[[:space:]]*"(ui|app)/' || true)
+if [ -n "$found" ]; then
+    echo "Engine folders that include windows (ui/) or wiring (app/):"
+    echo "$found"
+    status=1
+fi
+
+# The editor's windows (ui/ and ui/common/) know nothing of the side tools' windows: app/ wires them in.
+found=$(git ls-files -- 'ui/*.cpp' 'ui/*.h' | grep -vE '^ui/(map|lang|update)/' |
+        xargs -r grep -nE '^[[:space:]]*#[[:space:]]*include[[:space:]]*"(ui/(map|lang|update)|app)/' || true)
+if [ -n "$found" ]; then
+    echo "The editor's windows include a side tool's window or app/:"
+    echo "$found"
+    status=1
+fi
+
 # What each engine target links, as CMake resolves it with the editor (and so Qt) switched on.
 build=${LAYERS_BUILD_DIR:-build-layers}
 mkdir -p "$build"
