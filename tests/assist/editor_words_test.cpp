@@ -49,6 +49,8 @@ TEST(EditorWords, BlockPartnersOfTheWordAtTheCaret) {
         for (const test::TextRange& range : a.ranges()) marked.push_back({range.position, range.length});
         EXPECT_EQ(MatchingWordsAt(a.text(), a.point()), marked) << source;
     }
+    for (const char* word : {"{", "}", "if", "Else", "ENDIF"}) EXPECT_TRUE(HasBlockPartners(word)) << word;
+    for (const char* word : {"EVERY", "START_SCRIPT", "IFF", "{{"}) EXPECT_FALSE(HasBlockPartners(word)) << word;
 }
 
 TEST(EditorWords, LayoutAsBlankEditsGivesTheLayoutAndKeepsEveryWord) {
