@@ -50,18 +50,16 @@ TEST(TokenTable, CodeLookupKeepsTheLineBreakPrefix) {
     }
 }
 
-TEST(InternalTable, HoldsAllRowsAndLooksUpNamesExactlyAndNumbers) {
+TEST(InternalTable, HoldsAllRowsAndLooksUpNamesExactly) {
     ASSERT_EQ(Internals().size(), 262u);
     EXPECT_EQ(Internals().rows().front().code, "INT_0");
     EXPECT_EQ(Internals().rows().front().text, "INT_GAME_TIME");
     EXPECT_EQ(Internals().rows().back().code, "INT_1246");
     EXPECT_EQ(Internals().rows().back().text, "INT_BLOODLUST");
-    EXPECT_EQ(Internals().FindNumberByName("INT_MY_MANA"), 1048);
-    EXPECT_EQ(Internals().FindNumberByName("INT_GAME_TIME"), 0);
+    // Names found by number and numbers by name are the compiler's and the loader's cases (INT_BURN);
+    // these are the names that are no row.
     EXPECT_EQ(Internals().FindNumberByName("int_my_mana"), std::nullopt);
     EXPECT_EQ(Internals().FindNumberByName("INT_1048"), std::nullopt);
-    ASSERT_NE(Internals().FindNameByNumber(1184), nullptr);
-    EXPECT_EQ(*Internals().FindNameByNumber(1184), "INT_BURN");
     for (const int number : {15, 999, -1}) EXPECT_EQ(Internals().FindNameByNumber(number), nullptr) << number;
 }
 
