@@ -16,12 +16,23 @@ public:
     void Add(const WordSpan& span, BlockWord word) {
         std::size_t group = kNoGroup;
         switch (word) {
-            case BlockWord::kOpenBrace: group = Open(braces_); break;
-            case BlockWord::kIf: group = Open(ifs_); break;
-            case BlockWord::kCloseBrace: group = Close(braces_); break;
-            case BlockWord::kEndIf: group = Close(ifs_); break;
-            case BlockWord::kElse: group = ifs_.empty() ? kNoGroup : ifs_.back(); break;
-            default: return;  // START_SCRIPT and EVERY have no partner word
+            case BlockWord::kOpenBrace:
+                group = Open(braces_);
+                break;
+            case BlockWord::kIf:
+                group = Open(ifs_);
+                break;
+            case BlockWord::kCloseBrace:
+                group = Close(braces_);
+                break;
+            case BlockWord::kEndIf:
+                group = Close(ifs_);
+                break;
+            case BlockWord::kElse:
+                group = ifs_.empty() ? kNoGroup : ifs_.back();
+                break;
+            default:
+                return;  // START_SCRIPT and EVERY have no partner word
         }
         words_.push_back({span, group});
     }
@@ -75,8 +86,10 @@ bool HasBlockPartners(std::string_view word) {
         case BlockWord::kCloseBrace:
         case BlockWord::kIf:
         case BlockWord::kElse:
-        case BlockWord::kEndIf: return true;
-        default: return false;
+        case BlockWord::kEndIf:
+            return true;
+        default:
+            return false;
     }
 }
 

@@ -39,9 +39,12 @@ std::string KeywordListText(const LanguageTables& tables) { return TextsOf(table
 
 std::string ReferenceListText(ReferenceList list, const Grammar& grammar, const LanguageTables& tables) {
     switch (list) {
-        case ReferenceList::kCommands: return CommandListText(grammar);
-        case ReferenceList::kVariables: return VariableListText(tables);
-        case ReferenceList::kKeywords: break;
+        case ReferenceList::kCommands:
+            return CommandListText(grammar);
+        case ReferenceList::kVariables:
+            return VariableListText(tables);
+        case ReferenceList::kKeywords:
+            break;
     }
     return KeywordListText(tables);
 }

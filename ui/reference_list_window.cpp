@@ -26,7 +26,8 @@ ListNames namesOf(ReferenceList list) {
             return {QStringLiteral("frmCommandList"), QStringLiteral("Commands"), QStringLiteral("txtCommands")};
         case ReferenceList::kVariables:
             return {QStringLiteral("frmVariableList"), QStringLiteral("Variables"), QStringLiteral("txtVariables")};
-        case ReferenceList::kKeywords: break;
+        case ReferenceList::kKeywords:
+            break;
     }
     return {QStringLiteral("frmKeywords"), QStringLiteral("Keywords list"), QStringLiteral("txtKeywords")};
 }
