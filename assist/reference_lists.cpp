@@ -25,8 +25,6 @@ std::string TextsOf(const std::vector<CodePair>& rows) {
     return text;
 }
 
-}  // namespace
-
 std::string CommandListText(const Grammar& grammar) {
     std::string text;
     for (const GrammarEntry& entry : grammar.group(kCommandGroup).entries) text += CommandLine(grammar, entry);
@@ -36,6 +34,8 @@ std::string CommandListText(const Grammar& grammar) {
 std::string VariableListText(const LanguageTables& tables) { return TextsOf(tables.internals().rows()); }
 
 std::string KeywordListText(const LanguageTables& tables) { return TextsOf(tables.tokens().rows()); }
+
+}  // namespace
 
 std::string ReferenceListText(ReferenceList list, const Grammar& grammar, const LanguageTables& tables) {
     switch (list) {
