@@ -33,6 +33,9 @@ endfunction()
 function(corvane_engine_library name)
     add_library(${name} STATIC ${ARGN})
     target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR})
+    # qt_standard_project_setup() turns Qt's code generators on for every target; an engine
+    # library has nothing for them to do.
+    set_target_properties(${name} PROPERTIES AUTOMOC OFF AUTOUIC OFF AUTORCC OFF)
     corvane_warnings(${name})
 endfunction()
 
