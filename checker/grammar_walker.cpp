@@ -3,6 +3,7 @@
 #include "core/block_words.h"
 #include "core/script_words.h"
 #include "support/file_utils.h"
+#include "text/windows_1252.h"
 
 namespace corvane {
 
