@@ -231,9 +231,10 @@ LanguageServer::Json LanguageServer::Hover(const Json& params) {
 LanguageServer::Json LanguageServer::Formatting(const Json& params) {
     const DocumentText& document = Document(params);
     const std::string laidOut = document.ClientTextOf(LayOutScript(document.engineText(), tables_));
-    if (laidOut == document.clientText()) return Json::array();
-    const Json edit{{"range", RangeJson(document, 0, document.engineText().size())}, {"newText", laidOut}};
-    return Json::array({edit});
+    Json edits = Json::array();
+    for (const TextEdit& edit : LineEdits(document, InDocumentLineEnds(laidOut, document.clientText())))
+        edits.push_back(TextEditJson(edit));
+    return edits;
 }
 
 LanguageServer::Json LanguageServer::DocumentSymbols(const Json& params) {

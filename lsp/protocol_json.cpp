@@ -85,4 +85,8 @@ Json SymbolJson(const DocumentText& document, const ScriptBlock& block) {
                 {"children", std::move(children)}};
 }
 
+Json TextEditJson(const TextEdit& edit) {
+    return Json{{"range", {{"start", PositionJson(edit.start)}, {"end", PositionJson(edit.end)}}}, {"newText", edit.newText}};
+}
+
 }  // namespace corvane

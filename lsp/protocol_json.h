@@ -10,6 +10,7 @@
 #include "assist/diagnostics.h"
 #include "assist/hover.h"
 #include "lsp/document_text.h"
+#include "lsp/formatting_edits.h"
 #include "lsp/script_outline.h"
 
 namespace corvane {
@@ -19,5 +20,6 @@ nlohmann::json DiagnosticJson(const DocumentText& document, const Diagnostic& di
 nlohmann::json CompletionJson(const DocumentText& document, const Completion& completion);
 nlohmann::json HoverJson(const DocumentText& document, const HoverText& hover);
 nlohmann::json SymbolJson(const DocumentText& document, const ScriptBlock& block);
+nlohmann::json TextEditJson(const TextEdit& edit);
 
 }  // namespace corvane

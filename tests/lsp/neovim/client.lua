@@ -1,21 +1,33 @@
--- Neovim's own language client against `corvane-script lsp`: opens a script with an error, waits
--- for its diagnostics, asks for completion after "DO " and for formatting, and writes what it got.
-local server = os.getenv('CORVANE_SCRIPT')
+-- Neovim's own language client against `corvane-script lsp`, set up by the README's recipe: opens
+-- two scripts of one folder (one server for both), waits for the first one's diagnostics, asks
+-- for completion after "DO " and for formatting, and writes what it got.
+vim.g.corvane_script_command = os.getenv('CORVANE_SCRIPT')
+-- The server's exit status, seen through every client the recipe starts.
+local server_exit = 'none'
+local start_client = vim.lsp.start_client
+vim.lsp.start_client = function(config)
+  config.on_exit = function(code) server_exit = tostring(code) end
+  return start_client(config)
+end
+dofile(os.getenv('CORVANE_RECIPE'))
 local script = os.getenv('CORVANE_SCRIPT_FILE')
 local lines = {}
 local function report(line) table.insert(lines, line) end
 
 vim.cmd('edit ' .. vim.fn.fnameescape(script))
 local buf = vim.api.nvim_get_current_buf()
-local server_exit = 'none'
-local client_id = vim.lsp.start_client({
-  name = 'corvane-script',
-  cmd = { server, 'lsp' },
-  root_dir = vim.fn.fnamemodify(script, ':h'),
-  on_exit = function(code) server_exit = tostring(code) end,
-})
-vim.lsp.buf_attach_client(buf, client_id)
-local client = vim.lsp.get_client_by_id(client_id)
+vim.cmd('edit ' .. vim.fn.fnameescape(os.getenv('CORVANE_SECOND_FILE')))
+local second = vim.api.nvim_get_current_buf()
+vim.cmd('buffer ' .. buf)
+-- A client counts as active once the server answered initialize.
+vim.wait(20000, function() return #vim.lsp.get_active_clients() > 0 end, 20)
+local clients = vim.lsp.get_active_clients()
+local attached = 0
+for _, b in ipairs({ buf, second }) do
+  if clients[1] and vim.lsp.buf_is_attached(b, clients[1].id) then attached = attached + 1 end
+end
+report(string.format('clients %d attached %d', #clients, attached))
+local client = clients[1]
 
 vim.wait(20000, function() return #vim.diagnostic.get(buf) > 0 end, 20)
 for _, d in ipairs(vim.diagnostic.get(buf)) do

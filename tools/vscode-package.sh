@@ -1,0 +1,43 @@
+#!/usr/bin/env bash
+# Builds the VS Code extension's platform packages, each with the language server inside:
+# linux-x64 from the normal build, win32-x64 from the MinGW build (built engine-only here when
+# it is missing). The packages go to $OUT_DIR (default build/vscode).
+set -euo pipefail
+cd "$(dirname "$0")/.."
+build=${BUILD_DIR:-build}
+windows_build=${WINDOWS_BUILD_DIR:-build-windows}
+out=${OUT_DIR:-$build/vscode}
+extension=editors/vscode
+
+command -v npm >/dev/null || { echo "npm is not installed (apt-get install npm)"; exit 1; }
+[ -x "$build/cli/corvane-script" ] || {
+    cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCORVANE_WERROR=ON -DCORVANE_BUILD_BENCH=ON
+    cmake --build "$build" --target corvane-script
+}
+if [ ! -f "$windows_build/cli/corvane-script.exe" ]; then
+    dpkg-query -W -f='${Status}' g++-mingw-w64-x86-64 2>/dev/null | grep -q "install ok installed" || {
+        sudo_cmd=""; [ "$(id -u)" -ne 0 ] && sudo_cmd="sudo"
+        $sudo_cmd apt-get update -qq
+        DEBIAN_FRONTEND=noninteractive $sudo_cmd apt-get install -y -qq g++-mingw-w64-x86-64 nlohmann-json3-dev
+    }
+    cmake -S . -B "$windows_build" -G Ninja -DCMAKE_BUILD_TYPE=Release \
+        -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake -DCORVANE_BUILD_UI=OFF -DCORVANE_BUILD_TESTS=OFF
+    cmake --build "$windows_build" --target corvane-script
+fi
+
+(cd "$extension" && { [ -d node_modules ] || npm ci --no-audit --no-fund; })
+version=$(node -p "require('./$extension/package.json').version")
+mkdir -p "$out"
+out=$(cd "$out" && pwd)
+trap 'rm -rf "$extension/server"' EXIT
+for target in linux-x64 win32-x64; do
+    rm -rf "$extension/server"
+    mkdir "$extension/server"
+    case $target in
+        linux-x64) strip -o "$extension/server/corvane-script" "$build/cli/corvane-script" ;;  # no debug data
+        win32-x64) cp "$windows_build/cli/corvane-script.exe" "$extension/server/" ;;
+    esac
+    (cd "$extension" && npx vsce package --target "$target" --skip-license --allow-missing-repository \
+        --out "$out/corvane-ai-script-$target-$version.vsix")
+done
+ls -l "$out"/*.vsix
