@@ -1,14 +1,14 @@
 // The editor: the main window runs the start-up sequence; closing it ends the program.
 #include <QApplication>
 
+#include "app/side_tools.h"
 #include "support/registry.h"
 #include "ui/common/app_paths.h"
 #include "ui/common/program_icon.h"
 #include "ui/common/qt_prompter.h"
 #include "ui/main_window.h"
-#include "ui/side_tools.h"
+#include "ui/update/version_check.h"
 #include "update/update_site.h"
-#include "update/version_check.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);

@@ -1,5 +1,6 @@
 #include "checker/grammar_walker.h"
 
+#include "core/block_words.h"
 #include "core/script_words.h"
 #include "support/file_utils.h"
 #include "text/windows_1252.h"
@@ -7,16 +8,6 @@
 namespace corvane {
 
 GrammarWalker::GrammarWalker(const Grammar& grammar) : grammar_(grammar) { queue_.push_back(1); }
-
-const GrammarWalker::Block* GrammarWalker::BlockOpenedBy(std::string_view word) {
-    static constexpr Block kBlocks[] = {
-        {"IF", "}IF"}, {"START_SCRIPT", "}SCRIPT"}, {"ELSE", "}ELSE"}, {"EVERY", "}EVERY"},
-    };
-    for (const Block& block : kBlocks) {
-        if (word == block.opener) return &block;
-    }
-    return nullptr;
-}
 
 WalkStep GrammarWalker::Step(std::string_view word) {
     lastWord_ = UpperWord(word);
@@ -29,7 +20,7 @@ WalkStep GrammarWalker::Step(std::string_view word) {
 int GrammarWalker::expectedGroup() const { return head_ < queue_.size() ? queue_[head_] : 0; }
 
 std::string_view GrammarWalker::innermostCloser() const {
-    return blocks_.empty() ? std::string_view() : blocks_.back()->closer;
+    return blocks_.empty() ? std::string_view() : blocks_.back();
 }
 
 // The word in upper case; copied only when it holds lower-case letters.
@@ -40,13 +31,14 @@ std::string_view GrammarWalker::UpperWord(std::string_view word) {
 }
 
 WalkStep GrammarWalker::TrackBlocks() {
-    if (const Block* opened = BlockOpenedBy(lastWord_)) {
+    const BlockWord word = BlockWordOf(lastWord_);
+    if (const std::string_view closer = BlockCloserOf(word); !closer.empty()) {
         if (blocks_.size() >= static_cast<std::size_t>(kMaxOpenBlocks)) return WalkStep::kTooManyBlocks;
-        blocks_.push_back(opened);
+        blocks_.push_back(closer);
     }
-    if (lastWord_ == "}") {
+    if (word == BlockWord::kCloseBrace) {
         if (blocks_.empty()) return WalkStep::kStrayBrace;
-        lastWord_ = blocks_.back()->closer;
+        lastWord_ = blocks_.back();
         blocks_.pop_back();
     }
     return WalkStep::kFits;

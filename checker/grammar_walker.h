@@ -45,12 +45,6 @@ public:
     std::string_view innermostCloser() const;
 
 private:
-    struct Block {
-        std::string_view opener;
-        std::string_view closer;
-    };
-    static const Block* BlockOpenedBy(std::string_view word);
-
     std::string_view UpperWord(std::string_view word);
     WalkStep TrackBlocks();
     WalkStep Walk();
@@ -58,7 +52,7 @@ private:
     const Grammar& grammar_;
     std::vector<int> queue_;  // first in, first out from head_; never more than one statement's groups
     std::size_t head_ = 0;
-    std::vector<const Block*> blocks_;  // the open blocks, innermost last
+    std::vector<std::string_view> blocks_;  // the closers of the open blocks, innermost last
     int wrongGroup_ = -1;
     std::string_view lastWord_;
     std::string upperBuffer_;

@@ -16,12 +16,9 @@
 #include "core/loader.h"
 #include "core/script_messages.h"
 #include "core/script_words.h"
+#include "corvane_version.h"
 #include "lsp/serve_language_protocol.h"
 #include "support/file_utils.h"
-
-#ifndef CORVANE_VERSION
-#define CORVANE_VERSION "0.0.0"
-#endif
 
 namespace corvane {
 namespace {
@@ -140,7 +137,7 @@ int RunCli(const std::vector<std::string>& givenArgs, std::istream& in, std::ost
         return kExitSuccess;
     }
     if (command == "--version") {
-        out << kProgram << ' ' << CORVANE_VERSION << '\n';
+        out << kProgram << ' ' << kVersionText << '\n';
         return kExitSuccess;
     }
     if (options.noCheck && command != "compile") return UsageError(err, "--no-check belongs to compile");

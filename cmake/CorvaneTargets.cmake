@@ -4,6 +4,11 @@ if(CORVANE_SANITIZE)
     add_compile_options(-fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined)
     add_link_options(-fsanitize=address,undefined)
 endif()
+if(CORVANE_COVERAGE)
+    # Line counts for gcov; tools/coverage.sh turns them into a report.
+    add_compile_options(--coverage)
+    add_link_options(--coverage)
+endif()
 if(CORVANE_BUILD_FUZZ)
     # Instrument every library so the fuzzers see coverage inside the engine.
     add_compile_options(-fsanitize=fuzzer-no-link,address,undefined -fno-omit-frame-pointer)
@@ -28,6 +33,9 @@ endfunction()
 function(corvane_engine_library name)
     add_library(${name} STATIC ${ARGN})
     target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR})
+    # qt_standard_project_setup() turns Qt's code generators on for every target; an engine
+    # library has nothing for them to do.
+    set_target_properties(${name} PROPERTIES AUTOMOC OFF AUTOUIC OFF AUTORCC OFF)
     corvane_warnings(${name})
 endfunction()
 

@@ -6,14 +6,11 @@
 #include "assist/diagnostics.h"
 #include "assist/hover.h"
 #include "assist/layout.h"
+#include "corvane_version.h"
 #include "lsp/diagnostic_cap.h"
 #include "lsp/json_rpc.h"
 #include "lsp/protocol_json.h"
 #include "lsp/script_outline.h"
-
-#ifndef CORVANE_VERSION
-#define CORVANE_VERSION "0.0.0"
-#endif
 
 namespace corvane {
 
@@ -140,7 +137,7 @@ LanguageServer::Json LanguageServer::Initialize(const Json& params) {
     if (!params.is_object()) throw InvalidParams("expected an object");
     initialized_ = true;
     return Json{{"capabilities", Capabilities()},
-                {"serverInfo", {{"name", "corvane-script"}, {"version", CORVANE_VERSION}}}};
+                {"serverInfo", {{"name", "corvane-script"}, {"version", kVersionText}}}};
 }
 
 LanguageServer::Json LanguageServer::Shutdown(const Json&) {

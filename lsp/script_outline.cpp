@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
+#include "core/block_words.h"
 #include "core/script_words.h"
-#include "support/file_utils.h"
 
 namespace corvane {
 namespace {
@@ -21,22 +21,22 @@ struct FlatBlock {
 class Outliner {
 public:
     void Add(const ScriptWord& word) {
-        const std::string upper = ToUpperAscii(word.text);
+        const BlockWord blockWord = BlockWordOf(word.text);
         const std::size_t wordEnd = word.position + word.text.size();
         lastEnd_ = wordEnd;
-        if (upper == "EVERY" || upper == "IF") {
-            Open(word, upper == "IF" ? BlockKind::kIf : BlockKind::kEvery);
-        } else if (upper == "{") {
+        if (blockWord == BlockWord::kEvery || blockWord == BlockWord::kIf) {
+            Open(word, blockWord == BlockWord::kIf ? BlockKind::kIf : BlockKind::kEvery);
+        } else if (blockWord == BlockWord::kOpenBrace) {
             frames_.push_back({waiting_, waiting_ != kNone ? waiting_ : Innermost()});
             waiting_ = kNone;
             closedIf_ = kNone;
-        } else if (upper == "}") {
+        } else if (blockWord == BlockWord::kCloseBrace) {
             Close(wordEnd);
-        } else if (upper == "ELSE" && closedIf_ != kNone) {
+        } else if (blockWord == BlockWord::kElse && closedIf_ != kNone) {
             waiting_ = closedIf_;  // the ELSE block belongs to its IF
             blocks_[closedIf_].block.end = wordEnd;
             closedIf_ = kNone;
-        } else if (upper == "ENDIF" && closedIf_ != kNone) {
+        } else if (blockWord == BlockWord::kEndIf && closedIf_ != kNone) {
             blocks_[closedIf_].block.end = wordEnd;
             closedIf_ = kNone;
         } else {

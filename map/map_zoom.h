@@ -12,15 +12,12 @@ public:
     int factor() const { return factor_; }
     // Clamped to kMin..kMax.
     void setFactor(int factor);
-    void stepIn() { setFactor(factor_ + 1); }
-    void stepOut() { setFactor(factor_ - 1); }
     // The largest factor at which a picture of `pictureSize` fits in a view of the given size.
     static int fitting(int pictureSize, int viewWidth, int viewHeight);
 
     // The picture pixel under a widget pixel; rounds toward minus infinity, so that the pixels
     // left of and above the picture stay negative.
     int pictureOf(int widgetPixel) const;
-    int widgetOf(int picturePixel) const { return picturePixel * factor_; }
 
     // The scroll position that keeps the picture pixel under `pointer` (in view coordinates, with
     // the view scrolled to `scroll`) under the pointer once the factor changes from `from` to `to`.

@@ -5,6 +5,8 @@
 #include <QPolygon>
 #include <QStringList>
 
+#include "corvane_version.h"
+
 namespace corvane {
 
 QFont courierNew(qreal points) {
@@ -21,7 +23,7 @@ QColor typedTextColour() { return QColor(255, 192, 192); }
 QColor darkBackground() { return QColor(20, 24, 40); }
 
 QString programVersionText() {
-    return QStringLiteral("Version %1.%2.%3").arg(CORVANE_VERSION_MAJOR).arg(CORVANE_VERSION_MINOR).arg(CORVANE_VERSION_PATCH);
+    return QStringLiteral("Version %1.%2.%3").arg(kVersionMajor).arg(kVersionMinor).arg(kVersionPatch);
 }
 
 QPixmap programArtwork() {

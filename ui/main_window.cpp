@@ -16,6 +16,7 @@
 
 #include <functional>
 
+#include "assist/reference_lists.h"
 #include "checker/grammar.h"
 #include "checker/script_checker.h"
 #include "core/language_tables.h"
@@ -30,7 +31,6 @@
 #include "ui/find_window.h"
 #include "ui/recent_files.h"
 #include "ui/reference_list_window.h"
-#include "ui/reference_lists.h"
 #include "ui/script_assistant.h"
 #include "ui/script_text_file.h"
 #include "ui/script_text_box.h"
@@ -496,16 +496,10 @@ void MainWindow::findNext() {
     window.findNext();
 }
 
-void MainWindow::showReferenceList(QPointer<ReferenceListWindow>& window, int kind) {
+void MainWindow::showReferenceList(QPointer<ReferenceListWindow>& window, ReferenceList list) {
     if (window == nullptr) {
-        std::string text;
-        ReferenceListWindow::Kind names;
-        switch (kind) {
-            case 0: text = CommandListText(*context_.grammar), names = ReferenceListWindow::commands(); break;
-            case 1: text = VariableListText(*context_.tables), names = ReferenceListWindow::variables(); break;
-            default: text = KeywordListText(*context_.tables), names = ReferenceListWindow::keywords(); break;
-        }
-        window = new ReferenceListWindow(names, boxTextFromEngine(text));
+        const std::string text = ReferenceListText(list, *context_.grammar, *context_.tables);
+        window = new ReferenceListWindow(list, boxTextFromEngine(text));
         connect(window, &ReferenceListWindow::wordChosen, this, &MainWindow::insertWord);
         mdi_->addSubWindow(window);
     }
@@ -513,9 +507,9 @@ void MainWindow::showReferenceList(QPointer<ReferenceListWindow>& window, int ki
     mdi_->setActiveSubWindow(window);
 }
 
-void MainWindow::showCommands() { showReferenceList(commands_, 0); }
-void MainWindow::showVariables() { showReferenceList(variables_, 1); }
-void MainWindow::showKeywords() { showReferenceList(keywords_, 2); }
+void MainWindow::showCommands() { showReferenceList(commands_, ReferenceList::kCommands); }
+void MainWindow::showVariables() { showReferenceList(variables_, ReferenceList::kVariables); }
+void MainWindow::showKeywords() { showReferenceList(keywords_, ReferenceList::kKeywords); }
 
 void MainWindow::showAbout() {
     if (about_ == nullptr) about_ = new AboutWindow(this);

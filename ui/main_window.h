@@ -112,13 +112,12 @@ private:
     void buildLanguageTables();
     void waitForSplash(int milliseconds);
     void readRecentFiles();
-    void showRecentFiles();
     QString loadDialogStart() const;
     // The script's text as a text file in `encoding`; nothing (and the author told why) when it
     // holds a character that the encoding cannot.
     std::optional<std::string> textFileBytes(FileEncoding encoding);
     bool writeTextFile(const QString& fileName, FileEncoding encoding);
-    void showReferenceList(QPointer<ReferenceListWindow>& window, int kind);
+    void showReferenceList(QPointer<ReferenceListWindow>& window, ReferenceList list);
 
     std::unique_ptr<Prompter> ownPrompter_;
     EditorContext context_;

@@ -11,11 +11,32 @@
 namespace corvane {
 
 namespace {
+
 constexpr qreal kListPoints = 9.0;
+
+struct ListNames {
+    QString windowName;   // "frmCommandList"
+    QString caption;      // "Commands"
+    QString textBoxName;  // "txtCommands"
+};
+
+ListNames namesOf(ReferenceList list) {
+    switch (list) {
+        case ReferenceList::kCommands:
+            return {QStringLiteral("frmCommandList"), QStringLiteral("Commands"), QStringLiteral("txtCommands")};
+        case ReferenceList::kVariables:
+            return {QStringLiteral("frmVariableList"), QStringLiteral("Variables"), QStringLiteral("txtVariables")};
+        case ReferenceList::kKeywords:
+            break;
+    }
+    return {QStringLiteral("frmKeywords"), QStringLiteral("Keywords list"), QStringLiteral("txtKeywords")};
 }
 
-ReferenceListWindow::ReferenceListWindow(const Kind& kind, const QString& listText, QWidget* parent)
+}  // namespace
+
+ReferenceListWindow::ReferenceListWindow(ReferenceList list, const QString& listText, QWidget* parent)
     : QMdiSubWindow(parent), listText_(listText) {
+    const ListNames kind = namesOf(list);
     setObjectName(kind.windowName);
     setWindowTitle(kind.caption);
     setAttribute(Qt::WA_DeleteOnClose);
@@ -61,16 +82,6 @@ bool ReferenceListWindow::eventFilter(QObject* watched, QEvent* event) {
         return true;
     }
     return QMdiSubWindow::eventFilter(watched, event);
-}
-
-ReferenceListWindow::Kind ReferenceListWindow::commands() {
-    return {QStringLiteral("frmCommandList"), QStringLiteral("Commands"), QStringLiteral("txtCommands")};
-}
-ReferenceListWindow::Kind ReferenceListWindow::variables() {
-    return {QStringLiteral("frmVariableList"), QStringLiteral("Variables"), QStringLiteral("txtVariables")};
-}
-ReferenceListWindow::Kind ReferenceListWindow::keywords() {
-    return {QStringLiteral("frmKeywords"), QStringLiteral("Keywords list"), QStringLiteral("txtKeywords")};
 }
 
 }  // namespace corvane

@@ -6,6 +6,8 @@
 #include <QMdiSubWindow>
 #include <QStringList>
 
+#include "assist/reference_lists.h"
+
 class QLineEdit;
 class QPlainTextEdit;
 
@@ -15,20 +17,10 @@ class ReferenceListWindow final : public QMdiSubWindow {
     Q_OBJECT
 
 public:
-    struct Kind {
-        QString windowName;   // "frmCommandList"
-        QString caption;      // "Commands"
-        QString textBoxName;  // "txtCommands"
-    };
-
-    ReferenceListWindow(const Kind& kind, const QString& listText, QWidget* parent = nullptr);
+    ReferenceListWindow(ReferenceList list, const QString& listText, QWidget* parent = nullptr);
 
     QPlainTextEdit* textBox() const { return text_; }
     QLineEdit* filterBox() const { return filter_; }
-
-    static Kind commands();
-    static Kind variables();
-    static Kind keywords();
 
 signals:
     void wordChosen(const QString& word);

@@ -12,16 +12,16 @@
 
 #include <algorithm>
 
+#include "assist/block_match.h"
 #include "assist/completion.h"
 #include "assist/diagnostics.h"
 #include "assist/hover.h"
+#include "assist/layout_edits.h"
 #include "ui/background_check.h"
-#include "ui/block_match.h"
 #include "ui/box_text.h"
 #include "ui/completion_popup.h"
 #include "ui/editor_context.h"
 #include "ui/editor_look.h"
-#include "ui/layout_edits.h"
 #include "ui/line_number_area.h"
 #include "ui/problems_dock.h"
 #include "ui/script_highlighter.h"
@@ -74,11 +74,7 @@ bool caretOnBlockWord(const QTextCursor& caret) {
         int to = start;
         while (from > 0 && !isBlankCharacter(line.at(from - 1))) --from;
         while (to < line.size() && !isBlankCharacter(line.at(to))) ++to;
-        const QString word = line.mid(from, to - from).toUpper();
-        if (word == QLatin1String("{") || word == QLatin1String("}") || word == QLatin1String("IF") ||
-            word == QLatin1String("ELSE") || word == QLatin1String("ENDIF")) {
-            return true;
-        }
+        if (HasBlockPartners(line.mid(from, to - from).toStdString())) return true;
     }
     return false;
 }

@@ -14,8 +14,6 @@
 
 #include "ui/script_problem.h"
 
-class QTextEdit;
-
 namespace corvane {
 
 class BackgroundCheck;
@@ -58,7 +56,6 @@ public:
     int zoom() const;
 
     void setTypingAssist(bool on);
-    bool typingAssist() const { return typingAssist_; }
 
     CompletionPopup& completionPopup() const { return *popup_; }
     QTimer& pauseTimer() { return pause_; }

@@ -3,8 +3,8 @@
 #include <QTextBlock>
 #include <QTextDocument>
 
+#include "assist/word_colouring.h"
 #include "ui/box_text.h"
-#include "ui/word_colouring.h"
 
 namespace corvane {
 

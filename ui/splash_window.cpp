@@ -23,16 +23,16 @@ SplashWindow::SplashWindow(QWidget* parent)
     titleFont.setBold(true);
     title->setFont(titleFont);
     title->setAlignment(Qt::AlignCenter);
-    lblVersion_ = new QLabel(programVersionText(), this);
-    lblVersion_->setObjectName(QStringLiteral("lblVersion"));
-    lblVersion_->setAlignment(Qt::AlignCenter);
+    auto* version = new QLabel(programVersionText(), this);
+    version->setObjectName(QStringLiteral("lblVersion"));
+    version->setAlignment(Qt::AlignCenter);
 
     auto* picture = new QLabel(this);
     picture->setPixmap(programArtwork());
 
     auto* text = new QVBoxLayout;
     text->addWidget(title);
-    text->addWidget(lblVersion_);
+    text->addWidget(version);
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(24, 24, 24, 24);
     layout->setSpacing(24);

@@ -3,8 +3,6 @@
 
 #include <QFrame>
 
-class QLabel;
-
 namespace corvane {
 
 class SplashWindow final : public QFrame {
@@ -12,11 +10,6 @@ class SplashWindow final : public QFrame {
 
 public:
     explicit SplashWindow(QWidget* parent = nullptr);
-
-    QLabel* versionLabel() const { return lblVersion_; }
-
-private:
-    QLabel* lblVersion_;
 };
 
 }  // namespace corvane

@@ -1,10 +1,11 @@
 #include "update/program_version.h"
 
+#include "corvane_version.h"
+
 namespace corvane {
 
 std::string ProgramVersionText() {
-    return std::to_string(CORVANE_VERSION_MAJOR) + "." + std::to_string(CORVANE_VERSION_MINOR) + "." +
-           std::to_string(CORVANE_VERSION_PATCH);
+    return std::to_string(kVersionMajor) + "." + std::to_string(kVersionMinor) + "." + std::to_string(kVersionPatch);
 }
 
 }  // namespace corvane

@@ -13,10 +13,10 @@
 #include <ctime>
 #include <string>
 
+#include "assist/block_match.h"
 #include "assist/diagnostics.h"
 #include "core/script_words.h"
 #include "support/file_utils.h"
-#include "ui/block_match.h"
 #include "ui/box_text.h"
 #include "ui/script_highlighter.h"
 

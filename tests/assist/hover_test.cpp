@@ -20,14 +20,13 @@ TEST(Hover, TextsForEveryKindOfWordAndNoneOffWords) {
         const char* marked;  // [[...]] is the word the text is about
         std::string text;
     } cases[] = {
-        // The context help of statement words; DO's depends on the command after it.
+        // The context help of statement words (its texts are the context help's tests); DO's depends on
+        // the command after it.
         {"[[set^]]", "SET <variable> <value>\n\nExample: SET VAR_12 %6\nThis will set variable var_12 to value 6"},
         {"\t[[^do]] build_drum_tower %1 %2",
          "DO BUILD_DRUM_TOWER %x %y\n\nExample: DO BUILD_DRUM_TOWER %30 %60\nThis will build a guard tower at x=30 "
          "and y=60"},
-        {"} [[ENDSCRIPT^]]", "END_SCRIPT\nis a mark for ending the script"},
-        {"[[START_^SCRIPT]]", "START_SCRIPT\n\nis a mark for starting the script"},
-        {"[[{^]]", "{\nused for opening an EVERY, IF or START_SCRIPT"},
+        {"} [[ENDSCRIPT^]]", "END_SCRIPT\nis a mark for ending the script"},  // the help's own spelling
         // Commands with the kinds of their parameters, other words with their group.
         {"DO [[STATE_SPELL_^DEFENCE]]",
          "DO STATE_SPELL_DEFENCE <var> <var> <on/off>\ncommand; parameters: <var> <var> <on/off>"},

@@ -1,3 +1,4 @@
+#include "app/side_tools.h"
 #include "lang/lang_edit_window.h"
 #include "map/map_window.h"
 #include "support/file_utils.h"
@@ -8,7 +9,6 @@
 #include "ui/common/program_icon.h"
 #include "ui/common/shown_path.h"
 #include "ui/find_window.h"
-#include "ui/side_tools.h"
 
 namespace corvane::testing {
 namespace {

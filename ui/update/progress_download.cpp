@@ -1,4 +1,4 @@
-#include "update/progress_download.h"
+#include "ui/update/progress_download.h"
 
 #include <QEventLoop>
 #include <QNetworkAccessManager>

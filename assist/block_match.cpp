@@ -1,40 +1,38 @@
-#include "ui/block_match.h"
+#include "assist/block_match.h"
 
 #include <optional>
 
+#include "core/block_words.h"
 #include "core/script_words.h"
-#include "support/file_utils.h"
 
 namespace corvane {
 
 namespace {
 
-enum class Role { kNone, kOpenBrace, kCloseBrace, kIf, kElse, kEndIf };
-
-Role RoleOf(std::string_view word) {
-    if (word == "{") return Role::kOpenBrace;
-    if (word == "}") return Role::kCloseBrace;
-    if (word.size() < 2 || word.size() > 5) return Role::kNone;
-    const std::string upper = ToUpperAscii(word);
-    if (upper == "IF") return Role::kIf;
-    if (upper == "ELSE") return Role::kElse;
-    if (upper == "ENDIF") return Role::kEndIf;
-    return Role::kNone;
-}
-
 // Groups the block words: each word gets the number of its group; braces pair, IF collects the
 // ELSE and ENDIF of its own level.
 class BlockGrouper {
 public:
-    void Add(const WordSpan& span, Role role) {
+    void Add(const WordSpan& span, BlockWord word) {
         std::size_t group = kNoGroup;
-        switch (role) {
-            case Role::kNone: return;
-            case Role::kOpenBrace: group = Open(braces_); break;
-            case Role::kIf: group = Open(ifs_); break;
-            case Role::kCloseBrace: group = Close(braces_); break;
-            case Role::kEndIf: group = Close(ifs_); break;
-            case Role::kElse: group = ifs_.empty() ? kNoGroup : ifs_.back(); break;
+        switch (word) {
+            case BlockWord::kOpenBrace:
+                group = Open(braces_);
+                break;
+            case BlockWord::kIf:
+                group = Open(ifs_);
+                break;
+            case BlockWord::kCloseBrace:
+                group = Close(braces_);
+                break;
+            case BlockWord::kEndIf:
+                group = Close(ifs_);
+                break;
+            case BlockWord::kElse:
+                group = ifs_.empty() ? kNoGroup : ifs_.back();
+                break;
+            default:
+                return;  // START_SCRIPT and EVERY have no partner word
         }
         words_.push_back({span, group});
     }
@@ -82,11 +80,24 @@ private:
 
 }  // namespace
 
+bool HasBlockPartners(std::string_view word) {
+    switch (BlockWordOf(word)) {
+        case BlockWord::kOpenBrace:
+        case BlockWord::kCloseBrace:
+        case BlockWord::kIf:
+        case BlockWord::kElse:
+        case BlockWord::kEndIf:
+            return true;
+        default:
+            return false;
+    }
+}
+
 std::vector<WordSpan> MatchingWordsAt(std::string_view text, std::size_t caret) {
     BlockGrouper grouper;
     ScriptWordReader reader(text);
     ScriptWord word;
-    while (reader.Next(word)) grouper.Add({word.position, word.text.size()}, RoleOf(word.text));
+    while (reader.Next(word)) grouper.Add({word.position, word.text.size()}, BlockWordOf(word.text));
     return grouper.GroupOf(caret);
 }
 

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "assist/context_help.h"
-#include "ui/reference_lists.h"
+#include "assist/reference_lists.h"
 
 namespace corvane {
 namespace {
@@ -54,7 +54,8 @@ TEST(HelpAndLists, WordsOfTheCaretLineTheirTextAndTheReferenceLists) {
 
 
 TEST(ReferenceLists, CommandsVariablesAndKeywords) {
-    const Words commands = LinesOf(CommandListText(Grammar::Standard()));
+    const LanguageTables& tables = LanguageTables::Standard();
+    const Words commands = LinesOf(ReferenceListText(ReferenceList::kCommands, Grammar::Standard(), tables));
     ASSERT_EQ(commands.size(), 116u);
     EXPECT_EQ(commands.front(), "STATE_BRING_NEW_PEOPLE <on/off> ");
     EXPECT_EQ(commands.back(), "SET_WOOD_COLLECTION_RADII <var> <var> <var> <var> ");
@@ -62,12 +63,11 @@ TEST(ReferenceLists, CommandsVariablesAndKeywords) {
                              "ATTACK <color> <var> <attack_what> <var> <var> <var> <var> <var> <attack_how> <var> "
                              "<var> <var> <var> "})
         EXPECT_EQ(std::ranges::count(commands, line), 1) << line;
-    const LanguageTables& tables = LanguageTables::Standard();
-    const Words variables = LinesOf(VariableListText(tables));
+    const Words variables = LinesOf(ReferenceListText(ReferenceList::kVariables, Grammar::Standard(), tables));
     ASSERT_EQ(variables.size(), tables.internals().size());
     EXPECT_EQ(variables.front(), tables.internals().rows().front().text);
     EXPECT_EQ(std::ranges::count(variables, "INT_GAME_TIME"), 1);
-    const std::string keywords = KeywordListText(tables);
+    const std::string keywords = ReferenceListText(ReferenceList::kKeywords, Grammar::Standard(), tables);
     EXPECT_TRUE(keywords.starts_with("\r\nIF\r\n"));
     EXPECT_EQ(std::ranges::count(LinesOf(keywords), "KILL_TEAM_IN_AREA"), 2);
 }

@@ -1,9 +1,9 @@
-#include "update/version_check.h"
+#include "ui/update/version_check.h"
 
 #include "tests/common/fake_prompter.h"
 #include "tests/common/temp_folder.h"
 #include "tests/update/loopback_http_server.h"
-#include "update/progress_download.h"
+#include "ui/update/progress_download.h"
 
 #include <QApplication>
 #include <QDeadlineTimer>

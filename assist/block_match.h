@@ -14,6 +14,9 @@ struct WordSpan {
     bool operator==(const WordSpan&) const = default;
 };
 
+// Whether `word` is one of the words that have partners: a brace, IF, ELSE or ENDIF.
+bool HasBlockPartners(std::string_view word);
+
 // The caret stands on a word when it is inside it, just before it or just after it. Returns the
 // words of that word's block in text order (the word itself included), or nothing when the caret
 // stands on no such word or the word has no partner.

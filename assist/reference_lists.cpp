@@ -1,4 +1,4 @@
-#include "ui/reference_lists.h"
+#include "assist/reference_lists.h"
 
 #include <vector>
 
@@ -25,8 +25,6 @@ std::string TextsOf(const std::vector<CodePair>& rows) {
     return text;
 }
 
-}  // namespace
-
 std::string CommandListText(const Grammar& grammar) {
     std::string text;
     for (const GrammarEntry& entry : grammar.group(kCommandGroup).entries) text += CommandLine(grammar, entry);
@@ -36,5 +34,19 @@ std::string CommandListText(const Grammar& grammar) {
 std::string VariableListText(const LanguageTables& tables) { return TextsOf(tables.internals().rows()); }
 
 std::string KeywordListText(const LanguageTables& tables) { return TextsOf(tables.tokens().rows()); }
+
+}  // namespace
+
+std::string ReferenceListText(ReferenceList list, const Grammar& grammar, const LanguageTables& tables) {
+    switch (list) {
+        case ReferenceList::kCommands:
+            return CommandListText(grammar);
+        case ReferenceList::kVariables:
+            return VariableListText(tables);
+        case ReferenceList::kKeywords:
+            break;
+    }
+    return KeywordListText(tables);
+}
 
 }  // namespace corvane

@@ -3,13 +3,13 @@
 #include <string>
 #include <vector>
 
+#include "assist/block_match.h"
 #include "assist/layout.h"
+#include "assist/layout_edits.h"
+#include "assist/word_colouring.h"
 #include "checker/grammar.h"
 #include "core/language_tables.h"
 #include "tests/assist/annotated_text.h"
-#include "ui/block_match.h"
-#include "ui/layout_edits.h"
-#include "ui/word_colouring.h"
 
 namespace corvane {
 namespace {
@@ -49,6 +49,8 @@ TEST(EditorWords, BlockPartnersOfTheWordAtTheCaret) {
         for (const test::TextRange& range : a.ranges()) marked.push_back({range.position, range.length});
         EXPECT_EQ(MatchingWordsAt(a.text(), a.point()), marked) << source;
     }
+    for (const char* word : {"{", "}", "if", "Else", "ENDIF"}) EXPECT_TRUE(HasBlockPartners(word)) << word;
+    for (const char* word : {"EVERY", "START_SCRIPT", "IFF", "{{"}) EXPECT_FALSE(HasBlockPartners(word)) << word;
 }
 
 TEST(EditorWords, LayoutAsBlankEditsGivesTheLayoutAndKeepsEveryWord) {

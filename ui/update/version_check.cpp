@@ -1,10 +1,10 @@
-#include "update/version_check.h"
+#include "ui/update/version_check.h"
 
 #include "support/file_utils.h"
 #include "support/safe_file.h"
 #include "ui/common/prompter.h"
+#include "ui/update/progress_download.h"
 #include "update/program_version.h"
-#include "update/progress_download.h"
 #include "update/update_decision.h"
 #include "update/update_url.h"
 #include "update/updater_config.h"

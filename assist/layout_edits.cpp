@@ -1,4 +1,4 @@
-#include "ui/layout_edits.h"
+#include "assist/layout_edits.h"
 
 #include "assist/layout.h"
 #include "core/script_words.h"

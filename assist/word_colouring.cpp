@@ -1,4 +1,4 @@
-#include "ui/word_colouring.h"
+#include "assist/word_colouring.h"
 
 #include <string>
 

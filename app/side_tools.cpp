@@ -1,4 +1,4 @@
-#include "ui/side_tools.h"
+#include "app/side_tools.h"
 
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -6,7 +6,7 @@
 #include "lang/lang_edit_window.h"
 #include "map/map_window.h"
 #include "ui/main_window.h"
-#include "update/version_check.h"
+#include "ui/update/version_check.h"
 
 namespace corvane {
 

@@ -1,0 +1,33 @@
+#include "core/block_words.h"
+
+#include <gtest/gtest.h>
+
+#include <string_view>
+#include <tuple>
+
+namespace corvane {
+namespace {
+
+TEST(BlockWords, WordsInAnyLetterCaseAndTheCloserOfEachBlock) {
+    const std::tuple<std::string_view, BlockWord, std::string_view> cases[] = {
+        {"{", BlockWord::kOpenBrace, ""},
+        {"}", BlockWord::kCloseBrace, ""},
+        {"start_Script", BlockWord::kStartScript, "}SCRIPT"},
+        {"Every", BlockWord::kEvery, "}EVERY"},
+        {"if", BlockWord::kIf, "}IF"},
+        {"ELSE", BlockWord::kElse, "}ELSE"},
+        {"EndIf", BlockWord::kEndIf, ""},
+        {"IFF", BlockWord::kNone, ""},
+        {"}IF", BlockWord::kNone, ""},
+        {"{{", BlockWord::kNone, ""},
+        {"", BlockWord::kNone, ""},
+        {"END_SCRIPT", BlockWord::kNone, ""},
+    };
+    for (const auto& [word, kind, closer] : cases) {
+        EXPECT_EQ(BlockWordOf(word), kind) << word;
+        EXPECT_EQ(BlockCloserOf(BlockWordOf(word)), closer) << word;
+    }
+}
+
+}  // namespace
+}  // namespace corvane
