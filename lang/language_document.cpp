@@ -11,13 +11,13 @@ LanguageDocument::LanguageDocument(LanguageFile file) : file_(std::move(file)) {
     for (const auto& units : file_.strings) texts_.push_back(TextFromUnits(units));
 }
 
-LanguageDocument::EditedString LanguageDocument::editOf(std::size_t number) const {
+LanguageDocument::EditedString LanguageDocument::EditOf(std::size_t number) const {
     if (const auto found = edits_.find(number); found != edits_.end()) return found->second;
     const std::u16string& units = file_.strings[number];
     return {units, std::vector<bool>(units.size(), false)};
 }
 
-void LanguageDocument::setText(std::size_t number, std::u16string text) {
+void LanguageDocument::SetText(std::size_t number, std::u16string text) {
     const std::u16string& before = texts_.at(number);
     // A text edited back to what the file holds keeps its original units.
     if (text == TextFromUnits(file_.strings[number])) {
@@ -34,7 +34,7 @@ void LanguageDocument::setText(std::size_t number, std::u16string text) {
         std::mismatch(before.rbegin(), before.rbegin() + static_cast<std::ptrdiff_t>(shorter - start), text.rbegin())
             .first -
         before.rbegin());
-    const EditedString old = editOf(number);
+    const EditedString old = EditOf(number);
     EditedString edited;
     edited.values = old.values.substr(0, start) + text.substr(start, text.size() - start - end) +
                     old.values.substr(old.values.size() - end);
@@ -45,8 +45,8 @@ void LanguageDocument::setText(std::size_t number, std::u16string text) {
     texts_[number] = std::move(text);
 }
 
-std::u16string LanguageDocument::listText(std::size_t number) const {
-    const EditedString string = editOf(number);
+std::u16string LanguageDocument::ListText(std::size_t number) const {
+    const EditedString string = EditOf(number);
     std::u16string text;
     for (std::size_t i = 0; i < string.values.size(); ++i) {
         const char16_t value = string.values[i];
@@ -59,7 +59,7 @@ std::u16string LanguageDocument::listText(std::size_t number) const {
     return text;
 }
 
-LanguageSave LanguageDocument::bytesToSave() const {
+LanguageSave LanguageDocument::BytesToSave() const {
     LanguageSave save;
     LanguageFile out = file_;
     for (const auto& [number, edited] : edits_) {

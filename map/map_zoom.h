@@ -9,22 +9,22 @@ public:
     static constexpr int kMin = 1;  // the picture pixel for pixel
     static constexpr int kMax = 8;
 
-    int factor() const { return factor_; }
+    int Factor() const { return factor_; }
     // Clamped to kMin..kMax.
-    void setFactor(int factor);
-    void stepIn() { setFactor(factor_ + 1); }
-    void stepOut() { setFactor(factor_ - 1); }
+    void SetFactor(int factor);
+    void StepIn() { SetFactor(factor_ + 1); }
+    void StepOut() { SetFactor(factor_ - 1); }
     // The largest factor at which a picture of `pictureSize` fits in a view of the given size.
-    static int fitting(int pictureSize, int viewWidth, int viewHeight);
+    static int Fitting(int pictureSize, int viewWidth, int viewHeight);
 
     // The picture pixel under a widget pixel; rounds toward minus infinity, so that the pixels
     // left of and above the picture stay negative.
-    int pictureOf(int widgetPixel) const;
-    int widgetOf(int picturePixel) const { return picturePixel * factor_; }
+    int PictureOf(int widgetPixel) const;
+    int WidgetOf(int picturePixel) const { return picturePixel * factor_; }
 
     // The scroll position that keeps the picture pixel under `pointer` (in view coordinates, with
     // the view scrolled to `scroll`) under the pointer once the factor changes from `from` to `to`.
-    static int scrollKeeping(int scroll, int pointer, int from, int to);
+    static int ScrollKeeping(int scroll, int pointer, int from, int to);
 
 private:
     int factor_ = kMin;

@@ -1,4 +1,4 @@
-#include "lang/lang_edit_window.h"
+#include "ui/lang/lang_edit_window.h"
 
 #include "support/settings_file.h"
 #include "support/wine_registry.h"

@@ -82,17 +82,17 @@ TEST(LanguageText, RestoreLineBreaksGivesEachBreakTheFormItHadBefore) {
 // cannot be taken for the Windows-1252 character they look like.
 TEST(LanguageDocument, OnlyEditedCharactersAreWrittenAsCodesAndTheListMarksLargeUnits) {
     LanguageDocument document(LanguageFile{{std::u16string{u'A', 0x20AC, u'B', 0x0101}, {u'x', 0x20AC}}, "\x01"});
-    EXPECT_EQ(document.listText(0), u"A\u27e6U+20AC\u27e7B\u27e6U+0101\u27e7");
-    EXPECT_EQ(document.text(0), u"A\u20acB\u0101");
-    EXPECT_FALSE(document.isModified());
-    document.setText(0, u"AX\u20acB\u0101");        // X typed after A
-    document.setText(0, u"AX\u20ac\u20ac\u0101");    // B replaced by a typed euro sign
-    EXPECT_EQ(document.listText(0), u"AX\u27e6U+20AC\u27e7\u20ac\u27e6U+0101\u27e7");
-    EXPECT_TRUE(document.isModified());
-    EXPECT_EQ(document.bytesToSave().bytes, "A\0X\0\xAC\x20\x80\0\x01\x01\0\0x\0\xAC\x20\0\0\x01"s);
-    document.setText(0, u"A\u20acB\u0101");  // edited back
-    EXPECT_FALSE(document.isModified());
-    EXPECT_EQ(document.bytesToSave().bytes, "A\0\xAC\x20\x42\0\x01\x01\0\0x\0\xAC\x20\0\0\x01"s);
+    EXPECT_EQ(document.ListText(0), u"A\u27e6U+20AC\u27e7B\u27e6U+0101\u27e7");
+    EXPECT_EQ(document.Text(0), u"A\u20acB\u0101");
+    EXPECT_FALSE(document.IsModified());
+    document.SetText(0, u"AX\u20acB\u0101");        // X typed after A
+    document.SetText(0, u"AX\u20ac\u20ac\u0101");    // B replaced by a typed euro sign
+    EXPECT_EQ(document.ListText(0), u"AX\u27e6U+20AC\u27e7\u20ac\u27e6U+0101\u27e7");
+    EXPECT_TRUE(document.IsModified());
+    EXPECT_EQ(document.BytesToSave().bytes, "A\0X\0\xAC\x20\x80\0\x01\x01\0\0x\0\xAC\x20\0\0\x01"s);
+    document.SetText(0, u"A\u20acB\u0101");  // edited back
+    EXPECT_FALSE(document.IsModified());
+    EXPECT_EQ(document.BytesToSave().bytes, "A\0\xAC\x20\x42\0\x01\x01\0\0x\0\xAC\x20\0\0\x01"s);
 }
 
 }  // namespace

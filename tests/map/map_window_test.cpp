@@ -44,7 +44,7 @@ TEST_F(MapWindowTest, OpenMapAsksInTheGameOrProgramFolderAndFillsTheWindow) {
     EXPECT_TRUE(prompter.told.isEmpty());
     expectHeaderUnchanged();
     EXPECT_EQ(readBytes(levelPath), SampleLevel());
-    EXPECT_EQ(markerLine(0), Q("0 (%1 ,%2)").arg(texts("txtX"), texts("txtY")));  // rewritten
+    EXPECT_EQ(markerLine(0), Q("0 (%1, %2)").arg(texts("txtX"), texts("txtY")));  // not moved: not rewritten
     if (const char* folder = std::getenv("CORVANE_SCREENSHOT_DIR")) {  // not a check: docs/screenshots/map.png
         markerList()->setCurrentRow(5);
         child<QListWidget>(Q("lstStoneHeads"))->setCurrentRow(0);
@@ -67,7 +67,7 @@ TEST_F(MapWindowTest, SelectingAMarkerCommitsTheFieldsOfThePreviousOne) {
     setText("txtY", "18");
     clickLine(0);
     EXPECT_EQ(markerLine(0), Q("0 (17 ,18)"));
-    EXPECT_EQ(window->image().pixel(34, 36), kSelected);
+    EXPECT_EQ(window->image().Pixel(34, 36), kSelected);
     setText("txtY", "19");
     mouse(241, 73, Qt::LeftButton);  // map (120, 36): marker 5
     EXPECT_EQ(markerLine(0), Q("0 (17 ,19)"));
@@ -79,7 +79,7 @@ TEST_F(MapWindowTest, SelectingAMarkerCommitsTheFieldsOfThePreviousOne) {
     setText("txtX", "30");
     mouse(241, 73, Qt::LeftButton);
     EXPECT_EQ(markerLine(5), Q("5 (30 ,36)"));
-    EXPECT_EQ(window->image().pixel(60, 72), kSelected);
+    EXPECT_EQ(window->image().Pixel(60, 72), kSelected);
     for (int tab : {1, 0}) {  // the tabs show one page at a time
         child<QTabBar>(Q("TabStrip1"))->setCurrentIndex(tab);
         EXPECT_EQ(child<QWidget>(Q("frameMarkers"))->isVisible(), tab == 0);
@@ -118,6 +118,7 @@ TEST_F(MapWindowTest, FailuresSayWhereAndWhyAndChangeNothing) {
     fs::permissions(headerPath, fs::perms::owner_read);
     window->saveMapCommand();
     expectHeaderUnchanged();
+    setText("AIRed", "11");  // back as the file has it: nothing to ask about below
     fs::create_directory(temp.file("bad.dat"));
     fs::create_directory(temp.file("l.hdr"));
     writeBytes(temp.file("l.dat"), "");

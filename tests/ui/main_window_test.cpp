@@ -1,5 +1,5 @@
-#include "lang/lang_edit_window.h"
-#include "map/map_window.h"
+#include "ui/lang/lang_edit_window.h"
+#include "ui/map/map_window.h"
 #include "support/file_utils.h"
 #include "support/wine_registry.h"
 #include "tests/ui/editor_fixture.h"

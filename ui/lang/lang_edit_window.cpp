@@ -1,18 +1,21 @@
-#include "lang/lang_edit_window.h"
+#include "ui/lang/lang_edit_window.h"
 
 #include "ui/common/show_window.h"
 
 #include "lang/language_file.h"
+#include "lang/language_po.h"
 #include "lang/language_text.h"
 #include "support/file_utils.h"
 #include "support/game_folder.h"
 #include "support/safe_file.h"
 #include "support/settings_file.h"
+#include "ui/box_text.h"
+#include "ui/editor_look.h"
+#include "ui/placement.h"
 #include "ui/common/prompter.h"
 #include "ui/common/unsaved_work.h"
 
 #include <QCloseEvent>
-#include <QFont>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QTextDocument>
@@ -30,25 +33,7 @@ const QString kCaption = QStringLiteral("Language Editor");
 // The text box is 1200 twips high under a list that takes the rest of the window.
 constexpr int kEditBoxTwips = 1200;
 
-int pixelsFromTwips(int twips, int dotsPerInch) { return twips * dotsPerInch / 1440; }
-
-QFont courierNew() {
-    QFont font(QStringLiteral("Courier New"));
-    font.setStyleHint(QFont::TypeWriter);
-    return font;
-}
-
 QString fromUnits(const std::u16string& text) { return QString::fromStdU16String(text); }
-
-// The box's text exactly as typed, with every line break as LF. (toPlainText would also turn a
-// no-break space, code 0xA0, into a plain blank.)
-std::u16string boxTextWithLineFeeds(const QPlainTextEdit& box) {
-    QString text = box.document()->toRawText();
-    for (QChar& character : text) {
-        if (character == QChar::ParagraphSeparator || character == QChar::LineSeparator) character = QLatin1Char('\n');
-    }
-    return text.toStdU16String();
-}
 
 }  // namespace
 
@@ -73,12 +58,14 @@ LangEditWindow::~LangEditWindow() = default;
 void LangEditWindow::buildLayout() {
     lstLanguage_->setObjectName(QStringLiteral("lstLanguage"));
     txtLangEdit_->setObjectName(QStringLiteral("txtLangEdit"));
-    lstLanguage_->setFont(courierNew());
+    // Courier New at the size the window's own font has.
+    const QFont font = courierNew(this->font().pointSizeF());
+    lstLanguage_->setFont(font);
     // One line per item (a string's further lines show in the box): quick to lay out also for
     // hundreds of thousands of strings.
     lstLanguage_->setUniformItemSizes(true);
-    txtLangEdit_->setFont(courierNew());
-    txtLangEdit_->setFixedHeight(pixelsFromTwips(kEditBoxTwips, logicalDpiY()));
+    txtLangEdit_->setFont(font);
+    txtLangEdit_->setFixedHeight(twipsToPixels(kEditBoxTwips, logicalDpiY()));
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
@@ -127,8 +114,8 @@ void LangEditWindow::fillList() {
         const QSignalBlocker quiet(lstLanguage_);
         lstLanguage_->clear();
         QStringList items;
-        items.reserve(static_cast<qsizetype>(document_->count()));
-        for (int i = 0; i < static_cast<int>(document_->count()); ++i) items << itemText(i);
+        items.reserve(static_cast<qsizetype>(document_->Count()));
+        for (int i = 0; i < static_cast<int>(document_->Count()); ++i) items << itemText(i);
         lstLanguage_->addItems(items);
     }
     lstLanguage_->setCurrentRow(0);
@@ -136,23 +123,23 @@ void LangEditWindow::fillList() {
 }
 
 QString LangEditWindow::itemText(int number) const {
-    return QString::number(number) + QStringLiteral(": ") + fromUnits(document_->listText(static_cast<std::size_t>(number)));
+    return QString::number(number) + QStringLiteral(": ") + fromUnits(document_->ListText(static_cast<std::size_t>(number)));
 }
 
 void LangEditWindow::lstLanguageClick(int row) {
     if (!document_ || row < 0) return;
     editIndex_ = row;
     showingString_ = true;
-    txtLangEdit_->setPlainText(fromUnits(document_->text(static_cast<std::size_t>(row))));
+    txtLangEdit_->setPlainText(fromUnits(document_->Text(static_cast<std::size_t>(row))));
     showingString_ = false;
 }
 
 void LangEditWindow::txtLangEditChange() {
     if (showingString_ || !document_ || editIndex_ < 0) return;
     const auto number = static_cast<std::size_t>(editIndex_);
-    document_->setText(number, RestoreLineBreaks(boxTextWithLineFeeds(*txtLangEdit_), document_->text(number)));
+    document_->SetText(number, RestoreLineBreaks(typedText(*txtLangEdit_->document()).toStdU16String(), document_->Text(number)));
     lstLanguage_->item(editIndex_)->setText(itemText(editIndex_));
-    setWindowModified(document_->isModified());
+    setWindowModified(document_->IsModified());
 }
 
 bool LangEditWindow::saveLang() {
@@ -161,7 +148,7 @@ bool LangEditWindow::saveLang() {
         return false;
     }
     setStatus_(QStringLiteral("Saving language file"));
-    const LanguageSave save = document_->bytesToSave();
+    const LanguageSave save = document_->BytesToSave();
     bool saved = false;
     FileError error;
     if (!save.bytes) {
@@ -182,12 +169,8 @@ bool LangEditWindow::saveLang() {
 
 void LangEditWindow::reportUnsavable(const LanguageSave& save) {
     lstLanguage_->setCurrentRow(static_cast<int>(save.number));
-    prompter_.tell(QStringLiteral("Language file %1 was not saved: string %2 holds the character U+%3 at position "
-                                  "%4, which a language file cannot hold.")
-                       .arg(langFile_)
-                       .arg(save.number)
-                       .arg(static_cast<unsigned>(save.character), 4, 16, QLatin1Char('0'))
-                       .arg(save.position + 1));
+    prompter_.tell(QStringLiteral("Language file %1 was not saved: %2")
+                       .arg(langFile_, QString::fromStdString(UnsavableCharacterMessage(save))));
 }
 
 // The settings file's "lastlangfile"; nothing reads it back. A settings file that cannot be written
@@ -201,7 +184,7 @@ void LangEditWindow::updateCaption() {
 }
 
 bool LangEditWindow::maybeSave() {
-    if (!document_ || !document_->isModified()) return true;
+    if (!document_ || !document_->IsModified()) return true;
     return MayDiscardUnsavedWork(prompter_, QStringLiteral("language file ") + langFile_, [this] { return saveLang(); });
 }
 
