@@ -65,6 +65,22 @@ std::optional<std::u16string> Utf16(std::string_view bytes) {
     return out;
 }
 
+// Translators' tools expect LF alone between lines; the import puts each string's own breaks back.
+std::u16string WithLineFeeds(std::u16string text) {
+    std::u16string out;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == u'\r') {
+            if (i + 1 < text.size() && text[i + 1] == u'\n') ++i;
+            out += u'\n';
+        } else {
+            out += text[i];
+        }
+    }
+    return out;
+}
+
+std::string PoText(const std::u16string& units) { return Utf8(WithLineFeeds(TextFromUnits(units))); }
+
 std::optional<std::size_t> StringNumber(const std::string& context) {
     std::size_t number = 0;
     const auto [end, error] = std::from_chars(context.data(), context.data() + context.size(), number);
@@ -82,14 +98,16 @@ std::string ExportLanguagePo(const LanguageFile& file, const LanguageFile* refer
     header.comments = {"# Strings of the language file " + std::string(fileName) + ", keyed by string number.",
                        reference ? "# msgid: the reference language's string; msgstr: this file's string."
                                  : "# msgid and msgstr: this file's string."};
-    header.str = "MIME-Version: 1.0\nContent-Type: text/plain; charset=UTF-8\nContent-Transfer-Encoding: 8bit\n";
+    header.str = "Project-Id-Version: " + std::string(fileName) +
+                 "\nPO-Revision-Date: \nLast-Translator: \nLanguage-Team: \nLanguage: \nMIME-Version: 1.0\n"
+                 "Content-Type: text/plain; charset=UTF-8\nContent-Transfer-Encoding: 8bit\n";
     entries.push_back(std::move(header));
     for (std::size_t n = 0; n < file.strings.size(); ++n) {
         PoEntry entry;
         entry.context = std::to_string(n);
-        entry.str = Utf8(TextFromUnits(file.strings[n]));
+        entry.str = PoText(file.strings[n]);
         if (reference != nullptr && n < reference->strings.size()) {
-            entry.id = Utf8(TextFromUnits(reference->strings[n]));
+            entry.id = PoText(reference->strings[n]);
         } else {
             if (reference != nullptr) entry.comments.push_back("#. The reference file has no string " + std::to_string(n) + ".");
             entry.id = entry.str;
@@ -141,8 +159,10 @@ LanguageImport ImportLanguagePo(const LanguageFile& file, std::string_view poTex
             ++result.fuzzy;
             continue;
         }
-        if (text->empty() || *text == document.Text(*number)) continue;
-        document.SetText(*number, std::move(*text));
+        if (text->empty()) continue;
+        std::u16string withBreaks = RestoreLineBreaks(*text, document.Text(*number));
+        if (withBreaks == document.Text(*number)) continue;
+        document.SetText(*number, std::move(withBreaks));
         ++result.changed;
     }
     LanguageSave save = document.BytesToSave();

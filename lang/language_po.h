@@ -1,7 +1,8 @@
 #pragma once
 // A language file as a gettext PO file for translators' tools, and such a file brought back. Each
 // string is one entry keyed by its number (msgctxt); msgid is the reference language's string when a
-// reference file is given, else the string itself; msgstr is the string itself.
+// reference file is given, else the string itself; msgstr is the string itself. Line breaks are LF
+// in the PO file, as translators' tools expect; each string gets its own breaks (CR LF, CR) back.
 
 #include "lang/language_document.h"
 #include "lang/language_file.h"
