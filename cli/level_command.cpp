@@ -121,19 +121,19 @@ std::variant<Edit, Refusal> MarkerEdit(const std::string& numberText, const auto
 // "--ai RED=7", "--mask BLUE=9", "--marker 5=120,36".
 std::variant<Edit, Refusal> OptionEdit(const std::string& option, const std::string& value) {
     const auto equals = value.find('=');
-    if (equals == std::string::npos) return Refusal{option + " " + WordForMessage(value) + ": the form is " + option +
-                                                    (option == "--marker" ? " NUMBER=X,Y" : " PLAYER=NUMBER")};
+    if (equals == std::string::npos) return Refusal{option + " \"" + WordForMessage(value) + "\": the form is " + option +
+                                                    (option == "--marker" ? " NUMBER=X,Y." : " PLAYER=NUMBER.")};
     const std::string key = value.substr(0, equals), rest = value.substr(equals + 1);
     if (option != "--marker") return PlayerEdit(option == "--ai", key, rest);
     const auto comma = rest.find(',');
-    if (comma == std::string::npos) return Refusal{"--marker " + WordForMessage(value) + ": the form is --marker NUMBER=X,Y"};
+    if (comma == std::string::npos) return Refusal{"--marker \"" + WordForMessage(value) + "\": the form is --marker NUMBER=X,Y."};
     return MarkerEdit(key, rest.substr(0, comma), rest.substr(comma + 1));
 }
 
 // A file in the form `level show` prints; what a save cannot change (the files, players and stone
 // heads) is passed over.
 std::variant<std::vector<Edit>, Refusal> JsonEdits(const json& document) {
-    if (!document.is_object()) return Refusal{"the JSON file must hold one object, as level show prints"};
+    if (!document.is_object()) return Refusal{"the JSON file must hold one object, as level show prints."};
     std::vector<Edit> edits;
     auto take = [&edits](std::variant<Edit, Refusal> edit) -> std::optional<Refusal> {
         if (auto* refusal = std::get_if<Refusal>(&edit)) return *refusal;
@@ -143,21 +143,21 @@ std::variant<std::vector<Edit>, Refusal> JsonEdits(const json& document) {
     for (const auto& [key, value] : document.items()) {
         if (key == "level" || key == "header" || key == "players" || key == "stone_heads") continue;
         if (key == "ai_scripts" || key == "alliance_masks") {
-            if (!value.is_object()) return Refusal{"\"" + key + "\" must be an object of players and numbers"};
+            if (!value.is_object()) return Refusal{"\"" + key + "\" must be an object of players and numbers."};
             for (const auto& [player, number] : value.items())
                 if (auto refusal = take(PlayerEdit(key == "ai_scripts", player, number))) return *refusal;
         } else if (key == "markers") {
             if (!value.is_array() && !value.is_object())
-                return Refusal{"\"markers\" must be a list of [X, Y] or an object of marker numbers and [X, Y]"};
+                return Refusal{"\"markers\" must be a list of [X, Y] or an object of marker numbers and [X, Y]."};
             std::size_t index = 0;
             for (const auto& [name, point] : value.items()) {
                 const std::string number = value.is_array() ? std::to_string(index++) : name;
                 if (!point.is_array() || point.size() != 2)
-                    return Refusal{"marker " + WordForMessage(number) + " must be [X, Y], not " + point.dump()};
+                    return Refusal{"marker " + WordForMessage(number) + " must be [X, Y], not " + point.dump() + "."};
                 if (auto refusal = take(MarkerEdit(number, point[0], point[1]))) return *refusal;
             }
         } else {
-            return Refusal{"unknown key \"" + WordForMessage(key) + "\"; a level holds ai_scripts, alliance_masks and markers"};
+            return Refusal{"unknown key \"" + WordForMessage(key) + "\"; a level holds ai_scripts, alliance_masks and markers."};
         }
     }
     return edits;
@@ -197,7 +197,7 @@ int Set(const std::vector<std::string>& operands, std::ostream& out, std::ostrea
                 create = true;
                 continue;
             }
-            if (option != "--ai" && option != "--mask" && option != "--marker") return refuse("unknown option " + WordForMessage(option) + ".");
+            if (option != "--ai" && option != "--mask" && option != "--marker") return refuse("unknown option \"" + WordForMessage(option) + "\".");
             if (i + 1 == operands.size()) return refuse(option + " needs a value.");
             auto edit = OptionEdit(option, operands[++i]);
             if (auto* refusal = std::get_if<Refusal>(&edit)) return refuse(refusal->message);

@@ -162,7 +162,11 @@ private:
         if (!hasId_ && field_ == Field::None && entry_.comments.empty() && entry_.flags.empty() && !entry_.context)
             return true;
         if (!hasId_) return Fail(entry_.context ? "msgctxt without a msgid" : "comments without an entry after them");
-        if (!hasStr_) return Fail("msgid without a msgstr");
+        if (!hasStr_) {
+            Fail("msgid without a msgstr");
+            errorLine_ = entry_.line;
+            return false;
+        }
         entries_.push_back(std::move(entry_));
         entry_ = PoEntry();
         field_ = Field::None;
