@@ -228,7 +228,7 @@ bool MapWindow::loadLevel(const QString& fileName) {
         QString question = tr("%1 does not look like a level: %2. Open it anyway?").arg(fileName, Text(*problem));
         if (!prompter_.askYesNo(question)) return false;
     }
-    if (!maybeSave()) return false;
+    // Read first: a level that cannot be read is reported without asking about the open one.
     auto opened = LevelDocument::Open(paths.levelFile);
     if (auto* error = std::get_if<LevelOpenError>(&opened)) {
         prompter_.tell((error->part == LevelOpenError::Part::LevelFile ? tr("Could not open the map: %1")
@@ -236,6 +236,7 @@ bool MapWindow::loadLevel(const QString& fileName) {
                            .arg(Text(error->file.message())));
         return false;
     }
+    if (!maybeSave()) return false;
     drag_.reset();
     nudgeRun_.clear();
     document_.emplace(std::move(std::get<LevelDocument>(opened)));
