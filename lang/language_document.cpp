@@ -59,24 +59,32 @@ std::u16string LanguageDocument::ListText(std::size_t number) const {
     return text;
 }
 
-LanguageSave LanguageDocument::BytesToSave() const {
-    LanguageSave save;
-    LanguageFile out = file_;
-    for (const auto& [number, edited] : edits_) {
-        std::u16string& units = out.strings[number];
-        units = edited.values;
-        for (std::size_t i = 0; i < units.size(); ++i) {
-            if (!edited.typed[i]) continue;
-            const auto code = UnitOfTypedCharacter(units[i]);
-            if (!code) {
-                save.number = number;
-                save.position = i;
-                save.character = units[i];
-                return save;
-            }
-            units[i] = *code;
+std::optional<LanguageSave> LanguageDocument::UnsavableCharacter(std::size_t number) const {
+    const auto found = edits_.find(number);
+    if (found == edits_.end()) return std::nullopt;
+    const EditedString& edited = found->second;
+    for (std::size_t i = 0; i < edited.values.size(); ++i) {
+        if (edited.typed[i] && !UnitOfTypedCharacter(edited.values[i])) {
+            LanguageSave save;
+            save.number = number;
+            save.position = i;
+            save.character = edited.values[i];
+            return save;
         }
     }
+    return std::nullopt;
+}
+
+LanguageSave LanguageDocument::BytesToSave() const {
+    LanguageFile out = file_;
+    for (const auto& [number, edited] : edits_) {
+        if (auto refusal = UnsavableCharacter(number)) return *refusal;
+        std::u16string& units = out.strings[number];
+        units = edited.values;
+        for (std::size_t i = 0; i < units.size(); ++i)
+            if (edited.typed[i]) units[i] = *UnitOfTypedCharacter(units[i]);
+    }
+    LanguageSave save;
     save.bytes = WriteLanguageFile(out);
     return save;
 }

@@ -36,6 +36,11 @@ public:
 
     // True while some string would be written differently from the file.
     bool IsModified() const { return !edits_.empty(); }
+    // Whether this string would be written differently from the file.
+    bool IsEdited(std::size_t number) const { return edits_.count(number) != 0; }
+    // The first typed character of the string that a language file cannot hold: the string's
+    // number, the character and its position. Nothing when the string can be saved.
+    std::optional<LanguageSave> UnsavableCharacter(std::size_t number) const;
 
     LanguageSave BytesToSave() const;
 

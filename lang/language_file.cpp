@@ -83,6 +83,15 @@ LanguageFileRead LoadLanguageFile(const std::string& path) {
     return result;
 }
 
+std::optional<std::string> LanguagePlausibilityProblem(const LanguageFile& file) {
+    // The game's language files hold a few hundred to a few thousand strings, few of them empty.
+    constexpr std::size_t kManyStrings = 1000;
+    std::size_t empty = 0;
+    for (const auto& text : file.strings) empty += text.empty() ? 1 : 0;
+    if (file.strings.size() < kManyStrings || empty * 10 < file.strings.size() * 9) return std::nullopt;
+    return std::to_string(empty) + " of its " + std::to_string(file.strings.size()) + " strings are empty";
+}
+
 std::string WriteLanguageFile(const LanguageFile& file) {
     std::string out;
     for (const auto& text : file.strings) {

@@ -15,7 +15,10 @@
 #include "ui/common/prompter.h"
 #include "ui/common/unsaved_work.h"
 
+#include <QAction>
 #include <QCloseEvent>
+#include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QTextDocument>
@@ -44,13 +47,29 @@ LangEditWindow::LangEditWindow(Prompter& prompter, const AppPaths& paths, const 
       paths_(paths),
       registry_(registry),
       setStatus_(std::move(setStatus)),
+      txtFilter_(new QLineEdit(this)),
       lstLanguage_(new QListWidget(this)),
-      txtLangEdit_(new QPlainTextEdit(this)) {
+      txtLangEdit_(new QPlainTextEdit(this)),
+      lblCheck_(new QLabel(this)) {
     setObjectName(QStringLiteral("frmLangEdit"));
     setWindowTitle(kCaption);
     buildLayout();
     connect(lstLanguage_, &QListWidget::currentRowChanged, this, &LangEditWindow::lstLanguageClick);
     connect(txtLangEdit_, &QPlainTextEdit::textChanged, this, &LangEditWindow::txtLangEditChange);
+    connect(txtFilter_, &QLineEdit::textChanged, this, &LangEditWindow::applyFilter);
+    auto* save = new QAction(tr("&Save"), this);
+    save->setObjectName(QStringLiteral("langSave"));
+    save->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));  // while this window is active
+    auto* saveAs = new QAction(tr("Save &As..."), this);
+    saveAs->setObjectName(QStringLiteral("langSaveAs"));
+    saveAs->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
+    for (QAction* action : {save, saveAs}) {
+        action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+        addAction(action);
+    }
+    connect(save, &QAction::triggered, this, &LangEditWindow::saveLang);
+    connect(saveAs, &QAction::triggered, this, &LangEditWindow::saveAsCommand);
+    setContextMenuPolicy(Qt::ActionsContextMenu);
 }
 
 LangEditWindow::~LangEditWindow() = default;
@@ -58,6 +77,10 @@ LangEditWindow::~LangEditWindow() = default;
 void LangEditWindow::buildLayout() {
     lstLanguage_->setObjectName(QStringLiteral("lstLanguage"));
     txtLangEdit_->setObjectName(QStringLiteral("txtLangEdit"));
+    txtFilter_->setObjectName(QStringLiteral("txtFilter"));
+    txtFilter_->setPlaceholderText(tr("Filter: strings holding this text"));
+    txtFilter_->setClearButtonEnabled(true);
+    lblCheck_->setObjectName(QStringLiteral("lblCheck"));
     // Courier New at the size the window's own font has.
     const QFont font = courierNew(this->font().pointSizeF());
     lstLanguage_->setFont(font);
@@ -69,8 +92,10 @@ void LangEditWindow::buildLayout() {
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
+    layout->addWidget(txtFilter_);
     layout->addWidget(lstLanguage_, 1);
     layout->addWidget(txtLangEdit_);
+    layout->addWidget(lblCheck_);
     resize(480, 360);
 }
 
@@ -101,6 +126,10 @@ bool LangEditWindow::loadFile(const QString& fileName) {
         prompter_.tell(fileName + QLatin1Char(' ') + fromEnginePath(read.error));
         return false;
     }
+    if (auto problem = LanguagePlausibilityProblem(*read.file)) {
+        const QString question = tr("%1 does not look like a language file: %2. Open it anyway?");
+        if (!prompter_.askYesNo(question.arg(fileName, fromEnginePath(*problem)))) return false;
+    }
     document_ = std::make_unique<LanguageDocument>(std::move(*read.file));
     langFile_ = fileName;
     fillList();
@@ -118,6 +147,7 @@ void LangEditWindow::fillList() {
         for (int i = 0; i < static_cast<int>(document_->Count()); ++i) items << itemText(i);
         lstLanguage_->addItems(items);
     }
+    applyFilter();
     lstLanguage_->setCurrentRow(0);
     lstLanguageClick(0);
 }
@@ -132,13 +162,15 @@ void LangEditWindow::lstLanguageClick(int row) {
     showingString_ = true;
     txtLangEdit_->setPlainText(fromUnits(document_->Text(static_cast<std::size_t>(row))));
     showingString_ = false;
+    checkEditedString();
 }
 
 void LangEditWindow::txtLangEditChange() {
     if (showingString_ || !document_ || editIndex_ < 0) return;
     const auto number = static_cast<std::size_t>(editIndex_);
     document_->SetText(number, RestoreLineBreaks(typedText(*txtLangEdit_->document()).toStdU16String(), document_->Text(number)));
-    lstLanguage_->item(editIndex_)->setText(itemText(editIndex_));
+    showItem(editIndex_);
+    checkEditedString();
     setWindowModified(document_->IsModified());
 }
 
@@ -147,24 +179,69 @@ bool LangEditWindow::saveLang() {
         prompter_.tell(QStringLiteral("No language file is open."));
         return false;
     }
+    return writeTo(langFile_);
+}
+
+bool LangEditWindow::saveAsCommand() {
+    if (!document_) {
+        prompter_.tell(QStringLiteral("No language file is open."));
+        return false;
+    }
+    const auto chosen = prompter_.chooseFileToSave(tr("Save the language file as"), langFile_,
+                                                   QStringLiteral("Script Files (*.dat)|*.dat|All Files (*.*)|*.*"));
+    if (!chosen || !writeTo(*chosen)) return false;
+    langFile_ = *chosen;
+    rememberAsLastLangFile(langFile_);
+    updateCaption();
+    return true;
+}
+
+bool LangEditWindow::writeTo(const QString& fileName) {
     setStatus_(QStringLiteral("Saving language file"));
     const LanguageSave save = document_->BytesToSave();
     bool saved = false;
     FileError error;
     if (!save.bytes) {
         reportUnsavable(save);
-    } else if (!WriteFileAtomically(toEnginePath(langFile_), *save.bytes, &error)) {
+    } else if (!WriteFileAtomically(toEnginePath(fileName), *save.bytes, &error)) {
         prompter_.tell(QStringLiteral("Language file %1 was not saved: %2")
                            .arg(fromEnginePath(error.path), fromEnginePath(error.reason)));
     } else {
         // What was written is what the file holds from now on.
         document_ = std::make_unique<LanguageDocument>(std::move(*ReadLanguageFile(*save.bytes).file));
+        for (int row = 0; row < lstLanguage_->count(); ++row) showItem(row);  // no string is changed now
         setWindowModified(false);
-        prompter_.tell(QStringLiteral("Language file ") + langFile_ + QStringLiteral(" saved!"));
+        prompter_.tell(QStringLiteral("Language file ") + fileName + QStringLiteral(" saved!"));
         saved = true;
     }
     setStatus_(QStringLiteral("Ready"));
     return saved;
+}
+
+void LangEditWindow::showItem(int number) {
+    QListWidgetItem* item = lstLanguage_->item(number);
+    item->setText(itemText(number));
+    // Strings changed since the file was opened or saved stand out in bold.
+    const bool edited = document_->IsEdited(static_cast<std::size_t>(number));
+    if (item->font().bold() != edited) {
+        QFont font = lstLanguage_->font();
+        font.setBold(edited);
+        item->setFont(font);
+    }
+}
+
+void LangEditWindow::applyFilter() {
+    const QString filter = txtFilter_->text();
+    for (int row = 0; row < lstLanguage_->count(); ++row) {
+        const bool shown = filter.isEmpty() || lstLanguage_->item(row)->text().contains(filter, Qt::CaseInsensitive);
+        lstLanguage_->setRowHidden(row, !shown);
+    }
+}
+
+void LangEditWindow::checkEditedString() {
+    // Said while typing, not only when saving: the character that the file cannot hold.
+    auto refusal = document_->UnsavableCharacter(static_cast<std::size_t>(editIndex_));
+    lblCheck_->setText(refusal ? QString::fromStdString(UnsavableCharacterMessage(*refusal)) : QString());
 }
 
 void LangEditWindow::reportUnsavable(const LanguageSave& save) {

@@ -13,6 +13,8 @@
 #include <memory>
 
 class QCloseEvent;
+class QLabel;
+class QLineEdit;
 class QListWidget;
 class QPlainTextEdit;
 
@@ -41,6 +43,8 @@ public:
     bool loadFile(const QString& fileName);
     // Writes the strings back to the open file; false (after a message) when that failed.
     bool saveLang();
+    // Save As...: writes the strings to a file the user chooses, which becomes the open file.
+    bool saveAsCommand();
     void updateCaption();
     // Unsaved edits: asks whether to save them. True when the caller may go on (saved, discarded or
     // nothing changed).
@@ -49,6 +53,8 @@ public:
     const QString& langFile() const { return langFile_; }
     QListWidget* lstLanguage() const { return lstLanguage_; }
     QPlainTextEdit* txtLangEdit() const { return txtLangEdit_; }
+    QLineEdit* filterBox() const { return txtFilter_; }
+    QLabel* checkLabel() const { return lblCheck_; }
 
 signals:
     // Language > Save is available exactly while the editor is open.
@@ -66,6 +72,10 @@ private:
     void txtLangEditChange();
     QString itemText(int number) const;
     void reportUnsavable(const LanguageSave& save);
+    bool writeTo(const QString& fileName);
+    void showItem(int number);
+    void applyFilter();
+    void checkEditedString();
 
     Prompter& prompter_;
     AppPaths paths_;
@@ -77,8 +87,10 @@ private:
     int editIndex_ = -1;
     bool showingString_ = false;  // the box is being filled by the program, not typed into
 
+    QLineEdit* txtFilter_;
     QListWidget* lstLanguage_;
     QPlainTextEdit* txtLangEdit_;
+    QLabel* lblCheck_;
 };
 
 }  // namespace corvane
