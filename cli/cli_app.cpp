@@ -1,7 +1,9 @@
 #include "cli/cli_app.h"
 
+#include <filesystem>
 #include <iostream>
 #include <string_view>
+#include <system_error>
 
 #include "checker/script_checker.h"
 #include "cli/command_options.h"
@@ -105,7 +107,8 @@ int Compile(const std::string& scriptPath, const std::string& outPath, bool chec
 
 int Decompile(const std::string& inPath, const std::string* outPath, std::istream& in, std::ostream& out,
               std::ostream& err) {
-    if (!IsStandardInput(inPath) && !FileExists(inPath)) {
+    std::error_code missing;
+    if (!IsStandardInput(inPath) && !std::filesystem::exists(PathFromUtf8(inPath), missing)) {
         err << inPath << ": " << kFileDoesNotExist << '\n';
         return kExitUsage;
     }

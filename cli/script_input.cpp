@@ -3,19 +3,6 @@
 #include "cli/cli_app.h"
 
 namespace corvane {
-namespace {
-
-bool ReadStream(std::istream& in, std::string& bytes, std::uintmax_t maxBytes) {
-    bytes.clear();
-    char buffer[65536];
-    while (in.read(buffer, sizeof buffer) || in.gcount() > 0) {
-        bytes.append(buffer, static_cast<std::size_t>(in.gcount()));
-        if (bytes.size() > maxBytes) return false;
-    }
-    return !in.bad();
-}
-
-}  // namespace
 
 bool IsStandardInput(const std::string& path) { return path == "-"; }
 
@@ -25,9 +12,7 @@ bool ReadCliInput(const std::string& path, std::istream& in, std::string& bytes,
                   std::uintmax_t maxBytes) {
     std::string reason;
     if (IsStandardInput(path)) {
-        if (ReadStream(in, bytes, maxBytes)) return true;
-        bytes.clear();
-        reason = "more than " + std::to_string(maxBytes) + " bytes, or unreadable";
+        if (ReadWholeStream(in, bytes, &reason, maxBytes)) return true;
     } else if (ReadWholeFile(path, bytes, &reason, maxBytes)) {
         return true;
     }

@@ -33,6 +33,28 @@ std::size_t UnsignedMember(const Json& object, std::string_view key) {
     return value.get<std::size_t>();
 }
 
+bool NestsDeeperThan(std::string_view body, std::size_t limit) {
+    std::size_t depth = 0;
+    bool inString = false;
+    for (std::size_t i = 0; i < body.size(); ++i) {
+        const char c = body[i];
+        if (inString) {
+            if (c == '\\') {
+                ++i;  // the escaped character, a quote too
+            } else if (c == '"') {
+                inString = false;
+            }
+        } else if (c == '"') {
+            inString = true;
+        } else if (c == '[' || c == '{') {
+            if (++depth > limit) return true;
+        } else if ((c == ']' || c == '}') && depth > 0) {
+            --depth;
+        }
+    }
+    return false;
+}
+
 const std::string& DocumentUri(const Json& params) { return StringMember(Member(params, "textDocument"), "uri"); }
 
 LinePosition PositionParam(const Json& params) {

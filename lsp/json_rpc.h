@@ -34,6 +34,14 @@ const Json& Member(const Json& object, std::string_view key);
 const std::string& StringMember(const Json& object, std::string_view key);
 std::size_t UnsignedMember(const Json& object, std::string_view key);
 
+// Deeper than any message of the protocol nests; parsing and copying deeper values would recurse
+// without bound.
+inline constexpr std::size_t kMaxNesting = 100;
+
+// True when `body`, read as JSON, opens more than `limit` arrays and objects inside each other.
+// Brackets inside strings do not count; the text need not be valid JSON.
+bool NestsDeeperThan(std::string_view body, std::size_t limit);
+
 // params.textDocument.uri and params.position of the text document requests.
 const std::string& DocumentUri(const Json& params);
 LinePosition PositionParam(const Json& params);

@@ -6,6 +6,7 @@
 #include "assist/diagnostics.h"
 #include "assist/hover.h"
 #include "assist/layout.h"
+#include "lsp/diagnostic_cap.h"
 #include "lsp/json_rpc.h"
 #include "lsp/protocol_json.h"
 #include "lsp/script_outline.h"
@@ -39,6 +40,11 @@ LanguageServer::LanguageServer(const LanguageTables& tables, const Grammar& gram
 void LanguageServer::Log(std::string_view line) { log_ << "corvane-script lsp: " << line << '\n'; }
 
 void LanguageServer::Receive(std::string_view body) {
+    if (NestsDeeperThan(body, kMaxNesting)) {
+        send_(ErrorResponse(nullptr, kInvalidRequest,
+                            "the message nests deeper than " + std::to_string(kMaxNesting) + " levels"));
+        return;
+    }
     const Json message = Json::parse(body, nullptr, false);
     if (message.is_discarded()) {
         send_(ErrorResponse(nullptr, kParseError, "the message is not valid JSON"));
@@ -69,7 +75,8 @@ void LanguageServer::Dispatch(const Json& message) {
         return;
     }
     const auto params = message.find("params");
-    const Json& paramsOrNull = params != message.end() ? *params : Json(nullptr);
+    static const Json kNoParams = nullptr;
+    const Json& paramsOrNull = params != message.end() ? *params : kNoParams;  // a reference: never a copy
     if (id != message.end()) {
         Request(*id, method->get_ref<const std::string&>(), paramsOrNull);
     } else {
@@ -145,7 +152,9 @@ LanguageServer::Json LanguageServer::Shutdown(const Json&) {
 LanguageServer::Json LanguageServer::DidOpen(const Json& params) {
     const Json& document = Member(params, "textDocument");
     const std::string& uri = StringMember(document, "uri");
-    documents_.insert_or_assign(uri, DocumentText(StringMember(document, "text")));
+    const std::string& text = StringMember(document, "text");
+    if (!Admits(uri, text.size())) return nullptr;
+    documents_.insert_or_assign(uri, DocumentText(text));
     PublishDiagnostics(uri);
     return nullptr;
 }
@@ -159,7 +168,9 @@ LanguageServer::Json LanguageServer::DidChange(const Json& params) {
     // Whole texts only, as the server asked for: the last one is the document.
     const Json& change = changes.back();
     if (change.is_object() && change.contains("range")) throw InvalidParams("a change of a range; send whole texts");
-    document->second = DocumentText(StringMember(change, "text"));
+    const std::string& text = StringMember(change, "text");
+    if (!Admits(uri, text.size())) return nullptr;
+    document->second = DocumentText(text);
     PublishDiagnostics(uri);
     return nullptr;
 }
@@ -172,6 +183,25 @@ LanguageServer::Json LanguageServer::DidClose(const Json& params) {
     return nullptr;
 }
 
+bool LanguageServer::Admits(const std::string& uri, std::size_t bytes) {
+    std::size_t held = 0;
+    for (const auto& [openUri, document] : documents_) {
+        if (openUri != uri) held += document.clientText().size();
+    }
+    const bool known = documents_.contains(uri);
+    if (!known && documents_.size() >= kMaxOpenDocuments) {
+        Log("did not open " + uri + ": " + std::to_string(kMaxOpenDocuments) +
+            " documents are open, the most this server keeps; close some");
+        return false;
+    }
+    if (held + bytes > kMaxOpenBytes) {
+        Log("did not take the text of " + uri + ": the open documents would hold more than " +
+            std::to_string(kMaxOpenBytes >> 20) + " MB; close some");
+        return false;
+    }
+    return true;
+}
+
 const DocumentText& LanguageServer::Document(const Json& params) const {
     const std::string& uri = DocumentUri(params);
     const auto document = documents_.find(uri);
@@ -182,7 +212,7 @@ const DocumentText& LanguageServer::Document(const Json& params) const {
 void LanguageServer::PublishDiagnostics(const std::string& uri) {
     const DocumentText& document = documents_.at(uri);
     Json diagnostics = Json::array();
-    for (const Diagnostic& diagnostic : Diagnose(document.engineText(), tables_, grammar_)) {
+    for (const Diagnostic& diagnostic : CapDiagnostics(Diagnose(document.engineText(), tables_, grammar_))) {
         diagnostics.push_back(DiagnosticJson(document, diagnostic));
     }
     send_(Notification("textDocument/publishDiagnostics", {{"uri", uri}, {"diagnostics", std::move(diagnostics)}}));

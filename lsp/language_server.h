@@ -27,6 +27,10 @@ public:
     // One message body as it came from the client.
     void Receive(std::string_view body);
 
+    // What the server keeps open at most; a client that asks for more is told so in the log.
+    static constexpr std::size_t kMaxOpenDocuments = 1000;
+    static constexpr std::size_t kMaxOpenBytes = 256u << 20;
+
     bool exited() const { return exited_; }
     // 0 when the client asked for shutdown before it ended the server, else 1.
     int exitStatus() const { return shutdown_ ? 0 : 1; }
@@ -50,6 +54,8 @@ private:
     Json DocumentSymbols(const Json& params);
 
     const DocumentText& Document(const Json& params) const;
+    // False (with a log line) when keeping `bytes` of text for `uri` would pass the limits.
+    bool Admits(const std::string& uri, std::size_t bytes);
     void PublishDiagnostics(const std::string& uri);
 
     const LanguageTables& tables_;

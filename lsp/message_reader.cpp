@@ -18,6 +18,11 @@ std::string_view Trim(std::string_view text) {
     return text;
 }
 
+// A byte that may be part of a header's name ("X-Content-Length" is another header).
+bool IsNamePart(char c) {
+    return c == '-' || c == '_' || (c >= '0' && c <= '9') || (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+}
+
 // Decimal digits only; nothing when the value does not fit.
 std::optional<std::size_t> ReadLength(std::string_view digits) {
     if (digits.empty()) return std::nullopt;
@@ -41,11 +46,10 @@ MessageReader::LineStatus MessageReader::ReadHeaderLine(std::string& line) {
             if (!line.empty() && line.back() == '\r') line.pop_back();
             return tooLong ? LineStatus::kTooLong : LineStatus::kLine;
         }
-        if (line.size() < kMaxHeaderLineBytes) {
-            line.push_back(static_cast<char>(c));
-        } else {
-            tooLong = true;  // the rest of the line is read and dropped
-        }
+        line.push_back(static_cast<char>(c));
+        if (line.size() > kMaxHeaderLineBytes) tooLong = true;
+        // Of a long line only its end is kept: a header may follow the rest of a broken message.
+        if (line.size() == 2 * kMaxHeaderLineBytes) line.erase(0, kMaxHeaderLineBytes);
     }
     return LineStatus::kEnd;
 }
@@ -54,6 +58,7 @@ ReadResult MessageReader::Next() {
     std::optional<std::size_t> length;
     std::string problem;
     bool inHeader = false;
+    bool resynchronised = false;
     std::string line;
     for (;;) {
         const LineStatus status = ReadHeaderLine(line);
@@ -64,11 +69,20 @@ ReadResult MessageReader::Next() {
             if (inHeader) break;
             continue;  // blank lines between messages do no harm
         }
-        inHeader = true;
-        if (status == LineStatus::kTooLong) {
+        // A Content-Length after other bytes on its line follows the rest of a message framed too
+        // short or a body that had no header: a new message starts there.
+        if (const std::size_t at = ToLowerAscii(line).find("content-length"); at != std::string::npos && at > 0 &&
+                                                                              !IsNamePart(line[at - 1])) {
+            line.erase(0, at);
+            length = std::optional<std::size_t>();
+            problem.clear();
+            resynchronised = true;
+        } else if (status == LineStatus::kTooLong) {
+            inHeader = true;
             problem = "a header line longer than " + std::to_string(kMaxHeaderLineBytes) + " bytes";
             continue;
         }
+        inHeader = true;
         const std::size_t colon = line.find(':');
         if (colon == std::string::npos) {
             problem = "a header line without a colon";
@@ -94,7 +108,9 @@ ReadResult MessageReader::Next() {
         return SkipBody(*length, "a message of " + std::to_string(*length) + " bytes, more than the limit of " +
                                      std::to_string(maxBodyBytes_));
     }
-    return ReadBody(*length);
+    ReadResult read = ReadBody(*length);
+    if (resynchronised && read.problem.empty()) read.problem = "skipped bytes up to the next Content-Length header";
+    return read;
 }
 
 ReadResult MessageReader::ReadBody(std::size_t length) {

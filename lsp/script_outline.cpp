@@ -1,5 +1,7 @@
 #include "lsp/script_outline.h"
 
+#include <algorithm>
+
 #include "core/script_words.h"
 #include "support/file_utils.h"
 
@@ -13,6 +15,7 @@ struct FlatBlock {
     ScriptBlock block;
     int parent = kNone;
     std::size_t nameWords = 1;
+    std::size_t depth = 1;  // 1 for a block at the top
 };
 
 class Outliner {
@@ -24,7 +27,7 @@ public:
         if (upper == "EVERY" || upper == "IF") {
             Open(word, upper == "IF" ? BlockKind::kIf : BlockKind::kEvery);
         } else if (upper == "{") {
-            frames_.push_back(waiting_);
+            frames_.push_back({waiting_, waiting_ != kNone ? waiting_ : Innermost()});
             waiting_ = kNone;
             closedIf_ = kNone;
         } else if (upper == "}") {
@@ -43,16 +46,17 @@ public:
     }
 
     std::vector<ScriptBlock> Finish() {
-        for (int frame : frames_) {
-            if (frame != kNone) blocks_[frame].block.end = lastEnd_;
+        for (const Frame& frame : frames_) {
+            if (frame.opened != kNone) blocks_[frame.opened].block.end = lastEnd_;
         }
         if (waiting_ != kNone) blocks_[waiting_].block.end = lastEnd_;
-        // Children come after their parents, so filling from the back moves each finished child.
+        // Children come after their parents, so filling from the back moves each finished child;
+        // they arrive last first and are put in order once their own children are all in.
         for (int i = static_cast<int>(blocks_.size()) - 1; i >= 0; --i) {
+            auto& children = blocks_[i].block.children;
+            std::reverse(children.begin(), children.end());
             const int parent = blocks_[i].parent;
-            if (parent == kNone) continue;
-            auto& siblings = blocks_[parent].block.children;
-            siblings.insert(siblings.begin(), std::move(blocks_[i].block));
+            if (parent != kNone) blocks_[parent].block.children.push_back(std::move(blocks_[i].block));
         }
         std::vector<ScriptBlock> roots;
         for (FlatBlock& flat : blocks_) {
@@ -63,19 +67,26 @@ public:
 
 private:
     void Open(const ScriptWord& word, BlockKind kind) {
+        closedIf_ = kNone;
+        const int parent = Innermost();
+        const std::size_t depth = parent == kNone ? 1 : blocks_[parent].depth + 1;
+        if (depth > kMaxOutlineDepth) {
+            waiting_ = kNone;  // its "{" opens no block of the outline
+            return;
+        }
         FlatBlock flat;
+        flat.depth = depth;
         flat.block = {kind, std::string(word.text), word.position, word.text.size(), word.position + word.text.size(),
                       {}};
-        flat.parent = Innermost();
+        flat.parent = parent;
         blocks_.push_back(std::move(flat));
         waiting_ = static_cast<int>(blocks_.size()) - 1;
-        closedIf_ = kNone;
     }
 
     void Close(std::size_t wordEnd) {
         closedIf_ = kNone;
         if (frames_.empty()) return;
-        const int frame = frames_.back();
+        const int frame = frames_.back().opened;
         frames_.pop_back();
         if (frame == kNone) return;
         blocks_[frame].block.end = wordEnd;
@@ -89,15 +100,15 @@ private:
         ++flat.nameWords;
     }
 
-    int Innermost() const {
-        for (auto frame = frames_.rbegin(); frame != frames_.rend(); ++frame) {
-            if (*frame != kNone) return *frame;
-        }
-        return kNone;
-    }
+    int Innermost() const { return frames_.empty() ? kNone : frames_.back().innermost; }
+
+    struct Frame {
+        int opened;     // the block this "{" opened, or kNone
+        int innermost;  // the innermost block open inside it, or kNone
+    };
 
     std::vector<FlatBlock> blocks_;
-    std::vector<int> frames_;  // per open "{": the block it opened, or kNone
+    std::vector<Frame> frames_;  // per open "{"
     int waiting_ = kNone;      // the block whose "{" has not come yet
     int closedIf_ = kNone;     // an IF whose block just closed: ELSE or ENDIF may follow
     std::size_t lastEnd_ = 0;

@@ -19,6 +19,10 @@ struct ScriptBlock {
     std::vector<ScriptBlock> children;
 };
 
+// The game reads at most 100 blocks open at once; blocks nested deeper are left out of the
+// outline, so that no text makes it (or what is built from it) nest without bound.
+inline constexpr std::size_t kMaxOutlineDepth = 100;
+
 // Text that does not fit the grammar still gives an outline: a block without its "}" reaches to
 // the last word, a "}" that closes nothing is passed over.
 std::vector<ScriptBlock> OutlineScript(std::string_view text);

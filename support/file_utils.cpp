@@ -5,7 +5,7 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
+#include <istream>
 #include <system_error>
 
 namespace corvane {
@@ -96,6 +96,31 @@ std::string ReplaceText(std::string_view text, std::string_view find, std::strin
     return out;
 }
 
+bool ReadWholeStream(std::istream& in, std::string& out, std::string* error, std::uintmax_t maxBytes) {
+    out.clear();
+    // Read in chunks through read(): it turns a failing read into the stream's bad state, where
+    // the stream buffer's own underflow would throw out of an iterator. The limit holds while
+    // reading, for files that grow and files that tell no size (/proc).
+    char buffer[65536];
+    errno = 0;
+    while (in.read(buffer, sizeof buffer) || in.gcount() > 0) {
+        const auto got = static_cast<std::size_t>(in.gcount());
+        if (out.size() + got > maxBytes) {
+            out.clear();
+            if (error) *error = "is too large (more than " + std::to_string(maxBytes) + " bytes)";
+            return false;
+        }
+        out.append(buffer, got);
+    }
+    if (in.bad()) {
+        const int code = errno;
+        out.clear();
+        if (error) *error = std::string("reading failed (") + (code != 0 ? std::strerror(code) : "read error") + ")";
+        return false;
+    }
+    return true;
+}
+
 bool ReadWholeFile(const std::string& path, std::string& out, std::string* error, std::uintmax_t maxBytes) {
     out.clear();
     auto failWith = [&](std::string reason) {
@@ -113,12 +138,7 @@ bool ReadWholeFile(const std::string& path, std::string& out, std::string* error
         return failWith("is too large (" + std::to_string(size) + " bytes, at most " + std::to_string(maxBytes) + ")");
     std::ifstream in(fsPath, std::ios::binary);
     if (!in) return failWith(std::strerror(errno));
-    out.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-    if (in.bad()) {
-        out.clear();
-        return failWith("read error");
-    }
-    return true;
+    return ReadWholeStream(in, out, error, maxBytes);
 }
 
 }  // namespace corvane

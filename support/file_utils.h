@@ -3,6 +3,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <iosfwd>
 #include <string>
 #include <string_view>
 
@@ -43,5 +44,10 @@ inline constexpr std::uintmax_t kDefaultMaxReadBytes = 64u << 20;
 // regular file (a pipe would block for ever) or is larger than `maxBytes`.
 bool ReadWholeFile(const std::string& path, std::string& out, std::string* error = nullptr,
                    std::uintmax_t maxBytes = kDefaultMaxReadBytes);
+
+// The rest of `in` as bytes, with the same failures: more than `maxBytes` (counted while reading,
+// so a file that grows stops at the limit) or a failed read gives false and an empty `out`.
+bool ReadWholeStream(std::istream& in, std::string& out, std::string* error = nullptr,
+                     std::uintmax_t maxBytes = kDefaultMaxReadBytes);
 
 }  // namespace corvane

@@ -11,7 +11,10 @@
 #include <fstream>
 #include <system_error>
 
-#ifndef _WIN32
+#ifdef _WIN32
+#include <fcntl.h>
+#include <io.h>
+#else
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -52,6 +55,14 @@ bool writeResolved(const std::string& path, const fs::path& target, std::string_
             return fail(error, path, "writing failed (disk full?)");
         }
     }
+    // The bytes reach the disk before the name points at them.
+    const int fd = ::_wopen(temp.c_str(), _O_RDWR | _O_BINARY);
+    const bool synced = fd >= 0 && ::_commit(fd) == 0;
+    if (fd >= 0) ::_close(fd);
+    if (!synced) {
+        fs::remove(temp, ec);
+        return fail(error, path, "writing failed (the data could not be synced to disk)");
+    }
     fs::rename(temp, target, ec);
     if (ec) {
         const std::string reason = ec.message();
@@ -74,6 +85,26 @@ bool writeAll(int fd, std::string_view bytes, off_t offset = 0) {
         offset += written;
     }
     return true;
+}
+
+bool syncData(int fd) {
+#if defined(__APPLE__)
+    return ::fsync(fd) == 0;
+#else
+    return ::fdatasync(fd) == 0;
+#endif
+}
+
+// Some file systems cannot sync a folder at all (they answer EINVAL); on them the entry is as
+// safe as they make it.
+bool syncFolder(const fs::path& folder) {
+    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) return false;
+    const bool synced = ::fsync(fd) == 0 || errno == EINVAL || errno == ENOTSUP;
+    const int code = errno;
+    ::close(fd);
+    errno = code;
+    return synced;
 }
 
 class FileDescriptor {
@@ -180,8 +211,14 @@ bool writeResolved(const std::string& path, const fs::path& target, std::string_
         if (!temp.empty()) ::unlink(temp.c_str());
         return writeInPlace(path, target, old, bytes, error);
     }
+    // The bytes reach the disk before the name points at them, and the folder's new entry after:
+    // success means the new content survives a power cut.
+    if (!syncData(fd.get())) return discard("writing failed (" + systemReason() + ")");
     if (!nameScratchFile(fd.get(), target, temp)) return discard("cannot create a file in its folder (" + systemReason() + ")");
     if (::rename(temp.c_str(), target.c_str()) != 0) return discard("cannot replace the file (" + systemReason() + ")");
+    if (!syncFolder(folderOf(target))) {
+        return fail(error, path, "was replaced, but its folder could not be synced to disk (" + systemReason() + ")");
+    }
     return true;
 }
 

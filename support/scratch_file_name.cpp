@@ -68,12 +68,32 @@ bool isStale(const fs::path& file, long pid) {
 fs::path ScratchFileNameBeside(const fs::path& target) {
     static std::atomic<unsigned> counter{0};
     const auto stamp = std::chrono::steady_clock::now().time_since_epoch().count();
-    std::string name = ".";
-    name += Utf8FromPath(target.filename());
-    name += std::string(kMarker) + std::to_string(ownProcessId());
-    name += "-" + std::to_string(stamp);
-    name += "-" + std::to_string(counter++);
-    return target.parent_path() / PathFromUtf8(name);
+    const std::string tail = std::string(kMarker) + std::to_string(ownProcessId()) + "-" + std::to_string(stamp) + "-" +
+                             std::to_string(counter++);
+    // A target whose own name is near the folder's limit still gets a scratch name that fits:
+    // the target's part is cut, never the unique tail.
+    const std::size_t room = NameLimit(target.parent_path()) - 1 - tail.size();
+    return target.parent_path() / PathFromUtf8("." + CutUtf8(Utf8FromPath(target.filename()), room) + tail);
+}
+
+std::size_t NameLimit(const fs::path& folder) {
+    constexpr std::size_t kCommonLimit = 255;  // bytes on Linux file systems, UTF-16 units on Windows
+#ifdef _WIN32
+    (void)folder;
+    return kCommonLimit;
+#else
+    const long limit = ::pathconf(folder.empty() ? "." : folder.c_str(), _PC_NAME_MAX);
+    return limit > 64 && static_cast<unsigned long>(limit) < kCommonLimit ? static_cast<std::size_t>(limit)
+                                                                          : kCommonLimit;
+#endif
+}
+
+std::string CutUtf8(std::string text, std::size_t maxBytes) {
+    if (text.size() <= maxBytes) return text;
+    std::size_t end = maxBytes;
+    while (end > 0 && (static_cast<unsigned char>(text[end]) & 0xC0) == 0x80) --end;  // not inside a character
+    text.resize(end);
+    return text;
 }
 
 void RemoveStaleScratchFiles(const fs::path& folder) {

@@ -17,7 +17,10 @@ for fuzzer in "$build"/fuzz/*/fuzz_*; do
     [ -d "fuzz/seeds/$name" ] && seeds=("fuzz/seeds/$name")
     max_len=16384
     [ "$name" = fuzz_loader ] && max_len=1048576  # the loader reads files up to 1 MiB
+    timeout=10
+    # A count and a pattern that grow into texts of up to 256 KB: slower runs, short inputs.
+    [ "$name" = fuzz_server_depth ] && max_len=64 && timeout=60
     echo "== $name for ${seconds}s"
-    "$fuzzer" -max_total_time="$seconds" -max_len="$max_len" -timeout=10 -print_final_stats=1 "$corpus" "${seeds[@]}" \
+    "$fuzzer" -max_total_time="$seconds" -max_len="$max_len" -timeout="$timeout" -print_final_stats=1 "$corpus" "${seeds[@]}" \
         2>&1 | tail -n 12
 done

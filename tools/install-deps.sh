@@ -2,7 +2,7 @@
 # Installs the Debian packages the project builds, tests and runs with; installs only what is missing.
 set -euo pipefail
 packages=(cmake ninja-build ccache g++ pkg-config qt6-base-dev libgl-dev libgtest-dev libgmock-dev libbenchmark-dev
-          clang libclang-rt-14-dev xvfb xauth fonts-liberation nlohmann-json3-dev neovim gettext)
+          clang libclang-rt-14-dev xvfb xauth fonts-liberation nlohmann-json3-dev neovim strace gettext)
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -1,6 +1,7 @@
 #include "ui/main_window.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDragEnterEvent>
@@ -25,6 +26,7 @@
 #include "ui/about_window.h"
 #include "ui/box_text.h"
 #include "ui/common/qt_prompter.h"
+#include "ui/common/shown_path.h"
 #include "ui/find_window.h"
 #include "ui/recent_files.h"
 #include "ui/reference_list_window.h"
@@ -46,12 +48,18 @@ constexpr std::string_view kEditorSection = "editor";
 constexpr std::string_view kTypingAssistKey = "colourandcomplete";
 // A script text is a few ten kilobytes; far larger files are chosen by mistake.
 constexpr std::uintmax_t kMaxTextBytes = 4u << 20;
+// No script the game can read comes near this; a text over it is opened only after asking.
+constexpr std::size_t kLargeTextBytes = 256u << 10;
+
+constexpr int kRecentMenuCharacters = 60;
 
 bool hasSuffix(const QString& fileName, const QString& suffix) { return fileName.endsWith(suffix, Qt::CaseInsensitive); }
 
-// "&" in a path must not become an access key of the menu item.
+// "&" in a path must not become an access key of the menu item; a long path is shortened in the
+// middle to what a menu of about 60 characters shows.
 QString menuCaption(const QString& path) {
-    QString caption = path;
+    const QFontMetrics metrics(QApplication::font("QMenu"));
+    QString caption = shownPath(path, metrics, kRecentMenuCharacters * metrics.averageCharWidth());
     return caption.replace(QLatin1Char('&'), QStringLiteral("&&"));
 }
 
@@ -349,6 +357,13 @@ bool MainWindow::openTextFile(const QString& fileName) {
     if (!ReadWholeFile(toEnginePath(fileName), bytes, &reason, kMaxTextBytes)) {
         context_.prompter.tell(QStringLiteral("Could not open ") + fileName + QStringLiteral(": ") +
                                QString::fromStdString(reason));
+        return false;
+    }
+    if (bytes.size() > kLargeTextBytes &&
+        !context_.prompter.askYesNo(fileName + QStringLiteral(" holds %1 KB, more than any script the game can read "
+                                                              "(4096 codes fit in far less than %2 KB). Open it anyway?")
+                                                   .arg((bytes.size() + 1023) / 1024)
+                                                   .arg(kLargeTextBytes / 1024))) {
         return false;
     }
     ScriptWindow& window = scriptWindow();

@@ -33,11 +33,15 @@ ProblemsDock::ProblemsDock(QWidget* parent) : QDockWidget(QStringLiteral("Proble
             [this](QListWidgetItem* item) { emit problemChosen(list_->row(item)); });
 }
 
-void ProblemsDock::showProblems(const std::vector<ScriptProblem>& problems) {
+void ProblemsDock::showProblems(const std::vector<ScriptProblem>& problems, std::size_t more) {
     list_->clear();
     for (const ScriptProblem& problem : problems) {
         auto* item = new QListWidgetItem(lineAndColumn(problem.word) + QStringLiteral("  ") + problem.message, list_);
         item->setForeground(problem.error ? errorColour() : warningColour());
+    }
+    if (more > 0) {
+        auto* item = new QListWidgetItem(QStringLiteral("and %1 more problem%2").arg(more).arg(QLatin1String(more == 1 ? "" : "s")), list_);
+        item->setForeground(warningColour());
     }
 }
 

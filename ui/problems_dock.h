@@ -4,6 +4,7 @@
 
 #include <QDockWidget>
 
+#include <cstddef>
 #include <vector>
 
 #include "ui/script_problem.h"
@@ -18,7 +19,8 @@ class ProblemsDock final : public QDockWidget {
 public:
     explicit ProblemsDock(QWidget* parent = nullptr);
 
-    void showProblems(const std::vector<ScriptProblem>& problems);
+    // `more`: problems found beyond those given, listed as one last line.
+    void showProblems(const std::vector<ScriptProblem>& problems, std::size_t more = 0);
     // Marks the line of the problem `index` as the current one.
     void setCurrent(int index);
     QListWidget* list() const { return list_; }

@@ -131,11 +131,16 @@ void ScriptAssistant::textChanged() {
 void ScriptAssistant::checkNow() {
     pause_.stop();
     problems_.clear();
-    for (const Diagnostic& found : Diagnose(engineText(), *context_.tables, *context_.grammar)) {
-        problems_.push_back({problemRange(box_.document(), found.position, found.length),
-                             found.severity == DiagnosticSeverity::kError, messageFromEngine(found.message)});
+    const std::vector<Diagnostic> found = Diagnose(engineText(), *context_.tables, *context_.grammar);
+    // Each marked problem is a cursor that the document moves on every edit: only the first ones
+    // are marked, so that typing stays quick in a text of any size.
+    const std::size_t marked = std::min(found.size(), kMaxMarkedProblems);
+    problems_.reserve(marked);
+    for (std::size_t i = 0; i < marked; ++i) {
+        problems_.push_back({problemRange(box_.document(), found[i].position, found[i].length),
+                             found[i].severity == DiagnosticSeverity::kError, messageFromEngine(found[i].message)});
     }
-    dock_.showProblems(problems_);
+    dock_.showProblems(problems_, found.size() - marked);
     showMarks();
     showProblemUnderCaret();
 }

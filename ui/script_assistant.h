@@ -8,6 +8,7 @@
 #include <QObject>
 #include <QTimer>
 
+#include <cstddef>
 #include <string>
 #include <vector>
 
@@ -31,6 +32,8 @@ class ScriptAssistant final : public QObject {
 public:
     // The pause after the last change before the text is checked.
     static constexpr int kPauseMilliseconds = 300;
+    // The most problems marked and listed; a script the game can read has far fewer.
+    static constexpr std::size_t kMaxMarkedProblems = 1000;
 
     ScriptAssistant(EditorContext& context, ScriptHost& host, ScriptTextBox& box, ProblemsDock& dock);
     ~ScriptAssistant() override;

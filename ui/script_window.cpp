@@ -23,6 +23,7 @@
 #include "support/safe_file.h"
 #include "support/settings_file.h"
 #include "ui/box_text.h"
+#include "ui/common/shown_path.h"
 #include "ui/common/unsaved_work.h"
 #include "assist/context_help.h"
 #include "ui/editor_context.h"
@@ -184,12 +185,12 @@ void ScriptWindow::showText(const QString& text, const QString& sourceName) {
     context_.currentFile = newFileMarker();
     txtScript_->setScriptText(text);
     assistant_->checkNow();
-    setCaption(QStringLiteral("Script Editor - ") + sourceName);
+    setCaption(QStringLiteral("Script Editor - ") + captionPath(sourceName));
     showHelp();
 }
 
 void ScriptWindow::updateCaption() {
-    setCaption(QStringLiteral("Script Editor - ") + context_.currentFile);
+    setCaption(QStringLiteral("Script Editor - ") + captionPath(context_.currentFile));
     context_.settings.write(settings::kFileSection, settings::kLastFile, context_.currentFile);
     host_.addRecent(context_.currentFile);
 }
@@ -306,9 +307,14 @@ bool ScriptWindow::compile(const QString& fileName) {
     }
 
     QString backupName;
-    if (!makeBackup(backupName)) return false;
+    const QString failed = QStringLiteral("Saving failed: ") + fileName + QStringLiteral(" was not written");
+    if (!makeBackup(backupName)) {
+        host_.setStatus(failed);
+        return false;
+    }
     FileError error;
     if (!WriteFileAtomically(toEnginePath(fileName), result.script().fileBytes, &error)) {
+        host_.setStatus(failed);
         context_.prompter.tell(QStringLiteral("Could not write ") + fromEnginePath(error.message()));
         return false;
     }

@@ -9,6 +9,8 @@
 
 #include <memory>
 
+#include "update/update_url.h"
+
 namespace corvane {
 
 namespace {
@@ -20,6 +22,7 @@ struct Watch {
     bool cancelled = false;
     bool timedOut = false;
     bool tooLarge = false;
+    QUrl refusedRedirect;
 };
 
 DownloadResult resultOf(QNetworkReply& reply, const Watch& watch, const std::chrono::milliseconds timeLimit) {
@@ -28,6 +31,9 @@ DownloadResult resultOf(QNetworkReply& reply, const Watch& watch, const std::chr
         result.outcome = DownloadResult::Outcome::Cancelled;
     } else if (watch.timedOut) {
         result.error = QStringLiteral("no answer within %1 seconds").arg(timeLimit.count() / 1000.0);
+    } else if (!watch.refusedRedirect.isEmpty()) {
+        result.error = QStringLiteral("the site sent the request on to %1, which is refused: only https addresses are used")
+                           .arg(watch.refusedRedirect.host());
     } else if (watch.tooLarge) {
         result.error = QStringLiteral("the answer is larger than %1 bytes").arg(ProgressDownload::kMaxBytes);
     } else if (reply.error() != QNetworkReply::NoError) {
@@ -48,6 +54,8 @@ DownloadResult ProgressDownload::run() {
     QNetworkAccessManager network;
     QNetworkRequest request(url_);
     request.setAttribute(QNetworkRequest::CacheLoadControlAttribute, QNetworkRequest::AlwaysNetwork);
+    // Every hop of a redirect must be an address the program would fetch from when given directly.
+    request.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::UserVerifiedRedirectPolicy);
     std::unique_ptr<QNetworkReply> reply(network.get(request));
 
     QProgressDialog dialog(progressText_, QStringLiteral("Cancel"), 0, 0);
@@ -72,6 +80,14 @@ DownloadResult ProgressDownload::run() {
         if (total > 0) {
             dialog.setMaximum(static_cast<int>(std::min(total, kMaxBytes)));
             dialog.setValue(static_cast<int>(received));
+        }
+    });
+    QObject::connect(reply.get(), &QNetworkReply::redirected, &loop, [&](const QUrl& next) {
+        if (IsAllowedUpdateUrl(next.toString(QUrl::FullyEncoded).toStdString())) {
+            emit reply->redirectAllowed();
+        } else {
+            watch.refusedRedirect = next;
+            reply->abort();
         }
     });
     QObject::connect(reply.get(), &QNetworkReply::finished, &loop, &QEventLoop::quit);

@@ -39,9 +39,14 @@ std::optional<VersionRecord> FindVersionRecord(std::string_view list, std::strin
     return std::nullopt;
 }
 
+bool IsVersionNumber(std::string_view version) {
+    return !version.empty() && version.size() <= kMaxVersionLength && version.front() != '.' &&
+           std::all_of(version.begin(), version.end(), [](char c) { return (c >= '0' && c <= '9') || c == '.'; });
+}
+
 bool IsCompleteVersionRecord(const VersionRecord& record) {
-    return !record.version.empty() && !record.updaterLine.empty() && !hasControlCharacters(record.key) &&
-           !hasControlCharacters(record.version) && !hasControlCharacters(record.updaterLine);
+    return IsVersionNumber(record.version) && !record.updaterLine.empty() && !hasControlCharacters(record.key) &&
+           !hasControlCharacters(record.updaterLine);
 }
 
 }  // namespace corvane

@@ -14,6 +14,7 @@
 #include "lsp/language_server.h"
 #include "lsp/message_reader.h"
 #include "lsp/message_writer.h"
+#include "lsp/script_outline.h"
 
 namespace corvane {
 namespace {
@@ -58,7 +59,33 @@ void BM_ServerRoundTripMaximumScript(benchmark::State& state) {
     if (out.str().find("textDocument/publishDiagnostics") == std::string::npos) std::abort();
 }
 
+// The worst a client can send: 8 MB of unknown words, one problem each. The server publishes at
+// most its cap of them; the counter gives the size of the answer.
+void BM_ServerChangeOfEightMegabytesOfUnknownWords(benchmark::State& state) {
+    std::string text = "START_SCRIPT";
+    while (text.size() < (8u << 20)) text += " FOO";
+    std::size_t answered = 0;
+    LanguageServer server(
+        LanguageTables::Standard(), Grammar::Standard(), [&](const Json& message) { answered = message.dump().size(); },
+        std::cerr);
+    server.Receive(Json{{"jsonrpc", "2.0"}, {"id", 1}, {"method", "initialize"}, {"params", Json::object()}}.dump());
+    server.Receive(DocumentMessage("textDocument/didOpen", text).dump());
+    const std::string change = DocumentMessage("textDocument/didChange", text).dump();
+    for (auto _ : state) server.Receive(change);
+    state.counters["answer_bytes"] = static_cast<double>(answered);
+}
+
+// An outline of 160,000 IF blocks side by side.
+void BM_OutlineOfSiblingBlocks(benchmark::State& state) {
+    std::string text = "START_SCRIPT { ";
+    for (int i = 0; i < 160000; ++i) text += "IF > VAR_1 1 { } ";
+    text += "} ENDSCRIPT";
+    for (auto _ : state) benchmark::DoNotOptimize(OutlineScript(text).size());
+}
+
 BENCHMARK(BM_ServerRoundTripMaximumScript);
+BENCHMARK(BM_ServerChangeOfEightMegabytesOfUnknownWords)->Unit(benchmark::kMillisecond)->Iterations(2);
+BENCHMARK(BM_OutlineOfSiblingBlocks)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace corvane

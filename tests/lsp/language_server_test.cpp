@@ -5,6 +5,9 @@
 #include <string>
 
 #include "assist/layout.h"
+#include "lsp/diagnostic_cap.h"
+#include "lsp/json_rpc.h"
+#include "lsp/language_server.h"
 #include "support/file_utils.h"
 #include "tests/lsp/lsp_client.h"
 
@@ -154,6 +157,82 @@ TEST(LanguageServer, OutlinesEveryAndIfBlocks) {
     EXPECT_EQ(Ask(text, "textDocument/documentSymbol", kDocument),
               Json::array({symbol("EVERY %64", 24, Range(1, 0, 2, 33), Range(1, 0, 1, 5), {branch}),
                            symbol("IF < VAR_2 %3", 17, Range(3, 0, 3, 17), Range(3, 0, 3, 2), Json::array())}));
+}
+
+// Hostile input stays bounded: nesting past the limit is refused before it is parsed (also before
+// initialize), an outline is at most as deep as the game's open blocks, sibling blocks stay in
+// order, and problems past the cap are summed up in one.
+TEST(LanguageServer, RefusesDeepNestingAndBoundsOutlinesAndProblems) {
+    const std::string deep = std::string(100000, '[') + std::string(100000, ']');
+    ServerRun run = LspClient()
+        .Raw(LspClient::Framed(R"({"jsonrpc": "2.0", "id": 1, "method": "initialize", "params": )" + deep + "}"))
+        .Request(2, "initialize", {{"capabilities", Json::object()}}).End().Run();
+    EXPECT_EQ(run.messages.at(0), Json::parse(R"({"jsonrpc": "2.0", "id": null,
+        "error": {"code": -32600, "message": "the message nests deeper than 100 levels"}})"));
+    EXPECT_TRUE(run.Answer(2).contains("result"));
+    std::string nested = "START_SCRIPT { EVERY 2 { IF > VAR_1 1 { } IF > VAR_2 2 { } IF > VAR_3 3 { } } ";
+    for (int i = 0; i < 15000; ++i) nested += "IF { ";
+    Json level = Ask(nested, "textDocument/documentSymbol", kDocument);
+    ASSERT_EQ(level.size(), 2u);
+    std::vector<std::string> siblings;
+    for (const Json& child : level[0]["children"]) siblings.push_back(child["name"]);
+    EXPECT_EQ(siblings, (std::vector<std::string>{"IF > VAR_1 1", "IF > VAR_2 2", "IF > VAR_3 3"}));
+    std::size_t depth = 0;
+    for (level = level[1]; !level.is_null(); level = level["children"].empty() ? Json() : level["children"][0]) ++depth;
+    EXPECT_EQ(depth, 100u);
+    std::string unknown = "START_SCRIPT";
+    for (int i = 0; i < 1500; ++i) unknown += " FOO";
+    const Json diagnostics = LspClient::Initialized().Open(kUri, unknown).End().Run().Published().at(0)["diagnostics"];
+    ASSERT_EQ(diagnostics.size(), 1001u);
+    EXPECT_TRUE(std::regex_match(diagnostics[1000]["message"].get<std::string>(), std::regex("and \\d+ more problems")));
+    EXPECT_EQ(diagnostics[1000]["severity"], 2);
+}
+
+// After a Content-Length too short, one that is no number, or none, the server finds the next
+// message and answers it.
+TEST(LanguageServer, FindsTheNextMessageAfterBrokenFraming) {
+    const std::string lost = Json{{"jsonrpc", "2.0"}, {"id", 1}, {"method", "shutdown"}}.dump();
+    for (const std::string& broken : {"Content-Length: 10\r\n\r\n" + lost, "Content-Length: -1\r\n\r\n" + lost,
+                                      "Content-Type: x\r\n\r\n" + lost}) {
+        const ServerRun run = LspClient::Initialized().Raw(broken).Request(2, "shutdown", nullptr)
+                                  .Notify("exit", nullptr).Run();
+        EXPECT_TRUE(run.Answer(2).contains("result")) << broken;
+        EXPECT_EQ(run.exit, 0) << broken;
+    }
+}
+
+TEST(LanguageServer, KeepsAtMostItsLimitOfOpenDocuments) {
+    LspClient client = LspClient::Initialized();
+    for (std::size_t i = 0; i <= LanguageServer::kMaxOpenDocuments; ++i) client.Open("file:///" + std::to_string(i), "");
+    const ServerRun run = client.End().Run();
+    EXPECT_EQ(run.Published().size(), LanguageServer::kMaxOpenDocuments);
+    EXPECT_EQ(run.log, "corvane-script lsp: did not open file:///1000: 1000 documents are open, the most this server "
+                       "keeps; close some\n");
+}
+
+TEST(CapDiagnostics, KeepsTheFirstAndSumsUpTheRest) {
+    const auto problems = [](std::size_t count) {
+        std::vector<Diagnostic> list;
+        for (std::size_t i = 0; i < count; ++i) list.push_back({i * 4, 3, DiagnosticSeverity::kError, "unknown"});
+        return list;
+    };
+    const std::tuple<std::size_t, std::size_t, std::string> cases[] = {
+        {0, 0, ""}, {3, 3, "unknown"}, {4, 4, "and 1 more problem"}, {10, 4, "and 7 more problems"}};
+    for (const auto& [count, kept, last] : cases) {
+        const std::vector<Diagnostic> capped = CapDiagnostics(problems(count), 3);
+        ASSERT_EQ(capped.size(), kept) << count;
+        if (kept == 0) continue;
+        EXPECT_EQ(capped.back().message, last) << count;
+        EXPECT_EQ(capped.back().position, (kept - 1) * 4) << count;
+    }
+}
+
+TEST(NestsDeeperThan, CountsBracketsOutsideStrings) {
+    const std::tuple<std::string, std::size_t, bool> cases[] = {
+        {"[[]]", 1, true}, {"[[]]", 2, false}, {"[][][]", 1, false}, {R"({"a": [{}]})", 2, true},
+        {R"({"a": [{}]})", 3, false}, {R"("[[[")", 0, false}, {R"("\"[[" [)", 0, true}, {R"("\\" [)", 0, true},
+        {"]]]]][", 0, true}};
+    for (const auto& [text, limit, deeper] : cases) EXPECT_EQ(jsonrpc::NestsDeeperThan(text, limit), deeper) << text;
 }
 
 }  // namespace

@@ -33,6 +33,7 @@ Seen ReadAll(const std::string& bytes, std::size_t maxBody = MessageReader::kMax
 TEST(MessageReader, ReadsMessagesSkipsBadHeadersAndStopsAtTruncation) {
     const std::string ok = "Content-Length: 2\r\n\r\nok";
     const std::string notNumber = "B|a Content-Length that is not a number";
+    const std::string resync = "M:ok|skipped bytes up to the next Content-Length header";
     const std::pair<std::string, Seen> cases[] = {
         {"", {"E"}},
         {"Content-Length: 1\r\n\r\na" + ok, {"M:a", "M:ok", "E"}},
@@ -48,6 +49,13 @@ TEST(MessageReader, ReadsMessagesSkipsBadHeadersAndStopsAtTruncation) {
          {"B|two different Content-Length headers; its body was skipped", "M:ok", "E"}},
         {"X: " + std::string(5000, 'y') + "\r\nContent-Length: 1\r\n\r\nz" + ok,
          {"B|a header line longer than 4096 bytes; its body was skipped", "M:ok", "E"}},
+        // After a length too short, a length that is no number or none at all, the next
+        // Content-Length starts the next message, also at the end of a long run of other bytes.
+        {"Content-Length: 3\r\n\r\n{\"a\":1}" + ok, {"M:{\"a", resync, "E"}},
+        {"Content-Length: -5\r\n\r\n{}" + ok, {notNumber, resync, "E"}},
+        {"Content-Type: x\r\n\r\n{}" + ok, {"B|a header without Content-Length", resync, "E"}},
+        {"Content-Length: 1\r\n\r\n{" + std::string(9000, 'x') + "}" + ok, {"M:{", resync, "E"}},
+        {"X-Content-Length: 5\r\n\r\n" + ok, {"B|a header without Content-Length", "M:ok", "E"}},
         {"Content-Length: 10\r\n\r\nabc", {"E|the stream ended inside a message (3 of 10 bytes)"}},
         {"Content-Length: 10", {"E|the stream ended inside a header"}},
         {"Content-Length: 10\r\n", {"E|the stream ended inside a header"}},

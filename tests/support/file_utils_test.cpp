@@ -4,6 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <istream>
+#include <streambuf>
+
 namespace corvane {
 namespace {
 
@@ -63,6 +66,63 @@ TEST(ReadWholeFile, ReadsBytesAndRefusesFoldersAndFilesOverTheLimit) {
     EXPECT_EQ(error, "is not a regular file");
 #endif
 }
+
+// A stream buffer that hands out `bytes` and then fails as a file's buffer does on a read error:
+// its underflow throws.
+class FailingBuffer : public std::streambuf {
+public:
+    FailingBuffer(std::string bytes, bool fails) : bytes_(std::move(bytes)), fails_(fails) {
+        setg(bytes_.data(), bytes_.data(), bytes_.data() + bytes_.size());
+    }
+
+protected:
+    int_type underflow() override {
+        if (fails_) throw std::ios_base::failure("basic_filebuf::underflow error reading the file");
+        return traits_type::eof();
+    }
+
+private:
+    std::string bytes_;
+    bool fails_;
+};
+
+TEST(ReadWholeStream, StopsAtTheLimitWhileReadingAndTurnsAFailedReadIntoAReason) {
+    struct Case {
+        std::size_t size;
+        bool fails;
+        std::uintmax_t limit;
+        std::string error;  // empty: read whole
+    };
+    const Case cases[] = {
+        {0, false, 10, ""},
+        {70000, false, 70000, ""},  // more than one chunk
+        {70001, false, 70000, "is too large (more than 70000 bytes)"},
+        {11, false, 10, "is too large (more than 10 bytes)"},
+        {5, true, 10, "reading failed (read error)"},
+        {70000, true, 100000, "reading failed (read error)"},
+    };
+    for (const Case& c : cases) {
+        FailingBuffer buffer(std::string(c.size, 'x'), c.fails);
+        std::istream in(&buffer);
+        std::string out = "old", error;
+        EXPECT_EQ(ReadWholeStream(in, out, &error, c.limit), c.error.empty()) << c.size;
+        EXPECT_EQ(error, c.error) << c.size;
+        EXPECT_EQ(out.size(), c.error.empty() ? c.size : 0u) << c.size;
+    }
+}
+
+#ifdef __linux__
+TEST(ReadWholeFile, FilesThatFailOrTellNoSizeGiveAReason) {
+    std::string out, error;
+    // Reading a process's memory at offset 0 fails with EIO.
+    EXPECT_FALSE(ReadWholeFile("/proc/self/mem", out, &error));
+    EXPECT_EQ(error, "reading failed (Input/output error)");
+    // /proc files say they hold 0 bytes; the limit holds all the same.
+    EXPECT_FALSE(ReadWholeFile("/proc/self/maps", out, &error, 16));
+    EXPECT_EQ(error, "is too large (more than 16 bytes)");
+    EXPECT_TRUE(out.empty());
+}
+#endif
 
 }  // namespace
 }  // namespace corvane

@@ -1,4 +1,5 @@
 #include "support/safe_file.h"
+#include "support/scratch_file_name.h"
 
 #include "tests/common/other_user.h"
 #include "tests/common/temp_folder.h"
@@ -27,6 +28,27 @@ TEST(WriteFileAtomically, ReplacesWholeContentAndLeavesNoScratch) {
     ASSERT_TRUE(WriteFileAtomically(dir.file("t.dat"), std::string("new\0", 4)));
     EXPECT_EQ(readBytes(dir.file("t.dat")), std::string("new\0", 4));
     EXPECT_EQ(std::distance(fs::directory_iterator(dir.path()), fs::directory_iterator()), 1);
+}
+
+// A name near the folder's limit is written like any other: the scratch name beside it fits too.
+TEST(WriteFileAtomically, WritesNamesUpToTheFolderLimit) {
+    TempFolder dir;
+    for (const std::size_t length : {200u, 234u, 255u}) {
+        const std::string target = dir.file(std::string(length - 4, 'n') + ".dat");
+        ASSERT_TRUE(WriteFileAtomically(target, "x")) << length;
+        const std::string scratch = ScratchFileNameBeside(target).filename().string();
+        EXPECT_LE(scratch.size(), 255u) << length;
+        EXPECT_TRUE(scratch.starts_with("." + std::string(std::min<std::size_t>(length - 4, 180), 'n'))) << scratch;
+        fs::remove(target);
+    }
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir.path()), fs::directory_iterator()), 0);
+}
+
+TEST(CutUtf8, NeverEndsInsideACharacter) {
+    const std::tuple<std::string, std::size_t, std::string> cases[] = {
+        {"abc", 5, "abc"}, {"abc", 2, "ab"}, {"a\xC3\xA9", 2, "a"}, {"a\xC3\xA9", 3, "a\xC3\xA9"},
+        {"a\xE4\xB8\xAD", 3, "a"}, {"\xF0\x9F\x98\x80", 3, ""}, {"", 0, ""}};
+    for (const auto& [text, bytes, cut] : cases) EXPECT_EQ(CutUtf8(text, bytes), cut) << text << bytes;
 }
 
 TEST(WriteFileAtomically, FailuresNameThePathAndKeepWhatWasThere) {

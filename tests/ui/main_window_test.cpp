@@ -6,6 +6,7 @@
 #include "tests/update/loopback_http_server.h"
 #include "ui/about_window.h"
 #include "ui/common/program_icon.h"
+#include "ui/common/shown_path.h"
 #include "ui/find_window.h"
 #include "ui/side_tools.h"
 
@@ -34,8 +35,14 @@ TEST_F(EditorTest, StartsWithItsMenusInvitationIconAndRecentItemsThatIgnoreMissi
     EXPECT_EQ(window->findWindow().windowIcon().pixmap(32).toImage(), own);
     ASSERT_TRUE(WriteIni(ini(), "recent", "recent0", "C:\\a&b.dat"));
     ASSERT_TRUE(WriteIni(ini(), "recent", "recent2", path("gone.dat").toStdString()));
+    const std::string spoofed = "/" + std::string(100000, 'a') + "/evil\u202Etxt.dat";  // shows "evil" + "tad.txt"
+    ASSERT_TRUE(WriteIni(ini(), "recent", "recent3", spoofed));
     startEditor();
     EXPECT_EQ(item("mnuRec0")->text(), u"C:\\a&&b.dat"_q);  // "&" is no access key
+    const QString shown = item("mnuRec3")->text();
+    EXPECT_TRUE(shown.startsWith(u"/aaa"_q) && shown.endsWith(u"/evil\u27E6U+202E\u27E7txt.dat"_q)) << shown.toStdString();
+    const QFontMetrics menuFont(QApplication::font("QMenu"));
+    EXPECT_LE(menuFont.horizontalAdvance(shown), 60 * menuFont.averageCharWidth());
     EXPECT_EQ(window->recentFile(0), u"C:\\a&b.dat"_q);
     for (int i = 0; i < 5; ++i) EXPECT_TRUE(window->menuAction(u"mnuRec%1"_q.arg(i))->isEnabled()) << i;
     for (const char* name : {"mnuRec0", "mnuRec1", "mnuRec2"}) item(name)->trigger();
@@ -272,6 +279,19 @@ TEST_F(EditorTest, MapWindowEditItemsScriptButtonsAndExitQuestion) {
     item("mnuExit")->trigger();  // each asked once, then all close
     EXPECT_FALSE(window->isVisible());
     EXPECT_TRUE(prompter.saveChoices.empty());
+}
+
+// Captions show every reordering character as its code and keep a long path's two ends.
+TEST(ShownPath, ControlsVisibleAndLongPathsShortenedInTheMiddle) {
+    const QString longPath = u"/"_q + QString(300, u'a') + u"/name.dat"_q;
+    const std::pair<QString, QString> cases[] = {
+        {u"/x/a.dat"_q, u"/x/a.dat"_q},
+        {u"/x/\u202Etxt.exe\u2066\u200F\u061C"_q, u"/x/\u27E6U+202E\u27E7txt.exe\u27E6U+2066\u27E7\u27E6U+200F\u27E7\u27E6U+061C\u27E7"_q},
+        {u"/\U0001F600/\u00E9.dat"_q, u"/\U0001F600/\u00E9.dat"_q},
+        {longPath, u"/"_q + QString(78, u'a') + u"\u2026"_q + QString(71, u'a') + u"/name.dat"_q},
+    };
+    for (const auto& [path, caption] : cases) EXPECT_EQ(captionPath(path), caption) << path.toStdString();
+    EXPECT_EQ(captionPath(longPath).size(), kMaxCaptionPathLength);
 }
 
 }  // namespace

@@ -215,6 +215,34 @@ TEST_F(AssistTest, TextFilesRoundTripByteExactAndRefuseWhatTheyCannotHold) {
     item("mnuScriptsOpenText")->trigger();
     EXPECT_TRUE(prompter.lastTold().startsWith(u"Could not open "_q + path("missing.txt")));
     EXPECT_TRUE(box().toPlainText().startsWith(u"x\u0101START_SCRIPT"_q));  // nothing changed
+#ifdef __linux__
+    prompter.files = {u"/proc/self/mem"_q};  // its reads fail
+    item("mnuScriptsOpenText")->trigger();
+    EXPECT_EQ(prompter.lastTold(), u"Could not open /proc/self/mem: reading failed (Input/output error)"_q);
+    EXPECT_TRUE(box().toPlainText().startsWith(u"x\u0101START_SCRIPT"_q));
+#endif
+}
+
+// A text far larger than any script is opened only after asking; then its first problems are
+// marked and listed, and the rest summed up in one line.
+TEST_F(AssistTest, LargeTextsAreOpenedAfterAskingAndMarkABoundedNumberOfProblems) {
+    newScript();
+    const QString before = box().toPlainText();
+    std::string words = "START_SCRIPT";
+    while (words.size() <= (256u << 10)) words += " FOO";
+    prompter.yesNo = {false};
+    const QString file = openTextFile(words);
+    EXPECT_EQ(prompter.asked.constLast(), file + u" holds 257 KB, more than any script the game can read (4096 codes "
+                                                 u"fit in far less than 256 KB). Open it anyway?"_q);
+    EXPECT_EQ(box().toPlainText(), before);
+    prompter.yesNo = {true};
+    openTextFile(words);
+    EXPECT_TRUE(box().toPlainText().startsWith(u"START_SCRIPT FOO"_q));
+    EXPECT_EQ(assistant().problems().size(), ScriptAssistant::kMaxMarkedProblems);
+    EXPECT_EQ(marked(true).size(), static_cast<qsizetype>(ScriptAssistant::kMaxMarkedProblems));
+    const QStringList lines = problemLines();
+    ASSERT_EQ(lines.size(), static_cast<qsizetype>(ScriptAssistant::kMaxMarkedProblems) + 1);
+    EXPECT_TRUE(QRegularExpression(u"^and \\d+ more problems$"_q).match(lines.constLast()).hasMatch()) << lines.constLast().toStdString();
 }
 
 TEST_F(AssistTest, DroppedFilesLoadOrOpenAsTextAfterAskingAboutUnsavedWork) {

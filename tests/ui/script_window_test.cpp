@@ -45,6 +45,7 @@ TEST_F(EditorTest, NewScriptSavedUnderANameThenInPlaceAndFailuresChangeNothing) 
     prompter.yesNo = {true};
     EXPECT_FALSE(window->saveAs());
     EXPECT_TRUE(prompter.lastTold().startsWith(u"Could not write "_q + path("no-such-folder/t.dat") + u": "_q));
+    EXPECT_EQ(window->statusText(), u"Saving failed: "_q + path("no-such-folder/t.dat") + u" was not written"_q);
     EXPECT_EQ(current(), target);
     std::filesystem::remove(ini());
     std::filesystem::create_directory(ini());  // editor.ini cannot be a file: that costs only the settings
@@ -56,6 +57,7 @@ TEST_F(EditorTest, NewScriptSavedUnderANameThenInPlaceAndFailuresChangeNothing) 
     prompter.yesNo = {true};
     EXPECT_FALSE(script().save());
     EXPECT_TRUE(prompter.lastTold().startsWith(u"Could not back up "_q + path("w.dat")));
+    EXPECT_EQ(window->statusText(), u"Saving failed: "_q + path("w.dat") + u" was not written"_q);
     EXPECT_EQ(readBytes(folder.file("w.dat")), compiled("START_SCRIPT ENDSCRIPT "));
     EXPECT_TRUE(script().close());
 }

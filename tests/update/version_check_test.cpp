@@ -109,6 +109,8 @@ INSTANTIATE_TEST_SUITE_P(
                              "at the moment!")}, false, true},
         Flow{"DamagedRecord", 200, "corvanescripter\r\n0.4.0\x1B[2J\r\nx\r\n", {true}, {},
              {QStringLiteral("The version list at the site is damaged. The program is NOT updated!")}, true},
+        Flow{"VersionNotANumber", 200, "corvanescripter\r\n" + std::string(600000, '9') + "x\r\nx\r\n", {true}, {},
+             {QStringLiteral("The version list at the site is damaged. The program is NOT updated!")}, true},
         Flow{"NotFound", 404, kOffer040, {true}, {}, {kConnectionError}},
         Flow{"TooLargeForAVersionList", 200, kOffer040 + std::string(ProgressDownload::kMaxBytes, 'x'), {true}, {},
              {kConnectionError}},
@@ -171,6 +173,21 @@ TEST_F(VersionCheckTest, RefusesPlainHttpAndSendsAnInstalledCopyToThePackageMana
                                                          "\r\nThis copy was installed by the system: update it "
                                                          "through the package manager.")}));
     EXPECT_EQ(quits, 0);
+}
+
+// A redirect is followed only to an address the check would fetch from when given it directly.
+TEST_F(VersionCheckTest, FollowsRedirectsOnlyToAllowedAddresses) {
+    server.answer(200, QByteArray::fromStdString(kOffer040));
+    const QString next = QStringLiteral("http://%1:%2/other/version.txt");
+    server.redirect(QStringLiteral("/updates/version.txt"), next.arg(QStringLiteral("[::ffff:127.0.0.1]")).arg(server.port()));
+    run({true});
+    EXPECT_EQ(prompter.told, QStringList{kConnectionError});
+    EXPECT_EQ(server.requestedPaths(), QStringList{QStringLiteral("/updates/version.txt")});
+    server.redirect(QStringLiteral("/updates/version.txt"), next.arg(QStringLiteral("127.0.0.1")).arg(server.port()));
+    run({true, false});
+    EXPECT_EQ(prompter.asked.last(), offer("0.4.0"));
+    EXPECT_EQ(server.requestedPaths().mid(1),
+              (QStringList{QStringLiteral("/updates/version.txt"), QStringLiteral("/other/version.txt")}));
 }
 
 }  // namespace

@@ -36,9 +36,12 @@ TEST(VersionList, FindsTheFirstCompleteRecordOfTheKey) {
 
 // Only a whole record without control characters may be handed to the update utility.
 TEST(VersionList, CompleteRecordsHaveEveryLineAndNoControlCharacters) {
-    EXPECT_TRUE(IsCompleteVersionRecord({kKey, "0.4.0 beta", "http://site/s.zip ~!"}));
+    EXPECT_TRUE(IsCompleteVersionRecord({kKey, "0.4.0", "http://site/s.zip ~!"}));
+    EXPECT_TRUE(IsCompleteVersionRecord({kKey, std::string(kMaxVersionLength, '9'), "s"}));
     for (const VersionRecord& record : {VersionRecord{kKey, "", "s"}, {kKey, "0.4", ""}, {kKey, "0.4\x1B[31m", "s"},
-                                        {kKey, "0.4", "s\t--force"}, {kKey, "0.4", "s\x7F"}, {"k\0x"s, "0.4", "s"}}) {
+                                        {kKey, "0.4", "s\t--force"}, {kKey, "0.4", "s\x7F"}, {"k\0x"s, "0.4", "s"},
+                                        {kKey, "0.4.0 beta", "s"}, {kKey, ".4", "s"}, {kKey, "v0.4", "s"},
+                                        {kKey, std::string(kMaxVersionLength + 1, '9'), "s"}}) {
         EXPECT_FALSE(IsCompleteVersionRecord(record)) << record.version << record.updaterLine;
     }
 }

@@ -1,0 +1,105 @@
+// The editor with a text far larger than any script (1 MB of unknown words, 250,000 problems; 4 MB,
+// the most Open text... reads):
+// opening it in the script box with its problems marked, and one keystroke with the marks that
+// follow the text. Both must stay bounded by the number of marked problems, not the text's.
+
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QDir>
+#include <QTemporaryDir>
+#include <optional>
+
+#include "ui/editor_context.h"
+#include "ui/problems_dock.h"
+#include "ui/script_assistant.h"
+#include "ui/script_host.h"
+#include "ui/script_text_box.h"
+
+namespace corvane {
+namespace {
+
+class SilentPrompter final : public Prompter {
+public:
+    void tell(const QString&) override {}
+    bool askYesNo(const QString&) override { return true; }
+    SaveChoice askSaveDiscardCancel(const QString&) override { return SaveChoice::Discard; }
+    std::optional<int> askNumber(const QString&, int, int, int) override { return std::nullopt; }
+    std::optional<QString> chooseFileToOpen(const QString&, const QString&, const QString&) override { return {}; }
+    std::optional<QString> chooseFileToSave(const QString&, const QString&, const QString&) override { return {}; }
+};
+
+class NoHost final : public ScriptHost {
+public:
+    void setStatus(const QString&) override {}
+    void setScriptItemsEnabled(bool) override {}
+    QString recentFile(int) const override { return {}; }
+    void addRecent(const QString&) override {}
+    bool saveAs() override { return false; }
+};
+
+QString LargeText(int megabytes = 1) {
+    QString text = QStringLiteral("START_SCRIPT\n{\n");
+    while (text.size() < (megabytes << 20)) text += QStringLiteral("\tFOO BAR BAZ QUX\n");
+    return text + QStringLiteral("}\nENDSCRIPT");
+}
+
+struct Editor {
+    QTemporaryDir folder;
+    SilentPrompter prompter;
+    NoHost host;
+    EditorContext context{AppPaths::inFolder(folder.path()), prompter};
+    ScriptTextBox box;
+    ProblemsDock dock;
+    ScriptAssistant assistant{context, host, box, dock};
+    Editor() {
+        context.tables = &LanguageTables::Standard();
+        context.grammar = &Grammar::Standard();
+    }
+};
+
+void BM_OpenLargeText(benchmark::State& state) {
+    const QString text = LargeText(static_cast<int>(state.range(0)));
+    Editor editor;
+    for (auto _ : state) {
+        editor.box.setScriptText(text);
+        editor.assistant.checkNow();
+    }
+    state.counters["marked"] = static_cast<double>(editor.assistant.problems().size());
+}
+
+// The check at a pause in typing: every problem found, the first ones marked.
+void BM_CheckLargeText(benchmark::State& state) {
+    Editor editor;
+    editor.box.setScriptText(LargeText());
+    for (auto _ : state) editor.assistant.checkNow();
+}
+
+void BM_KeystrokeInLargeText(benchmark::State& state) {
+    Editor editor;
+    editor.box.setScriptText(LargeText());
+    editor.assistant.checkNow();
+    QTextCursor caret(editor.box.document());
+    caret.setPosition(20);
+    editor.box.setTextCursor(caret);
+    for (auto _ : state) {
+        editor.box.textCursor().insertText(QStringLiteral("x"));
+        QApplication::processEvents();  // the caret's marks and the line numbers, as after a key
+    }
+}
+
+BENCHMARK(BM_OpenLargeText)->Arg(1)->Arg(4)->Unit(benchmark::kMillisecond)->Iterations(2);
+BENCHMARK(BM_CheckLargeText)->Unit(benchmark::kMillisecond)->Iterations(2);
+BENCHMARK(BM_KeystrokeInLargeText)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+}  // namespace corvane
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);  // the script box is a widget
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
