@@ -2,6 +2,7 @@
 // the files as they were, the map picture as a PNG file, and PO files checked and edited by
 // gettext's own tools.
 #include "cli/cli_app.h"
+#include "tests/cli/cli_run.h"
 #include "lang/language_file.h"
 #include "map/map_painter.h"
 #include "tests/common/temp_folder.h"
@@ -18,18 +19,6 @@ namespace {
 
 using namespace testing;
 using namespace std::string_literals;
-
-struct CliRun {
-    int exit;
-    std::string out, err;
-};
-
-CliRun Cli(const std::vector<std::string>& args) {
-    std::istringstream in;
-    std::ostringstream out, err;
-    const int exit = RunCli(args, in, out, err);
-    return {exit, out.str(), err.str()};
-}
 
 class LevelCommandTest : public ::testing::Test {
 protected:

@@ -210,8 +210,14 @@ TEST_F(LangEditWindowTest, FilterMarksLiveCheckSaveAsAndPlausibility) {
               QStringLiteral("string 1 holds the character U+2192 at position 8, which a language file cannot hold."));
     EXPECT_TRUE(window.lstLanguage()->item(1)->font().bold());
     EXPECT_FALSE(window.lstLanguage()->item(0)->font().bold());
-    window.txtLangEdit()->textCursor().deletePreviousChar();
+    select(2);
+    select(1);  // undo survives the switch
+    window.txtLangEdit()->undo();
+    EXPECT_EQ(item(1), QStringLiteral("1: Warrior"));
     EXPECT_EQ(window.checkLabel()->text(), QString());
+    window.txtLangEdit()->redo();
+    window.txtLangEdit()->textCursor().deletePreviousChar();
+    EXPECT_EQ(item(1), QStringLiteral("1: Warrior"));
 
     prompter.files.push_back(q(folder.file("copy.dat")));
     window.findChild<QAction*>(QStringLiteral("langSaveAs"))->trigger();

@@ -20,6 +20,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPlainTextDocumentLayout>
 #include <QPlainTextEdit>
 #include <QTextDocument>
 #include <QVBoxLayout>
@@ -140,6 +141,17 @@ bool LangEditWindow::loadFile(const QString& fileName) {
 void LangEditWindow::fillList() {
     editIndex_ = -1;
     {
+        const QSignalBlocker quiet(txtLangEdit_);
+        // The box's own text would be deleted on the first switch; this one stays while no string shows.
+        if (emptyBox_ == nullptr) {
+            emptyBox_ = new QTextDocument(this);
+            emptyBox_->setDocumentLayout(new QPlainTextDocumentLayout(emptyBox_));
+        }
+        txtLangEdit_->setDocument(emptyBox_);
+        for (auto& [number, text] : boxTexts_) delete text;
+        boxTexts_.clear();
+    }
+    {
         const QSignalBlocker quiet(lstLanguage_);
         lstLanguage_->clear();
         QStringList items;
@@ -160,7 +172,14 @@ void LangEditWindow::lstLanguageClick(int row) {
     if (!document_ || row < 0) return;
     editIndex_ = row;
     showingString_ = true;
-    txtLangEdit_->setPlainText(fromUnits(document_->Text(static_cast<std::size_t>(row))));
+    QTextDocument*& text = boxTexts_[row];
+    if (text == nullptr) {
+        text = new QTextDocument(this);
+        text->setDocumentLayout(new QPlainTextDocumentLayout(text));
+        text->setDefaultFont(txtLangEdit_->font());
+        text->setPlainText(fromUnits(document_->Text(static_cast<std::size_t>(row))));  // no step to undo
+    }
+    txtLangEdit_->setDocument(text);
     showingString_ = false;
     checkEditedString();
 }

@@ -10,6 +10,7 @@
 #include <QWidget>
 
 #include <functional>
+#include <map>
 #include <memory>
 
 class QCloseEvent;
@@ -17,6 +18,7 @@ class QLabel;
 class QLineEdit;
 class QListWidget;
 class QPlainTextEdit;
+class QTextDocument;
 
 namespace corvane {
 
@@ -86,6 +88,10 @@ private:
     QString langFile_;
     int editIndex_ = -1;
     bool showingString_ = false;  // the box is being filled by the program, not typed into
+    // The box's text of each string shown since the file was opened, with its own undo history, so
+    // that undo still works after moving to another string and back.
+    std::map<int, QTextDocument*> boxTexts_;
+    QTextDocument* emptyBox_ = nullptr;
 
     QLineEdit* txtFilter_;
     QListWidget* lstLanguage_;
