@@ -19,14 +19,16 @@ std::optional<LanguageFile> LoadLanguage(const std::string& path, std::ostream& 
     return std::move(*read.file);
 }
 
-int Export(const std::string& langPath, const std::string& poPath, const std::string* referencePath,
-           std::ostream& out, std::ostream& err) {
-    if (IsInputFile(langPath, poPath, err) || (referencePath && IsInputFile(*referencePath, poPath, err))) return kExitUsage;
+int Export(const std::string& langPath, const std::string& poPath, const std::string* referencePath, std::ostream& out,
+           std::ostream& err) {
+    if (IsInputFile(langPath, poPath, err) || (referencePath && IsInputFile(*referencePath, poPath, err)))
+        return kExitUsage;
     auto file = LoadLanguage(langPath, err);
     if (!file) return kExitUsage;
     std::optional<LanguageFile> reference;
     if (referencePath != nullptr && !(reference = LoadLanguage(*referencePath, err))) return kExitUsage;
-    const std::string po = ExportLanguagePo(*file, reference ? &*reference : nullptr, Utf8FromPath(PathFromUtf8(langPath).filename()));
+    const std::string po =
+        ExportLanguagePo(*file, reference ? &*reference : nullptr, Utf8FromPath(PathFromUtf8(langPath).filename()));
     if (!WriteOutputFile(poPath, po, err)) return kExitUsage;
     out << "Written " << file->strings.size() << " strings to " << poPath << '\n';
     return kExitSuccess;

@@ -1,5 +1,8 @@
 #include "cli/level_command.h"
 
+#include <functional>
+#include <nlohmann/json.hpp>
+
 #include "cli/cli_app.h"
 #include "cli/output_file.h"
 #include "map/level_document.h"
@@ -8,10 +11,6 @@
 #include "map/map_texts.h"
 #include "support/file_utils.h"
 #include "support/message_word.h"
-
-#include <nlohmann/json.hpp>
-
-#include <functional>
 
 namespace corvane {
 namespace {
@@ -33,7 +32,7 @@ std::optional<LevelDocument> OpenLevel(const std::string& path, std::ostream& er
     auto opened = LevelDocument::Open(path);
     if (auto* error = std::get_if<LevelOpenError>(&opened)) {
         err << (error->part == LevelOpenError::Part::LevelFile ? "Could not open the map: "
-                                                                : "Could not read the map's header file: ")
+                                                               : "Could not read the map's header file: ")
             << error->file.message() << '\n';
         return std::nullopt;
     }
@@ -50,7 +49,8 @@ std::string LevelJson(const LevelDocument& level) {
     const LevelHeader& header = level.Header();
     ordered_json ai = ordered_json::object(), masks = ordered_json::object(), players = ordered_json::object(),
                  heads = ordered_json::array();
-    for (int i = 0; i < kAiPlayerCount; ++i) ai[kPlayerNames[kFirstAiPlayer + i]] = header.aiScripts[static_cast<std::size_t>(i)];
+    for (int i = 0; i < kAiPlayerCount; ++i)
+        ai[kPlayerNames[kFirstAiPlayer + i]] = header.aiScripts[static_cast<std::size_t>(i)];
     for (int p = 0; p < kPlayerCount; ++p) {
         masks[kPlayerNames[p]] = header.allianceMasks[static_cast<std::size_t>(p)];
         players[kPlayerNames[p]] = Point(level.Terrain().playerPositions[static_cast<std::size_t>(p)]);
@@ -61,10 +61,10 @@ std::string LevelJson(const LevelDocument& level) {
         markers += n == 0 ? "\n    " : n % 8 == 0 ? ",\n    " : ", ";
         markers += "[" + std::to_string(header.markers[n].x) + ", " + std::to_string(header.markers[n].y) + "]";
     }
-    return "{\n  \"level\": " + ordered_json(level.Paths().levelFile).dump() + ",\n  \"header\": " +
-           ordered_json(level.Paths().headerFile).dump() + ",\n  \"ai_scripts\": " + ai.dump() +
-           ",\n  \"alliance_masks\": " + masks.dump() + ",\n  \"markers\": [" + markers + "\n  ],\n  \"players\": " +
-           players.dump() + ",\n  \"stone_heads\": " + heads.dump() + "\n}\n";
+    return "{\n  \"level\": " + ordered_json(level.Paths().levelFile).dump() +
+           ",\n  \"header\": " + ordered_json(level.Paths().headerFile).dump() + ",\n  \"ai_scripts\": " + ai.dump() +
+           ",\n  \"alliance_masks\": " + masks.dump() + ",\n  \"markers\": [" + markers +
+           "\n  ],\n  \"players\": " + players.dump() + ",\n  \"stone_heads\": " + heads.dump() + "\n}\n";
 }
 
 // The player named (any letter case) among the players from `first` on; -1 for none.
@@ -97,8 +97,9 @@ std::variant<std::uint8_t, Refusal> Byte(const std::string& fieldName, const jso
 std::variant<Edit, Refusal> PlayerEdit(bool ai, const std::string& player, const auto& value) {
     const int first = ai ? kFirstAiPlayer : 0;
     const int p = PlayerNamed(player, first);
-    if (p < 0) return Refusal{"No player \"" + WordForMessage(player) + "\" has " + (ai ? "an AI script" : "an alliance mask") +
-                              "; the players are " + PlayerList(first) + "."};
+    if (p < 0)
+        return Refusal{"No player \"" + WordForMessage(player) + "\" has " +
+                       (ai ? "an AI script" : "an alliance mask") + "; the players are " + PlayerList(first) + "."};
     const std::string field = std::string(ai ? "AI script of " : "Alliance mask of ") + kPlayerNames[p];
     auto byte = Byte(field, value);
     if (auto* refusal = std::get_if<Refusal>(&byte)) return *refusal;
@@ -121,12 +122,14 @@ std::variant<Edit, Refusal> MarkerEdit(const std::string& numberText, const auto
 // "--ai RED=7", "--mask BLUE=9", "--marker 5=120,36".
 std::variant<Edit, Refusal> OptionEdit(const std::string& option, const std::string& value) {
     const auto equals = value.find('=');
-    if (equals == std::string::npos) return Refusal{option + " \"" + WordForMessage(value) + "\": the form is " + option +
-                                                    (option == "--marker" ? " NUMBER=X,Y." : " PLAYER=NUMBER.")};
+    if (equals == std::string::npos)
+        return Refusal{option + " \"" + WordForMessage(value) + "\": the form is " + option +
+                       (option == "--marker" ? " NUMBER=X,Y." : " PLAYER=NUMBER.")};
     const std::string key = value.substr(0, equals), rest = value.substr(equals + 1);
     if (option != "--marker") return PlayerEdit(option == "--ai", key, rest);
     const auto comma = rest.find(',');
-    if (comma == std::string::npos) return Refusal{"--marker \"" + WordForMessage(value) + "\": the form is --marker NUMBER=X,Y."};
+    if (comma == std::string::npos)
+        return Refusal{"--marker \"" + WordForMessage(value) + "\": the form is --marker NUMBER=X,Y."};
     return MarkerEdit(key, rest.substr(0, comma), rest.substr(comma + 1));
 }
 
@@ -157,7 +160,8 @@ std::variant<std::vector<Edit>, Refusal> JsonEdits(const json& document) {
                 if (auto refusal = take(MarkerEdit(number, point[0], point[1]))) return *refusal;
             }
         } else {
-            return Refusal{"unknown key \"" + WordForMessage(key) + "\"; a level holds ai_scripts, alliance_masks and markers."};
+            return Refusal{"unknown key \"" + WordForMessage(key) +
+                           "\"; a level holds ai_scripts, alliance_masks and markers."};
         }
     }
     return edits;
@@ -176,7 +180,8 @@ int Set(const std::vector<std::string>& operands, std::ostream& out, std::ostrea
     bool create = false;
     auto refuse = [&err, &path](const std::string& message) {
         // A refused value's message already says that nothing changed.
-        err << path << ": " << message << (message.ends_with("Nothing was changed.") ? "" : " Nothing was changed.") << '\n';
+        err << path << ": " << message << (message.ends_with("Nothing was changed.") ? "" : " Nothing was changed.")
+            << '\n';
         return kExitRejected;
     };
     if (operands.size() == 3 && operands[2].substr(0, 2) != "--") {
@@ -197,7 +202,8 @@ int Set(const std::vector<std::string>& operands, std::ostream& out, std::ostrea
                 create = true;
                 continue;
             }
-            if (option != "--ai" && option != "--mask" && option != "--marker") return refuse("unknown option \"" + WordForMessage(option) + "\".");
+            if (option != "--ai" && option != "--mask" && option != "--marker")
+                return refuse("unknown option \"" + WordForMessage(option) + "\".");
             if (i + 1 == operands.size()) return refuse(option + " needs a value.");
             auto edit = OptionEdit(option, operands[++i]);
             if (auto* refusal = std::get_if<Refusal>(&edit)) return refuse(refusal->message);

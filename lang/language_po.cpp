@@ -1,10 +1,10 @@
 #include "lang/language_po.h"
 
-#include "lang/language_text.h"
-#include "lang/po_file.h"
-
 #include <charconv>
 #include <set>
+
+#include "lang/language_text.h"
+#include "lang/po_file.h"
 
 namespace corvane {
 namespace {
@@ -109,7 +109,8 @@ std::string ExportLanguagePo(const LanguageFile& file, const LanguageFile* refer
         if (reference != nullptr && n < reference->strings.size()) {
             entry.id = PoText(reference->strings[n]);
         } else {
-            if (reference != nullptr) entry.comments.push_back("#. The reference file has no string " + std::to_string(n) + ".");
+            if (reference != nullptr)
+                entry.comments.push_back("#. The reference file has no string " + std::to_string(n) + ".");
             entry.id = entry.str;
         }
         entries.push_back(std::move(entry));
@@ -142,8 +143,8 @@ LanguageImport ImportLanguagePo(const LanguageFile& file, std::string_view poTex
         }
         const auto number = StringNumber(*entry.context);
         if (!number || *number >= document.Count()) {
-            result.error = AtLine(entry) + "msgctxt \"" + entry.context->substr(0, 40) + "\" is no string number of this file (0 to " +
-                           std::to_string(document.Count() - 1) + ")";
+            result.error = AtLine(entry) + "msgctxt \"" + entry.context->substr(0, 40) +
+                           "\" is no string number of this file (0 to " + std::to_string(document.Count() - 1) + ")";
             return result;
         }
         if (!seen.insert(*number).second) {

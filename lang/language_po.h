@@ -4,13 +4,13 @@
 // reference file is given, else the string itself; msgstr is the string itself. Line breaks are LF
 // in the PO file, as translators' tools expect; each string gets its own breaks (CR LF, CR) back.
 
-#include "lang/language_document.h"
-#include "lang/language_file.h"
-
 #include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
+
+#include "lang/language_document.h"
+#include "lang/language_file.h"
 
 namespace corvane {
 

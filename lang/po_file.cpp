@@ -20,25 +20,43 @@ std::string Escaped(std::string_view text) {
     std::string out;
     for (char c : text) {
         switch (c) {
-        case '"': out += "\\\""; break;
-        case '\\': out += "\\\\"; break;
-        case '\n': out += "\\n"; break;
-        case '\r': out += "\\r"; break;
-        case '\t': out += "\\t"; break;
-        case '\a': out += "\\a"; break;
-        case '\b': out += "\\b"; break;
-        case '\f': out += "\\f"; break;
-        case '\v': out += "\\v"; break;
-        default:
-            if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F) {
-                const auto u = static_cast<unsigned char>(c);
-                out += '\\';
-                out += static_cast<char>('0' + (u >> 6));
-                out += static_cast<char>('0' + (u >> 3 & 7));
-                out += static_cast<char>('0' + (u & 7));
-            } else {
-                out += c;
-            }
+            case '"':
+                out += "\\\"";
+                break;
+            case '\\':
+                out += "\\\\";
+                break;
+            case '\n':
+                out += "\\n";
+                break;
+            case '\r':
+                out += "\\r";
+                break;
+            case '\t':
+                out += "\\t";
+                break;
+            case '\a':
+                out += "\\a";
+                break;
+            case '\b':
+                out += "\\b";
+                break;
+            case '\f':
+                out += "\\f";
+                break;
+            case '\v':
+                out += "\\v";
+                break;
+            default:
+                if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F) {
+                    const auto u = static_cast<unsigned char>(c);
+                    out += '\\';
+                    out += static_cast<char>('0' + (u >> 6));
+                    out += static_cast<char>('0' + (u >> 3 & 7));
+                    out += static_cast<char>('0' + (u & 7));
+                } else {
+                    out += c;
+                }
         }
     }
     return out;
@@ -67,7 +85,8 @@ std::optional<std::string> Unquoted(std::string_view text, std::string& error) {
             out += meant[at];
         } else if (e >= '0' && e <= '7') {
             int value = 0;
-            for (int n = 0; n < 3 && i < text.size() && text[i] >= '0' && text[i] <= '7'; ++n, ++i) value = value * 8 + (text[i] - '0');
+            for (int n = 0; n < 3 && i < text.size() && text[i] >= '0' && text[i] <= '7'; ++n, ++i)
+                value = value * 8 + (text[i] - '0');
             --i;
             if (value > 255) {
                 error = "an octal escape above \\377";
@@ -226,10 +245,17 @@ private:
         auto text = Unquoted(line, error);
         if (!text) return Fail(error);
         switch (field_) {
-        case Field::Context: *entry_.context += *text; break;
-        case Field::Id: entry_.id += *text; break;
-        case Field::Str: entry_.str += *text; break;
-        case Field::None: return Fail("a string outside any msgctxt, msgid or msgstr");
+            case Field::Context:
+                *entry_.context += *text;
+                break;
+            case Field::Id:
+                entry_.id += *text;
+                break;
+            case Field::Str:
+                entry_.str += *text;
+                break;
+            case Field::None:
+                return Fail("a string outside any msgctxt, msgid or msgstr");
         }
         return true;
     }

@@ -11,8 +11,8 @@
 namespace corvane {
 
 struct PoEntry {
-    std::vector<std::string> comments;  // whole comment lines ("# ...", "#. ...", "#: ..."), flags apart
-    std::vector<std::string> flags;     // the words of "#," lines, "fuzzy" among them
+    std::vector<std::string> comments;   // whole comment lines ("# ...", "#. ...", "#: ..."), flags apart
+    std::vector<std::string> flags;      // the words of "#," lines, "fuzzy" among them
     std::optional<std::string> context;  // msgctxt
     std::string id;                      // msgid
     std::string str;                     // msgstr

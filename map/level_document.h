@@ -4,16 +4,16 @@
 // whether anything differs from what was opened or last saved. The map window and the command
 // line's `level` commands are views of it; neither keeps a level of its own.
 
-#include "map/alliance_grid.h"
-#include "map/level_data.h"
-#include "map/level_header.h"
-#include "map/level_paths.h"
-
 #include <cstddef>
 #include <optional>
 #include <string>
 #include <variant>
 #include <vector>
+
+#include "map/alliance_grid.h"
+#include "map/level_data.h"
+#include "map/level_header.h"
+#include "map/level_paths.h"
 
 namespace corvane {
 

@@ -74,7 +74,8 @@ std::string EncodePng(int width, int height, const std::uint32_t* pixels) {
     for (int y = 0; y < height; ++y) {
         raw.push_back('\0');  // no filter on this row
         for (int x = 0; x < width; ++x) {
-            const std::uint32_t p = pixels[static_cast<std::size_t>(y) * static_cast<std::size_t>(width) + static_cast<std::size_t>(x)];
+            const std::uint32_t p =
+                pixels[static_cast<std::size_t>(y) * static_cast<std::size_t>(width) + static_cast<std::size_t>(x)];
             raw.push_back(static_cast<char>(p >> 16 & 0xFF));
             raw.push_back(static_cast<char>(p >> 8 & 0xFF));
             raw.push_back(static_cast<char>(p & 0xFF));

@@ -2,10 +2,10 @@
 // The map's picture as a PNG file: 8-bit RGB, no interlace, the pixel rows stored in uncompressed
 // deflate blocks, so that no compression library is needed on any platform.
 
-#include "map/map_image.h"
-
 #include <cstdint>
 #include <string>
+
+#include "map/map_image.h"
 
 namespace corvane {
 

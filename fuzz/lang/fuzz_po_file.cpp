@@ -1,14 +1,14 @@
 // Any text as a PO file: reading never crashes; what reads writes back to a file that reads as the
 // same entries; importing it into a small language file never crashes, and a success is a file
 // that reads as a language file with as many strings.
-#include "lang/language_po.h"
-#include "lang/po_file.h"
-
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
 #include <string>
 #include <string_view>
+
+#include "lang/language_po.h"
+#include "lang/po_file.h"
 
 using namespace std::string_literals;
 

@@ -1,15 +1,18 @@
 #pragma once
 // One run of the command line in the test's own process: exit status and both outputs.
 
-#include "cli/cli_app.h"
-
 #include <sstream>
 #include <string>
 #include <vector>
 
+#include "cli/cli_app.h"
+
 namespace corvane::testing {
 
-struct CliRun { int exit = -1; std::string out, err; };
+struct CliRun {
+    int exit = -1;
+    std::string out, err;
+};
 
 inline CliRun Cli(const std::vector<std::string>& args, const std::string& input = "") {
     std::istringstream in(input);

@@ -1,18 +1,18 @@
 // The level and lang commands: JSON out and back, header edits byte for byte, every refusal leaving
 // the files as they were, the map picture as a PNG file, and PO files checked and edited by
 // gettext's own tools.
-#include "cli/cli_app.h"
-#include "tests/cli/cli_run.h"
-#include "lang/language_file.h"
-#include "map/map_painter.h"
-#include "tests/common/temp_folder.h"
-#include "tests/map/level_bytes.h"
-
 #include <gtest/gtest.h>
-#include <nlohmann/json.hpp>
 
 #include <cstdlib>
+#include <nlohmann/json.hpp>
 #include <sstream>
+
+#include "cli/cli_app.h"
+#include "lang/language_file.h"
+#include "map/map_painter.h"
+#include "tests/cli/cli_run.h"
+#include "tests/common/temp_folder.h"
+#include "tests/map/level_bytes.h"
 
 namespace corvane {
 namespace {
@@ -39,7 +39,8 @@ TEST_F(LevelCommandTest, ShowPrintsTheHeaderAndObjectsAndSetTakesItBack) {
     EXPECT_EQ(json["ai_scripts"], nlohmann::json::parse(R"({"Red":11,"Yellow":12,"Green":13})"));
     EXPECT_EQ(json["alliance_masks"]["Green"], 8);
     EXPECT_EQ(json["markers"].size(), 256u);
-    EXPECT_EQ(json["markers"][5], nlohmann::json::parse("[" + std::to_string(headerBytes[110]) + "," + std::to_string(headerBytes[111]) + "]"));
+    EXPECT_EQ(json["markers"][5], nlohmann::json::parse("[" + std::to_string(headerBytes[110]) + "," +
+                                                        std::to_string(headerBytes[111]) + "]"));
     EXPECT_EQ(json["players"]["Green"], nlohmann::json::parse("[200,100]"));
     EXPECT_TRUE(json["players"]["Blue"].is_null());
     EXPECT_EQ(json["stone_heads"], nlohmann::json::parse("[[10,12]]"));
@@ -54,28 +55,45 @@ TEST_F(LevelCommandTest, ShowPrintsTheHeaderAndObjectsAndSetTakesItBack) {
 }
 
 TEST_F(LevelCommandTest, SetWritesTheOptionsOrRefusesAndWritesNothing) {
-    const CliRun set = Cli({"level", "set", level, "--ai", "RED=7", "--marker", "5=120,36", "--mask", "blue=9", "--ai", "Yellow=0"});
+    const CliRun set =
+        Cli({"level", "set", level, "--ai", "RED=7", "--marker", "5=120,36", "--mask", "blue=9", "--ai", "Yellow=0"});
     ASSERT_EQ(set.exit, 0) << set.err;
     EXPECT_EQ(set.out, "Written to " + header + "\n");
-    EXPECT_EQ(readBytes(header), std::string(headerBytes).replace(89, 4, "\x07\x00\x0D\x09", 4).replace(110, 2, "\x78\x24"));
+    EXPECT_EQ(readBytes(header),
+              std::string(headerBytes).replace(89, 4, "\x07\x00\x0D\x09", 4).replace(110, 2, "\x78\x24"));
     writeBytes(header, headerBytes);
     writeBytes(folder.file("list.json"), R"({"markers": [[1, 2], [3]]})");
     writeBytes(folder.file("bad.json"), R"({"ai_scripts": {"Red": "7"}})");
     writeBytes(folder.file("key.json"), R"({"ai": {}})");
     writeBytes(folder.file("broken.json"), "{");
     const std::string notByte = " must be a whole number from 0 to 255, not ";
-    const struct { std::vector<std::string> args; int exit; std::string error; } refusals[] = {
+    const struct {
+        std::vector<std::string> args;
+        int exit;
+        std::string error;
+    } refusals[] = {
         {{"--ai", "Red=256"}, 1, "AI script of Red" + notByte + "\"256\". Nothing was changed."},
-        {{"--ai", "Blue=1"}, 1, "No player \"Blue\" has an AI script; the players are Red, Yellow, Green. Nothing was changed."},
-        {{"--mask", "Pink=1"}, 1, "No player \"Pink\" has an alliance mask; the players are Blue, Red, Yellow, Green. Nothing was changed."},
+        {{"--ai", "Blue=1"},
+         1,
+         "No player \"Blue\" has an AI script; the players are Red, Yellow, Green. Nothing was changed."},
+        {{"--mask", "Pink=1"},
+         1,
+         "No player \"Pink\" has an alliance mask; the players are Blue, Red, Yellow, Green. Nothing was changed."},
         {{"--ai", "Red=1", "--marker", "256=1,1"}, 1, "Marker number" + notByte + "\"256\". Nothing was changed."},
         {{"--marker", "5=1"}, 1, "--marker \"5=1\": the form is --marker NUMBER=X,Y. Nothing was changed."},
         {{"--marker", "5=1,x"}, 1, "Marker Y" + notByte + "\"x\". Nothing was changed."},
         {{"--ai"}, 1, "--ai needs a value. Nothing was changed."},
         {{"--colour", "x"}, 1, "unknown option \"--colour\". Nothing was changed."},
-        {{folder.file("list.json")}, 1, folder.file("list.json") + ": marker 1 must be [X, Y], not [3]. Nothing was changed."},
-        {{folder.file("bad.json")}, 1, folder.file("bad.json") + ": AI script of Red" + notByte + "\"\"7\"\". Nothing was changed."},
-        {{folder.file("key.json")}, 1, folder.file("key.json") + ": unknown key \"ai\"; a level holds ai_scripts, alliance_masks and markers. Nothing was changed."},
+        {{folder.file("list.json")},
+         1,
+         folder.file("list.json") + ": marker 1 must be [X, Y], not [3]. Nothing was changed."},
+        {{folder.file("bad.json")},
+         1,
+         folder.file("bad.json") + ": AI script of Red" + notByte + "\"\"7\"\". Nothing was changed."},
+        {{folder.file("key.json")},
+         1,
+         folder.file("key.json") +
+             ": unknown key \"ai\"; a level holds ai_scripts, alliance_masks and markers. Nothing was changed."},
         {{folder.file("broken.json")}, 1, folder.file("broken.json") + " is not JSON. Nothing was changed."},
     };
     for (const auto& r : refusals) {
@@ -93,7 +111,8 @@ TEST_F(LevelCommandTest, SetWritesTheOptionsOrRefusesAndWritesNothing) {
     EXPECT_EQ(Cli({"level", "set", level, "--ai", "Red=1", "--create"}).exit, 0);
     EXPECT_EQ(readBytes(header), std::string(89, '\0') + '\x01' + std::string(522, '\0'));
     std::filesystem::create_directory(folder.file("folder.dat"));
-    EXPECT_EQ(Cli({"level", "show", folder.file("folder.dat")}).err, folder.file("folder.dat") + ": is not a regular file\n");
+    EXPECT_EQ(Cli({"level", "show", folder.file("folder.dat")}).err,
+              folder.file("folder.dat") + ": is not a regular file\n");
     EXPECT_EQ(Cli({"level", "show", folder.file("none.dat")}).err, folder.file("none.dat") + ": does not exist\n");
 }
 
@@ -113,11 +132,12 @@ TEST_F(LevelCommandTest, PictureWritesTheMapAsAPngFile) {
     ASSERT_EQ(raw.size(), 512u * 1537u);
     auto pixel = [&raw](int x, int y) {
         const std::size_t at = static_cast<std::size_t>(y) * 1537 + 1 + 3 * static_cast<std::size_t>(x);
-        return Rgb{static_cast<unsigned char>(raw[at]), static_cast<unsigned char>(raw[at + 1]), static_cast<unsigned char>(raw[at + 2])};
+        return Rgb{static_cast<unsigned char>(raw[at]), static_cast<unsigned char>(raw[at + 1]),
+                   static_cast<unsigned char>(raw[at + 2])};
     };
-    EXPECT_EQ(pixel(3, 3), (Rgb{0, 100, 0}));                       // height 300 at cell (0, 0)
-    EXPECT_EQ(pixel(400, 200), (Rgb{0, 255, 0}));                   // Green's position
-    EXPECT_EQ(pixel(20, 24), (Rgb{64, 255, 255}));                  // the stone head
+    EXPECT_EQ(pixel(3, 3), (Rgb{0, 100, 0}));       // height 300 at cell (0, 0)
+    EXPECT_EQ(pixel(400, 200), (Rgb{0, 255, 0}));   // Green's position
+    EXPECT_EQ(pixel(20, 24), (Rgb{64, 255, 255}));  // the stone head
     EXPECT_EQ(png.substr(png.size() - 12), "\0\0\0\0IEND\xAE\x42\x60\x82"s);
     EXPECT_EQ(Cli({"level", "picture", level, level}).exit, 2);  // never over the level itself
     EXPECT_EQ(readBytes(level).size(), kLevelBytesRead + 37);
@@ -144,8 +164,9 @@ TEST_F(LangCommandTest, ExportImportRoundTripAndRefusals) {
     writeBytes(po, edited);
     const CliRun refused = Cli({"lang", "import", lang, po});
     EXPECT_EQ(refused.exit, 1);
-    EXPECT_EQ(refused.err, po + ": string 0 holds the character U+2192 at position 1, which a language file cannot hold. " +
-                               lang + " was left as it was.\n");
+    EXPECT_EQ(refused.err,
+              po + ": string 0 holds the character U+2192 at position 1, which a language file cannot hold. " + lang +
+                  " was left as it was.\n");
     EXPECT_EQ(readBytes(lang), bytes);
     EXPECT_EQ(Cli({"lang", "export", lang, lang}).exit, 2);  // never over the language file
     EXPECT_EQ(readBytes(lang), bytes);
@@ -157,9 +178,13 @@ TEST_F(LangCommandTest, ExportImportRoundTripAndRefusals) {
 TEST_F(LangCommandTest, GettextChecksAndEditsTheExportedFile) {
     ASSERT_EQ(Cli({"lang", "export", lang, po}).exit, 0);
     const std::string quiet = " 2>" + folder.file("gettext.log");
-    ASSERT_EQ(std::system((std::string(CORVANE_MSGFMT) + " --check -o /dev/null " + po + quiet).c_str()), 0) << readBytes(folder.file("gettext.log"));
+    ASSERT_EQ(std::system((std::string(CORVANE_MSGFMT) + " --check -o /dev/null " + po + quiet).c_str()), 0)
+        << readBytes(folder.file("gettext.log"));
     const std::string filtered = folder.file("edited.po");
-    ASSERT_EQ(std::system((std::string(CORVANE_MSGFILTER) + " -i " + po + " -o " + filtered + " sed -e s/M/N/" + quiet).c_str()), 0)
+    ASSERT_EQ(
+        std::system(
+            (std::string(CORVANE_MSGFILTER) + " -i " + po + " -o " + filtered + " sed -e s/M/N/" + quiet).c_str()),
+        0)
         << readBytes(folder.file("gettext.log"));
     const CliRun run = Cli({"lang", "import", lang, filtered});
     ASSERT_EQ(run.exit, 0) << run.err;

@@ -44,7 +44,9 @@ TEST(PoFile, ReadsEntriesAsTranslatorsToolsWriteThem) {
 }
 
 TEST(PoFile, RefusesWhatIsNoPoFileWithTheLine) {
-    const struct { std::string text, error; } cases[] = {
+    const struct {
+        std::string text, error;
+    } cases[] = {
         {"msgid \"a\"\n", "line 1: msgid without a msgstr"},
         {"msgstr \"a\"\n", "line 1: msgstr without a msgid before it"},
         {"msgid \"a\"\nmsgid \"b\"\n", "line 2: a second msgid in one entry"},

@@ -2,10 +2,10 @@
 // save, without a window.
 #include "map/level_document.h"
 
+#include <gtest/gtest.h>
+
 #include "tests/common/temp_folder.h"
 #include "tests/map/level_bytes.h"
-
-#include <gtest/gtest.h>
 
 namespace corvane {
 namespace {
@@ -28,9 +28,13 @@ protected:
 TEST_F(LevelDocumentTest, OpensBothFilesAndRefusesWhatCannotBeRead) {
     EXPECT_EQ(document.Terrain().playerPositions[3], (MapPoint{9, 8}));
     EXPECT_EQ(document.Terrain().stoneHeads, (std::vector<MapPoint>{{4, 5}}));
-    EXPECT_EQ(document.MarkerAt(5), (Marker{static_cast<std::uint8_t>(header[110]), static_cast<std::uint8_t>(header[111])}));
+    EXPECT_EQ(document.MarkerAt(5),
+              (Marker{static_cast<std::uint8_t>(header[110]), static_cast<std::uint8_t>(header[111])}));
     EXPECT_FALSE(document.IsModified());
-    const struct { std::string file; LevelOpenError::Part part; } refused[] = {
+    const struct {
+        std::string file;
+        LevelOpenError::Part part;
+    } refused[] = {
         {temp.file("folder.dat"), LevelOpenError::Part::LevelFile},
         {temp.file("levl2.dat"), LevelOpenError::Part::HeaderFile},  // its header is a folder
     };
@@ -49,7 +53,7 @@ TEST_F(LevelDocumentTest, RunsMergeIntoOneStepAndARunBackToItsStartLeavesNone) {
     EXPECT_TRUE(document.MoveMarker(7, {1, 1}, "drag 1"));
     EXPECT_TRUE(document.MoveMarker(7, {2, 2}, "drag 1"));
     EXPECT_EQ(document.UndoCount(), 1u);
-    EXPECT_EQ(document.MarkerLine(7), "7 (2 ,2)");  // moved: the edited form
+    EXPECT_EQ(document.MarkerLine(7), "7 (2 ,2)");          // moved: the edited form
     EXPECT_TRUE(document.MoveMarker(7, {3, 3}, "drag 2"));  // another run: a step of its own
     EXPECT_EQ(document.UndoCount(), 2u);
     EXPECT_TRUE(document.MoveMarker(7, {2, 2}, "drag 2"));  // back where the run began: no step
@@ -81,17 +85,21 @@ TEST_F(LevelDocumentTest, RunsMergeIntoOneStepAndARunBackToItsStartLeavesNone) {
 TEST_F(LevelDocumentTest, AlliancesSetBothBoxesAndRecomputeEveryMask) {
     header.replace(92, 4, std::string(4, '\0'));
     document = Opened();
-    const struct { int owner, other; bool allied; std::array<std::uint8_t, 4> masks; bool changed; } steps[] = {
-        {0, 1, true, {3, 3, 4, 8}, true},
-        {2, 3, true, {3, 3, 12, 12}, true},
-        {1, 0, false, {1, 2, 12, 12}, true},
-        {2, 2, false, {1, 2, 12, 12}, false},  // each player stays its own ally
+    const struct {
+        int owner, other;
+        bool allied;
+        std::array<std::uint8_t, 4> masks;
+        bool changed;
+    } steps[] = {
+        {0, 1, true, {3, 3, 4, 8}, true},    {2, 3, true, {3, 3, 12, 12}, true},
+        {1, 0, false, {1, 2, 12, 12}, true}, {2, 2, false, {1, 2, 12, 12}, false},  // each player stays its own ally
         {3, 2, true, {1, 2, 12, 12}, false},
     };
     for (const auto& step : steps) {
         EXPECT_EQ(document.SetAllied(step.owner, step.other, step.allied), step.changed) << step.owner << step.other;
         EXPECT_EQ(document.Header().allianceMasks, step.masks) << step.owner << step.other;
-        EXPECT_EQ(document.Alliances().Allied(step.other, step.owner), document.Alliances().Allied(step.owner, step.other));
+        EXPECT_EQ(document.Alliances().Allied(step.other, step.owner),
+                  document.Alliances().Allied(step.owner, step.other));
     }
     EXPECT_EQ(document.UndoCount(), 3u);
 }
