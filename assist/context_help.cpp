@@ -3,6 +3,7 @@
 #include <initializer_list>
 
 #include "support/file_utils.h"
+#include "text/windows_1252.h"
 
 namespace corvane {
 

@@ -8,6 +8,7 @@
 #include "core/token_table.h"
 #include "core/word_meaning.h"
 #include "support/file_utils.h"
+#include "text/windows_1252.h"
 
 namespace corvane {
 namespace {

@@ -7,6 +7,7 @@
 #include "core/script_words.h"
 #include "core/word_meaning.h"
 #include "support/file_utils.h"
+#include "text/windows_1252.h"
 
 namespace corvane {
 namespace {

@@ -2,6 +2,7 @@
 
 #include "core/script_words.h"
 #include "support/file_utils.h"
+#include "text/windows_1252.h"
 
 namespace corvane {
 

@@ -5,6 +5,7 @@
 #include <string_view>
 #include <system_error>
 
+#include "assist/save_workflow.h"
 #include "checker/script_checker.h"
 #include "cli/command_options.h"
 #include "cli/format_command.h"
@@ -12,9 +13,7 @@
 #include "cli/level_command.h"
 #include "cli/output_file.h"
 #include "cli/script_input.h"
-#include "cli/text_location.h"
 #include "core/code_text.h"
-#include "core/compiler.h"
 #include "core/compiled_file.h"
 #include "core/loader.h"
 #include "core/script_messages.h"
@@ -57,9 +56,6 @@ constexpr std::string_view kUsage =
     "Exit status: 0 success, 1 script or file rejected, 2 usage or file error.\n"
     "Errors are written to standard error as FILE:LINE:COLUMN: message.\n";
 
-// Messages of the engine use CR LF between lines; a terminal wants plain line feeds.
-std::string ForTerminal(std::string_view message) { return ReplaceText(message, kLineBreak, "\n"); }
-
 int UsageError(std::ostream& err, std::string_view problem) {
     err << kProgram << ": " << problem << "\n\n" << kUsage;
     return kExitUsage;
@@ -67,15 +63,8 @@ int UsageError(std::ostream& err, std::string_view problem) {
 
 void ReportAt(std::ostream& err, const std::string& file, const ScriptInput& script, std::size_t position,
               std::string_view message) {
-    const TextLocation location = LocateOffset(script.file.text, position);
-    err << InputName(file) << ':' << location.line << ':' << location.column << ": "
-        << ForTerminal(script.forTerminal(message)) << '\n';
-}
-
-std::string CompileErrorMessage(const CompileError& error) {
-    // The editor asks the 256-entries question; here the answer is always No.
-    if (error.kind == CompileErrorKind::kNeedsConfirmation) return TooManyVariablesRefusal(error.entryCount);
-    return error.message;
+    const TextPosition at = script.file.PositionAt(position);
+    err << InputName(file) << ':' << at.line + 1 << ':' << at.column + 1 << ": " << ForTerminal(message) << '\n';
 }
 
 int Compile(const std::string& scriptPath, const std::string& outPath, bool check, std::istream& in, std::ostream& out,
@@ -83,24 +72,26 @@ int Compile(const std::string& scriptPath, const std::string& outPath, bool chec
     if (IsInputFile(scriptPath, outPath, err)) return kExitUsage;
     const ScriptInput script = ReadScriptInput(scriptPath, in, err);
     if (script.failure != 0) return script.failure;
-    const std::string& text = script.file.text;
-    if (!HasScriptWords(text)) {
-        err << InputName(scriptPath) << ": " << kNoWordsRefusal << '\n';
-        return kExitRejected;
-    }
-    if (check) {
-        const CheckVerdict verdict = CheckScriptBeforeSave(text, Grammar::Standard());
-        if (!verdict.ok()) {
-            ReportAt(err, scriptPath, script, verdict.position, verdict.message);
+    // The command line never asks: --no-check says Yes to saving despite the check, and more than
+    // 256 variables are always refused.
+    const SaveStep step =
+        PrepareScriptSave(script.text(), LanguageTables::Standard(), Grammar::Standard(), {.saveDespiteCheck = !check});
+    switch (step.kind) {
+        case SaveStepKind::kWrite: break;
+        case SaveStepKind::kNoWords:
+            err << InputName(scriptPath) << ": " << step.message << '\n';
             return kExitRejected;
-        }
+        case SaveStepKind::kAskSaveDespiteCheck:
+            ReportAt(err, scriptPath, script, step.position, step.checkMessage);
+            return kExitRejected;
+        case SaveStepKind::kAskMoreThan256:
+            ReportAt(err, scriptPath, script, step.position, TooManyVariablesRefusal(step.entryCount));
+            return kExitRejected;
+        case SaveStepKind::kCompileError:
+            ReportAt(err, scriptPath, script, step.position, step.message);
+            return kExitRejected;
     }
-    const CompileResult result = CompileScript(text, LanguageTables::Standard());
-    if (!result.ok()) {
-        ReportAt(err, scriptPath, script, result.error().position, CompileErrorMessage(result.error()));
-        return kExitRejected;
-    }
-    if (!WriteOutputFile(outPath, result.script().fileBytes, err)) return kExitUsage;
+    if (!WriteOutputFile(outPath, step.fileBytes, err)) return kExitUsage;
     out << "Written to " << outPath << '\n';
     return kExitSuccess;
 }
@@ -133,7 +124,7 @@ int Decompile(const std::string& inPath, const std::string* outPath, std::istrea
 int Check(const std::string& scriptPath, std::istream& in, std::ostream& out, std::ostream& err) {
     const ScriptInput script = ReadScriptInput(scriptPath, in, err);
     if (script.failure != 0) return script.failure;
-    const CheckVerdict verdict = CheckScript(script.file.text, Grammar::Standard());
+    const CheckVerdict verdict = CheckScript(script.text(), Grammar::Standard());
     if (verdict.ok()) {
         out << verdict.message << '\n';
         return kExitSuccess;

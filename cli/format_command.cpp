@@ -7,55 +7,36 @@
 #include "cli/cli_app.h"
 #include "cli/output_file.h"
 #include "cli/script_input.h"
-#include "cli/text_location.h"
 #include "core/language_tables.h"
-#include "lang/script_file_text.h"
-#include "lsp/document_text.h"
 
 namespace corvane {
 namespace {
 
-constexpr std::string_view kUtf8Mark = "\xEF\xBB\xBF";
-
-// The layout in the file's own encoding: a UTF-8 script stays UTF-8 with every character it had
-// (also those Windows-1252 lacks), behind its byte-order mark when it had one.
-std::string LaidOut(std::string_view bytes, ScriptFileEncoding encoding) {
-    const std::string_view mark = bytes.starts_with(kUtf8Mark) ? kUtf8Mark : std::string_view();
-    bytes.remove_prefix(mark.size());
-    const LanguageTables& tables = LanguageTables::Standard();
-    if (encoding != ScriptFileEncoding::kUtf8) return std::string(mark) + LayOutScript(bytes, tables);
-    const DocumentText document{std::string(bytes)};
-    return std::string(mark) + document.ClientTextOf(LayOutScript(document.engineText(), tables));
-}
-
 struct Layout {
-    int failure = 0;  // the exit status when the script could not be read
-    std::string bytes;
-    std::string laidOut;
+    ScriptInput script;
+    std::string laidOut;  // in the file's own encoding and characters, behind its byte-order mark
 };
 
 Layout ReadAndLayOut(const std::string& path, std::istream& in, std::ostream& err) {
-    Layout layout;
-    if (!ReadCliInput(path, in, layout.bytes, err)) return {kExitUsage, {}, {}};
-    const ScriptFileEncoding encoding = DecodeScriptFile(layout.bytes).encoding;
-    if (encoding == ScriptFileEncoding::kUtf16) {
-        err << InputName(path) << " is UTF-16 text; save it as ANSI or UTF-8\n";
-        return {kExitRejected, {}, {}};
+    Layout layout{ReadScriptInput(path, in, err), {}};
+    if (layout.script.failure == 0) {
+        layout.laidOut = layout.script.file.Encode(LayOutScript(layout.script.text(), LanguageTables::Standard()));
     }
-    layout.laidOut = LaidOut(layout.bytes, encoding);
     return layout;
 }
 
 int CheckLayout(const std::string& path, std::istream& in, std::ostream& err) {
     const Layout layout = ReadAndLayOut(path, in, err);
-    if (layout.failure != 0) return layout.failure;
-    const std::string& bytes = layout.bytes;
+    if (layout.script.failure != 0) return layout.script.failure;
+    const std::string& bytes = layout.script.bytes;
     if (layout.laidOut == bytes) return kExitSuccess;
     // Point at the first character that the layout would change, so an editor can jump there.
     const auto differs = std::mismatch(bytes.begin(), bytes.end(), layout.laidOut.begin(), layout.laidOut.end()).first;
-    const std::string before = DecodeScriptFile(std::string_view(bytes.data(), differs - bytes.begin())).text;
-    const TextLocation location = LocateOffset(before, before.size());
-    err << InputName(path) << ':' << location.line << ':' << location.column
+    const ScriptText& file = layout.script.file;
+    const std::size_t markBytes = bytes.size() - file.source().size();
+    const auto byte = static_cast<std::size_t>(differs - bytes.begin());
+    const TextPosition at = file.PositionAt(file.OffsetOfSourceByte(byte > markBytes ? byte - markBytes : 0));
+    err << InputName(path) << ':' << at.line + 1 << ':' << at.column + 1
         << ": not laid out as the loader prints it (corvane-script format lays it out)\n";
     return kExitRejected;
 }
@@ -64,7 +45,7 @@ int Format(const std::string& path, const std::string* outPath, std::istream& in
            std::ostream& err) {
     if (outPath != nullptr && IsInputFile(path, *outPath, err)) return kExitUsage;
     const Layout layout = ReadAndLayOut(path, in, err);
-    if (layout.failure != 0) return layout.failure;
+    if (layout.script.failure != 0) return layout.script.failure;
     if (outPath == nullptr) {
         out << layout.laidOut;
         return kExitSuccess;

@@ -1,6 +1,8 @@
 #include "cli/script_input.h"
 
 #include "cli/cli_app.h"
+#include "core/code_text.h"
+#include "text/windows_1252.h"
 
 namespace corvane {
 
@@ -20,20 +22,20 @@ bool ReadCliInput(const std::string& path, std::istream& in, std::string& bytes,
     return false;
 }
 
-std::string ScriptInput::forTerminal(std::string_view message) const {
-    return file.encoding == ScriptFileEncoding::kUtf8 ? Utf8FromWindows1252(message) : std::string(message);
+std::string ForTerminal(std::string_view message) {
+    // Engine messages use CR LF between lines; a terminal wants plain line feeds.
+    return ReplaceText(Utf8FromWindows1252(message), kLineBreak, "\n");
 }
 
 ScriptInput ReadScriptInput(const std::string& path, std::istream& in, std::ostream& err) {
     ScriptInput input;
-    std::string bytes;
-    if (!ReadCliInput(path, in, bytes, err)) {
+    if (!ReadCliInput(path, in, input.bytes, err)) {
         input.failure = kExitUsage;
         return input;
     }
-    input.file = DecodeScriptFile(bytes);
-    if (input.file.encoding == ScriptFileEncoding::kUtf16) {
-        err << InputName(path) << " is UTF-16 text; save it as ANSI or UTF-8\n";
+    input.file = ScriptText::FromFile(input.bytes);
+    if (input.file.refused()) {
+        err << Utf16Refusal(InputName(path)) << '\n';
         input.failure = kExitRejected;
     }
     return input;

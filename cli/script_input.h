@@ -8,8 +8,8 @@
 #include <string>
 #include <string_view>
 
-#include "lang/script_file_text.h"
 #include "support/file_utils.h"
+#include "text/script_text.h"
 
 namespace corvane {
 
@@ -24,13 +24,17 @@ bool ReadCliInput(const std::string& path, std::istream& in, std::string& bytes,
 
 struct ScriptInput {
     int failure = 0;  // the exit status when the script could not be read; 0 when it was
-    ScriptFileText file;
+    std::string bytes;
+    ScriptText file = ScriptText::FromFile({});
 
-    // An engine message about the script, in UTF-8 when the file was UTF-8.
-    std::string forTerminal(std::string_view message) const;
+    const std::string& text() const { return file.engineText(); }
 };
 
-// A UTF-16 file is refused with "NAME is UTF-16 text; save it as ANSI or UTF-8".
+// An engine message about a script (Windows-1252, as the script's words are) for a terminal, which
+// reads UTF-8.
+std::string ForTerminal(std::string_view message);
+
+// A UTF-16 file is refused with Utf16Refusal.
 ScriptInput ReadScriptInput(const std::string& path, std::istream& in, std::ostream& err);
 
 }  // namespace corvane

@@ -12,6 +12,7 @@
 #include "core/variable_table_builder.h"
 #include "core/word_meaning.h"
 #include "support/file_utils.h"
+#include "text/windows_1252.h"
 
 namespace corvane {
 namespace {

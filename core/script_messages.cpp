@@ -50,8 +50,9 @@ std::string SaveAnywayQuestion(std::size_t line, std::size_t column, std::string
         start = end + kLineBreak.size();
     }
     while (oneLine.ends_with('.') || oneLine.ends_with('!')) oneLine.pop_back();
+    // A problem that ends in a question of its own ("did you mean IF?") needs no full stop.
     return "The script has an error at line " + std::to_string(line) + ", column " + std::to_string(column) + ": " +
-           oneLine + ". Save it anyway?";
+           oneLine + (oneLine.ends_with('?') ? " " : ". ") + "Save it anyway?";
 }
 
 std::string UnknownCodeWarning(std::string_view codeText) {

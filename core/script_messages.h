@@ -41,7 +41,7 @@ std::string TooManyVariablesRefusal(std::size_t entryCount);
 std::string UnknownCodeWarning(std::string_view codeText);
 
 // The question before saving a script that fails the check: "The script has an error at line L,
-// column C: " + the message on one line (its lines joined, closing stops dropped) + ". Save it anyway?".
+// column C: " + the problem on one line (its lines joined, closing stops dropped) + ". Save it anyway?".
 std::string SaveAnywayQuestion(std::size_t line, std::size_t column, std::string_view message);
 
 }  // namespace corvane

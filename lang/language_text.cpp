@@ -1,6 +1,6 @@
 #include "lang/language_text.h"
 
-#include "lang/windows_1252.h"
+#include "text/windows_1252.h"
 
 #include <vector>
 

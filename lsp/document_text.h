@@ -1,14 +1,12 @@
 #pragma once
 // One open document seen two ways: as the client holds it (UTF-8, positions as line + UTF-16
 // code units) and as the engine reads it (one Windows-1252 byte per character, byte offsets).
-// A character that Windows-1252 lacks becomes '?', as the Windows code page conversion writes
-// it: one non-blank byte, so it stays part of its word, while the mapping keeps its UTF-16 width.
 
 #include <cstddef>
-#include <cstdint>
 #include <string>
 #include <string_view>
-#include <vector>
+
+#include "text/script_text.h"
 
 namespace corvane {
 
@@ -20,29 +18,28 @@ struct LinePosition {
 
 class DocumentText {
 public:
-    explicit DocumentText(std::string utf8 = {});
+    explicit DocumentText(std::string utf8 = {}) : text_(ScriptText::FromUtf8(std::move(utf8))) {}
 
-    const std::string& clientText() const { return utf8_; }
-    const std::string& engineText() const { return engine_; }
+    const std::string& clientText() const { return text_.source(); }
+    const std::string& engineText() const { return text_.engineText(); }
 
     // The engine offset of a client position. A line past the end gives the end of the text, a
     // character past the end of its line the end of that line.
-    std::size_t OffsetAt(LinePosition position) const;
+    std::size_t OffsetAt(LinePosition position) const {
+        return text_.index().OffsetAt(position.line, position.character);
+    }
     // The client position of an engine offset (offsets past the end give the end).
-    LinePosition PositionAt(std::size_t offset) const;
+    LinePosition PositionAt(std::size_t offset) const {
+        const TextPosition at = text_.PositionAt(offset);
+        return {at.line, at.utf16};
+    }
 
     // `engineText` (made of this document's words in order, with other blanks between them) in
     // the client's characters: each word comes back exactly as the client wrote it.
-    std::string ClientTextOf(std::string_view engineText) const;
+    std::string ClientTextOf(std::string_view engineText) const { return text_.Encode(engineText); }
 
 private:
-    std::size_t Utf16UnitsAt(std::size_t offset) const;
-    std::size_t LineContentEnd(std::size_t line) const;
-
-    std::string utf8_;
-    std::string engine_;
-    std::vector<std::uint32_t> utf8Starts_;  // per engine byte, then the end: where it starts in utf8_
-    std::vector<std::size_t> lineStarts_;    // engine offsets
+    ScriptText text_;
 };
 
 }  // namespace corvane

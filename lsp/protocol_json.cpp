@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "lang/script_file_text.h"
+#include "text/windows_1252.h"
 
 namespace corvane {
 namespace {

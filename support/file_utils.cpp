@@ -39,24 +39,6 @@ std::string ToUpperAscii(std::string_view text) {
     return out;
 }
 
-char UpperWindows1252(char c) {
-    const auto code = static_cast<unsigned char>(c);
-    if (code == 0x9A || code == 0x9C || code == 0x9E) return static_cast<char>(code - 0x10);  // s, oe, z with caron or ligature
-    if (code == 0xFF) return static_cast<char>(0x9F);                                         // y with diaeresis
-    if (code >= 0xE0 && code != 0xF7 && code <= 0xFE) return static_cast<char>(code - 0x20);  // a grave to thorn, but the division sign
-    return upperAscii(c);
-}
-
-std::string ToUpperWindows1252(std::string_view text) {
-    std::string out(text);
-    std::transform(out.begin(), out.end(), out.begin(), UpperWindows1252);
-    return out;
-}
-
-bool HasLowerWindows1252(std::string_view text) {
-    return std::any_of(text.begin(), text.end(), [](char c) { return UpperWindows1252(c) != c; });
-}
-
 std::string ToLowerAscii(std::string_view text) {
     std::string out(text);
     std::transform(out.begin(), out.end(), out.begin(), lowerAscii);

@@ -27,13 +27,6 @@ std::string ReplaceText(std::string_view text, std::string_view find, std::strin
 // ASCII upper case; other bytes unchanged.
 std::string ToUpperAscii(std::string_view text);
 
-// Upper case of Windows-1252 text, the code page of script text: besides a-z, the accented and
-// other letters that have an upper-case form there (0xE9 e acute -> 0xC9, 0x9A s caron -> 0x8A,
-// 0x9C oe -> 0x8C, 0xFF y diaeresis -> 0x9F). Letters without one (sharp s, micro sign) and every
-// other byte stay as they are.
-char UpperWindows1252(char c);
-std::string ToUpperWindows1252(std::string_view text);
-bool HasLowerWindows1252(std::string_view text);
 std::string ToLowerAscii(std::string_view text);
 
 // What ReadWholeFile takes at most unless told otherwise: far more than any file the program

@@ -126,10 +126,16 @@ std::string ReadIni(const std::string& fileName, std::string_view section, std::
 
 bool WriteIni(const std::string& fileName, std::string_view section, std::string_view key, std::string_view value,
               FileError* error) {
-    if (HasLineBreak(section) || HasLineBreak(key) || HasLineBreak(value)) {
-        // A line break would turn one value into lines of their own.
-        if (error != nullptr) *error = {fileName, "a setting cannot hold a line break"};
-        return false;
+    return WriteIniValues(fileName, {{section, key, value}}, error);
+}
+
+bool WriteIniValues(const std::string& fileName, const std::vector<IniValue>& values, FileError* error) {
+    for (const IniValue& value : values) {
+        if (HasLineBreak(value.section) || HasLineBreak(value.key) || HasLineBreak(value.value)) {
+            // A line break would turn one value into lines of their own.
+            if (error != nullptr) *error = {fileName, "a setting cannot hold a line break"};
+            return false;
+        }
     }
     std::string text;
     std::string reason;
@@ -142,7 +148,9 @@ bool WriteIni(const std::string& fileName, std::string_view section, std::string
         return false;
     }
     std::vector<IniSection> sections = ParseSections(text);
-    SetValue(sections, ToUpperAscii(section), ToUpperAscii(key), value);
+    for (const IniValue& value : values) {
+        SetValue(sections, ToUpperAscii(value.section), ToUpperAscii(value.key), value.value);
+    }
     return WriteFileAtomically(fileName, Format(sections), error);
 }
 

@@ -9,6 +9,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "support/safe_file.h"
 
@@ -25,6 +26,14 @@ std::string ReadIni(const std::string& fileName, std::string_view section, std::
 // so a failure leaves the old file as it was; returns false and fills `error` then.
 bool WriteIni(const std::string& fileName, std::string_view section, std::string_view key, std::string_view value,
               FileError* error = nullptr);
+
+// Several keys in one replacement of the file, as if written one after another with WriteIni.
+struct IniValue {
+    std::string_view section;
+    std::string_view key;
+    std::string_view value;
+};
+bool WriteIniValues(const std::string& fileName, const std::vector<IniValue>& values, FileError* error = nullptr);
 
 // The sections and keys the program remembers, as the callers pass them.
 namespace settings {

@@ -2,19 +2,12 @@
 
 #include <QTextDocument>
 
-#include "lang/windows_1252.h"
+#include "text/script_text.h"
+#include "text/windows_1252.h"
 
 namespace corvane {
 
-std::string engineBytesFromBoxText(const QString& boxText) {
-    std::string bytes;
-    bytes.reserve(static_cast<std::size_t>(boxText.size()));
-    for (QChar c : boxText) {
-        const auto code = Windows1252FromUnicode(c.unicode());
-        bytes.push_back(code ? static_cast<char>(*code) : '?');
-    }
-    return bytes;
-}
+std::string engineBytesFromBoxText(const QString& boxText) { return EngineTextFromUtf16Units(utf16Of(boxText)); }
 
 QString typedText(const QTextDocument& document) {
     QString text = document.toRawText();
@@ -28,19 +21,16 @@ QString typedText(const QTextDocument& document) {
     return text;
 }
 
-QString boxTextFromEngine(std::string_view engineText) {
-    QString text = messageFromEngine(engineText);
+QString boxText(QString text) {
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
     return text;
 }
 
+QString boxTextFromEngine(std::string_view engineText) { return boxText(messageFromEngine(engineText)); }
+
 QString messageFromEngine(std::string_view engineText) {
-    QString text(static_cast<qsizetype>(engineText.size()), Qt::Uninitialized);
-    for (std::size_t i = 0; i < engineText.size(); ++i) {
-        text[static_cast<qsizetype>(i)] = QChar(UnicodeFromWindows1252(static_cast<unsigned char>(engineText[i])));
-    }
-    return text;
+    return QString::fromStdU16String(Utf16FromWindows1252(engineText));
 }
 
 }  // namespace corvane

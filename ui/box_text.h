@@ -12,6 +12,11 @@ class QTextDocument;
 
 namespace corvane {
 
+// The QChars of `text` as the engine's text functions take them.
+inline std::u16string_view utf16Of(const QString& text) {
+    return {QStringView(text).utf16(), static_cast<std::size_t>(text.size())};
+}
+
 // The box's text as engine bytes: Windows-1252 characters as their codes, any other QChar as "?"
 // (which stays part of its word).
 std::string engineBytesFromBoxText(const QString& boxText);
@@ -19,6 +24,9 @@ std::string engineBytesFromBoxText(const QString& boxText);
 // The document's text as typed, line breaks as LF. Unlike toPlainText(), a no-break space stays one
 // (toPlainText() makes it a blank, which would split the word it stands in).
 QString typedText(const QTextDocument& document);
+
+// Text with CR LF or CR line breaks as the box shows it (LF line breaks).
+QString boxText(QString text);
 
 // Engine text (Windows-1252 bytes, CR LF line breaks) as the box shows it (LF line breaks).
 QString boxTextFromEngine(std::string_view engineText);

@@ -16,7 +16,18 @@ int EditorSettings::readInt(std::string_view section, std::string_view key, int 
 }
 
 void EditorSettings::write(std::string_view section, std::string_view key, const QString& value) const {
-    WriteIni(toEnginePath(fileName_), section, key, value.toStdString());
+    write({{section, key, value}});
+}
+
+void EditorSettings::write(const std::vector<Value>& values) const {
+    std::vector<std::string> texts;
+    texts.reserve(values.size());
+    std::vector<IniValue> stored;
+    for (const Value& value : values) {
+        texts.push_back(value.value.toStdString());
+        stored.push_back({value.section, value.key, texts.back()});
+    }
+    WriteIniValues(toEnginePath(fileName_), stored);
 }
 
 }  // namespace corvane

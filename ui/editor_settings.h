@@ -5,6 +5,7 @@
 
 #include <string_view>
 #include <utility>
+#include <vector>
 
 namespace corvane {
 
@@ -20,6 +21,13 @@ public:
     // A settings file that cannot be written costs only the remembered setting: failures are
     // dropped here on purpose.
     void write(std::string_view section, std::string_view key, const QString& value) const;
+    struct Value {
+        std::string_view section;
+        std::string_view key;
+        QString value;
+    };
+    // Several keys in one write of the file.
+    void write(const std::vector<Value>& values) const;
 
 private:
     QString fileName_;

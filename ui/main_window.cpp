@@ -175,6 +175,8 @@ void MainWindow::createAssistMenus() {
     QAction* openTextItem = add(scripts, "mnuScriptsOpenText", QStringLiteral("Open &text..."), {}, [this] { openText(); });
     openTextItem->setEnabled(true);
     assistItems_.removeOne(openTextItem);  // like Load, it opens the script window itself
+    add(scripts, "mnuScriptsSaveTextFile", QStringLiteral("Sa&ve text"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S),
+        [this] { saveText(); });
     add(scripts, "mnuScriptsSaveText", QStringLiteral("Save te&xt as..."), {}, [this] { saveTextAs(); });
     scripts->removeAction(separator);
     scripts->insertAction(menuAction(QStringLiteral("mnuRecentFiles")), separator);
@@ -228,6 +230,9 @@ void MainWindow::start(int splashMilliseconds) {
     QCoreApplication::processEvents();
     waitForSplash(splashMilliseconds);
     buildLanguageTables();
+    // The window is enabled once the tables exist and again after the splash is gone: the
+    // program's start-up order, in which the second call is what a splash that took the focus
+    // needs to give the main window back its input.
     setEnabled(true);
     readRecentFiles();
     splash_->hide();
@@ -285,15 +290,20 @@ QString MainWindow::recentFile(int index) const {
     return index >= 0 && index < recent_.size() ? recent_[index] : noRecentFile();
 }
 
-void MainWindow::addRecent(const QString& fileName) {
-    if (fileName.isEmpty()) return;
-    addRecentFile(recent_, fileName);
-    for (int i = 0; i < settings::kRecentCount; ++i) {
-        context_.settings.write(settings::kRecentSection, settings::RecentKey(i), recent_[i]);
-        QAction* item = recentItems_[static_cast<std::size_t>(i)];
-        item->setText(menuCaption(recent_[i]));
-        item->setEnabled(recent_[i] != noRecentFile());
+void MainWindow::rememberCurrentFile(const QString& fileName) {
+    std::array<std::string, settings::kRecentCount> keys;
+    std::vector<EditorSettings::Value> values{{settings::kFileSection, settings::kLastFile, fileName}};
+    if (!fileName.isEmpty()) {
+        addRecentFile(recent_, fileName);
+        for (int i = 0; i < settings::kRecentCount; ++i) {
+            keys[static_cast<std::size_t>(i)] = settings::RecentKey(i);
+            values.push_back({settings::kRecentSection, keys[static_cast<std::size_t>(i)], recent_[i]});
+            QAction* item = recentItems_[static_cast<std::size_t>(i)];
+            item->setText(menuCaption(recent_[i]));
+            item->setEnabled(recent_[i] != noRecentFile());
+        }
     }
+    context_.settings.write(values);
 }
 
 // ---- Scripts menu ----
@@ -322,9 +332,8 @@ void MainWindow::loadFromFolder(const QString& folder) {
 
 void MainWindow::loadScript(const QString& fileName) {
     ScriptWindow& window = scriptWindow();
-    if (!window.maybeSave() || !window.loadFile(fileName)) return;
-    context_.settings.write(settings::kFileSection, settings::kLastFile, fileName);
-    window.updateCaption();
+    // The load makes the file current, which stores it as "lastfile" with the caption.
+    if (window.maybeSave()) window.loadFile(fileName);
 }
 
 void MainWindow::save() { scriptWindow().save(); }
@@ -337,11 +346,8 @@ bool MainWindow::saveAs() {
         !context_.prompter.askYesNo(QStringLiteral("Do you want to overwrite the existing file?"))) {
         return false;
     }
-    ScriptWindow& window = scriptWindow();
-    if (!window.compile(*chosen)) return false;
-    context_.settings.write(settings::kFileSection, settings::kLastFile, *chosen);
-    window.updateCaption();
-    return true;
+    // The compile makes the file current, which stores it as "lastfile" with the caption.
+    return scriptWindow().compile(*chosen);
 }
 
 void MainWindow::openText() {
@@ -366,34 +372,66 @@ bool MainWindow::openTextFile(const QString& fileName) {
                                                    .arg(kLargeTextBytes / 1024))) {
         return false;
     }
+    QString refusal;
+    const std::optional<ScriptTextFile> file = scriptTextFromFile(bytes, fileName, refusal);
+    if (!file) {
+        context_.prompter.tell(refusal);
+        return false;
+    }
     ScriptWindow& window = scriptWindow();
     if (!window.maybeSave()) return false;
-    window.showText(boxTextFromEngine(bytes), fileName);
+    window.showText(file->text, fileName, file->encoding);
     return true;
+}
+
+void MainWindow::saveText() {
+    ScriptWindow& window = scriptWindow();
+    if (window.textFile().isEmpty()) {
+        saveTextAs();
+    } else {
+        writeTextFile(window.textFile(), window.textFileEncoding());
+    }
+}
+
+std::optional<std::string> MainWindow::textFileBytes(FileEncoding encoding) {
+    QString offending;
+    std::optional<std::string> bytes =
+        fileBytesFromScriptText(typedText(*scriptWindow().scriptBox()->document()), encoding, &offending);
+    if (!bytes) {
+        const QString kind =
+            encoding.encoding == TextEncoding::kUtf8 ? QStringLiteral("a UTF-8") : QStringLiteral("a Windows-1252");
+        context_.prompter.tell(QStringLiteral("The script holds the character \"") + offending +
+                               QStringLiteral("\", which ") + kind +
+                               QStringLiteral(" text file cannot hold. Nothing was written."));
+    }
+    return bytes;
 }
 
 void MainWindow::saveTextAs() {
     ScriptWindow& window = scriptWindow();
-    QString offending;
-    const std::optional<std::string> bytes = fileBytesFromScriptText(typedText(*window.scriptBox()->document()), &offending);
-    if (!bytes) {
-        context_.prompter.tell(QStringLiteral("The script holds the character \"") + offending +
-                               QStringLiteral("\", which a Windows-1252 text file cannot hold. Nothing was written."));
-        return;
-    }
+    // A new text file is written as the text it came from was, else as ANSI.
+    const FileEncoding encoding = window.textFileEncoding();
+    if (!textFileBytes(encoding)) return;
     const std::optional<QString> chosen =
-        context_.prompter.chooseFileToSave(QStringLiteral("Save as a script text"), QString(), kTextFilter);
+        context_.prompter.chooseFileToSave(QStringLiteral("Save as a script text"), window.textFile(), kTextFilter);
     if (!chosen || chosen->isEmpty()) return;
     if (FileExists(toEnginePath(*chosen)) &&
         !context_.prompter.askYesNo(QStringLiteral("Do you want to overwrite the existing file?"))) {
         return;
     }
+    writeTextFile(*chosen, encoding);
+}
+
+bool MainWindow::writeTextFile(const QString& fileName, FileEncoding encoding) {
+    const std::optional<std::string> bytes = textFileBytes(encoding);
+    if (!bytes) return false;
     FileError error;
-    if (!WriteFileAtomically(toEnginePath(*chosen), *bytes, &error)) {
+    if (!WriteFileAtomically(toEnginePath(fileName), *bytes, &error)) {
         context_.prompter.tell(QStringLiteral("Could not write ") + fromEnginePath(error.message()));
-        return;
+        return false;
     }
-    window.scriptBox()->document()->setModified(false);
+    scriptWindow().textWritten(fileName, encoding);
+    return true;
 }
 
 void MainWindow::openDropped(const QString& fileName) {

@@ -76,6 +76,7 @@ public:
     void exitProgram();
     // Script text files and the script assistance.
     void openText();
+    void saveText();
     void saveTextAs();
     bool openTextFile(const QString& fileName);
     // A file dropped on the window: a compiled script is loaded, a text opened as text.
@@ -90,7 +91,7 @@ public:
     void setStatus(const QString& text) override;
     void setScriptItemsEnabled(bool enabled) override;
     QString recentFile(int index) const override;
-    void addRecent(const QString& fileName) override;
+    void rememberCurrentFile(const QString& fileName) override;
 
 signals:
     // The main window closed: the program ends.
@@ -113,6 +114,10 @@ private:
     void readRecentFiles();
     void showRecentFiles();
     QString loadDialogStart() const;
+    // The script's text as a text file in `encoding`; nothing (and the author told why) when it
+    // holds a character that the encoding cannot.
+    std::optional<std::string> textFileBytes(FileEncoding encoding);
+    bool writeTextFile(const QString& fileName, FileEncoding encoding);
     void showReferenceList(QPointer<ReferenceListWindow>& window, int kind);
 
     std::unique_ptr<Prompter> ownPrompter_;

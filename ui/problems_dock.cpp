@@ -1,15 +1,27 @@
 #include "ui/problems_dock.h"
 
 #include <QListWidget>
+#include <QTextDocument>
 
+#include "text/text_index.h"
+#include "ui/box_text.h"
 #include "ui/editor_look.h"
 
 namespace corvane {
 
+namespace {
+
+TextIndex indexOf(const QTextDocument& document) { return TextIndex(engineBytesFromBoxText(typedText(document))); }
+
+QString lineAndColumn(const TextIndex& index, const QTextCursor& word) {
+    const TextPosition at = index.PositionAt(static_cast<std::size_t>(word.selectionStart()));
+    return QString::number(at.line + 1) + QLatin1Char(':') + QString::number(at.column + 1);
+}
+
+}  // namespace
+
 QString lineAndColumn(const QTextCursor& word) {
-    QTextCursor start(word);
-    start.setPosition(word.selectionStart());
-    return QString::number(start.blockNumber() + 1) + QLatin1Char(':') + QString::number(start.positionInBlock() + 1);
+    return word.document() != nullptr ? lineAndColumn(indexOf(*word.document()), word) : QString();
 }
 
 namespace {
@@ -35,8 +47,10 @@ ProblemsDock::ProblemsDock(QWidget* parent) : QDockWidget(QStringLiteral("Proble
 
 void ProblemsDock::showProblems(const std::vector<ScriptProblem>& problems, std::size_t more) {
     list_->clear();
+    if (problems.empty()) return;
+    const TextIndex index = indexOf(*problems.front().word.document());  // once for all the problems
     for (const ScriptProblem& problem : problems) {
-        auto* item = new QListWidgetItem(lineAndColumn(problem.word) + QStringLiteral("  ") + problem.message, list_);
+        auto* item = new QListWidgetItem(lineAndColumn(index, problem.word) + QStringLiteral("  ") + problem.message, list_);
         item->setForeground(problem.error ? errorColour() : warningColour());
     }
     if (more > 0) {

@@ -14,7 +14,9 @@ public:
     virtual void setScriptItemsEnabled(bool enabled) = 0;
     // The recent-file entry `index` (0 is the most recent), "<none>" for an empty slot.
     virtual QString recentFile(int index) const = 0;
-    virtual void addRecent(const QString& fileName) = 0;
+    // The current script file became `fileName`: it is stored as the last file and moved to the
+    // top of the recent files, in one write of the settings.
+    virtual void rememberCurrentFile(const QString& fileName) = 0;
     // The Save As command; true when the script was written.
     virtual bool saveAs() = 0;
 };

@@ -1,26 +1,28 @@
 #include "ui/script_text_file.h"
 
-#include "lang/windows_1252.h"
+#include "ui/box_text.h"
 
 namespace corvane {
 
-std::optional<std::string> fileBytesFromScriptText(const QString& text, QString* offending) {
-    std::string bytes;
-    bytes.reserve(static_cast<std::size_t>(text.size()) + 64);
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const QChar c = text.at(i);
-        if (c == QLatin1Char('\n')) {
-            bytes += "\r\n";
-            continue;
-        }
-        const std::optional<unsigned char> code = Windows1252FromUnicode(c.unicode());
-        if (!code || c.isSurrogate()) {
-            if (offending != nullptr) *offending = c.isHighSurrogate() ? text.mid(i, 2) : QString(c);
-            return std::nullopt;
-        }
-        bytes.push_back(static_cast<char>(*code));
+std::optional<std::string> fileBytesFromScriptText(const QString& text, FileEncoding encoding, QString* offending) {
+    QString withCrLf = text;
+    withCrLf.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
+    std::size_t at = 0;
+    std::optional<std::string> bytes = EncodeUtf16(utf16Of(withCrLf), encoding, &at);
+    if (!bytes && offending != nullptr) {
+        const auto i = static_cast<qsizetype>(at);
+        *offending = withCrLf.at(i).isHighSurrogate() ? withCrLf.mid(i, 2) : QString(withCrLf.at(i));
     }
     return bytes;
+}
+
+std::optional<ScriptTextFile> scriptTextFromFile(const std::string& bytes, const QString& fileName, QString& refusal) {
+    const ScriptText file = ScriptText::FromFile(bytes);
+    if (file.refused()) {
+        refusal = QString::fromStdString(Utf16Refusal(fileName.toStdString()));
+        return std::nullopt;
+    }
+    return ScriptTextFile{boxText(QString::fromStdU16String(file.Utf16())), file.fileEncoding()};
 }
 
 }  // namespace corvane

@@ -12,9 +12,8 @@
 
 #include <new>
 
-#include "checker/script_checker.h"
+#include "assist/save_workflow.h"
 #include "core/backup_name.h"
-#include "core/compiler.h"
 #include "core/compiled_file.h"
 #include "core/loader.h"
 #include "core/script_messages.h"
@@ -163,6 +162,7 @@ QString ScriptWindow::caption() const {
 
 void ScriptWindow::newScript() {
     context_.currentFile = newFileMarker();
+    textFile_.clear();
     txtScript_->setScriptText(newScriptTemplate());
 }
 
@@ -176,23 +176,34 @@ void ScriptWindow::openRecent(int index) {
     if (fileName == QString::fromLatin1(settings::kNoRecentFile.data(), settings::kNoRecentFile.size())) return;
     if (!FileExists(toEnginePath(fileName))) return;
     if (!maybeSave()) return;
-    if (!loadFile(fileName)) return;
-    context_.settings.write(settings::kFileSection, settings::kLastFile, fileName);
-    updateCaption();
+    // Loading makes the file current, which stores it as "lastfile" with the caption; a second
+    // caption update here would only write the same settings again.
+    loadFile(fileName);
 }
 
-void ScriptWindow::showText(const QString& text, const QString& sourceName) {
+void ScriptWindow::showText(const QString& text, const QString& sourceName, FileEncoding encoding) {
     context_.currentFile = newFileMarker();
     txtScript_->setScriptText(text);
     assistant_->checkNow();
-    setCaption(QStringLiteral("Script Editor - ") + captionPath(sourceName));
+    textWritten(sourceName, encoding);
     showHelp();
+}
+
+void ScriptWindow::textWritten(const QString& fileName, FileEncoding encoding) {
+    textFile_ = fileName;
+    textEncoding_ = encoding;
+    txtScript_->document()->setModified(false);
+    setCaption(QStringLiteral("Script Editor - ") + captionPath(fileName));
 }
 
 void ScriptWindow::updateCaption() {
     setCaption(QStringLiteral("Script Editor - ") + captionPath(context_.currentFile));
-    context_.settings.write(settings::kFileSection, settings::kLastFile, context_.currentFile);
-    host_.addRecent(context_.currentFile);
+    host_.rememberCurrentFile(context_.currentFile);
+}
+
+void ScriptWindow::becameCurrent(const QString& fileName) {
+    context_.currentFile = fileName;
+    updateCaption();
 }
 
 bool ScriptWindow::loadFile(const QString& fileName) {
@@ -223,27 +234,19 @@ bool ScriptWindow::loadFile(const QString& fileName) {
         host_.setStatus(QString());
         return false;
     }
+    // The caption reads "Loading" while the window paints, then "Loading..." once the variable
+    // table is read: the program's own progress display, kept as authors know it.
     setWindowTitle(QStringLiteral("Loading"));
     show();
     QCoreApplication::processEvents();
     setWindowTitle(QStringLiteral("Loading..."));
     txtScript_->setScriptText(text);
     assistant_->checkNow();
-    context_.currentFile = fileName;
-    updateCaption();
+    textFile_.clear();
+    becameCurrent(fileName);
     showHelp();
     host_.setStatus(QString());
     return true;
-}
-
-void ScriptWindow::appendBlankIfMissing() {
-    if (typedText(*txtScript_->document()).endsWith(QLatin1Char(' '))) return;
-    // A trailing blank ends the last word; it is no change of the author's.
-    const bool wasModified = isModified();
-    QTextCursor cursor(txtScript_->document());
-    cursor.movePosition(QTextCursor::End);
-    cursor.insertText(QStringLiteral(" "));
-    txtScript_->document()->setModified(wasModified);
 }
 
 bool ScriptWindow::makeBackup(QString& backupName) {
@@ -264,48 +267,47 @@ void ScriptWindow::reportCompileError(int position, int length, const QString& m
     context_.prompter.tell(message);
 }
 
-bool ScriptWindow::checkBeforeSave(const std::string& text) {
-    if (!HasScriptWords(text)) {
-        context_.prompter.tell(messageFromEngine(kNoWordsRefusal));
-        return false;
+std::optional<std::string> ScriptWindow::compiledBytes() {
+    // The compiler's blank after the last word goes into the compiled text only: the box keeps the
+    // author's text and undo steps.
+    const std::string text = engineBytesFromBoxText(typedText(*txtScript_->document()));
+    SaveAnswers answers;
+    for (;;) {
+        const SaveStep step = PrepareScriptSave(text, *context_.tables, *context_.grammar, answers);
+        switch (step.kind) {
+            case SaveStepKind::kWrite: return step.fileBytes;
+            case SaveStepKind::kNoWords:
+                context_.prompter.tell(messageFromEngine(step.message));
+                host_.setStatus(QString());
+                return std::nullopt;
+            case SaveStepKind::kAskSaveDespiteCheck:
+                if (!context_.prompter.askYesNoDefaultNo(messageFromEngine(step.message))) {
+                    txtScript_->selectRange(static_cast<int>(step.position), static_cast<int>(step.length));
+                    host_.setStatus(QString());
+                    return std::nullopt;
+                }
+                answers.saveDespiteCheck = true;
+                break;
+            case SaveStepKind::kAskMoreThan256:
+                if (!context_.prompter.askYesNo(messageFromEngine(step.message))) {
+                    context_.prompter.tell(messageFromEngine(kCompilingCancelled));
+                    updateCaption();
+                    return std::nullopt;
+                }
+                answers.allowMoreThan256 = true;
+                break;
+            case SaveStepKind::kCompileError:
+                reportCompileError(static_cast<int>(step.position), static_cast<int>(step.length),
+                                   messageFromEngine(step.message));
+                return std::nullopt;
+        }
     }
-    const CheckVerdict verdict = CheckScriptBeforeSave(text, *context_.grammar);
-    if (verdict.ok()) return true;
-    const auto position = static_cast<int>(verdict.position);
-    const QTextBlock block = txtScript_->document()->findBlock(position);
-    const QString question = messageFromEngine(SaveAnywayQuestion(
-        static_cast<std::size_t>(block.blockNumber() + 1), static_cast<std::size_t>(position - block.position() + 1),
-        verdict.message));
-    if (context_.prompter.askYesNo(question)) return true;
-    txtScript_->selectRange(position, static_cast<int>(verdict.length));
-    return false;
 }
 
 bool ScriptWindow::compile(const QString& fileName) {
     host_.setStatus(QStringLiteral("Saving (compiling) ") + fileName + QStringLiteral("..."));
-    appendBlankIfMissing();
-    const std::string text = engineBytesFromBoxText(typedText(*txtScript_->document()));
-    if (!checkBeforeSave(text)) {
-        host_.setStatus(QString());
-        return false;
-    }
-
-    CompileResult result = CompileScript(text, *context_.tables);
-    if (!result.ok() && result.error().kind == CompileErrorKind::kNeedsConfirmation) {
-        if (!context_.prompter.askYesNo(messageFromEngine(kTooManyVariablesWarning))) {
-            context_.prompter.tell(messageFromEngine(kCompilingCancelled));
-            updateCaption();
-            return false;
-        }
-        result = CompileScript(text, *context_.tables, CompileOptions{.allowMoreThan256Entries = true});
-    }
-    if (!result.ok()) {
-        const CompileError& error = result.error();
-        reportCompileError(static_cast<int>(error.position), static_cast<int>(error.length),
-                           messageFromEngine(error.message));
-        return false;
-    }
-
+    const std::optional<std::string> bytes = compiledBytes();
+    if (!bytes) return false;
     QString backupName;
     const QString failed = QStringLiteral("Saving failed: ") + fileName + QStringLiteral(" was not written");
     if (!makeBackup(backupName)) {
@@ -313,16 +315,15 @@ bool ScriptWindow::compile(const QString& fileName) {
         return false;
     }
     FileError error;
-    if (!WriteFileAtomically(toEnginePath(fileName), result.script().fileBytes, &error)) {
+    if (!WriteFileAtomically(toEnginePath(fileName), *bytes, &error)) {
         host_.setStatus(failed);
         context_.prompter.tell(QStringLiteral("Could not write ") + fromEnginePath(error.message()));
         return false;
     }
     const QString backupLine = backupName.isEmpty() ? QStringLiteral("nothing (there was no earlier file)") : backupName;
     context_.prompter.tell(QStringLiteral("Written to ") + fileName + QStringLiteral("\r\nBackupped to ") + backupLine);
-    context_.currentFile = fileName;
     txtScript_->document()->setModified(false);
-    updateCaption();
+    becameCurrent(fileName);
     host_.setStatus(QString());
     return true;
 }

@@ -5,7 +5,10 @@
 #include <QMdiSubWindow>
 #include <QString>
 
+#include <optional>
 #include <string>
+
+#include "text/script_text.h"
 
 class QPlainTextEdit;
 
@@ -38,7 +41,13 @@ public:
     bool loadFile(const QString& fileName);   // the loader; false when nothing was loaded
     bool compile(const QString& fileName);    // the compiler; false when nothing was written
     // A script text from a text file: no compiled file yet, so Save asks for one.
-    void showText(const QString& text, const QString& sourceName);
+    void showText(const QString& text, const QString& sourceName, FileEncoding encoding);
+    // The text file the box's text was last read from or written to (empty for none), and its encoding.
+    const QString& textFile() const { return textFile_; }
+    FileEncoding textFileEncoding() const { return textEncoding_; }
+    // The box's text now stands in this text file.
+    void textWritten(const QString& fileName, FileEncoding encoding);
+    // The caption names the current file, which becomes the last file and the top recent file.
     void updateCaption();
     void showHelp();
 
@@ -58,11 +67,12 @@ protected:
 private:
     QWidget* makeScriptArea();
     void storePlacement();
-    void appendBlankIfMissing();
     bool makeBackup(QString& backupName);
-    // A script without words is refused; one that fails the check is saved only when the author
-    // says so. False (the wrong word selected) when nothing may be written.
-    bool checkBeforeSave(const std::string& text);
+    // The compiled file's bytes once every question is answered Yes; nothing (with the message
+    // shown and the word selected) when nothing may be written.
+    std::optional<std::string> compiledBytes();
+    // This file became the current script file.
+    void becameCurrent(const QString& fileName);
     void reportCompileError(int position, int length, const QString& message);
     void setCaption(const QString& caption);
 
@@ -72,6 +82,8 @@ private:
     QPlainTextEdit* lblHelp_;
     ProblemsDock* problems_;
     ScriptAssistant* assistant_;
+    QString textFile_;
+    FileEncoding textEncoding_;
 };
 
 }  // namespace corvane

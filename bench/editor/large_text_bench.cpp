@@ -23,6 +23,7 @@ class SilentPrompter final : public Prompter {
 public:
     void tell(const QString&) override {}
     bool askYesNo(const QString&) override { return true; }
+    bool askYesNoDefaultNo(const QString&) override { return false; }
     SaveChoice askSaveDiscardCancel(const QString&) override { return SaveChoice::Discard; }
     std::optional<int> askNumber(const QString&, int, int, int) override { return std::nullopt; }
     std::optional<QString> chooseFileToOpen(const QString&, const QString&, const QString&) override { return {}; }
@@ -34,7 +35,7 @@ public:
     void setStatus(const QString&) override {}
     void setScriptItemsEnabled(bool) override {}
     QString recentFile(int) const override { return {}; }
-    void addRecent(const QString&) override {}
+    void rememberCurrentFile(const QString&) override {}
     bool saveAs() override { return false; }
 };
 

@@ -12,7 +12,6 @@
 #include "assist/layout.h"
 #include "cli/cli_app.h"
 #include "tests/cli/cli_run.h"
-#include "cli/text_location.h"
 #include "support/file_utils.h"
 #include "tests/common/temp_folder.h"
 #include "tests/core/compiled_bytes.h"
@@ -60,9 +59,11 @@ TEST_F(CliTest, CompileRefusesWhatTheCheckRefuses) {
                               "256, so the compiled script would cause errors\n"},
         {"\xEF\xBB\xBF\t%\xC3\xA9\xE2\x82\xAC x\xC3\xBF", noCheck, 1, ":1:6: ERROR while compiling! Unknown command: X\xC5\xB8\n"},
         {"\t%\xC3\xA9\xE2\x82\xAC x\xC3\xBF", noCheck, 1, ":1:6: ERROR while compiling! Unknown command: X\xC5\xB8\n"},
-        {"\t%\xE9\x80 x\xFF", noCheck, 1, ":1:6: ERROR while compiling! Unknown command: X\x9F\n"},
+        // An ANSI script's word is echoed as UTF-8 of its Windows-1252 characters.
+        {"\t%\xE9\x80 x\xFF", noCheck, 1, ":1:6: ERROR while compiling! Unknown command: X\xC5\xB8\n"},
         {"SET\xE4\xB8\xADIF", noCheck, 1, ":1:1: ERROR while compiling! Unknown command: SET?IF\n"},
-        {"\xFF\xFE%\0", noCheck, 1, " is UTF-16 text; save it as ANSI or UTF-8\n"}};
+        {"\xFF\xFE%\0", noCheck, 1, " is UTF-16 text; save it as ANSI or UTF-8\n"},
+        {"\xEF\xBB\xBF\xFE\xFF\0%", noCheck, 1, " is UTF-16 text; save it as ANSI or UTF-8\n"}};
     for (const auto& [text, options, exit, err] : cases) {
         std::filesystem::remove(P("s.dat"));
         writeBytes(P("s.txt"), text);
@@ -99,7 +100,7 @@ TEST_F(CliTest, CommandsAnswerAndRefuseBadFilesChangingNothing) {
     utf8 = mark + utf8.replace(utf8.find('?'), 1, han);
     const std::pair<const char*, std::string> files[] = {
         {"s.txt", squeezed}, {"good.txt", laidOut}, {"o.txt", "old"}, {"u.txt", mark + "START_SCRIPT " + han + "\nENDSCRIPT"},
-        {"w.txt", std::string("\xFF\xFES\0T\0", 6)}, {"c1.txt", "START_SCRIPT\r\n{\r\n\tIF VAR_1 > %2"},
+        {"w.txt", std::string("\xFF\xFES\0T\0", 6)}, {"w8.txt", std::string("\xEF\xBB\xBF\xFF\xFES\0", 7)}, {"c1.txt", "START_SCRIPT\r\n{\r\n\tIF VAR_1 > %2"},
         {"c2.txt", "START_SCRIPT { }\n}"}, {"s.dat", FileWith({12, 1019})}, {"x.dat", "hello"}, {"x.txt", "keep"},
         {"u.dat", FileWith({12, 1003, 1000, 1012, 0, 0x0105, 1003, 1004, 1002, 1004, 1019}, {{2, 0}})}};
     for (const auto& [name, bytes] : files) writeBytes(P(name), bytes);
@@ -113,6 +114,7 @@ TEST_F(CliTest, CommandsAnswerAndRefuseBadFilesChangingNothing) {
         {{"format", "--check", P("good.txt")}, 0, "", ""},
         {{"format", P("u.txt")}, 0, utf8, ""},
         {{"format", P("w.txt")}, 1, "", P("w.txt") + " is UTF-16 text; save it as ANSI or UTF-8\n"},
+        {{"format", P("w8.txt")}, 1, "", P("w8.txt") + " is UTF-16 text; save it as ANSI or UTF-8\n"},
         {{"format", "--check", P("s.txt")}, 1, "",
          P("s.txt") + ":1:13: not laid out as the loader prints it (corvane-script format lays it out)\n"},
         {{"check", P("good.txt")}, 0, "No big errors found!\n", ""},
@@ -173,16 +175,6 @@ TEST(Cli, AnswersWithUsageOrVersion) {
     const std::string help = Cli({"--help"}).out;
     for (const char* line : {"format SCRIPT.txt [OUT.txt]", "format --check SCRIPT.txt", "corvane-script lsp "}) {
         EXPECT_NE(help.find(line), std::string::npos) << line;
-    }
-}
-
-TEST(LocateOffset, CountsEachLineBreakOnce) {
-    const std::tuple<const char*, std::size_t, std::size_t, std::size_t> cases[] = {
-        {"abc", 0, 1, 1}, {"abc", 2, 1, 3}, {"\r\n\r\nfoo", 4, 3, 1}, {"a\nb\nc", 4, 3, 1},
-        {"a\rb", 2, 2, 1}, {"a\r\n\tb", 4, 2, 2}, {"\xC3\xA9 x", 3, 1, 4}};
-    for (const auto& [text, offset, line, column] : cases) {
-        const TextLocation location = LocateOffset(text, offset);
-        EXPECT_EQ(std::make_pair(location.line, location.column), std::make_pair(line, column)) << text << offset;
     }
 }
 

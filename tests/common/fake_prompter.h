@@ -21,6 +21,7 @@ public:
 
     QStringList told;          // every OK message, in order
     QStringList asked;         // every question, in order
+    QStringList askedDefaultNo;  // the questions among them whose default button is No
     std::deque<bool> yesNo;    // answers to askYesNo, taken from the front
     std::deque<SaveChoice> saveChoices;
     std::deque<std::optional<int>> numbers;   // answers to askNumber; nullopt = cancel
@@ -35,6 +36,11 @@ public:
         bool answer = yesNo.front();
         yesNo.pop_front();
         return answer;
+    }
+
+    bool askYesNoDefaultNo(const QString& text) override {
+        askedDefaultNo << text;
+        return askYesNo(text);
     }
 
     SaveChoice askSaveDiscardCancel(const QString& text) override {

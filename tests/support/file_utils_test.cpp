@@ -38,12 +38,6 @@ TEST(ReplaceText, RestartsFromTheFrontAfterEachReplacement) {
 TEST(CaseHelpers, OnlyAsciiLettersChange) {
     EXPECT_EQ(ToUpperAscii("int_my_mana \xe9"), "INT_MY_MANA \xe9");
     EXPECT_EQ(ToLowerAscii("ABC_1"), "abc_1");
-    // Windows-1252 letters with an upper-case form in the code page change; sharp s, micro,
-    // the ordinal indicators and the division sign do not.
-    EXPECT_EQ(ToUpperWindows1252("var_1\xe9\xe0\xfe\xf8\x9a\x9c\x9e\xff"), "VAR_1\xc9\xc0\xde\xd8\x8a\x8c\x8e\x9f");
-    EXPECT_EQ(ToUpperWindows1252("\xdf\xb5\xaa\xba\xf7\xc9\x8a\x80{"), "\xdf\xb5\xaa\xba\xf7\xc9\x8a\x80{");
-    EXPECT_TRUE(HasLowerWindows1252("ABC\xe9"));
-    EXPECT_FALSE(HasLowerWindows1252("ABC\xc9\xdf\xf7"));
 }
 
 TEST(ReadWholeFile, ReadsBytesAndRefusesFoldersAndFilesOverTheLimit) {

@@ -192,7 +192,7 @@ TEST_F(AssistTest, FormatIsOneUndoStepAndGoToLineMovesTheCaret) {
 }
 
 TEST_F(AssistTest, TextFilesRoundTripByteExactAndRefuseWhatTheyCannotHold) {
-    const std::string bytes = "START_SCRIPT\r\n{\r\n\tSET VAR_1 %2 \xe9\x80\xa0x\r\n}\r\nENDSCRIPT\r\n";
+    const std::string bytes = "START_SCRIPT\r\n{\r\n\tSET VAR_1 %2 \x80\xe9\xa0x\r\n}\r\nENDSCRIPT\r\n";  // no UTF-8
     openTextFile(bytes);
     EXPECT_EQ(box().toPlainText().left(16), u"START_SCRIPT\n{\n\t"_q);
     prompter.files = {path("copy.txt")};
@@ -243,6 +243,23 @@ TEST_F(AssistTest, LargeTextsAreOpenedAfterAskingAndMarkABoundedNumberOfProblems
     const QStringList lines = problemLines();
     ASSERT_EQ(lines.size(), static_cast<qsizetype>(ScriptAssistant::kMaxMarkedProblems) + 1);
     EXPECT_TRUE(QRegularExpression(u"^and \\d+ more problems$"_q).match(lines.constLast()).hasMatch()) << lines.constLast().toStdString();
+}
+
+// A text file is saved again in its own encoding, byte-order mark included, and the caption names it.
+TEST_F(AssistTest, TextFilesSaveInPlaceInTheirEncodingAndTheCaptionNamesThem) {
+    const QString file = openTextFile("\xEF\xBB\xBFSTART_SCRIPT\r\n{\r\n\tSET VAR_\xC3\xA9 %1\r\n}\r\nENDSCRIPT");
+    type(box(), u"\u0101 "_q);  // UTF-8 holds what Windows-1252 cannot
+    EXPECT_EQ(script().windowTitle(), u"Script Editor - "_q + file + u"[*]"_q);
+    EXPECT_TRUE(script().isModified());
+    item("mnuScriptsSaveTextFile")->trigger();  // no dialog: the file is known
+    EXPECT_EQ(readBytes(file.toStdString()),
+              "\xEF\xBB\xBF\xC4\x81 START_SCRIPT\r\n{\r\n\tSET VAR_\xC3\xA9 %1\r\n}\r\nENDSCRIPT");
+    EXPECT_FALSE(script().isModified());
+    prompter.files = {path("other.txt")};
+    item("mnuScriptsSaveText")->trigger();
+    EXPECT_EQ(script().caption(), u"Script Editor - "_q + path("other.txt"));
+    EXPECT_EQ(readBytes(folder.file("other.txt")), readBytes(file.toStdString()));
+    EXPECT_EQ(item("mnuScriptsSaveTextFile")->shortcut(), QKeySequence(u"Ctrl+Shift+S"_q));
 }
 
 TEST_F(AssistTest, DroppedFilesLoadOrOpenAsTextAfterAskingAboutUnsavedWork) {

@@ -9,6 +9,7 @@
 #include "core/compiled_file.h"
 #include "tests/ui/editor_fixture.h"
 #include "ui/box_text.h"
+#include "ui/common/qt_prompter.h"
 #include "ui/placement.h"
 #include "ui/recent_files.h"
 
@@ -34,7 +35,14 @@ TEST_F(EditorTest, NewScriptSavedUnderANameThenInPlaceAndFailuresChangeNothing) 
     EXPECT_EQ(prompter.dialogs[0].title + u'|' + prompter.dialogs[0].initialName,
               u"Save as a script file|newfile.dat"_q);
     EXPECT_EQ(prompter.told, QStringList{wroteTo(target)});
-    EXPECT_EQ(seen(), (QStringList{target, u"Script Editor - "_q + target, {}, {}, kTemplate + u' '}));  // blank shown
+    EXPECT_EQ(seen(), (QStringList{target, u"Script Editor - "_q + target, {}, {}, kTemplate}));
+    // The compiled text ends with a blank; the box keeps the author's text and undo steps.
+    box().moveCursor(QTextCursor::Start);
+    type(box(), u"\t"_q);
+    item("mnuScriptsSave")->trigger();
+    EXPECT_EQ(readBytes(target.toStdString()), compiled(kEmptyScript));
+    box().undo();  // undoes the author's tab, not a blank of the save's
+    EXPECT_EQ((QStringList{box().toPlainText(), script().isModified() ? u"*"_q : QString()}), (QStringList{kTemplate, u"*"_q}));
     setText(u"START_SCRIPT { SET VAR_1 %2 } ENDSCRIPT"_q);
     item("mnuScriptsSave")->trigger();  // no dialog now
     EXPECT_EQ(readBytes(folder.file("out1.bak")), compiled(kEmptyScript + " "));  // the first file, as written
@@ -62,36 +70,27 @@ TEST_F(EditorTest, NewScriptSavedUnderANameThenInPlaceAndFailuresChangeNothing) 
     EXPECT_TRUE(script().close());
 }
 
-// Save As asks before overwriting, before writing a script that fails the check (No selects its word) and before
-// writing more variables than the game holds; the compiler's errors select their word.
+// Save As asks before overwriting, before writing a script that fails the check (in the Problems list's words,
+// with No as the default; No selects its word) and before writing more variables than the game holds; the
+// compiler's errors select their word.
 TEST_F(EditorTest, SaveAsQuestionsAndCompileErrors) {
-    const auto numbers = [](int count) {  // with VAR_1: count + 1 entries
-        QString text = u"START_SCRIPT {"_q;
-        for (int i = 0; i < count; ++i) text += u" SET VAR_1 %"_q + QString::number(i + 1000);
-        return text + u" } ENDSCRIPT"_q;
-    };
+    QString numbers = u"START_SCRIPT {"_q;
+    for (int i = 0; i < 256; ++i) numbers += u" SET VAR_1 %"_q + QString::number(i + 1000);
+    numbers += u" } ENDSCRIPT"_q;
     writeScript("e.dat", "START_SCRIPT ENDSCRIPT");
     const QString overwrite = u"Do you want to overwrite the existing file?"_q;
-    const QString failed = u"The script has an error at line 3, column 15: Wrong expectation: In script: VAR_\u00c9; "
-                           u"Expected: < > = <> >= <= || BOTH; Group: 5. Save it anyway?"_q;
-    const QString early = u"The script has an error at line 3, column 1: The script ends too early. Expected after its "
-                          u"last word: ENDSCRIPT. Save it anyway?"_q;
-    const QString wrong = u"START_SCRIPT\n{\n\tSET %\u20ac %1 IF VAR_\u00e9 > %2 { } ENDIF } ENDSCRIPT"_q;
+    const QString failed = u"The script has an error at line 3, column 1: expected <endscript> after } (ENDSCRIPT), "_q
+                           u"found the end of the text. Save it anyway?"_q;
+    const QString early = u"START_SCRIPT\n{\n}"_q;
     const std::tuple<QString, const char*, std::deque<bool>, QString, QString, QString> cases[] = {
         // text, file (none: the dialog is cancelled), answers, question, told ("W": written), word selected
         {kTemplate, nullptr, {}, {}, {}, {}},
         {kTemplate, "e.dat", {false}, overwrite, {}, {}},
-        {numbers(255), "b1.dat", {}, {}, u"W"_q, {}},
-        {numbers(256), "b2.dat", {false}, QString::fromLatin1(kTooManyVariablesWarning), u"Compiling cancelled"_q, {}},
-        {numbers(256), "b3.dat", {true}, QString::fromLatin1(kTooManyVariablesWarning), u"W"_q, {}},
-        {wrong, "c1.dat", {false}, failed, {}, u"VAR_\u00e9"_q}, {wrong, "c2.dat", {true}, failed, u"W"_q, {}},
-        {u"START_SCRIPT\n{\n}"_q, "c3.dat", {false}, early, {}, u"}"_q},
-        // The check lets any INT_ word pass as a value, the compiler not; the word is upper-cased and
-        // a no-break space is part of it.
-        {u"START_SCRIPT { SET VAR_1 INT_\u00a0 } ENDSCRIPT"_q, "b5.dat", {}, {}, u"ERROR while compiling! Unknown command: INT_\u00a0"_q, {}},
-        {u"START_SCRIPT\n{\n\tSET VAR_\u00e9\u20ac\U0001F600 %1\n\n\tSET VAR_1 int_d\u00f6\n}\nENDSCRIPT"_q,
-         "b4.dat", {}, {}, u"ERROR while compiling! Unknown command: INT_D\u00d6"_q, u"int_d\u00f6"_q},  // after non-ASCII
-        {kTemplate, "e.dat", {true}, overwrite, u"W"_q, {}},
+        {numbers, "b2.dat", {false}, QString::fromLatin1(kTooManyVariablesWarning), u"Compiling cancelled"_q, {}},
+        {early, "c1.dat", {false}, failed, {}, u"}"_q},
+        {early, "c2.dat", {true}, failed, u"W"_q, {}},
+        {u"START_SCRIPT { SET VAR_1 int_d\u00f6 } ENDSCRIPT"_q, "b4.dat", {}, {},
+         u"ERROR while compiling! Unknown command: INT_D\u00d6"_q, u"int_d\u00f6"_q},
     };
     for (const auto& [text, file, answers, question, told, word] : cases) {
         SCOPED_TRACE(file ? file : "cancelled");
@@ -105,6 +104,7 @@ TEST_F(EditorTest, SaveAsQuestionsAndCompileErrors) {
         prompter.yesNo = answers;
         EXPECT_EQ(window->saveAs(), written);
         EXPECT_EQ(prompter.asked, question.isEmpty() ? QStringList() : QStringList{question});
+        EXPECT_EQ(prompter.askedDefaultNo, question == failed ? QStringList{failed} : QStringList());
         EXPECT_EQ(prompter.told, told.isEmpty() ? QStringList() : QStringList{written ? wroteTo(target) : told});
         EXPECT_EQ(readBytes(target.toStdString()) != before, written);
         EXPECT_EQ(current(), written ? target : u"newfile.dat"_q);
@@ -115,12 +115,23 @@ TEST_F(EditorTest, SaveAsQuestionsAndCompileErrors) {
             EXPECT_EQ(selected(), word);
         }
     }
-    setText(u" \n\t"_q);  // no word at all: refused without a question
-    prompter = FakePrompter{};
-    EXPECT_FALSE(script().save());
-    EXPECT_EQ(prompter.told, QStringList{QString::fromLatin1(kNoWordsRefusal)});
-    EXPECT_TRUE(prompter.asked.isEmpty());
-    EXPECT_EQ(readBytes(folder.file("e.dat")), compiled(kTemplate.toStdString() + " "));
+}
+
+// Enter on the real question box: Yes for a plain question, No for one whose Yes risks the author's work.
+TEST(QtPrompterQuestions, EnterTakesTheDefaultButton) {
+    QtPrompter prompter(nullptr);
+    for (const bool risky : {false, true}) {
+        QTimer press;
+        QObject::connect(&press, &QTimer::timeout, [&press] {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                press.stop();
+                QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+                QApplication::sendEvent(box, &enter);
+            }
+        });
+        press.start(10);
+        EXPECT_EQ(risky ? prompter.askYesNoDefaultNo(u"Save it anyway?"_q) : prompter.askYesNo(u"Overwrite?"_q), !risky);
+    }
 }
 
 TEST_F(EditorTest, EveryCommandThatDropsAChangedScriptAsksFirst) {
@@ -254,9 +265,9 @@ TEST(EditorHelpers, TextConversionsRecentFilesAndTheReachableRectangle) {
     EXPECT_EQ(recent.join(u','), u"6,5,4,3,2"_q);
     for (const QString& name : {u"C:\\A.dat"_q, u"C:\\b.dat"_q, u"c:\\a.DAT"_q, QString()}) addRecentFile(recent, name);
     EXPECT_EQ(recent.join(u','), u"c:\\a.DAT,C:\\b.dat,6,5,4"_q);  // moved up in its new spelling; "" changes nothing
-    // Windows-1252 both ways; the emoji is two QChars
-    EXPECT_EQ(engineBytesFromBoxText(u"\u00e9\u20ac\u0178\U0001F600\u0080\nX"_q), "\xe9\x80\x9f???\nX");
-    EXPECT_EQ(boxTextFromEngine("A \r\n\tB\rC\xe9\x80\x9a"), u"A \n\tB\nC\u00e9\u20ac\u0161"_q);
+    // One engine byte per QChar (the emoji is two); the box's line breaks are LF
+    EXPECT_EQ(engineBytesFromBoxText(u"\u00e9\U0001F600\nX"_q), "\xe9??\nX");
+    EXPECT_EQ(boxTextFromEngine("A \r\n\tB\rC\xe9"), u"A \n\tB\nC\u00e9"_q);
     for (int dpi : {72, 96, 120, 144, 192})
         for (int twips : {0, 15, 1440, 1575, 9000})
             EXPECT_NEAR(pixelsToTwips(twipsToPixels(twips, dpi), dpi), twips, 1440 / dpi) << dpi << " " << twips;

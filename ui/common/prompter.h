@@ -19,6 +19,8 @@ public:
     virtual void tell(const QString& text) = 0;
     // A question with Yes and No buttons; true for Yes.
     virtual bool askYesNo(const QString& text) = 0;
+    // The same with No as the default button, for a question whose Yes risks the author's work.
+    virtual bool askYesNoDefaultNo(const QString& text) = 0;
     // Unsaved work: save it, throw it away, or stay where we are.
     virtual SaveChoice askSaveDiscardCancel(const QString& text) = 0;
     // A whole number from `minimum` to `maximum`, `value` offered first; nothing when cancelled.

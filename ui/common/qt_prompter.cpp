@@ -62,6 +62,11 @@ bool QtPrompter::askYesNo(const QString& text) {
            QMessageBox::Yes;
 }
 
+bool QtPrompter::askYesNoDefaultNo(const QString& text) {
+    return QMessageBox::question(parent_, programTitle(), text, QMessageBox::Yes | QMessageBox::No,
+                                 QMessageBox::No) == QMessageBox::Yes;
+}
+
 Prompter::SaveChoice QtPrompter::askSaveDiscardCancel(const QString& text) {
     const auto answer = QMessageBox::warning(parent_, programTitle(), text,
                                              QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel,

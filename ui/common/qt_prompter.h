@@ -15,6 +15,7 @@ public:
 
     void tell(const QString& text) override;
     bool askYesNo(const QString& text) override;
+    bool askYesNoDefaultNo(const QString& text) override;
     SaveChoice askSaveDiscardCancel(const QString& text) override;
     std::optional<int> askNumber(const QString& text, int value, int minimum, int maximum) override;
     std::optional<QString> chooseFileToOpen(const QString& title, const QString& initialName,
