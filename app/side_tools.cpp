@@ -3,8 +3,8 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 
-#include "lang/lang_edit_window.h"
-#include "map/map_window.h"
+#include "ui/lang/lang_edit_window.h"
+#include "ui/map/map_window.h"
 #include "ui/main_window.h"
 #include "ui/update/version_check.h"
 

@@ -9,6 +9,8 @@
 #include "checker/script_checker.h"
 #include "cli/command_options.h"
 #include "cli/format_command.h"
+#include "cli/lang_command.h"
+#include "cli/level_command.h"
 #include "cli/output_file.h"
 #include "cli/script_input.h"
 #include "core/code_text.h"
@@ -37,6 +39,14 @@ constexpr std::string_view kUsage =
     "  corvane-script format SCRIPT.txt [OUT.txt]   lay a script out as the loader prints it, words kept\n"
     "  corvane-script format --check SCRIPT.txt     exit status 1 when the script is not laid out so\n"
     "  corvane-script lsp                           language server on standard input and output\n"
+    "  corvane-script level show LEVEL.dat          a level's header, players and stone heads as JSON\n"
+    "  corvane-script level set LEVEL.dat [--ai PLAYER=N] [--mask PLAYER=N] [--marker N=X,Y] [--create]\n"
+    "  corvane-script level set LEVEL.dat FILE.json write header values into the level's .hdr file\n"
+    "  corvane-script level picture LEVEL.dat OUT.png\n"
+    "                                               the map as the map window paints it\n"
+    "  corvane-script lang export LANG.dat OUT.po [--reference ENGLISH.dat]\n"
+    "                                               a language file as a gettext PO file\n"
+    "  corvane-script lang import LANG.dat IN.po    the PO file's changed strings into the language file\n"
     "  corvane-script --help | --version\n"
     "\n"
     "SCRIPT.txt may be ANSI (Windows-1252) or UTF-8 text; \"-\" reads a script or IN.dat from standard input.\n"
@@ -148,12 +158,18 @@ int RunCli(const std::vector<std::string>& givenArgs, std::istream& in, std::ost
     if (command == "format") {
         if (const auto status = RunFormat({args.begin() + 1, args.end()}, in, out, err)) return *status;
     }
+    if (command == "level") {
+        if (const auto status = RunLevel({args.begin() + 1, args.end()}, out, err)) return *status;
+    }
+    if (command == "lang") {
+        if (const auto status = RunLang({args.begin() + 1, args.end()}, out, err)) return *status;
+    }
     // Some clients add --stdio to every server's command line; standard input/output is all we speak.
     if (command == "lsp" && (operands == 0 || (operands == 1 && args[1] == "--stdio"))) {
         return ServeLanguageProtocol(in, out, err);
     }
     if (command == "compile" || command == "decompile" || command == "check" || command == "format" ||
-        command == "lsp") {
+        command == "lsp" || command == "level" || command == "lang") {
         return UsageError(err, "wrong number of arguments for " + command);
     }
     return UsageError(err, "unknown command " + WordForMessage(command));

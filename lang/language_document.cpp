@@ -11,13 +11,13 @@ LanguageDocument::LanguageDocument(LanguageFile file) : file_(std::move(file)) {
     for (const auto& units : file_.strings) texts_.push_back(TextFromUnits(units));
 }
 
-LanguageDocument::EditedString LanguageDocument::editOf(std::size_t number) const {
+LanguageDocument::EditedString LanguageDocument::EditOf(std::size_t number) const {
     if (const auto found = edits_.find(number); found != edits_.end()) return found->second;
     const std::u16string& units = file_.strings[number];
     return {units, std::vector<bool>(units.size(), false)};
 }
 
-void LanguageDocument::setText(std::size_t number, std::u16string text) {
+void LanguageDocument::SetText(std::size_t number, std::u16string text) {
     const std::u16string& before = texts_.at(number);
     // A text edited back to what the file holds keeps its original units.
     if (text == TextFromUnits(file_.strings[number])) {
@@ -34,7 +34,7 @@ void LanguageDocument::setText(std::size_t number, std::u16string text) {
         std::mismatch(before.rbegin(), before.rbegin() + static_cast<std::ptrdiff_t>(shorter - start), text.rbegin())
             .first -
         before.rbegin());
-    const EditedString old = editOf(number);
+    const EditedString old = EditOf(number);
     EditedString edited;
     edited.values = old.values.substr(0, start) + text.substr(start, text.size() - start - end) +
                     old.values.substr(old.values.size() - end);
@@ -45,8 +45,8 @@ void LanguageDocument::setText(std::size_t number, std::u16string text) {
     texts_[number] = std::move(text);
 }
 
-std::u16string LanguageDocument::listText(std::size_t number) const {
-    const EditedString string = editOf(number);
+std::u16string LanguageDocument::ListText(std::size_t number) const {
+    const EditedString string = EditOf(number);
     std::u16string text;
     for (std::size_t i = 0; i < string.values.size(); ++i) {
         const char16_t value = string.values[i];
@@ -59,24 +59,32 @@ std::u16string LanguageDocument::listText(std::size_t number) const {
     return text;
 }
 
-LanguageSave LanguageDocument::bytesToSave() const {
-    LanguageSave save;
-    LanguageFile out = file_;
-    for (const auto& [number, edited] : edits_) {
-        std::u16string& units = out.strings[number];
-        units = edited.values;
-        for (std::size_t i = 0; i < units.size(); ++i) {
-            if (!edited.typed[i]) continue;
-            const auto code = UnitOfTypedCharacter(units[i]);
-            if (!code) {
-                save.number = number;
-                save.position = i;
-                save.character = units[i];
-                return save;
-            }
-            units[i] = *code;
+std::optional<LanguageSave> LanguageDocument::UnsavableCharacter(std::size_t number) const {
+    const auto found = edits_.find(number);
+    if (found == edits_.end()) return std::nullopt;
+    const EditedString& edited = found->second;
+    for (std::size_t i = 0; i < edited.values.size(); ++i) {
+        if (edited.typed[i] && !UnitOfTypedCharacter(edited.values[i])) {
+            LanguageSave save;
+            save.number = number;
+            save.position = i;
+            save.character = edited.values[i];
+            return save;
         }
     }
+    return std::nullopt;
+}
+
+LanguageSave LanguageDocument::BytesToSave() const {
+    LanguageFile out = file_;
+    for (const auto& [number, edited] : edits_) {
+        if (auto refusal = UnsavableCharacter(number)) return *refusal;
+        std::u16string& units = out.strings[number];
+        units = edited.values;
+        for (std::size_t i = 0; i < units.size(); ++i)
+            if (edited.typed[i]) units[i] = *UnitOfTypedCharacter(units[i]);
+    }
+    LanguageSave save;
     save.bytes = WriteLanguageFile(out);
     return save;
 }

@@ -26,18 +26,23 @@ class LanguageDocument {
 public:
     explicit LanguageDocument(LanguageFile file);
 
-    std::size_t count() const { return texts_.size(); }
-    // The string's text as the editor's box shows it. `number` must be below count().
-    const std::u16string& text(std::size_t number) const { return texts_.at(number); }
+    std::size_t Count() const { return texts_.size(); }
+    // The string's text as the editor's box shows it. `number` must be below Count().
+    const std::u16string& Text(std::size_t number) const { return texts_.at(number); }
     // The text for the list, where a unit above 255 shows as ListTextOfUnit says, so that it cannot
     // be taken for the Windows-1252 character it looks like.
-    std::u16string listText(std::size_t number) const;
-    void setText(std::size_t number, std::u16string text);
+    std::u16string ListText(std::size_t number) const;
+    void SetText(std::size_t number, std::u16string text);
 
     // True while some string would be written differently from the file.
-    bool isModified() const { return !edits_.empty(); }
+    bool IsModified() const { return !edits_.empty(); }
+    // Whether this string would be written differently from the file.
+    bool IsEdited(std::size_t number) const { return edits_.count(number) != 0; }
+    // The first typed character of the string that a language file cannot hold: the string's
+    // number, the character and its position. Nothing when the string can be saved.
+    std::optional<LanguageSave> UnsavableCharacter(std::size_t number) const;
 
-    LanguageSave bytesToSave() const;
+    LanguageSave BytesToSave() const;
 
 private:
     // An edited string, character by character: a unit of the file kept as it is, or a character the
@@ -47,7 +52,7 @@ private:
         std::vector<bool> typed;
     };
 
-    EditedString editOf(std::size_t number) const;
+    EditedString EditOf(std::size_t number) const;
 
     LanguageFile file_;
     std::vector<std::u16string> texts_;

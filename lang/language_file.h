@@ -35,6 +35,10 @@ LanguageFileRead ReadLanguageFile(std::string_view bytes);
 // read.
 LanguageFileRead LoadLanguageFile(const std::string& path);
 
+// Why a file that reads as strings is unlikely to be a language file (a level or another game file
+// chosen by mistake reads as thousands of empty strings): nothing when it looks like one.
+std::optional<std::string> LanguagePlausibilityProblem(const LanguageFile& file);
+
 // The bytes of the file; ReadLanguageFile followed by this gives back the very same bytes.
 std::string WriteLanguageFile(const LanguageFile& file);
 

@@ -2,17 +2,17 @@
 
 namespace corvane {
 
-bool AllianceGrid::set(int owner, int other, bool allied) {
-    if (owner == other || boxes_[index(owner, other)] == allied) return false;
-    boxes_[index(owner, other)] = allied;
-    boxes_[index(other, owner)] = allied;
+bool AllianceGrid::Set(int owner, int other, bool allied) {
+    if (owner == other || boxes_[Index(owner, other)] == allied) return false;
+    boxes_[Index(owner, other)] = allied;
+    boxes_[Index(other, owner)] = allied;
     return true;
 }
 
-int AllianceGrid::mask(int owner) const {
+int AllianceGrid::Mask(int owner) const {
     int mask = 0;
     for (int other = 0; other < kPlayerCount; ++other)
-        if (allied(owner, other)) mask |= 1 << other;
+        if (Allied(owner, other)) mask |= 1 << other;
     return mask;
 }
 
@@ -22,8 +22,8 @@ LoadedAlliances AlliancesFromMasks(const std::array<std::uint8_t, kPlayerCount>&
         result.fields[static_cast<std::size_t>(owner)] = masks[static_cast<std::size_t>(owner)];
         for (int other = 0; other < kPlayerCount; ++other) {
             bool bit = (masks[static_cast<std::size_t>(owner)] >> other & 1) != 0;
-            if (!result.grid.set(owner, other, bit)) continue;
-            for (int p = 0; p < kPlayerCount; ++p) result.fields[static_cast<std::size_t>(p)] = result.grid.mask(p);
+            if (!result.grid.Set(owner, other, bit)) continue;
+            for (int p = 0; p < kPlayerCount; ++p) result.fields[static_cast<std::size_t>(p)] = result.grid.Mask(p);
         }
     }
     return result;

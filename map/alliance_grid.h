@@ -11,15 +11,16 @@ namespace corvane {
 
 class AllianceGrid {
 public:
-    bool allied(int owner, int other) const { return owner == other || boxes_[index(owner, other)]; }
+    bool Allied(int owner, int other) const { return owner == other || boxes_[Index(owner, other)]; }
     // Sets the box and its partner (owner and other swapped). False when nothing changed.
-    bool set(int owner, int other, bool allied);
+    bool Set(int owner, int other, bool allied);
     // Bit 0 Blue, 1 Red, 2 Yellow, 3 Green; the owner's own bit always set.
-    int mask(int owner) const;
+    int Mask(int owner) const;
+    friend bool operator==(const AllianceGrid&, const AllianceGrid&) = default;
 
 private:
     std::array<bool, kPlayerCount * kPlayerCount> boxes_{};
-    static std::size_t index(int owner, int other) { return static_cast<std::size_t>(owner * kPlayerCount + other); }
+    static std::size_t Index(int owner, int other) { return static_cast<std::size_t>(owner * kPlayerCount + other); }
 };
 
 // What a level's header masks show when opened: the boxes set row after row from each owner's

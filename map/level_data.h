@@ -40,7 +40,7 @@ struct LevelTerrain {
     std::array<MapPoint, kPlayerCount> playerPositions{};
     std::vector<MapPoint> stoneHeads;  // in file order
 
-    std::int16_t height(int x, int y) const { return heights[static_cast<std::size_t>(y * kMapCells + x)]; }
+    std::int16_t Height(int x, int y) const { return heights[static_cast<std::size_t>(y * kMapCells + x)]; }
 };
 
 // The header bytes the program reads and writes; every other byte stays as it is in the file.

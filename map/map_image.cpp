@@ -4,7 +4,7 @@
 
 namespace corvane {
 
-void MapImage::fill(int x1, int y1, int x2, int y2, Rgb colour) {
+void MapImage::Fill(int x1, int y1, int x2, int y2, Rgb colour) {
     x1 = std::max(x1, 0);
     y1 = std::max(y1, 0);
     x2 = std::min(x2, kSize - 1);
@@ -17,7 +17,7 @@ void MapImage::fill(int x1, int y1, int x2, int y2, Rgb colour) {
     }
 }
 
-Rgb MapImage::pixel(int x, int y) const {
+Rgb MapImage::Pixel(int x, int y) const {
     std::uint32_t v = pixels_[static_cast<std::size_t>(y * kSize + x)];
     return {static_cast<int>(v >> 16 & 0xFF), static_cast<int>(v >> 8 & 0xFF), static_cast<int>(v & 0xFF)};
 }

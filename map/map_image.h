@@ -19,10 +19,10 @@ public:
 
     // Fills the rectangle with corners (x1, y1) and (x2, y2), both included; parts outside the
     // picture are left out.
-    void fill(int x1, int y1, int x2, int y2, Rgb colour);
-    Rgb pixel(int x, int y) const;
+    void Fill(int x1, int y1, int x2, int y2, Rgb colour);
+    Rgb Pixel(int x, int y) const;
     // Pixels row after row as 0xFFRRGGBB (the layout of a 32-bit RGB image).
-    const std::uint32_t* data() const { return pixels_.data(); }
+    const std::uint32_t* Data() const { return pixels_.data(); }
 
 private:
     static constexpr std::uint32_t kOpaque = 0xFF000000u;

@@ -25,10 +25,10 @@ public:
     explicit MapPainter(std::uint32_t seed = std::random_device{}());
 
     // The next paint fills every terrain cell (after a level is loaded).
-    void invalidateAll();
-    void paint(MapImage& image, const MapScene& scene);
+    void InvalidateAll();
+    void Paint(MapImage& image, const MapScene& scene);
     // Terrain cells the last paint filled.
-    int lastPaintedCells() const { return paintedCells_; }
+    int LastPaintedCells() const { return paintedCells_; }
 
 private:
     // Per cell the level last painted, or kMustPaint. Levels run from -10922 to 10922, so the mark
@@ -38,10 +38,10 @@ private:
     std::mt19937 random_;
     int paintedCells_ = 0;
 
-    std::int32_t& drawn(int x, int y) { return drawnLevel_[static_cast<std::size_t>(y * kMapCells + x)]; }
-    Rgb terrainColour(int level);
-    void paintTerrain(MapImage& image, const LevelTerrain& terrain);
-    void paintMarkers(MapImage& image, const MapScene& scene);
+    std::int32_t& Drawn(int x, int y) { return drawnLevel_[static_cast<std::size_t>(y * kMapCells + x)]; }
+    Rgb TerrainColour(int level);
+    void PaintTerrain(MapImage& image, const LevelTerrain& terrain);
+    void PaintMarkers(MapImage& image, const MapScene& scene);
 };
 
 }  // namespace corvane

@@ -9,19 +9,19 @@ public:
     static constexpr int kMin = 1;  // the picture pixel for pixel
     static constexpr int kMax = 8;
 
-    int factor() const { return factor_; }
+    int Factor() const { return factor_; }
     // Clamped to kMin..kMax.
-    void setFactor(int factor);
+    void SetFactor(int factor);
     // The largest factor at which a picture of `pictureSize` fits in a view of the given size.
-    static int fitting(int pictureSize, int viewWidth, int viewHeight);
+    static int Fitting(int pictureSize, int viewWidth, int viewHeight);
 
     // The picture pixel under a widget pixel; rounds toward minus infinity, so that the pixels
     // left of and above the picture stay negative.
-    int pictureOf(int widgetPixel) const;
+    int PictureOf(int widgetPixel) const;
 
     // The scroll position that keeps the picture pixel under `pointer` (in view coordinates, with
     // the view scrolled to `scroll`) under the pointer once the factor changes from `from` to `to`.
-    static int scrollKeeping(int scroll, int pointer, int from, int to);
+    static int ScrollKeeping(int scroll, int pointer, int from, int to);
 
 private:
     int factor_ = kMin;

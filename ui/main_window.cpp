@@ -520,8 +520,13 @@ void MainWindow::showAbout() {
 // ---- shut-down ----
 
 void MainWindow::exitProgram() {
-    if (script_ != nullptr && !script_->close()) return;
-    close();
+    // Every window is asked before any closes: a Cancel anywhere leaves them all as they were.
+    if (!mayEndProgram()) return;
+    if (script_ != nullptr) {
+        script_->scriptBox()->document()->setModified(false);  // asked and answered above
+        script_->close();
+    }
+    endProgram();
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

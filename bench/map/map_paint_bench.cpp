@@ -33,8 +33,8 @@ void BM_PlainFillWholeImage(benchmark::State& state) {
     MapImage image;
     int shade = 0;
     for (auto _ : state) {
-        image.fill(0, 0, MapImage::kSize - 1, MapImage::kSize - 1, Rgb{0, shade++ & 0xFF, 0});
-        benchmark::DoNotOptimize(image.data());
+        image.Fill(0, 0, MapImage::kSize - 1, MapImage::kSize - 1, Rgb{0, shade++ & 0xFF, 0});
+        benchmark::DoNotOptimize(image.Data());
     }
 }
 BENCHMARK(BM_PlainFillWholeImage);
@@ -44,9 +44,9 @@ void BM_PlainFillCells(benchmark::State& state) {
     int shade = 0;
     for (auto _ : state) {
         for (int x = 0; x < kMapCells; ++x)
-            for (int y = 0; y < kMapCells; ++y) image.fill(4 * x, 4 * y, 4 * x + 3, 4 * y + 3, Rgb{0, shade & 0xFF, 0});
+            for (int y = 0; y < kMapCells; ++y) image.Fill(4 * x, 4 * y, 4 * x + 3, 4 * y + 3, Rgb{0, shade & 0xFF, 0});
         ++shade;
-        benchmark::DoNotOptimize(image.data());
+        benchmark::DoNotOptimize(image.Data());
     }
 }
 BENCHMARK(BM_PlainFillCells);
@@ -57,11 +57,11 @@ void BM_FullPaint(benchmark::State& state) {
     MapImage image;
     MapPainter painter(7);
     for (auto _ : state) {
-        painter.invalidateAll();
-        painter.paint(image, MapScene{terrain, markers, 3, 0});
-        benchmark::DoNotOptimize(image.data());
+        painter.InvalidateAll();
+        painter.Paint(image, MapScene{terrain, markers, 3, 0});
+        benchmark::DoNotOptimize(image.Data());
     }
-    state.counters["cells"] = painter.lastPaintedCells();
+    state.counters["cells"] = painter.LastPaintedCells();
 }
 BENCHMARK(BM_FullPaint);
 
@@ -70,15 +70,15 @@ void BM_PaintAfterOneMarkerMove(benchmark::State& state) {
     auto markers = SpreadMarkers();
     MapImage image;
     MapPainter painter(7);
-    painter.paint(image, MapScene{terrain, markers, 3, 0});
+    painter.Paint(image, MapScene{terrain, markers, 3, 0});
     std::uint8_t x = 0;
     for (auto _ : state) {
         markers[3] = {x, static_cast<std::uint8_t>(255 - x)};
         x = static_cast<std::uint8_t>(x + 5);
-        painter.paint(image, MapScene{terrain, markers, 3, 0});
-        benchmark::DoNotOptimize(image.data());
+        painter.Paint(image, MapScene{terrain, markers, 3, 0});
+        benchmark::DoNotOptimize(image.Data());
     }
-    state.counters["cells"] = painter.lastPaintedCells();
+    state.counters["cells"] = painter.LastPaintedCells();
 }
 BENCHMARK(BM_PaintAfterOneMarkerMove);
 

@@ -2,7 +2,7 @@
 // picture scaled without smoothing, plus the selection frame and, at zoom 4, the marker numbers),
 // beside a plain copy of the same 512 x 512 pixels, so that the figures read as ratios.
 #include "map/map_painter.h"
-#include "map/map_picture.h"
+#include "ui/map/map_picture.h"
 
 #include <benchmark/benchmark.h>
 
@@ -29,13 +29,13 @@ struct Scene {
         // 64 markers spread over the map, the rest on one spot as in the game's levels.
         for (int n = 0; n < 64; ++n)
             markers[static_cast<std::size_t>(n)] = {static_cast<std::uint8_t>(n * 37 % 256), static_cast<std::uint8_t>(n * 91 % 256)};
-        MapPainter(7).paint(image, MapScene{terrain, markers, 3, -1});
+        MapPainter(7).Paint(image, MapScene{terrain, markers, 3, -1});
     }
 };
 
 void BM_CopyPicture(benchmark::State& state) {
     Scene scene;
-    QImage source(reinterpret_cast<const uchar*>(scene.image.data()), MapImage::kSize, MapImage::kSize,
+    QImage source(reinterpret_cast<const uchar*>(scene.image.Data()), MapImage::kSize, MapImage::kSize,
                   MapImage::kSize * 4, QImage::Format_RGB32);
     QImage target(MapImage::kSize, MapImage::kSize, QImage::Format_RGB32);
     for (auto _ : state) {
@@ -48,9 +48,13 @@ BENCHMARK(BM_CopyPicture);
 // A 512 x 512 part of the view around the middle of the map, as a paint event would ask for it.
 void BM_ViewPaint(benchmark::State& state) {
     Scene scene;
-    MapPicture picture(scene.image, scene.markers);
+    LevelHeader header;
+    header.markers = scene.markers;
+    LevelDocument document(LevelPaths{}, scene.terrain, header);
+    document.SelectMarker(3);
+    MapPicture picture(scene.image);
+    picture.setDocument(&document);
     picture.setZoom(static_cast<int>(state.range(0)));
-    picture.setSelectedMarker(3);
     const int side = MapImage::kSize;
     const QPoint corner = QPoint(picture.width() - side, picture.height() - side) / 2;
     QImage target(side, side, QImage::Format_RGB32);

@@ -16,16 +16,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (corvane::WriteLanguageFile(*read.file) != bytes) std::abort();
     corvane::LanguageFile typed = *read.file;
     corvane::LanguageDocument document(std::move(*read.file));
-    for (std::size_t i = 0; i < document.count(); ++i) document.setText(i, std::u16string(document.text(i)));
-    const auto save = document.bytesToSave();
+    for (std::size_t i = 0; i < document.Count(); ++i) document.SetText(i, std::u16string(document.Text(i)));
+    const auto save = document.BytesToSave();
     if (!save.bytes || *save.bytes != bytes) std::abort();
-    for (std::size_t i = 0; i < document.count(); ++i) {
-        std::u16string text = document.text(i);
+    for (std::size_t i = 0; i < document.Count(); ++i) {
+        std::u16string text = document.Text(i);
         text.insert(text.size() / 2, 1, u'x');
-        document.setText(i, text);
+        document.SetText(i, text);
         typed.strings[i].insert(typed.strings[i].size() / 2, 1, u'x');
     }
-    const auto edited = document.bytesToSave();
+    const auto edited = document.BytesToSave();
     if (!edited.bytes || *edited.bytes != corvane::WriteLanguageFile(typed)) std::abort();
     return 0;
 }

@@ -31,7 +31,7 @@ void CheckAlliances(const corvane::LevelHeader& header) {
     for (int p = 0; p < corvane::kPlayerCount; ++p)
         for (int q = p + 1; q < corvane::kPlayerCount; ++q) {
             bool laterSays = (header.allianceMasks[static_cast<std::size_t>(q)] >> p & 1) != 0;
-            if (loaded.grid.allied(p, q) != laterSays || loaded.grid.allied(q, p) != laterSays) std::abort();
+            if (loaded.grid.Allied(p, q) != laterSays || loaded.grid.Allied(q, p) != laterSays) std::abort();
         }
 }
 
@@ -49,7 +49,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     corvane::MapPainter painter(1);
     int selected = corvane::NearestMarker(header.markers, {header.aiScripts[0], header.aiScripts[1]});
     int stoneHead = terrain.stoneHeads.empty() ? -1 : header.aiScripts[2] % static_cast<int>(terrain.stoneHeads.size());
-    painter.paint(image, corvane::MapScene{terrain, header.markers, selected, stoneHead});
-    if (painter.lastPaintedCells() != corvane::kMapCells * corvane::kMapCells) std::abort();
+    painter.Paint(image, corvane::MapScene{terrain, header.markers, selected, stoneHead});
+    if (painter.LastPaintedCells() != corvane::kMapCells * corvane::kMapCells) std::abort();
     return 0;
 }

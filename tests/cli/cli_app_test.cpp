@@ -11,6 +11,7 @@
 
 #include "assist/layout.h"
 #include "cli/cli_app.h"
+#include "tests/cli/cli_run.h"
 #include "support/file_utils.h"
 #include "tests/common/temp_folder.h"
 #include "tests/core/compiled_bytes.h"
@@ -19,15 +20,6 @@ namespace corvane {
 namespace {
 
 using namespace testing;  // corvane::testing: temporary folders and compiled files
-
-struct CliRun { int exit = -1; std::string out, err; };
-
-CliRun Cli(const std::vector<std::string>& args, const std::string& input = "") {
-    std::istringstream in(input);
-    std::ostringstream out, err;
-    const int exit = RunCli(args, in, out, err);
-    return {exit, out.str(), err.str()};
-}
 
 class CliTest : public ::testing::Test {
 protected:

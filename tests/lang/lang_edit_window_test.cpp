@@ -1,10 +1,13 @@
-#include "lang/lang_edit_window.h"
+#include "ui/lang/lang_edit_window.h"
 
 #include "support/settings_file.h"
 #include "support/wine_registry.h"
 #include "tests/common/fake_prompter.h"
 #include "tests/common/temp_folder.h"
 
+#include <QAction>
+#include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
 
@@ -183,6 +186,48 @@ TEST_F(LangEditWindowTest, FailedOrImpossibleSaveSaysWhy) {
     EXPECT_TRUE(prompter.lastTold().startsWith(notSaved)) << prompter.lastTold().toStdString();
     EXPECT_GT(prompter.lastTold().size(), notSaved.size());
     EXPECT_FALSE(std::filesystem::exists(folder.file("sub")));
+}
+
+// What translators expect: a filter, changed strings marked, a live check of the code page, Save As
+// and Ctrl+S, and a question before a level file is shown as thousands of empty strings.
+TEST_F(LangEditWindowTest, FilterMarksLiveCheckSaveAsAndPlausibility) {
+    prompter.yesNo = {false};
+    open("levl0001.dat", std::string(4000, '\0'));
+    EXPECT_EQ(prompter.asked.last(), q(folder.file("levl0001.dat")) +
+                                         QStringLiteral(" does not look like a language file: 2000 of its 2000 strings "
+                                                        "are empty. Open it anyway?"));
+    EXPECT_FALSE(window.isVisible());
+    open("lang.dat", units({u"Brave", u"Warrior", u"brave heart", u""}));
+    window.filterBox()->setText(QStringLiteral("BRAVE"));
+    EXPECT_EQ(window.lstLanguage()->isRowHidden(1), true);
+    EXPECT_EQ(window.lstLanguage()->isRowHidden(0) || window.lstLanguage()->isRowHidden(2), false);
+    window.filterBox()->clear();
+    EXPECT_FALSE(window.lstLanguage()->isRowHidden(1));
+
+    select(1);
+    type(QStringLiteral("\u2192"));
+    EXPECT_EQ(window.checkLabel()->text(),
+              QStringLiteral("string 1 holds the character U+2192 at position 8, which a language file cannot hold."));
+    EXPECT_TRUE(window.lstLanguage()->item(1)->font().bold());
+    EXPECT_FALSE(window.lstLanguage()->item(0)->font().bold());
+    select(2);
+    select(1);  // undo survives the switch
+    window.txtLangEdit()->undo();
+    EXPECT_EQ(item(1), QStringLiteral("1: Warrior"));
+    EXPECT_EQ(window.checkLabel()->text(), QString());
+    window.txtLangEdit()->redo();
+    window.txtLangEdit()->textCursor().deletePreviousChar();
+    EXPECT_EQ(item(1), QStringLiteral("1: Warrior"));
+
+    prompter.files.push_back(q(folder.file("copy.dat")));
+    window.findChild<QAction*>(QStringLiteral("langSaveAs"))->trigger();
+    EXPECT_EQ(readBytes(folder.file("copy.dat")), readBytes(folder.file("lang.dat")));  // unchanged, typed back
+    EXPECT_EQ(window.windowTitle(), title("copy.dat"));
+    type(QStringLiteral("!"));
+    window.findChild<QAction*>(QStringLiteral("langSave"))->trigger();  // Ctrl+S: the file now open
+    EXPECT_EQ(readBytes(folder.file("copy.dat")), units({u"Brave", u"Warrior!", u"brave heart", u""}));
+    EXPECT_FALSE(window.lstLanguage()->item(1)->font().bold());  // saved: nothing marked
+    EXPECT_EQ(window.findChild<QAction*>(QStringLiteral("langSave"))->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_S));
 }
 
 }  // namespace

@@ -82,17 +82,42 @@ TEST(LanguageText, RestoreLineBreaksGivesEachBreakTheFormItHadBefore) {
 // cannot be taken for the Windows-1252 character they look like.
 TEST(LanguageDocument, OnlyEditedCharactersAreWrittenAsCodesAndTheListMarksLargeUnits) {
     LanguageDocument document(LanguageFile{{std::u16string{u'A', 0x20AC, u'B', 0x0101}, {u'x', 0x20AC}}, "\x01"});
-    EXPECT_EQ(document.listText(0), u"A\u27e6U+20AC\u27e7B\u27e6U+0101\u27e7");
-    EXPECT_EQ(document.text(0), u"A\u20acB\u0101");
-    EXPECT_FALSE(document.isModified());
-    document.setText(0, u"AX\u20acB\u0101");        // X typed after A
-    document.setText(0, u"AX\u20ac\u20ac\u0101");    // B replaced by a typed euro sign
-    EXPECT_EQ(document.listText(0), u"AX\u27e6U+20AC\u27e7\u20ac\u27e6U+0101\u27e7");
-    EXPECT_TRUE(document.isModified());
-    EXPECT_EQ(document.bytesToSave().bytes, "A\0X\0\xAC\x20\x80\0\x01\x01\0\0x\0\xAC\x20\0\0\x01"s);
-    document.setText(0, u"A\u20acB\u0101");  // edited back
-    EXPECT_FALSE(document.isModified());
-    EXPECT_EQ(document.bytesToSave().bytes, "A\0\xAC\x20\x42\0\x01\x01\0\0x\0\xAC\x20\0\0\x01"s);
+    EXPECT_EQ(document.ListText(0), u"A\u27e6U+20AC\u27e7B\u27e6U+0101\u27e7");
+    EXPECT_EQ(document.Text(0), u"A\u20acB\u0101");
+    EXPECT_FALSE(document.IsModified());
+    document.SetText(0, u"AX\u20acB\u0101");        // X typed after A
+    document.SetText(0, u"AX\u20ac\u20ac\u0101");    // B replaced by a typed euro sign
+    EXPECT_EQ(document.ListText(0), u"AX\u27e6U+20AC\u27e7\u20ac\u27e6U+0101\u27e7");
+    EXPECT_TRUE(document.IsModified());
+    EXPECT_EQ(document.BytesToSave().bytes, "A\0X\0\xAC\x20\x80\0\x01\x01\0\0x\0\xAC\x20\0\0\x01"s);
+    EXPECT_TRUE(document.IsEdited(0));
+    EXPECT_FALSE(document.IsEdited(1));
+    document.SetText(1, u"x\u20ac\u2192");  // a typed arrow: no Windows-1252 code
+    const auto arrow = document.UnsavableCharacter(1);
+    ASSERT_TRUE(arrow);
+    EXPECT_EQ(arrow->position, 2u);
+    EXPECT_EQ(arrow->character, u'\u2192');
+    EXPECT_FALSE(document.UnsavableCharacter(0));  // the untyped unit 0x20AC is kept, not checked
+    document.SetText(1, u"x\u20ac");
+    document.SetText(0, u"A\u20acB\u0101");  // edited back
+    EXPECT_FALSE(document.IsModified());
+    EXPECT_EQ(document.BytesToSave().bytes, "A\0\xAC\x20\x42\0\x01\x01\0\0x\0\xAC\x20\0\0\x01"s);
+}
+
+// A level or other game file read as a language file shows as thousands of empty strings.
+TEST(LanguageFile, PlausibilityNamesTheEmptyStringsOfALevelFile) {
+    const struct { std::size_t strings, empty; bool plausible; } cases[] = {
+        {999, 999, true}, {1000, 899, true}, {1000, 900, false}, {5000, 5000, false}, {3, 3, true}};
+    for (const auto& c : cases) {
+        LanguageFile file;
+        file.strings.assign(c.strings - c.empty, u"x");
+        file.strings.resize(c.strings);
+        const auto problem = LanguagePlausibilityProblem(file);
+        EXPECT_EQ(!problem, c.plausible) << c.strings << ' ' << c.empty;
+        if (problem) {
+            EXPECT_EQ(*problem, std::to_string(c.empty) + " of its " + std::to_string(c.strings) + " strings are empty");
+        }
+    }
 }
 
 }  // namespace

@@ -30,7 +30,7 @@ TEST(LevelFile, HeightsAndObjectRecordsReadAsFarAsTheBytesGo) {
         .thing(12, 7, 2, 2, 9, 9).thing(13, 9, 4, 0, 9, 9)  // neither a player position nor a stone head
         .stoneHead(20, 100, 101).player(998, 2, 255, 254).stoneHead(999, 5, 6);
     LevelTerrain terrain = ReadLevelTerrain(level.bytes);
-    for (const auto& c : heights) EXPECT_EQ(terrain.height(c.x, c.y), c.h) << c.x << ", " << c.y;
+    for (const auto& c : heights) EXPECT_EQ(terrain.Height(c.x, c.y), c.h) << c.x << ", " << c.y;
     EXPECT_EQ(level.bytes[2 * 128], '\xFD');  // (0, 1) is the 129th value
     EXPECT_EQ(terrain.playerPositions, (std::array<MapPoint, 4>{MapPoint{30, 40}, {200, 210}, {255, 254}, {-1, -1}}));
     EXPECT_EQ(terrain.stoneHeads, (std::vector<MapPoint>{{100, 101}, {5, 6}}));
@@ -38,7 +38,7 @@ TEST(LevelFile, HeightsAndObjectRecordsReadAsFarAsTheBytesGo) {
     terrain = ReadLevelTerrain(std::string_view(level.bytes).substr(0, kThingsOffset + 20 * kThingSize + 5));
     EXPECT_EQ(terrain.playerPositions, (std::array<MapPoint, 4>{MapPoint{30, 40}, {200, 210}, {-1, -1}, {-1, -1}}));
     EXPECT_EQ(terrain.stoneHeads, (std::vector<MapPoint>{{100, 0}}));
-    EXPECT_EQ(ReadLevelTerrain(std::string_view("\x05", 1)).height(0, 0), 5);  // half a height
+    EXPECT_EQ(ReadLevelTerrain(std::string_view("\x05", 1)).Height(0, 0), 5);  // half a height
 }
 
 TEST(LevelHeader, ShortHeadersReadAsZeroAndGrowZeroFilled) {

@@ -2,7 +2,7 @@
 // the unsaved-edits questions and the "Edit" buttons.
 #include "tests/map/map_window_fixture.h"
 
-#include "map/map_view.h"
+#include "ui/map/map_view.h"
 
 #include <QAction>
 #include <QKeyEvent>
@@ -66,7 +66,7 @@ TEST_F(MapEditingTest, ZoomKeepsThePixelUnderThePointerAndTheMouseRules) {
     QImage shown = window->picture()->grab(QRect(2 * 10, 2 * 300, 8, 4)).toImage();
     for (int x = 0; x < 8; ++x)
         for (int y = 0; y < 4; ++y) {
-            Rgb expected = window->image().pixel(10 + x / 2, 300 + y / 2);
+            Rgb expected = window->image().Pixel(10 + x / 2, 300 + y / 2);
             QColor got = shown.pixelColor(x, y);
             EXPECT_EQ((Rgb{got.red(), got.green(), got.blue()}), expected) << x << ',' << y;
         }
@@ -79,10 +79,10 @@ TEST_F(MapEditingTest, DraggingAMarkerMovesItAndEscPutsItBack) {
     drag(241, 73, 101, 40);  // marker 5 at (120, 36) to (50, 20)
     EXPECT_EQ(marker(5), (Marker{50, 20}));
     EXPECT_EQ(markerLine(5) + u' ' + texts("txtX txtY") + u' ' + label("lblSelectedMarker"), Q("5 (50 ,20) 50 20 Selected: 5"));
-    EXPECT_EQ(window->image().pixel(100, 40), kSelected);
-    EXPECT_NE(window->image().pixel(240, 72), kSelected);  // the old spot shows terrain again
+    EXPECT_EQ(window->image().Pixel(100, 40), kSelected);
+    EXPECT_NE(window->image().Pixel(240, 72), kSelected);  // the old spot shows terrain again
     EXPECT_LT(window->lastPaintedCells(), 100);  // each step of a drag repaints only cells under markers
-    EXPECT_EQ(window->undoStack().count(), 1);
+    EXPECT_EQ(window->document()->UndoCount(), 1);
 
     drag(101, 40, 300, 300, false);
     EXPECT_EQ(marker(5), (Marker{150, 150}));
@@ -90,13 +90,13 @@ TEST_F(MapEditingTest, DraggingAMarkerMovesItAndEscPutsItBack) {
     send(QEvent::MouseButtonRelease, 300, 300, Qt::LeftButton, Qt::NoButton);
     EXPECT_EQ(marker(5), (Marker{50, 20}));
     EXPECT_EQ(markerLine(5) + u' ' + texts("txtX txtY"), Q("5 (50 ,20) 50 20"));
-    EXPECT_EQ(window->undoStack().count(), 1);
+    EXPECT_EQ(window->document()->UndoCount(), 1);
 
     const auto before = window->markers();
     drag(500, 10, 300, 300);  // far from every marker: selects the nearest, moves nothing
     drag(101, 40, 101, 40);   // a press without moving only selects
     EXPECT_EQ(window->markers(), before);
-    EXPECT_EQ(window->undoStack().count(), 1);
+    EXPECT_EQ(window->document()->UndoCount(), 1);
     drag(101, 40, 300, 300, false);
     undo();  // during a drag: the drag is put back, then the move before it undone
     send(QEvent::MouseButtonRelease, 300, 300, Qt::LeftButton, Qt::NoButton);
@@ -112,10 +112,10 @@ TEST_F(MapEditingTest, EveryKindOfEditUndoesRedoesAndSurvivesSaveAndReopen) {
     markerList()->setCurrentRow(7);
     mouse(101, 40, Qt::RightButton);  // the right button moves the selected marker
     EXPECT_EQ(markerLine(7), Q("7 (50 ,20)"));
-    EXPECT_EQ(window->image().pixel(100, 40), kSelected);
+    EXPECT_EQ(window->image().Pixel(100, 40), kSelected);
     type("AIRed", "255");
     child<QCheckBox>(Q("YG"))->click();  // a box sets its partner and the masks
-    EXPECT_EQ(window->undoStack().count(), 3);  // the three keys typed are one step
+    EXPECT_EQ(window->document()->UndoCount(), 3);  // the three keys typed are one step
     EXPECT_EQ(texts("AIRed txtB txtR txtY2 txtG"), Q("255 1 2 12 12"));
     EXPECT_TRUE(window->isWindowModified());
 

@@ -22,14 +22,14 @@ protected:
         terrain.playerPositions.fill(MapPoint{240, 10});
     }
     void paint(int selectedMarker = -1, int selectedStoneHead = -1) {
-        painter.paint(image, MapScene{terrain, markers, selectedMarker, selectedStoneHead});
+        painter.Paint(image, MapScene{terrain, markers, selectedMarker, selectedStoneHead});
     }
     void setHeight(int x, int y, std::int16_t h) { terrain.heights[static_cast<std::size_t>(y * kMapCells + x)] = h; }
     // Every pixel of a cell has the same colour; returns it.
     Rgb cellColour(int x, int y) const {
-        Rgb first = image.pixel(4 * x, 4 * y);
+        Rgb first = image.Pixel(4 * x, 4 * y);
         for (int dy = 0; dy < 4; ++dy)
-            for (int dx = 0; dx < 4; ++dx) EXPECT_EQ(image.pixel(4 * x + dx, 4 * y + dy), first);
+            for (int dx = 0; dx < 4; ++dx) EXPECT_EQ(image.Pixel(4 * x + dx, 4 * y + dy), first);
         return first;
     }
 };
@@ -47,7 +47,7 @@ TEST_F(Painter, TerrainColoursAndShimmeringWater) {
     for (std::size_t i = 0; i < std::size(cases); ++i)
         EXPECT_EQ(cellColour(static_cast<int>(i), 3), cases[i].colour) << "height " << cases[i].height;
     std::set<int> blues;
-    for (int round = 0; round < 40; ++round, painter.invalidateAll(), paint()) {
+    for (int round = 0; round < 40; ++round, painter.InvalidateAll(), paint()) {
         for (int x = 0; x < 4; ++x) {
             Rgb c = cellColour(x, 0);
             EXPECT_TRUE(c.r == 0 && c.g == 0 && c.b >= 64 && c.b <= 95) << x << ": " << c.r << ' ' << c.g << ' ' << c.b;
@@ -71,13 +71,13 @@ TEST_F(Painter, MarkersPlayersAndStoneHeadsInOrder) {
         {201, 201, {255, 0, 0}}, {220, 220, {255, 255, 0}}, {241, 240, {0, 255, 0}},
         {160, 160, {64, 255, 255}}, {159, 162, {0, 0, 0}},  // stone head over marker 9, its frame not selected
         {179, 179, {255, 255, 255}}, {182, 181, {255, 255, 255}}, {183, 183, {38, 32, 38}}};  // selected frame
-    for (const auto& p : pixels) EXPECT_EQ(image.pixel(p.x, p.y), p.colour) << p.x << ", " << p.y;
+    for (const auto& p : pixels) EXPECT_EQ(image.Pixel(p.x, p.y), p.colour) << p.x << ", " << p.y;
     setHeight(0, 0, 300);
     terrain.playerPositions[3] = {-1, -1};  // no position: only the corner of its frame shows
     paint();
-    EXPECT_EQ(image.pixel(0, 0), (Rgb{0, 0, 0}));
-    EXPECT_EQ(image.pixel(1, 0), (Rgb{0, 100, 0}));
-    EXPECT_EQ(image.pixel(0, 1), (Rgb{0, 100, 0}));
+    EXPECT_EQ(image.Pixel(0, 0), (Rgb{0, 0, 0}));
+    EXPECT_EQ(image.Pixel(1, 0), (Rgb{0, 100, 0}));
+    EXPECT_EQ(image.Pixel(0, 1), (Rgb{0, 100, 0}));
 }
 
 TEST_F(Painter, CacheRepaintsOnlyChangedCellsAndCellsUnderMarkers) {
@@ -85,25 +85,25 @@ TEST_F(Painter, CacheRepaintsOnlyChangedCellsAndCellsUnderMarkers) {
         for (int y = 0; y < kMapCells; ++y) setHeight(x, y, static_cast<std::int16_t>(30 + 3 * ((x + y) % 50)));
     setHeight(9, 9, -4);  // level -1 must not be taken for "cell must be painted"
     paint();
-    EXPECT_EQ(painter.lastPaintedCells(), kMapCells * kMapCells);
+    EXPECT_EQ(painter.LastPaintedCells(), kMapCells * kMapCells);
     setHeight(9, 9, -5);  // the same level: the cell is kept
     paint();
-    EXPECT_EQ(painter.lastPaintedCells(), 128);  // the cells the 256 markers covered, two per cell
+    EXPECT_EQ(painter.LastPaintedCells(), 128);  // the cells the 256 markers covered, two per cell
 
     markers[7] = {40, 41};  // from (7, 250): its old cell (3, 125), level 38, is repainted with terrain
     paint(7);
-    EXPECT_EQ(painter.lastPaintedCells(), 128);
-    EXPECT_EQ(image.pixel(14, 500), (Rgb{10, 38, 10}));
-    EXPECT_EQ(image.pixel(15, 501), (Rgb{10, 38, 10}));
-    EXPECT_EQ(image.pixel(12, 500), (Rgb{128, 128, 128}));  // beside marker 6, repainted on it
-    EXPECT_EQ(image.pixel(80, 82), (Rgb{255, 128, 128}));  // marker 7 at its new spot
+    EXPECT_EQ(painter.LastPaintedCells(), 128);
+    EXPECT_EQ(image.Pixel(14, 500), (Rgb{10, 38, 10}));
+    EXPECT_EQ(image.Pixel(15, 501), (Rgb{10, 38, 10}));
+    EXPECT_EQ(image.Pixel(12, 500), (Rgb{128, 128, 128}));  // beside marker 6, repainted on it
+    EXPECT_EQ(image.Pixel(80, 82), (Rgb{255, 128, 128}));  // marker 7 at its new spot
     paint(7);
-    EXPECT_EQ(painter.lastPaintedCells(), 129);  // marker 7's cell now on its own
+    EXPECT_EQ(painter.LastPaintedCells(), 129);  // marker 7's cell now on its own
 
     setHeight(64, 10, 999);  // a changed height repaints that cell only
     markers[7] = {14, 250};  // marker 7 back among the others
     paint();
-    EXPECT_EQ(painter.lastPaintedCells(), 130);
+    EXPECT_EQ(painter.LastPaintedCells(), 130);
     EXPECT_EQ(cellColour(64, 10), (Rgb{0, 255, 0}));
 }
 
@@ -121,7 +121,7 @@ TEST(AlliancesOnLoad, LaterPlayerDecidesEachPair) {
         LoadedAlliances got = AlliancesFromMasks(cases[row].masks);
         std::string pairs;  // '?' where a pair is allied one way only
         for (auto [a, b] : std::array<std::array<int, 2>, 6>{{{0, 1}, {0, 2}, {0, 3}, {1, 2}, {1, 3}, {2, 3}}})
-            pairs += got.grid.allied(a, b) != got.grid.allied(b, a) ? '?' : got.grid.allied(a, b) ? '+' : '-';
+            pairs += got.grid.Allied(a, b) != got.grid.Allied(b, a) ? '?' : got.grid.Allied(a, b) ? '+' : '-';
         EXPECT_EQ(pairs, cases[row].pairs) << "row " << row;
         EXPECT_EQ(got.fields, cases[row].fields) << "row " << row;
     }

@@ -18,17 +18,17 @@ using namespace testing;
 
 TEST(MapZoom, WidgetPixelsToPicturePixelsRoundDownAlsoLeftOfThePicture) {
     MapZoom zoom;
-    zoom.setFactor(3);
+    zoom.SetFactor(3);
     const int cases[][2] = {{0, 0}, {2, 0}, {3, 1}, {1535, 511}, {-1, -1}, {-3, -1}, {-4, -2}};
-    for (const auto& c : cases) EXPECT_EQ(zoom.pictureOf(c[0]), c[1]) << c[0];
-    zoom.setFactor(0);
-    EXPECT_EQ(zoom.factor(), MapZoom::kMin);
-    zoom.setFactor(99);
-    EXPECT_EQ(zoom.factor(), MapZoom::kMax);
-    EXPECT_EQ(zoom.pictureOf(17), 2);
-    EXPECT_EQ(MapZoom::fitting(512, 1100, 1600), 2);
-    EXPECT_EQ(MapZoom::fitting(512, 300, 300), MapZoom::kMin);
-    EXPECT_EQ(MapZoom::fitting(512, 9000, 9000), MapZoom::kMax);
+    for (const auto& c : cases) EXPECT_EQ(zoom.PictureOf(c[0]), c[1]) << c[0];
+    zoom.SetFactor(0);
+    EXPECT_EQ(zoom.Factor(), MapZoom::kMin);
+    zoom.SetFactor(99);
+    EXPECT_EQ(zoom.Factor(), MapZoom::kMax);
+    EXPECT_EQ(zoom.PictureOf(17), 2);
+    EXPECT_EQ(MapZoom::Fitting(512, 1100, 1600), 2);
+    EXPECT_EQ(MapZoom::Fitting(512, 300, 300), MapZoom::kMin);
+    EXPECT_EQ(MapZoom::Fitting(512, 9000, 9000), MapZoom::kMax);
 }
 
 // Whatever the factors, scroll and pointer, the picture pixel under the pointer stays the same.
@@ -38,10 +38,10 @@ TEST(MapZoom, ZoomingKeepsThePicturePixelUnderThePointer) {
             for (int scroll : {0, 7, 300, 1234}) {
                 for (int pointer : {0, 1, 255, 511}) {
                     MapZoom before, after;
-                    before.setFactor(from);
-                    after.setFactor(to);
-                    int kept = MapZoom::scrollKeeping(scroll, pointer, from, to);
-                    ASSERT_EQ(after.pictureOf(kept + pointer), before.pictureOf(scroll + pointer))
+                    before.SetFactor(from);
+                    after.SetFactor(to);
+                    int kept = MapZoom::ScrollKeeping(scroll, pointer, from, to);
+                    ASSERT_EQ(after.PictureOf(kept + pointer), before.PictureOf(scroll + pointer))
                         << from << "->" << to << " scroll " << scroll << " pointer " << pointer;
                 }
             }

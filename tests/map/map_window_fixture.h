@@ -1,8 +1,8 @@
 #pragma once
 // The map window in a fresh folder with a sample level, scripted dialogs and helpers for the window tests.
-#include "map/map_picture.h"
-#include "map/map_view.h"
-#include "map/map_window.h"
+#include "ui/map/map_picture.h"
+#include "ui/map/map_view.h"
+#include "ui/map/map_window.h"
 
 #include "support/wine_registry.h"
 #include "tests/common/fake_prompter.h"

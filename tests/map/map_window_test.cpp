@@ -2,6 +2,13 @@
 // files too short to be levels among them.
 #include "tests/map/map_window_fixture.h"
 
+#include <QImage>
+#include <QKeyEvent>
+
+#ifndef _WIN32
+#include <sys/stat.h>
+#endif
+
 namespace corvane {
 namespace {
 
@@ -44,7 +51,7 @@ TEST_F(MapWindowTest, OpenMapAsksInTheGameOrProgramFolderAndFillsTheWindow) {
     EXPECT_TRUE(prompter.told.isEmpty());
     expectHeaderUnchanged();
     EXPECT_EQ(readBytes(levelPath), SampleLevel());
-    EXPECT_EQ(markerLine(0), Q("0 (%1 ,%2)").arg(texts("txtX"), texts("txtY")));  // rewritten
+    EXPECT_EQ(markerLine(0), Q("0 (%1, %2)").arg(texts("txtX"), texts("txtY")));  // not moved: not rewritten
     if (const char* folder = std::getenv("CORVANE_SCREENSHOT_DIR")) {  // not a check: docs/screenshots/map.png
         markerList()->setCurrentRow(5);
         child<QListWidget>(Q("lstStoneHeads"))->setCurrentRow(0);
@@ -67,7 +74,7 @@ TEST_F(MapWindowTest, SelectingAMarkerCommitsTheFieldsOfThePreviousOne) {
     setText("txtY", "18");
     clickLine(0);
     EXPECT_EQ(markerLine(0), Q("0 (17 ,18)"));
-    EXPECT_EQ(window->image().pixel(34, 36), kSelected);
+    EXPECT_EQ(window->image().Pixel(34, 36), kSelected);
     setText("txtY", "19");
     mouse(241, 73, Qt::LeftButton);  // map (120, 36): marker 5
     EXPECT_EQ(markerLine(0), Q("0 (17 ,19)"));
@@ -79,7 +86,7 @@ TEST_F(MapWindowTest, SelectingAMarkerCommitsTheFieldsOfThePreviousOne) {
     setText("txtX", "30");
     mouse(241, 73, Qt::LeftButton);
     EXPECT_EQ(markerLine(5), Q("5 (30 ,36)"));
-    EXPECT_EQ(window->image().pixel(60, 72), kSelected);
+    EXPECT_EQ(window->image().Pixel(60, 72), kSelected);
     for (int tab : {1, 0}) {  // the tabs show one page at a time
         child<QTabBar>(Q("TabStrip1"))->setCurrentIndex(tab);
         EXPECT_EQ(child<QWidget>(Q("frameMarkers"))->isVisible(), tab == 0);
@@ -118,6 +125,7 @@ TEST_F(MapWindowTest, FailuresSayWhereAndWhyAndChangeNothing) {
     fs::permissions(headerPath, fs::perms::owner_read);
     window->saveMapCommand();
     expectHeaderUnchanged();
+    setText("AIRed", "11");  // back as the file has it: nothing to ask about below
     fs::create_directory(temp.file("bad.dat"));
     fs::create_directory(temp.file("l.hdr"));
     writeBytes(temp.file("l.dat"), "");
@@ -151,6 +159,84 @@ TEST_F(MapWindowTest, FailuresSayWhereAndWhyAndChangeNothing) {
     setText("AIRed", "5");
     window->saveMapCommand();
     EXPECT_EQ(readBytes(headerPath), std::string(89, '\0') + '\x05' + std::string(522, '\0'));
+}
+
+// The rough edges users found: a refused coordinate leaves the list on the marker the fields show; a
+// click on a line rewrites nothing; a stone head is framed only when its line is selected; a pipe is
+// reported; arrow keys nudge (one step per run); tool tips name players and stone heads; the filter
+// hides unused markers; the pointer's height shows; the exported picture is the painted one.
+TEST_F(MapWindowTest, RoughEdgesOfTheMarkerEditor) {
+    ASSERT_TRUE(open());
+    const QString lineOne = markerLine(1);
+    clickLine(1);
+    EXPECT_EQ(markerLine(0) + u' ' + markerLine(1), markerLine(0) + u' ' + lineOne);  // both unchanged
+    EXPECT_TRUE(markerLine(0).contains(Q(", ")));
+    setText("txtX", "999");
+    clickLine(9);
+    QApplication::processEvents();
+    EXPECT_EQ(prompter.lastTold(), Q("Marker X must be a whole number from 0 to 255, not \"999\". Nothing was changed."));
+    ASSERT_EQ(markerList()->selectedItems().size(), 1);
+    EXPECT_EQ(markerList()->row(markerList()->selectedItems().first()), 1);
+    EXPECT_EQ(markerList()->currentRow(), 1);
+    EXPECT_EQ(label("lblSelectedMarker"), Q("Selected: 1"));
+    setText("txtX", QString::number(window->markers()[1].x).toStdString().c_str());
+
+    // What the list does on getting the focus (after Restore, Maximise): a current row, no selection.
+    auto* heads = child<QListWidget>(Q("lstStoneHeads"));
+    heads->setCurrentRow(0, QItemSelectionModel::NoUpdate);
+    window->view()->zoomOneToOne();
+    mouse(0, 0, Qt::LeftButton);  // selects a marker and repaints
+    send(QEvent::MouseButtonRelease, 0, 0, Qt::LeftButton, Qt::NoButton);
+    EXPECT_EQ(window->image().Pixel(255, 255), (Rgb{0, 0, 0}));  // head 1 at (128, 128): black frame
+    heads->setCurrentRow(0);
+    EXPECT_EQ(window->image().Pixel(255, 255), (Rgb{255, 255, 255}));
+
+    const int marker = window->selectedMarker();
+    const Marker before = window->markers()[static_cast<std::size_t>(marker)];
+    const std::size_t steps = window->document()->UndoCount();
+    auto press = [this](int key, bool repeat, QEvent::Type type = QEvent::KeyPress) {
+        QKeyEvent event(type, key, Qt::NoModifier, QString(), repeat);
+        QApplication::sendEvent(window->picture(), &event);
+    };
+    press(Qt::Key_Right, false);
+    press(Qt::Key_Right, true);
+    press(Qt::Key_Down, true);
+    press(Qt::Key_Right, false, QEvent::KeyRelease);
+    EXPECT_EQ(window->markers()[static_cast<std::size_t>(marker)], (Marker{static_cast<std::uint8_t>(before.x + 2), static_cast<std::uint8_t>(before.y + 1)}));
+    EXPECT_EQ(window->document()->UndoCount(), steps + 1);  // one run, one step
+    EXPECT_EQ(texts("txtX"), QString::number(before.x + 2));
+    press(Qt::Key_Left, false);
+    EXPECT_EQ(window->document()->UndoCount(), steps + 2);  // a new run
+    window->editActions().at(1)->trigger();
+    window->editActions().at(1)->trigger();
+    EXPECT_EQ(window->markers()[static_cast<std::size_t>(marker)], before);
+
+    EXPECT_EQ(window->picture()->toolTipAt(QPoint(2 * 200, 2 * 60)), Q("Red's position (200, 60)"));
+    EXPECT_EQ(window->picture()->toolTipAt(QPoint(2 * 151, 2 * 40)), Q("Stone head 2 (150, 40)"));
+    mouse(2 * 60, 2 * 60);
+    EXPECT_EQ(label("lblHeight"), Q("Height: %1").arg(window->document()->Terrain().Height(30, 30)));
+    child<QCheckBox>(Q("chkHideUnused"))->setChecked(true);
+    EXPECT_TRUE(markerList()->isRowHidden(200));   // at (0, 0)
+    EXPECT_FALSE(markerList()->isRowHidden(5));
+    EXPECT_FALSE(markerList()->isRowHidden(0));
+
+    // Qt's own PNG reader sees the picture the window painted.
+    prompter.files = {Q(temp.file("map.png"))};
+    window->exportPictureCommand();
+    QImage exported(Q(temp.file("map.png")));
+    ASSERT_EQ(exported.size(), QSize(512, 512));
+    for (const QPoint at : {QPoint(0, 0), QPoint(255, 255), QPoint(400, 120), QPoint(511, 511)}) {
+        const QColor got = exported.pixelColor(at);
+        EXPECT_EQ((Rgb{got.red(), got.green(), got.blue()}), window->image().Pixel(at.x(), at.y()));
+    }
+
+#ifndef _WIN32
+    const std::string fifo = temp.file("pipe.dat");
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+    prompter.files = {Q(fifo)};
+    window->openMapCommand();
+    EXPECT_EQ(prompter.lastTold(), Q("Could not open the map: " + fifo + ": is not a regular file"));
+#endif
 }
 
 }  // namespace

@@ -1,6 +1,6 @@
 #include "app/side_tools.h"
-#include "lang/lang_edit_window.h"
-#include "map/map_window.h"
+#include "ui/lang/lang_edit_window.h"
+#include "ui/map/map_window.h"
 #include "support/file_utils.h"
 #include "support/wine_registry.h"
 #include "tests/ui/editor_fixture.h"
@@ -268,11 +268,16 @@ TEST_F(EditorTest, MapWindowEditItemsScriptButtonsAndExitQuestion) {
     EXPECT_EQ(current().toLower(), aiScript.toLower());  // Windows may give the name in the case asked for
 
     map->findChild<QLineEdit*>(u"txtX"_q)->setText(u"9"_q);  // typed, not committed: still unsaved work
-    prompter.saveChoices = {Prompter::SaveChoice::Cancel};
-    EXPECT_FALSE(window->close());
+    box().insertPlainText(u"x"_q);
+    // File > Exit asks every window before closing any: Cancel on the map keeps the script window.
+    prompter.saveChoices = {Prompter::SaveChoice::Discard, Prompter::SaveChoice::Cancel};
+    item("mnuExit")->trigger();
     EXPECT_EQ(prompter.asked.last(), u"The map "_q + path("levl0001") + u" has changed. Do you want to save it?"_q);
-    prompter.saveChoices = {Prompter::SaveChoice::Discard};
-    EXPECT_TRUE(window->close());
+    EXPECT_TRUE(script().isVisible());
+    EXPECT_TRUE(window->isVisible());
+    prompter.saveChoices = {Prompter::SaveChoice::Discard, Prompter::SaveChoice::Discard};
+    item("mnuExit")->trigger();  // each asked once, then all close
+    EXPECT_FALSE(window->isVisible());
     EXPECT_TRUE(prompter.saveChoices.empty());
 }
 

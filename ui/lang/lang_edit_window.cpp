@@ -1,19 +1,26 @@
-#include "lang/lang_edit_window.h"
+#include "ui/lang/lang_edit_window.h"
 
 #include "ui/common/show_window.h"
 
 #include "lang/language_file.h"
+#include "lang/language_po.h"
 #include "lang/language_text.h"
 #include "support/file_utils.h"
 #include "support/game_folder.h"
 #include "support/safe_file.h"
 #include "support/settings_file.h"
+#include "ui/box_text.h"
+#include "ui/editor_look.h"
+#include "ui/placement.h"
 #include "ui/common/prompter.h"
 #include "ui/common/unsaved_work.h"
 
+#include <QAction>
 #include <QCloseEvent>
-#include <QFont>
+#include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
+#include <QPlainTextDocumentLayout>
 #include <QPlainTextEdit>
 #include <QTextDocument>
 #include <QVBoxLayout>
@@ -30,25 +37,7 @@ const QString kCaption = QStringLiteral("Language Editor");
 // The text box is 1200 twips high under a list that takes the rest of the window.
 constexpr int kEditBoxTwips = 1200;
 
-int pixelsFromTwips(int twips, int dotsPerInch) { return twips * dotsPerInch / 1440; }
-
-QFont courierNew() {
-    QFont font(QStringLiteral("Courier New"));
-    font.setStyleHint(QFont::TypeWriter);
-    return font;
-}
-
 QString fromUnits(const std::u16string& text) { return QString::fromStdU16String(text); }
-
-// The box's text exactly as typed, with every line break as LF. (toPlainText would also turn a
-// no-break space, code 0xA0, into a plain blank.)
-std::u16string boxTextWithLineFeeds(const QPlainTextEdit& box) {
-    QString text = box.document()->toRawText();
-    for (QChar& character : text) {
-        if (character == QChar::ParagraphSeparator || character == QChar::LineSeparator) character = QLatin1Char('\n');
-    }
-    return text.toStdU16String();
-}
 
 }  // namespace
 
@@ -59,13 +48,29 @@ LangEditWindow::LangEditWindow(Prompter& prompter, const AppPaths& paths, const 
       paths_(paths),
       registry_(registry),
       setStatus_(std::move(setStatus)),
+      txtFilter_(new QLineEdit(this)),
       lstLanguage_(new QListWidget(this)),
-      txtLangEdit_(new QPlainTextEdit(this)) {
+      txtLangEdit_(new QPlainTextEdit(this)),
+      lblCheck_(new QLabel(this)) {
     setObjectName(QStringLiteral("frmLangEdit"));
     setWindowTitle(kCaption);
     buildLayout();
     connect(lstLanguage_, &QListWidget::currentRowChanged, this, &LangEditWindow::lstLanguageClick);
     connect(txtLangEdit_, &QPlainTextEdit::textChanged, this, &LangEditWindow::txtLangEditChange);
+    connect(txtFilter_, &QLineEdit::textChanged, this, &LangEditWindow::applyFilter);
+    auto* save = new QAction(tr("&Save"), this);
+    save->setObjectName(QStringLiteral("langSave"));
+    save->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));  // while this window is active
+    auto* saveAs = new QAction(tr("Save &As..."), this);
+    saveAs->setObjectName(QStringLiteral("langSaveAs"));
+    saveAs->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
+    for (QAction* action : {save, saveAs}) {
+        action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+        addAction(action);
+    }
+    connect(save, &QAction::triggered, this, &LangEditWindow::saveLang);
+    connect(saveAs, &QAction::triggered, this, &LangEditWindow::saveAsCommand);
+    setContextMenuPolicy(Qt::ActionsContextMenu);
 }
 
 LangEditWindow::~LangEditWindow() = default;
@@ -73,17 +78,25 @@ LangEditWindow::~LangEditWindow() = default;
 void LangEditWindow::buildLayout() {
     lstLanguage_->setObjectName(QStringLiteral("lstLanguage"));
     txtLangEdit_->setObjectName(QStringLiteral("txtLangEdit"));
-    lstLanguage_->setFont(courierNew());
+    txtFilter_->setObjectName(QStringLiteral("txtFilter"));
+    txtFilter_->setPlaceholderText(tr("Filter: strings holding this text"));
+    txtFilter_->setClearButtonEnabled(true);
+    lblCheck_->setObjectName(QStringLiteral("lblCheck"));
+    // Courier New at the size the window's own font has.
+    const QFont font = courierNew(this->font().pointSizeF());
+    lstLanguage_->setFont(font);
     // One line per item (a string's further lines show in the box): quick to lay out also for
     // hundreds of thousands of strings.
     lstLanguage_->setUniformItemSizes(true);
-    txtLangEdit_->setFont(courierNew());
-    txtLangEdit_->setFixedHeight(pixelsFromTwips(kEditBoxTwips, logicalDpiY()));
+    txtLangEdit_->setFont(font);
+    txtLangEdit_->setFixedHeight(twipsToPixels(kEditBoxTwips, logicalDpiY()));
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
+    layout->addWidget(txtFilter_);
     layout->addWidget(lstLanguage_, 1);
     layout->addWidget(txtLangEdit_);
+    layout->addWidget(lblCheck_);
     resize(480, 360);
 }
 
@@ -114,6 +127,10 @@ bool LangEditWindow::loadFile(const QString& fileName) {
         prompter_.tell(fileName + QLatin1Char(' ') + fromEnginePath(read.error));
         return false;
     }
+    if (auto problem = LanguagePlausibilityProblem(*read.file)) {
+        const QString question = tr("%1 does not look like a language file: %2. Open it anyway?");
+        if (!prompter_.askYesNo(question.arg(fileName, fromEnginePath(*problem)))) return false;
+    }
     document_ = std::make_unique<LanguageDocument>(std::move(*read.file));
     langFile_ = fileName;
     fillList();
@@ -124,35 +141,56 @@ bool LangEditWindow::loadFile(const QString& fileName) {
 void LangEditWindow::fillList() {
     editIndex_ = -1;
     {
+        const QSignalBlocker quiet(txtLangEdit_);
+        // The box's own text would be deleted on the first switch; this one stays while no string shows.
+        if (emptyBox_ == nullptr) {
+            emptyBox_ = new QTextDocument(this);
+            emptyBox_->setDocumentLayout(new QPlainTextDocumentLayout(emptyBox_));
+        }
+        txtLangEdit_->setDocument(emptyBox_);
+        for (auto& [number, text] : boxTexts_) delete text;
+        boxTexts_.clear();
+    }
+    {
         const QSignalBlocker quiet(lstLanguage_);
         lstLanguage_->clear();
         QStringList items;
-        items.reserve(static_cast<qsizetype>(document_->count()));
-        for (int i = 0; i < static_cast<int>(document_->count()); ++i) items << itemText(i);
+        items.reserve(static_cast<qsizetype>(document_->Count()));
+        for (int i = 0; i < static_cast<int>(document_->Count()); ++i) items << itemText(i);
         lstLanguage_->addItems(items);
     }
+    applyFilter();
     lstLanguage_->setCurrentRow(0);
     lstLanguageClick(0);
 }
 
 QString LangEditWindow::itemText(int number) const {
-    return QString::number(number) + QStringLiteral(": ") + fromUnits(document_->listText(static_cast<std::size_t>(number)));
+    return QString::number(number) + QStringLiteral(": ") + fromUnits(document_->ListText(static_cast<std::size_t>(number)));
 }
 
 void LangEditWindow::lstLanguageClick(int row) {
     if (!document_ || row < 0) return;
     editIndex_ = row;
     showingString_ = true;
-    txtLangEdit_->setPlainText(fromUnits(document_->text(static_cast<std::size_t>(row))));
+    QTextDocument*& text = boxTexts_[row];
+    if (text == nullptr) {
+        text = new QTextDocument(this);
+        text->setDocumentLayout(new QPlainTextDocumentLayout(text));
+        text->setDefaultFont(txtLangEdit_->font());
+        text->setPlainText(fromUnits(document_->Text(static_cast<std::size_t>(row))));  // no step to undo
+    }
+    txtLangEdit_->setDocument(text);
     showingString_ = false;
+    checkEditedString();
 }
 
 void LangEditWindow::txtLangEditChange() {
     if (showingString_ || !document_ || editIndex_ < 0) return;
     const auto number = static_cast<std::size_t>(editIndex_);
-    document_->setText(number, RestoreLineBreaks(boxTextWithLineFeeds(*txtLangEdit_), document_->text(number)));
-    lstLanguage_->item(editIndex_)->setText(itemText(editIndex_));
-    setWindowModified(document_->isModified());
+    document_->SetText(number, RestoreLineBreaks(typedText(*txtLangEdit_->document()).toStdU16String(), document_->Text(number)));
+    showItem(editIndex_);
+    checkEditedString();
+    setWindowModified(document_->IsModified());
 }
 
 bool LangEditWindow::saveLang() {
@@ -160,34 +198,75 @@ bool LangEditWindow::saveLang() {
         prompter_.tell(QStringLiteral("No language file is open."));
         return false;
     }
+    return writeTo(langFile_);
+}
+
+bool LangEditWindow::saveAsCommand() {
+    if (!document_) {
+        prompter_.tell(QStringLiteral("No language file is open."));
+        return false;
+    }
+    const auto chosen = prompter_.chooseFileToSave(tr("Save the language file as"), langFile_,
+                                                   QStringLiteral("Script Files (*.dat)|*.dat|All Files (*.*)|*.*"));
+    if (!chosen || !writeTo(*chosen)) return false;
+    langFile_ = *chosen;
+    rememberAsLastLangFile(langFile_);
+    updateCaption();
+    return true;
+}
+
+bool LangEditWindow::writeTo(const QString& fileName) {
     setStatus_(QStringLiteral("Saving language file"));
-    const LanguageSave save = document_->bytesToSave();
+    const LanguageSave save = document_->BytesToSave();
     bool saved = false;
     FileError error;
     if (!save.bytes) {
         reportUnsavable(save);
-    } else if (!WriteFileAtomically(toEnginePath(langFile_), *save.bytes, &error)) {
+    } else if (!WriteFileAtomically(toEnginePath(fileName), *save.bytes, &error)) {
         prompter_.tell(QStringLiteral("Language file %1 was not saved: %2")
                            .arg(fromEnginePath(error.path), fromEnginePath(error.reason)));
     } else {
         // What was written is what the file holds from now on.
         document_ = std::make_unique<LanguageDocument>(std::move(*ReadLanguageFile(*save.bytes).file));
+        for (int row = 0; row < lstLanguage_->count(); ++row) showItem(row);  // no string is changed now
         setWindowModified(false);
-        prompter_.tell(QStringLiteral("Language file ") + langFile_ + QStringLiteral(" saved!"));
+        prompter_.tell(QStringLiteral("Language file ") + fileName + QStringLiteral(" saved!"));
         saved = true;
     }
     setStatus_(QStringLiteral("Ready"));
     return saved;
 }
 
+void LangEditWindow::showItem(int number) {
+    QListWidgetItem* item = lstLanguage_->item(number);
+    item->setText(itemText(number));
+    // Strings changed since the file was opened or saved stand out in bold.
+    const bool edited = document_->IsEdited(static_cast<std::size_t>(number));
+    if (item->font().bold() != edited) {
+        QFont font = lstLanguage_->font();
+        font.setBold(edited);
+        item->setFont(font);
+    }
+}
+
+void LangEditWindow::applyFilter() {
+    const QString filter = txtFilter_->text();
+    for (int row = 0; row < lstLanguage_->count(); ++row) {
+        const bool shown = filter.isEmpty() || lstLanguage_->item(row)->text().contains(filter, Qt::CaseInsensitive);
+        lstLanguage_->setRowHidden(row, !shown);
+    }
+}
+
+void LangEditWindow::checkEditedString() {
+    // Said while typing, not only when saving: the character that the file cannot hold.
+    auto refusal = document_->UnsavableCharacter(static_cast<std::size_t>(editIndex_));
+    lblCheck_->setText(refusal ? QString::fromStdString(UnsavableCharacterMessage(*refusal)) : QString());
+}
+
 void LangEditWindow::reportUnsavable(const LanguageSave& save) {
     lstLanguage_->setCurrentRow(static_cast<int>(save.number));
-    prompter_.tell(QStringLiteral("Language file %1 was not saved: string %2 holds the character U+%3 at position "
-                                  "%4, which a language file cannot hold.")
-                       .arg(langFile_)
-                       .arg(save.number)
-                       .arg(static_cast<unsigned>(save.character), 4, 16, QLatin1Char('0'))
-                       .arg(save.position + 1));
+    prompter_.tell(QStringLiteral("Language file %1 was not saved: %2")
+                       .arg(langFile_, QString::fromStdString(UnsavableCharacterMessage(save))));
 }
 
 // The settings file's "lastlangfile"; nothing reads it back. A settings file that cannot be written
@@ -201,7 +280,7 @@ void LangEditWindow::updateCaption() {
 }
 
 bool LangEditWindow::maybeSave() {
-    if (!document_ || !document_->isModified()) return true;
+    if (!document_ || !document_->IsModified()) return true;
     return MayDiscardUnsavedWork(prompter_, QStringLiteral("language file ") + langFile_, [this] { return saveLang(); });
 }
 

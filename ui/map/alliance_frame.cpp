@@ -1,10 +1,9 @@
-#include "map/alliance_frame.h"
+#include "ui/map/alliance_frame.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QSignalBlocker>
 
 namespace corvane {
 namespace {
@@ -28,7 +27,7 @@ AllianceFrame::AllianceFrame(QWidget* parent) : QGroupBox(tr("Allies and enemies
             box->setObjectName(QString(QChar::fromLatin1(kPlayerLetters[owner])) + QChar::fromLatin1(kPlayerLetters[other]));
             box->setChecked(owner == other);
             box->setEnabled(owner != other);  // each player is its own ally
-            connect(box, &QCheckBox::clicked, this, [=, this](bool checked) { boxClicked(owner, other, checked); });
+            connect(box, &QCheckBox::clicked, this, [=, this](bool checked) { emit boxClicked(owner, other, checked); });
             boxes_[index(owner, other)] = box;
             grid->addWidget(box, owner + 1, other + 1, Qt::AlignHCenter);
         }
@@ -41,39 +40,9 @@ AllianceFrame::AllianceFrame(QWidget* parent) : QGroupBox(tr("Allies and enemies
     grid->setColumnStretch(kPlayerCount + 2, 1);  // the boxes stay together on a wide window
 }
 
-void AllianceFrame::showLoaded(const LoadedAlliances& loaded) {
-    grid_ = loaded.grid;
-    showBoxes();
-    for (int p = 0; p < kPlayerCount; ++p) maskField(p)->setText(QString::number(loaded.fields[static_cast<std::size_t>(p)]));
-}
-
-void AllianceFrame::boxClicked(int owner, int other, bool checked) {
-    AllianceState before = state();
-    grid_.set(owner, other, checked);
-    showBoxes();
-    updateAlliances();
-    emit edited(before);
-}
-
-AllianceState AllianceFrame::state() const {
-    AllianceState state{grid_, {}};
-    for (int p = 0; p < kPlayerCount; ++p) state.fields[static_cast<std::size_t>(p)] = maskField(p)->text();
-    return state;
-}
-
-void AllianceFrame::showState(const AllianceState& state) {
-    grid_ = state.grid;
-    showBoxes();
-    for (int p = 0; p < kPlayerCount; ++p) maskField(p)->setText(state.fields[static_cast<std::size_t>(p)]);
-}
-
-void AllianceFrame::showBoxes() {
+void AllianceFrame::showGrid(const AllianceGrid& grid) {
     for (int owner = 0; owner < kPlayerCount; ++owner)
-        for (int other = 0; other < kPlayerCount; ++other) box(owner, other)->setChecked(grid_.allied(owner, other));
-}
-
-void AllianceFrame::updateAlliances() {
-    for (int p = 0; p < kPlayerCount; ++p) maskField(p)->setText(QString::number(grid_.mask(p)));
+        for (int other = 0; other < kPlayerCount; ++other) box(owner, other)->setChecked(grid.Allied(owner, other));
 }
 
 }  // namespace corvane

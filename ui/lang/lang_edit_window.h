@@ -10,11 +10,15 @@
 #include <QWidget>
 
 #include <functional>
+#include <map>
 #include <memory>
 
 class QCloseEvent;
+class QLabel;
+class QLineEdit;
 class QListWidget;
 class QPlainTextEdit;
+class QTextDocument;
 
 namespace corvane {
 
@@ -41,6 +45,8 @@ public:
     bool loadFile(const QString& fileName);
     // Writes the strings back to the open file; false (after a message) when that failed.
     bool saveLang();
+    // Save As...: writes the strings to a file the user chooses, which becomes the open file.
+    bool saveAsCommand();
     void updateCaption();
     // Unsaved edits: asks whether to save them. True when the caller may go on (saved, discarded or
     // nothing changed).
@@ -49,6 +55,8 @@ public:
     const QString& langFile() const { return langFile_; }
     QListWidget* lstLanguage() const { return lstLanguage_; }
     QPlainTextEdit* txtLangEdit() const { return txtLangEdit_; }
+    QLineEdit* filterBox() const { return txtFilter_; }
+    QLabel* checkLabel() const { return lblCheck_; }
 
 signals:
     // Language > Save is available exactly while the editor is open.
@@ -66,6 +74,10 @@ private:
     void txtLangEditChange();
     QString itemText(int number) const;
     void reportUnsavable(const LanguageSave& save);
+    bool writeTo(const QString& fileName);
+    void showItem(int number);
+    void applyFilter();
+    void checkEditedString();
 
     Prompter& prompter_;
     AppPaths paths_;
@@ -76,9 +88,15 @@ private:
     QString langFile_;
     int editIndex_ = -1;
     bool showingString_ = false;  // the box is being filled by the program, not typed into
+    // The box's text of each string shown since the file was opened, with its own undo history, so
+    // that undo still works after moving to another string and back.
+    std::map<int, QTextDocument*> boxTexts_;
+    QTextDocument* emptyBox_ = nullptr;
 
+    QLineEdit* txtFilter_;
     QListWidget* lstLanguage_;
     QPlainTextEdit* txtLangEdit_;
+    QLabel* lblCheck_;
 };
 
 }  // namespace corvane

@@ -4,6 +4,7 @@
 // in it) a frame marks the selected marker and, from zoom 2 on, each marker shows its number.
 
 #include "map/level_data.h"
+#include "map/level_document.h"
 #include "map/map_image.h"
 #include "map/map_zoom.h"
 
@@ -15,16 +16,19 @@ class MapPicture : public QWidget {
     Q_OBJECT
 
 public:
-    MapPicture(const MapImage& image, const std::array<Marker, kMarkerCount>& markers, QWidget* parent = nullptr);
+    explicit MapPicture(const MapImage& image, QWidget* parent = nullptr);
 
-    int zoom() const { return zoom_.factor(); }
+    // The level whose markers, players and stone heads the overlay and the tool tips show; none
+    // before the first level is opened.
+    void setDocument(const LevelDocument* document);
+
+    int zoom() const { return zoom_.Factor(); }
     // Resizes the widget to the picture at that factor (clamped to MapZoom's range).
     void setZoom(int factor);
-    void setSelectedMarker(int number);
 
     // The picture pixel under a widget position.
     QPoint pictureAt(QPoint widgetPosition) const;
-    // "Marker n (x, y)" over a marker, empty elsewhere.
+    // "Marker n (x, y)" over a marker, the player or stone head over one of them, empty elsewhere.
     QString toolTipAt(QPoint widgetPosition) const;
 
 signals:
@@ -32,6 +36,10 @@ signals:
     void mousePressedAt(QPoint pixel, Qt::MouseButtons buttons, QPoint widgetPosition);
     void mouseReleased();
     void escapePressed();
+    // An arrow key: the selected marker should move one map unit. A run of them (a key held down)
+    // ends when the key is let go.
+    void nudgeRequested(int dx, int dy);
+    void nudgeEnded();
 
 protected:
     bool event(QEvent* event) override;
@@ -40,15 +48,16 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
 
 private:
     const MapImage& image_;
-    const std::array<Marker, kMarkerCount>& markers_;
+    const LevelDocument* document_ = nullptr;
     MapZoom zoom_;
-    int selected_ = -1;
 
     QRect markerSquare(const Marker& marker) const;
     void paintSelection(QPainter& painter) const;
+    void paintPlayerRings(QPainter& painter) const;
     void paintNumbers(QPainter& painter, const QRect& area) const;
 };
 

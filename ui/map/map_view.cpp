@@ -1,7 +1,7 @@
-#include "map/map_view.h"
+#include "ui/map/map_view.h"
 
 #include "map/map_image.h"
-#include "map/map_picture.h"
+#include "ui/map/map_picture.h"
 #include "map/map_zoom.h"
 
 #include <QMouseEvent>
@@ -25,8 +25,8 @@ void MapView::zoomTo(int factor, std::optional<QPoint> anchor) {
     const int to = picture_->zoom();
     if (to == from) return;
     const QPoint pointer = anchor.value_or(QPoint(viewport()->width() / 2, viewport()->height() / 2));
-    const int x = MapZoom::scrollKeeping(horizontalScrollBar()->value(), pointer.x(), from, to);
-    const int y = MapZoom::scrollKeeping(verticalScrollBar()->value(), pointer.y(), from, to);
+    const int x = MapZoom::ScrollKeeping(horizontalScrollBar()->value(), pointer.x(), from, to);
+    const int y = MapZoom::ScrollKeeping(verticalScrollBar()->value(), pointer.y(), from, to);
     horizontalScrollBar()->setValue(x);
     verticalScrollBar()->setValue(y);
     emit zoomChanged(to);
@@ -34,7 +34,7 @@ void MapView::zoomTo(int factor, std::optional<QPoint> anchor) {
 
 void MapView::zoomIn() { zoomTo(picture_->zoom() + 1); }
 void MapView::zoomOut() { zoomTo(picture_->zoom() - 1); }
-void MapView::zoomToFit() { zoomTo(MapZoom::fitting(MapImage::kSize, viewport()->width(), viewport()->height())); }
+void MapView::zoomToFit() { zoomTo(MapZoom::Fitting(MapImage::kSize, viewport()->width(), viewport()->height())); }
 void MapView::zoomOneToOne() { zoomTo(MapZoom::kMin); }
 
 void MapView::wheelEvent(QWheelEvent* event) {

@@ -1,6 +1,6 @@
-#include "map/map_view_controls.h"
+#include "ui/map/map_view_controls.h"
 
-#include "map/map_view.h"
+#include "ui/map/map_view.h"
 
 #include <QAction>
 #include <QHBoxLayout>
