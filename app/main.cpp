@@ -21,7 +21,8 @@ int main(int argc, char** argv) {
     prompter.setParent(&window);
     const std::string updateSite = corvane::UpdateSiteAddress(
         corvane::toEnginePath(paths.settingsFile()), corvane::VersionCheck::defaultBaseUrl().toString().toStdString());
-    corvane::SideTools tools(window, prompter, paths, corvane::SystemRegistry(), QUrl(QString::fromStdString(updateSite)));
+    corvane::SideTools tools(window, prompter, paths, corvane::SystemRegistry(),
+                             QUrl(QString::fromStdString(updateSite)));
     QObject::connect(&window, &corvane::MainWindow::closed, &app, &QApplication::quit, Qt::QueuedConnection);
     window.start();
     return QApplication::exec();

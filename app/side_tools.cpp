@@ -4,8 +4,8 @@
 #include <QMdiSubWindow>
 
 #include "ui/lang/lang_edit_window.h"
-#include "ui/map/map_window.h"
 #include "ui/main_window.h"
+#include "ui/map/map_window.h"
 #include "ui/update/version_check.h"
 
 namespace corvane {
@@ -42,8 +42,10 @@ SideTools::SideTools(MainWindow& window, Prompter& prompter, const AppPaths& pat
       updateSite_(std::move(updateSite)) {
     window.setExternalCommands({[this] { openMap(); }, [this] { saveMap(); }, [this] { openLanguage(); },
                                 [this] { saveLanguage(); }, [this] { checkNewVersion(); },
-                                [this] { return (map_ == nullptr || map_->maybeSave()) &&
-                                                (language_ == nullptr || language_->maybeSave()); }});
+                                [this] {
+                                    return (map_ == nullptr || map_->maybeSave()) &&
+                                           (language_ == nullptr || language_->maybeSave());
+                                }});
 }
 
 // The windows refer to the registry and the prompter; they go before them.
@@ -70,8 +72,8 @@ MapWindow& SideTools::ensureMapWindow() {
 
 LangEditWindow& SideTools::ensureLanguageWindow() {
     if (language_ == nullptr) {
-        language_ = new LangEditWindow(prompter_, paths_, *registry_,
-                                       [this](const QString& text) { window_.setStatus(text); });
+        language_ =
+            new LangEditWindow(prompter_, paths_, *registry_, [this](const QString& text) { window_.setStatus(text); });
         QObject::connect(language_, &LangEditWindow::saveAvailable, &window_, &MainWindow::setLanguageSaveEnabled);
         addToArea(*window_.mdiArea(), *language_);
     }
@@ -93,8 +95,9 @@ void SideTools::saveLanguage() {
 void SideTools::checkNewVersion() {
     // An unsaved script is asked about before the update utility starts; once it runs, the
     // program ends without asking again.
-    VersionCheck check(prompter_, paths_, [this](const QString& text) { window_.setStatus(text); },
-                       [this] { window_.endProgram(); }, updateSite_);
+    VersionCheck check(
+        prompter_, paths_, [this](const QString& text) { window_.setStatus(text); }, [this] { window_.endProgram(); },
+        updateSite_);
     check.setMayQuit([this] { return window_.mayEndProgram(); });
     check.run(QStringLiteral("corvanescripter"));
 }

@@ -4,7 +4,6 @@
 
 #include <QPointer>
 #include <QUrl>
-
 #include <memory>
 
 #include "support/registry.h"
@@ -20,8 +19,8 @@ class Prompter;
 class SideTools final {
 public:
     // Hands the main window its Maps, Language and version-check commands.
-    SideTools(MainWindow& window, Prompter& prompter, const AppPaths& paths,
-              std::unique_ptr<RegistryReader> registry, QUrl updateSite);
+    SideTools(MainWindow& window, Prompter& prompter, const AppPaths& paths, std::unique_ptr<RegistryReader> registry,
+              QUrl updateSite);
     ~SideTools();
     SideTools(const SideTools&) = delete;
     SideTools& operator=(const SideTools&) = delete;

@@ -83,8 +83,7 @@ private:
 
 }  // namespace
 
-Completion CompleteAt(std::string_view text, std::size_t offset, const LanguageTables& tables,
-                      const Grammar& grammar) {
+Completion CompleteAt(std::string_view text, std::size_t offset, const LanguageTables& tables, const Grammar& grammar) {
     offset = std::min(offset, text.size());
     std::size_t start = offset;
     while (start > 0 && !IsScriptBlank(text[start - 1])) --start;

@@ -27,7 +27,6 @@ struct Completion {
     std::vector<CompletionItem> items;  // not narrowed by the partial word; the caller filters
 };
 
-Completion CompleteAt(std::string_view text, std::size_t offset, const LanguageTables& tables,
-                      const Grammar& grammar);
+Completion CompleteAt(std::string_view text, std::size_t offset, const LanguageTables& tables, const Grammar& grammar);
 
 }  // namespace corvane

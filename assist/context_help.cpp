@@ -56,13 +56,13 @@ std::string HelpTextFor(const std::vector<std::string>& words, std::string_view 
     }
     if (first == "START_SCRIPT") return Lines({"START_SCRIPT" + CrLf(), "is a mark for starting the script"});
     if (first == "SET") {
-        return Lines({"SET <variable> <value>" + CrLf(), "Example: SET VAR_12 %6",
-                      "This will set variable var_12 to value 6"});
+        return Lines(
+            {"SET <variable> <value>" + CrLf(), "Example: SET VAR_12 %6", "This will set variable var_12 to value 6"});
     }
     if (first == "DO") return DoHelp(words, commandList);
     if (first == "IF") {
-        return Lines({"IF <operator> <var> <var2>",
-                      "or: IF BOTH <operator1> <var1> <var2> <operator2> <var3> <var4>", "",
+        return Lines({"IF <operator> <var> <var2>", "or: IF BOTH <operator1> <var1> <var2> <operator2> <var3> <var4>",
+                      "",
                       "With <operator> being: = (equal), < (smaller than), > (greater than), <> (not equal), "
                       ">= (greater than or equal to), <= (smaller than or equal to)",
                       "", "Example: IF < VAR_12 %3", "checks if var_12 is smaller than 3"});

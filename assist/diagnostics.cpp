@@ -37,14 +37,13 @@ std::string CompileMessage(const CompileError& error, std::string_view spelled, 
         case CompileErrorKind::kNumberOutOfRange:
             return "Number out of range in " + word + " (it must fit in a signed 32-bit integer)";
         case CompileErrorKind::kTooManyCodes:
-            return "Too many codes: the game reads at most " + std::to_string(kMaxCodes) + "; " + word +
-                   " is one more";
+            return "Too many codes: the game reads at most " + std::to_string(kMaxCodes) + "; " + word + " is one more";
         case CompileErrorKind::kTooManyEntries:
-            return "Too many variables: the file holds at most " + std::to_string(kMaxVariableEntries) +
-                   " entries; " + word + " needs one more";
+            return "Too many variables: the file holds at most " + std::to_string(kMaxVariableEntries) + " entries; " +
+                   word + " needs one more";
         case CompileErrorKind::kNeedsConfirmation:
-            return "More than " + std::to_string(kReferableVariableEntries) + " variables: " + word +
-                   " needs entry " + std::to_string(kReferableVariableEntries + 1) +
+            return "More than " + std::to_string(kReferableVariableEntries) + " variables: " + word + " needs entry " +
+                   std::to_string(kReferableVariableEntries + 1) +
                    ", which the compiled script cannot refer to correctly";
     }
     return word;
@@ -65,8 +64,8 @@ std::string WrongWordMessage(const Grammar& grammar, int number, std::string_vie
                              std::string_view upperFound) {
     const GrammarGroup& group = grammar.group(number);
     if (group.entries.empty() || number == kAfterScriptGroup) {
-        return "nothing may follow " + (previous.empty() ? std::string("here") : std::string(previous)) +
-               ", found " + std::string(found);
+        return "nothing may follow " + (previous.empty() ? std::string("here") : std::string(previous)) + ", found " +
+               std::string(found);
     }
     std::string message = "expected " + group.name;
     if (!previous.empty()) message += " after " + std::string(previous);

@@ -18,7 +18,7 @@ struct Diagnostic {
     std::size_t position = 0;  // 0-based byte offset of the word in the text
     std::size_t length = 0;    // bytes of the word as it stands in the text
     DiagnosticSeverity severity = DiagnosticSeverity::kError;
-    std::string message;       // one line, short
+    std::string message;  // one line, short
 };
 
 // The problems in text order. The text is Windows-1252 bytes, as the compiler reads it.

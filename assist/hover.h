@@ -14,7 +14,7 @@ namespace corvane {
 struct HoverText {
     std::size_t position = 0;  // the word the text is about
     std::size_t length = 0;
-    std::string text;          // plain text, lines separated by "\n"
+    std::string text;  // plain text, lines separated by "\n"
 };
 
 // Nothing when the offset is not on a word or the word has no help.

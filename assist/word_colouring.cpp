@@ -26,7 +26,8 @@ WordKind KindOfWord(std::string_view word, const LanguageTables& tables, const G
     const std::string upper = ToUpperAscii(word);
     if (StartsWith(upper, "%")) return WordKind::kNumber;
     if (StartsWith(upper, "VAR_")) return WordKind::kUserVariable;
-    if (StartsWith(upper, "INT_")) return IsInternalValue(upper, tables) ? WordKind::kInternalValue : WordKind::kUnknown;
+    if (StartsWith(upper, "INT_"))
+        return IsInternalValue(upper, tables) ? WordKind::kInternalValue : WordKind::kUnknown;
     if (grammar.group(kCommandGroup).FindMatch(upper) >= 0) return WordKind::kCommand;
     if (upper == kStartScriptWord || tables.tokens().FindCodeByWord(upper) != nullptr) return WordKind::kKeyword;
     return WordKind::kUnknown;
@@ -36,7 +37,8 @@ std::vector<ColouredWord> ColourWords(std::string_view text, const LanguageTable
     std::vector<ColouredWord> words;
     ScriptWordReader reader(text);
     ScriptWord word;
-    while (reader.Next(word)) words.push_back({word.position, word.text.size(), KindOfWord(word.text, tables, grammar)});
+    while (reader.Next(word))
+        words.push_back({word.position, word.text.size(), KindOfWord(word.text, tables, grammar)});
     return words;
 }
 

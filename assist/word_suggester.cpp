@@ -27,8 +27,8 @@ std::optional<std::string_view> WordSuggester::Suggest(std::string_view upperWor
     std::optional<std::string_view> best;
     std::size_t bestDistance = limit + 1;
     for (std::string_view word : words_) {
-        const std::size_t gap = word.size() > upperWord.size() ? word.size() - upperWord.size()
-                                                                : upperWord.size() - word.size();
+        const std::size_t gap =
+            word.size() > upperWord.size() ? word.size() - upperWord.size() : upperWord.size() - word.size();
         if (gap >= bestDistance) continue;
         const std::size_t distance = BoundedEditDistance(upperWord, word, bestDistance - 1);
         if (distance == 0) {

@@ -22,9 +22,19 @@ struct GroupRows {
 const GroupRows kLeadingGroups[] = {
     {1, {{"START_SCRIPT", "2"}}},
     {2, {{"{", "3"}}},
-    {3, {{"DO", "4"}, {"IF", "5"}, {"SET", "6 6 3"}, {"}IF", "10"}, {"}ELSE", "14"}, {"}EVERY", "3"},
-         {"}SCRIPT", "17"}, {"EVERY", "11"}, {"INCREMENT", "6 6 3"}, {"DIVIDE", "6 6 6 3"},
-         {"DECREMENT", "6 6 3"}, {"MULTIPLY", "6 6 6 3"}}},
+    {3,
+     {{"DO", "4"},
+      {"IF", "5"},
+      {"SET", "6 6 3"},
+      {"}IF", "10"},
+      {"}ELSE", "14"},
+      {"}EVERY", "3"},
+      {"}SCRIPT", "17"},
+      {"EVERY", "11"},
+      {"INCREMENT", "6 6 3"},
+      {"DIVIDE", "6 6 6 3"},
+      {"DECREMENT", "6 6 3"},
+      {"MULTIPLY", "6 6 6 3"}}},
 };
 
 // Commands 24 to 116 of group 4 (1 to 23 are the STATE_ words of the token table).
@@ -125,8 +135,15 @@ constexpr EntryRow kCommands[] = {
 };
 
 const GroupRows kTrailingGroups[] = {
-    {5, {{"<", "6 6 2"}, {">", "6 6 2"}, {"=", "6 6 2"}, {"<>", "6 6 2"}, {">=", "6 6 2"}, {"<=", "6 6 2"},
-         {"||", "23 7 6 6 7 6 6 7 6 6 2"}, {"BOTH", "7 6 6 7 6 6 2"}}},
+    {5,
+     {{"<", "6 6 2"},
+      {">", "6 6 2"},
+      {"=", "6 6 2"},
+      {"<>", "6 6 2"},
+      {">=", "6 6 2"},
+      {"<=", "6 6 2"},
+      {"||", "23 7 6 6 7 6 6 7 6 6 2"},
+      {"BOTH", "7 6 6 7 6 6 2"}}},
     {6, {{"VARIABLE", ""}}},
     {7, {{"<", ""}, {">", ""}, {"=", ""}, {"<>", ""}, {">=", ""}, {"<=", ""}}},
     {8, {{"ON", ""}, {"OFF", ""}}},
@@ -154,11 +171,30 @@ struct GroupName {
 };
 
 constexpr GroupName kGroupNames[] = {
-    {1, "START_SCRIPT"}, {2, "{"}, {3, "<mcom>"}, {4, "<docommand>"}, {5, "<operator/both>"}, {6, "<var>"},
-    {7, "<operator>"}, {8, "<on/off>"}, {9, "<color>"}, {10, "<else/endif>"}, {11, "<var>"}, {12, "{"},
-    {13, "{"}, {14, "<endif>"}, {15, "<attack_what>"}, {16, "<attack_how>"}, {17, "<endscript>"},
-    {18, "<attack_what>"}, {19, "SPELL_TYPE"}, {20, "<color/wild>"}, {21, "BOAT_TYPE"}, {22, "GUARD_NORMAL"},
-    {23, "BOTH"}, {100, "nothing!"},
+    {1, "START_SCRIPT"},
+    {2, "{"},
+    {3, "<mcom>"},
+    {4, "<docommand>"},
+    {5, "<operator/both>"},
+    {6, "<var>"},
+    {7, "<operator>"},
+    {8, "<on/off>"},
+    {9, "<color>"},
+    {10, "<else/endif>"},
+    {11, "<var>"},
+    {12, "{"},
+    {13, "{"},
+    {14, "<endif>"},
+    {15, "<attack_what>"},
+    {16, "<attack_how>"},
+    {17, "<endscript>"},
+    {18, "<attack_what>"},
+    {19, "SPELL_TYPE"},
+    {20, "<color/wild>"},
+    {21, "BOAT_TYPE"},
+    {22, "GUARD_NORMAL"},
+    {23, "BOTH"},
+    {100, "nothing!"},
 };
 
 constexpr std::string_view kStatePrefix = "STATE_";

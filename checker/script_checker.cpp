@@ -68,8 +68,7 @@ CheckVerdict Check(std::string_view text, const Grammar& grammar, bool requireEn
             case WalkStep::kTooManyBlocks:
                 return Verdict(CheckVerdictKind::kTooManyOpenBlocks, TooManyOpenBlocksMessage(), checked, true);
             case WalkStep::kStrayBrace:
-                return Verdict(CheckVerdictKind::kBraceCountMismatch, std::string(kBraceCountMismatch), checked,
-                               false);
+                return Verdict(CheckVerdictKind::kBraceCountMismatch, std::string(kBraceCountMismatch), checked, false);
             case WalkStep::kWrongWord: {
                 const int number = walker.wrongGroup();
                 wrongWord = Verdict(CheckVerdictKind::kWrongExpectation,
@@ -99,8 +98,6 @@ CheckVerdict Check(std::string_view text, const Grammar& grammar, bool requireEn
 
 CheckVerdict CheckScript(std::string_view text, const Grammar& grammar) { return Check(text, grammar, false); }
 
-CheckVerdict CheckScriptBeforeSave(std::string_view text, const Grammar& grammar) {
-    return Check(text, grammar, true);
-}
+CheckVerdict CheckScriptBeforeSave(std::string_view text, const Grammar& grammar) { return Check(text, grammar, true); }
 
 }  // namespace corvane

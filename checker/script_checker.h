@@ -15,11 +15,11 @@ inline constexpr std::string_view kNoBigErrorsFound = "No big errors found!";
 inline constexpr std::string_view kBraceCountMismatch = "The amount of { is not equal to the amount of }!";
 
 enum class CheckVerdictKind {
-    kOk,                 // message kNoBigErrorsFound
-    kBraceCountMismatch, // a } that closes no open block; message kBraceCountMismatch
-    kWrongExpectation,   // a word the grammar does not allow there; the four-line message
-    kTooManyOpenBlocks,  // more than kMaxOpenBlocks blocks open at once
-    kEndsEarly,          // CheckScriptBeforeSave only: the words end before ENDSCRIPT; the last word
+    kOk,                  // message kNoBigErrorsFound
+    kBraceCountMismatch,  // a } that closes no open block; message kBraceCountMismatch
+    kWrongExpectation,    // a word the grammar does not allow there; the four-line message
+    kTooManyOpenBlocks,   // more than kMaxOpenBlocks blocks open at once
+    kEndsEarly,           // CheckScriptBeforeSave only: the words end before ENDSCRIPT; the last word
 };
 
 struct CheckVerdict {

@@ -74,7 +74,8 @@ int Compile(const std::string& scriptPath, const std::string& outPath, bool chec
     const SaveStep step =
         PrepareScriptSave(script.text(), LanguageTables::Standard(), Grammar::Standard(), {.saveDespiteCheck = !check});
     switch (step.kind) {
-        case SaveStepKind::kWrite: break;
+        case SaveStepKind::kWrite:
+            break;
         case SaveStepKind::kNoWords:
             err << InputName(scriptPath) << ": " << step.message << '\n';
             return kExitRejected;

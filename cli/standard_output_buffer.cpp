@@ -1,9 +1,9 @@
 #include "cli/standard_output_buffer.h"
 
-#include "cli/cli_app.h"
-
 #include <cerrno>
 #include <cstring>
+
+#include "cli/cli_app.h"
 
 #ifdef _WIN32
 #include <io.h>

@@ -148,7 +148,7 @@ private:
         std::string text;
         std::size_t position = 0;
     };
-    std::optional<OwnedWord> firstUnreferable_;  // the word that created entry 256
+    std::optional<OwnedWord> firstUnreferable_;                   // the word that created entry 256
     std::unordered_map<std::string_view, CodeBytes> knownCodes_;  // views into the script text, as spelled
     // Only while collecting every error: each limit is reported once.
     bool codesReported_ = false;

@@ -30,10 +30,10 @@ struct CompileError {
     CompileErrorKind kind = CompileErrorKind::kUnknownWord;
     // The word in upper case; for kNeedsConfirmation the word that needed entry 257.
     std::string word;
-    std::size_t position = 0;   // 0-based byte offset of the word in the given text
-    std::size_t length = 0;     // length of the word in bytes
-    std::string message;        // the program's message text
-    std::size_t entryCount = 0; // entries the script needs (kNeedsConfirmation)
+    std::size_t position = 0;    // 0-based byte offset of the word in the given text
+    std::size_t length = 0;      // length of the word in bytes
+    std::string message;         // the program's message text
+    std::size_t entryCount = 0;  // entries the script needs (kNeedsConfirmation)
 };
 
 struct CompiledScript {

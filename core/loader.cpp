@@ -4,8 +4,8 @@
 
 #include "core/code_text.h"
 #include "core/compiled_file.h"
-#include "core/script_printer.h"
 #include "core/script_messages.h"
+#include "core/script_printer.h"
 
 namespace corvane {
 namespace {

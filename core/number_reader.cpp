@@ -14,9 +14,12 @@ bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
 int DigitValue(char c, int base) {
     int value = -1;
-    if (c >= '0' && c <= '9') value = c - '0';
-    else if (c >= 'A' && c <= 'F') value = c - 'A' + 10;
-    else if (c >= 'a' && c <= 'f') value = c - 'a' + 10;
+    if (c >= '0' && c <= '9')
+        value = c - '0';
+    else if (c >= 'A' && c <= 'F')
+        value = c - 'A' + 10;
+    else if (c >= 'a' && c <= 'f')
+        value = c - 'a' + 10;
     return value < base ? value : -1;
 }
 
@@ -34,10 +37,10 @@ std::optional<std::int32_t> ReadRadixNumber(std::string_view digits, int base) {
 
 // The parts of a decimal number at the start of a text.
 struct DecimalParts {
-    std::string_view text;       // sign, mantissa and exponent as far as they fit
-    std::string_view integer;    // digits before the point
-    std::string_view fraction;   // digits after the point
-    std::int64_t exponent = 0;   // saturated, so that a huge exponent cannot overflow
+    std::string_view text;      // sign, mantissa and exponent as far as they fit
+    std::string_view integer;   // digits before the point
+    std::string_view fraction;  // digits after the point
+    std::int64_t exponent = 0;  // saturated, so that a huge exponent cannot overflow
 };
 
 std::size_t SkipDigits(std::string_view text, std::size_t at) {
@@ -63,7 +66,8 @@ DecimalParts SplitDecimal(std::string_view text) {
         at = SkipDigits(text, fracStart);
         parts.fraction = text.substr(fracStart, at - fracStart);
     }
-    if (at < text.size() && (text[at] == 'E' || text[at] == 'e') && !(parts.integer.empty() && parts.fraction.empty())) {
+    if (at < text.size() && (text[at] == 'E' || text[at] == 'e') &&
+        !(parts.integer.empty() && parts.fraction.empty())) {
         std::size_t expAt = at + 1;
         const bool negative = expAt < text.size() && text[expAt] == '-';
         if (expAt < text.size() && (text[expAt] == '+' || text[expAt] == '-')) ++expAt;
@@ -106,10 +110,12 @@ std::optional<std::int32_t> ReadWholeNumber(std::string_view digits, bool negati
 std::optional<std::int32_t> RoundDecimal(const DecimalParts& parts, bool negative) {
     const std::string_view integer = parts.integer;
     const std::string_view fraction = parts.fraction;
-    const auto digitAt = [&](std::int64_t i) { return i < static_cast<std::int64_t>(integer.size()) ? integer[i] : fraction[i - integer.size()]; };
+    const auto digitAt = [&](std::int64_t i) {
+        return i < static_cast<std::int64_t>(integer.size()) ? integer[i] : fraction[i - integer.size()];
+    };
     const auto total = static_cast<std::int64_t>(integer.size() + fraction.size());
     const std::int64_t point = static_cast<std::int64_t>(integer.size()) + parts.exponent;  // digits before the point
-    if (point < 0) return 0;  // below 0.1
+    if (point < 0) return 0;                                                                // below 0.1
 
     std::int64_t whole = 0;
     for (std::int64_t i = 0; i < std::min(point, total); ++i) whole = whole * 10 + (digitAt(i) - '0');
@@ -132,7 +138,7 @@ std::optional<std::int32_t> ReadDecimalNumber(std::string_view text) {
     const bool negative = parts.text.starts_with('-');
     if (parts.text.find_first_of(".Ee") == std::string_view::npos) return ReadWholeNumber(parts.integer, negative);
     const auto magnitude = Magnitude(parts);
-    if (!magnitude) return 0;                 // no digits, or only zeros
+    if (!magnitude) return 0;                  // no digits, or only zeros
     if (*magnitude > 10) return std::nullopt;  // at least 10^10
     if (*magnitude < -5) return 0;             // below 10^-6: rounds to 0
     return RoundDecimal(parts, negative);

@@ -2,11 +2,11 @@
 // The program's own message texts for compiling and loading scripts, shared by the editor and the
 // command line so that both say the same words.
 
-#include "support/message_word.h"
-
 #include <cstddef>
 #include <string>
 #include <string_view>
+
+#include "support/message_word.h"
 
 namespace corvane {
 

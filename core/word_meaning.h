@@ -22,8 +22,8 @@ struct EntryWord {
 
 struct WordMeaning {
     enum class Kind { kCode, kEntry, kUnknown, kNumberOutOfRange } kind = Kind::kUnknown;
-    CodeBytes code;    // kCode
-    EntryWord entry;   // kEntry
+    CodeBytes code;   // kCode
+    EntryWord entry;  // kEntry
 };
 
 // The code search, in the game's order: START_SCRIPT, the token table, INT_, VAR_, %, raw code

@@ -1,8 +1,8 @@
 #include "lang/language_document.h"
 
-#include "lang/language_text.h"
-
 #include <algorithm>
+
+#include "lang/language_text.h"
 
 namespace corvane {
 

@@ -4,13 +4,13 @@
 // units before and after them keep their exact values, also units above 255, which are no
 // Windows-1252 codes. Opening and saving a file without edits gives back the very same bytes.
 
-#include "lang/language_file.h"
-
 #include <cstddef>
 #include <map>
 #include <optional>
 #include <string>
 #include <vector>
+
+#include "lang/language_file.h"
 
 namespace corvane {
 

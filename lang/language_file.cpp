@@ -1,8 +1,8 @@
 #include "lang/language_file.h"
 
-#include "support/file_utils.h"
-
 #include <filesystem>
+
+#include "support/file_utils.h"
 
 namespace corvane {
 

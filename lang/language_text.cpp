@@ -1,8 +1,8 @@
 #include "lang/language_text.h"
 
-#include "text/windows_1252.h"
-
 #include <vector>
+
+#include "text/windows_1252.h"
 
 namespace corvane {
 

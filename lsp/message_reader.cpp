@@ -71,8 +71,8 @@ ReadResult MessageReader::Next() {
         }
         // A Content-Length after other bytes on its line follows the rest of a message framed too
         // short or a body that had no header: a new message starts there.
-        if (const std::size_t at = ToLowerAscii(line).find("content-length"); at != std::string::npos && at > 0 &&
-                                                                              !IsNamePart(line[at - 1])) {
+        if (const std::size_t at = ToLowerAscii(line).find("content-length");
+            at != std::string::npos && at > 0 && !IsNamePart(line[at - 1])) {
             line.erase(0, at);
             length = std::optional<std::size_t>();
             problem.clear();

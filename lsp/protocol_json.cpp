@@ -86,7 +86,8 @@ Json SymbolJson(const DocumentText& document, const ScriptBlock& block) {
 }
 
 Json TextEditJson(const TextEdit& edit) {
-    return Json{{"range", {{"start", PositionJson(edit.start)}, {"end", PositionJson(edit.end)}}}, {"newText", edit.newText}};
+    return Json{{"range", {{"start", PositionJson(edit.start)}, {"end", PositionJson(edit.end)}}},
+                {"newText", edit.newText}};
 }
 
 }  // namespace corvane

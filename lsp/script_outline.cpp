@@ -109,8 +109,8 @@ private:
 
     std::vector<FlatBlock> blocks_;
     std::vector<Frame> frames_;  // per open "{"
-    int waiting_ = kNone;      // the block whose "{" has not come yet
-    int closedIf_ = kNone;     // an IF whose block just closed: ELSE or ENDIF may follow
+    int waiting_ = kNone;        // the block whose "{" has not come yet
+    int closedIf_ = kNone;       // an IF whose block just closed: ELSE or ENDIF may follow
     std::size_t lastEnd_ = 0;
 };
 

@@ -1,10 +1,10 @@
 #include "map/ai_script_file.h"
 
-#include "support/file_utils.h"
-#include "support/wine_path.h"
-
 #include <cstdio>
 #include <filesystem>
+
+#include "support/file_utils.h"
+#include "support/wine_path.h"
 
 namespace fs = std::filesystem;
 

@@ -3,9 +3,9 @@
 // the order Blue, Red, Yellow, Green. Each player is allied with itself; a pair is always set on
 // both sides.
 
-#include "map/level_data.h"
-
 #include <array>
+
+#include "map/level_data.h"
 
 namespace corvane {
 

@@ -9,10 +9,10 @@
 
 namespace corvane {
 
-inline constexpr int kMapCells = 128;    // terrain cells per side
+inline constexpr int kMapCells = 128;  // terrain cells per side
 inline constexpr int kMarkerCount = 256;
-inline constexpr int kPlayerCount = 4;   // 0 Blue, 1 Red, 2 Yellow, 3 Green
-inline constexpr int kAiPlayerCount = 3; // Red, Yellow, Green
+inline constexpr int kPlayerCount = 4;    // 0 Blue, 1 Red, 2 Yellow, 3 Green
+inline constexpr int kAiPlayerCount = 3;  // Red, Yellow, Green
 inline constexpr const char* kPlayerNames[kPlayerCount] = {"Blue", "Red", "Yellow", "Green"};
 inline constexpr int kFirstAiPlayer = 1;  // Blue is the human player
 

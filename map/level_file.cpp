@@ -1,9 +1,9 @@
 #include "map/level_file.h"
 
+#include <fstream>
+
 #include "map/level_header.h"
 #include "support/file_utils.h"
-
-#include <fstream>
 
 namespace corvane {
 namespace {

@@ -2,14 +2,14 @@
 // The level file (".dat"): only read. Heights from offset 0 and 1000 object records of 101 bytes
 // from offset 81987; the program uses player positions and stone heads from the records.
 
-#include "map/level_data.h"
-#include "support/safe_file.h"
-
 #include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <variant>
+
+#include "map/level_data.h"
+#include "support/safe_file.h"
 
 namespace corvane {
 

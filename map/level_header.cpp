@@ -34,7 +34,8 @@ std::variant<std::optional<std::string>, FileError> ReadIfExists(const std::stri
 
 LevelHeader ReadLevelHeader(std::string_view bytes) {
     LevelHeader header;
-    for (std::size_t i = 0; i < header.aiScripts.size(); ++i) header.aiScripts[i] = ByteOrZero(bytes, kAiScriptsOffset + i);
+    for (std::size_t i = 0; i < header.aiScripts.size(); ++i)
+        header.aiScripts[i] = ByteOrZero(bytes, kAiScriptsOffset + i);
     for (std::size_t i = 0; i < header.allianceMasks.size(); ++i)
         header.allianceMasks[i] = ByteOrZero(bytes, kAllianceMasksOffset + i);
     for (std::size_t n = 0; n < header.markers.size(); ++n)
@@ -46,7 +47,8 @@ std::string WriteLevelHeader(std::string existing, const LevelHeader& header) {
     if (existing.size() < kHeaderBytesOwned) existing.resize(kHeaderBytesOwned, '\0');
     auto put = [&existing](std::size_t offset, std::uint8_t value) { existing[offset] = static_cast<char>(value); };
     for (std::size_t i = 0; i < header.aiScripts.size(); ++i) put(kAiScriptsOffset + i, header.aiScripts[i]);
-    for (std::size_t i = 0; i < header.allianceMasks.size(); ++i) put(kAllianceMasksOffset + i, header.allianceMasks[i]);
+    for (std::size_t i = 0; i < header.allianceMasks.size(); ++i)
+        put(kAllianceMasksOffset + i, header.allianceMasks[i]);
     for (std::size_t n = 0; n < header.markers.size(); ++n) {
         put(kMarkersOffset + 2 * n, header.markers[n].x);
         put(kMarkersOffset + 2 * n + 1, header.markers[n].y);
@@ -66,8 +68,7 @@ std::optional<HeaderSaveError> SaveLevelHeader(const std::string& path, const Le
     if (auto* error = std::get_if<FileError>(&read)) return HeaderSaveError{HeaderSaveError::Kind::CannotRead, *error};
     const auto& bytes = std::get<std::optional<std::string>>(read);
     if (!bytes && !mayCreate) return HeaderSaveError{HeaderSaveError::Kind::Missing, {path, "does not exist"}};
-    if (bytes && IsReadOnly(path))
-        return HeaderSaveError{HeaderSaveError::Kind::CannotWrite, {path, "is read-only"}};
+    if (bytes && IsReadOnly(path)) return HeaderSaveError{HeaderSaveError::Kind::CannotWrite, {path, "is read-only"}};
     FileError writeError;
     if (!WriteFileAtomically(path, WriteLevelHeader(bytes.value_or(std::string()), header), &writeError))
         return HeaderSaveError{HeaderSaveError::Kind::CannotWrite, writeError};

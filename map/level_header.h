@@ -2,13 +2,13 @@
 // The level's header file (".hdr"): AI script numbers at 89-91, alliance masks at 92-95 and 256
 // markers (X, Y) at 100-611. The program owns only these bytes; a save keeps every other byte.
 
-#include "map/level_data.h"
-#include "support/safe_file.h"
-
 #include <optional>
 #include <string>
 #include <string_view>
 #include <variant>
+
+#include "map/level_data.h"
+#include "support/safe_file.h"
 
 namespace corvane {
 

@@ -1,9 +1,9 @@
 #include "map/level_paths.h"
 
+#include <filesystem>
+
 #include "support/file_utils.h"
 #include "support/wine_path.h"
-
-#include <filesystem>
 
 namespace fs = std::filesystem;
 

@@ -3,13 +3,13 @@
 // Terrain cells are cached by the level last drawn in them, so a paint after one click fills only
 // the cells that changed or that a marker covered in the paint before.
 
-#include "map/level_data.h"
-#include "map/map_image.h"
-
 #include <climits>
 #include <cstdint>
 #include <random>
 #include <vector>
+
+#include "map/level_data.h"
+#include "map/map_image.h"
 
 namespace corvane {
 

@@ -21,9 +21,7 @@ std::string MarkerLineAfterEdit(int number, Marker marker) {
     return std::to_string(number) + " (" + std::to_string(marker.x) + " ," + std::to_string(marker.y) + ")";
 }
 
-std::string StoneHeadLine(MapPoint at) {
-    return "StoneH X: " + std::to_string(at.x) + ", Y: " + std::to_string(at.y);
-}
+std::string StoneHeadLine(MapPoint at) { return "StoneH X: " + std::to_string(at.x) + ", Y: " + std::to_string(at.y); }
 
 std::optional<std::uint8_t> ParseByteField(std::string_view text) {
     text = Trimmed(text);

@@ -1,12 +1,12 @@
 #pragma once
 // The lines of the marker and stone-head lists, and the whole-number fields of the map window.
 
-#include "map/level_data.h"
-
 #include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
+
+#include "map/level_data.h"
 
 namespace corvane {
 

@@ -13,8 +13,7 @@ constexpr char kNativeSeparator = '/';
 
 std::string GameFolderDialogName(const RegistryReader& registry, const std::string& programFolder,
                                  const std::string& patternInGameFolder) {
-    if (!registry.keyExists(kHkeyLocalMachine, kGameRegistryKey))
-        return programFolder + kNativeSeparator + "*.dat";
+    if (!registry.keyExists(kHkeyLocalMachine, kGameRegistryKey)) return programFolder + kNativeSeparator + "*.dat";
     std::string installPath = registry.value(kHkeyLocalMachine, kGameRegistryKey, "installpath").asText();
     return registry.nativePath(installPath + patternInGameFolder);
 }

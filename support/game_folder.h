@@ -1,9 +1,9 @@
 #pragma once
 // The initial file name of the open dialogs for the game's own files (levels, language files).
 
-#include "support/registry.h"
-
 #include <string>
+
+#include "support/registry.h"
 
 namespace corvane {
 

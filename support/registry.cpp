@@ -1,15 +1,18 @@
 #include "support/registry.h"
 
-#include "support/wine_registry.h"
 #include "support/windows_registry.h"
+#include "support/wine_registry.h"
 
 namespace corvane {
 
 std::string RegistryValue::asText() const {
     switch (kind) {
-    case Kind::Text: return text;
-    case Kind::Number: return std::to_string(number);
-    case Kind::Empty: break;
+        case Kind::Text:
+            return text;
+        case Kind::Number:
+            return std::to_string(number);
+        case Kind::Empty:
+            break;
     }
     return {};
 }

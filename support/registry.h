@@ -12,8 +12,8 @@ namespace corvane {
 struct RegistryValue {
     enum class Kind { Empty, Text, Number };
     Kind kind = Kind::Empty;
-    std::string text;          // Kind::Text: the entry's text (UTF-8 off Windows, ANSI code page on it)
-    std::int32_t number = 0;   // Kind::Number: a REG_DWORD entry
+    std::string text;         // Kind::Text: the entry's text (UTF-8 off Windows, ANSI code page on it)
+    std::int32_t number = 0;  // Kind::Number: a REG_DWORD entry
 
     // What a caller gets when it appends the value to text: a number in decimal, empty when empty.
     std::string asText() const;

@@ -1,15 +1,15 @@
 #include "support/safe_file.h"
 
-#include "support/file_utils.h"
-#include "support/link_target.h"
-#include "support/scratch_file_name.h"
-
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <system_error>
+
+#include "support/file_utils.h"
+#include "support/link_target.h"
+#include "support/scratch_file_name.h"
 
 #ifdef _WIN32
 #include <fcntl.h>
@@ -47,7 +47,8 @@ bool writeResolved(const std::string& path, const fs::path& target, std::string_
     const fs::path temp = ScratchFileNameBeside(target);
     {
         std::ofstream out(temp, std::ios::binary | std::ios::trunc);
-        if (!out) return fail(error, path, std::string("cannot create a file in its folder (") + std::strerror(errno) + ")");
+        if (!out)
+            return fail(error, path, std::string("cannot create a file in its folder (") + std::strerror(errno) + ")");
         out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
         out.flush();
         if (!out) {
@@ -131,7 +132,8 @@ bool writeInPlace(const std::string& path, const fs::path& target, const struct 
                   FileError* error) {
     FileDescriptor fd(::open(target.c_str(), O_WRONLY | O_NOFOLLOW | O_CLOEXEC));
     struct stat now {};
-    if (fd.get() < 0 || ::fstat(fd.get(), &now) != 0) return fail(error, path, "cannot be opened for writing (" + systemReason() + ")");
+    if (fd.get() < 0 || ::fstat(fd.get(), &now) != 0)
+        return fail(error, path, "cannot be opened for writing (" + systemReason() + ")");
     if (now.st_dev != old.st_dev || now.st_ino != old.st_ino) return fail(error, path, "was replaced while saving");
 #ifdef __linux__
     if (!bytes.empty() && ::fallocate(fd.get(), FALLOC_FL_KEEP_SIZE, 0, static_cast<off_t>(bytes.size())) != 0 &&
@@ -215,7 +217,8 @@ bool writeResolved(const std::string& path, const fs::path& target, std::string_
     // The bytes reach the disk before the name points at them, and the folder's new entry after:
     // success means the new content survives a power cut.
     if (!syncData(fd.get())) return discard("writing failed (" + systemReason() + ")");
-    if (!nameScratchFile(fd.get(), target, temp)) return discard("cannot create a file in its folder (" + systemReason() + ")");
+    if (!nameScratchFile(fd.get(), target, temp))
+        return discard("cannot create a file in its folder (" + systemReason() + ")");
     if (::rename(temp.c_str(), target.c_str()) != 0) return discard("cannot replace the file (" + systemReason() + ")");
     if (!syncFolder(folderOf(target))) {
         return fail(error, path, "was replaced, but its folder could not be synced to disk (" + systemReason() + ")");

@@ -1,14 +1,14 @@
 #include "support/scratch_file_name.h"
 
-#include "support/file_utils.h"
-
 #include <atomic>
 #include <cerrno>
-#include <chrono>
 #include <charconv>
+#include <chrono>
 #include <string>
 #include <string_view>
 #include <system_error>
+
+#include "support/file_utils.h"
 
 #ifdef _WIN32
 #include <process.h>

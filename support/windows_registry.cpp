@@ -47,8 +47,7 @@ RegistryValue ReadText(HKEY key, const std::string& name, DWORD size) {
 RegistryValue ReadNumber(HKEY key, const std::string& name) {
     std::int32_t number = 0;
     DWORD size = sizeof number;
-    if (RegQueryValueExA(key, name.c_str(), nullptr, nullptr, reinterpret_cast<BYTE*>(&number), &size) !=
-        ERROR_SUCCESS)
+    if (RegQueryValueExA(key, name.c_str(), nullptr, nullptr, reinterpret_cast<BYTE*>(&number), &size) != ERROR_SUCCESS)
         return RegistryValue::Empty();
     return RegistryValue::Number(number);
 }

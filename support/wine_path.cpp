@@ -1,10 +1,10 @@
 #include "support/wine_path.h"
 
-#include "support/file_utils.h"
-
 #include <cctype>
 #include <optional>
 #include <vector>
+
+#include "support/file_utils.h"
 
 namespace fs = std::filesystem;
 

@@ -1,9 +1,9 @@
 #include "support/wine_registry.h"
 
+#include <cstdlib>
+
 #include "support/file_utils.h"
 #include "support/wine_path.h"
-
-#include <cstdlib>
 
 namespace corvane {
 namespace {

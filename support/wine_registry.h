@@ -2,11 +2,11 @@
 // The registry of a Wine prefix, for systems where the game runs under Wine: HKEY_LOCAL_MACHINE
 // comes from the prefix's system.reg, and Windows paths map to the prefix's drives.
 
-#include "support/registry.h"
-#include "support/wine_registry_file.h"
-
 #include <filesystem>
 #include <optional>
+
+#include "support/registry.h"
+#include "support/wine_registry_file.h"
 
 namespace corvane {
 

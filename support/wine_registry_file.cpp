@@ -1,11 +1,11 @@
 #include "support/wine_registry_file.h"
 
-#include "support/file_utils.h"
-#include "support/wine_string.h"
-
 #include <cstdint>
 #include <optional>
 #include <vector>
+
+#include "support/file_utils.h"
+#include "support/wine_string.h"
 
 namespace corvane {
 namespace {
@@ -36,8 +36,10 @@ std::optional<std::uint32_t> ParseHex(std::string_view digits, std::size_t maxDi
     if (digits.empty() || digits.size() > maxDigits) return std::nullopt;
     std::uint32_t n = 0;
     for (char c : digits) {
-        int d = (c >= '0' && c <= '9') ? c - '0' : (c >= 'a' && c <= 'f') ? c - 'a' + 10
-                : (c >= 'A' && c <= 'F') ? c - 'A' + 10 : -1;
+        int d = (c >= '0' && c <= '9')   ? c - '0'
+                : (c >= 'a' && c <= 'f') ? c - 'a' + 10
+                : (c >= 'A' && c <= 'F') ? c - 'A' + 10
+                                         : -1;
         if (d < 0) return std::nullopt;
         n = n * 16 + static_cast<std::uint32_t>(d);
     }
@@ -62,7 +64,8 @@ std::string TextUpToNul(std::string text) { return text.substr(0, text.find('\0'
 // A REG_SZ stored as raw bytes (Wine does this for odd lengths): UTF-16LE up to the first NUL.
 RegistryValue TextFromBytes(const std::vector<unsigned char>& bytes) {
     std::u16string units;
-    for (std::size_t i = 0; i + 1 < bytes.size(); i += 2) units += static_cast<char16_t>(bytes[i] | (bytes[i + 1] << 8));
+    for (std::size_t i = 0; i + 1 < bytes.size(); i += 2)
+        units += static_cast<char16_t>(bytes[i] | (bytes[i + 1] << 8));
     return RegistryValue::Text(TextUpToNul(Utf8FromUtf16(units)));
 }
 
@@ -124,7 +127,10 @@ std::vector<std::string> LogicalLines(std::string_view text) {
         std::string_view line = TrimRight(text.substr(0, eol));
         text = eol == std::string_view::npos ? std::string_view() : text.substr(eol + 1);
         if (continues) line = TrimLeft(line);
-        if (continues && !lines.empty()) lines.back() += line; else lines.emplace_back(line);
+        if (continues && !lines.empty())
+            lines.back() += line;
+        else
+            lines.emplace_back(line);
         std::string& last = lines.back();
         std::size_t eq = last.find("=hex");
         continues = eq != std::string::npos && !last.empty() && last.back() == '\\';

@@ -2,11 +2,11 @@
 // The contents of a Wine registry file (system.reg): keys in [sections], values below them.
 // Key paths and value names are matched without regard to letter case, as Wine does.
 
-#include "support/registry.h"
-
 #include <map>
 #include <string>
 #include <string_view>
+
+#include "support/registry.h"
 
 namespace corvane {
 

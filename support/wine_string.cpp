@@ -16,15 +16,24 @@ bool IsOctal(char c) { return c >= '0' && c <= '7'; }
 
 char16_t ControlEscape(char c) {
     switch (c) {
-    case 'a': return u'\a';
-    case 'b': return u'\b';
-    case 'e': return 0x1b;
-    case 'f': return u'\f';
-    case 'n': return u'\n';
-    case 'r': return u'\r';
-    case 't': return u'\t';
-    case 'v': return u'\v';
-    default: return static_cast<unsigned char>(c);
+        case 'a':
+            return u'\a';
+        case 'b':
+            return u'\b';
+        case 'e':
+            return 0x1b;
+        case 'f':
+            return u'\f';
+        case 'n':
+            return u'\n';
+        case 'r':
+            return u'\r';
+        case 't':
+            return u'\t';
+        case 'v':
+            return u'\v';
+        default:
+            return static_cast<unsigned char>(c);
     }
 }
 

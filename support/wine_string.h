@@ -9,8 +9,8 @@
 namespace corvane {
 
 struct WineString {
-    std::string utf8;      // the unescaped text, surrogate pairs joined, as UTF-8
-    std::size_t end = 0;   // position just after the closing character in the input
+    std::string utf8;     // the unescaped text, surrogate pairs joined, as UTF-8
+    std::size_t end = 0;  // position just after the closing character in the input
 };
 
 // Unescapes `text` up to the first unescaped `closing` character. Nothing when it never comes.

@@ -4,7 +4,6 @@
 // every position the engine reports equal to the same position in the box.
 
 #include <QString>
-
 #include <string>
 #include <string_view>
 

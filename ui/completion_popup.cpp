@@ -5,7 +5,6 @@
 #include <QTextBlock>
 #include <QTreeWidget>
 #include <QVBoxLayout>
-
 #include <algorithm>
 
 #include "core/script_words.h"
@@ -124,15 +123,28 @@ bool CompletionPopup::eventFilter(QObject* watched, QEvent* event) {
     if (watched != &box_ || !isOpen() || event->type() != QEvent::KeyPress) return QFrame::eventFilter(watched, event);
     auto* key = static_cast<QKeyEvent*>(event);
     switch (key->key()) {
-        case Qt::Key_Up: moveCurrent(-1); return true;
-        case Qt::Key_Down: moveCurrent(1); return true;
-        case Qt::Key_PageUp: moveCurrent(-kPageRows); return true;
-        case Qt::Key_PageDown: moveCurrent(kPageRows); return true;
+        case Qt::Key_Up:
+            moveCurrent(-1);
+            return true;
+        case Qt::Key_Down:
+            moveCurrent(1);
+            return true;
+        case Qt::Key_PageUp:
+            moveCurrent(-kPageRows);
+            return true;
+        case Qt::Key_PageDown:
+            moveCurrent(kPageRows);
+            return true;
         case Qt::Key_Return:
         case Qt::Key_Enter:
-        case Qt::Key_Tab: acceptCurrent(); return true;
-        case Qt::Key_Escape: close(); return true;
-        default: return false;
+        case Qt::Key_Tab:
+            acceptCurrent();
+            return true;
+        case Qt::Key_Escape:
+            close();
+            return true;
+        default:
+            return false;
     }
 }
 

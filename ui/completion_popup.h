@@ -6,7 +6,6 @@
 
 #include <QFrame>
 #include <QString>
-
 #include <vector>
 
 class QTreeWidget;

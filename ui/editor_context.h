@@ -3,7 +3,6 @@
 // settings file, the language tables (built once at start-up) and the current script file.
 
 #include <QString>
-
 #include <string>
 
 #include "checker/grammar.h"

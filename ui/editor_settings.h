@@ -2,7 +2,6 @@
 // editor.ini as the windows use it: QString in and out, one file for the whole program.
 
 #include <QString>
-
 #include <string_view>
 #include <utility>
 #include <vector>

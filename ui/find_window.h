@@ -2,7 +2,6 @@
 // frmFind: searches the script text forward from the caret, without regard to letter case.
 
 #include <QWidget>
-
 #include <functional>
 
 class QLineEdit;

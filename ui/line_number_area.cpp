@@ -69,8 +69,8 @@ void LineNumberArea::paintEvent(QPaintEvent* event) {
         if (top > height()) break;
         const bool current = block.blockNumber() == caretLine;
         painter.setPen(current ? QColor(255, 255, 255) : QColor(120, 128, 150));
-        painter.drawText(QRect(0, top, width() - kPadding, static_cast<int>(rect.height())), Qt::AlignRight | Qt::AlignTop,
-                         QString::number(block.blockNumber() + 1));
+        painter.drawText(QRect(0, top, width() - kPadding, static_cast<int>(rect.height())),
+                         Qt::AlignRight | Qt::AlignTop, QString::number(block.blockNumber() + 1));
     }
 }
 

@@ -13,7 +13,6 @@
 #include <QMenuBar>
 #include <QMimeData>
 #include <QStatusBar>
-
 #include <functional>
 
 #include "assist/reference_lists.h"
@@ -21,22 +20,22 @@
 #include "checker/script_checker.h"
 #include "core/language_tables.h"
 #include "support/dialog_start.h"
-#include "support/safe_file.h"
 #include "support/file_utils.h"
+#include "support/safe_file.h"
 #include "support/settings_file.h"
 #include "ui/about_window.h"
 #include "ui/box_text.h"
 #include "ui/common/qt_prompter.h"
 #include "ui/common/shown_path.h"
+#include "ui/editor_look.h"
 #include "ui/find_window.h"
 #include "ui/recent_files.h"
 #include "ui/reference_list_window.h"
 #include "ui/script_assistant.h"
-#include "ui/script_text_file.h"
 #include "ui/script_text_box.h"
+#include "ui/script_text_file.h"
 #include "ui/script_window.h"
 #include "ui/splash_window.h"
-#include "ui/editor_look.h"
 
 namespace corvane {
 
@@ -53,7 +52,9 @@ constexpr std::size_t kLargeTextBytes = 256u << 10;
 
 constexpr int kRecentMenuCharacters = 60;
 
-bool hasSuffix(const QString& fileName, const QString& suffix) { return fileName.endsWith(suffix, Qt::CaseInsensitive); }
+bool hasSuffix(const QString& fileName, const QString& suffix) {
+    return fileName.endsWith(suffix, Qt::CaseInsensitive);
+}
 
 // "&" in a path must not become an access key of the menu item; a long path is shortened in the
 // middle to what a menu of about 60 characters shows.
@@ -77,7 +78,8 @@ MainWindow::MainWindow(const AppPaths& paths, Prompter* prompter, QWidget* paren
     mdi_->setBackground(QColor(96, 96, 112));
     setCentralWidget(mdi_);
     statusBar()->setObjectName(QStringLiteral("SB"));
-    statusLabel_ = new QLabel(QStringLiteral("Corvane Scripter Tools Loaded - Press CTRL-F1 to load last edited scriptfile!"));
+    statusLabel_ =
+        new QLabel(QStringLiteral("Corvane Scripter Tools Loaded - Press CTRL-F1 to load last edited scriptfile!"));
     statusBar()->addWidget(statusLabel_, 1);
     createMenus();
     createAssistMenus();
@@ -108,9 +110,12 @@ void MainWindow::createMenus() {
     file->menuAction()->setObjectName(QStringLiteral("mnufile"));
     QMenu* scripts = file->addMenu(QStringLiteral("&Scripts"));
     scripts->menuAction()->setObjectName(QStringLiteral("mnuScripts"));
-    addItem(scripts, "mnuScriptsNew", QStringLiteral("&New"), QKeySequence(Qt::CTRL | Qt::Key_N), true, &MainWindow::newScript);
-    addItem(scripts, "mnuScriptsLoad", QStringLiteral("&Load..."), QKeySequence(Qt::CTRL | Qt::Key_O), true, &MainWindow::load);
-    addItem(scripts, "mnuScriptsSave", QStringLiteral("&Save"), QKeySequence(Qt::CTRL | Qt::Key_S), false, &MainWindow::save);
+    addItem(scripts, "mnuScriptsNew", QStringLiteral("&New"), QKeySequence(Qt::CTRL | Qt::Key_N), true,
+            &MainWindow::newScript);
+    addItem(scripts, "mnuScriptsLoad", QStringLiteral("&Load..."), QKeySequence(Qt::CTRL | Qt::Key_O), true,
+            &MainWindow::load);
+    addItem(scripts, "mnuScriptsSave", QStringLiteral("&Save"), QKeySequence(Qt::CTRL | Qt::Key_S), false,
+            &MainWindow::save);
     QAction* saveAsItem = addItem(scripts, "mnuScriptsSaveAs", QStringLiteral("Save &As..."),
                                   QKeySequence(Qt::CTRL | Qt::Key_A), false, nullptr);
     connect(saveAsItem, &QAction::triggered, this, [this] { saveAs(); });
@@ -138,8 +143,9 @@ void MainWindow::createMenus() {
     connect(addItem(lang, "mnuSaveLang", QStringLiteral("&Save"), {}, false, nullptr), &QAction::triggered, this,
             [this] { runExternal(external_.saveLanguage); });
     file->addSeparator()->setObjectName(QStringLiteral("mnustreepiezoveel"));
-    connect(addItem(file, "mnuCheckNewVersion", QStringLiteral("&Check for new version && Update..."), {}, true, nullptr),
-            &QAction::triggered, this, [this] { runExternal(external_.checkNewVersion); });
+    connect(
+        addItem(file, "mnuCheckNewVersion", QStringLiteral("&Check for new version && Update..."), {}, true, nullptr),
+        &QAction::triggered, this, [this] { runExternal(external_.checkNewVersion); });
     addItem(file, "mnuExit", QStringLiteral("&Exit"), {}, true, &MainWindow::exitProgram);
 
     QMenu* edit = menuBar()->addMenu(QStringLiteral("&Edit"));
@@ -149,9 +155,12 @@ void MainWindow::createMenus() {
 
     QMenu* extra = menuBar()->addMenu(QStringLiteral("&Extra"));
     extra->menuAction()->setObjectName(QStringLiteral("mnuExtra"));
-    addItem(extra, "mnuShowCommands", QStringLiteral("Show &commands"), QKeySequence(Qt::Key_F1), true, &MainWindow::showCommands);
-    addItem(extra, "mnuShowVariables", QStringLiteral("Show &variables"), QKeySequence(Qt::Key_F2), true, &MainWindow::showVariables);
-    addItem(extra, "mnuShowKeywords", QStringLiteral("Show &keywords"), QKeySequence(Qt::Key_F4), true, &MainWindow::showKeywords);
+    addItem(extra, "mnuShowCommands", QStringLiteral("Show &commands"), QKeySequence(Qt::Key_F1), true,
+            &MainWindow::showCommands);
+    addItem(extra, "mnuShowVariables", QStringLiteral("Show &variables"), QKeySequence(Qt::Key_F2), true,
+            &MainWindow::showVariables);
+    addItem(extra, "mnuShowKeywords", QStringLiteral("Show &keywords"), QKeySequence(Qt::Key_F4), true,
+            &MainWindow::showKeywords);
     addItem(extra, "mnuCheckScript", QStringLiteral("&Check script for errors"), QKeySequence(Qt::Key_F5), true,
             &MainWindow::checkScript);
 
@@ -172,7 +181,8 @@ void MainWindow::createAssistMenus() {
         assistItems_ << action;
         return action;
     };
-    QAction* openTextItem = add(scripts, "mnuScriptsOpenText", QStringLiteral("Open &text..."), {}, [this] { openText(); });
+    QAction* openTextItem =
+        add(scripts, "mnuScriptsOpenText", QStringLiteral("Open &text..."), {}, [this] { openText(); });
     openTextItem->setEnabled(true);
     assistItems_.removeOne(openTextItem);  // like Load, it opens the script window itself
     add(scripts, "mnuScriptsSaveTextFile", QStringLiteral("Sa&ve text"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S),
@@ -192,7 +202,8 @@ void MainWindow::createAssistMenus() {
     extra->addSeparator();
     add(extra, "mnuFormatScript", QStringLiteral("&Format script"), {},
         [this] { scriptWindow().assistant().formatScript(); });
-    typingAssist_ = addItem(extra, "mnuTypingAssist", QStringLiteral("Colour and complete &while typing"), {}, true, nullptr);
+    typingAssist_ =
+        addItem(extra, "mnuTypingAssist", QStringLiteral("Colour and complete &while typing"), {}, true, nullptr);
     typingAssist_->setCheckable(true);
     typingAssist_->setChecked(context_.settings.readInt(kEditorSection, kTypingAssistKey, 0) != 0);
     connect(typingAssist_, &QAction::toggled, this, &MainWindow::setTypingAssist);
@@ -258,7 +269,8 @@ void MainWindow::readRecentFiles() {
         recent_[i] = context_.settings.read(settings::kRecentSection, settings::RecentKey(i), noRecentFile());
     }
     // At start-up every item stays enabled, "<none>" included.
-    for (int i = 0; i < settings::kRecentCount; ++i) recentItems_[static_cast<std::size_t>(i)]->setText(menuCaption(recent_[i]));
+    for (int i = 0; i < settings::kRecentCount; ++i)
+        recentItems_[static_cast<std::size_t>(i)]->setText(menuCaption(recent_[i]));
 }
 
 // ---- the script window ----
@@ -323,8 +335,8 @@ QString MainWindow::loadDialogStart() const {
 void MainWindow::load() { loadFromFolder(QString()); }
 
 void MainWindow::loadFromFolder(const QString& folder) {
-    const QString start = folder.isEmpty() ? loadDialogStart()
-                                           : fromEnginePath(WithTrailingSeparator(toEnginePath(folder)) + "*.dat");
+    const QString start =
+        folder.isEmpty() ? loadDialogStart() : fromEnginePath(WithTrailingSeparator(toEnginePath(folder)) + "*.dat");
     const std::optional<QString> chosen =
         context_.prompter.chooseFileToOpen(QStringLiteral("Open a script file"), start, kScriptFilter);
     if (chosen && FileExists(toEnginePath(*chosen))) loadScript(*chosen);
@@ -339,8 +351,8 @@ void MainWindow::loadScript(const QString& fileName) {
 void MainWindow::save() { scriptWindow().save(); }
 
 bool MainWindow::saveAs() {
-    const std::optional<QString> chosen =
-        context_.prompter.chooseFileToSave(QStringLiteral("Save as a script file"), context_.currentFile, kScriptFilter);
+    const std::optional<QString> chosen = context_.prompter.chooseFileToSave(QStringLiteral("Save as a script file"),
+                                                                             context_.currentFile, kScriptFilter);
     if (!chosen || chosen->isEmpty()) return false;
     if (FileExists(toEnginePath(*chosen)) &&
         !context_.prompter.askYesNo(QStringLiteral("Do you want to overwrite the existing file?"))) {
@@ -351,7 +363,8 @@ bool MainWindow::saveAs() {
 }
 
 void MainWindow::openText() {
-    const QString start = fromEnginePath(SplitDialogName(toEnginePath(loadDialogStart())).folder) + QStringLiteral("*.txt");
+    const QString start =
+        fromEnginePath(SplitDialogName(toEnginePath(loadDialogStart())).folder) + QStringLiteral("*.txt");
     const std::optional<QString> chosen =
         context_.prompter.chooseFileToOpen(QStringLiteral("Open a script text"), start, kTextFilter);
     if (chosen && !chosen->isEmpty()) openTextFile(*chosen);
@@ -366,10 +379,11 @@ bool MainWindow::openTextFile(const QString& fileName) {
         return false;
     }
     if (bytes.size() > kLargeTextBytes &&
-        !context_.prompter.askYesNo(fileName + QStringLiteral(" holds %1 KB, more than any script the game can read "
-                                                              "(4096 codes fit in far less than %2 KB). Open it anyway?")
-                                                   .arg((bytes.size() + 1023) / 1024)
-                                                   .arg(kLargeTextBytes / 1024))) {
+        !context_.prompter.askYesNo(fileName +
+                                    QStringLiteral(" holds %1 KB, more than any script the game can read "
+                                                   "(4096 codes fit in far less than %2 KB). Open it anyway?")
+                                        .arg((bytes.size() + 1023) / 1024)
+                                        .arg(kLargeTextBytes / 1024))) {
         return false;
     }
     QString refusal;
@@ -483,7 +497,8 @@ void MainWindow::checkScript() {
 
 FindWindow& MainWindow::findWindow() {
     if (find_ == nullptr) {
-        find_ = new FindWindow(context_, [this] { return scriptWindow().scriptBox(); }, this);
+        find_ = new FindWindow(
+            context_, [this] { return scriptWindow().scriptBox(); }, this);
     }
     return *find_;
 }

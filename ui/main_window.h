@@ -5,7 +5,6 @@
 #include <QMainWindow>
 #include <QPointer>
 #include <QStringList>
-
 #include <array>
 #include <memory>
 

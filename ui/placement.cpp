@@ -1,7 +1,6 @@
 #include "ui/placement.h"
 
 #include <QtGlobal>
-
 #include <algorithm>
 #include <cmath>
 

@@ -50,11 +50,13 @@ void ProblemsDock::showProblems(const std::vector<ScriptProblem>& problems, std:
     if (problems.empty()) return;
     const TextIndex index = indexOf(*problems.front().word.document());  // once for all the problems
     for (const ScriptProblem& problem : problems) {
-        auto* item = new QListWidgetItem(lineAndColumn(index, problem.word) + QStringLiteral("  ") + problem.message, list_);
+        auto* item =
+            new QListWidgetItem(lineAndColumn(index, problem.word) + QStringLiteral("  ") + problem.message, list_);
         item->setForeground(problem.error ? errorColour() : warningColour());
     }
     if (more > 0) {
-        auto* item = new QListWidgetItem(QStringLiteral("and %1 more problem%2").arg(more).arg(QLatin1String(more == 1 ? "" : "s")), list_);
+        auto* item = new QListWidgetItem(
+            QStringLiteral("and %1 more problem%2").arg(more).arg(QLatin1String(more == 1 ? "" : "s")), list_);
         item->setForeground(warningColour());
     }
 }

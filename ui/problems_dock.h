@@ -3,7 +3,6 @@
 // Double-click or Enter on a line asks for its word.
 
 #include <QDockWidget>
-
 #include <cstddef>
 #include <vector>
 

@@ -77,7 +77,8 @@ void ReferenceListWindow::applyFilter(const QString& filter) {
 bool ReferenceListWindow::eventFilter(QObject* watched, QEvent* event) {
     if (watched == text_->viewport() && event->type() == QEvent::MouseButtonDblClick) {
         const QPoint at = static_cast<QMouseEvent*>(event)->position().toPoint();
-        const QStringList words = text_->cursorForPosition(at).block().text().split(QLatin1Char(' '), Qt::SkipEmptyParts);
+        const QStringList words =
+            text_->cursorForPosition(at).block().text().split(QLatin1Char(' '), Qt::SkipEmptyParts);
         if (!words.isEmpty()) emit wordChosen(words.constFirst());
         return true;
     }

@@ -1,15 +1,14 @@
 #include "ui/script_assistant.h"
 
-#include <QHelpEvent>
-#include <QRegularExpression>
 #include <QDropEvent>
+#include <QHelpEvent>
 #include <QKeyEvent>
 #include <QMimeData>
+#include <QRegularExpression>
 #include <QScrollBar>
 #include <QTextBlock>
 #include <QToolTip>
 #include <QWheelEvent>
-
 #include <algorithm>
 
 #include "assist/block_match.h"
@@ -102,8 +101,9 @@ ScriptAssistant::ScriptAssistant(EditorContext& context, ScriptHost& host, Scrip
       highlighter_(new ScriptHighlighter(box.document(), *context.tables, *context.grammar)),
       lineNumbers_(new LineNumberArea(box)),
       popup_(new CompletionPopup(box)),
-      check_(new BackgroundCheck(*context.tables, *context.grammar,
-                                 [this](const std::vector<Diagnostic>& found) { showFound(found); }, this)) {
+      check_(new BackgroundCheck(
+          *context.tables, *context.grammar, [this](const std::vector<Diagnostic>& found) { showFound(found); },
+          this)) {
     pause_.setSingleShot(true);
     pause_.setInterval(kPauseMilliseconds);
     connect(&pause_, &QTimer::timeout, this, &ScriptAssistant::startCheck);
@@ -263,15 +263,16 @@ void ScriptAssistant::formatScript() {
         const QString blanks = boxTextFromEngine(edit.blanks);
         cursor.setPosition(static_cast<int>(edit.position));
         cursor.setPosition(static_cast<int>(edit.position + edit.length), QTextCursor::KeepAnchor);
-        if (cursor.selectedText().replace(QChar::ParagraphSeparator, QLatin1Char('\n')) != blanks) cursor.insertText(blanks);
+        if (cursor.selectedText().replace(QChar::ParagraphSeparator, QLatin1Char('\n')) != blanks)
+            cursor.insertText(blanks);
     }
     cursor.endEditBlock();
 }
 
 void ScriptAssistant::goToLine() {
     const int lines = box_.document()->blockCount();
-    const std::optional<int> line = context_.prompter.askNumber(
-        QStringLiteral("Go to line (1 to %1):").arg(lines), box_.textCursor().blockNumber() + 1, 1, lines);
+    const std::optional<int> line = context_.prompter.askNumber(QStringLiteral("Go to line (1 to %1):").arg(lines),
+                                                                box_.textCursor().blockNumber() + 1, 1, lines);
     if (!line) return;
     const QTextBlock block = box_.document()->findBlockByNumber(qBound(1, *line, lines) - 1);
     box_.selectRange(block.position(), 0);
@@ -309,8 +310,8 @@ void ScriptAssistant::typed(const QString& text) {
     // After DO a command follows; other blanks open the list only where a value is expected.
     const QStringList words = before.split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts);
     const bool afterDo = !words.isEmpty() && words.constLast().compare(QStringLiteral("DO"), Qt::CaseInsensitive) == 0;
-    const Completion found = CompleteAt(engineText(), static_cast<std::size_t>(caret.position()), *context_.tables,
-                                        *context_.grammar);
+    const Completion found =
+        CompleteAt(engineText(), static_cast<std::size_t>(caret.position()), *context_.tables, *context_.grammar);
     const bool valueExpected = std::any_of(found.items.begin(), found.items.end(), [](const CompletionItem& item) {
         return item.kind == CompletionKind::kValuePrefix;
     });
@@ -358,12 +359,21 @@ bool ScriptAssistant::eventFilter(QObject* watched, QEvent* event) {
     const auto* key = static_cast<QKeyEvent*>(event);
     if (!(key->modifiers() & Qt::ControlModifier)) return false;
     switch (key->key()) {
-        case Qt::Key_Space: complete(); return true;
+        case Qt::Key_Space:
+            complete();
+            return true;
         case Qt::Key_Plus:
-        case Qt::Key_Equal: zoomBy(1); return true;
-        case Qt::Key_Minus: zoomBy(-1); return true;
-        case Qt::Key_0: zoomBy(0); return true;
-        default: return false;
+        case Qt::Key_Equal:
+            zoomBy(1);
+            return true;
+        case Qt::Key_Minus:
+            zoomBy(-1);
+            return true;
+        case Qt::Key_0:
+            zoomBy(0);
+            return true;
+        default:
+            return false;
     }
 }
 

@@ -7,7 +7,6 @@
 
 #include <QObject>
 #include <QTimer>
-
 #include <cstddef>
 #include <string>
 #include <vector>

@@ -13,13 +13,20 @@ namespace {
 // Readable on the box's dark background, each kind clearly apart.
 QColor colourOf(WordKind kind) {
     switch (kind) {
-        case WordKind::kKeyword: return QColor(255, 198, 109);
-        case WordKind::kCommand: return QColor(120, 200, 255);
-        case WordKind::kInternalValue: return QColor(200, 160, 255);
-        case WordKind::kNumber: return QColor(150, 230, 150);
-        case WordKind::kUserVariable: return QColor(120, 230, 220);
-        case WordKind::kBrace: return QColor(235, 235, 235);
-        case WordKind::kUnknown: return QColor(255, 105, 105);
+        case WordKind::kKeyword:
+            return QColor(255, 198, 109);
+        case WordKind::kCommand:
+            return QColor(120, 200, 255);
+        case WordKind::kInternalValue:
+            return QColor(200, 160, 255);
+        case WordKind::kNumber:
+            return QColor(150, 230, 150);
+        case WordKind::kUserVariable:
+            return QColor(120, 230, 220);
+        case WordKind::kBrace:
+            return QColor(235, 235, 235);
+        case WordKind::kUnknown:
+            return QColor(255, 105, 105);
     }
     return QColor(235, 235, 235);
 }
@@ -71,7 +78,8 @@ void ScriptHighlighter::applyZoom() {
     const qreal defaultPoints = document()->defaultFont().pointSizeF();
     for (auto it = block.begin(); !it.atEnd(); ++it) {
         const QTextFragment fragment = it.fragment();
-        const qreal points = fragment.charFormat().fontPointSize() > 0 ? fragment.charFormat().fontPointSize() : defaultPoints;
+        const qreal points =
+            fragment.charFormat().fontPointSize() > 0 ? fragment.charFormat().fontPointSize() : defaultPoints;
         QTextCharFormat format;
         format.setFontPointSize(points * zoom_ / 100.0);
         setFormat(fragment.position() - block.position(), fragment.length(), format);

@@ -7,7 +7,7 @@
 namespace corvane {
 
 struct ScriptProblem {
-    QTextCursor word;  // selects the word; follows the author's edits until the next check
+    QTextCursor word;   // selects the word; follows the author's edits until the next check
     bool error = true;  // else a warning
     QString message;
 };

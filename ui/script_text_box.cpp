@@ -64,8 +64,7 @@ int ScriptTextBox::tabsBeforeCaret() const {
 
 bool ScriptTextBox::event(QEvent* event) {
     // Ctrl+A belongs to Save As; Select All stays in the context menu.
-    if (event->type() == QEvent::ShortcutOverride &&
-        static_cast<QKeyEvent*>(event)->matches(QKeySequence::SelectAll)) {
+    if (event->type() == QEvent::ShortcutOverride && static_cast<QKeyEvent*>(event)->matches(QKeySequence::SelectAll)) {
         event->ignore();
         return false;
     }

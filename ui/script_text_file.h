@@ -3,7 +3,6 @@
 // (Windows-1252, the code page the game's authors write in, for a new file).
 
 #include <QString>
-
 #include <optional>
 #include <string>
 

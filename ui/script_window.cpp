@@ -9,9 +9,9 @@
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QVBoxLayout>
-
 #include <new>
 
+#include "assist/context_help.h"
 #include "assist/save_workflow.h"
 #include "core/backup_name.h"
 #include "core/compiled_file.h"
@@ -24,14 +24,13 @@
 #include "ui/box_text.h"
 #include "ui/common/shown_path.h"
 #include "ui/common/unsaved_work.h"
-#include "assist/context_help.h"
 #include "ui/editor_context.h"
+#include "ui/editor_look.h"
 #include "ui/placement.h"
 #include "ui/problems_dock.h"
 #include "ui/script_assistant.h"
 #include "ui/script_host.h"
 #include "ui/script_text_box.h"
-#include "ui/editor_look.h"
 
 namespace corvane {
 
@@ -40,7 +39,6 @@ namespace {
 constexpr int kHelpBoxHeightTwips = 1575;
 constexpr qreal kHelpPoints = 8.25;
 constexpr int kProblemsHeight = 90;
-
 
 // Four lines, no line break after the last.
 QString newScriptTemplate() { return QStringLiteral("START_SCRIPT\n{\n}\nENDSCRIPT"); }
@@ -99,8 +97,10 @@ void ScriptWindow::open() {
     const int dpiX = logicalDpiX();
     const int dpiY = logicalDpiY();
     const QRect now = geometry();
-    const int left = settings.readInt(settings::kWindowSection, settings::kScriptViewerLeft, pixelsToTwips(now.x(), dpiX));
-    const int top = settings.readInt(settings::kWindowSection, settings::kScriptViewerTop, pixelsToTwips(now.y(), dpiY));
+    const int left =
+        settings.readInt(settings::kWindowSection, settings::kScriptViewerLeft, pixelsToTwips(now.x(), dpiX));
+    const int top =
+        settings.readInt(settings::kWindowSection, settings::kScriptViewerTop, pixelsToTwips(now.y(), dpiY));
     const int width =
         settings.readInt(settings::kWindowSection, settings::kScriptViewerWidth, pixelsToTwips(now.width(), dpiX));
     const int height =
@@ -110,9 +110,15 @@ void ScriptWindow::open() {
     const QSize area = mdiArea() != nullptr ? mdiArea()->viewport()->size() : QSize();
     setGeometry(reachablePlacement(wanted, area, minimumSizeHint().boundedTo(QSize(200, 120))));
     switch (settings.readInt(settings::kWindowSection, settings::kScriptViewerState, 0)) {
-        case 1: showMinimized(); break;
-        case 2: showMaximized(); break;
-        default: showNormal(); break;
+        case 1:
+            showMinimized();
+            break;
+        case 2:
+            showMaximized();
+            break;
+        default:
+            showNormal();
+            break;
     }
 }
 
@@ -275,7 +281,8 @@ std::optional<std::string> ScriptWindow::compiledBytes() {
     for (;;) {
         const SaveStep step = PrepareScriptSave(text, *context_.tables, *context_.grammar, answers);
         switch (step.kind) {
-            case SaveStepKind::kWrite: return step.fileBytes;
+            case SaveStepKind::kWrite:
+                return step.fileBytes;
             case SaveStepKind::kNoWords:
                 context_.prompter.tell(messageFromEngine(step.message));
                 host_.setStatus(QString());
@@ -320,7 +327,8 @@ bool ScriptWindow::compile(const QString& fileName) {
         context_.prompter.tell(QStringLiteral("Could not write ") + fromEnginePath(error.message()));
         return false;
     }
-    const QString backupLine = backupName.isEmpty() ? QStringLiteral("nothing (there was no earlier file)") : backupName;
+    const QString backupLine =
+        backupName.isEmpty() ? QStringLiteral("nothing (there was no earlier file)") : backupName;
     context_.prompter.tell(QStringLiteral("Written to ") + fileName + QStringLiteral("\r\nBackupped to ") + backupLine);
     txtScript_->document()->setModified(false);
     becameCurrent(fileName);

@@ -4,7 +4,6 @@
 
 #include <QMdiSubWindow>
 #include <QString>
-
 #include <optional>
 #include <string>
 
@@ -35,11 +34,11 @@ public:
     // remembered placement is restored.
     void open();
 
-    void newScript();                         // New: the four-line template, "newfile.dat"
-    bool save();                              // Save: compile to the current file, or Save As
-    void openRecent(int index);               // a recent-file menu item
-    bool loadFile(const QString& fileName);   // the loader; false when nothing was loaded
-    bool compile(const QString& fileName);    // the compiler; false when nothing was written
+    void newScript();                        // New: the four-line template, "newfile.dat"
+    bool save();                             // Save: compile to the current file, or Save As
+    void openRecent(int index);              // a recent-file menu item
+    bool loadFile(const QString& fileName);  // the loader; false when nothing was loaded
+    bool compile(const QString& fileName);   // the compiler; false when nothing was written
     // A script text from a text file: no compiled file yet, so Save asks for one.
     void showText(const QString& text, const QString& sourceName, FileEncoding encoding);
     // The text file the box's text was last read from or written to (empty for none), and its encoding.

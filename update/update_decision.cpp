@@ -7,8 +7,8 @@ UpdateDecision DecideUpdate(std::string_view list, std::string_view programKey, 
     const auto record = FindVersionRecord(list, programKey);
     if (!record) return decision;
     decision.record = *record;
-    decision.kind = record->version == ownVersion ? UpdateDecision::Kind::SameVersion
-                                                  : UpdateDecision::Kind::OtherVersion;
+    decision.kind =
+        record->version == ownVersion ? UpdateDecision::Kind::SameVersion : UpdateDecision::Kind::OtherVersion;
     return decision;
 }
 

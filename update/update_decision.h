@@ -1,10 +1,10 @@
 #pragma once
 // What the version list says about this program.
 
-#include "update/version_list.h"
-
 #include <string>
 #include <string_view>
+
+#include "update/version_list.h"
 
 namespace corvane {
 

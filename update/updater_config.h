@@ -1,9 +1,9 @@
 #pragma once
 // updater.cfg, what the update utility reads when it starts: four lines, each ended by CR LF.
 
-#include "update/version_list.h"
-
 #include <string>
+
+#include "update/version_list.h"
 
 namespace corvane {
 

@@ -21,13 +21,15 @@ void BM_DiagnoseMaximumScript(benchmark::State& state) {
     const LanguageTables& tables = LanguageTables::Standard();
     const Grammar& grammar = Grammar::Standard();
     if (!Diagnose(MaximumScript(), tables, grammar).empty()) std::abort();
-    AgainstSplitting(state, MaximumScript(), [&] { benchmark::DoNotOptimize(Diagnose(MaximumScript(), tables, grammar)); });
+    AgainstSplitting(state, MaximumScript(),
+                     [&] { benchmark::DoNotOptimize(Diagnose(MaximumScript(), tables, grammar)); });
 }
 
 // A text with a misspelt word in every statement: the suggestions are the costly part.
 void BM_DiagnoseMisspeltScript(benchmark::State& state) {
     std::string text = MaximumScript();
-    for (std::size_t at = text.find("STATE_"); at != std::string::npos; at = text.find("STATE_", at + 1)) text[at + 1] = 'X';
+    for (std::size_t at = text.find("STATE_"); at != std::string::npos; at = text.find("STATE_", at + 1))
+        text[at + 1] = 'X';
     const LanguageTables& tables = LanguageTables::Standard();
     const Grammar& grammar = Grammar::Standard();
     if (Diagnose(text, tables, grammar).empty()) std::abort();

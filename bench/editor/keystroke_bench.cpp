@@ -8,7 +8,6 @@
 #include <QGuiApplication>
 #include <QSyntaxHighlighter>
 #include <QTextDocument>
-
 #include <cstdlib>
 #include <ctime>
 #include <string>

@@ -6,11 +6,11 @@
 
 #include <benchmark/benchmark.h>
 
-#include <QApplication>
 #include <QAbstractTextDocumentLayout>
-#include <QTextBlock>
+#include <QApplication>
 #include <QDir>
 #include <QTemporaryDir>
+#include <QTextBlock>
 #include <optional>
 
 #include "ui/editor_context.h"

@@ -1,11 +1,11 @@
 // Painting the 512 x 512 map: a full paint after a load and the paint after one marker move, each
 // beside plain fills of the same image (the whole image at once, and cell by cell in 4 x 4 squares),
 // so that the figures read as ratios on any machine.
-#include "map/map_painter.h"
-
 #include <benchmark/benchmark.h>
 
 #include <cmath>
+
+#include "map/map_painter.h"
 
 namespace {
 
@@ -25,7 +25,8 @@ LevelTerrain HillyTerrain() {
 std::array<Marker, kMarkerCount> SpreadMarkers() {
     std::array<Marker, kMarkerCount> markers{};
     for (int n = 0; n < kMarkerCount; ++n)
-        markers[static_cast<std::size_t>(n)] = {static_cast<std::uint8_t>(n * 37 % 256), static_cast<std::uint8_t>(n * 91 % 256)};
+        markers[static_cast<std::size_t>(n)] = {static_cast<std::uint8_t>(n * 37 % 256),
+                                                static_cast<std::uint8_t>(n * 91 % 256)};
     return markers;
 }
 

@@ -1,16 +1,15 @@
 // Showing the map picture on screen: one paint of a 512 x 512 view at zoom 1 and at zoom 4 (the
 // picture scaled without smoothing, plus the selection frame and, at zoom 4, the marker numbers),
 // beside a plain copy of the same 512 x 512 pixels, so that the figures read as ratios.
-#include "map/map_painter.h"
-#include "ui/map/map_picture.h"
-
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
 #include <QImage>
 #include <QPainter>
-
 #include <cmath>
+
+#include "map/map_painter.h"
+#include "ui/map/map_picture.h"
 
 namespace {
 
@@ -28,7 +27,8 @@ struct Scene {
                     static_cast<std::int16_t>(std::max(0.0, 300 * std::sin(x / 9.0) * std::cos(y / 7.0) + 150));
         // 64 markers spread over the map, the rest on one spot as in the game's levels.
         for (int n = 0; n < 64; ++n)
-            markers[static_cast<std::size_t>(n)] = {static_cast<std::uint8_t>(n * 37 % 256), static_cast<std::uint8_t>(n * 91 % 256)};
+            markers[static_cast<std::size_t>(n)] = {static_cast<std::uint8_t>(n * 37 % 256),
+                                                    static_cast<std::uint8_t>(n * 91 % 256)};
         MapPainter(7).Paint(image, MapScene{terrain, markers, 3, -1});
     }
 };

@@ -14,7 +14,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     corvane::CompileOptions options;
     for (bool allow : {false, true}) {
         options.allowMoreThan256Entries = allow;
-        const corvane::CompileResult result = corvane::CompileScript(text, corvane::LanguageTables::Standard(), options);
+        const corvane::CompileResult result =
+            corvane::CompileScript(text, corvane::LanguageTables::Standard(), options);
         if (result.ok() && result.script().fileBytes.size() != corvane::kCompiledFileSize) std::abort();
         if (!result.ok() && result.error().position + result.error().length > size) std::abort();
         corvane::CheckRoundTrip(text, options);

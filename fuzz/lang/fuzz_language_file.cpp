@@ -1,13 +1,13 @@
 // Any bytes: reading never crashes, and what reads saves back to the very same bytes, also after
 // every string was shown and (unchanged) handed back as text. Typing one letter into every string
 // changes nothing but that letter's place.
-#include "lang/language_document.h"
-#include "lang/language_file.h"
-
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
 #include <string_view>
+
+#include "lang/language_document.h"
+#include "lang/language_file.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view bytes(reinterpret_cast<const char*>(data), size);

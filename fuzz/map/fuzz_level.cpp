@@ -1,17 +1,17 @@
 // Any bytes as a level file and as a header file: reading never crashes, a header written back
 // with the fields it read is the same bytes (a short one grows zero-filled to 612), the alliance
 // boxes follow the later player's mask, and the picture paints.
-#include "map/alliance_grid.h"
-#include "map/level_file.h"
-#include "map/level_header.h"
-#include "map/map_painter.h"
-#include "map/marker_picking.h"
-
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
 #include <string>
 #include <string_view>
+
+#include "map/alliance_grid.h"
+#include "map/level_file.h"
+#include "map/level_header.h"
+#include "map/map_painter.h"
+#include "map/marker_picking.h"
 
 namespace {
 

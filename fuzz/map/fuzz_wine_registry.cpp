@@ -1,12 +1,12 @@
 // Any bytes as a Wine system.reg: parsing never crashes or hangs, and every value read back is
 // one of the three kinds with nothing left over from another kind.
-#include "support/wine_registry_file.h"
-#include "support/wine_string.h"
-
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
 #include <string_view>
+
+#include "support/wine_registry_file.h"
+#include "support/wine_string.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view bytes(reinterpret_cast<const char*>(data), size);

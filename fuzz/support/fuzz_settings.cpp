@@ -2,10 +2,11 @@
 // that a read could see in the other sections. A key is read back as written unless another key
 // begins with it (the reader's prefix rule may then read the other one), so that case checks
 // nothing but the absence of crashes.
+#include <unistd.h>
+
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
-#include <unistd.h>
 #include <filesystem>
 #include <string>
 #include <string_view>

@@ -1,13 +1,13 @@
 // Any bytes as the version list: the lookup never crashes, and a record it finds is a complete one
 // of the key it was asked for.
-#include "update/update_decision.h"
-#include "update/updater_config.h"
-
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
 #include <string>
 #include <string_view>
+
+#include "update/update_decision.h"
+#include "update/updater_config.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view list(reinterpret_cast<const char*>(data), size);

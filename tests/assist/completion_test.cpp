@@ -71,7 +71,8 @@ TEST(Completion, OffersWhatTheGrammarAllows) {
         std::vector<std::string> words = Words(completion);
         ASSERT_GE(words.size(), row.skipped) << row.marked;
         if (row.skipped > 0) {
-            EXPECT_EQ(words.front(), row.skipped == kValueCount ? "INT_GAME_TIME" : "STATE_BRING_NEW_PEOPLE") << row.marked;
+            EXPECT_EQ(words.front(), row.skipped == kValueCount ? "INT_GAME_TIME" : "STATE_BRING_NEW_PEOPLE")
+                << row.marked;
         }
         words.erase(words.begin(), words.begin() + static_cast<std::ptrdiff_t>(row.skipped));
         EXPECT_EQ(words, row.words) << row.marked;

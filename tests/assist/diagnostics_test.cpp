@@ -26,7 +26,9 @@ std::vector<Diagnostic> Diagnosis(std::string_view text) {
     return Diagnose(text, LanguageTables::Standard(), Grammar::Standard());
 }
 
-std::string Script(std::string_view body) { return "START_SCRIPT\r\n{\r\n" + std::string(body) + "\r\n}\r\nENDSCRIPT "; }
+std::string Script(std::string_view body) {
+    return "START_SCRIPT\r\n{\r\n" + std::string(body) + "\r\n}\r\nENDSCRIPT ";
+}
 
 void ExpectDiagnostics(const AnnotatedText& text, const std::vector<Expected>& expected) {
     const std::vector<Diagnostic> found = Diagnosis(text.text());
@@ -50,8 +52,9 @@ TEST(Diagnostics, WordsAndGrammar) {
         // Every unknown word, each with its suggestion; the grammar's first wrong word as well.
         {Script("\tDO [[STATE_FETCH_WOD]] ON\r\n\tDO STATE_DEFEND [[onn]]\r\n\t[[D0]] STATE_DEFEND ON"),
          {{0, kError, "Unknown word STATE_FETCH_WOD; did you mean STATE_FETCH_WOOD?"},
-          {0, kError, "expected <docommand> after DO " + kCommandExamples +
-                          ", found STATE_FETCH_WOD; did you mean STATE_FETCH_WOOD?"},
+          {0, kError,
+           "expected <docommand> after DO " + kCommandExamples +
+               ", found STATE_FETCH_WOD; did you mean STATE_FETCH_WOOD?"},
           {1, kError, "Unknown word onn; did you mean ON?"},
           {2, kError, "Unknown word D0; did you mean DO?"}}},
         // Positions count bytes: tabs, CR LF and a Windows-1252 letter are one byte each.
@@ -62,7 +65,8 @@ TEST(Diagnostics, WordsAndGrammar) {
         {Script("\tSET VAR_1 [[%99999999999]]\r\n\tSET [[INT_&H7FFFFFFFF]] %1"),
          {{0, kError, "Number out of range in %99999999999 (it must fit in a signed 32-bit integer)"},
           {1, kError, "Number out of range in INT_&H7FFFFFFFF (it must fit in a signed 32-bit integer)"}}},
-        {Script("\tDO [[IF]] = %1 %2"), {{0, kError, "expected <docommand> after DO " + kCommandExamples + ", found IF"}}},
+        {Script("\tDO [[IF]] = %1 %2"),
+         {{0, kError, "expected <docommand> after DO " + kCommandExamples + ", found IF"}}},
         {Script("\tSET [[ON]] %1"), {{0, kError, "expected <var> after SET (a value), found ON"}}},
         {Script("\tIF [[=<]] %1 %2"),
          {{0, kError, "Unknown word =<; did you mean <?"},
@@ -115,7 +119,8 @@ TEST(Diagnostics, LimitsAtTheFirstWordPastThem) {
     } cases[] = {
         {codes, 3, 0, codes.rfind("ON DO STATE_FETCH_WOD"), kError,  // code 4097
          "Too many codes: the game reads at most 4096; ON is one more"},
-        {codes, 3, 1, codes.find("STATE_FETCH_WOD"), kError, "Unknown word STATE_FETCH_WOD; did you mean STATE_FETCH_WOOD?"},
+        {codes, 3, 1, codes.find("STATE_FETCH_WOD"), kError,
+         "Unknown word STATE_FETCH_WOD; did you mean STATE_FETCH_WOOD?"},
         {variables, 1, 0, variables.find("VAR_257"), kWarning,
          "More than 256 variables: VAR_257 needs entry 257, which the compiled script cannot refer to correctly"},
         {entries, 2, 1, entries.find("VAR_513"), kError,
@@ -139,11 +144,16 @@ TEST(WordSuggester, OffersOnlyCloseWords) {
         const char* word;
         const char* suggestion;  // empty: none
     } cases[] = {
-        {"STATE_FETCH_WOD", "STATE_FETCH_WOOD"}, {"STAT_FETCH_WOD", "STATE_FETCH_WOOD"},  // two edits in a long word
-        {"D0", "DO"}, {"ATACK", "ATTACK"}, {"INT_GAME_TIM", "INT_GAME_TIME"}, {"EVRY", "EVERY"},
+        {"STATE_FETCH_WOD", "STATE_FETCH_WOOD"},
+        {"STAT_FETCH_WOD", "STATE_FETCH_WOOD"},  // two edits in a long word
+        {"D0", "DO"},
+        {"ATACK", "ATTACK"},
+        {"INT_GAME_TIM", "INT_GAME_TIME"},
+        {"EVRY", "EVERY"},
         {"ENDSCRIPT", ""},  // a known word needs no suggestion
         {"ATAK", ""},       // two edits are too many for a short word
-        {"STTE_FTCH_WD", ""}, {"ZZZZZZZZ", ""},
+        {"STTE_FTCH_WD", ""},
+        {"ZZZZZZZZ", ""},
     };
     for (const auto& row : cases) EXPECT_EQ(suggester.Suggest(row.word).value_or(""), row.suggestion) << row.word;
     // Past the measured words only those seen before still get theirs.

@@ -34,14 +34,14 @@ TEST(EditorWords, KindsOfWordsAsTheCompilerReadsThem) {
 
 TEST(EditorWords, BlockPartnersOfTheWordAtTheCaret) {
     const char* cases[] = {
-        "[[^{]] IF < VAR_1 %2 { } ENDIF [[}]]",                   // just before the brace
-        "{ [[IF]] < VAR_1 %2 { } [[else]] { } [[ENDIF^]] }",       // just after ENDIF, ELSE of its own IF
+        "[[^{]] IF < VAR_1 %2 { } ENDIF [[}]]",                         // just before the brace
+        "{ [[IF]] < VAR_1 %2 { } [[else]] { } [[ENDIF^]] }",            // just after ENDIF, ELSE of its own IF
         "[[IF]] = %1 %1 { IF = %1 %1 { } ENDIF } [[E^LSE]] [[ENDIF]]",  // nested IF skipped
-        "START_SCRIPT ^ { }",                                     // on no word
-        "{ [[{]] [[^}]] ",                                        // the inner brace closes first
-        "^{ { } ",                                                // an unclosed brace: no partner
-        "^ENDIF IF",                                              // ENDIF before any IF
-        "IF^ = %1 %1",                                            // an IF that is never closed
+        "START_SCRIPT ^ { }",                                           // on no word
+        "{ [[{]] [[^}]] ",                                              // the inner brace closes first
+        "^{ { } ",                                                      // an unclosed brace: no partner
+        "^ENDIF IF",                                                    // ENDIF before any IF
+        "IF^ = %1 %1",                                                  // an IF that is never closed
     };
     for (const char* source : cases) {  // the caret as "^", the expected words as "[[...]]"
         const test::AnnotatedText a(source);

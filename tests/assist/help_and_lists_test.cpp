@@ -24,8 +24,16 @@ TEST(HelpAndLists, WordsOfTheCaretLineTheirTextAndTheReferenceLists) {
         {"set a\nb", 0, {"SET", "A"}},                                // first line, caret at its start
         {"x\r\n\t\tset var_1 %2\r\ny", 6, {"SET", "VAR_1", "%2"}},    // the whole line around the caret
         {"DO  BUILD_DRUM_TOWER", 1, {"DO", "", "BUILD_DRUM_TOWER"}},  // two blanks: an empty word
-        {" IF", 2, {"", "IF"}}, {"a\n\nb", 2, {""}}, {"if", 99, {"IF"}},  // leading blank, empty line, past the end
-        {"SET" + std::string(150, ' ') + "X", 0, [] { Words w(151); w.front() = "SET"; w.back() = "X"; return w; }()},
+        {" IF", 2, {"", "IF"}},
+        {"a\n\nb", 2, {""}},
+        {"if", 99, {"IF"}},  // leading blank, empty line, past the end
+        {"SET" + std::string(150, ' ') + "X", 0,
+         [] {
+             Words w(151);
+             w.front() = "SET";
+             w.back() = "X";
+             return w;
+         }()},
     };  // the last: more than a hundred blanks
     for (const auto& [text, caret, words] : cases) EXPECT_EQ(HelpWordsAt(text, caret), words) << text;
     const std::string doHelp = "DO <command> <parameters>\r\nWith <command> being: \r\nCMD1 \r\n\r\n";
@@ -41,17 +49,19 @@ TEST(HelpAndLists, WordsOfTheCaretLineTheirTextAndTheReferenceLists) {
         {{"DO", "BUILD_DRUM_TOWER"},
          "DO BUILD_DRUM_TOWER %x %y\r\n\r\nExample: DO BUILD_DRUM_TOWER %30 %60\r\nThis will build a guard tower at "
          "x=30 and y=60\r\n"},
-        {{"DO", "", "BUILD_DRUM_TOWER"}, doHelp}, {{"DO"}, doHelp},
+        {{"DO", "", "BUILD_DRUM_TOWER"}, doHelp},
+        {{"DO"}, doHelp},
         {{"IF"},
          "IF <operator> <var> <var2>\r\nor: IF BOTH <operator1> <var1> <var2> <operator2> <var3> <var4>\r\n\r\n"
          "With <operator> being: = (equal), < (smaller than), > (greater than), <> (not equal), >= (greater "
          "than or equal to), <= (smaller than or equal to)\r\n\r\nExample: IF < VAR_12 %3\r\n"
          "checks if var_12 is smaller than 3\r\n"},
-        {{"ENDSCRIPT"}, ""}, {{"EVERY"}, ""}, {{}, ""},
+        {{"ENDSCRIPT"}, ""},
+        {{"EVERY"}, ""},
+        {{}, ""},
     };
     for (const auto& [words, text] : texts) EXPECT_EQ(HelpTextFor(words, "CMD1 \r\n"), text) << words.size();
 }
-
 
 TEST(ReferenceLists, CommandsVariablesAndKeywords) {
     const LanguageTables& tables = LanguageTables::Standard();

@@ -43,8 +43,13 @@ TEST(Hover, TextsForEveryKindOfWordAndNoneOffWords) {
         // Positions count bytes after tabs, CR LF and Windows-1252 letters.
         {"START_SCRIPT\r\n{\r\n\t\xe9\xe8 \t[[VAR_^7]]", "VAR_7\nuser variable 7"},
         // Nothing off words or on unknown ones.
-        {"^", ""}, {"DO   ^   ATTACK", ""}, {"FOO^", ""}, {"SET VAR_1 %99999999999^", ""}, {"E803^", ""},
-        {"DO ATTACK\r\n^", ""}, {"IF^X", ""},
+        {"^", ""},
+        {"DO   ^   ATTACK", ""},
+        {"FOO^", ""},
+        {"SET VAR_1 %99999999999^", ""},
+        {"E803^", ""},
+        {"DO ATTACK\r\n^", ""},
+        {"IF^X", ""},
     };
     for (const auto& row : cases) {
         const AnnotatedText text(row.marked);

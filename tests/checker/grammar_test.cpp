@@ -1,6 +1,7 @@
+#include "checker/grammar.h"
+
 #include <gtest/gtest.h>
 
-#include "checker/grammar.h"
 #include "core/language_tables.h"
 
 namespace corvane {
@@ -18,9 +19,11 @@ TEST(Grammar, CommandsAreTheStateWordsThenTheOthersEachOnALine) {
         EXPECT_EQ(commands.at(states++).word, row.text);
     }
     EXPECT_EQ(states, 23u);
-    const std::tuple<std::size_t, const char*, const char*> cases[] = {
-        {0, "STATE_BRING_NEW_PEOPLE", "8 3"}, {11, "STATE_SPELL_DEFENCE", "6 6 8 3"}, {23, "SET_ATTACK_VARIABLE", "6 3"},
-        {33, "ATTACK", "9 6 15 6 6 6 6 6 16 6 6 6 6 3"}, {115, "SET_WOOD_COLLECTION_RADII", "6 6 6 6 3"}};
+    const std::tuple<std::size_t, const char*, const char*> cases[] = {{0, "STATE_BRING_NEW_PEOPLE", "8 3"},
+                                                                       {11, "STATE_SPELL_DEFENCE", "6 6 8 3"},
+                                                                       {23, "SET_ATTACK_VARIABLE", "6 3"},
+                                                                       {33, "ATTACK", "9 6 15 6 6 6 6 6 16 6 6 6 6 3"},
+                                                                       {115, "SET_WOOD_COLLECTION_RADII", "6 6 6 6 3"}};
     for (const auto& [index, word, expectation] : cases) {
         EXPECT_EQ(commands[index].word + " " + commands[index].expectation, std::string(word) + " " + expectation);
     }
@@ -37,10 +40,17 @@ TEST(Grammar, GroupsHaveTheirNamesAndWordsInOrder) {
     EXPECT_EQ(G().top(), 100);
     // Groups without entries exist empty; these others' word order decides a match or shows in the checker's message.
     const std::tuple<int, const char*, const char*> cases[] = {
-        {0, "", ""}, {24, "", ""}, {50, "", ""}, {99, "", ""}, {101, "", ""}, {-1, "", ""},
+        {0, "", ""},
+        {24, "", ""},
+        {50, "", ""},
+        {99, "", ""},
+        {101, "", ""},
+        {-1, "", ""},
         {3, "<mcom>", "DO IF SET }IF }ELSE }EVERY }SCRIPT EVERY INCREMENT DIVIDE DECREMENT MULTIPLY "},
-        {5, "<operator/both>", "< > = <> >= <= || BOTH "}, {9, "<color>", "RED YELLOW GREEN BLUE VARIABLE "},
-        {12, "{", "VARIABLE { "}, {18, "<attack_what>", "ATTACK_BUILDING ATTACK_MARKER "},
+        {5, "<operator/both>", "< > = <> >= <= || BOTH "},
+        {9, "<color>", "RED YELLOW GREEN BLUE VARIABLE "},
+        {12, "{", "VARIABLE { "},
+        {18, "<attack_what>", "ATTACK_BUILDING ATTACK_MARKER "},
         {100, "nothing!", "NOTHING BEHIND END_SCRIPT!!! "}};
     for (const auto& [group, name, words] : cases) {
         EXPECT_EQ(G().group(group).name, name) << group;
@@ -49,10 +59,21 @@ TEST(Grammar, GroupsHaveTheirNamesAndWordsInOrder) {
 }
 
 TEST(Grammar, GroupsTakeTheFirstMatchingEntry) {
-    const std::tuple<int, const char*, int> cases[] = {
-        {9, "BLUE", 3}, {9, "VAR_1", 4}, {9, "INT_X", 4}, {9, "%", 4}, {9, "VARIABLE", 4}, {9, "PURPLE", -1},
-        {12, "{", 1}, {12, "%3", 0}, {18, "ATTACK_PERSON", -1}, {15, "ATTACK_PERSON", 2}, {100, "NOTHING", -1},
-        {3, "}EVERY", 5}, {3, "}", -1}, {3, "if", -1}, {0, "IF", -1}};
+    const std::tuple<int, const char*, int> cases[] = {{9, "BLUE", 3},
+                                                       {9, "VAR_1", 4},
+                                                       {9, "INT_X", 4},
+                                                       {9, "%", 4},
+                                                       {9, "VARIABLE", 4},
+                                                       {9, "PURPLE", -1},
+                                                       {12, "{", 1},
+                                                       {12, "%3", 0},
+                                                       {18, "ATTACK_PERSON", -1},
+                                                       {15, "ATTACK_PERSON", 2},
+                                                       {100, "NOTHING", -1},
+                                                       {3, "}EVERY", 5},
+                                                       {3, "}", -1},
+                                                       {3, "if", -1},
+                                                       {0, "IF", -1}};
     for (const auto& [group, word, entry] : cases) EXPECT_EQ(G().group(group).FindMatch(word), entry) << group << word;
 }
 

@@ -1,6 +1,6 @@
-#include <gtest/gtest.h>
-
 #include "checker/script_checker.h"
+
+#include <gtest/gtest.h>
 
 namespace corvane {
 namespace {
@@ -18,14 +18,21 @@ TEST(Checker, SaysNoBigErrorsFound) {
     std::string longScript = "START_SCRIPT {";
     for (int i = 0; i < 20000; ++i) longScript += "\r\n\tDO STATE_DEFEND ON SET VAR_1 %2";
     const std::string scripts[] = {
-        "", "  \r\n\t \r\n", "START_SCRIPT { } ENDSCRIPT", "start_script\r\n{\r\n}\t\tendscript",
-        "START_SCRIPT { IF > VAR_1 %2 { } ENDIF } ENDSCRIPT", "START_SCRIPT { IF > VAR_1 %2 { } ELSE { } ENDIF } ENDSCRIPT",
+        "",
+        "  \r\n\t \r\n",
+        "START_SCRIPT { } ENDSCRIPT",
+        "start_script\r\n{\r\n}\t\tendscript",
+        "START_SCRIPT { IF > VAR_1 %2 { } ENDIF } ENDSCRIPT",
+        "START_SCRIPT { IF > VAR_1 %2 { } ELSE { } ENDIF } ENDSCRIPT",
         "START_SCRIPT { IF BOTH = % VAR_ < INT_NOTHING VARIABLE { } ENDIF",
-        "START_SCRIPT { IF || BOTH > %1 %2 < %3 %4 <> %5 %6 { } ENDIF }", "START_SCRIPT { EVERY %16 { } EVERY %16 %4 { } }",
+        "START_SCRIPT { IF || BOTH > %1 %2 < %3 %4 <> %5 %6 { } ENDIF }",
+        "START_SCRIPT { EVERY %16 { } EVERY %16 %4 { } }",
         "START_SCRIPT { DO ATTACK RED %5 ATTACK_MARKER %1 %2 %3 %4 %5 ATTACK_BY_BOAT %1 %2 %3 %4 }",
         "START_SCRIPT { DO STATE_SPELL_DEFENCE %1 %2 ON DO FLYBY_START DO NAV_CHECK BLUE ATTACK_MARKER %1 %2 %3 }",
         "START_SCRIPT { SET VAR_1 %2 MULTIPLY VAR_1 %2 %3 DIVIDE VAR_1 %2 %3 INCREMENT VAR_1 %1 } ENDSCRIPT",
-        "START_SCRIPT { IF >" /* a script that ends early is not reported */, Nested(100), longScript + "\r\n} ENDSCRIPT"};
+        "START_SCRIPT { IF >" /* a script that ends early is not reported */,
+        Nested(100),
+        longScript + "\r\n} ENDSCRIPT"};
     for (const std::string& text : scripts) {
         const CheckVerdict verdict = Check(text);
         EXPECT_TRUE(verdict.ok()) << text.substr(0, 100);
@@ -40,7 +47,8 @@ TEST(Checker, StopsAtTheFirstWrongWord) {
         {"START_SCRIPT { IF VAR_1 > %2", kWrong, "VAR_1", 18, 5},
         {"START_SCRIPT { IF > VAR_1 %2 { } INCREMENT VAR_1 %1", kWrong, "INCREMENT", 33, 10},
         {"START_SCRIPT { } ENDSCRIPT END", kWrong, "END", 27, 100},
-        {"START_SCRIPT { } } ENDSCRIPT", kBraces, "}", 17, 0}, {"} START_SCRIPT", kBraces, "}", 0, 0},
+        {"START_SCRIPT { } } ENDSCRIPT", kBraces, "}", 17, 0},
+        {"} START_SCRIPT", kBraces, "}", 0, 0},
         {"WRONG }", kBraces, "}", 6, 0},  // the brace count ends the check before the walk
         {"start_script { if > %1 %2 { } }", kWrong, "}SCRIPT", 30, 10},  // a } is named after its block
         {"START_SCRIPT { DO ATTACK RED ATTACK_PERSON", kWrong, "ATTACK_PERSON", 29, 6},
@@ -72,7 +80,8 @@ TEST(Checker, BeforeSaveTheScriptMustReachItsEnd) {
          "The script ends too early. Expected after its last word: ELSE ENDIF"},
         {"START_SCRIPT { IF > VAR_1 %2 { } ENDIF }", CheckVerdictKind::kEndsEarly, 39, 1, 17,
          "The script ends too early. Expected after its last word: ENDSCRIPT"},
-        {" \r\n", CheckVerdictKind::kEndsEarly, 0, 0, 1, "The script ends too early. Expected after its last word: START_SCRIPT"},
+        {" \r\n", CheckVerdictKind::kEndsEarly, 0, 0, 1,
+         "The script ends too early. Expected after its last word: START_SCRIPT"},
         {"START_SCRIPT { IF > VAR_1 %2 { } ENDSCRIPT", CheckVerdictKind::kWrongExpectation, 33, 9, 10,
          "Wrong expectation: \r\nIn script: ENDSCRIPT\r\nExpected: ELSE ENDIF \r\nGroup: 10"}};
     for (const auto& [text, kind, position, length, group, message] : cases) {

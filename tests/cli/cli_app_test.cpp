@@ -11,8 +11,8 @@
 
 #include "assist/layout.h"
 #include "cli/cli_app.h"
-#include "tests/cli/cli_run.h"
 #include "support/file_utils.h"
+#include "tests/cli/cli_run.h"
 #include "tests/common/temp_folder.h"
 #include "tests/core/compiled_bytes.h"
 
@@ -53,11 +53,14 @@ TEST_F(CliTest, CompileRefusesWhatTheCheckRefuses) {
         {endsEarly, {}, 1, ":2:18: The script ends too early. Expected after its last word: ELSE ENDIF\n"},
         {"START_SCRIPT SET", {}, 1, ":1:14: Wrong expectation: \nIn script: SET\nExpected: { \nGroup: 2\n"},
         {endsEarly, noCheck, 0, ""},
-        {" \r\n\t", noCheck, 1, ": The script has no words. A compiled file without any would not be a script file, "
-                                "so nothing was written.\n"},
-        {entries, noCheck, 1, ":258:1: this script uses more than 256 variables (257); the game reads only the first "
-                              "256, so the compiled script would cause errors\n"},
-        {"\xEF\xBB\xBF\t%\xC3\xA9\xE2\x82\xAC x\xC3\xBF", noCheck, 1, ":1:6: ERROR while compiling! Unknown command: X\xC5\xB8\n"},
+        {" \r\n\t", noCheck, 1,
+         ": The script has no words. A compiled file without any would not be a script file, "
+         "so nothing was written.\n"},
+        {entries, noCheck, 1,
+         ":258:1: this script uses more than 256 variables (257); the game reads only the first "
+         "256, so the compiled script would cause errors\n"},
+        {"\xEF\xBB\xBF\t%\xC3\xA9\xE2\x82\xAC x\xC3\xBF", noCheck, 1,
+         ":1:6: ERROR while compiling! Unknown command: X\xC5\xB8\n"},
         {"\t%\xC3\xA9\xE2\x82\xAC x\xC3\xBF", noCheck, 1, ":1:6: ERROR while compiling! Unknown command: X\xC5\xB8\n"},
         // An ANSI script's word is echoed as UTF-8 of its Windows-1252 characters.
         {"\t%\xE9\x80 x\xFF", noCheck, 1, ":1:6: ERROR while compiling! Unknown command: X\xC5\xB8\n"},
@@ -83,7 +86,8 @@ TEST_F(CliTest, DashReadsStandardInput) {
     EXPECT_EQ(readBytes(P("s.dat")), FileWith({12, 1003, 1004, 1019}));
     EXPECT_EQ(Cli({"decompile", "-"}, readBytes(P("s.dat"))).out, "START_SCRIPT \r\n{ \r\n} \r\nENDSCRIPT ");
     EXPECT_EQ(Cli({"check", "-"}, script).out, "No big errors found!\n");
-    EXPECT_EQ(Cli({"check", "-"}, "START_SCRIPT { } }").err, "<stdin>:1:18: The amount of { is not equal to the amount of }!\n");
+    EXPECT_EQ(Cli({"check", "-"}, "START_SCRIPT { } }").err,
+              "<stdin>:1:18: The amount of { is not equal to the amount of }!\n");
     EXPECT_EQ(Cli({"decompile", "-"}, "hello").err, "<stdin>: This is not a valid script file!\n");
 }
 
@@ -99,14 +103,24 @@ TEST_F(CliTest, CommandsAnswerAndRefuseBadFilesChangingNothing) {
     std::string utf8 = LayOutScript("START_SCRIPT ?\nENDSCRIPT", LanguageTables::Standard());
     utf8 = mark + utf8.replace(utf8.find('?'), 1, han);
     const std::pair<const char*, std::string> files[] = {
-        {"s.txt", squeezed}, {"good.txt", laidOut}, {"o.txt", "old"}, {"u.txt", mark + "START_SCRIPT " + han + "\nENDSCRIPT"},
-        {"w.txt", std::string("\xFF\xFES\0T\0", 6)}, {"w8.txt", std::string("\xEF\xBB\xBF\xFF\xFES\0", 7)}, {"c1.txt", "START_SCRIPT\r\n{\r\n\tIF VAR_1 > %2"},
-        {"c2.txt", "START_SCRIPT { }\n}"}, {"s.dat", FileWith({12, 1019})}, {"x.dat", "hello"}, {"x.txt", "keep"},
+        {"s.txt", squeezed},
+        {"good.txt", laidOut},
+        {"o.txt", "old"},
+        {"u.txt", mark + "START_SCRIPT " + han + "\nENDSCRIPT"},
+        {"w.txt", std::string("\xFF\xFES\0T\0", 6)},
+        {"w8.txt", std::string("\xEF\xBB\xBF\xFF\xFES\0", 7)},
+        {"c1.txt", "START_SCRIPT\r\n{\r\n\tIF VAR_1 > %2"},
+        {"c2.txt", "START_SCRIPT { }\n}"},
+        {"s.dat", FileWith({12, 1019})},
+        {"x.dat", "hello"},
+        {"x.txt", "keep"},
         {"u.dat", FileWith({12, 1003, 1000, 1012, 0, 0x0105, 1003, 1004, 1002, 1004, 1019}, {{2, 0}})}};
     for (const auto& [name, bytes] : files) writeBytes(P(name), bytes);
     // The loader's text, and a warning about the unknown code.
-    const std::string text = "START_SCRIPT \r\n{ \r\n\tIF > INT_GAME_TIME 0501 \r\n\t{ \r\n\t} \r\n\tENDIF \r\n} \r\nENDSCRIPT ";
-    const std::string unknown = P("u.dat") + ": warning: Found unkown command: 0501\nNot fatal, recompiling won't be a problem!\n";
+    const std::string text =
+        "START_SCRIPT \r\n{ \r\n\tIF > INT_GAME_TIME 0501 \r\n\t{ \r\n\t} \r\n\tENDIF \r\n} \r\nENDSCRIPT ";
+    const std::string unknown =
+        P("u.dat") + ": warning: Found unkown command: 0501\nNot fatal, recompiling won't be a problem!\n";
     const std::string inputFile = ": is the input file; give the output another name\n";
     const std::tuple<std::vector<std::string>, int, std::string, std::string> cases[] = {
         {{"format", P("s.txt")}, 0, laidOut, ""},
@@ -115,10 +129,14 @@ TEST_F(CliTest, CommandsAnswerAndRefuseBadFilesChangingNothing) {
         {{"format", P("u.txt")}, 0, utf8, ""},
         {{"format", P("w.txt")}, 1, "", P("w.txt") + " is UTF-16 text; save it as ANSI or UTF-8\n"},
         {{"format", P("w8.txt")}, 1, "", P("w8.txt") + " is UTF-16 text; save it as ANSI or UTF-8\n"},
-        {{"format", "--check", P("s.txt")}, 1, "",
+        {{"format", "--check", P("s.txt")},
+         1,
+         "",
          P("s.txt") + ":1:13: not laid out as the loader prints it (corvane-script format lays it out)\n"},
         {{"check", P("good.txt")}, 0, "No big errors found!\n", ""},
-        {{"check", P("c1.txt")}, 1, "",
+        {{"check", P("c1.txt")},
+         1,
+         "",
          P("c1.txt") + ":3:5: Wrong expectation: \nIn script: VAR_1\nExpected: < > = <> >= <= || BOTH \nGroup: 5\n"},
         {{"check", P("c2.txt")}, 1, "", P("c2.txt") + ":2:1: The amount of { is not equal to the amount of }!\n"},
         {{"decompile", P("u.dat")}, 0, text, unknown},
@@ -144,7 +162,8 @@ TEST_F(CliTest, CommandsAnswerAndRefuseBadFilesChangingNothing) {
         EXPECT_EQ(run.out, out) << args.back();
         EXPECT_TRUE(run.err.starts_with(errStart) && (!errStart.empty() || run.err.empty())) << run.err;
     }
-    for (const auto& [name, bytes] : files) EXPECT_EQ(readBytes(P(name)), name == std::string("o.txt") ? laidOut : bytes) << name;
+    for (const auto& [name, bytes] : files)
+        EXPECT_EQ(readBytes(P(name)), name == std::string("o.txt") ? laidOut : bytes) << name;
     EXPECT_EQ(readBytes(P("d.txt")), text);
     EXPECT_FALSE(std::filesystem::exists(P("no-folder")));
     EXPECT_FALSE(std::filesystem::exists(P("o.dat")));
@@ -152,10 +171,13 @@ TEST_F(CliTest, CommandsAnswerAndRefuseBadFilesChangingNothing) {
 
 TEST(Cli, AnswersWithUsageOrVersion) {
     const std::tuple<std::vector<std::string>, int, const char*, const char*> cases[] = {
-        {{"--help"}, 0, "Usage:\n", ""}, {{"--version"}, 0, "corvane-script 0.3.0\n", ""},
-        {{"check", "--help"}, 0, "Usage:\n", ""}, {{"compile", "a", "-h"}, 0, "Usage:\n", ""},
+        {{"--help"}, 0, "Usage:\n", ""},
+        {{"--version"}, 0, "corvane-script 0.3.0\n", ""},
+        {{"check", "--help"}, 0, "Usage:\n", ""},
+        {{"compile", "a", "-h"}, 0, "Usage:\n", ""},
         {{"check", "--no-check", "a"}, 2, "", "corvane-script: --no-check belongs to compile"},
-        {{}, 2, "", "corvane-script: no command given"}, {{"build", "x"}, 2, "", "corvane-script: unknown command build"},
+        {{}, 2, "", "corvane-script: no command given"},
+        {{"build", "x"}, 2, "", "corvane-script: unknown command build"},
         {{"compile", "a.txt"}, 2, "", "corvane-script: wrong number of arguments for compile"},
         {{"decompile"}, 2, "", "corvane-script: wrong number of arguments for decompile"},
         {{"check", "a", "b"}, 2, "", "corvane-script: wrong number of arguments for check"},
@@ -163,7 +185,9 @@ TEST(Cli, AnswersWithUsageOrVersion) {
         {{"format", "--check"}, 2, "", "corvane-script: wrong number of arguments for format\n"},
         {{"format", "a", "b", "c"}, 2, "", "corvane-script: wrong number of arguments for format\n"},
         {{"lsp", "x"}, 2, "", "corvane-script: wrong number of arguments for lsp\n"},
-        {{"\x1B]0;x\x07" + std::string(70, 'y')}, 2, "",
+        {{"\x1B]0;x\x07" + std::string(70, 'y')},
+         2,
+         "",
          "corvane-script: unknown command \\x1B]0;x\\x07yyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyy... "
          "(76 characters)\n"}};
     for (const auto& [args, exit, outStart, errStart] : cases) {
@@ -193,15 +217,20 @@ TEST(CliExecutable, RunsAsAProgramAndFailedOutputAndMemoryAreMessages) {
         return status == -1 ? -1 : WEXITSTATUS(status);
     };
     writeBytes(folder.file("s.txt"), "START_SCRIPT FOOBAR");
-    EXPECT_EQ(run("\"$EXE\" compile --no-check '" + folder.file("s.txt") + "' '" + folder.file("s.dat") + "' 2> '" + err + "'"), 1);
+    EXPECT_EQ(run("\"$EXE\" compile --no-check '" + folder.file("s.txt") + "' '" + folder.file("s.dat") + "' 2> '" +
+                  err + "'"),
+              1);
     EXPECT_EQ(readBytes(err), folder.file("s.txt") + ":1:14: ERROR while compiling! Unknown command: FOOBAR\n");
     for (const std::string& args : {std::string(" --help"), big}) {
         for (const char* output : {" > /dev/full", " >&-"}) {
             EXPECT_EQ(run("\"$EXE\"" + args + output + " 2> '" + err + "'"), 2) << args << output;
-            EXPECT_TRUE(readBytes(err).starts_with("corvane-script: cannot write to standard output (")) << readBytes(err);
+            EXPECT_TRUE(readBytes(err).starts_with("corvane-script: cannot write to standard output ("))
+                << readBytes(err);
         }
     }
-    EXPECT_EQ(run("(trap '' PIPE; \"$EXE\"" + big + " 2> '" + err + "'; echo $? >> '" + err + "') | head -c 1 > /dev/null"), 0);
+    EXPECT_EQ(
+        run("(trap '' PIPE; \"$EXE\"" + big + " 2> '" + err + "'; echo $? >> '" + err + "') | head -c 1 > /dev/null"),
+        0);
     EXPECT_EQ(readBytes(err), "0\n");
 #if !defined(__SANITIZE_ADDRESS__)  // the sanitizer needs more address space than the limit leaves
     const std::string limit = "ulimit -v 16000; ";
@@ -243,9 +272,10 @@ protected:
 };
 
 TEST_F(StraceTest, AFailedReadIsAMessageAndExitTwo) {
-    const std::pair<std::string, std::string> cases[] = {
-        {"check", P("good.txt")}, {"format", P("good.txt")},
-        {"compile", P("good.txt") + "' '" + P("new.dat")}, {"decompile", P("good.dat")}};
+    const std::pair<std::string, std::string> cases[] = {{"check", P("good.txt")},
+                                                         {"format", P("good.txt")},
+                                                         {"compile", P("good.txt") + "' '" + P("new.dat")},
+                                                         {"decompile", P("good.dat")}};
     for (const auto& [command, args] : cases) {
         const std::string input = args.substr(0, args.find('\''));
         EXPECT_EQ(Traced("-P '" + input + "' -e trace=read -e inject=read:error=EIO", command + " '" + args + "'"), 2)
@@ -257,7 +287,8 @@ TEST_F(StraceTest, AFailedReadIsAMessageAndExitTwo) {
 
 TEST_F(StraceTest, WrittenFilesAreSyncedBeforeTheRenameAndTheFolderAfter) {
     ASSERT_EQ(Traced("-e trace=fsync,fdatasync,rename,renameat,renameat2,write",
-                     "compile '" + P("good.txt") + "' '" + P("new.dat") + "'"), 0);
+                     "compile '" + P("good.txt") + "' '" + P("new.dat") + "'"),
+              0);
     std::string calls;
     std::istringstream trace(readBytes(P("trace.txt")));
     for (std::string line; std::getline(trace, line);) {

@@ -2,14 +2,13 @@
 // A scripted stand-in for the message boxes and file dialogs: answers are queued by the test,
 // everything the program said is recorded.
 
-#include "ui/common/prompter.h"
-
 #include <QString>
 #include <QStringList>
-
 #include <deque>
 #include <optional>
 #include <stdexcept>
+
+#include "ui/common/prompter.h"
 
 namespace corvane::testing {
 
@@ -19,12 +18,12 @@ public:
         QString title, initialName, filter;
     };
 
-    QStringList told;          // every OK message, in order
-    QStringList asked;         // every question, in order
+    QStringList told;            // every OK message, in order
+    QStringList asked;           // every question, in order
     QStringList askedDefaultNo;  // the questions among them whose default button is No
-    std::deque<bool> yesNo;    // answers to askYesNo, taken from the front
+    std::deque<bool> yesNo;      // answers to askYesNo, taken from the front
     std::deque<SaveChoice> saveChoices;
-    std::deque<std::optional<int>> numbers;   // answers to askNumber; nullopt = cancel
+    std::deque<std::optional<int>> numbers;    // answers to askNumber; nullopt = cancel
     std::deque<std::optional<QString>> files;  // answers to either file dialog; nullopt = cancel
     std::vector<Dialog> dialogs;               // every file dialog shown
 

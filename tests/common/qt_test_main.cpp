@@ -1,7 +1,7 @@
 // main() for test programs that create windows: one QApplication on the offscreen platform.
-#include <QApplication>
-
 #include <gtest/gtest.h>
+
+#include <QApplication>
 
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");

@@ -10,7 +10,8 @@ namespace corvane::testing {
 
 inline std::uint32_t LittleEndianAt(const std::string& file, std::size_t offset, std::size_t size) {
     std::uint32_t bits = 0;
-    for (std::size_t i = 0; i < size; ++i) bits |= std::uint32_t{static_cast<unsigned char>(file.at(offset + i))} << (8 * i);
+    for (std::size_t i = 0; i < size; ++i)
+        bits |= std::uint32_t{static_cast<unsigned char>(file.at(offset + i))} << (8 * i);
     return bits;
 }
 inline std::uint16_t CodeAt(const std::string& file, std::size_t slot) {

@@ -1,7 +1,8 @@
+#include "core/language_tables.h"
+
 #include <gtest/gtest.h>
 
 #include "core/code_text.h"
-#include "core/language_tables.h"
 
 namespace corvane {
 namespace {
@@ -24,15 +25,26 @@ TEST(TokenTable, ExactlyTheStatementWordsStartALine) {
     for (const CodePair& row : Tokens().rows()) {
         if (row.text.starts_with(kLineBreak)) lineStarters.emplace_back(TokenTable::BareWord(row.text));
     }
-    EXPECT_EQ(lineStarters, (std::vector<std::string>{"IF", "ELSE", "ENDIF", "{", "}", "EVERY", "DO", "SET", "INCREMENT",
-                                                      "DECREMENT", "ENDSCRIPT", "MULTIPLY", "DIVIDE"}));
+    EXPECT_EQ(lineStarters, (std::vector<std::string>{"IF", "ELSE", "ENDIF", "{", "}", "EVERY", "DO", "SET",
+                                                      "INCREMENT", "DECREMENT", "ENDSCRIPT", "MULTIPLY", "DIVIDE"}));
 }
 
 TEST(TokenTable, FindsTheFirstMatchingRowIgnoringCase) {
-    const std::pair<const char*, int> cases[] = {  // -1: not a fixed word
-        {"if", 1000}, {"If", 1000}, {"}", 1004}, {"||", 1021}, {"ATTACK", 1059}, {"blue", 1118},
-        {"KILL_TEAM_IN_AREA", 1111}, {"ENDSCRIPT", 1019}, {"START_SCRIPT", -1}, {"INT_GAME_TIME", -1},
-        {"VAR_1", -1}, {"%5", -1}, {"\r\nIF", -1}, {"", -1}};
+    const std::pair<const char*, int> cases[] = {// -1: not a fixed word
+                                                 {"if", 1000},
+                                                 {"If", 1000},
+                                                 {"}", 1004},
+                                                 {"||", 1021},
+                                                 {"ATTACK", 1059},
+                                                 {"blue", 1118},
+                                                 {"KILL_TEAM_IN_AREA", 1111},
+                                                 {"ENDSCRIPT", 1019},
+                                                 {"START_SCRIPT", -1},
+                                                 {"INT_GAME_TIME", -1},
+                                                 {"VAR_1", -1},
+                                                 {"%5", -1},
+                                                 {"\r\nIF", -1},
+                                                 {"", -1}};
     for (const auto& [word, code] : cases) {
         const std::string* found = Tokens().FindCodeByWord(word);
         EXPECT_EQ(found ? *found : "none", code < 0 ? "none" : CodeText(static_cast<std::uint16_t>(code))) << word;
@@ -41,9 +53,13 @@ TEST(TokenTable, FindsTheFirstMatchingRowIgnoringCase) {
 
 TEST(TokenTable, CodeLookupKeepsTheLineBreakPrefix) {
     // C004 is 1216, the word's second row; code texts are upper case; 1010 has no word; START_SCRIPT is no row.
-    const std::pair<const char*, const char*> cases[] = {
-        {"E803", "\r\nIF"}, {"F403", ">"}, {"C004", "KILL_TEAM_IN_AREA"}, {"5704", "KILL_TEAM_IN_AREA"},
-        {"e803", nullptr},  {"F203", nullptr}, {"0C00", nullptr}};
+    const std::pair<const char*, const char*> cases[] = {{"E803", "\r\nIF"},
+                                                         {"F403", ">"},
+                                                         {"C004", "KILL_TEAM_IN_AREA"},
+                                                         {"5704", "KILL_TEAM_IN_AREA"},
+                                                         {"e803", nullptr},
+                                                         {"F203", nullptr},
+                                                         {"0C00", nullptr}};
     for (const auto& [code, text] : cases) {
         const std::string* found = Tokens().FindTextByCode(code);
         EXPECT_EQ(found ? *found : "none", text ? text : "none") << code;

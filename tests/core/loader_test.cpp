@@ -1,8 +1,9 @@
+#include "core/loader.h"
+
 #include <gtest/gtest.h>
 
 #include "checker/script_checker.h"
 #include "core/compiler.h"
-#include "core/loader.h"
 #include "core/script_messages.h"
 #include "support/file_utils.h"
 #include "tests/core/compiled_bytes.h"
@@ -24,11 +25,13 @@ std::string LoadedText(const std::string& file) {
 TEST(Loader, PrintsEveryCodeAndLaysOutBlocksAsIndentedLines) {
     const std::pair<std::string, const char*> cases[] = {
         // START_SCRIPT { EVERY %16 { IF > INT_GAME_TIME %100 { } ENDIF } } ENDSCRIPT
-        {FileWith({12, 1003, 1005, 0, 1003, 1000, 1012, 1, 2, 1003, 1004, 1002, 1004, 1004, 1019}, {{0, 16}, {2, 0}, {0, 100}}),
+        {FileWith({12, 1003, 1005, 0, 1003, 1000, 1012, 1, 2, 1003, 1004, 1002, 1004, 1004, 1019},
+                  {{0, 16}, {2, 0}, {0, 100}}),
          "START_SCRIPT \r\n{ \r\n\tEVERY %16 \r\n\t{ \r\n\t\tIF > INT_GAME_TIME %100 \r\n\t\t{ \r\n\t\t} \r\n\t\tENDIF "
          "\r\n\t} \r\n} \r\nENDSCRIPT "},
         {FileWith({0xFF0C, 1019}), "START_SCRIPT \r\nENDSCRIPT "},  // only the first byte is tested
-        {FileWith({12, 5, 1019}, {{0, 0}, {0, 0}, {0, 0}, {0, 0}, {0, 0}, {1, 9}}), "START_SCRIPT VAR_9 \r\nENDSCRIPT "},
+        {FileWith({12, 5, 1019}, {{0, 0}, {0, 0}, {0, 0}, {0, 0}, {0, 0}, {1, 9}}),
+         "START_SCRIPT VAR_9 \r\nENDSCRIPT "},
         {FileWith({12, 0x0105, 1019}), "START_SCRIPT 0501 \r\nENDSCRIPT "},
         {FileWith({12, 0, 1019}, {{2, 5000}}), "START_SCRIPT INT_5000 \r\nENDSCRIPT "},
         {FileWith({12, 0, 1019}, {{2, 1184}}), "START_SCRIPT INT_BURN \r\nENDSCRIPT "},
@@ -43,7 +46,7 @@ TEST(Loader, PrintsEveryCodeAndLaysOutBlocksAsIndentedLines) {
         {FileWith({12, 1003, 1019}), "START_SCRIPT \r\n{ \r\n\tENDSCRIPT "},
         {std::string("\x0C", 1), "START_SCRIPT "},
         {std::string("\x0C\x00\xFB\x03\xE8", 5), "START_SCRIPT \r\nENDSCRIPT "},  // incomplete last code
-        {std::string("\x0C\x00\x00\x00\x01\x00", 6), "START_SCRIPT %0 %0 "}};      // short file: entries read as 0
+        {std::string("\x0C\x00\x00\x00\x01\x00", 6), "START_SCRIPT %0 %0 "}};     // short file: entries read as 0
     for (std::size_t i = 0; i < std::size(cases); ++i) EXPECT_EQ(LoadedText(cases[i].first), cases[i].second) << i;
 }
 
@@ -66,7 +69,8 @@ TEST(Loader, ListsUnknownCodesButNotReferencesAndReturnsTheVariableTable) {
 }
 
 TEST(Loader, RefusesFilesThatDoNotStartWithTheMark) {
-    for (const std::string& file : {std::string(), std::string(12552, '\0'), std::string("\x0D\x00", 2), std::string("START")}) {
+    for (const std::string& file :
+         {std::string(), std::string(12552, '\0'), std::string("\x0D\x00", 2), std::string("START")}) {
         const LoadResult result = Load(file);
         ASSERT_FALSE(result.ok());
         EXPECT_EQ(result.error().kind, LoadErrorKind::kNotAScriptFile);
@@ -108,7 +112,8 @@ TEST(RoundTrip, LoadedTextCompilesToTheSameBytes) {
 TEST(RoundTrip, ConfirmedHighEntriesStayTheSameCodes) {
     std::string script = "START_SCRIPT";
     for (int i = 0; i < 260; ++i) script += " %" + std::to_string(i);
-    const CompileResult first = CompileScript(script + " ENDSCRIPT", LanguageTables::Standard(), {.allowMoreThan256Entries = true});
+    const CompileResult first =
+        CompileScript(script + " ENDSCRIPT", LanguageTables::Standard(), {.allowMoreThan256Entries = true});
     ASSERT_TRUE(first.ok());
     const std::string text = LoadedText(first.script().fileBytes);
     EXPECT_NE(text.find(" %255 0001 0101 0201 0301 "), std::string::npos);

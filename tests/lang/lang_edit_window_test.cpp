@@ -1,19 +1,18 @@
 #include "ui/lang/lang_edit_window.h"
 
-#include "support/settings_file.h"
-#include "support/wine_registry.h"
-#include "tests/common/fake_prompter.h"
-#include "tests/common/temp_folder.h"
+#include <gtest/gtest.h>
 
 #include <QAction>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
-
-#include <gtest/gtest.h>
-
 #include <filesystem>
+
+#include "support/settings_file.h"
+#include "support/wine_registry.h"
+#include "tests/common/fake_prompter.h"
+#include "tests/common/temp_folder.h"
 
 namespace corvane {
 namespace {
@@ -39,7 +38,10 @@ protected:
         prompter.files.push_back(q(folder.file(name)));
         window.openCommand();
     }
-    QString item(int row) const { auto* it = window.lstLanguage()->item(row); return it ? it->text() : QString(); }
+    QString item(int row) const {
+        auto* it = window.lstLanguage()->item(row);
+        return it ? it->text() : QString();
+    }
     void select(int row) { window.lstLanguage()->setCurrentRow(row); }
     void type(const QString& text) {
         window.txtLangEdit()->moveCursor(QTextCursor::End);
@@ -63,8 +65,10 @@ protected:
 // with a message and the file already open stays open. With CORVANE_SCREENSHOT_DIR set, the window is kept
 // there as lang.png (docs/screenshots/lang.png).
 TEST_F(LangEditWindowTest, OpenListsNumberedStringsOrSaysWhyNot) {
-    testing::writeBytes(folder.file("system.reg"), "WINE REGISTRY Version 2\n[Software\\\\Bullfrog Productions Ltd\\\\"
-                        "Populous: The Beginning] 1\n\"InstallPath\"=\"C:\\\\Games\\\\Populous\"\n");  // the game's folder
+    testing::writeBytes(
+        folder.file("system.reg"),
+        "WINE REGISTRY Version 2\n[Software\\\\Bullfrog Productions Ltd\\\\"
+        "Populous: The Beginning] 1\n\"InstallPath\"=\"C:\\\\Games\\\\Populous\"\n");  // the game's folder
     prompter.files.push_back(std::nullopt);
     window.openCommand();
     EXPECT_EQ(prompter.dialogs.at(0).initialName, QStringLiteral("C:\\Games\\Populous\\language\\*.dat"));
@@ -76,10 +80,10 @@ TEST_F(LangEditWindowTest, OpenListsNumberedStringsOrSaysWhyNot) {
 
     QList<bool> available;
     QObject::connect(&window, &LangEditWindow::saveAvailable, [&](bool on) { available << on; });
-    open("english.dat", units({u"Brave", u"Warrior", u"Preacher", u"Spy", u"Firewarrior", u"Shaman", u"Angel of Death",
-                               u"Stone Head", u"Vault of Knowledge", u"Your tribe has been defeated!",
-                               u"Caf\u00e9 \u0080 10: special offer", u"Blast", u"Convert", u"Swamp", u"Land Bridge",
-                               u"Lightning", u"Whirlwind", u""}));
+    open("english.dat",
+         units({u"Brave", u"Warrior", u"Preacher", u"Spy", u"Firewarrior", u"Shaman", u"Angel of Death", u"Stone Head",
+                u"Vault of Knowledge", u"Your tribe has been defeated!", u"Caf\u00e9 \u0080 10: special offer",
+                u"Blast", u"Convert", u"Swamp", u"Land Bridge", u"Lightning", u"Whirlwind", u""}));
     EXPECT_EQ(prompter.dialogs.at(2).title, QStringLiteral("Open a language file"));
     EXPECT_EQ(prompter.dialogs.at(2).initialName, q(folder.path().string()) + QStringLiteral("/*.dat"));
     EXPECT_EQ(prompter.dialogs.at(2).filter, QStringLiteral("Script Files (*.dat)|*.dat|All Files (*.*)|*.*"));
@@ -123,7 +127,8 @@ TEST_F(LangEditWindowTest, EditsGoIntoTheListAndSurviveSwitchSaveAndReopen) {
     ASSERT_TRUE(window.saveLang());
     EXPECT_EQ(readBytes(folder.file("lang.dat")),
               units({kept[0], u"a\u00a0b\nc\rd\r\ne\u0001\t!\r\nnew", u"two\r\nlines", kept[1], u"s4: caf\u00e9 \u0080",
-                     kept[2], u""}) + "X\0Y"s);
+                     kept[2], u""}) +
+                  "X\0Y"s);
     EXPECT_EQ(prompter.told, QStringList{QStringLiteral("Language file %1 saved!").arg(q(folder.file("lang.dat")))});
     EXPECT_EQ(statuses, (QStringList{QStringLiteral("Saving language file"), QStringLiteral("Ready")}));
     // Written in place, with no temporary file (langout.dat) left anywhere.
@@ -158,8 +163,10 @@ TEST_F(LangEditWindowTest, UnsavedEditsAreMarkedAndAskedAbout) {
     type(QStringLiteral("?"));
     EXPECT_TRUE(window.close());  // Discard
     EXPECT_EQ(readBytes(folder.file("b.dat")), units({u"b"}));
-    const QString a = QStringLiteral("The language file %1 has changed. Do you want to save it?").arg(q(folder.file("a.dat")));
-    const QString b = QStringLiteral("The language file %1 has changed. Do you want to save it?").arg(q(folder.file("b.dat")));
+    const QString a =
+        QStringLiteral("The language file %1 has changed. Do you want to save it?").arg(q(folder.file("a.dat")));
+    const QString b =
+        QStringLiteral("The language file %1 has changed. Do you want to save it?").arg(q(folder.file("b.dat")));
     EXPECT_EQ(prompter.asked, (QStringList{a, a, a, b}));
 }
 

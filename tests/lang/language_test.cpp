@@ -1,11 +1,11 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
 #include "lang/language_document.h"
 #include "lang/language_file.h"
 #include "lang/language_text.h"
 #include "tests/common/temp_folder.h"
-
-#include <gtest/gtest.h>
-
-#include <filesystem>
 
 namespace corvane {
 namespace {
@@ -15,11 +15,14 @@ using Strings = std::vector<std::u16string>;
 
 // Whatever follows the last complete string is kept, and every file that reads saves back unchanged.
 TEST(LanguageFile, ReadIntoStringsAndSaveBackByteForByte) {
-    for (const auto& [bytes, strings, leftover] :
-         {std::tuple{"A\0\0\0\0\0"s, Strings{u"A", u""}, ""s}, {"\0\0\0\0\0\0"s, {u"", u"", u""}, ""},
-          {"\xE9\0\x80\0:\0\xAC \0\0"s, {{0xE9, 0x80, u':', 0x20AC}}, ""}, {"A\0\0\0B\0C\0"s, {u"A"}, "B\0C\0"s},
-          {"A\0\0\0\x7F"s, {u"A"}, "\x7F"}, {"\0\0D\0\x01"s, {u""}, "D\0\x01"s}, {"\0A\0\0"s, {{0x4100}}, ""},
-          {"\x01\x01\xFF\xFF\0\xD8\0\0"s, {{0x0101, 0xFFFF, 0xD800}}, ""}}) {
+    for (const auto& [bytes, strings, leftover] : {std::tuple{"A\0\0\0\0\0"s, Strings{u"A", u""}, ""s},
+                                                   {"\0\0\0\0\0\0"s, {u"", u"", u""}, ""},
+                                                   {"\xE9\0\x80\0:\0\xAC \0\0"s, {{0xE9, 0x80, u':', 0x20AC}}, ""},
+                                                   {"A\0\0\0B\0C\0"s, {u"A"}, "B\0C\0"s},
+                                                   {"A\0\0\0\x7F"s, {u"A"}, "\x7F"},
+                                                   {"\0\0D\0\x01"s, {u""}, "D\0\x01"s},
+                                                   {"\0A\0\0"s, {{0x4100}}, ""},
+                                                   {"\x01\x01\xFF\xFF\0\xD8\0\0"s, {{0x0101, 0xFFFF, 0xD800}}, ""}}) {
         SCOPED_TRACE(::testing::PrintToString(bytes));
         const auto read = ReadLanguageFile(bytes);
         ASSERT_TRUE(read.file) << read.error;
@@ -39,8 +42,11 @@ TEST(LanguageFile, LoadRefusesWhatItCannotListWithTheReason) {
     for (const auto& [name, bytes, error] :
          {std::tuple{"folder.dat"s, ""s, "could not be read: it is a folder, not a file"s},
           {"missing.dat", "", "could not be read: "},
-          {"large.dat", "", "is not a language file: the file is larger than 4 MB"}, {"empty.dat", "", none},
-          {"one-byte.dat", "\0"s, none}, {"no-zero.dat", "A\0"s, none}, {"odd.dat", "A\0B"s, none},
+          {"large.dat", "", "is not a language file: the file is larger than 4 MB"},
+          {"empty.dat", "", none},
+          {"one-byte.dat", "\0"s, none},
+          {"no-zero.dat", "A\0"s, none},
+          {"odd.dat", "A\0B"s, none},
           {"zero-bytes-apart.dat", "\0\x01 \0"s, none}}) {
         if (!bytes.empty() || name == "empty.dat") testing::writeBytes(folder.file(name), bytes);
         const auto read = LoadLanguageFile(folder.file(name));
@@ -65,13 +71,13 @@ TEST(LanguageText, ShowsCodesAsWindows1252AndGivesEachBackAsItWasRead) {
 }
 
 TEST(LanguageText, RestoreLineBreaksGivesEachBreakTheFormItHadBefore) {
-    for (const auto& [box, previous, expected] : {
-             std::tuple{u"a\nb!", u"a\r\nb", u"a\r\nb!"},            // CR LF, the usual form
-             {u"a\nb\nc!", u"a\nb\rc", u"a\nb\rc!"},                 // lone LF and lone CR kept
-             {u"a\nb\nc", u"a\r\r\nb", u"a\rb\r\nc"},                // CR then CR LF: two breaks
-             {u"new\nline", u"none", u"new\r\nline"},                // no break before: CR LF
-             {u"x\ny\nz\n", u"x\ny", u"x\ny\nz\n"},                  // added ones take the last form
-             {u"\u00a0\t\u0001", u"", u"\u00a0\t\u0001"}}) {         // all else as it is
+    for (const auto& [box, previous, expected] :
+         {std::tuple{u"a\nb!", u"a\r\nb", u"a\r\nb!"},     // CR LF, the usual form
+          {u"a\nb\nc!", u"a\nb\rc", u"a\nb\rc!"},          // lone LF and lone CR kept
+          {u"a\nb\nc", u"a\r\r\nb", u"a\rb\r\nc"},         // CR then CR LF: two breaks
+          {u"new\nline", u"none", u"new\r\nline"},         // no break before: CR LF
+          {u"x\ny\nz\n", u"x\ny", u"x\ny\nz\n"},           // added ones take the last form
+          {u"\u00a0\t\u0001", u"", u"\u00a0\t\u0001"}}) {  // all else as it is
         EXPECT_EQ(RestoreLineBreaks(box, previous), std::u16string(expected));
     }
 }
@@ -85,8 +91,8 @@ TEST(LanguageDocument, OnlyEditedCharactersAreWrittenAsCodesAndTheListMarksLarge
     EXPECT_EQ(document.ListText(0), u"A\u27e6U+20AC\u27e7B\u27e6U+0101\u27e7");
     EXPECT_EQ(document.Text(0), u"A\u20acB\u0101");
     EXPECT_FALSE(document.IsModified());
-    document.SetText(0, u"AX\u20acB\u0101");        // X typed after A
-    document.SetText(0, u"AX\u20ac\u20ac\u0101");    // B replaced by a typed euro sign
+    document.SetText(0, u"AX\u20acB\u0101");       // X typed after A
+    document.SetText(0, u"AX\u20ac\u20ac\u0101");  // B replaced by a typed euro sign
     EXPECT_EQ(document.ListText(0), u"AX\u27e6U+20AC\u27e7\u20ac\u27e6U+0101\u27e7");
     EXPECT_TRUE(document.IsModified());
     EXPECT_EQ(document.BytesToSave().bytes, "A\0X\0\xAC\x20\x80\0\x01\x01\0\0x\0\xAC\x20\0\0\x01"s);
@@ -106,8 +112,10 @@ TEST(LanguageDocument, OnlyEditedCharactersAreWrittenAsCodesAndTheListMarksLarge
 
 // A level or other game file read as a language file shows as thousands of empty strings.
 TEST(LanguageFile, PlausibilityNamesTheEmptyStringsOfALevelFile) {
-    const struct { std::size_t strings, empty; bool plausible; } cases[] = {
-        {999, 999, true}, {1000, 899, true}, {1000, 900, false}, {5000, 5000, false}, {3, 3, true}};
+    const struct {
+        std::size_t strings, empty;
+        bool plausible;
+    } cases[] = {{999, 999, true}, {1000, 899, true}, {1000, 900, false}, {5000, 5000, false}, {3, 3, true}};
     for (const auto& c : cases) {
         LanguageFile file;
         file.strings.assign(c.strings - c.empty, u"x");
@@ -115,7 +123,8 @@ TEST(LanguageFile, PlausibilityNamesTheEmptyStringsOfALevelFile) {
         const auto problem = LanguagePlausibilityProblem(file);
         EXPECT_EQ(!problem, c.plausible) << c.strings << ' ' << c.empty;
         if (problem) {
-            EXPECT_EQ(*problem, std::to_string(c.empty) + " of its " + std::to_string(c.strings) + " strings are empty");
+            EXPECT_EQ(*problem,
+                      std::to_string(c.empty) + " of its " + std::to_string(c.strings) + " strings are empty");
         }
     }
 }

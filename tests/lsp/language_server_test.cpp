@@ -1,3 +1,5 @@
+#include "lsp/language_server.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -6,7 +8,6 @@
 
 #include "lsp/diagnostic_cap.h"
 #include "lsp/json_rpc.h"
-#include "lsp/language_server.h"
 #include "support/file_utils.h"
 #include "tests/lsp/lsp_client.h"
 
@@ -51,13 +52,20 @@ TEST(LanguageServer, FollowsTheLifecycle) {
     EXPECT_EQ(ErrorCode(run, 1), -32002);
     EXPECT_EQ(run.Published().size(), 0u);
     EXPECT_EQ(run.exit, 1);
-    run = LspClient::Initialized().Request(5, "initialize", Json::object()).Notify("exit", nullptr)
-              .Request(2, "shutdown", nullptr).Run();
+    run = LspClient::Initialized()
+              .Request(5, "initialize", Json::object())
+              .Notify("exit", nullptr)
+              .Request(2, "shutdown", nullptr)
+              .Run();
     EXPECT_EQ(ErrorCode(run, 5), -32600);
     EXPECT_EQ(run.exit, 1);  // exit without shutdown, and nothing read after it
     EXPECT_TRUE(run.Answer(2).is_null());
-    run = LspClient::Initialized().Request(3, "shutdown", nullptr).Request(4, "textDocument/hover", At(0, 0))
-              .Notify("textDocument/didOpen", open).Notify("exit", nullptr).Run();
+    run = LspClient::Initialized()
+              .Request(3, "shutdown", nullptr)
+              .Request(4, "textDocument/hover", At(0, 0))
+              .Notify("textDocument/didOpen", open)
+              .Notify("exit", nullptr)
+              .Run();
     EXPECT_EQ(ErrorCode(run, 4), -32600);
     EXPECT_EQ(run.Published().size(), 0u);
     EXPECT_EQ(run.exit, 0);
@@ -66,17 +74,21 @@ TEST(LanguageServer, FollowsTheLifecycle) {
 TEST(LanguageServer, AnswersMalformedMessagesAndGoesOn) {
     const Json ranged = {{"contentChanges", {{{"range", Range(0, 0, 0, 1)}, {"text", "X"}}}},
                          {"textDocument", {{"uri", kUri}}}};
-    const ServerRun run = LspClient::Initialized()
-        .Raw(LspClient::Framed("{not json") + LspClient::Framed("[1]") + "Content-Length: x\r\n\r\n")
-        .Raw(LspClient::Framed(R"({"jsonrpc": "2.0", "id": {"a": 1}, "method": "shutdown"})"))
-        .Raw(LspClient::Framed(R"({"jsonrpc": "2.0", "id": 5})") + LspClient::Framed(R"({"id": 6, "result": 1})"))
-        .Request(7, "textDocument/definition", kDocument).Notify("$/cancelRequest", {{"id", 7}})
-        .Open(kUri, "START_SCRIPT")
-        .Request(8, "textDocument/hover", {{"textDocument", {{"uri", kUri}}}, {"position", {{"line", "0"}}}})
-        .Request(9, "textDocument/completion", {{"position", {{"line", 0}, {"character", 0}}}})
-        .Request(10, "textDocument/formatting", {{"textDocument", {{"uri", "file:///closed.txt"}}}})
-        .Request(11, "textDocument/hover", At(-1, 0))
-        .Notify("textDocument/didChange", ranged).End().Run();
+    const ServerRun run =
+        LspClient::Initialized()
+            .Raw(LspClient::Framed("{not json") + LspClient::Framed("[1]") + "Content-Length: x\r\n\r\n")
+            .Raw(LspClient::Framed(R"({"jsonrpc": "2.0", "id": {"a": 1}, "method": "shutdown"})"))
+            .Raw(LspClient::Framed(R"({"jsonrpc": "2.0", "id": 5})") + LspClient::Framed(R"({"id": 6, "result": 1})"))
+            .Request(7, "textDocument/definition", kDocument)
+            .Notify("$/cancelRequest", {{"id", 7}})
+            .Open(kUri, "START_SCRIPT")
+            .Request(8, "textDocument/hover", {{"textDocument", {{"uri", kUri}}}, {"position", {{"line", "0"}}}})
+            .Request(9, "textDocument/completion", {{"position", {{"line", 0}, {"character", 0}}}})
+            .Request(10, "textDocument/formatting", {{"textDocument", {{"uri", "file:///closed.txt"}}}})
+            .Request(11, "textDocument/hover", At(-1, 0))
+            .Notify("textDocument/didChange", ranged)
+            .End()
+            .Run();
     ASSERT_GE(run.messages.size(), 4u);
     EXPECT_EQ(run.messages[1], Json::parse(R"({"jsonrpc": "2.0", "id": null,
                                               "error": {"code": -32700, "message": "the message is not valid JSON"}})"));
@@ -89,16 +101,23 @@ TEST(LanguageServer, AnswersMalformedMessagesAndGoesOn) {
     EXPECT_EQ(run.Published().size(), 1u);  // the open only
     EXPECT_EQ(run.exit, 0);
     EXPECT_EQ(run.unframed, "");
-    EXPECT_EQ(run.log, "corvane-script lsp: a Content-Length that is not a number\n"
-                       "corvane-script lsp: ignored textDocument/didChange: a change of a range; send whole texts\n");
+    EXPECT_EQ(run.log,
+              "corvane-script lsp: a Content-Length that is not a number\n"
+              "corvane-script lsp: ignored textDocument/didChange: a change of a range; send whole texts\n");
 }
 
 TEST(LanguageServer, PublishesDiagnosticsInUtf16PositionsAfterEveryChange) {
     // The wrong word stands after a tab, CR LF and characters of one, two and no Windows-1252 code.
     const std::string text = "START_SCRIPT\r\n{\r\n\t\xC3\xA9 \xF0\x9F\x98\x80 \xE4\xB8\xAD STATE_FETCH_WOD\r\n}";
-    const Json clean = {{"contentChanges", {{{"text", "START_SCRIPT { } ENDSCRIPT"}}}}, {"textDocument", {{"uri", kUri}}}};
-    const std::vector<Json> published = LspClient::Initialized().Open(kUri, text)
-        .Notify("textDocument/didChange", clean).Notify("textDocument/didClose", kDocument).End().Run().Published();
+    const Json clean = {{"contentChanges", {{{"text", "START_SCRIPT { } ENDSCRIPT"}}}},
+                        {"textDocument", {{"uri", kUri}}}};
+    const std::vector<Json> published = LspClient::Initialized()
+                                            .Open(kUri, text)
+                                            .Notify("textDocument/didChange", clean)
+                                            .Notify("textDocument/didClose", kDocument)
+                                            .End()
+                                            .Run()
+                                            .Published();
     ASSERT_EQ(published.size(), 3u);
     std::vector<Json> ranges;
     for (const Json& diagnostic : published[0]["diagnostics"]) ranges.push_back(diagnostic["range"]);
@@ -163,8 +182,8 @@ TEST(LanguageServer, OutlinesEveryAndIfBlocks) {
     const std::string text =
         "START_SCRIPT {\nEVERY %64 { IF > VAR_1 %2\n{ } ELSE { EVERY %8 { } } ENDIF }\nIF < VAR_2 %3 { } } ENDSCRIPT";
     const auto symbol = [](const char* name, int kind, Json range, Json selection, Json children) {
-        return Json{{"name", name}, {"kind", kind}, {"range", range}, {"selectionRange", selection},
-                    {"children", children}};
+        return Json{
+            {"name", name}, {"kind", kind}, {"range", range}, {"selectionRange", selection}, {"children", children}};
     };
     const Json inner = symbol("EVERY %8", 24, Range(2, 11, 2, 23), Range(2, 11, 2, 16), Json::array());
     const Json branch = symbol("IF > VAR_1 %2", 17, Range(1, 12, 2, 31), Range(1, 12, 1, 14), {inner});
@@ -178,9 +197,12 @@ TEST(LanguageServer, OutlinesEveryAndIfBlocks) {
 // order, and problems past the cap are summed up in one.
 TEST(LanguageServer, RefusesDeepNestingAndBoundsOutlinesAndProblems) {
     const std::string deep = std::string(100000, '[') + std::string(100000, ']');
-    ServerRun run = LspClient()
-        .Raw(LspClient::Framed(R"({"jsonrpc": "2.0", "id": 1, "method": "initialize", "params": )" + deep + "}"))
-        .Request(2, "initialize", {{"capabilities", Json::object()}}).End().Run();
+    ServerRun run =
+        LspClient()
+            .Raw(LspClient::Framed(R"({"jsonrpc": "2.0", "id": 1, "method": "initialize", "params": )" + deep + "}"))
+            .Request(2, "initialize", {{"capabilities", Json::object()}})
+            .End()
+            .Run();
     EXPECT_EQ(run.messages.at(0), Json::parse(R"({"jsonrpc": "2.0", "id": null,
         "error": {"code": -32600, "message": "the message nests deeper than 100 levels"}})"));
     EXPECT_TRUE(run.Answer(2).contains("result"));
@@ -198,7 +220,8 @@ TEST(LanguageServer, RefusesDeepNestingAndBoundsOutlinesAndProblems) {
     for (int i = 0; i < 1500; ++i) unknown += " FOO";
     const Json diagnostics = LspClient::Initialized().Open(kUri, unknown).End().Run().Published().at(0)["diagnostics"];
     ASSERT_EQ(diagnostics.size(), 1001u);
-    EXPECT_TRUE(std::regex_match(diagnostics[1000]["message"].get<std::string>(), std::regex("and \\d+ more problems")));
+    EXPECT_TRUE(
+        std::regex_match(diagnostics[1000]["message"].get<std::string>(), std::regex("and \\d+ more problems")));
     EXPECT_EQ(diagnostics[1000]["severity"], 2);
 }
 
@@ -206,10 +229,10 @@ TEST(LanguageServer, RefusesDeepNestingAndBoundsOutlinesAndProblems) {
 // message and answers it.
 TEST(LanguageServer, FindsTheNextMessageAfterBrokenFraming) {
     const std::string lost = Json{{"jsonrpc", "2.0"}, {"id", 1}, {"method", "shutdown"}}.dump();
-    for (const std::string& broken : {"Content-Length: 10\r\n\r\n" + lost, "Content-Length: -1\r\n\r\n" + lost,
-                                      "Content-Type: x\r\n\r\n" + lost}) {
-        const ServerRun run = LspClient::Initialized().Raw(broken).Request(2, "shutdown", nullptr)
-                                  .Notify("exit", nullptr).Run();
+    for (const std::string& broken :
+         {"Content-Length: 10\r\n\r\n" + lost, "Content-Length: -1\r\n\r\n" + lost, "Content-Type: x\r\n\r\n" + lost}) {
+        const ServerRun run =
+            LspClient::Initialized().Raw(broken).Request(2, "shutdown", nullptr).Notify("exit", nullptr).Run();
         EXPECT_TRUE(run.Answer(2).contains("result")) << broken;
         EXPECT_EQ(run.exit, 0) << broken;
     }
@@ -217,11 +240,13 @@ TEST(LanguageServer, FindsTheNextMessageAfterBrokenFraming) {
 
 TEST(LanguageServer, KeepsAtMostItsLimitOfOpenDocuments) {
     LspClient client = LspClient::Initialized();
-    for (std::size_t i = 0; i <= LanguageServer::kMaxOpenDocuments; ++i) client.Open("file:///" + std::to_string(i), "");
+    for (std::size_t i = 0; i <= LanguageServer::kMaxOpenDocuments; ++i)
+        client.Open("file:///" + std::to_string(i), "");
     const ServerRun run = client.End().Run();
     EXPECT_EQ(run.Published().size(), LanguageServer::kMaxOpenDocuments);
-    EXPECT_EQ(run.log, "corvane-script lsp: did not open file:///1000: 1000 documents are open, the most this server "
-                       "keeps; close some\n");
+    EXPECT_EQ(run.log,
+              "corvane-script lsp: did not open file:///1000: 1000 documents are open, the most this server "
+              "keeps; close some\n");
 }
 
 TEST(CapDiagnostics, KeepsTheFirstAndSumsUpTheRest) {
@@ -243,9 +268,9 @@ TEST(CapDiagnostics, KeepsTheFirstAndSumsUpTheRest) {
 
 TEST(NestsDeeperThan, CountsBracketsOutsideStrings) {
     const std::tuple<std::string, std::size_t, bool> cases[] = {
-        {"[[]]", 1, true}, {"[[]]", 2, false}, {"[][][]", 1, false}, {R"({"a": [{}]})", 2, true},
-        {R"({"a": [{}]})", 3, false}, {R"("[[[")", 0, false}, {R"("\"[[" [)", 0, true}, {R"("\\" [)", 0, true},
-        {"]]]]][", 0, true}};
+        {"[[]]", 1, true},           {"[[]]", 2, false},           {"[][][]", 1, false},
+        {R"({"a": [{}]})", 2, true}, {R"({"a": [{}]})", 3, false}, {R"("[[[")", 0, false},
+        {R"("\"[[" [)", 0, true},    {R"("\\" [)", 0, true},       {"]]]]][", 0, true}};
     for (const auto& [text, limit, deeper] : cases) EXPECT_EQ(jsonrpc::NestsDeeperThan(text, limit), deeper) << text;
 }
 

@@ -1,11 +1,11 @@
 #pragma once
 // Level and header files built byte by byte for the map tests.
 
-#include "map/level_file.h"
-#include "map/level_header.h"
-
 #include <cstdint>
 #include <string>
+
+#include "map/level_file.h"
+#include "map/level_header.h"
 
 namespace corvane::testing {
 

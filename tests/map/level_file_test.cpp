@@ -1,12 +1,11 @@
 // Reading level files and reading and writing header files, byte by byte.
-#include "map/level_paths.h"
-
-#include "tests/common/temp_folder.h"
-#include "tests/map/level_bytes.h"
-
 #include <gtest/gtest.h>
 
 #include <filesystem>
+
+#include "map/level_paths.h"
+#include "tests/common/temp_folder.h"
+#include "tests/map/level_bytes.h"
 
 #ifndef _WIN32
 #include <sys/stat.h>
@@ -21,14 +20,21 @@ using namespace testing;
 
 // Heights signed and little-endian, row after row; the last record of a player counts.
 TEST(LevelFile, HeightsAndObjectRecordsReadAsFarAsTheBytesGo) {
-    const struct { int x, y; std::int16_t h; } heights[] = {
-        {0, 0, 1}, {127, 0, 300}, {0, 1, -3}, {5, 7, -32768}, {127, 127, 32767}};
+    const struct {
+        int x, y;
+        std::int16_t h;
+    } heights[] = {{0, 0, 1}, {127, 0, 300}, {0, 1, -3}, {5, 7, -32768}, {127, 127, 32767}};
     LevelBytes level;
     for (const auto& c : heights) level.height(c.x, c.y, c.h);
-    level.player(0, 1, 10, 20).player(3, 0, 30, 40).player(10, 1, 200, 210)  // a second Red position: it counts
-        .player(11, 4, 1, 1)                                                   // no such player
-        .thing(12, 7, 2, 2, 9, 9).thing(13, 9, 4, 0, 9, 9)  // neither a player position nor a stone head
-        .stoneHead(20, 100, 101).player(998, 2, 255, 254).stoneHead(999, 5, 6);
+    level.player(0, 1, 10, 20)
+        .player(3, 0, 30, 40)
+        .player(10, 1, 200, 210)  // a second Red position: it counts
+        .player(11, 4, 1, 1)      // no such player
+        .thing(12, 7, 2, 2, 9, 9)
+        .thing(13, 9, 4, 0, 9, 9)  // neither a player position nor a stone head
+        .stoneHead(20, 100, 101)
+        .player(998, 2, 255, 254)
+        .stoneHead(999, 5, 6);
     LevelTerrain terrain = ReadLevelTerrain(level.bytes);
     for (const auto& c : heights) EXPECT_EQ(terrain.Height(c.x, c.y), c.h) << c.x << ", " << c.y;
     EXPECT_EQ(level.bytes[2 * 128], '\xFD');  // (0, 1) is the 129th value

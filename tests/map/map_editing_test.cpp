@@ -1,15 +1,14 @@
 // The map window as an editor: zoom, dragging markers, every edit undone, redone, saved and reopened,
 // the unsaved-edits questions and the "Edit" buttons.
-#include "tests/map/map_window_fixture.h"
-
-#include "ui/map/map_view.h"
-
 #include <QAction>
 #include <QKeyEvent>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QUndoStack>
 #include <QWheelEvent>
+
+#include "tests/map/map_window_fixture.h"
+#include "ui/map/map_view.h"
 
 namespace corvane {
 namespace {
@@ -47,8 +46,8 @@ TEST_F(MapEditingTest, ZoomKeepsThePixelUnderThePointerAndTheMouseRules) {
     EXPECT_EQ(window->picture()->zoom(), 4);
     EXPECT_GT(window->view()->horizontalScrollBar()->value(), 0);
     EXPECT_EQ(pictureUnder(pointer), under);
-    QWheelEvent wheel{QPointF(pointer), QPointF(pointer), QPoint(), QPoint(0, 120), Qt::NoButton, Qt::ControlModifier,
-                      Qt::NoScrollPhase, false};
+    QWheelEvent wheel{QPointF(pointer), QPointF(pointer),    QPoint(),          QPoint(0, 120),
+                      Qt::NoButton,     Qt::ControlModifier, Qt::NoScrollPhase, false};
     QApplication::sendEvent(window->view()->viewport(), &wheel);
     EXPECT_EQ(window->picture()->zoom(), 5);
     EXPECT_EQ(pictureUnder(pointer), under);
@@ -78,10 +77,11 @@ TEST_F(MapEditingTest, DraggingAMarkerMovesItAndEscPutsItBack) {
     ASSERT_TRUE(open());
     drag(241, 73, 101, 40);  // marker 5 at (120, 36) to (50, 20)
     EXPECT_EQ(marker(5), (Marker{50, 20}));
-    EXPECT_EQ(markerLine(5) + u' ' + texts("txtX txtY") + u' ' + label("lblSelectedMarker"), Q("5 (50 ,20) 50 20 Selected: 5"));
+    EXPECT_EQ(markerLine(5) + u' ' + texts("txtX txtY") + u' ' + label("lblSelectedMarker"),
+              Q("5 (50 ,20) 50 20 Selected: 5"));
     EXPECT_EQ(window->image().Pixel(100, 40), kSelected);
     EXPECT_NE(window->image().Pixel(240, 72), kSelected);  // the old spot shows terrain again
-    EXPECT_LT(window->lastPaintedCells(), 100);  // each step of a drag repaints only cells under markers
+    EXPECT_LT(window->lastPaintedCells(), 100);            // each step of a drag repaints only cells under markers
     EXPECT_EQ(window->document()->UndoCount(), 1);
 
     drag(101, 40, 300, 300, false);
@@ -114,7 +114,7 @@ TEST_F(MapEditingTest, EveryKindOfEditUndoesRedoesAndSurvivesSaveAndReopen) {
     EXPECT_EQ(markerLine(7), Q("7 (50 ,20)"));
     EXPECT_EQ(window->image().Pixel(100, 40), kSelected);
     type("AIRed", "255");
-    child<QCheckBox>(Q("YG"))->click();  // a box sets its partner and the masks
+    child<QCheckBox>(Q("YG"))->click();             // a box sets its partner and the masks
     EXPECT_EQ(window->document()->UndoCount(), 3);  // the three keys typed are one step
     EXPECT_EQ(texts("AIRed txtB txtR txtY2 txtG"), Q("255 1 2 12 12"));
     EXPECT_TRUE(window->isWindowModified());
@@ -138,7 +138,8 @@ TEST_F(MapEditingTest, EveryKindOfEditUndoesRedoesAndSurvivesSaveAndReopen) {
     setText("txtX", "99");        // typed, committed by the save
     window->saveMapCommand();     // what is saved is what the redone window shows
     ASSERT_TRUE(prompter.told.isEmpty()) << prompter.lastTold().toStdString();
-    EXPECT_EQ(readBytes(headerPath), SampleHeader().replace(89, 7, "\xFF\x0C\x07\x01\x02\x0C\x0C").replace(114, 2, "\x63\x14"));
+    EXPECT_EQ(readBytes(headerPath),
+              SampleHeader().replace(89, 7, "\xFF\x0C\x07\x01\x02\x0C\x0C").replace(114, 2, "\x63\x14"));
     EXPECT_FALSE(window->isWindowModified());
     window = makeWindow();
     ASSERT_TRUE(open());
@@ -195,7 +196,9 @@ TEST_F(MapEditingTest, EditButtonsOpenThePlayersScriptOrItsFolder) {
     ASSERT_EQ(files.size(), 1);
     EXPECT_TRUE(fs::equivalent(files[0].toStdString(), temp.file("CPSCR007.DAT")));  // in any letter case
     EXPECT_EQ(folders, QStringList{Q(temp.path().string())});
-    EXPECT_EQ(prompter.told, QStringList{Q("AI script of Green must be a whole number from 0 to 255, not \"x\". Nothing was changed.")});
+    EXPECT_EQ(
+        prompter.told,
+        QStringList{Q("AI script of Green must be a whole number from 0 to 255, not \"x\". Nothing was changed.")});
 }
 
 }  // namespace

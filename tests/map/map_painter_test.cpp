@@ -1,11 +1,12 @@
 // The picture of a level (colours of terrain, markers, players and stone heads, and the cache that
 // keeps a paint after one click down to the cells that changed) and alliance boxes.
-#include "map/alliance_grid.h"
 #include "map/map_painter.h"
 
 #include <gtest/gtest.h>
 
 #include <set>
+
+#include "map/alliance_grid.h"
 
 namespace corvane {
 namespace {
@@ -36,10 +37,13 @@ protected:
 
 // Levels are heights / 3, rounded toward zero; level 0 is water, blue from 64 to 95, new on every paint.
 TEST_F(Painter, TerrainColoursAndShimmeringWater) {
-    struct Case { std::int16_t height; Rgb colour; };
-    const Case cases[] = {{30, {38, 32, 38}},   {300, {0, 100, 0}},   {1200, {0, 255, 0}}, {-3, {49, 32, 49}},
-                          {3, {47, 32, 47}},    {767, {0, 255, 0}},   {96, {16, 32, 16}},  {99, {15, 33, 15}},
-                          {144, {0, 48, 0}},    {-32768, {255, 32, 255}}};  // red and blue 10970, cut to 255
+    struct Case {
+        std::int16_t height;
+        Rgb colour;
+    };
+    const Case cases[] = {{30, {38, 32, 38}}, {300, {0, 100, 0}},      {1200, {0, 255, 0}}, {-3, {49, 32, 49}},
+                          {3, {47, 32, 47}},  {767, {0, 255, 0}},      {96, {16, 32, 16}},  {99, {15, 33, 15}},
+                          {144, {0, 48, 0}},  {-32768, {255, 32, 255}}};  // red and blue 10970, cut to 255
     for (std::size_t i = 0; i < std::size(cases); ++i) setHeight(static_cast<int>(i), 3, cases[i].height);
     const std::int16_t water[] = {1, 2, -2, 0};
     for (int x = 0; x < 4; ++x) setHeight(x, 0, water[x]);
@@ -65,12 +69,17 @@ TEST_F(Painter, MarkersPlayersAndStoneHeadsInOrder) {
     terrain.playerPositions = {MapPoint{40, 40}, MapPoint{100, 100}, MapPoint{110, 110}, MapPoint{120, 120}};
     terrain.stoneHeads = {MapPoint{80, 80}, MapPoint{90, 90}};
     paint(8, 1);
-    const struct { int x, y; Rgb colour; } pixels[] = {
-        {120, 120, {255, 128, 128}}, {0, 500, {128, 128, 128}},  // selected marker 8, marker 0 at (0, 250)
-        {80, 80, {0, 0, 255}}, {79, 79, {0, 0, 0}}, {82, 82, {0, 0, 0}},  // Blue and its frame over marker 7
-        {201, 201, {255, 0, 0}}, {220, 220, {255, 255, 0}}, {241, 240, {0, 255, 0}},
-        {160, 160, {64, 255, 255}}, {159, 162, {0, 0, 0}},  // stone head over marker 9, its frame not selected
-        {179, 179, {255, 255, 255}}, {182, 181, {255, 255, 255}}, {183, 183, {38, 32, 38}}};  // selected frame
+    const struct {
+        int x, y;
+        Rgb colour;
+    } pixels[] = {{120, 120, {255, 128, 128}}, {0, 500, {128, 128, 128}},  // selected marker 8, marker 0 at (0, 250)
+                  {80, 80, {0, 0, 255}},       {79, 79, {0, 0, 0}},
+                  {82, 82, {0, 0, 0}},  // Blue and its frame over marker 7
+                  {201, 201, {255, 0, 0}},     {220, 220, {255, 255, 0}},
+                  {241, 240, {0, 255, 0}},     {160, 160, {64, 255, 255}},
+                  {159, 162, {0, 0, 0}},  // stone head over marker 9, its frame not selected
+                  {179, 179, {255, 255, 255}}, {182, 181, {255, 255, 255}},
+                  {183, 183, {38, 32, 38}}};  // selected frame
     for (const auto& p : pixels) EXPECT_EQ(image.Pixel(p.x, p.y), p.colour) << p.x << ", " << p.y;
     setHeight(0, 0, 300);
     terrain.playerPositions[3] = {-1, -1};  // no position: only the corner of its frame shows
@@ -96,7 +105,7 @@ TEST_F(Painter, CacheRepaintsOnlyChangedCellsAndCellsUnderMarkers) {
     EXPECT_EQ(image.Pixel(14, 500), (Rgb{10, 38, 10}));
     EXPECT_EQ(image.Pixel(15, 501), (Rgb{10, 38, 10}));
     EXPECT_EQ(image.Pixel(12, 500), (Rgb{128, 128, 128}));  // beside marker 6, repainted on it
-    EXPECT_EQ(image.Pixel(80, 82), (Rgb{255, 128, 128}));  // marker 7 at its new spot
+    EXPECT_EQ(image.Pixel(80, 82), (Rgb{255, 128, 128}));   // marker 7 at its new spot
     paint(7);
     EXPECT_EQ(painter.LastPaintedCells(), 129);  // marker 7's cell now on its own
 
@@ -110,13 +119,15 @@ TEST_F(Painter, CacheRepaintsOnlyChangedCellsAndCellsUnderMarkers) {
 // Boxes are set row after row from each mask, so the later player decides each pair; a field keeps
 // its byte unless a box changed after it was filled.
 TEST(AlliancesOnLoad, LaterPlayerDecidesEachPair) {
-    const struct { std::array<std::uint8_t, 4> masks; std::array<int, 4> fields; const char* pairs; } cases[] = {
-        {{0, 0, 0, 0}, {0, 0, 0, 0}, "------"},  // pairs BR BY BG RY RG YG: '+' allied both ways, '-' not
-        {{1, 2, 0xF4, 8}, {1, 2, 0xF4, 8}, "------"},  // own bits and bits no box shows: kept
-        {{3, 2, 4, 8}, {1, 2, 4, 8}, "------"},        // Blue says Red, Red says no
-        {{1, 3, 0, 0}, {3, 3, 0, 0}, "+-----"},        // Red decides; Yellow and Green filled after it
-        {{15, 15, 15, 15}, {15, 15, 15, 15}, "++++++"},
-        {{15, 15, 15, 8}, {7, 7, 7, 8}, "++-+--"}};
+    const struct {
+        std::array<std::uint8_t, 4> masks;
+        std::array<int, 4> fields;
+        const char* pairs;
+    } cases[] = {{{0, 0, 0, 0}, {0, 0, 0, 0}, "------"},  // pairs BR BY BG RY RG YG: '+' allied both ways, '-' not
+                 {{1, 2, 0xF4, 8}, {1, 2, 0xF4, 8}, "------"},  // own bits and bits no box shows: kept
+                 {{3, 2, 4, 8}, {1, 2, 4, 8}, "------"},        // Blue says Red, Red says no
+                 {{1, 3, 0, 0}, {3, 3, 0, 0}, "+-----"},        // Red decides; Yellow and Green filled after it
+                 {{15, 15, 15, 15}, {15, 15, 15, 15}, "++++++"}, {{15, 15, 15, 8}, {7, 7, 7, 8}, "++-+--"}};
     for (std::size_t row = 0; row < std::size(cases); ++row) {
         LoadedAlliances got = AlliancesFromMasks(cases[row].masks);
         std::string pairs;  // '?' where a pair is allied one way only

@@ -1,15 +1,14 @@
 // What the map window's view rests on: the zoom's pixel arithmetic, picking a marker at a zoom, the
 // computer-player script beside a level and the check that a file is long enough to be a level.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
 #include "map/ai_script_file.h"
 #include "map/level_file.h"
 #include "map/map_zoom.h"
 #include "map/marker_picking.h"
-
 #include "tests/common/temp_folder.h"
-
-#include <gtest/gtest.h>
-
-#include <filesystem>
 
 namespace corvane {
 namespace {
@@ -51,7 +50,10 @@ TEST(MapZoom, ZoomingKeepsThePicturePixelUnderThePointer) {
 
 TEST(MarkerPicking, AMarkerIsGrabbedOnItsSquareOrWithinReach) {
     const Marker marker{10, 20};  // picture pixels 20-21, 40-41
-    struct Case { int x, y, zoom; bool grabs; };
+    struct Case {
+        int x, y, zoom;
+        bool grabs;
+    };
     const Case cases[] = {{20, 40, 1, true},  {21, 41, 1, true},   {25, 45, 1, true},  {26, 40, 1, false},
                           {16, 36, 1, true},  {15, 40, 1, false},  {80, 160, 4, true}, {87, 167, 4, true},
                           {91, 160, 4, true}, {92, 160, 4, false}, {22, 42, 4, false}};
@@ -89,7 +91,7 @@ TEST(AiScriptFile, FoundBesideTheLevelInAnyLetterCase) {
     std::filesystem::create_directory(temp.file("levels"));
     const std::string level = temp.file("levels/levl2001.dat");
     writeBytes(temp.file("levels/CPSCR007.DAT"), "x");
-    writeBytes(temp.file("cpscr008.dat"), "x");           // beside the folder, not in it
+    writeBytes(temp.file("cpscr008.dat"), "x");                           // beside the folder, not in it
     std::filesystem::create_directory(temp.file("levels/cpscr009.dat"));  // a folder is no script
     EXPECT_EQ(AiScriptFileName(7), "cpscr007.dat");
     EXPECT_EQ(AiScriptFileName(255), "cpscr255.dat");
@@ -111,9 +113,13 @@ TEST(LevelLayout, FilesTooShortForALevelAreNamedWithWhatIsWrong) {
     };
     const std::string shortLevel =
         "the level file is 12552 bytes long, shorter than the 32768 bytes of a level's height map";
-    struct Case { std::size_t levelSize; std::optional<std::size_t> headerSize; std::string problem; };
-    const Case cases[] = {{32768, std::nullopt, ""},        {32768, 612, ""},
-                          {32768, 0, shortHeader(0)},       {32768, 611, shortHeader(611)},
+    struct Case {
+        std::size_t levelSize;
+        std::optional<std::size_t> headerSize;
+        std::string problem;
+    };
+    const Case cases[] = {{32768, std::nullopt, ""},         {32768, 612, ""},
+                          {32768, 0, shortHeader(0)},        {32768, 611, shortHeader(611)},
                           {12552, std::nullopt, shortLevel}, {12552, 611, shortLevel + "; " + shortHeader(611)}};
     for (const Case& c : cases) {
         writeBytes(level, std::string(c.levelSize, '\x07'));

@@ -1,13 +1,6 @@
 #pragma once
 // The map window in a fresh folder with a sample level, scripted dialogs and helpers for the window tests.
-#include "ui/map/map_picture.h"
-#include "ui/map/map_view.h"
-#include "ui/map/map_window.h"
-
-#include "support/wine_registry.h"
-#include "tests/common/fake_prompter.h"
-#include "tests/common/temp_folder.h"
-#include "tests/map/level_bytes.h"
+#include <gtest/gtest.h>
 
 #include <QApplication>
 #include <QCheckBox>
@@ -17,11 +10,16 @@
 #include <QMouseEvent>
 #include <QScrollBar>
 #include <QTabBar>
-
-#include <gtest/gtest.h>
-
 #include <cmath>
 #include <filesystem>
+
+#include "support/wine_registry.h"
+#include "tests/common/fake_prompter.h"
+#include "tests/common/temp_folder.h"
+#include "tests/map/level_bytes.h"
+#include "ui/map/map_picture.h"
+#include "ui/map/map_view.h"
+#include "ui/map/map_window.h"
 
 namespace fs = std::filesystem;
 
@@ -72,7 +70,8 @@ protected:
         return made;
     }
     bool open() { return window->loadLevel(Q(levelPath)); }
-    template <typename T> T* child(const QString& name) const {
+    template <typename T>
+    T* child(const QString& name) const {
         T* found = window->findChild<T*>(name);
         EXPECT_NE(found, nullptr) << name.toStdString();
         return found;

@@ -1,9 +1,9 @@
 // The marker editor window offscreen: open, select, fields, and every way a save or an open can fail,
 // files too short to be levels among them.
-#include "tests/map/map_window_fixture.h"
-
 #include <QImage>
 #include <QKeyEvent>
+
+#include "tests/map/map_window_fixture.h"
 
 #ifndef _WIN32
 #include <sys/stat.h>
@@ -15,8 +15,9 @@ namespace {
 using namespace testing;
 
 TEST_F(MapWindowTest, OpenMapAsksInTheGameOrProgramFolderAndFillsTheWindow) {
-    writeBytes(temp.file("system.reg"), "WINE REGISTRY Version 2\n[Software\\\\Bullfrog Productions Ltd\\\\Populous: "
-                                        "The Beginning] 1\n\"InstallPath\"=\"C:\\\\Games\\\\Pop TB\"\n");
+    writeBytes(temp.file("system.reg"),
+               "WINE REGISTRY Version 2\n[Software\\\\Bullfrog Productions Ltd\\\\Populous: "
+               "The Beginning] 1\n\"InstallPath\"=\"C:\\\\Games\\\\Pop TB\"\n");
     WineRegistry game(temp.path());
     prompter.files = {std::nullopt, Q(temp.file("nothere.dat")), Q(levelPath)};
     MapWindow(prompter, AppPaths::inFolder(Q("/prog")), game).openMapCommand();  // cancelled: nothing happens
@@ -42,7 +43,7 @@ TEST_F(MapWindowTest, OpenMapAsksInTheGameOrProgramFolderAndFillsTheWindow) {
     EXPECT_EQ(heads->item(1)->text(), Q("StoneH X: 150, Y: 40"));
     EXPECT_EQ(label("lblSelectedMarker") + u' ' + texts("AIRed AIYellow AIGreen txtG"), Q("Selected: 0 11 12 13 15"));
     EXPECT_TRUE(checked("YG"));
-    window->close();  // closing disables Save Map, showing enables it
+    window->close();                         // closing disables Save Map, showing enables it
     writeBytes(headerPath, SampleHeader());  // alliances of the level before do not leak into the next
     ASSERT_TRUE(open());
     EXPECT_EQ(saveAvailable, (std::vector<bool>{true, false, true}));
@@ -105,10 +106,15 @@ TEST_F(MapWindowTest, BadFieldsAreRefusedByNameAndChangeNothing) {
     EXPECT_EQ(markerList()->currentRow(), 5);
     EXPECT_EQ(prompter.lastTold(), refused("Marker X", "256"));
     // Every field named in turn, in the order they are checked: the first bad one is told.
-    const struct { const char *field, *value, *name; } cases[] = {
-        {"txtX", "+3", "Marker X"},        {"txtY", "1 2", "Marker Y"}, {"AIRed", "99999999999", "AI script of Red"},
-        {"AIYellow", "256", "AI script of Yellow"}, {"AIGreen", "", "AI script of Green"},
-        {"txtB", "\xC2\xB2", "Alliance mask of Blue"}, {"txtY2", "12a", "Alliance mask of Yellow"}};
+    const struct {
+        const char *field, *value, *name;
+    } cases[] = {{"txtX", "+3", "Marker X"},
+                 {"txtY", "1 2", "Marker Y"},
+                 {"AIRed", "99999999999", "AI script of Red"},
+                 {"AIYellow", "256", "AI script of Yellow"},
+                 {"AIGreen", "", "AI script of Green"},
+                 {"txtB", "\xC2\xB2", "Alliance mask of Blue"},
+                 {"txtY2", "12a", "Alliance mask of Yellow"}};
     for (const auto& c : cases) setText(c.field, c.value);
     for (const auto& c : cases) {
         window->saveMapCommand();
@@ -139,8 +145,9 @@ TEST_F(MapWindowTest, FailuresSayWhereAndWhyAndChangeNothing) {
               QStringList({Q("Could not save the map: " + headerPath + ": is read-only"),
                            Q("Could not open the map: " + temp.file("bad.dat") + isFolder),
                            Q("Could not read the map's header file: " + temp.file("l.hdr") + isFolder)}));
-    EXPECT_EQ(prompter.asked.at(1), Q(script + " does not look like a level: the level file is 12552 bytes long, "
-                                              "shorter than the 32768 bytes of a level's height map. Open it anyway?"));
+    EXPECT_EQ(prompter.asked.at(1),
+              Q(script + " does not look like a level: the level file is 12552 bytes long, "
+                         "shorter than the 32768 bytes of a level's height map. Open it anyway?"));
     EXPECT_EQ(window->windowTitle(), title("levl2001"));
     EXPECT_EQ(markerLine(5), Q("5 (120, 36)"));
     EXPECT_FALSE(fs::exists(temp.file("cpscr001.hdr")));
@@ -174,7 +181,8 @@ TEST_F(MapWindowTest, RoughEdgesOfTheMarkerEditor) {
     setText("txtX", "999");
     clickLine(9);
     QApplication::processEvents();
-    EXPECT_EQ(prompter.lastTold(), Q("Marker X must be a whole number from 0 to 255, not \"999\". Nothing was changed."));
+    EXPECT_EQ(prompter.lastTold(),
+              Q("Marker X must be a whole number from 0 to 255, not \"999\". Nothing was changed."));
     ASSERT_EQ(markerList()->selectedItems().size(), 1);
     EXPECT_EQ(markerList()->row(markerList()->selectedItems().first()), 1);
     EXPECT_EQ(markerList()->currentRow(), 1);
@@ -202,7 +210,8 @@ TEST_F(MapWindowTest, RoughEdgesOfTheMarkerEditor) {
     press(Qt::Key_Right, true);
     press(Qt::Key_Down, true);
     press(Qt::Key_Right, false, QEvent::KeyRelease);
-    EXPECT_EQ(window->markers()[static_cast<std::size_t>(marker)], (Marker{static_cast<std::uint8_t>(before.x + 2), static_cast<std::uint8_t>(before.y + 1)}));
+    EXPECT_EQ(window->markers()[static_cast<std::size_t>(marker)],
+              (Marker{static_cast<std::uint8_t>(before.x + 2), static_cast<std::uint8_t>(before.y + 1)}));
     EXPECT_EQ(window->document()->UndoCount(), steps + 1);  // one run, one step
     EXPECT_EQ(texts("txtX"), QString::number(before.x + 2));
     press(Qt::Key_Left, false);
@@ -216,7 +225,7 @@ TEST_F(MapWindowTest, RoughEdgesOfTheMarkerEditor) {
     mouse(2 * 60, 2 * 60);
     EXPECT_EQ(label("lblHeight"), Q("Height: %1").arg(window->document()->Terrain().Height(30, 30)));
     child<QCheckBox>(Q("chkHideUnused"))->setChecked(true);
-    EXPECT_TRUE(markerList()->isRowHidden(200));   // at (0, 0)
+    EXPECT_TRUE(markerList()->isRowHidden(200));  // at (0, 0)
     EXPECT_FALSE(markerList()->isRowHidden(5));
     EXPECT_FALSE(markerList()->isRowHidden(0));
 

@@ -1,11 +1,11 @@
 #include "support/file_utils.h"
 
-#include "tests/common/temp_folder.h"
-
 #include <gtest/gtest.h>
 
 #include <istream>
 #include <streambuf>
+
+#include "tests/common/temp_folder.h"
 
 namespace corvane {
 namespace {
@@ -16,18 +16,25 @@ TEST(FileExists, TrueOnlyForReadableFiles) {
     TempFolder dir;
     testing::writeBytes(dir.file("a.dat"), "x");
     EXPECT_TRUE(FileExists(dir.file("a.dat")));
-    for (const std::string& path : {dir.file("missing.dat"), dir.path().string(), dir.file("no/such/folder.dat"), std::string()}) {
+    for (const std::string& path :
+         {dir.file("missing.dat"), dir.path().string(), dir.file("no/such/folder.dat"), std::string()}) {
         EXPECT_FALSE(FileExists(path)) << path;
     }
 }
 
 TEST(ReplaceText, RestartsFromTheFrontAfterEachReplacement) {
     const std::tuple<const char*, const char*, const char*, const char*> cases[] = {
-        {"C:\\x\\SCRIPT.DAT", ".dat", ".bak", "C:\\x\\SCRIPT.bak"}, {"a\rb\r\nc", "\r", " ", "a b \nc"},
-        {"aXa", "a", "aa", "aXa"} /* find inside the replacement: unchanged */, {"abc", "", "z", "abc"},
-        {"AbAB", "ab", "-", "--"} /* case ignored, replacement as given */, {"keep Case", "x", "y", "keep Case"},
+        {"C:\\x\\SCRIPT.DAT", ".dat", ".bak", "C:\\x\\SCRIPT.bak"},
+        {"a\rb\r\nc", "\r", " ", "a b \nc"},
+        {"aXa", "a", "aa", "aXa"} /* find inside the replacement: unchanged */,
+        {"abc", "", "z", "abc"},
+        {"AbAB", "ab", "-", "--"} /* case ignored, replacement as given */,
+        {"keep Case", "x", "y", "keep Case"},
         // A replacement can complete a new occurrence with the text before it; searching again from the front finds it.
-        {"abb", "ab", "a", "a"}, {"aabb", "ab", "", ""}, {"bba", "ba", "ab", "abb"}, {"", "a", "b", ""}};
+        {"abb", "ab", "a", "a"},
+        {"aabb", "ab", "", ""},
+        {"bba", "ba", "ab", "abb"},
+        {"", "a", "b", ""}};
     for (const auto& [text, find, with, expected] : cases) {
         EXPECT_EQ(ReplaceText(text, find, with), expected) << '"' << text << "\" / " << find << " -> " << with;
     }

@@ -1,11 +1,11 @@
 // The initial names of the open dialogs for the game's files, from a Wine prefix built in a
 // temporary folder (the fixture system.reg, dosdevices/c: -> drive_c) and from a made-up registry.
 #include "support/game_folder.h"
-#include "support/wine_registry.h"
-
-#include "tests/common/temp_folder.h"
 
 #include <gtest/gtest.h>
+
+#include "support/wine_registry.h"
+#include "tests/common/temp_folder.h"
 
 namespace fs = std::filesystem;
 
@@ -45,13 +45,18 @@ TEST_F(WinePrefix, KeysViewsDrivesAndFallbacks) {
     const std::string head = "WINE REGISTRY Version 2\n";
     const std::string key = head + "[Software\\\\Bullfrog Productions Ltd\\\\Populous: The Beginning] 1\n";
     const std::string games = "C:/gAMES/Pop tb/LEVELS/levl*.dat";
-    const struct { const char* what; std::string systemReg, expected; } cases[] = {
+    const struct {
+        const char* what;
+        std::string systemReg, expected;
+    } cases[] = {
         {"32-bit view first",
          key + "\"InstallPath\"=\"C:\\\\Wrong\"\n[Software\\\\Wow6432Node\\\\Bullfrog Productions Ltd\\\\Populous: "
                "The Beginning] 1\n\"InstallPath\"=\"C:\\\\Games\\\\Pop TB\"\n",
          games},
-        {"32-bit prefix: the key as given", head + "#arch=win32\n[SOFTWARE\\\\bullfrog productions ltd\\\\populous: "
-                                            "the beginning] 1\n\"installPATH\"=\"c:\\\\games\\\\pop tb\\\\\"\n", games},
+        {"32-bit prefix: the key as given",
+         head + "#arch=win32\n[SOFTWARE\\\\bullfrog productions ltd\\\\populous: "
+                "the beginning] 1\n\"installPATH\"=\"c:\\\\games\\\\pop tb\\\\\"\n",
+         games},
         {"drive Z: the root without a link", key + "\"InstallPath\"=\"" + escaped + "\\\\z game\"\n",
          folder + "/Z Game/Levels/levl*.dat"},
         {"no system.reg", "", "/opt/corvane/*.dat"},

@@ -1,14 +1,14 @@
 #include "support/safe_file.h"
-#include "support/scratch_file_name.h"
-
-#include "tests/common/other_user.h"
-#include "tests/common/temp_folder.h"
 
 #include <gtest/gtest.h>
 
 #include <chrono>
 #include <csignal>
 #include <filesystem>
+
+#include "support/scratch_file_name.h"
+#include "tests/common/other_user.h"
+#include "tests/common/temp_folder.h"
 
 #ifndef _WIN32
 #include <sys/stat.h>
@@ -45,9 +45,13 @@ TEST(WriteFileAtomically, WritesNamesUpToTheFolderLimit) {
 }
 
 TEST(CutUtf8, NeverEndsInsideACharacter) {
-    const std::tuple<std::string, std::size_t, std::string> cases[] = {
-        {"abc", 5, "abc"}, {"abc", 2, "ab"}, {"a\xC3\xA9", 2, "a"}, {"a\xC3\xA9", 3, "a\xC3\xA9"},
-        {"a\xE4\xB8\xAD", 3, "a"}, {"\xF0\x9F\x98\x80", 3, ""}, {"", 0, ""}};
+    const std::tuple<std::string, std::size_t, std::string> cases[] = {{"abc", 5, "abc"},
+                                                                       {"abc", 2, "ab"},
+                                                                       {"a\xC3\xA9", 2, "a"},
+                                                                       {"a\xC3\xA9", 3, "a\xC3\xA9"},
+                                                                       {"a\xE4\xB8\xAD", 3, "a"},
+                                                                       {"\xF0\x9F\x98\x80", 3, ""},
+                                                                       {"", 0, ""}};
     for (const auto& [text, bytes, cut] : cases) EXPECT_EQ(CutUtf8(text, bytes), cut) << text << bytes;
 }
 
@@ -100,7 +104,8 @@ TEST(WriteFileAtomically, LinksModesAndRefusals) {
     EXPECT_TRUE(WriteFileAtomically(dir.file("dangling"), "new2"));
     EXPECT_EQ(readBytes(dir.file("real.hdr")) + '|' + readBytes(dir.file("later.dat")), "new|new2");
     EXPECT_EQ(fs::status(dir.file("real.hdr")).permissions(), perms);
-    const std::pair<std::string, const char*> refused[] = {{"/dev/null", "is not a regular file"},
+    const std::pair<std::string, const char*> refused[] = {
+        {"/dev/null", "is not a regular file"},
         {dir.file("a"), "is a link that leads in a circle (or through too many links)"},
         {dir.file("ro.dat"), "is read-only; it was not replaced"}};
     for (const auto& [path, reason] : refused) {
@@ -160,7 +165,8 @@ TEST(WriteFileAtomically, LeavesNoScratchFilesOfKilledWriters) {
     const std::string target = dir.file("t.dat");
     for (int round = 0; round < 10; ++round) {
         const pid_t writer = ::fork();
-        if (writer == 0) for (;;) WriteFileAtomically(target, std::string(8u << 20, 'x'));
+        if (writer == 0)
+            for (;;) WriteFileAtomically(target, std::string(8u << 20, 'x'));
         ::usleep(static_cast<useconds_t>(50000 + 19997 * round));  // a started child is mid-save
         ::kill(writer, SIGKILL);
         ::waitpid(writer, nullptr, 0);

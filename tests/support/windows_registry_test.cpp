@@ -1,8 +1,9 @@
 // Runs on Windows (under Wine in CI) after wine_reg_setup.sh has written the game's key with reg.exe.
-#include "support/game_folder.h"
 #include "support/windows_registry.h"
 
 #include <gtest/gtest.h>
+
+#include "support/game_folder.h"
 
 namespace corvane {
 namespace {

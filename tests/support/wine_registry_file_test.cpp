@@ -1,10 +1,10 @@
 // The Wine registry file reader, against a system.reg written by Wine 8.0 and small made-up files.
-#include "support/game_folder.h"
 #include "support/wine_registry_file.h"
 
-#include "tests/common/temp_folder.h"
-
 #include <gtest/gtest.h>
+
+#include "support/game_folder.h"
+#include "tests/common/temp_folder.h"
 
 namespace corvane {
 namespace {
@@ -16,21 +16,34 @@ WineRegistryFile Fixture() {
 }
 
 TEST(WineRegistryFile, FixtureValuesReadAsWindowsWould) {
-    const struct { const char* name; RegistryValue expected; } cases[] = {
-        {"InstallPath", RegistryValue::Text("C:\\Games\\Pop TB\\")},
-        {"INSTALLPATH", RegistryValue::Text("C:\\Games\\Pop TB\\")},
-        {"casetest", RegistryValue::Text("added via different case")},
-        {"", RegistryValue::Text("default value")}, {"Empty", RegistryValue::Text("")},
-        {"Version", RegistryValue::Number(42)}, {"Neg", RegistryValue::Number(-1)},
-        // REG_DWORD with two bytes of data: the read fills the low bytes of a zeroed number.
-        {"DwordBad", RegistryValue::Number(0x0201)},
-        // REG_SZ stored as raw UTF-16 bytes of odd length: up to the first NUL.
-        {"OddLen", RegistryValue::Text("C")}, {"ZeroLen", RegistryValue::Text("")},
-        {"Exp", {}}, {"Multi", {}}, {"Bin", {}}, {"BigBin", {}}, {"Q64", {}}, {"NoSuchValue", {}},
-        {"Name \"with\" \\back=slash", RegistryValue::Text("tab\there")},
-        {"installpath2", RegistryValue::Text("A\\\"q\\\\b \xC3\xA9")},
-        {"Edge", RegistryValue::Text("\xC3\xA9" "a \xC3\xA9" "9 \xC3\xA9z \xF0\x9F\x98\x80 nl\nx cr\rx del\x7f"
-                                     " bell\a esc\x1b one\x01 one7\x01" "7 [br] semi;#")}};
+    const struct {
+        const char* name;
+        RegistryValue expected;
+    } cases[] = {{"InstallPath", RegistryValue::Text("C:\\Games\\Pop TB\\")},
+                 {"INSTALLPATH", RegistryValue::Text("C:\\Games\\Pop TB\\")},
+                 {"casetest", RegistryValue::Text("added via different case")},
+                 {"", RegistryValue::Text("default value")},
+                 {"Empty", RegistryValue::Text("")},
+                 {"Version", RegistryValue::Number(42)},
+                 {"Neg", RegistryValue::Number(-1)},
+                 // REG_DWORD with two bytes of data: the read fills the low bytes of a zeroed number.
+                 {"DwordBad", RegistryValue::Number(0x0201)},
+                 // REG_SZ stored as raw UTF-16 bytes of odd length: up to the first NUL.
+                 {"OddLen", RegistryValue::Text("C")},
+                 {"ZeroLen", RegistryValue::Text("")},
+                 {"Exp", {}},
+                 {"Multi", {}},
+                 {"Bin", {}},
+                 {"BigBin", {}},
+                 {"Q64", {}},
+                 {"NoSuchValue", {}},
+                 {"Name \"with\" \\back=slash", RegistryValue::Text("tab\there")},
+                 {"installpath2", RegistryValue::Text("A\\\"q\\\\b \xC3\xA9")},
+                 {"Edge", RegistryValue::Text("\xC3\xA9"
+                                              "a \xC3\xA9"
+                                              "9 \xC3\xA9z \xF0\x9F\x98\x80 nl\nx cr\rx del\x7f"
+                                              " bell\a esc\x1b one\x01 one7\x01"
+                                              "7 [br] semi;#")}};
     WineRegistryFile file = Fixture();
     for (const auto& c : cases) {
         const RegistryValue got = file.value(kKey, c.name);
@@ -44,13 +57,22 @@ TEST(WineRegistryFile, FixtureValuesReadAsWindowsWould) {
 TEST(WineRegistryFile, KeysMatchAsWindowsWould) {
     const WineRegistryFile file = Fixture();
     const std::pair<std::string, bool> keys[] = {
-        {kKey, true}, {"SOFTWARE\\BULLFROG PRODUCTIONS LTD\\POPULOUS: THE BEGINNING", true},
-        {"\\software\\bullfrog productions ltd\\", true}, {"Software\\Bullfrog Productions Ltd", true},
-        {"Software\\Wow6432Node\\Bullfrog Productions Ltd\\Populous: The Beginning", true}, {"Software\\Bullfrog", false},
-        {"Software\\Bullfrog Productions Ltd\\Populous", false}, {"Software\\Other", false}};
+        {kKey, true},
+        {"SOFTWARE\\BULLFROG PRODUCTIONS LTD\\POPULOUS: THE BEGINNING", true},
+        {"\\software\\bullfrog productions ltd\\", true},
+        {"Software\\Bullfrog Productions Ltd", true},
+        {"Software\\Wow6432Node\\Bullfrog Productions Ltd\\Populous: The Beginning", true},
+        {"Software\\Bullfrog", false},
+        {"Software\\Bullfrog Productions Ltd\\Populous", false},
+        {"Software\\Other", false}};
     for (const auto& [key, known] : keys) EXPECT_EQ(file.hasKey(key), known) << key;
     EXPECT_EQ(file.value(kKey + "\\Q\"uote=eq;semi", "vn[\xC3\xA9]").asText(), "x");
-    EXPECT_EQ(file.value(kKey + "\\SUB KEY [X]\\\xC3\x9Cn\xC3\xAF" "c\xC3\xB8" "d\xC3\xA9", "s").asText(), "sub");
+    EXPECT_EQ(file.value(kKey + "\\SUB KEY [X]\\\xC3\x9Cn\xC3\xAF"
+                                "c\xC3\xB8"
+                                "d\xC3\xA9",
+                         "s")
+                  .asText(),
+              "sub");
 }
 
 TEST(WineRegistryFile, WrappedHexDataAndBrokenLines) {

@@ -1,9 +1,9 @@
 #pragma once
 // A started main window in a fresh folder, with scripted dialogs, and the helpers of the window tests.
 
-#include <QtWidgets>
-
 #include <gtest/gtest.h>
+
+#include <QtWidgets>
 
 #include "core/compiler.h"
 #include "core/language_tables.h"
@@ -29,7 +29,9 @@ inline void press(QWidget& widget, int key, const QString& text = {}, Qt::Keyboa
     QKeyEvent event(QEvent::KeyPress, key, mods, text);
     QApplication::sendEvent(&widget, &event);
 }
-inline void type(QWidget& widget, const QString& text) { for (QChar c : text) press(widget, 0, QString(c)); }
+inline void type(QWidget& widget, const QString& text) {
+    for (QChar c : text) press(widget, 0, QString(c));
+}
 
 class EditorTest : public ::testing::Test {
 protected:

@@ -1,6 +1,4 @@
 #include "app/side_tools.h"
-#include "ui/lang/lang_edit_window.h"
-#include "ui/map/map_window.h"
 #include "support/file_utils.h"
 #include "support/wine_registry.h"
 #include "tests/ui/editor_fixture.h"
@@ -9,18 +7,33 @@
 #include "ui/common/program_icon.h"
 #include "ui/common/shown_path.h"
 #include "ui/find_window.h"
+#include "ui/lang/lang_edit_window.h"
+#include "ui/map/map_window.h"
 
 namespace corvane::testing {
 namespace {
 
 TEST_F(EditorTest, StartsWithItsMenusInvitationIconAndRecentItemsThatIgnoreMissingFiles) {
-    const char* const items[] = {  // the commands' name|caption|shortcut, and |off when disabled at the start
-        "mnuScriptsNew|&New|Ctrl+N", "mnuScriptsLoad|&Load...|Ctrl+O", "mnuScriptsSave|&Save|Ctrl+S|off",
-        "mnuScriptsSaveAs|Save &As...|Ctrl+A|off", "mnuRec0|<none>|Ctrl+F1", "mnuRec4|<none>|Ctrl+F5",
-        "mnuMapsOpen|&Open Map|", "mnuMapSave|&Save Map||off", "mnuOpenLang|&Open...|", "mnuSaveLang|&Save||off",
-        "mnuCheckNewVersion|&Check for new version && Update...|", "mnuExit|&Exit|", "mnuFind|Find...|Ctrl+F|off",
-        "mnuFindNext|Find Next|F3|off", "mnuShowCommands|Show &commands|F1", "mnuShowVariables|Show &variables|F2",
-        "mnuShowKeywords|Show &keywords|F4", "mnuAbout|&About|", "mnuCheckScript|&Check script for errors|F5"};
+    const char* const items[] = {// the commands' name|caption|shortcut, and |off when disabled at the start
+                                 "mnuScriptsNew|&New|Ctrl+N",
+                                 "mnuScriptsLoad|&Load...|Ctrl+O",
+                                 "mnuScriptsSave|&Save|Ctrl+S|off",
+                                 "mnuScriptsSaveAs|Save &As...|Ctrl+A|off",
+                                 "mnuRec0|<none>|Ctrl+F1",
+                                 "mnuRec4|<none>|Ctrl+F5",
+                                 "mnuMapsOpen|&Open Map|",
+                                 "mnuMapSave|&Save Map||off",
+                                 "mnuOpenLang|&Open...|",
+                                 "mnuSaveLang|&Save||off",
+                                 "mnuCheckNewVersion|&Check for new version && Update...|",
+                                 "mnuExit|&Exit|",
+                                 "mnuFind|Find...|Ctrl+F|off",
+                                 "mnuFindNext|Find Next|F3|off",
+                                 "mnuShowCommands|Show &commands|F1",
+                                 "mnuShowVariables|Show &variables|F2",
+                                 "mnuShowKeywords|Show &keywords|F4",
+                                 "mnuAbout|&About|",
+                                 "mnuCheckScript|&Check script for errors|F5"};
     for (const char* expected : items) {
         const QAction* action = window->menuAction(QString::fromLatin1(expected).section(u'|', 0, 0));
         const QString shown = action->objectName() + u'|' + action->text() + u'|' + action->shortcut().toString();
@@ -40,7 +53,8 @@ TEST_F(EditorTest, StartsWithItsMenusInvitationIconAndRecentItemsThatIgnoreMissi
     startEditor();
     EXPECT_EQ(item("mnuRec0")->text(), u"C:\\a&&b.dat"_q);  // "&" is no access key
     const QString shown = item("mnuRec3")->text();
-    EXPECT_TRUE(shown.startsWith(u"/aaa"_q) && shown.endsWith(u"/evil\u27E6U+202E\u27E7txt.dat"_q)) << shown.toStdString();
+    EXPECT_TRUE(shown.startsWith(u"/aaa"_q) && shown.endsWith(u"/evil\u27E6U+202E\u27E7txt.dat"_q))
+        << shown.toStdString();
     const QFontMetrics menuFont(QApplication::font("QMenu"));
     EXPECT_LE(menuFont.horizontalAdvance(shown), 60 * menuFont.averageCharWidth());
     EXPECT_EQ(window->recentFile(0), u"C:\\a&b.dat"_q);
@@ -107,9 +121,10 @@ TEST_F(EditorTest, CheckScriptFindAndTheScriptItems) {
     for (const char* name : names) EXPECT_FALSE(item(name)->isEnabled()) << name;
     newScript();
     newScript();
-    EXPECT_EQ(window->mdiArea()->subWindowList().size(), 1);  // the closed one is gone, and New makes no second
-    const std::tuple<QString, QString, std::vector<int>> cases[] = {  // text, looked for, where found
-        {u"SET a\nSet b\nset c"_q, u"set"_q, {6, 12}}, {u"aaa"_q, u"aa"_q, {1}}};  // none at the caret
+    EXPECT_EQ(window->mdiArea()->subWindowList().size(), 1);        // the closed one is gone, and New makes no second
+    const std::tuple<QString, QString, std::vector<int>> cases[] = {// text, looked for, where found
+                                                                    {u"SET a\nSet b\nset c"_q, u"set"_q, {6, 12}},
+                                                                    {u"aaa"_q, u"aa"_q, {1}}};  // none at the caret
     for (const auto& [text, what, found] : cases) {
         setText(text);  // the caret at the start
         window->find();
@@ -128,8 +143,8 @@ TEST_F(EditorTest, CheckScriptFindAndTheScriptItems) {
     press(*window->findWindow().searchBox(), Qt::Key_Return, u"\r"_q);  // Enter searches once
     EXPECT_EQ(prompter.told.size(), 2);
     auto* label = window->findWindow().findChild<QLabel*>(u"Label1"_q);
-    EXPECT_GE(label->width(), label->sizeHint().width());  // the caption is not cut off
-    EXPECT_EQ(settings({"find/what"}), "-");  // the search text is stored when the window closes
+    EXPECT_GE(label->width(), label->sizeHint().width());      // the caption is not cut off
+    EXPECT_EQ(settings({"find/what"}), "-");                   // the search text is stored when the window closes
     press(*window->findWindow().searchBox(), Qt::Key_Escape);  // Esc closes it
     settle();
     EXPECT_EQ(settings({"find/what"}), "aa");
@@ -150,7 +165,8 @@ TEST_F(EditorTest, CheckScriptFindAndTheScriptItems) {
 }
 
 TEST_F(EditorTest, ReferenceListsAndAboutOpenOnceEach) {
-    const std::tuple<const char*, const char*, const char*, const char*> cases[] = {  // item, window, caption, line 2
+    const std::tuple<const char*, const char*, const char*, const char*> cases[] = {
+        // item, window, caption, line 2
         {"mnuShowCommands", "frmCommandList", "Commands", "STATE_CONSTRUCT_BUILDING <on/off> "},
         {"mnuShowVariables", "frmVariableList", "Variables", "INT_MY_NUM_PEOPLE"},
         {"mnuShowKeywords", "frmKeywords", "Keywords list", "IF"}};
@@ -174,10 +190,11 @@ TEST_F(EditorTest, ReferenceListsAndAboutOpenOnceEach) {
     EXPECT_EQ(about.findChild<QLabel*>(u"lblVersion"_q)->text(), u"Version 0.3.0"_q);  // the build's version
     const QString h = u"10pt w700 #00c000"_q, v = u"9pt w700 #ffffff"_q, i = u"8pt w400 italic #ffffff"_q;
     const QStringList expected{h, h, v, i, h, v, i, h, v, i, i};  // headings and rules, versions, changes
-    QStringList log;  // each line's look, taken from its first letter
+    QStringList log;                                              // each line's look, taken from its first letter
     for (QTextBlock line = about.changeLog()->document()->begin(); log.size() < expected.size(); line = line.next()) {
         const QTextCharFormat f = line.begin().fragment().charFormat();
-        log << u"%1pt w%2%3%4 %5"_q.arg(f.fontPointSize()).arg(f.fontWeight())
+        log << u"%1pt w%2%3%4 %5"_q.arg(f.fontPointSize())
+                   .arg(f.fontWeight())
                    .arg(f.fontItalic() ? u" italic"_q : QString(), f.fontUnderline() ? u" underlined"_q : QString(),
                         f.foreground().color().name());
     }
@@ -213,14 +230,15 @@ TEST_F(EditorTest, MapLanguageAndUpdateCommandsReachTheirWindows) {
     tools.languageWindow()->txtLangEdit()->insertPlainText(u"!"_q);  // unsaved: the program's end asks about it
     prompter.saveChoices = {Prompter::SaveChoice::Cancel, Prompter::SaveChoice::Discard};
     EXPECT_FALSE(window->close());
-    EXPECT_EQ(prompter.asked.constLast(), u"The language file "_q + path("lang00.dat") + u" has changed. Do you want to save it?"_q);
+    EXPECT_EQ(prompter.asked.constLast(),
+              u"The language file "_q + path("lang00.dat") + u" has changed. Do you want to save it?"_q);
     frame(tools.mapWindow())->close();
     frame(tools.languageWindow())->close();  // and so does closing its window: Discard
     settle();
     EXPECT_FALSE(item("mnuMapSave")->isEnabled());
     EXPECT_FALSE(item("mnuSaveLang")->isEnabled());
     EXPECT_EQ(tools.mapWindow(), nullptr);
-    item("mnuMapSave")->trigger();  // disabled item triggered by hand: nothing happens, nothing crashes
+    item("mnuMapSave")->trigger();          // disabled item triggered by hand: nothing happens, nothing crashes
     item("mnuCheckNewVersion")->trigger();  // asks first, and No ends it
     EXPECT_TRUE(prompter.asked.value(3).startsWith(u"Do you want to check for a new version?"_q));
     EXPECT_EQ(prompter.told.size(), 1);
@@ -286,7 +304,8 @@ TEST(ShownPath, ControlsVisibleAndLongPathsShortenedInTheMiddle) {
     const QString longPath = u"/"_q + QString(300, u'a') + u"/name.dat"_q;
     const std::pair<QString, QString> cases[] = {
         {u"/x/a.dat"_q, u"/x/a.dat"_q},
-        {u"/x/\u202Etxt.exe\u2066\u200F\u061C"_q, u"/x/\u27E6U+202E\u27E7txt.exe\u27E6U+2066\u27E7\u27E6U+200F\u27E7\u27E6U+061C\u27E7"_q},
+        {u"/x/\u202Etxt.exe\u2066\u200F\u061C"_q,
+         u"/x/\u27E6U+202E\u27E7txt.exe\u27E6U+2066\u27E7\u27E6U+200F\u27E7\u27E6U+061C\u27E7"_q},
         {u"/\U0001F600/\u00E9.dat"_q, u"/\U0001F600/\u00E9.dat"_q},
         {longPath, u"/"_q + QString(78, u'a') + u"\u2026"_q + QString(71, u'a') + u"/name.dat"_q},
     };

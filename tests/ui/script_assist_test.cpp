@@ -73,8 +73,9 @@ TEST_F(AssistTest, ProblemsOfAnOpenedTextAreMarkedListedAndVisitedAtTheirExactWo
     // compiles as a raw code, which is only a warning.
     EXPECT_EQ(marked(true), (QStringList{u"\u00e9\u20ac #ff5050"_q, u"\u00e9\u20ac #ff5050"_q, u"BLAH #f0c83c"_q}));
     const std::string engineText = "START_SCRIPT\n{\n\tSET VAR_1 %2 \xe9\x80\n\tDO BLAH\n}\nENDSCRIPT";
-    EXPECT_EQ(problemLines(), (QStringList{u"3:15  "_q + engineMessage(engineText, 0), u"3:15  "_q + engineMessage(engineText, 1),
-                                           u"4:5  "_q + engineMessage(engineText, 2)}));
+    EXPECT_EQ(problemLines(),
+              (QStringList{u"3:15  "_q + engineMessage(engineText, 0), u"3:15  "_q + engineMessage(engineText, 1),
+                           u"4:5  "_q + engineMessage(engineText, 2)}));
     item("mnuNextProblem")->trigger();
     EXPECT_EQ(selected(), u"\u00e9\u20ac"_q);
     EXPECT_EQ(window->statusText(), problemLines().at(0));
@@ -97,7 +98,7 @@ TEST_F(AssistTest, ProblemsOfAnOpenedTextAreMarkedListedAndVisitedAtTheirExactWo
 TEST_F(AssistTest, TypingIsCheckedAtThePauseAndMarksFollowTheText) {
     newScript();
     EXPECT_TRUE(marked(true).isEmpty());
-    caretAt(14);  // after "START_SCRIPT\n{"
+    caretAt(14);                                // after "START_SCRIPT\n{"
     type(box(), u"\n\t\u00a0SET VAR_1 ZZZ"_q);  // a no-break space is no blank: "\u00a0SET" is one unknown word
     EXPECT_TRUE(assistant().pauseTimer().isActive());
     EXPECT_TRUE(marked(true).isEmpty());
@@ -209,8 +210,9 @@ TEST_F(AssistTest, TextFilesRoundTripByteExactAndRefuseWhatTheyCannotHold) {
     EXPECT_EQ(readBytes(folder.file("copy.txt")), bytes);
     type(box(), u"\u0101"_q);  // no Windows-1252 code
     item("mnuScriptsSaveText")->trigger();
-    EXPECT_EQ(prompter.lastTold(),
-              u"The script holds the character \"\u0101\", which a Windows-1252 text file cannot hold. Nothing was written."_q);
+    EXPECT_EQ(
+        prompter.lastTold(),
+        u"The script holds the character \"\u0101\", which a Windows-1252 text file cannot hold. Nothing was written."_q);
     EXPECT_EQ(readBytes(folder.file("copy.txt")), bytes);
     prompter.saveChoices = {Prompter::SaveChoice::Discard};
     prompter.files = {path("missing.txt")};
@@ -234,8 +236,9 @@ TEST_F(AssistTest, LargeTextsAreOpenedAfterAskingAndMarkABoundedNumberOfProblems
     while (words.size() <= (256u << 10)) words += " FOO";
     prompter.yesNo = {false};
     const QString file = openTextFile(words);
-    EXPECT_EQ(prompter.asked.constLast(), file + u" holds 257 KB, more than any script the game can read (4096 codes "
-                                                 u"fit in far less than 256 KB). Open it anyway?"_q);
+    EXPECT_EQ(prompter.asked.constLast(), file +
+                                              u" holds 257 KB, more than any script the game can read (4096 codes "
+                                              u"fit in far less than 256 KB). Open it anyway?"_q);
     EXPECT_EQ(box().toPlainText(), before);
     prompter.yesNo = {true};
     openTextFile(words);
@@ -244,7 +247,8 @@ TEST_F(AssistTest, LargeTextsAreOpenedAfterAskingAndMarkABoundedNumberOfProblems
     EXPECT_EQ(marked(true).size(), static_cast<qsizetype>(ScriptAssistant::kMaxMarkedProblems));
     const QStringList lines = problemLines();
     ASSERT_EQ(lines.size(), static_cast<qsizetype>(ScriptAssistant::kMaxMarkedProblems) + 1);
-    EXPECT_TRUE(QRegularExpression(u"^and \\d+ more problems$"_q).match(lines.constLast()).hasMatch()) << lines.constLast().toStdString();
+    EXPECT_TRUE(QRegularExpression(u"^and \\d+ more problems$"_q).match(lines.constLast()).hasMatch())
+        << lines.constLast().toStdString();
 }
 
 // A text file is saved again in its own encoding, byte-order mark included, and the caption names it.

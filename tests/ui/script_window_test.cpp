@@ -42,9 +42,10 @@ TEST_F(EditorTest, NewScriptSavedUnderANameThenInPlaceAndFailuresChangeNothing) 
     item("mnuScriptsSave")->trigger();
     EXPECT_EQ(readBytes(target.toStdString()), compiled(kEmptyScript));
     box().undo();  // undoes the author's tab, not a blank of the save's
-    EXPECT_EQ((QStringList{box().toPlainText(), script().isModified() ? u"*"_q : QString()}), (QStringList{kTemplate, u"*"_q}));
+    EXPECT_EQ((QStringList{box().toPlainText(), script().isModified() ? u"*"_q : QString()}),
+              (QStringList{kTemplate, u"*"_q}));
     setText(u"START_SCRIPT { SET VAR_1 %2 } ENDSCRIPT"_q);
-    item("mnuScriptsSave")->trigger();  // no dialog now
+    item("mnuScriptsSave")->trigger();                                            // no dialog now
     EXPECT_EQ(readBytes(folder.file("out1.bak")), compiled(kEmptyScript + " "));  // the first file, as written
     EXPECT_EQ(prompter.lastTold(), wroteTo(target, path("out1.bak")));
     EXPECT_EQ(readBytes(target.toStdString()), compiled("START_SCRIPT { SET VAR_1 %2 } ENDSCRIPT "));
@@ -79,8 +80,9 @@ TEST_F(EditorTest, SaveAsQuestionsAndCompileErrors) {
     numbers += u" } ENDSCRIPT"_q;
     writeScript("e.dat", "START_SCRIPT ENDSCRIPT");
     const QString overwrite = u"Do you want to overwrite the existing file?"_q;
-    const QString failed = u"The script has an error at line 3, column 1: expected <endscript> after } (ENDSCRIPT), "_q
-                           u"found the end of the text. Save it anyway?"_q;
+    const QString failed =
+        u"The script has an error at line 3, column 1: expected <endscript> after } (ENDSCRIPT), "_q
+        u"found the end of the text. Save it anyway?"_q;
     const QString early = u"START_SCRIPT\n{\n}"_q;
     const std::tuple<QString, const char*, std::deque<bool>, QString, QString, QString> cases[] = {
         // text, file (none: the dialog is cancelled), answers, question, told ("W": written), word selected
@@ -89,8 +91,12 @@ TEST_F(EditorTest, SaveAsQuestionsAndCompileErrors) {
         {numbers, "b2.dat", {false}, QString::fromLatin1(kTooManyVariablesWarning), u"Compiling cancelled"_q, {}},
         {early, "c1.dat", {false}, failed, {}, u"}"_q},
         {early, "c2.dat", {true}, failed, u"W"_q, {}},
-        {u"START_SCRIPT { SET VAR_1 int_d\u00f6 } ENDSCRIPT"_q, "b4.dat", {}, {},
-         u"ERROR while compiling! Unknown command: INT_D\u00d6"_q, u"int_d\u00f6"_q},
+        {u"START_SCRIPT { SET VAR_1 int_d\u00f6 } ENDSCRIPT"_q,
+         "b4.dat",
+         {},
+         {},
+         u"ERROR while compiling! Unknown command: INT_D\u00d6"_q,
+         u"int_d\u00f6"_q},
     };
     for (const auto& [text, file, answers, question, told, word] : cases) {
         SCOPED_TRACE(file ? file : "cancelled");
@@ -130,7 +136,8 @@ TEST(QtPrompterQuestions, EnterTakesTheDefaultButton) {
             }
         });
         press.start(10);
-        EXPECT_EQ(risky ? prompter.askYesNoDefaultNo(u"Save it anyway?"_q) : prompter.askYesNo(u"Overwrite?"_q), !risky);
+        EXPECT_EQ(risky ? prompter.askYesNoDefaultNo(u"Save it anyway?"_q) : prompter.askYesNo(u"Overwrite?"_q),
+                  !risky);
     }
 }
 
@@ -139,9 +146,18 @@ TEST_F(EditorTest, EveryCommandThatDropsAChangedScriptAsksFirst) {
     ASSERT_TRUE(WriteIni(ini(), "recent", "recent0", other.toStdString()));
     const std::tuple<const char*, std::function<void()>, std::function<bool()>> commands[] = {
         {"New", [&] { newScript(); }, [&] { return box().toPlainText() == kTemplate; }},
-        {"Load", [&] { prompter.files = {other}; window->load(); }, [&] { return current() == other; }},
+        {"Load",
+         [&] {
+             prompter.files = {other};
+             window->load();
+         },
+         [&] { return current() == other; }},
         {"Recent", [&] { window->openRecent(0); }, [&] { return current() == other; }},
-        {"Close", [&] { script().close(); }, [&] { settle(); return window->openScriptWindow() == nullptr; }},
+        {"Close", [&] { script().close(); },
+         [&] {
+             settle();
+             return window->openScriptWindow() == nullptr;
+         }},
         {"Exit", [&] { window->exitProgram(); }, [&] { return !window->isVisible(); }},
         {"CloseMain", [&] { window->close(); }, [&] { return !window->isVisible(); }},
     };
@@ -183,7 +199,9 @@ TEST_F(EditorTest, TypingEnterCtrlAAndTheHelpOfTheCaretLine) {
         EXPECT_EQ(box().toPlainText(), text);
     }
     const std::tuple<QString, Qt::KeyboardModifiers, QString> enters[] = {
-        {u"\t\tSET"_q, {}, u"\t\tSET\n\t\t"_q}, {u"SET"_q, {}, u"SET\n"_q}, {u"IF\tX"_q, {}, u"IF\tX\n\t"_q},
+        {u"\t\tSET"_q, {}, u"\t\tSET\n\t\t"_q},
+        {u"SET"_q, {}, u"SET\n"_q},
+        {u"IF\tX"_q, {}, u"IF\tX\n\t"_q},
         {u"SET"_q, Qt::ShiftModifier, u"SET\n"_q}};  // Shift: a real line break
     for (const auto& [line, mods, expected] : enters) {
         setText(line);
@@ -201,8 +219,9 @@ TEST_F(EditorTest, TypingEnterCtrlAAndTheHelpOfTheCaretLine) {
     EXPECT_TRUE(help.toPlainText().startsWith(u"SET <variable> <value>\n\nExample: SET VAR_12 %6\n"_q));
     box().moveCursor(QTextCursor::End);
     press(box(), Qt::Key_Shift);
-    EXPECT_TRUE(help.toPlainText().startsWith(u"DO <command> <parameters>\nWith <command> being: \n"
-                                              u"STATE_BRING_NEW_PEOPLE \n"_q));
+    EXPECT_TRUE(
+        help.toPlainText().startsWith(u"DO <command> <parameters>\nWith <command> being: \n"
+                                      u"STATE_BRING_NEW_PEOPLE \n"_q));
     ASSERT_TRUE(script().loadFile(writeScript("s.dat")));
     EXPECT_EQ(help.toPlainText(), u"START_SCRIPT\n\nis a mark for starting the script\n"_q);
 }
@@ -276,7 +295,7 @@ TEST(EditorHelpers, TextConversionsRecentFilesAndTheReachableRectangle) {
     const QSize area(1000, 700), minimum(200, 120);
     const std::pair<QRect, QRect> cases[] = {
         // as stored; far left and above the area; beyond the right and bottom; too small; larger than the area
-        {{10, 20, 400, 300}, {10, 20, 400, 300}}, {{-100000, -5, 400, 300}, {-360, 0, 400, 300}},
+        {{10, 20, 400, 300}, {10, 20, 400, 300}},       {{-100000, -5, 400, 300}, {-360, 0, 400, 300}},
         {{5000, 9000, 400, 300}, {960, 660, 400, 300}}, {{0, 0, 1, -50}, {0, 0, 200, 120}},
         {{0, 0, 1000000, 1000000}, {0, 0, 1000, 700}},
     };
@@ -284,8 +303,12 @@ TEST(EditorHelpers, TextConversionsRecentFilesAndTheReachableRectangle) {
     EXPECT_EQ(reachablePlacement({5000, 9000, 1000000, 5}, QSize(), minimum), QRect(5000, 9000, 16384, 120));
 #ifndef Q_OS_WIN
     // Settings of an installed editor go to the user's folder, even for root, who may write /usr/bin.
-    for (const auto& [folder, system] : {std::pair{"/usr/bin", true}, {"/usr/local/bin/", true}, {"/opt/c", true},
-                                         {"/bin", true}, {"/home/a/x", false}, {"/tmp/usr/bin", false}})
+    for (const auto& [folder, system] : {std::pair{"/usr/bin", true},
+                                         {"/usr/local/bin/", true},
+                                         {"/opt/c", true},
+                                         {"/bin", true},
+                                         {"/home/a/x", false},
+                                         {"/tmp/usr/bin", false}})
         EXPECT_EQ(IsSystemProgramFolder(QString::fromLatin1(folder)), system) << folder;
 #endif
 }

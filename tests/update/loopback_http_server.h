@@ -6,7 +6,6 @@
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QUrl>
-
 #include <map>
 
 namespace corvane::testing {
@@ -36,7 +35,11 @@ public:
         });
     }
 
-    void answer(int status, QByteArray body) { status_ = status; body_ = std::move(body); silent_ = false; }
+    void answer(int status, QByteArray body) {
+        status_ = status;
+        body_ = std::move(body);
+        silent_ = false;
+    }
     void stayQuiet() { silent_ = true; }
     // A request for `path` is answered with a 302 to `location` instead.
     void redirect(const QString& path, const QString& location) { redirects_[path] = location; }

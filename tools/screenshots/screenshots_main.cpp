@@ -1,7 +1,6 @@
 // Takes the pictures in docs/screenshots, the real windows grabbed offscreen. SHOWN_PATH: the script's path
 // in the caption, so that no scratch folder shows.   ui_screenshots EXAMPLE.txt OUTPUT_FOLDER [SHOWN_PATH]
 #include <QtWidgets>
-
 #include <iostream>
 
 #include "core/compiler.h"
@@ -10,8 +9,8 @@
 #include "tests/common/fake_prompter.h"
 #include "tests/common/temp_folder.h"
 #include "ui/about_window.h"
-#include "ui/find_window.h"
 #include "ui/completion_popup.h"
+#include "ui/find_window.h"
 #include "ui/main_window.h"
 #include "ui/script_assistant.h"
 #include "ui/script_text_box.h"
@@ -72,9 +71,9 @@ int main(int argc, char** argv) {
     save(script, "completion");
     script.assistant().completionPopup().close();
     window.setTypingAssist(false);
-    for (const auto& [item, name] : {std::pair{"mnuShowCommands", "frmCommandList"},
-                                     std::pair{"mnuShowVariables", "frmVariableList"},
-                                     std::pair{"mnuShowKeywords", "frmKeywords"}}) {
+    for (const auto& [item, name] :
+         {std::pair{"mnuShowCommands", "frmCommandList"}, std::pair{"mnuShowVariables", "frmVariableList"},
+          std::pair{"mnuShowKeywords", "frmKeywords"}}) {
         window.menuAction(QString::fromLatin1(item))->trigger();
         auto* list = window.findChild<QMdiSubWindow*>(QString::fromLatin1(name));
         list->showNormal();

@@ -58,19 +58,18 @@ std::optional<QString> runDialog(QWidget* parent, QFileDialog::AcceptMode mode, 
 void QtPrompter::tell(const QString& text) { QMessageBox::information(parent_, programTitle(), text); }
 
 bool QtPrompter::askYesNo(const QString& text) {
-    return QMessageBox::question(parent_, programTitle(), text, QMessageBox::Yes | QMessageBox::No) ==
-           QMessageBox::Yes;
+    return QMessageBox::question(parent_, programTitle(), text, QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
 }
 
 bool QtPrompter::askYesNoDefaultNo(const QString& text) {
-    return QMessageBox::question(parent_, programTitle(), text, QMessageBox::Yes | QMessageBox::No,
-                                 QMessageBox::No) == QMessageBox::Yes;
+    return QMessageBox::question(parent_, programTitle(), text, QMessageBox::Yes | QMessageBox::No, QMessageBox::No) ==
+           QMessageBox::Yes;
 }
 
 Prompter::SaveChoice QtPrompter::askSaveDiscardCancel(const QString& text) {
-    const auto answer = QMessageBox::warning(parent_, programTitle(), text,
-                                             QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel,
-                                             QMessageBox::Save);
+    const auto answer =
+        QMessageBox::warning(parent_, programTitle(), text,
+                             QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, QMessageBox::Save);
     if (answer == QMessageBox::Save) return SaveChoice::Save;
     if (answer == QMessageBox::Discard) return SaveChoice::Discard;
     return SaveChoice::Cancel;

@@ -1,9 +1,9 @@
 #pragma once
 // The question every document window asks before its unsaved work would be lost.
 
-#include "ui/common/prompter.h"
-
 #include <functional>
+
+#include "ui/common/prompter.h"
 
 namespace corvane {
 

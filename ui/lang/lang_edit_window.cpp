@@ -1,20 +1,5 @@
 #include "ui/lang/lang_edit_window.h"
 
-#include "ui/common/show_window.h"
-
-#include "lang/language_file.h"
-#include "lang/language_po.h"
-#include "lang/language_text.h"
-#include "support/file_utils.h"
-#include "support/game_folder.h"
-#include "support/safe_file.h"
-#include "support/settings_file.h"
-#include "ui/box_text.h"
-#include "ui/editor_look.h"
-#include "ui/placement.h"
-#include "ui/common/prompter.h"
-#include "ui/common/unsaved_work.h"
-
 #include <QAction>
 #include <QCloseEvent>
 #include <QLabel>
@@ -24,9 +9,22 @@
 #include <QPlainTextEdit>
 #include <QTextDocument>
 #include <QVBoxLayout>
-
 #include <filesystem>
 #include <new>
+
+#include "lang/language_file.h"
+#include "lang/language_po.h"
+#include "lang/language_text.h"
+#include "support/file_utils.h"
+#include "support/game_folder.h"
+#include "support/safe_file.h"
+#include "support/settings_file.h"
+#include "ui/box_text.h"
+#include "ui/common/prompter.h"
+#include "ui/common/show_window.h"
+#include "ui/common/unsaved_work.h"
+#include "ui/editor_look.h"
+#include "ui/placement.h"
 
 namespace corvane {
 
@@ -101,8 +99,8 @@ void LangEditWindow::buildLayout() {
 }
 
 void LangEditWindow::openCommand() {
-    const QString initialName = fromEnginePath(
-        GameFolderDialogName(registry_, toEnginePath(paths_.programFolder), "\\language\\*.dat"));
+    const QString initialName =
+        fromEnginePath(GameFolderDialogName(registry_, toEnginePath(paths_.programFolder), "\\language\\*.dat"));
     const auto chosen = prompter_.chooseFileToOpen(QStringLiteral("Open a language file"), initialName,
                                                    QStringLiteral("Script Files (*.dat)|*.dat|All Files (*.*)|*.*"));
     // Only a name that leads nowhere is passed over in silence; a folder or an unreadable file is
@@ -165,7 +163,8 @@ void LangEditWindow::fillList() {
 }
 
 QString LangEditWindow::itemText(int number) const {
-    return QString::number(number) + QStringLiteral(": ") + fromUnits(document_->ListText(static_cast<std::size_t>(number)));
+    return QString::number(number) + QStringLiteral(": ") +
+           fromUnits(document_->ListText(static_cast<std::size_t>(number)));
 }
 
 void LangEditWindow::lstLanguageClick(int row) {
@@ -187,7 +186,8 @@ void LangEditWindow::lstLanguageClick(int row) {
 void LangEditWindow::txtLangEditChange() {
     if (showingString_ || !document_ || editIndex_ < 0) return;
     const auto number = static_cast<std::size_t>(editIndex_);
-    document_->SetText(number, RestoreLineBreaks(typedText(*txtLangEdit_->document()).toStdU16String(), document_->Text(number)));
+    document_->SetText(
+        number, RestoreLineBreaks(typedText(*txtLangEdit_->document()).toStdU16String(), document_->Text(number)));
     showItem(editIndex_);
     checkEditedString();
     setWindowModified(document_->IsModified());
@@ -281,7 +281,8 @@ void LangEditWindow::updateCaption() {
 
 bool LangEditWindow::maybeSave() {
     if (!document_ || !document_->IsModified()) return true;
-    return MayDiscardUnsavedWork(prompter_, QStringLiteral("language file ") + langFile_, [this] { return saveLang(); });
+    return MayDiscardUnsavedWork(prompter_, QStringLiteral("language file ") + langFile_,
+                                 [this] { return saveLang(); });
 }
 
 void LangEditWindow::showEditor() {

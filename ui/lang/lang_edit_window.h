@@ -3,15 +3,14 @@
 // (lstLanguage) and a text box (txtLangEdit) for the one being edited, written into the list as the
 // author types.
 
-#include "lang/language_document.h"
-#include "ui/common/app_paths.h"
-
 #include <QString>
 #include <QWidget>
-
 #include <functional>
 #include <map>
 #include <memory>
+
+#include "lang/language_document.h"
+#include "ui/common/app_paths.h"
 
 class QCloseEvent;
 class QLabel;

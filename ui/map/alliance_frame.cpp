@@ -24,10 +24,12 @@ AllianceFrame::AllianceFrame(QWidget* parent) : QGroupBox(tr("Allies and enemies
     for (int owner = 0; owner < kPlayerCount; ++owner) {
         for (int other = 0; other < kPlayerCount; ++other) {
             auto* box = new QCheckBox(this);
-            box->setObjectName(QString(QChar::fromLatin1(kPlayerLetters[owner])) + QChar::fromLatin1(kPlayerLetters[other]));
+            box->setObjectName(QString(QChar::fromLatin1(kPlayerLetters[owner])) +
+                               QChar::fromLatin1(kPlayerLetters[other]));
             box->setChecked(owner == other);
             box->setEnabled(owner != other);  // each player is its own ally
-            connect(box, &QCheckBox::clicked, this, [=, this](bool checked) { emit boxClicked(owner, other, checked); });
+            connect(box, &QCheckBox::clicked, this,
+                    [=, this](bool checked) { emit boxClicked(owner, other, checked); });
             boxes_[index(owner, other)] = box;
             grid->addWidget(box, owner + 1, other + 1, Qt::AlignHCenter);
         }

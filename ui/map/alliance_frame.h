@@ -3,11 +3,10 @@
 // the four mask fields (txtB, txtR, txtY2, txtG). It shows the level document's alliances; a click
 // on a box is reported, and the document decides what the boxes and masks become.
 
-#include "map/alliance_grid.h"
-
 #include <QGroupBox>
-
 #include <array>
+
+#include "map/alliance_grid.h"
 
 class QCheckBox;
 class QLineEdit;

@@ -1,19 +1,18 @@
 #include "ui/map/map_picture.h"
 
-#include "map/marker_picking.h"
-
-#include <algorithm>
-#include <cstdlib>
-
 #include <QFontMetrics>
 #include <QHelpEvent>
 #include <QImage>
 #include <QKeyEvent>
 #include <QMouseEvent>
-#include <QPainter>
 #include <QPaintEvent>
+#include <QPainter>
 #include <QPen>
 #include <QToolTip>
+#include <algorithm>
+#include <cstdlib>
+
+#include "map/marker_picking.h"
 
 namespace corvane {
 namespace {
@@ -145,7 +144,8 @@ void MapPicture::paintNumbers(QPainter& painter, const QRect& area) const {
         QString label = sharing > 0 ? QStringLiteral("%1+%2").arg(n).arg(sharing) : QString::number(n);
         QRect square = markerSquare(marker);
         QPoint at(square.right() + 6, square.top() + metrics.ascent() / 2);  // clear of the selection ring
-        QRect box(at.x() - 1, at.y() - metrics.ascent() - 1, metrics.horizontalAdvance(label) + 2, metrics.height() + 2);
+        QRect box(at.x() - 1, at.y() - metrics.ascent() - 1, metrics.horizontalAdvance(label) + 2,
+                  metrics.height() + 2);
         if (!area.intersects(box)) continue;
         painter.setPen(Qt::black);
         painter.drawText(at + QPoint(1, 1), label);
@@ -167,12 +167,23 @@ void MapPicture::mouseReleaseEvent(QMouseEvent*) { emit mouseReleased(); }
 
 void MapPicture::keyPressEvent(QKeyEvent* event) {
     switch (event->key()) {
-    case Qt::Key_Escape: emit escapePressed(); return;
-    case Qt::Key_Left: emit nudgeRequested(-1, 0); return;
-    case Qt::Key_Right: emit nudgeRequested(1, 0); return;
-    case Qt::Key_Up: emit nudgeRequested(0, -1); return;
-    case Qt::Key_Down: emit nudgeRequested(0, 1); return;
-    default: QWidget::keyPressEvent(event);
+        case Qt::Key_Escape:
+            emit escapePressed();
+            return;
+        case Qt::Key_Left:
+            emit nudgeRequested(-1, 0);
+            return;
+        case Qt::Key_Right:
+            emit nudgeRequested(1, 0);
+            return;
+        case Qt::Key_Up:
+            emit nudgeRequested(0, -1);
+            return;
+        case Qt::Key_Down:
+            emit nudgeRequested(0, 1);
+            return;
+        default:
+            QWidget::keyPressEvent(event);
     }
 }
 

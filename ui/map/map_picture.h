@@ -3,12 +3,12 @@
 // smoothing above it, and reports the mouse over it in picture pixels. On top of the picture (never
 // in it) a frame marks the selected marker and, from zoom 2 on, each marker shows its number.
 
+#include <QWidget>
+
 #include "map/level_data.h"
 #include "map/level_document.h"
 #include "map/map_image.h"
 #include "map/map_zoom.h"
-
-#include <QWidget>
 
 namespace corvane {
 

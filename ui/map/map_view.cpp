@@ -1,12 +1,12 @@
 #include "ui/map/map_view.h"
 
-#include "map/map_image.h"
-#include "ui/map/map_picture.h"
-#include "map/map_zoom.h"
-
 #include <QMouseEvent>
 #include <QScrollBar>
 #include <QWheelEvent>
+
+#include "map/map_image.h"
+#include "map/map_zoom.h"
+#include "ui/map/map_picture.h"
 
 namespace corvane {
 
@@ -43,7 +43,7 @@ void MapView::wheelEvent(QWheelEvent* event) {
         return;
     }
     const int steps = event->angleDelta().y() / 120;
-    if (steps != 0) zoomTo(picture_->zoom() + steps, event->position().toPoint()  /* viewport coordinates */);
+    if (steps != 0) zoomTo(picture_->zoom() + steps, event->position().toPoint() /* viewport coordinates */);
     event->accept();
 }
 

@@ -4,7 +4,6 @@
 // the middle button.
 
 #include <QScrollArea>
-
 #include <optional>
 
 namespace corvane {

@@ -1,19 +1,20 @@
 #include "ui/map/map_view_controls.h"
 
-#include "ui/map/map_view.h"
-
 #include <QAction>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include "ui/map/map_view.h"
+
 namespace corvane {
 
 MapViewControls::MapViewControls(MapView& view, QWidget* parent) : QWidget(parent), view_(view) {
     zoomLabel_ = new QLabel(tr("Zoom 1:1"), this);
     zoomLabel_->setObjectName(QStringLiteral("lblZoom"));
-    connect(&view_, &MapView::zoomChanged, this, [this](int factor) { zoomLabel_->setText(tr("Zoom %1:1").arg(factor)); });
+    connect(&view_, &MapView::zoomChanged, this,
+            [this](int factor) { zoomLabel_->setText(tr("Zoom %1:1").arg(factor)); });
     addZoomAction(QStringLiteral("-"), {QKeySequence(Qt::CTRL | Qt::Key_Minus)}, &MapView::zoomOut);
     addZoomAction(QStringLiteral("+"), {QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal)},
                   &MapView::zoomIn);

@@ -1,25 +1,7 @@
 #include "ui/map/map_window.h"
 
-#include "ui/common/show_window.h"
-
-#include "map/ai_script_file.h"
-#include "ui/map/alliance_frame.h"
-#include "map/level_file.h"
-#include "map/level_header.h"
-#include "map/map_png.h"
-#include "ui/map/map_picture.h"
-#include "map/map_texts.h"
-#include "ui/map/map_view.h"
-#include "ui/map/map_view_controls.h"
-#include "map/marker_picking.h"
-#include "support/file_utils.h"
-#include "support/game_folder.h"
-#include "ui/common/prompter.h"
-#include "ui/common/unsaved_work.h"
-
 #include <QAction>
 #include <QCheckBox>
-#include <QTimer>
 #include <QCloseEvent>
 #include <QFormLayout>
 #include <QGroupBox>
@@ -30,9 +12,25 @@
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QTabBar>
+#include <QTimer>
 #include <QVBoxLayout>
-
 #include <filesystem>
+
+#include "map/ai_script_file.h"
+#include "map/level_file.h"
+#include "map/level_header.h"
+#include "map/map_png.h"
+#include "map/map_texts.h"
+#include "map/marker_picking.h"
+#include "support/file_utils.h"
+#include "support/game_folder.h"
+#include "ui/common/prompter.h"
+#include "ui/common/show_window.h"
+#include "ui/common/unsaved_work.h"
+#include "ui/map/alliance_frame.h"
+#include "ui/map/map_picture.h"
+#include "ui/map/map_view.h"
+#include "ui/map/map_view_controls.h"
 
 namespace corvane {
 namespace {
@@ -385,7 +383,8 @@ void MapWindow::nudge(int dx, int dy) {
     int selected = selectedMarker();
     if (!document_ || selected < 0 || drag_) return;
     const Marker at = document_->MarkerAt(selected);
-    Marker to{static_cast<std::uint8_t>(std::clamp(at.x + dx, 0, 255)), static_cast<std::uint8_t>(std::clamp(at.y + dy, 0, 255))};
+    Marker to{static_cast<std::uint8_t>(std::clamp(at.x + dx, 0, 255)),
+              static_cast<std::uint8_t>(std::clamp(at.y + dy, 0, 255))};
     if (nudgeRun_.empty()) nudgeRun_ = "nudge " + std::to_string(++runs_);
     if (!document_->MoveMarker(selected, to, nudgeRun_)) return;
     showSelectedCoordinates();
@@ -411,12 +410,15 @@ void MapWindow::drawMap() {
     picMap_->update();
 }
 
-std::optional<std::uint8_t> MapWindow::byteOf(const QLineEdit* field) { return ParseByteField(toEnginePath(field->text())); }
+std::optional<std::uint8_t> MapWindow::byteOf(const QLineEdit* field) {
+    return ParseByteField(toEnginePath(field->text()));
+}
 
 std::optional<QString> MapWindow::badFieldMessage() const {
     std::vector<std::pair<const QLineEdit*, std::string>> fields;
     if (selectedMarker() >= 0) fields = {{txtX_, "Marker X"}, {txtY_, "Marker Y"}};
-    for (int i = 0; i < kAiPlayerCount; ++i) fields.emplace_back(aiFields_[At(i)], std::string("AI script of ") + AiPlayerName(i));
+    for (int i = 0; i < kAiPlayerCount; ++i)
+        fields.emplace_back(aiFields_[At(i)], std::string("AI script of ") + AiPlayerName(i));
     for (int p = 0; p < kPlayerCount; ++p)
         fields.emplace_back(alliances_->maskField(p), std::string("Alliance mask of ") + kPlayerNames[p]);
     for (const auto& [field, name] : fields)
@@ -507,7 +509,8 @@ void MapWindow::editAiScript(int index) {
     QLineEdit* field = aiFields_[At(index)];
     auto number = byteOf(field);
     if (!number) {
-        prompter_.tell(Text(NotAByteMessage(std::string("AI script of ") + AiPlayerName(index), toEnginePath(field->text()))));
+        prompter_.tell(
+            Text(NotAByteMessage(std::string("AI script of ") + AiPlayerName(index), toEnginePath(field->text()))));
         return;
     }
     const std::string& levelFile = document_->Paths().levelFile;

@@ -4,17 +4,16 @@
 // go to the level document, undoable, until Save Map writes them to the level's header file; the
 // caption shows [*] meanwhile, and closing or opening another level asks about them first.
 
+#include <QList>
+#include <QString>
+#include <QWidget>
+#include <optional>
+
 #include "map/level_data.h"
 #include "map/level_document.h"
 #include "map/map_image.h"
 #include "map/map_painter.h"
 #include "ui/common/app_paths.h"
-
-#include <QList>
-#include <QString>
-#include <QWidget>
-
-#include <optional>
 
 class QAction;
 class QCheckBox;

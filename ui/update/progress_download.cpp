@@ -6,7 +6,6 @@
 #include <QNetworkRequest>
 #include <QProgressDialog>
 #include <QTimer>
-
 #include <memory>
 
 #include "update/update_url.h"
@@ -32,8 +31,9 @@ DownloadResult resultOf(QNetworkReply& reply, const Watch& watch, const std::chr
     } else if (watch.timedOut) {
         result.error = QStringLiteral("no answer within %1 seconds").arg(timeLimit.count() / 1000.0);
     } else if (!watch.refusedRedirect.isEmpty()) {
-        result.error = QStringLiteral("the site sent the request on to %1, which is refused: only https addresses are used")
-                           .arg(watch.refusedRedirect.host());
+        result.error =
+            QStringLiteral("the site sent the request on to %1, which is refused: only https addresses are used")
+                .arg(watch.refusedRedirect.host());
     } else if (watch.tooLarge) {
         result.error = QStringLiteral("the answer is larger than %1 bytes").arg(ProgressDownload::kMaxBytes);
     } else if (reply.error() != QNetworkReply::NoError) {
@@ -69,8 +69,14 @@ DownloadResult ProgressDownload::run() {
     QEventLoop loop;
     QTimer deadline;
     deadline.setSingleShot(true);
-    QObject::connect(&deadline, &QTimer::timeout, &loop, [&] { watch.timedOut = true; reply->abort(); });
-    QObject::connect(&dialog, &QProgressDialog::canceled, &loop, [&] { watch.cancelled = true; reply->abort(); });
+    QObject::connect(&deadline, &QTimer::timeout, &loop, [&] {
+        watch.timedOut = true;
+        reply->abort();
+    });
+    QObject::connect(&dialog, &QProgressDialog::canceled, &loop, [&] {
+        watch.cancelled = true;
+        reply->abort();
+    });
     QObject::connect(reply.get(), &QNetworkReply::downloadProgress, &loop, [&](qint64 received, qint64 total) {
         if (received > kMaxBytes) {
             watch.tooLarge = true;

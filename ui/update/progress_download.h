@@ -5,7 +5,6 @@
 #include <QByteArray>
 #include <QString>
 #include <QUrl>
-
 #include <chrono>
 
 namespace corvane {

@@ -1,5 +1,10 @@
 #include "ui/update/version_check.h"
 
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+
 #include "support/file_utils.h"
 #include "support/safe_file.h"
 #include "ui/common/prompter.h"
@@ -8,11 +13,6 @@
 #include "update/update_decision.h"
 #include "update/update_url.h"
 #include "update/updater_config.h"
-
-#include <QCoreApplication>
-#include <QDir>
-#include <QFile>
-#include <QProcess>
 
 namespace corvane {
 
@@ -28,9 +28,7 @@ QString updaterFileName() {
 #endif
 }
 
-QString notUpdated(const QString& reason) {
-    return reason + QStringLiteral(" The program is NOT updated!");
-}
+QString notUpdated(const QString& reason) { return reason + QStringLiteral(" The program is NOT updated!"); }
 
 // "Your version is: ...", "The version at the site is: ..." and a blank line.
 QString bothVersions(const QString& ownVersion, const VersionRecord& record) {
@@ -101,10 +99,12 @@ bool VersionCheck::download(QByteArray& list) {
         return false;
     }
     const std::string path = toEnginePath(versionListPath());
-    if (!WriteFileAtomically(path, std::string_view(result.body.constData(), static_cast<std::size_t>(result.body.size()))) ||
+    if (!WriteFileAtomically(path,
+                             std::string_view(result.body.constData(), static_cast<std::size_t>(result.body.size()))) ||
         !FileExists(path)) {
-        prompter_.tell(QStringLiteral("Info file was not downloaded correctly! Try again or check if you have internet "
-                                      "access at the moment!"));
+        prompter_.tell(
+            QStringLiteral("Info file was not downloaded correctly! Try again or check if you have internet "
+                           "access at the moment!"));
         return false;
     }
     list = result.body;
@@ -119,9 +119,10 @@ void VersionCheck::offerUpdate(const VersionRecord& record, const QString& ownVe
                                       "manager."));
         return;
     }
-    const QString question = bothVersions(ownVersion, record) +
-                             QStringLiteral("Do you want to download the new version (scripter will quit without "
-                                            "saving and start the update utility)?");
+    const QString question =
+        bothVersions(ownVersion, record) + QStringLiteral(
+                                               "Do you want to download the new version (scripter will quit without "
+                                               "saving and start the update utility)?");
     if (!prompter_.askYesNo(question)) return;
     if (!FileExists(toEnginePath(updaterPath()))) {
         prompter_.tell(QStringLiteral("The update utility (") + updaterFileName() +
@@ -141,8 +142,8 @@ bool VersionCheck::handOver(const VersionRecord& record) {
     FileError error;
     if (!WriteFileAtomically(toEnginePath(paths_.inData(QStringLiteral("updater.cfg"))),
                              UpdaterConfigText(record, toEnginePath(programFile)), &error)) {
-        prompter_.tell(notUpdated(QStringLiteral("The update could not be prepared: ") +
-                                  fromEnginePath(error.message())));
+        prompter_.tell(
+            notUpdated(QStringLiteral("The update could not be prepared: ") + fromEnginePath(error.message())));
         return false;
     }
     // The utility finds updater.cfg in its working folder: the data folder, which is the program

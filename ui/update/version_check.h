@@ -2,14 +2,13 @@
 // File > Check for new version & Update...: asks the update site which version it offers, and if it
 // differs from this one and the user agrees, hands over to the update utility and ends the program.
 
-#include "ui/common/app_paths.h"
-
 #include <QObject>
 #include <QString>
 #include <QUrl>
-
 #include <chrono>
 #include <functional>
+
+#include "ui/common/app_paths.h"
 
 namespace corvane {
 

@@ -1,19 +1,18 @@
 #include "ui/update/version_check.h"
 
-#include "tests/common/fake_prompter.h"
-#include "tests/common/temp_folder.h"
-#include "tests/update/loopback_http_server.h"
-#include "ui/update/progress_download.h"
+#include <gtest/gtest.h>
 
 #include <QApplication>
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QPushButton>
 #include <QTimer>
-
-#include <gtest/gtest.h>
-
 #include <filesystem>
+
+#include "tests/common/fake_prompter.h"
+#include "tests/common/temp_folder.h"
+#include "tests/update/loopback_http_server.h"
+#include "ui/update/progress_download.h"
 
 namespace corvane {
 namespace {
@@ -31,8 +30,9 @@ constexpr int kQuiet = 0, kCancel = -1;  // no answer: wait for the time limit, 
 QString q(const std::string& path) { return QString::fromStdString(path); }
 
 QString offer(const char* siteVersion) {
-    return QStringLiteral("Your version is: 0.3.0\r\nThe version at the site is: %1\r\n\r\nDo you want to download "
-                          "the new version (scripter will quit without saving and start the update utility)?")
+    return QStringLiteral(
+               "Your version is: 0.3.0\r\nThe version at the site is: %1\r\n\r\nDo you want to download "
+               "the new version (scripter will quit without saving and start the update utility)?")
         .arg(QLatin1String(siteVersion));
 }
 
@@ -40,7 +40,8 @@ class VersionCheckTest : public ::testing::Test {
 protected:
     void run(std::deque<bool> answers, std::chrono::milliseconds timeLimit = std::chrono::seconds(10)) {
         prompter.yesNo = std::move(answers);
-        VersionCheck(prompter, paths, [this](const QString& s) { statuses << s; }, [this] { ++quits; }, base, timeLimit)
+        VersionCheck(
+            prompter, paths, [this](const QString& s) { statuses << s; }, [this] { ++quits; }, base, timeLimit)
             .run(QStringLiteral("corvanescripter"));
     }
 
@@ -58,7 +59,7 @@ struct Flow {
     int status;  // or kQuiet, kCancel
     std::string list;
     std::deque<bool> answers;
-    QStringList asked = {}, told = {};  // after the first question
+    QStringList asked = {}, told = {};            // after the first question
     bool listKept = false, noDataFolder = false;  // version.txt stays behind, byte for byte; no data folder
 };
 
@@ -78,7 +79,8 @@ TEST_P(VersionCheckFlows, AskTellAndLeaveBehindExactly) {
     if (c.status == kCancel) poll.start(50);
     run(c.answers, c.status == kQuiet ? std::chrono::milliseconds(300) : std::chrono::seconds(10));
     EXPECT_EQ(prompter.asked, QStringList{QStringLiteral("Do you want to check for a new version? (remember that you "
-                                                         "must have internet access to do this)")} + c.asked);
+                                                         "must have internet access to do this)")} +
+                                  c.asked);
     EXPECT_EQ(prompter.told, c.told);
     const bool checked = c.answers.front();
     EXPECT_EQ(server.requestedPaths(), checked ? QStringList{QStringLiteral("/updates/version.txt")} : QStringList{});
@@ -94,25 +96,59 @@ INSTANTIATE_TEST_SUITE_P(
     VersionCheck, VersionCheckFlows,
     ::testing::Values(
         Flow{"NoToTheFirstQuestion", 200, kOffer040, {false}},
-        Flow{"SameVersion", 200, "corvanescripter\r\n0.3.0\r\nx\r\n", {true}, {},
+        Flow{"SameVersion",
+             200,
+             "corvanescripter\r\n0.3.0\r\nx\r\n",
+             {true},
+             {},
              {QStringLiteral("Your version is the same as the version at the site: 0.3.0\r\n\r\nNo update needed!")}},
         Flow{"NotListed", 200, "mapper\r\n0.4.0\r\nx\r\n", {true}, {}, {}, true},
         Flow{"EmptyList", 200, "", {true}, {}, {}, true}, Flow{"Cancel", kCancel, "", {true}},
-        Flow{"FirstRecordDecidesNoKeepsList", 200,
-             "corvanescripter\r\n0.2.9\r\nold\r\ncorvanescripter\r\n0.3.0\r\nsame\r\n", {true, false},
-             {offer("0.2.9")}, {}, true},
-        Flow{"UpdaterMissing", 200, kOffer040, {true, true}, {offer("0.4.0")},
+        Flow{"FirstRecordDecidesNoKeepsList",
+             200,
+             "corvanescripter\r\n0.2.9\r\nold\r\ncorvanescripter\r\n0.3.0\r\nsame\r\n",
+             {true, false},
+             {offer("0.2.9")},
+             {},
+             true},
+        Flow{"UpdaterMissing",
+             200,
+             kOffer040,
+             {true, true},
+             {offer("0.4.0")},
              {QStringLiteral("The update utility (%1) is not available! Please reinstall corvane scripter! The "
-                             "program is NOT updated!").arg(kUpdater)}, true},
-        Flow{"DataFolderMissing", 200, kOffer040, {true}, {},
+                             "program is NOT updated!")
+                  .arg(kUpdater)},
+             true},
+        Flow{"DataFolderMissing",
+             200,
+             kOffer040,
+             {true},
+             {},
              {QStringLiteral("Info file was not downloaded correctly! Try again or check if you have internet access "
-                             "at the moment!")}, false, true},
-        Flow{"DamagedRecord", 200, "corvanescripter\r\n0.4.0\x1B[2J\r\nx\r\n", {true}, {},
-             {QStringLiteral("The version list at the site is damaged. The program is NOT updated!")}, true},
-        Flow{"VersionNotANumber", 200, "corvanescripter\r\n" + std::string(600000, '9') + "x\r\nx\r\n", {true}, {},
-             {QStringLiteral("The version list at the site is damaged. The program is NOT updated!")}, true},
+                             "at the moment!")},
+             false,
+             true},
+        Flow{"DamagedRecord",
+             200,
+             "corvanescripter\r\n0.4.0\x1B[2J\r\nx\r\n",
+             {true},
+             {},
+             {QStringLiteral("The version list at the site is damaged. The program is NOT updated!")},
+             true},
+        Flow{"VersionNotANumber",
+             200,
+             "corvanescripter\r\n" + std::string(600000, '9') + "x\r\nx\r\n",
+             {true},
+             {},
+             {QStringLiteral("The version list at the site is damaged. The program is NOT updated!")},
+             true},
         Flow{"NotFound", 404, kOffer040, {true}, {}, {kConnectionError}},
-        Flow{"TooLargeForAVersionList", 200, kOffer040 + std::string(ProgressDownload::kMaxBytes, 'x'), {true}, {},
+        Flow{"TooLargeForAVersionList",
+             200,
+             kOffer040 + std::string(ProgressDownload::kMaxBytes, 'x'),
+             {true},
+             {},
              {kConnectionError}},
         Flow{"NoAnswerInTime", kQuiet, "", {true}, {}, {kConnectionError}}),
     [](const auto& info) { return std::string(info.param.name); });
@@ -131,9 +167,11 @@ TEST_F(VersionCheckTest, HandOverStartsTheUpdaterAndQuitsOrSaysWhyNot) {
     const QString notUpdated = QStringLiteral(" The program is NOT updated!");
     ASSERT_EQ(prompter.told.size(), 2);
     EXPECT_TRUE(prompter.told[0].startsWith(QStringLiteral("The update could not be prepared: ")) &&
-                prompter.told[0].endsWith(notUpdated)) << prompter.told[0].toStdString();
-    EXPECT_EQ(prompter.told[1], QStringLiteral("The update utility %1 could not be started.")
-                                        .arg(QDir::toNativeSeparators(q(updater))) + notUpdated);
+                prompter.told[0].endsWith(notUpdated))
+        << prompter.told[0].toStdString();
+    EXPECT_EQ(prompter.told[1],
+              QStringLiteral("The update utility %1 could not be started.").arg(QDir::toNativeSeparators(q(updater))) +
+                  notUpdated);
     EXPECT_TRUE(std::filesystem::exists(program.file("version.txt")));
     EXPECT_EQ(quits, 0);
 #ifndef _WIN32  // the stand-in update utility is a shell script
@@ -166,12 +204,14 @@ TEST_F(VersionCheckTest, RefusesPlainHttpAndSendsAnInstalledCopyToThePackageMana
     paths.programFolder = QStringLiteral("/usr/bin");
     run({true, true});
     EXPECT_EQ(prompter.asked.size(), 2) << "no offer to download";
-    EXPECT_EQ(prompter.told, (QStringList{QStringLiteral("The update site http://localhost.example.org:%1/u/version.txt is "
-                                                         "refused: only https addresses are used. The program is NOT "
-                                                         "updated!").arg(loopback.port()),
-                                          QStringLiteral("Your version is: 0.3.0\r\nThe version at the site is: 0.4.0\r\n"
-                                                         "\r\nThis copy was installed by the system: update it "
-                                                         "through the package manager.")}));
+    EXPECT_EQ(prompter.told,
+              (QStringList{QStringLiteral("The update site http://localhost.example.org:%1/u/version.txt is "
+                                          "refused: only https addresses are used. The program is NOT "
+                                          "updated!")
+                               .arg(loopback.port()),
+                           QStringLiteral("Your version is: 0.3.0\r\nThe version at the site is: 0.4.0\r\n"
+                                          "\r\nThis copy was installed by the system: update it "
+                                          "through the package manager.")}));
     EXPECT_EQ(quits, 0);
 }
 
@@ -179,7 +219,8 @@ TEST_F(VersionCheckTest, RefusesPlainHttpAndSendsAnInstalledCopyToThePackageMana
 TEST_F(VersionCheckTest, FollowsRedirectsOnlyToAllowedAddresses) {
     server.answer(200, QByteArray::fromStdString(kOffer040));
     const QString next = QStringLiteral("http://%1:%2/other/version.txt");
-    server.redirect(QStringLiteral("/updates/version.txt"), next.arg(QStringLiteral("[::ffff:127.0.0.1]")).arg(server.port()));
+    server.redirect(QStringLiteral("/updates/version.txt"),
+                    next.arg(QStringLiteral("[::ffff:127.0.0.1]")).arg(server.port()));
     run({true});
     EXPECT_EQ(prompter.told, QStringList{kConnectionError});
     EXPECT_EQ(server.requestedPaths(), QStringList{QStringLiteral("/updates/version.txt")});
