@@ -14,11 +14,22 @@ namespace corvane {
 
 enum class DiagnosticSeverity { kError, kWarning };
 
+// One edit that mends a problem: replace [position, position + length) of the text with
+// replacement (length 0 inserts). Offsets are bytes of the same text the problem was found in.
+struct TextFix {
+    std::string title;  // what a quick-fix menu shows: "Replace with STATE_FETCH_WOOD", "Insert }"
+    std::size_t position = 0;
+    std::size_t length = 0;
+    std::string replacement;
+    bool preferred = false;  // the one fix an editor may apply on a single key
+};
+
 struct Diagnostic {
     std::size_t position = 0;  // 0-based byte offset of the word in the text
     std::size_t length = 0;    // bytes of the word as it stands in the text
     DiagnosticSeverity severity = DiagnosticSeverity::kError;
-    std::string message;  // one line, short
+    std::string message;         // one line, short
+    std::vector<TextFix> fixes;  // quick fixes, the preferred one first; often none
 };
 
 // The problems in text order. The text is Windows-1252 bytes, as the compiler reads it.
