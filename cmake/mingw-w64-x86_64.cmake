@@ -9,6 +9,9 @@ set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
 set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
-# Self-contained executables: no MinGW runtime DLLs to copy next to them.
-set(CMAKE_EXE_LINKER_FLAGS_INIT "-static -static-libgcc -static-libstdc++")
 set(CMAKE_CROSSCOMPILING_EMULATOR wine)
+# Qt for Windows is built into a cache folder outside the MinGW root (tools/windows-qt.sh); searching
+# there too lets find_package(Qt6) see it while the host's own Qt stays out of reach.
+if(CORVANE_WINDOWS_QT)
+    list(APPEND CMAKE_FIND_ROOT_PATH "${CORVANE_WINDOWS_QT}")
+endif()

@@ -16,7 +16,8 @@ trap 'rm -rf "$root"' EXIT
 dpkg-deb -x "$deb" "$root"
 for f in usr/bin/corvane-scripter usr/bin/corvane-script \
          usr/share/applications/corvane-scripter.desktop \
-         usr/share/icons/hicolor/scalable/apps/corvane-scripter.svg; do
+         usr/share/icons/hicolor/scalable/apps/corvane-scripter.svg \
+         usr/share/doc/corvane-scripter/copyright usr/share/doc/corvane-scripter/THIRD-PARTY-NOTICES.txt; do
     [ -e "$root/$f" ] || { echo "missing from the package: $f"; exit 1; }
 done
 "$root/usr/bin/corvane-script" --version

@@ -1,24 +1,17 @@
 #!/usr/bin/env bash
-# Cross-builds the engine, the command-line tool and their tests for Windows with MinGW-w64 and runs
-# the tests under Wine, in a Wine prefix of its own.
+# Cross-builds everything for Windows with MinGW-w64 (the engine, the command line, the editor and every
+# test program) against the Qt that tools/windows-qt.sh builds, and runs the whole suite under Wine, the
+# window tests on Qt's offscreen platform as on Linux. CORVANE_WINDOWS_UI=OFF builds the engine, the
+# command line and their tests alone, without Qt.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-need=()
-for p in g++-mingw-w64-x86-64 wine64 wine libgtest-dev nlohmann-json3-dev; do
-    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || need+=("$p")
-done
-if [ ${#need[@]} -gt 0 ]; then
-    sudo_cmd=""; [ "$(id -u)" -ne 0 ] && sudo_cmd="sudo"
-    $sudo_cmd apt-get update -qq
-    DEBIAN_FRONTEND=noninteractive $sudo_cmd apt-get install -y -qq "${need[@]}"
-fi
-build=${BUILD_DIR:-build-windows}
-cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release \
-    -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake \
-    -DCORVANE_BUILD_UI=OFF -DCORVANE_WERROR=ON -DCORVANE_GTEST_SOURCE_DIR=/usr/src/googletest
-export WINEPREFIX=${WINEPREFIX:-$PWD/$build/wineprefix}
-export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
-[ -f "$WINEPREFIX/system.reg" ] || wineboot --init >/dev/null 2>&1
-cmake --build "$build" --parallel "$(nproc)"
-ctest --test-dir "$build" --output-on-failure --timeout 300
+. tools/windows-common.sh
+win_need g++-mingw-w64-x86-64 wine64 wine libgtest-dev nlohmann-json3-dev cmake ninja-build ccache
+
+win_configure
+cmake --build "$win_build" --parallel "$(nproc)"
+
+win_set_dll_path "$win_qt"
+win_fresh_prefix "$win_build/wineprefix"
+QT_QPA_PLATFORM=offscreen ctest --test-dir "$win_build" --output-on-failure --timeout 300 --parallel "$(nproc)"
 wineserver -k || true

@@ -310,6 +310,20 @@ TEST(EditorHelpers, TextConversionsRecentFilesAndTheReachableRectangle) {
                                          {"/home/a/x", false},
                                          {"/tmp/usr/bin", false}})
         EXPECT_EQ(IsSystemProgramFolder(QString::fromLatin1(folder)), system) << folder;
+#else
+    // An installed copy keeps its settings in the user's folder: one under Program Files, and one whose
+    // folder the setup program owns (it left its uninstaller there).
+    const QString programFiles = qEnvironmentVariable("ProgramFiles");
+    ASSERT_FALSE(programFiles.isEmpty());
+    for (const auto& [folder, system] : {std::pair{programFiles + QStringLiteral("\\Corvane"), true},
+                                         {programFiles.toLower() + QStringLiteral("/a/b"), true},
+                                         {programFiles + QStringLiteral("x\\Corvane"), false},
+                                         {QStringLiteral("C:\\Games\\Corvane"), false}})
+        EXPECT_EQ(IsSystemProgramFolder(folder), system) << folder.toStdString();
+    TempFolder installed;
+    EXPECT_FALSE(IsSystemProgramFolder(QString::fromStdString(installed.path().string())));
+    writeBytes(installed.file("uninstall.exe"), "");
+    EXPECT_TRUE(IsSystemProgramFolder(QString::fromStdString(installed.path().string())));
 #endif
 }
 

@@ -20,7 +20,15 @@ bool folderIsWritable(const QString& folder) {
 
 bool IsSystemProgramFolder(const QString& folder) {
 #ifdef Q_OS_WIN
-    Q_UNUSED(folder);
+    // The setup program leaves its uninstaller beside the programs (also in a per-user install);
+    // a copy unpacked by hand into Program Files belongs to the administrator all the same.
+    if (QFileInfo::exists(folder + QStringLiteral("/uninstall.exe"))) return true;
+    const QString clean = QDir::cleanPath(QDir::fromNativeSeparators(folder)) + QLatin1Char('/');
+    for (const char* variable : {"ProgramFiles", "ProgramFiles(x86)", "ProgramW6432"}) {
+        const QString shared = QDir::fromNativeSeparators(qEnvironmentVariable(variable));
+        if (!shared.isEmpty() && clean.startsWith(QDir::cleanPath(shared) + QLatin1Char('/'), Qt::CaseInsensitive))
+            return true;
+    }
     return false;
 #else
     const QString clean = QDir::cleanPath(folder) + QLatin1Char('/');

@@ -20,8 +20,8 @@ struct AppPaths {
     QString inData(const QString& fileName) const;
 };
 
-// A folder that programs are installed into for the whole system (/usr/bin, /opt/...), never a
-// place for one user's settings.
+// A folder that programs are installed into for the whole system (/usr/bin, /opt/...; on Windows
+// Program Files or a folder that the setup program owns), never a place for one user's settings.
 bool IsSystemProgramFolder(const QString& folder);
 
 // Qt and engine strings: the engine takes UTF-8 bytes for paths.

@@ -28,6 +28,16 @@ QString updaterFileName() {
 #endif
 }
 
+QString installedCopyAdvice() {
+#ifdef Q_OS_WIN
+    return QStringLiteral(
+        "This copy was installed by its setup program: install the new version with the new "
+        "version's setup program.");
+#else
+    return QStringLiteral("This copy was installed by the system: update it through the package manager.");
+#endif
+}
+
 QString notUpdated(const QString& reason) { return reason + QStringLiteral(" The program is NOT updated!"); }
 
 // "Your version is: ...", "The version at the site is: ..." and a blank line.
@@ -112,11 +122,10 @@ bool VersionCheck::download(QByteArray& list) {
 }
 
 void VersionCheck::offerUpdate(const VersionRecord& record, const QString& ownVersion) {
-    // The package manager owns the files of an installed program: its update comes from there.
+    // The package manager (on Windows the setup program) owns the files of an installed program: its
+    // update comes from there.
     if (IsSystemProgramFolder(paths_.programFolder)) {
-        prompter_.tell(bothVersions(ownVersion, record) +
-                       QStringLiteral("This copy was installed by the system: update it through the package "
-                                      "manager."));
+        prompter_.tell(bothVersions(ownVersion, record) + installedCopyAdvice());
         return;
     }
     const QString question =

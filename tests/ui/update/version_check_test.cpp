@@ -201,17 +201,25 @@ TEST_F(VersionCheckTest, RefusesPlainHttpAndSendsAnInstalledCopyToThePackageMana
     run({true, true});
     EXPECT_EQ(server.requestedPaths(), QStringList{});
     base = loopback;
+#ifdef _WIN32
+    testing::writeBytes(program.file("uninstall.exe"), "");  // what the setup program leaves
+    const QString advice = QStringLiteral(
+        "This copy was installed by its setup program: install the new version with the new version's setup "
+        "program.");
+#else
     paths.programFolder = QStringLiteral("/usr/bin");
+    const QString advice =
+        QStringLiteral("This copy was installed by the system: update it through the package manager.");
+#endif
     run({true, true});
     EXPECT_EQ(prompter.asked.size(), 2) << "no offer to download";
-    EXPECT_EQ(prompter.told,
-              (QStringList{QStringLiteral("The update site http://localhost.example.org:%1/u/version.txt is "
-                                          "refused: only https addresses are used. The program is NOT "
-                                          "updated!")
-                               .arg(loopback.port()),
-                           QStringLiteral("Your version is: 0.3.0\r\nThe version at the site is: 0.4.0\r\n"
-                                          "\r\nThis copy was installed by the system: update it "
-                                          "through the package manager.")}));
+    EXPECT_EQ(
+        prompter.told,
+        (QStringList{QStringLiteral("The update site http://localhost.example.org:%1/u/version.txt is "
+                                    "refused: only https addresses are used. The program is NOT "
+                                    "updated!")
+                         .arg(loopback.port()),
+                     QStringLiteral("Your version is: 0.3.0\r\nThe version at the site is: 0.4.0\r\n\r\n") + advice}));
     EXPECT_EQ(quits, 0);
 }
 
