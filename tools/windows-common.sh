@@ -62,7 +62,7 @@ win_configure() {
     local qt_args=(-DCORVANE_BUILD_UI=OFF)
     win_qt=""
     if [ "${CORVANE_WINDOWS_UI:-ON}" != OFF ]; then
-        win_qt=$(bash tools/windows-qt.sh | tail -n 1)
+        win_qt=$(bash tools/windows-qt.sh)
         qt_args=(-DCORVANE_BUILD_UI=ON -DCORVANE_WINDOWS_QT="$win_qt" -DCMAKE_PREFIX_PATH="$win_qt"
                  -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake)
     fi

@@ -2,8 +2,10 @@
 # Builds Qt 6 for 64-bit Windows (MinGW-w64, posix threads) from Debian's qt6-base source, once, into a
 # cache folder outside the tree; later runs reuse it. The folder's name carries a hash of the switches
 # and of this script's build lines, so changing either builds a fresh Qt beside the old one.
-# Prints the install prefix (the folder to give CMake as CMAKE_PREFIX_PATH) on its last line.
+# Prints the install prefix (the folder to give CMake as CMAKE_PREFIX_PATH) on standard output; all
+# else goes to standard error.
 set -euo pipefail
+exec 3>&1 1>&2
 root=$(cd "$(dirname "$0")/.." && pwd)
 cache=${CORVANE_CACHE_DIR:-/var/cache/corvane}
 version=6.4.2
@@ -41,7 +43,7 @@ key=$( { echo "$version"; printf '%s\n' "${switches[@]}"; cat "$root/cmake/mingw
 prefix=$cache/qt-$version-$key
 stamp=$prefix/.corvane-qt-complete
 if [ -f "$stamp" ]; then
-    echo "$prefix"
+    echo "$prefix" >&3
     exit 0
 fi
 
@@ -79,4 +81,4 @@ nice -n 10 cmake --build "$build" --parallel "$jobs"
 cmake --install "$build"
 touch "$stamp"
 rm -rf "$build"
-echo "$prefix"
+echo "$prefix" >&3

@@ -6,12 +6,14 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 . tools/windows-common.sh
-win_need g++-mingw-w64-x86-64 wine64 wine libgtest-dev nlohmann-json3-dev cmake ninja-build ccache
+win_need g++-mingw-w64-x86-64 wine64 wine libgtest-dev nlohmann-json3-dev cmake ninja-build ccache fonts-liberation
 
 win_configure
 cmake --build "$win_build" --parallel "$(nproc)"
 
 win_set_dll_path "$win_qt"
 win_fresh_prefix "$win_build/wineprefix"
+# Qt's offscreen platform on Windows reads fonts from one folder (with FreeType), not from the system.
+export QT_QPA_FONTDIR=Z:/usr/share/fonts/truetype/liberation
 QT_QPA_PLATFORM=offscreen ctest --test-dir "$win_build" --output-on-failure --timeout 300 --parallel "$(nproc)"
 wineserver -k || true
