@@ -1,5 +1,7 @@
 #include "support/game_folder.h"
 
+#include <algorithm>
+
 namespace corvane {
 namespace {
 
@@ -13,7 +15,12 @@ constexpr char kNativeSeparator = '/';
 
 std::string GameFolderDialogName(const RegistryReader& registry, const std::string& programFolder,
                                  const std::string& patternInGameFolder) {
-    if (!registry.keyExists(kHkeyLocalMachine, kGameRegistryKey)) return programFolder + kNativeSeparator + "*.dat";
+    if (!registry.keyExists(kHkeyLocalMachine, kGameRegistryKey)) {
+        // Qt hands the program folder over with forward slashes; a Windows dialog shows it with backslashes.
+        std::string folder = programFolder;
+        std::replace(folder.begin(), folder.end(), '/', kNativeSeparator);
+        return folder + kNativeSeparator + "*.dat";
+    }
     std::string installPath = registry.value(kHkeyLocalMachine, kGameRegistryKey, "installpath").asText();
     return registry.nativePath(installPath + patternInGameFolder);
 }

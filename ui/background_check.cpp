@@ -24,9 +24,18 @@ void BackgroundCheck::start(std::string text) {
 
 void BackgroundCheck::launch(std::string text) {
     runningRevision_ = revision_;
-    running_ = std::async(std::launch::async, [this, text = std::move(text)] {
+    const unsigned launched = runningRevision_;
+    running_ = std::async(std::launch::async, [this, launched, text = std::move(text)] {
         std::vector<Diagnostic> found = Diagnose(text, tables_, grammar_);
-        QMetaObject::invokeMethod(this, &BackgroundCheck::collect, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            this,
+            [this, launched] {
+                // The notice is posted just before the future holds the result and may overtake it: wait
+                // that last instant, unless wait() has collected this check already.
+                if (running_.valid() && runningRevision_ == launched) running_.wait();
+                collect();
+            },
+            Qt::QueuedConnection);
         return found;
     });
 }

@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QDir>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QElapsedTimer>
@@ -469,7 +470,7 @@ void MainWindow::dropEvent(QDropEvent* event) {
     const QList<QUrl> urls = event->mimeData()->urls();
     if (urls.size() != 1 || !urls.first().isLocalFile()) return;
     event->acceptProposedAction();
-    openDropped(urls.first().toLocalFile());
+    openDropped(QDir::toNativeSeparators(urls.first().toLocalFile()));
 }
 
 void MainWindow::setTypingAssist(bool on) {

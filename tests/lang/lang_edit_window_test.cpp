@@ -85,7 +85,7 @@ TEST_F(LangEditWindowTest, OpenListsNumberedStringsOrSaysWhyNot) {
                 u"Vault of Knowledge", u"Your tribe has been defeated!", u"Caf\u00e9 \u0080 10: special offer",
                 u"Blast", u"Convert", u"Swamp", u"Land Bridge", u"Lightning", u"Whirlwind", u""}));
     EXPECT_EQ(prompter.dialogs.at(2).title, QStringLiteral("Open a language file"));
-    EXPECT_EQ(prompter.dialogs.at(2).initialName, q(folder.path().string()) + QStringLiteral("/*.dat"));
+    EXPECT_EQ(prompter.dialogs.at(2).initialName, q((folder.path() / "*.dat").string()));
     EXPECT_EQ(prompter.dialogs.at(2).filter, QStringLiteral("Script Files (*.dat)|*.dat|All Files (*.*)|*.*"));
     EXPECT_EQ(item(17), QStringLiteral("17: "));
     EXPECT_EQ(window.lstLanguage()->currentRow(), 0);

@@ -36,7 +36,7 @@ TEST_F(MapWindowTest, OpenMapAsksInTheGameOrProgramFolderAndFillsTheWindow) {
     window->openMapCommand();
     EXPECT_EQ(prompter.dialogs.at(2).title, Q("Open a map file"));
     EXPECT_EQ(prompter.dialogs.at(2).filter, Q("Populous Level Files (*.dat)|*.dat"));
-    EXPECT_EQ(prompter.dialogs.at(2).initialName, Q(fs::path(temp.path()).lexically_normal().string() + "/*.dat"));
+    EXPECT_EQ(prompter.dialogs.at(2).initialName, Q((fs::path(temp.path()).lexically_normal() / "*.dat").string()));
     EXPECT_EQ(window->windowTitle(), title("levl2001"));
     auto* heads = child<QListWidget>(Q("lstStoneHeads"));
     ASSERT_EQ(heads->count(), 3);
@@ -156,6 +156,7 @@ TEST_F(MapWindowTest, FailuresSayWhereAndWhyAndChangeNothing) {
     EXPECT_EQ(window->windowTitle(), title("cpscr001"));
     EXPECT_EQ(readBytes(script), scriptBytes);
 
+    fs::permissions(headerPath, fs::perms::owner_all);  // Windows deletes no read-only file
     fs::remove(headerPath);  // a missing header is not created on open, and on save only with consent
     ASSERT_TRUE(open());
     EXPECT_EQ(markerLine(255) + texts("AIYellow"), Q("255 (0, 0)0"));

@@ -50,7 +50,7 @@ std::optional<QString> runDialog(QWidget* parent, QFileDialog::AcceptMode mode, 
     dialog.setOption(QFileDialog::DontConfirmOverwrite, true);
     if (!name.contains(QLatin1Char('*')) && !name.contains(QLatin1Char('?'))) dialog.selectFile(name);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
-    return dialog.selectedFiles().constFirst();
+    return QDir::toNativeSeparators(dialog.selectedFiles().constFirst());  // Windows shows "C:\\..."
 }
 
 }  // namespace

@@ -11,6 +11,7 @@
 
 #include "tests/common/fake_prompter.h"
 #include "tests/common/temp_folder.h"
+#include "tests/common/under_wine.h"
 #include "tests/update/loopback_http_server.h"
 #include "ui/update/progress_download.h"
 
@@ -162,13 +163,17 @@ TEST_F(VersionCheckTest, HandOverStartsTheUpdaterAndQuitsOrSaysWhyNot) {
     std::filesystem::create_directory(program.file("updater.cfg"));                 // cannot be written
     server.answer(200, "other\r\n9\r\nz\r\ncorvanescripter\r\n0.03.0\r\nhttp://site/updates/scripter.zip\r\n");
     run({true, true});
-    std::filesystem::remove(program.file("updater.cfg"));
-    run({true, true});
     const QString notUpdated = QStringLiteral(" The program is NOT updated!");
-    ASSERT_EQ(prompter.told.size(), 2);
+    ASSERT_EQ(prompter.told.size(), 1);
     EXPECT_TRUE(prompter.told[0].startsWith(QStringLiteral("The update could not be prepared: ")) &&
                 prompter.told[0].endsWith(notUpdated))
         << prompter.told[0].toStdString();
+    std::filesystem::remove(program.file("updater.cfg"));
+    if (testing::RunningUnderWine())
+        GTEST_SKIP() << "Wine starts a file that is no Windows program as a Unix program, so the stand-in update "
+                        "utility cannot be made one that fails to start";
+    run({true, true});
+    ASSERT_EQ(prompter.told.size(), 2);
     EXPECT_EQ(prompter.told[1],
               QStringLiteral("The update utility %1 could not be started.").arg(QDir::toNativeSeparators(q(updater))) +
                   notUpdated);
