@@ -14,7 +14,11 @@ command -v npm >/dev/null || { echo "npm is not installed (apt-get install npm)"
     cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCORVANE_WERROR=ON -DCORVANE_BUILD_BENCH=ON
     cmake --build "$build" --target corvane-script
 }
-if [ ! -f "$windows_build/cli/corvane-script.exe" ]; then
+# The full Windows build (tools/windows-tests.sh) puts its programs in the folder's top, as
+# qt_standard_project_setup() does on Windows; the engine-only build leaves them in cli/.
+windows_exe=$windows_build/corvane-script.exe
+[ -f "$windows_exe" ] || windows_exe=$windows_build/cli/corvane-script.exe
+if [ ! -f "$windows_exe" ]; then
     dpkg-query -W -f='${Status}' g++-mingw-w64-x86-64 2>/dev/null | grep -q "install ok installed" || {
         sudo_cmd=""; [ "$(id -u)" -ne 0 ] && sudo_cmd="sudo"
         $sudo_cmd apt-get update -qq
@@ -35,7 +39,7 @@ for target in linux-x64 win32-x64; do
     mkdir "$extension/server"
     case $target in
         linux-x64) strip -o "$extension/server/corvane-script" "$build/cli/corvane-script" ;;  # no debug data
-        win32-x64) cp "$windows_build/cli/corvane-script.exe" "$extension/server/" ;;
+        win32-x64) cp "$windows_exe" "$extension/server/" ;;
     esac
     (cd "$extension" && npx vsce package --target "$target" --skip-license --allow-missing-repository \
         --out "$out/corvane-ai-script-$target-$version.vsix")

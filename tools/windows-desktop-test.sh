@@ -46,7 +46,7 @@ wait_window() {
 # Starts the editor ($1: its Windows path), waits for its main window and loads C:\skirmish.dat through
 # Scripts > Load (Ctrl+O, the file name typed into Windows' open dialog); $2: the screenshot.
 load_example() {
-    wine "$1" >>"$out/editor.log" 2>&1 &
+    (wine "$1" >>"$out/editor.log" 2>&1 &)  # in a subshell: no job notice when wineserver -k ends it
     id=$(wait_window "Corvane Scripter Tools") || fail "$1 showed no main window"
     sleep 4  # the splash window goes
     xdotool windowactivate --sync "$id" 2>/dev/null || true
@@ -70,8 +70,10 @@ unzip -q "$zip" -d "$WINEPREFIX/drive_c"
 app=$WINEPREFIX/drive_c/$(basename "$zip" .zip)
 compile_example "$app/corvane-script.exe"
 load_example "$(win_path "$app")\\corvane-scripter.exe" "$shot"
-tesseract "$shot" "$out/ocr" >/dev/null 2>&1
-grep -q "CONSTRUCT_BUILDING" "$out/ocr.txt" || fail "the screenshot does not show the script (OCR: $out/ocr.txt)"
+# Light text on the script box's dark ground, small: tesseract reads it inverted and enlarged.
+convert "$shot" -colorspace Gray -negate -resize 300% "$out/ocr-input.png"
+tesseract "$out/ocr-input.png" "$out/ocr" >/dev/null 2>&1
+grep -q "STATE_CONSTRUCT_BUILDING" "$out/ocr.txt" || fail "the screenshot does not show the script (OCR: $out/ocr.txt)"
 # The zip's folder is writable: the settings (the recent file among them) are kept beside the program.
 grep -qi "skirmish.dat" "$app/editor.ini" || fail "the portable editor kept no editor.ini beside itself"
 echo "the editor from the zip shows the script: $shot"

@@ -19,7 +19,8 @@ stage=$out/$name
 rm -rf "$out"
 mkdir -p "$stage"/{platforms,styles,tls,examples,licenses}
 
-cp "$win_build/app/corvane-scripter.exe" "$win_build/cli/corvane-script.exe" "$stage/"
+# qt_standard_project_setup() gathers a Windows build's programs in the build folder's top.
+cp "$win_build/corvane-scripter.exe" "$win_build/corvane-script.exe" "$stage/"
 for dll in Core Gui Widgets Network; do cp "$win_qt/bin/Qt6$dll.dll" "$stage/"; done
 cp $(win_runtime_dlls) "$stage/"
 # Qt looks for plugins in these folders beside the program. The PNG icon is read by QtGui itself,
@@ -61,7 +62,7 @@ done
     echo "RMDir \"\$INSTDIR\\${rel//\//\\}\"" >> "$unfiles"
 done
 echo 'SetOutPath "$INSTDIR"' >> "$files"
-cat LICENSE THIRD-PARTY-NOTICES.txt > "$out/license.txt"
+cat LICENSE THIRD-PARTY-NOTICES.txt | sed 's/\r*$/\r/' > "$out/license.txt"
 makensis -V2 -DVERSION="$version" -DSTAGE="$stage" -DOUTFILE="$out/corvane-scripter-$version-setup.exe" \
     -DFILES="$files" -DUNFILES="$unfiles" -DLICENSE_TEXT="$out/license.txt" \
     -DSIZE_KB="$(du -sk "$stage" | cut -f1)" packaging/windows/installer.nsi
