@@ -197,6 +197,24 @@ TEST_F(VersionCheckTest, HandOverStartsTheUpdaterAndQuitsOrSaysWhyNot) {
 #endif
 }
 
+#ifdef _WIN32
+// On Windows the hand-over starts updater.exe beside the program, in the data folder (here the same one).
+TEST_F(VersionCheckTest, HandOverStartsUpdaterExeBesideTheProgram) {
+    std::filesystem::copy_file(CORVANE_STAND_IN_UPDATER, program.file("updater.exe"));
+    server.answer(200, "corvanescripter\r\n0.03.0\r\nhttp://site/updates/scripter.zip\r\n");
+    run({true, true});
+    EXPECT_EQ(prompter.told, QStringList{});
+    EXPECT_EQ(quits, 1);
+    for (QDeadlineTimer limit(10000); !std::filesystem::exists(program.file("updater-ran")) && !limit.hasExpired();) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    }
+    EXPECT_EQ(testing::readBytes(program.file("updater-saw.cfg")),
+              "Corvane Scripter\r\n0.03.0\r\nhttp://site/updates/scripter.zip\r\n" +
+                  QDir::toNativeSeparators(QCoreApplication::applicationFilePath()).toStdString() + "\r\n");
+    EXPECT_FALSE(std::filesystem::exists(program.file("version.txt")));
+}
+#endif
+
 // Plain http to anywhere but this machine is refused before anything is fetched; an installed copy
 // names the new version and offers nothing to start.
 TEST_F(VersionCheckTest, RefusesPlainHttpAndSendsAnInstalledCopyToThePackageManager) {
