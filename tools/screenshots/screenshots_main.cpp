@@ -37,7 +37,6 @@ int main(int argc, char** argv) {
     if (!compiled.ok() || !script.loadFile(QString::fromStdString(folder.file("skirmish.dat")))) return 1;
     window.context().currentFile = QString::fromLocal8Bit(argc == 4 ? argv[3] : "/home/author/scripts/skirmish.dat");
     script.updateCaption();
-    script.setGeometry(8, 8, 900, 600);
     script.scriptBox()->setTextCursor(QTextCursor(script.scriptBox()->document()->findBlockByNumber(23)));
     script.scriptBox()->moveCursor(QTextCursor::EndOfBlock);
     script.showHelp();
