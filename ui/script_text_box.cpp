@@ -75,12 +75,6 @@ void ScriptTextBox::selectRange(int start, int length) {
     setFocus();
 }
 
-int ScriptTextBox::tabsBeforeCaret() const {
-    const QTextCursor cursor = textCursor();
-    const QTextBlock block = document()->findBlock(cursor.selectionStart());
-    return static_cast<int>(block.text().left(cursor.selectionStart() - block.position()).count(QLatin1Char('\t')));
-}
-
 bool ScriptTextBox::event(QEvent* event) {
     if (event->type() == QEvent::ShortcutOverride) {
         auto* key = static_cast<QKeyEvent*>(event);

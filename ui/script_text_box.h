@@ -21,9 +21,6 @@ public:
     // Selects `length` characters from `start` (box positions), scrolled into view, and takes the focus.
     void selectRange(int start, int length);
 
-    // Tabs between the start of the caret's line and the caret.
-    int tabsBeforeCaret() const;
-
     // Room left of the text for the line numbers.
     void setLeftMargin(int pixels) { setViewportMargins(pixels, 0, 0, 0); }
 
