@@ -124,21 +124,34 @@ TEST_F(EditorTest, SaveAsQuestionsAndCompileErrors) {
     }
 }
 
-// Enter on the real question box: Yes for a plain question, No for one whose Yes risks the author's work.
-TEST(QtPrompterQuestions, EnterTakesTheDefaultButton) {
+// Enter on the real dialogs: Yes for a plain question, No for one whose Yes risks the author's work, the
+// number shown; each dialog wide enough for the program's title, which window managers would cut.
+TEST(QtPrompterQuestions, EnterTakesTheDefaultAndTheTitleFits) {
+    QCoreApplication::setApplicationName(u"Corvane Scripter Tools"_q);
     QtPrompter prompter(nullptr);
-    for (const bool risky : {false, true}) {
+    for (int question = 0; question < 3; ++question) {
         QTimer press;
-        QObject::connect(&press, &QTimer::timeout, [&press] {
-            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+        int width = 0;
+        QObject::connect(&press, &QTimer::timeout, [&press, &width] {
+            if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
                 press.stop();
+                width = dialog->width() - dialog->fontMetrics().horizontalAdvance(dialog->windowTitle());
                 QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
-                QApplication::sendEvent(box, &enter);
+                QApplication::sendEvent(dialog, &enter);
             }
         });
         press.start(10);
-        EXPECT_EQ(risky ? prompter.askYesNoDefaultNo(u"Save it anyway?"_q) : prompter.askYesNo(u"Overwrite?"_q),
-                  !risky);
+        switch (question) {
+            case 0:
+                EXPECT_TRUE(prompter.askYesNo(u"Overwrite?"_q));
+                break;
+            case 1:
+                EXPECT_FALSE(prompter.askYesNoDefaultNo(u"Save it anyway?"_q));
+                break;
+            default:
+                EXPECT_EQ(prompter.askNumber(u"Go to line (1 to 9):"_q, 4, 1, 9), 4);
+        }
+        EXPECT_GT(width, 100) << question;  // room for the title bar's icon and buttons too
     }
 }
 

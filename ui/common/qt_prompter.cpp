@@ -6,6 +6,7 @@
 #include <QGridLayout>
 #include <QHeaderView>
 #include <QInputDialog>
+#include <QLabel>
 #include <QMessageBox>
 #include <QSpacerItem>
 #include <QStringList>
@@ -45,13 +46,18 @@ QString programTitle() { return QCoreApplication::applicationName(); }
 // Room in a title bar beside the title: the window's icon and its buttons.
 constexpr int kTitleBarRoom = 160;
 
+// The width at which a window manager shows the program's title whole.
+int titleWidth(const QWidget& dialog) {
+    return dialog.fontMetrics().horizontalAdvance(programTitle()) * 5 / 4 + kTitleBarRoom;
+}
+
 // A message box at least as wide as its title, which a window manager would cut in a narrower one.
 QMessageBox::StandardButton ask(QWidget* parent, QMessageBox::Icon icon, const QString& text,
                                 QMessageBox::StandardButtons buttons, QMessageBox::StandardButton defaultButton) {
     QMessageBox box(icon, programTitle(), text, buttons, parent);
     box.setDefaultButton(defaultButton);
     if (auto* grid = qobject_cast<QGridLayout*>(box.layout())) {
-        const int width = box.fontMetrics().horizontalAdvance(programTitle()) * 5 / 4 + kTitleBarRoom;
+        const int width = titleWidth(box);
         grid->addItem(new QSpacerItem(width, 0, QSizePolicy::Minimum, QSizePolicy::Fixed), grid->rowCount(), 0, 1,
                       grid->columnCount());
     }
@@ -109,9 +115,15 @@ Prompter::SaveChoice QtPrompter::askSaveDiscardCancel(const QString& text) {
 }
 
 std::optional<int> QtPrompter::askNumber(const QString& text, int value, int minimum, int maximum) {
-    bool ok = false;
-    const int number = QInputDialog::getInt(parent_, programTitle(), text, value, minimum, maximum, 1, &ok);
-    return ok ? std::optional<int>(number) : std::nullopt;
+    QInputDialog dialog(parent_);
+    dialog.setWindowTitle(programTitle());
+    dialog.setLabelText(text);
+    dialog.setIntRange(minimum, maximum);
+    dialog.setIntValue(value);
+    // The dialog's layout sets its size from its parts: the label carries the width.
+    if (auto* label = dialog.findChild<QLabel*>()) label->setMinimumWidth(titleWidth(dialog));
+    if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+    return dialog.intValue();
 }
 
 std::optional<QString> QtPrompter::chooseFileToOpen(const QString& title, const QString& initialName,
