@@ -16,6 +16,7 @@
 #include "assist/diagnostics.h"
 #include "assist/hover.h"
 #include "assist/layout_edits.h"
+#include "assist/typing_edits.h"
 #include "ui/background_check.h"
 #include "ui/box_text.h"
 #include "ui/completion_popup.h"
@@ -255,18 +256,7 @@ void ScriptAssistant::complete() {
 }
 
 void ScriptAssistant::formatScript() {
-    const auto edits = LayoutEdits(engineText(), *context_.tables);
-    if (!edits) return;
-    QTextCursor cursor(box_.document());
-    cursor.beginEditBlock();
-    for (const BlankEdit& edit : *edits) {
-        const QString blanks = boxTextFromEngine(edit.blanks);
-        cursor.setPosition(static_cast<int>(edit.position));
-        cursor.setPosition(static_cast<int>(edit.position + edit.length), QTextCursor::KeepAnchor);
-        if (cursor.selectedText().replace(QChar::ParagraphSeparator, QLatin1Char('\n')) != blanks)
-            cursor.insertText(blanks);
-    }
-    cursor.endEditBlock();
+    if (const auto edits = LayoutEdits(engineText(), *context_.tables)) applyBlankEdits(*box_.document(), *edits);
 }
 
 void ScriptAssistant::goToLine() {
@@ -294,10 +284,10 @@ void ScriptAssistant::setTypingAssist(bool on) {
 }
 
 void ScriptAssistant::typed(const QString& text) {
-    if (!typingAssist_ || text.size() != 1) return;
+    if (text.size() != 1) return;
     const QChar c = text.front();
     if (c == QLatin1Char('}')) return dedentClosingBrace();
-    if (popup_->isOpen()) return;
+    if (!typingAssist_ || popup_->isOpen()) return;
     const QTextCursor caret = box_.textCursor();
     const QString before = caret.block().text().left(caret.positionInBlock());
     if (isWordCharacter(c)) {
@@ -306,16 +296,12 @@ void ScriptAssistant::typed(const QString& text) {
         if (letters == kAutoCompleteLetters) complete();
         return;
     }
-    if (c != QLatin1Char(' ')) return;
-    // After DO a command follows; other blanks open the list only where a value is expected.
+    // A blank opens the list only where DO's command follows: elsewhere a blank ends a word.
     const QStringList words = before.split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts);
-    const bool afterDo = !words.isEmpty() && words.constLast().compare(QStringLiteral("DO"), Qt::CaseInsensitive) == 0;
-    const Completion found =
-        CompleteAt(engineText(), static_cast<std::size_t>(caret.position()), *context_.tables, *context_.grammar);
-    const bool valueExpected = std::any_of(found.items.begin(), found.items.end(), [](const CompletionItem& item) {
-        return item.kind == CompletionKind::kValuePrefix;
-    });
-    if (afterDo || valueExpected) complete();
+    if (c == QLatin1Char(' ') && !words.isEmpty() &&
+        words.constLast().compare(QStringLiteral("DO"), Qt::CaseInsensitive) == 0) {
+        complete();
+    }
 }
 
 void ScriptAssistant::dedentClosingBrace() {
@@ -325,6 +311,29 @@ void ScriptAssistant::dedentClosingBrace() {
     // Its own undo step: undo gives the author the tab back.
     cursor.setPosition(cursor.block().position());
     cursor.deleteChar();
+}
+
+bool ScriptAssistant::insertClosers() {
+    QTextCursor cursor = box_.textCursor();
+    if (!closeBlocks_ || popup_->isOpen() || box_.isReadOnly() || cursor.hasSelection()) return false;
+    const std::vector<std::string_view> closers =
+        MissingClosers(engineText(), static_cast<std::size_t>(cursor.position()));
+    if (closers.empty()) return false;
+    const QString before = cursor.block().text().left(cursor.positionInBlock());
+    const auto tabs = static_cast<int>(NewLineTabs(engineBytesFromBoxText(before)));
+    const QString outer(qMax(0, tabs - 1), QLatin1Char('\t'));
+    QString after;
+    for (std::string_view closer : closers) after += QLatin1Char('\n') + outer + boxTextFromEngine(closer);
+    QTextCharFormat look = box_.currentCharFormat();
+    look.setForeground(typedTextColour());
+    cursor.beginEditBlock();
+    cursor.insertText(QLatin1Char('\n') + QString(tabs, QLatin1Char('\t')), look);
+    const int caret = cursor.position();
+    cursor.insertText(after, look);
+    cursor.endEditBlock();
+    cursor.setPosition(caret);
+    box_.setTextCursor(cursor);
+    return true;
 }
 
 bool ScriptAssistant::showHover(QEvent* event) {
@@ -357,6 +366,7 @@ bool ScriptAssistant::eventFilter(QObject* watched, QEvent* event) {
     }
     if (watched != &box_ || event->type() != QEvent::KeyPress) return false;
     const auto* key = static_cast<QKeyEvent*>(event);
+    if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) return insertClosers();
     if (!(key->modifiers() & Qt::ControlModifier)) return false;
     switch (key->key()) {
         case Qt::Key_Space:

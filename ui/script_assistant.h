@@ -1,9 +1,10 @@
 #pragma once
 // The engine's script assistance in the script box: problems marked shortly after typing stops
 // (wave underlines, the Problems list, the status bar), matching block words, the current line,
-// hover help, completion, layout, go to line and text zoom. The box itself keeps its specified
-// behaviour; what would change it (syntax colours, completion while typing, "}" dedent) waits
-// for setTypingAssist(true).
+// hover help, completion, layout, go to line and text zoom. A "}" typed at a line's start takes one
+// tab back. What would change the box's specified look and typing (syntax colours, completion while
+// typing) waits for setTypingAssist(true); the closing words of a block just opened for
+// setCloseBlocks(true).
 
 #include <QObject>
 #include <QTimer>
@@ -55,6 +56,7 @@ public:
     int zoom() const;
 
     void setTypingAssist(bool on);
+    void setCloseBlocks(bool on) { closeBlocks_ = on; }
 
     CompletionPopup& completionPopup() const { return *popup_; }
     QTimer& pauseTimer() { return pause_; }
@@ -70,6 +72,8 @@ private:
     void caretMoved();
     void typed(const QString& text);
     void dedentClosingBrace();
+    // Enter after a "{" whose closing words are missing: the new line between the brace and them.
+    bool insertClosers();
     bool showHover(QEvent* event);
     void colourShownLines();
     void showMarks();
@@ -94,6 +98,7 @@ private:
     std::vector<ScriptProblem> problems_;
     bool statusShowsProblem_ = false;
     bool typingAssist_ = false;
+    bool closeBlocks_ = false;
 };
 
 }  // namespace corvane

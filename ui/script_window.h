@@ -2,6 +2,7 @@
 // frmScriptViewer: the one window in which a script is edited. Saving compiles the text into the
 // game's file; opening a file turns it back into text.
 
+#include <QList>
 #include <QMdiSubWindow>
 #include <QString>
 #include <optional>
@@ -9,6 +10,9 @@
 
 #include "text/script_text.h"
 
+class QAction;
+class QDockWidget;
+class QMainWindow;
 class QPlainTextEdit;
 
 namespace corvane {
@@ -29,6 +33,9 @@ public:
     QPlainTextEdit* helpBox() const { return lblHelp_; }
     ScriptAssistant& assistant() const { return *assistant_; }
     ProblemsDock* problemsDock() const { return problems_; }
+    QDockWidget* helpDock() const { return helpDock_; }
+    // Items that show or hide the Problems list and the help box.
+    QList<QAction*> panelActions() const;
 
     // Opening steps once the window sits in the MDI area: the script items come on and the
     // remembered placement is restored.
@@ -65,6 +72,10 @@ protected:
 
 private:
     QWidget* makeScriptArea();
+    // Where the window opens: as stored, else over the whole MDI area.
+    QRect openingPlacement() const;
+    // The Problems list and the help box at their designed heights, together at most a third of the window.
+    void fitPanels();
     void storePlacement();
     bool makeBackup(QString& backupName);
     // The compiled file's bytes once every question is answered Yes; nothing (with the message
@@ -79,6 +90,8 @@ private:
     ScriptHost& host_;
     ScriptTextBox* txtScript_;
     QPlainTextEdit* lblHelp_;
+    QMainWindow* scriptArea_;
+    QDockWidget* helpDock_;
     ProblemsDock* problems_;
     ScriptAssistant* assistant_;
     QString textFile_;

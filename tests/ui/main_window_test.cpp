@@ -33,13 +33,18 @@ TEST_F(EditorTest, StartsWithItsMenusInvitationIconAndRecentItemsThatIgnoreMissi
                                  "mnuShowVariables|Show &variables|F2",
                                  "mnuShowKeywords|Show &keywords|F4",
                                  "mnuAbout|&About|",
-                                 "mnuCheckScript|&Check script for errors|F5"};
+                                 "mnuCheckScript|&Check script for errors|F5",
+                                 "mnuExtra|E&xtra|"};
     for (const char* expected : items) {
         const QAction* action = window->menuAction(QString::fromLatin1(expected).section(u'|', 0, 0));
         const QString shown = action->objectName() + u'|' + action->text() + u'|' + action->shortcut().toString();
         EXPECT_EQ(shown + (action->isEnabled() ? QString() : u"|off"_q), QString::fromLatin1(expected));
     }
     EXPECT_EQ(window->statusText(), u"Corvane Scripter Tools Loaded - Press CTRL-F1 to load last edited scriptfile!"_q);
+    QStringList accessKeys;  // Alt and a letter opens one menu, always the same
+    for (const QAction* menu : window->menuBar()->actions())
+        accessKeys << QKeySequence::mnemonic(menu->text()).toString();
+    EXPECT_EQ(accessKeys, (QStringList{u"Alt+F"_q, u"Alt+E"_q, u"Alt+X"_q, u"Alt+I"_q}));
     EXPECT_FALSE(window->findChild<QWidget*>(u"frmSplash"_q)->isVisible());
     installProgramIcon();
     const QImage own = programIcon().pixmap(32).toImage();
@@ -164,7 +169,10 @@ TEST_F(EditorTest, CheckScriptFindAndTheScriptItems) {
     EXPECT_EQ(prompter.lastTold(), u"Not found below your cursor!"_q);  // in the empty script it opened
 }
 
-TEST_F(EditorTest, ReferenceListsAndAboutOpenOnceEach) {
+// Beside a maximised script a list is a window of its own at the area's right edge, and Esc closes it.
+TEST_F(EditorTest, ReferenceListsAndAboutOpenOnceEachAndCloseOnEsc) {
+    newScript();
+    script().showMaximized();
     const std::tuple<const char*, const char*, const char*, const char*> cases[] = {
         // item, window, caption, line 2
         {"mnuShowCommands", "frmCommandList", "Commands", "STATE_CONSTRUCT_BUILDING <on/off> "},
@@ -179,7 +187,11 @@ TEST_F(EditorTest, ReferenceListsAndAboutOpenOnceEach) {
             EXPECT_EQ(windows[0]->windowTitle(), QString::fromLatin1(caption));
             const QTextDocument* text = windows[0]->findChild<QPlainTextEdit*>()->document();
             EXPECT_EQ(text->findBlockByNumber(1).text(), QString::fromLatin1(secondLine));
-            windows[0]->close();
+            EXPECT_FALSE(windows[0]->isMaximized());
+            EXPECT_TRUE(script().isMaximized());
+            EXPECT_EQ(windows[0]->geometry().right(), window->mdiArea()->viewport()->rect().right());
+            press(*windows[0]->findChild<QLineEdit*>(), Qt::Key_Escape);  // from the filter box up to the window
+            EXPECT_FALSE(windows[0]->isVisible());
             settle();
         }
     }
@@ -200,7 +212,7 @@ TEST_F(EditorTest, ReferenceListsAndAboutOpenOnceEach) {
     }
     EXPECT_EQ(log, expected);
     EXPECT_EQ(about.changeLog()->textCursor().position(), 0);
-    about.findChild<QPushButton*>(u"cmdClose"_q)->click();
+    press(*about.findChild<QPushButton*>(u"cmdClose"_q), Qt::Key_Escape);
     EXPECT_FALSE(about.isVisible());
 }
 

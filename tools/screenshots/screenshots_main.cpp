@@ -37,15 +37,20 @@ int main(int argc, char** argv) {
     if (!compiled.ok() || !script.loadFile(QString::fromStdString(folder.file("skirmish.dat")))) return 1;
     window.context().currentFile = QString::fromLocal8Bit(argc == 4 ? argv[3] : "/home/author/scripts/skirmish.dat");
     script.updateCaption();
-    script.setGeometry(8, 8, 900, 600);
     script.scriptBox()->setTextCursor(QTextCursor(script.scriptBox()->document()->findBlockByNumber(23)));
     script.scriptBox()->moveCursor(QTextCursor::EndOfBlock);
     script.showHelp();
     bool ok = true;
-    const auto save = [&ok, out = QString::fromLocal8Bit(argv[2])](QWidget& widget, const char* name) {
+    CompletionPopup& popup = script.assistant().completionPopup();
+    const auto save = [&ok, &popup, out = QString::fromLocal8Bit(argv[2])](QWidget& widget, const char* name) {
         QCoreApplication::processEvents();
         const QString file = out + u'/' + QString::fromLatin1(name) + QStringLiteral(".png");
-        const bool saved = widget.grab().save(file);
+        QPixmap picture = widget.grab();
+        if (popup.isVisible()) {  // a window of its own over the script
+            QPainter painter(&picture);
+            painter.drawPixmap(widget.mapFromGlobal(popup.pos()), popup.grab());
+        }
+        const bool saved = picture.save(file);
         std::cout << (saved ? "wrote " : "could not write ") << file.toStdString() << '\n';
         ok = saved && ok;
     };
@@ -69,7 +74,7 @@ int main(int argc, char** argv) {
     box.setTextCursor(cursor);
     script.assistant().complete();
     save(script, "completion");
-    script.assistant().completionPopup().close();
+    popup.close();
     window.setTypingAssist(false);
     for (const auto& [item, name] :
          {std::pair{"mnuShowCommands", "frmCommandList"}, std::pair{"mnuShowVariables", "frmVariableList"},
