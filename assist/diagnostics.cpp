@@ -76,12 +76,14 @@ std::vector<Diagnostic> Diagnose(std::string_view text, const LanguageTables& ta
 
     WordSuggester suggester(tables);
     AddCompileProblems(text, compileErrors, grammarErrors, suggester, problems);
-    // A raw code or a cut number that the grammar refuses: the grammar's error says what it compiles to.
+    // A raw code or a cut number that the grammar refuses: the grammar's error says what it compiles
+    // to, and only the grammar suggests a word, one that fits there.
     std::vector<Diagnostic> warnings;
     ScriptWordReader reader(text);
     ScriptWord word;
     while (reader.Next(word)) {
-        if (auto warning = WordWarning(word, tables, suggester)) warnings.push_back(std::move(*warning));
+        WordSuggester* wordSuggester = grammarErrors.contains(word.position) ? nullptr : &suggester;
+        if (auto warning = WordWarning(word, tables, wordSuggester)) warnings.push_back(std::move(*warning));
     }
     for (Diagnostic& warning : warnings) {
         if (!grammarErrors.contains(warning.position)) {

@@ -34,7 +34,7 @@ std::string WordOfCode(const CodeBytes& code, const LanguageTables& tables) {
 // The loader writes a code it cannot name as its four hexadecimal digits; such a word is legal but
 // unreadable. Four other letters are nearly always a misspelling.
 std::optional<Diagnostic> RawCodeWarning(const ScriptWord& word, std::string_view upper, const CodeBytes& code,
-                                         const LanguageTables& tables, WordSuggester& suggester) {
+                                         const LanguageTables& tables, WordSuggester* suggester) {
     const std::string spelled(word.text);
     if (IsHexDigits(upper)) {
         const std::string named = WordOfCode(code, tables);
@@ -45,7 +45,7 @@ std::optional<Diagnostic> RawCodeWarning(const ScriptWord& word, std::string_vie
     }
     Diagnostic warning = Warning(word, spelled + " is no word; it compiles as the raw code " +
                                            CodeText(static_cast<std::uint16_t>(code.low | (code.high << 8))));
-    if (const auto suggestion = suggester.Suggest(upper)) {
+    if (const auto suggestion = suggester ? suggester->Suggest(upper) : std::nullopt) {
         warning.message += "; did you mean " + std::string(*suggestion) + "?";
         warning.fixes.push_back(ReplaceWordFix(word, std::string(*suggestion), true));
     }
@@ -90,7 +90,7 @@ TextFix ReplaceWordFix(const ScriptWord& word, std::string replacement, bool pre
     return TextFix{std::move(title), word.position, word.text.size(), std::move(replacement), preferred};
 }
 
-std::optional<Diagnostic> WordWarning(const ScriptWord& word, const LanguageTables& tables, WordSuggester& suggester) {
+std::optional<Diagnostic> WordWarning(const ScriptWord& word, const LanguageTables& tables, WordSuggester* suggester) {
     const std::string upper = ToUpperWindows1252(word.text);
     const WordMeaning meaning = FindWordMeaning(upper, tables);
     if (meaning.kind == WordMeaning::Kind::kEntry) {

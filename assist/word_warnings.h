@@ -17,6 +17,7 @@ namespace corvane {
 TextFix ReplaceWordFix(const ScriptWord& word, std::string replacement, bool preferred);
 
 // The warning about one word; nothing for a word that is what it seems (or that does not compile).
-std::optional<Diagnostic> WordWarning(const ScriptWord& word, const LanguageTables& tables, WordSuggester& suggester);
+// Without a suggester it suggests no other word.
+std::optional<Diagnostic> WordWarning(const ScriptWord& word, const LanguageTables& tables, WordSuggester* suggester);
 
 }  // namespace corvane
