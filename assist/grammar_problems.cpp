@@ -54,7 +54,9 @@ public:
 private:
     // False when the walk cannot go on.
     bool Step(const ScriptWord& word) {
+        const std::size_t openBefore = walk_.openBlocks().size();
         const RecoveryStep step = walk_.Step(word);
+        if (walk_.openBlocks().size() != openBefore || !walk_.closedBlocks().empty()) ++blockChanges_;
         switch (step) {
             case RecoveryStep::kTooManyBlocks:
                 AddError(Error(word, "More than " + std::to_string(kMaxOpenBlocks) +
@@ -75,8 +77,10 @@ private:
             case RecoveryStep::kSkipped:
                 break;
         }
-        if (step != RecoveryStep::kFits && ToUpperWindows1252(word.text) == kEndScriptWord) {
+        const bool refused = step == RecoveryStep::kWrongWord || step == RecoveryStep::kSkipped;
+        if (refused && ToUpperWindows1252(word.text) == kEndScriptWord) {
             endScript_ = word.position;
+            blockChangesAtEndScript_ = blockChanges_;
         }
         previous_ = word;
         previousClosed_.reset();
@@ -150,8 +154,9 @@ private:
     void EndOfText() {
         const std::vector<BlockStart>& open = walk_.openBlocks();
         const std::vector<BlockStart> innermostFirst(open.rbegin(), open.rend());
+        // Before an ENDSCRIPT that did not fit, when the blocks open there are those open at the end.
+        const bool beforeEnd = endScript_ && blockChanges_ == blockChangesAtEndScript_;
         for (std::size_t i = 0; i < innermostFirst.size(); ++i) {
-            const bool beforeEnd = endScript_ && *endScript_ > innermostFirst[i].opener.position;
             NeverClosed({innermostFirst.data(), i + 1}, beforeEnd ? endScript_ : std::nullopt);
         }
         // Words that end before ENDSCRIPT: the save check refuses such a script at its last word.
@@ -199,8 +204,10 @@ private:
     RecoveringWalk walk_;
     std::optional<ScriptWord> previous_;
     std::optional<BlockStart> previousClosed_;
-    std::optional<std::size_t> endScript_;  // the last ENDSCRIPT that did not fit
-    std::optional<TextIndex> index_;        // lines, counted once a message needs one
+    std::optional<std::size_t> endScript_;  // the last ENDSCRIPT that did not fit, not even after a }
+    std::size_t blockChanges_ = 0;          // blocks opened or closed so far
+    std::size_t blockChangesAtEndScript_ = 0;
+    std::optional<TextIndex> index_;  // lines, counted once a message needs one
     std::vector<Diagnostic> problems_;
     std::size_t errors_ = 0;
     std::optional<std::size_t> lastError_;
