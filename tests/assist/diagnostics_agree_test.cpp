@@ -12,8 +12,8 @@
 #include "assist/diagnostics.h"
 #include "assist/save_workflow.h"
 #include "checker/script_checker.h"
-#include "core/script_words.h"
 #include "support/file_utils.h"
+#include "tests/assist/words_of.h"
 
 namespace corvane {
 namespace {
@@ -55,14 +55,6 @@ const std::vector<std::string> kVocabulary = {"START_SCRIPT",
                                               "STATE_FETCH_WOD",
                                               "%99999999999",
                                               "TRIGGER_LEVEL_WON"};
-
-std::vector<std::string> WordsOf(std::string_view text) {
-    std::vector<std::string> words;
-    ScriptWordReader reader(text);
-    ScriptWord word;
-    while (reader.Next(word)) words.emplace_back(word.text);
-    return words;
-}
 
 std::string Joined(const std::vector<std::string>& words, std::mt19937& random) {
     static const char* const kBlanks[] = {" ", "\r\n", "\r\n\t", "\n\t\t"};
@@ -119,7 +111,8 @@ TEST(DiagnosticsAgree, OnTheExamplesAndTextsEditedFromThem) {
     std::mt19937 random(20261207);
     for (const std::string& example : Examples()) {
         ExpectAgreement(example);
-        const std::vector<std::string> words = WordsOf(example);
+        const std::vector<std::string_view> split = test::WordsOf(example);
+        const std::vector<std::string> words(split.begin(), split.end());
         const int edits = words.size() > 2000 ? 20 : 150;  // the largest text is slow to check often
         for (int i = 0; i < edits; ++i) {
             std::vector<std::string> edited = words;
