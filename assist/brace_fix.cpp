@@ -22,15 +22,8 @@ std::string_view LineBreakOf(std::string_view text) {
     return text.find('\r') != std::string_view::npos ? "\r" : "";
 }
 
-std::string_view IndentOfLine(std::string_view text, std::size_t offset) {
-    const std::size_t start = LineStart(text, offset);
-    std::size_t end = start;
-    while (end < text.size() && IsIndent(text[end])) ++end;
-    return text.substr(start, end - start);
-}
-
 std::string IndentOf(std::string_view text, const BlockStart& block) {
-    return std::string(IndentOfLine(text, block.brace.value_or(block.opener.position)));
+    return std::string(LineIndent(text, block.brace.value_or(block.opener.position)));
 }
 
 TextFix Insert(std::size_t position, std::string text) {
@@ -39,13 +32,25 @@ TextFix Insert(std::size_t position, std::string text) {
 
 }  // namespace
 
+std::string_view LineIndent(std::string_view text, std::size_t offset) {
+    const std::size_t start = LineStart(text, offset);
+    std::size_t end = start;
+    while (end < text.size() && IsIndent(text[end])) ++end;
+    return text.substr(start, end - start);
+}
+
+std::optional<std::string_view> IndentBeforeWord(std::string_view text, std::size_t offset) {
+    const std::string_view indent = LineIndent(text, offset);
+    if (indent.data() + indent.size() != text.data() + offset) return std::nullopt;
+    return indent;
+}
+
 TextFix InsertBraceFix(std::string_view text, std::span<const BlockStart> blocks, std::optional<std::size_t> before) {
     const std::string_view lineBreak = LineBreakOf(text);
     std::string braces;
     if (before) {
         const std::size_t start = LineStart(text, *before);
-        bool alone = !lineBreak.empty();  // the word begins its line
-        for (std::size_t i = start; i < *before && alone; ++i) alone = IsIndent(text[i]);
+        const bool alone = !lineBreak.empty() && IndentBeforeWord(text, *before);
         for (const BlockStart& block : blocks)
             braces += alone ? IndentOf(text, block) + "}" + std::string(lineBreak) : "} ";
         return Insert(alone ? start : *before, std::move(braces));

@@ -12,6 +12,11 @@
 
 namespace corvane {
 
+// The blanks that begin the line of `offset`.
+std::string_view LineIndent(std::string_view text, std::size_t offset);
+// The blanks before the word at `offset` when nothing else stands before it on its line.
+std::optional<std::string_view> IndentBeforeWord(std::string_view text, std::size_t offset);
+
 // The fix that closes the last of `blocks` (innermost first), and so each block inside it: each }
 // on a line of its own before the word at `before` (ENDIF, ENDSCRIPT, ...), or after the last line
 // of the text when `before` is nothing. A text of one line gets each } between blanks instead.

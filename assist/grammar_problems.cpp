@@ -3,6 +3,7 @@
 #include <optional>
 #include <span>
 #include <string>
+#include <unordered_map>
 #include <utility>
 
 #include "assist/brace_fix.h"
@@ -84,8 +85,25 @@ private:
         }
         previous_ = word;
         previousClosed_.reset();
-        if (word.text == "}" && !walk_.closedBlocks().empty()) previousClosed_ = walk_.closedBlocks().front();
+        if (word.text == "}" && !walk_.closedBlocks().empty()) {
+            previousClosed_ = walk_.closedBlocks().front();
+            NoteIndentation(word, *previousClosed_);
+        }
         return true;
+    }
+
+    // A } indented as an outer block's { rather than as the { it closes: should that outer block
+    // turn out never closed, the block this } closes is the one whose } was forgotten.
+    void NoteIndentation(const ScriptWord& brace, const BlockStart& closed) {
+        const auto indent = IndentBeforeWord(text_, brace.position);
+        if (!indent || !closed.brace || LineIndent(text_, *closed.brace) == *indent) return;
+        const std::vector<BlockStart>& open = walk_.openBlocks();
+        for (auto outer = open.rbegin(); outer != open.rend(); ++outer) {
+            if (outer->brace && LineIndent(text_, *outer->brace) == *indent) {
+                forgotten_.try_emplace(outer->opener.position, closed, brace.position);
+                return;
+            }
+        }
     }
 
     void WrongWord(const ScriptWord& word) {
@@ -144,9 +162,17 @@ private:
     // The last of `blocks` (innermost first) is never closed; its fix closes those inside it too. A
     // block without a { has an error where its { should be already.
     void NeverClosed(std::span<const BlockStart> blocks, std::optional<std::size_t> before) {
-        const BlockStart& block = blocks.back();
-        if (errors_ > kMaxGrammarErrors || !block.brace) return;
-        Diagnostic mark{*block.brace, 1, DiagnosticSeverity::kError, "this { is never closed", {}};
+        if (errors_ > kMaxGrammarErrors || !blocks.back().brace) return;
+        if (const auto forgotten = forgotten_.find(blocks.back().opener.position);
+            blocks.size() == 1 && forgotten != forgotten_.end()) {
+            // Its } closed the inner block: mark that one, with its } before the outer block's.
+            const BlockStart& inner = forgotten->second.first;
+            Diagnostic mark{*inner.brace, 1, DiagnosticSeverity::kError, "this { is never closed", {}};
+            mark.fixes.push_back(InsertBraceFix(text_, {&inner, 1}, forgotten->second.second));
+            problems_.push_back(std::move(mark));
+            return;
+        }
+        Diagnostic mark{*blocks.back().brace, 1, DiagnosticSeverity::kError, "this { is never closed", {}};
         mark.fixes.push_back(InsertBraceFix(text_, blocks, before));
         problems_.push_back(std::move(mark));
     }
@@ -205,7 +231,9 @@ private:
     std::optional<ScriptWord> previous_;
     std::optional<BlockStart> previousClosed_;
     std::optional<std::size_t> endScript_;  // the last ENDSCRIPT that did not fit, not even after a }
-    std::size_t blockChanges_ = 0;          // blocks opened or closed so far
+    // By the opener of an outer block: the block that a } indented as that block's { closed, and the }.
+    std::unordered_map<std::size_t, std::pair<BlockStart, std::size_t>> forgotten_;
+    std::size_t blockChanges_ = 0;  // blocks opened or closed so far
     std::size_t blockChangesAtEndScript_ = 0;
     std::optional<TextIndex> index_;  // lines, counted once a message needs one
     std::vector<Diagnostic> problems_;

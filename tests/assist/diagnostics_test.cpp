@@ -155,6 +155,10 @@ TEST(Diagnostics, OpenBlocksAreMarkedAtTheirBrace) {
         {"START_SCRIPT\r\n[[{]]\r\n\tEVERY %4 {\r\n\t\tDO STATE_DEFEND ON\r\n\t}\r\n[[ENDSCRIPT]]",
          {{0, kError, "this { is never closed"},
           {1, kError, "expected } to close the START_SCRIPT block of line 1, found ENDSCRIPT"}}},
+        // The } stands where the script's { does: the EVERY's } is the one forgotten.
+        {"START_SCRIPT\r\n{\r\n\tEVERY %4\r\n\t[[{]]\r\n\t\tDO STATE_DEFEND ON\r\n}\r\n[[ENDSCRIPT]]",
+         {{0, kError, "this { is never closed"},
+          {1, kError, "expected } to close the START_SCRIPT block of line 1, found ENDSCRIPT"}}},
         // The text ends inside two blocks: both are marked, nothing else.
         {"START_SCRIPT [[{]] EVERY %4 [[{]] DO STATE_DEFEND ON",
          {{0, kError, "this { is never closed"}, {1, kError, "this { is never closed"}}},
@@ -191,6 +195,8 @@ TEST(Diagnostics, FixesMendTheirProblem) {
         // Closing the outer block closes the one inside it too, each } as indented as its {.
         {"START_SCRIPT\r\n{\r\n  EVERY %4\r\n  {\r\n    DO STATE_DEFEND ON\r\n", "Insert }",
          "START_SCRIPT\r\n{\r\n  EVERY %4\r\n  {\r\n    DO STATE_DEFEND ON\r\n  }\r\n}\r\n"},
+        {"START_SCRIPT\r\n{\r\n\tEVERY %4\r\n\t{\r\n\t\tDO STATE_DEFEND ON\r\n}\r\nENDSCRIPT", "Insert }",
+         "START_SCRIPT\r\n{\r\n\tEVERY %4\r\n\t{\r\n\t\tDO STATE_DEFEND ON\r\n\t}\r\n}\r\nENDSCRIPT"},
         {"START_SCRIPT { EVERY %4 { DO STATE_DEFEND ON } ENDSCRIPT", "Insert }",
          "START_SCRIPT { EVERY %4 { DO STATE_DEFEND ON } } ENDSCRIPT"},
     };
