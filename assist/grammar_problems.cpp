@@ -199,18 +199,16 @@ private:
         if (errors_ <= kMaxGrammarErrors || keep) {
             problems_.push_back(std::move(error));
         } else {
-            if (leftOut_ == 0) firstLeftOut_ = error.position;
+            if (leftOut_ == 0) firstLeftOut_ = std::move(error);
             ++leftOut_;
         }
     }
 
     std::vector<Diagnostic> Finish() {
         if (leftOut_ > 0) {
-            problems_.push_back(Diagnostic{firstLeftOut_,
-                                           0,
-                                           DiagnosticSeverity::kError,
-                                           "and " + std::to_string(leftOut_) + " more grammar errors",
-                                           {}});
+            firstLeftOut_.message = "and " + std::to_string(leftOut_) + " more grammar errors";
+            firstLeftOut_.fixes.clear();
+            problems_.push_back(std::move(firstLeftOut_));
         }
         return std::move(problems_);
     }
@@ -240,7 +238,7 @@ private:
     std::size_t errors_ = 0;
     std::optional<std::size_t> lastError_;
     std::size_t leftOut_ = 0;
-    std::size_t firstLeftOut_ = 0;
+    Diagnostic firstLeftOut_;  // the first error past the limit: the last entry stands at it
     bool strayBraceSeen_ = false;
 };
 
