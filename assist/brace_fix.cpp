@@ -5,8 +5,6 @@
 namespace corvane {
 namespace {
 
-constexpr std::string_view kTitle = "Insert }";
-
 bool IsLineBreak(char c) { return c == '\r' || c == '\n'; }
 bool IsIndent(char c) { return c == ' ' || c == '\t'; }
 
@@ -26,8 +24,8 @@ std::string IndentOf(std::string_view text, const BlockStart& block) {
     return std::string(LineIndent(text, block.brace.value_or(block.opener.position)));
 }
 
-TextFix Insert(std::size_t position, std::string text) {
-    return TextFix{std::string(kTitle), position, 0, std::move(text), true};
+TextFix Insert(std::string_view word, std::size_t position, std::string text) {
+    return TextFix{"Insert " + std::string(word), position, 0, std::move(text), true};
 }
 
 }  // namespace
@@ -45,22 +43,24 @@ std::optional<std::string_view> IndentBeforeWord(std::string_view text, std::siz
     return indent;
 }
 
-TextFix InsertBraceFix(std::string_view text, std::span<const BlockStart> blocks, std::optional<std::size_t> before) {
+TextFix InsertBraceFix(std::string_view text, std::span<const BlockStart> blocks, std::optional<std::size_t> before,
+                       std::string_view word) {
     const std::string_view lineBreak = LineBreakOf(text);
-    std::string braces;
+    const std::string closer(word);
+    std::string inserted;
     if (before) {
         const std::size_t start = LineStart(text, *before);
         const bool alone = !lineBreak.empty() && IndentBeforeWord(text, *before);
         for (const BlockStart& block : blocks)
-            braces += alone ? IndentOf(text, block) + "}" + std::string(lineBreak) : "} ";
-        return Insert(alone ? start : *before, std::move(braces));
+            inserted += alone ? IndentOf(text, block) + closer + std::string(lineBreak) : closer + " ";
+        return Insert(word, alone ? start : *before, std::move(inserted));
     }
     std::size_t end = text.size();
     while (end > 0 && (IsLineBreak(text[end - 1]) || IsIndent(text[end - 1]))) --end;
     for (const BlockStart& block : blocks) {
-        braces += lineBreak.empty() ? " }" : std::string(lineBreak) + IndentOf(text, block) + "}";
+        inserted += lineBreak.empty() ? " " + closer : std::string(lineBreak) + IndentOf(text, block) + closer;
     }
-    return Insert(end, std::move(braces));
+    return Insert(word, end, std::move(inserted));
 }
 
 }  // namespace corvane

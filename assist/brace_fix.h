@@ -1,6 +1,6 @@
 #pragma once
-// "Insert }": where the } of a block that is never closed goes, laid out as the file is (its line
-// breaks, the block's indentation).
+// "Insert }": where the } of a block that is never closed goes (or the ENDIF an IF lacks), laid out
+// as the file is (its line breaks, the block's indentation).
 
 #include <cstddef>
 #include <optional>
@@ -20,6 +20,8 @@ std::optional<std::string_view> IndentBeforeWord(std::string_view text, std::siz
 // The fix that closes the last of `blocks` (innermost first), and so each block inside it: each }
 // on a line of its own before the word at `before` (ENDIF, ENDSCRIPT, ...), or after the last line
 // of the text when `before` is nothing. A text of one line gets each } between blanks instead.
-TextFix InsertBraceFix(std::string_view text, std::span<const BlockStart> blocks, std::optional<std::size_t> before);
+// With `word` ENDIF, the same for the ENDIF that ends an IF statement after its }.
+TextFix InsertBraceFix(std::string_view text, std::span<const BlockStart> blocks, std::optional<std::size_t> before,
+                       std::string_view word = "}");
 
 }  // namespace corvane

@@ -20,6 +20,7 @@ namespace {
 
 constexpr std::size_t kExampleCount = 3;
 constexpr std::string_view kEndScriptWord = "ENDSCRIPT";
+constexpr std::string_view kEndIfWord = "ENDIF";
 
 Diagnostic Error(const ScriptWord& word, std::string message) {
     return Diagnostic{word.position, word.text.size(), DiagnosticSeverity::kError, std::move(message), {}};
@@ -126,6 +127,11 @@ private:
             return;
         }
         Diagnostic error = Error(word, Expected(group) + ", found " + found);
+        // After the } of an IF or ELSE block, a statement or } where ENDIF is due: the ENDIF is missing.
+        if (previousClosed_ && group.FindMatch(kEndIfWord) >= 0 &&
+            (word.text == "}" || grammar_.group(kStatementEndGroup).FindMatch(upper) >= 0)) {
+            error.fixes.push_back(InsertBraceFix(text_, {&*previousClosed_, 1}, word.position, kEndIfWord));
+        }
         std::vector<std::string_view> words;
         for (const GrammarEntry& entry : group.entries) {
             if (entry.word != kVariablePlaceholder) words.push_back(ScriptSpelling(entry.word));

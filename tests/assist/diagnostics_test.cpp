@@ -197,6 +197,9 @@ TEST(Diagnostics, FixesMendTheirProblem) {
          "START_SCRIPT\r\n{\r\n  EVERY %4\r\n  {\r\n    DO STATE_DEFEND ON\r\n  }\r\n}\r\n"},
         {"START_SCRIPT\r\n{\r\n\tEVERY %4\r\n\t{\r\n\t\tDO STATE_DEFEND ON\r\n}\r\nENDSCRIPT", "Insert }",
          "START_SCRIPT\r\n{\r\n\tEVERY %4\r\n\t{\r\n\t\tDO STATE_DEFEND ON\r\n\t}\r\n}\r\nENDSCRIPT"},
+        // A statement where the ENDIF of an IF is due.
+        {"START_SCRIPT\r\n{\r\n\tIF > %1 %2\r\n\t{\r\n\t}\r\n\tDO STATE_DEFEND ON\r\n}\r\nENDSCRIPT", "Insert ENDIF",
+         "START_SCRIPT\r\n{\r\n\tIF > %1 %2\r\n\t{\r\n\t}\r\n\tENDIF\r\n\tDO STATE_DEFEND ON\r\n}\r\nENDSCRIPT"},
         {"START_SCRIPT { EVERY %4 { DO STATE_DEFEND ON } ENDSCRIPT", "Insert }",
          "START_SCRIPT { EVERY %4 { DO STATE_DEFEND ON } } ENDSCRIPT"},
     };
