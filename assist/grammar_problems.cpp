@@ -108,6 +108,7 @@ private:
     }
 
     void WrongWord(const ScriptWord& word) {
+        if (errors_ >= kMaxGrammarErrors) return AddError(Error(word, {}));  // counted, not worded
         const std::string upper = ToUpperWindows1252(word.text);
         const int number = walk_.wrongGroup();
         const GrammarGroup& group = grammar_.group(number);
@@ -144,6 +145,7 @@ private:
     }
 
     void MissingBrace(const ScriptWord& word) {
+        if (errors_ >= kMaxGrammarErrors) return AddError(Error(word, {}));
         const std::vector<BlockStart>& closed = walk_.closedBlocks();
         Diagnostic error =
             Error(word, "expected } to close " + BlockText(closed.front()) + ", found " + std::string(word.text));

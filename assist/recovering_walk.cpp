@@ -1,15 +1,29 @@
 #include "assist/recovering_walk.h"
 
+#include <algorithm>
 #include <string>
 
 #include "text/windows_1252.h"
 
 namespace corvane {
 
+RecoveringWalk::RecoveringWalk(const Grammar& grammar) : grammar_(grammar), walker_(grammar) {
+    for (const GrammarEntry& closer : grammar.group(kStatementEndGroup).entries) {
+        if (closer.word.empty() || closer.word.front() != '}' || closer.groups.empty()) continue;
+        if (closer.groups.front() == kStatementEndGroup) continue;
+        for (const GrammarEntry& entry : grammar.group(closer.groups.front()).entries) {
+            if (std::find(afterBrace_.begin(), afterBrace_.end(), entry.word) == afterBrace_.end())
+                afterBrace_.push_back(entry.word);
+        }
+    }
+}
+
 RecoveryStep RecoveringWalk::Step(const ScriptWord& word) {
     closed_.clear();
     if (walker_.fits() && walker_.expectedGroup() == kStatementEndGroup && !blocks_.empty()) {
-        const std::string upper = ToUpperWindows1252(word.text);
+        std::string buffer;  // scripts are mostly written in upper case: a copy only for the others
+        if (HasLowerWindows1252(word.text)) buffer = ToUpperWindows1252(word.text);
+        const std::string_view upper = buffer.empty() ? word.text : std::string_view(buffer);
         if (const std::size_t count = BlocksToClose(upper); count > 0) {
             for (std::size_t i = 0; i < count; ++i) {
                 walker_.Step("}");
@@ -42,8 +56,8 @@ RecoveryStep RecoveringWalk::Step(const ScriptWord& word) {
 // } written: only blocks after whose } a statement may follow (EVERY) are passed on the way to the
 // one after whose } the word fits. 0 when no such block is open.
 std::size_t RecoveringWalk::BlocksToClose(std::string_view upperWord) const {
+    if (std::find(afterBrace_.begin(), afterBrace_.end(), upperWord) == afterBrace_.end()) return 0;
     const GrammarGroup& statement = grammar_.group(kStatementEndGroup);
-    if (statement.FindMatch(upperWord) >= 0) return 0;
     const std::vector<std::string_view>& open = walker_.openBlocks();
     for (std::size_t count = 1; count <= open.size(); ++count) {
         const int entry = statement.FindMatch(open[open.size() - count]);

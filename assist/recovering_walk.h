@@ -34,7 +34,7 @@ enum class RecoveryStep {
 
 class RecoveringWalk {
 public:
-    explicit RecoveringWalk(const Grammar& grammar) : grammar_(grammar), walker_(grammar) {}
+    explicit RecoveringWalk(const Grammar& grammar);
 
     RecoveryStep Step(const ScriptWord& word);
 
@@ -57,6 +57,7 @@ private:
     GrammarWalker walker_;
     std::vector<BlockStart> blocks_;
     std::vector<BlockStart> closed_;
+    std::vector<std::string_view> afterBrace_;  // the words that may only follow a }: ELSE, ENDIF, ENDSCRIPT
     int wrongGroup_ = -1;
 };
 

@@ -1,5 +1,6 @@
 #include "assist/word_warnings.h"
 
+#include <algorithm>
 #include <utility>
 
 #include "core/code_text.h"
@@ -83,6 +84,20 @@ std::optional<Diagnostic> TrailingCharactersWarning(const ScriptWord& word, std:
     return std::nullopt;
 }
 
+bool AllDigits(std::string_view text) {
+    return !text.empty() && std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
+// Only four letters or a value word can be a raw code or a cut number; most words are neither, and
+// most value words are a prefix and digits (%5, VAR_12).
+bool MayWarn(std::string_view word) {
+    if (word.size() == kRawCodeLength) return true;
+    if (word.starts_with('%')) return !AllDigits(word.substr(1));
+    if (word.size() < 4 || word[3] != '_') return false;
+    const std::string prefix = ToUpperWindows1252(word.substr(0, 4));
+    return (prefix == "VAR_" || prefix == "INT_") && !AllDigits(word.substr(4));
+}
+
 }  // namespace
 
 TextFix ReplaceWordFix(const ScriptWord& word, std::string replacement, bool preferred) {
@@ -91,6 +106,7 @@ TextFix ReplaceWordFix(const ScriptWord& word, std::string replacement, bool pre
 }
 
 std::optional<Diagnostic> WordWarning(const ScriptWord& word, const LanguageTables& tables, WordSuggester* suggester) {
+    if (!MayWarn(word.text)) return std::nullopt;
     const std::string upper = ToUpperWindows1252(word.text);
     const WordMeaning meaning = FindWordMeaning(upper, tables);
     if (meaning.kind == WordMeaning::Kind::kEntry) {
