@@ -1,5 +1,6 @@
 #include "assist/grammar_problems.h"
 
+#include <algorithm>
 #include <optional>
 #include <span>
 #include <string>
@@ -27,7 +28,7 @@ Diagnostic Error(const ScriptWord& word, std::string message) {
 }
 
 // True when the word (ELSE, ENDIF, ENDSCRIPT) may follow the } of one of the open blocks.
-bool FollowsAnOpenBlock(const Grammar& grammar, const std::vector<BlockStart>& open, std::string_view upperWord) {
+bool FollowsAnOpenBlock(const Grammar& grammar, std::span<const BlockStart> open, std::string_view upperWord) {
     const GrammarGroup& statement = grammar.group(kStatementEndGroup);
     for (const BlockStart& block : open) {
         const int entry = statement.FindMatch(block.closer);
@@ -56,9 +57,9 @@ public:
 private:
     // False when the walk cannot go on.
     bool Step(const ScriptWord& word) {
-        const std::size_t openBefore = walk_.openBlocks().size();
+        openBefore_ = walk_.openBlocks().size();
         const RecoveryStep step = walk_.Step(word);
-        if (walk_.openBlocks().size() != openBefore || !walk_.closedBlocks().empty()) ++blockChanges_;
+        if (walk_.openBlocks().size() != openBefore_ || !walk_.closedBlocks().empty()) ++blockChanges_;
         switch (step) {
             case RecoveryStep::kTooManyBlocks:
                 AddError(Error(word, "More than " + std::to_string(kMaxOpenBlocks) +
@@ -120,7 +121,9 @@ private:
             return;
         }
         // A word that belongs after a } where a statement is due: the } of the innermost block is missing.
-        const std::vector<BlockStart>& open = walk_.openBlocks();
+        // (An ELSE has opened its own block by now; the blocks before it count.)
+        const std::span<const BlockStart> open(walk_.openBlocks().data(),
+                                               std::min(walk_.openBlocks().size(), openBefore_));
         if (number == kStatementEndGroup && !open.empty() && FollowsAnOpenBlock(grammar_, open, upper)) {
             Diagnostic error = Error(word, "expected } to close " + BlockText(open.back()) + ", found " + found);
             error.fixes.push_back(InsertBraceFix(text_, {&open.back(), 1}, word.position));
@@ -239,6 +242,7 @@ private:
     std::optional<std::size_t> endScript_;  // the last ENDSCRIPT that did not fit, not even after a }
     // By the opener of an outer block: the block that a } indented as that block's { closed, and the }.
     std::unordered_map<std::size_t, std::pair<BlockStart, std::size_t>> forgotten_;
+    std::size_t openBefore_ = 0;    // blocks open before the word in hand
     std::size_t blockChanges_ = 0;  // blocks opened or closed so far
     std::size_t blockChangesAtEndScript_ = 0;
     std::optional<TextIndex> index_;  // lines, counted once a message needs one
