@@ -7,6 +7,7 @@
 #include "assist/hover.h"
 #include "assist/layout.h"
 #include "corvane_version.h"
+#include "lsp/code_actions.h"
 #include "lsp/diagnostic_cap.h"
 #include "lsp/json_rpc.h"
 #include "lsp/protocol_json.h"
@@ -21,10 +22,13 @@ namespace {
 constexpr int kFullTextSync = 1;
 
 Json Capabilities() {
-    return Json{
-        {"positionEncoding", "utf-16"},         {"textDocumentSync", {{"openClose", true}, {"change", kFullTextSync}}},
-        {"completionProvider", Json::object()}, {"hoverProvider", true},
-        {"documentFormattingProvider", true},   {"documentSymbolProvider", true}};
+    return Json{{"positionEncoding", "utf-16"},
+                {"textDocumentSync", {{"openClose", true}, {"change", kFullTextSync}}},
+                {"completionProvider", Json::object()},
+                {"hoverProvider", true},
+                {"documentFormattingProvider", true},
+                {"documentSymbolProvider", true},
+                {"codeActionProvider", {{"codeActionKinds", {"quickfix"}}}}};
 }
 
 bool IsValidId(const Json& id) { return id.is_string() || id.is_number_integer(); }
@@ -89,6 +93,7 @@ void LanguageServer::Request(const Json& id, const std::string& method, const Js
         {"textDocument/hover", &LanguageServer::Hover},
         {"textDocument/formatting", &LanguageServer::Formatting},
         {"textDocument/documentSymbol", &LanguageServer::DocumentSymbols},
+        {"textDocument/codeAction", &LanguageServer::CodeActions},
     };
     if (shutdown_) {
         send_(ErrorResponse(id, kInvalidRequest, "the server is shutting down"));
@@ -243,6 +248,10 @@ LanguageServer::Json LanguageServer::DocumentSymbols(const Json& params) {
     for (const ScriptBlock& block : OutlineScript(document.engineText()))
         symbols.push_back(SymbolJson(document, block));
     return symbols;
+}
+
+LanguageServer::Json LanguageServer::CodeActions(const Json& params) {
+    return QuickFixActions(Document(params), DocumentUri(params), params, tables_, grammar_);
 }
 
 }  // namespace corvane

@@ -52,6 +52,7 @@ private:
     Json Hover(const Json& params);
     Json Formatting(const Json& params);
     Json DocumentSymbols(const Json& params);
+    Json CodeActions(const Json& params);
 
     const DocumentText& Document(const Json& params) const;
     // False (with a log line) when keeping `bytes` of text for `uri` would pass the limits.

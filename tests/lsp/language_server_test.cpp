@@ -42,7 +42,7 @@ TEST(LanguageServer, FollowsTheLifecycle) {
     EXPECT_EQ(run.Answer(0)["result"]["capabilities"],
               Json::parse(R"({"positionEncoding": "utf-16", "textDocumentSync": {"openClose": true, "change": 1},
                               "completionProvider": {}, "hoverProvider": true, "documentFormattingProvider": true,
-                              "documentSymbolProvider": true})"));
+                              "documentSymbolProvider": true, "codeActionProvider": {"codeActionKinds": ["quickfix"]}})"));
     EXPECT_EQ(run.Answer("end"), Json::parse(R"({"jsonrpc": "2.0", "id": "end", "result": null})"));
     EXPECT_EQ(run.exit, 0);
     EXPECT_EQ(run.unframed + run.log, "");
