@@ -63,6 +63,7 @@ MapWindow& SideTools::ensureMapWindow() {
         map_ = new MapWindow(prompter_, paths_, *registry_);
         QObject::connect(map_, &MapWindow::saveMapAvailable, &window_, &MainWindow::setMapSaveEnabled);
         QObject::connect(map_, &MapWindow::scriptRequested, &window_, &MainWindow::loadScript);
+        QObject::connect(map_, &MapWindow::newScriptRequested, &window_, &MainWindow::newScriptAt);
         QObject::connect(map_, &MapWindow::scriptFolderRequested, &window_, &MainWindow::loadFromFolder);
         addToArea(*window_.mdiArea(), *map_);
         showEditItemsWhileActive(*map_);

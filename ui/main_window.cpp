@@ -325,6 +325,14 @@ void MainWindow::newScript() {
     if (window.maybeSave()) window.newScript();
 }
 
+void MainWindow::newScriptAt(const QString& fileName) {
+    ScriptWindow& window = scriptWindow();
+    if (!window.maybeSave()) return;
+    window.newScript();
+    context_.currentFile = fileName;
+    window.updateCaption();
+}
+
 QString MainWindow::loadDialogStart() const {
     const std::string folder = toEnginePath(context_.paths.programFolder);
     const QString lastFile = context_.settings.read(settings::kFileSection, settings::kLastFile,
