@@ -511,9 +511,13 @@ FindWindow& MainWindow::findWindow() {
     return *find_;
 }
 
-void MainWindow::find() { findWindow().showForTyping(); }
+void MainWindow::find() {
+    if (external_.find && external_.find()) return;
+    findWindow().showForTyping();
+}
 
 void MainWindow::findNext() {
+    if (external_.findNext && external_.findNext()) return;
     FindWindow& window = findWindow();
     window.showForTyping();
     window.findNext();

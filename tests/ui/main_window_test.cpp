@@ -224,6 +224,12 @@ TEST_F(EditorTest, MapLanguageAndUpdateCommandsReachTheirWindows) {
     item("mnuMapsOpen")->trigger();
     item("mnuOpenLang")->trigger();
     ASSERT_NE(tools.languageWindow(), nullptr);
+    // Edit > Find in the active language editor selects its filter's text, not the script's Find.
+    tools.languageWindow()->filterBox()->setText(u"H"_q);
+    window->mdiArea()->setActiveSubWindow(frame(tools.languageWindow()));
+    item("mnuFind")->trigger();
+    EXPECT_EQ(tools.languageWindow()->filterBox()->selectedText(), u"H"_q);
+    EXPECT_EQ(window->findChild<FindWindow*>(), nullptr);
     prompter.yesNo = {false, false};
     item("mnuMapSave")->trigger();  // each Save item, enabled now, reaches its window
     item("mnuSaveLang")->trigger();
