@@ -194,23 +194,18 @@ TEST_F(MapEditingTest, UnsavedEditsShowInTheCaptionAndAreAskedAbout) {
     ASSERT_TRUE(open());  // nothing is left to ask about
 }
 
-// Found in any letter case, the script opens; a missing one is offered to be made (Yes) or chosen
-// in the level's folder (No).
-TEST_F(MapEditingTest, EditButtonsOpenThePlayersScriptOrOfferToMakeIt) {
+// A missing script is offered to be made (Yes) or chosen in the level's folder (No); a found one opens
+// (the editor's own test), a number that is no byte is refused.
+TEST_F(MapEditingTest, EditButtonsOfferToMakeAMissingScriptOrChooseOne) {
     ASSERT_TRUE(open());
-    writeBytes(temp.file("CPSCR007.DAT"), "x");
-    QStringList files, newFiles, folders;
-    QObject::connect(window.get(), &MapWindow::scriptRequested, [&files](const QString& file) { files << file; });
+    QStringList newFiles, folders;
     QObject::connect(window.get(), &MapWindow::newScriptRequested, [&newFiles](const QString& f) { newFiles << f; });
     QObject::connect(window.get(), &MapWindow::scriptFolderRequested, [&folders](const QString& f) { folders << f; });
-    setText("AIRed", "7");
     setText("AIYellow", "8");
     setText("AIGreen", "x");
     prompter.yesNo = {true, false};
-    for (const char* button : {"cmdEditRed", "cmdEditYellow", "cmdEditYellow", "cmdEditGreen"})
+    for (const char* button : {"cmdEditYellow", "cmdEditYellow", "cmdEditGreen"})
         child<QPushButton>(Q(button))->click();
-    ASSERT_EQ(files.size(), 1);
-    EXPECT_TRUE(fs::equivalent(files[0].toStdString(), temp.file("CPSCR007.DAT")));
     EXPECT_EQ(newFiles, QStringList{Q((temp.path() / "cpscr008.dat").string())});
     EXPECT_EQ(folders, QStringList{Q(temp.path().string())});
     EXPECT_EQ(prompter.asked.value(0),
