@@ -31,5 +31,5 @@ int main(int argc, char** argv) {
         // Every output file is written whole or not at all, so nothing is half written now.
         std::cerr << "corvane-script: out of memory; nothing was written\n";
     }
-    return output.finish(status, std::cerr);
+    return output.Finish(status, std::cerr);
 }

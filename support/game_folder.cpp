@@ -13,9 +13,9 @@ constexpr char kNativeSeparator = '/';
 
 std::string GameFolderDialogName(const RegistryReader& registry, const std::string& programFolder,
                                  const std::string& patternInGameFolder) {
-    if (!registry.keyExists(kHkeyLocalMachine, kGameRegistryKey)) return programFolder + kNativeSeparator + "*.dat";
-    std::string installPath = registry.value(kHkeyLocalMachine, kGameRegistryKey, "installpath").asText();
-    return registry.nativePath(installPath + patternInGameFolder);
+    if (!registry.KeyExists(kHkeyLocalMachine, kGameRegistryKey)) return programFolder + kNativeSeparator + "*.dat";
+    std::string installPath = registry.Value(kHkeyLocalMachine, kGameRegistryKey, "installpath").AsText();
+    return registry.NativePath(installPath + patternInGameFolder);
 }
 
 }  // namespace corvane

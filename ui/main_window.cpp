@@ -342,6 +342,14 @@ void MainWindow::newScript() {
     if (window.maybeSave()) window.newScript();
 }
 
+void MainWindow::newScriptAt(const QString& fileName) {
+    ScriptWindow& window = scriptWindow();
+    if (!window.maybeSave()) return;
+    window.newScript();
+    context_.currentFile = fileName;
+    window.updateCaption();
+}
+
 QString MainWindow::loadDialogStart() const {
     const std::string folder = toEnginePath(context_.paths.programFolder);
     const QString lastFile = context_.settings.read(settings::kFileSection, settings::kLastFile,
@@ -517,9 +525,13 @@ FindWindow& MainWindow::findWindow() {
     return *find_;
 }
 
-void MainWindow::find() { findWindow().showForTyping(); }
+void MainWindow::find() {
+    if (external_.find && external_.find()) return;
+    findWindow().showForTyping();
+}
 
 void MainWindow::findNext() {
+    if (external_.findNext && external_.findNext()) return;
     FindWindow& window = findWindow();
     window.showForTyping();
     window.findNext();

@@ -57,6 +57,8 @@ public:
 
     // Menu commands.
     void newScript();
+    // New, with the new script's compiled file named already: Save writes it there.
+    void newScriptAt(const QString& fileName);
     void load();
     // Load with its dialog opening in `folder`.
     void loadFromFolder(const QString& folder);

@@ -1,3 +1,5 @@
+#include <QKeyEvent>
+
 #include "app/side_tools.h"
 #include "support/file_utils.h"
 #include "support/wine_registry.h"
@@ -8,6 +10,7 @@
 #include "ui/common/shown_path.h"
 #include "ui/find_window.h"
 #include "ui/lang/lang_edit_window.h"
+#include "ui/map/map_picture.h"
 #include "ui/map/map_window.h"
 
 namespace corvane::testing {
@@ -233,6 +236,12 @@ TEST_F(EditorTest, MapLanguageAndUpdateCommandsReachTheirWindows) {
     item("mnuMapsOpen")->trigger();
     item("mnuOpenLang")->trigger();
     ASSERT_NE(tools.languageWindow(), nullptr);
+    // Edit > Find in the active language editor selects its filter's text, not the script's Find.
+    tools.languageWindow()->filterBox()->setText(u"H"_q);
+    window->mdiArea()->setActiveSubWindow(frame(tools.languageWindow()));
+    item("mnuFind")->trigger();
+    EXPECT_EQ(tools.languageWindow()->filterBox()->selectedText(), u"H"_q);
+    EXPECT_EQ(window->findChild<FindWindow*>(), nullptr);
     prompter.yesNo = {false, false};
     item("mnuMapSave")->trigger();  // each Save item, enabled now, reaches its window
     item("mnuSaveLang")->trigger();
@@ -296,6 +305,23 @@ TEST_F(EditorTest, MapWindowEditItemsScriptButtonsAndExitQuestion) {
     EXPECT_EQ(current(), unsaved);
     map->findChild<QPushButton*>(u"cmdEditRed"_q)->click();
     EXPECT_EQ(current().toLower(), aiScript.toLower());  // Windows may give the name in the case asked for
+    // A script the level names that is not there yet: the new script's text, saved under its name.
+    map->findChild<QLineEdit*>(u"AIRed"_q)->setText(u"5"_q);
+    prompter.yesNo = {true};
+    map->findChild<QPushButton*>(u"cmdEditRed"_q)->click();
+    EXPECT_EQ(current(), path("cpscr005.dat"));
+    EXPECT_EQ(box().toPlainText(), u"START_SCRIPT\n{\n}\nENDSCRIPT"_q);
+    item("mnuScriptsSave")->trigger();
+    EXPECT_TRUE(FileExists(folder.file("cpscr005.dat")));
+    // Ctrl+S in the map window saves the map, although the script's Save has the same key.
+    window->mdiArea()->setActiveSubWindow(frame(map));
+    QApplication::setActiveWindow(window.get());
+    map->picture()->setFocus();
+    prompter.yesNo = {false};
+    QKeyEvent ctrlS(QEvent::KeyPress, Qt::Key_S, Qt::ControlModifier);
+    QApplication::sendEvent(map->picture(), &ctrlS);
+    EXPECT_TRUE(prompter.asked.constLast().endsWith(u"does not exist. Create it?"_q))
+        << prompter.asked.constLast().toStdString();
 
     map->findChild<QLineEdit*>(u"txtX"_q)->setText(u"9"_q);  // typed, not committed: still unsaved work
     box().insertPlainText(u"x"_q);
