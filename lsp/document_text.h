@@ -38,6 +38,11 @@ public:
     // the client's characters: each word comes back exactly as the client wrote it.
     std::string ClientTextOf(std::string_view engineText) const { return text_.Encode(engineText); }
 
+    // `message`, engine text about the word at [position, position + length), as UTF-8 in which
+    // that word reads as the client wrote it: a character the code page lacks shows as itself,
+    // not as the engine's "?" (also where the message gives the word in upper case).
+    std::string ClientMessage(std::string_view message, std::size_t position, std::size_t length) const;
+
 private:
     ScriptText text_;
 };

@@ -117,5 +117,22 @@ TEST(LanguageFeatures, InlayHintsShowWhatValueWordsCompileTo) {
     EXPECT_EQ(hints(Range(1, 0, 1, 19)), Json::array({hint(1, 19, "= 16")}));
 }
 
+// Characters beyond Windows-1252 show as themselves in messages and hovers; a leading U+FEFF is
+// no character of the script, yet the client's columns count it.
+TEST(LanguageFeatures, CharactersBeyondTheCodePageShowAsThemselves) {
+    const std::string text = "\xEF\xBB\xBFSTART_SCRIPT {\nSET VAR_\xCE\xA9 %1 DO fo\xCE\xA9 } ENDSCRIPT";
+    const std::vector<Json> published = LspClient::Initialized().Open(kUri, text).End().Run().Published();
+    ASSERT_EQ(published.size(), 1u);
+    ASSERT_FALSE(published[0]["diagnostics"].empty());
+    for (const Json& diagnostic : published[0]["diagnostics"]) {
+        const std::string message = diagnostic["message"];
+        EXPECT_NE(message.find("fo\xCE\xA9"), std::string::npos) << message;
+        EXPECT_EQ(message.find("fo?"), std::string::npos) << message;
+        EXPECT_EQ(diagnostic["range"], Range(1, 16, 1, 19));
+    }
+    EXPECT_EQ(Ask(text, "textDocument/hover", At(1, 6))["contents"]["value"], "VAR_\xCE\xA9\nuser variable 0");
+    EXPECT_EQ(Ask(text, "textDocument/hover", At(0, 3))["range"], Range(0, 1, 0, 13));
+}
+
 }  // namespace
 }  // namespace corvane
