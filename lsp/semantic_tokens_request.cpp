@@ -1,6 +1,6 @@
 #include "lsp/semantic_tokens_request.h"
 
-#include "assist/word_classes.h"
+#include "assist/word_categories.h"
 #include "lsp/language_server.h"
 
 namespace corvane {
@@ -14,23 +14,23 @@ enum TypeIndex { kKeywordType, kFunctionType, kVariableType, kNumberType, kOpera
 constexpr const char* kModifiers[] = {"readonly", "defaultLibrary"};
 constexpr int kGameValueModifiers = 0b11;
 
-std::pair<int, int> TypeAndModifiers(WordClass wordClass) {
-    switch (wordClass) {
-        case WordClass::kKeyword:
+std::pair<int, int> TypeAndModifiers(WordCategory category) {
+    switch (category) {
+        case WordCategory::kKeyword:
             return {kKeywordType, 0};
-        case WordClass::kCommand:
+        case WordCategory::kCommand:
             return {kFunctionType, 0};
-        case WordClass::kInternalValue:
+        case WordCategory::kInternalValue:
             return {kVariableType, kGameValueModifiers};
-        case WordClass::kUserVariable:
+        case WordCategory::kUserVariable:
             return {kVariableType, 0};
-        case WordClass::kNumber:
+        case WordCategory::kNumber:
             return {kNumberType, 0};
-        case WordClass::kOperator:
+        case WordCategory::kOperator:
             return {kOperatorType, 0};
-        case WordClass::kRawCode:
+        case WordCategory::kRawCode:
             return {kMacroType, 0};
-        case WordClass::kUnknown:
+        case WordCategory::kUnknown:
             break;
     }
     return {kUnknownType, 0};
@@ -44,12 +44,12 @@ LanguageServer::Json LanguageServer::SemanticTokens(const Json& params) {
     const DocumentText& document = Document(params);
     std::vector<std::size_t> data;
     LinePosition previous;
-    for (const ClassifiedWord& word : ClassifyWords(document.engineText(), tables_, grammar_)) {
+    for (const CategorisedWord& word : CategoriseWords(document.engineText(), tables_, grammar_)) {
         // Five numbers a word: its line and start relative to the word before, its length in
         // UTF-16 units (a word never spans lines), type and modifiers.
         const LinePosition start = document.PositionAt(word.position);
         const LinePosition end = document.PositionAt(word.position + word.length);
-        const auto [type, modifiers] = TypeAndModifiers(word.wordClass);
+        const auto [type, modifiers] = TypeAndModifiers(word.category);
         data.push_back(start.line - previous.line);
         data.push_back(start.line == previous.line ? start.character - previous.character : start.character);
         data.push_back(end.character - start.character);

@@ -5,22 +5,22 @@
 
 #include "assist/brace_blocks.h"
 #include "assist/value_hints.h"
-#include "assist/word_classes.h"
+#include "assist/word_categories.h"
 
 namespace corvane {
 namespace {
 
-TEST(WordClasses, OperatorsAndRawCodesApartFromKeywordsAndUnknownWords) {
+TEST(WordCategoryes, OperatorsAndRawCodesApartFromKeywordsAndUnknownWords) {
     const std::string text = "start_script { IF >= var_1 %2 { } || DO ATTACK INT_BURN int_0 ABCD E803 INT_ FOO }";
-    const std::vector<WordClass> expected = {WordClass::kKeyword,  WordClass::kKeyword,      WordClass::kKeyword,
-                                             WordClass::kOperator, WordClass::kUserVariable, WordClass::kNumber,
-                                             WordClass::kKeyword,  WordClass::kKeyword,      WordClass::kOperator,
-                                             WordClass::kKeyword,  WordClass::kCommand,      WordClass::kInternalValue,
-                                             WordClass::kUnknown,  WordClass::kRawCode,      WordClass::kRawCode,
-                                             WordClass::kRawCode,  WordClass::kUnknown,      WordClass::kKeyword};
-    std::vector<WordClass> classes;
-    for (const ClassifiedWord& word : ClassifyWords(text, LanguageTables::Standard(), Grammar::Standard()))
-        classes.push_back(word.wordClass);
+    const std::vector<WordCategory> expected = {
+        WordCategory::kKeyword,      WordCategory::kKeyword, WordCategory::kKeyword, WordCategory::kOperator,
+        WordCategory::kUserVariable, WordCategory::kNumber,  WordCategory::kKeyword, WordCategory::kKeyword,
+        WordCategory::kOperator,     WordCategory::kKeyword, WordCategory::kCommand, WordCategory::kInternalValue,
+        WordCategory::kUnknown,      WordCategory::kRawCode, WordCategory::kRawCode, WordCategory::kRawCode,
+        WordCategory::kUnknown,      WordCategory::kKeyword};
+    std::vector<WordCategory> classes;
+    for (const CategorisedWord& word : CategoriseWords(text, LanguageTables::Standard(), Grammar::Standard()))
+        classes.push_back(word.category);
     EXPECT_EQ(classes, expected);
 }
 

@@ -12,15 +12,16 @@
 
 namespace corvane {
 
-enum class WordClass { kKeyword, kCommand, kInternalValue, kUserVariable, kNumber, kOperator, kRawCode, kUnknown };
+enum class WordCategory { kKeyword, kCommand, kInternalValue, kUserVariable, kNumber, kOperator, kRawCode, kUnknown };
 
-struct ClassifiedWord {
+struct CategorisedWord {
     std::size_t position = 0;  // byte offset in the text
     std::size_t length = 0;
-    WordClass wordClass = WordClass::kUnknown;
+    WordCategory category = WordCategory::kUnknown;
 };
 
 // Every word of the text in order; braces are keywords.
-std::vector<ClassifiedWord> ClassifyWords(std::string_view text, const LanguageTables& tables, const Grammar& grammar);
+std::vector<CategorisedWord> CategoriseWords(std::string_view text, const LanguageTables& tables,
+                                             const Grammar& grammar);
 
 }  // namespace corvane
