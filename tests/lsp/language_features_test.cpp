@@ -10,13 +10,7 @@
 namespace corvane {
 namespace {
 
-using testing::Ask;
-using testing::At;
-using testing::Json;
-using testing::kDocument;
-using testing::kUri;
-using testing::LspClient;
-using testing::Range;
+using namespace testing;  // the client, its document and the parts of requests
 
 // A word of two characters beyond the code page, one of them two UTF-16 units long, moves the
 // columns of the words after it by four.

@@ -10,11 +10,7 @@
 namespace corvane {
 namespace {
 
-using testing::Json;
-using testing::kDocument;
-using testing::kUri;
-using testing::LspClient;
-using testing::ServerRun;
+using namespace testing;  // the client, its document and the parts of requests
 
 Json Change(int version, const std::string& text) {
     return {{"textDocument", {{"uri", kUri}, {"version", version}}}, {"contentChanges", {{{"text", text}}}}};
