@@ -35,6 +35,7 @@ public:
     // once in its newest text. The caller calls it before it waits for more input, so a burst of
     // changes that is already waiting costs one check, not one per change.
     void CheckChangedDocuments();
+    bool hasUncheckedDocuments() const { return !unchecked_.empty(); }
 
     // What the server keeps open at most; a client that asks for more is told so in the log.
     static constexpr std::size_t kMaxOpenDocuments = 1000;
