@@ -14,7 +14,7 @@ std::string DocumentText::ClientMessage(std::string_view message, std::size_t po
         std::string client;
         for (std::size_t i = 0; i < spelled.size(); ++i) {
             if (word[i] == kNotInCodePage) {
-                client += text_.SourceOf(position + i, position + i + 1);
+                client += text().SourceOf(position + i, position + i + 1);
             } else {
                 client += Utf8FromWindows1252(spelled.substr(i, 1));
             }
