@@ -22,7 +22,7 @@ constexpr std::string_view kTextEnd = "the end of the text";
 
 Diagnostic At(std::size_t position, std::size_t length, std::string message,
               DiagnosticSeverity severity = DiagnosticSeverity::kError) {
-    return Diagnostic{position, length, severity, std::move(message)};
+    return Diagnostic{position, length, severity, std::move(message), {}};
 }
 
 std::string DidYouMean(std::optional<std::string_view> suggestion) {

@@ -10,7 +10,7 @@
 #include "lsp/diagnostic_cap.h"
 #include "lsp/json_rpc.h"
 #include "lsp/protocol_json.h"
-#include "lsp/script_outline.h"
+#include "assist/script_outline.h"
 
 namespace corvane {
 

@@ -11,7 +11,7 @@
 #include "assist/hover.h"
 #include "lsp/document_text.h"
 #include "lsp/formatting_edits.h"
-#include "lsp/script_outline.h"
+#include "assist/script_outline.h"
 
 namespace corvane {
 

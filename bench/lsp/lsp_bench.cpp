@@ -14,7 +14,7 @@
 #include "lsp/language_server.h"
 #include "lsp/message_reader.h"
 #include "lsp/message_writer.h"
-#include "lsp/script_outline.h"
+#include "assist/script_outline.h"
 
 namespace corvane {
 namespace {

@@ -252,7 +252,7 @@ TEST(LanguageServer, KeepsAtMostItsLimitOfOpenDocuments) {
 TEST(CapDiagnostics, KeepsTheFirstAndSumsUpTheRest) {
     const auto problems = [](std::size_t count) {
         std::vector<Diagnostic> list;
-        for (std::size_t i = 0; i < count; ++i) list.push_back({i * 4, 3, DiagnosticSeverity::kError, "unknown"});
+        for (std::size_t i = 0; i < count; ++i) list.push_back({i * 4, 3, DiagnosticSeverity::kError, "unknown", {}});
         return list;
     };
     const std::tuple<std::size_t, std::size_t, std::string> cases[] = {
