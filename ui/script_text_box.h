@@ -22,8 +22,15 @@ public:
     // Tabs between the start of the caret's line and the caret.
     int tabsBeforeCaret() const;
 
-    // Room left of the text for the line numbers.
-    void setLeftMargin(int pixels) { setViewportMargins(pixels, 0, 0, 0); }
+    // Room left of the text for the line numbers, and right of them for the folding markers.
+    void setLeftMargin(int pixels) {
+        numbersWidth_ = pixels;
+        setViewportMargins(numbersWidth_ + foldWidth_, 0, 0, 0);
+    }
+    void setFoldMarginWidth(int pixels) {
+        foldWidth_ = pixels;
+        setLeftMargin(numbersWidth_);
+    }
 
 signals:
     void helpRequested();
@@ -37,6 +44,9 @@ protected:
 
 private:
     void insertIndentedLineBreak(int tabs);
+
+    int numbersWidth_ = 0;
+    int foldWidth_ = 0;
 };
 
 }  // namespace corvane

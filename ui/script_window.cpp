@@ -26,8 +26,12 @@
 #include "ui/common/unsaved_work.h"
 #include "ui/editor_context.h"
 #include "ui/editor_look.h"
+#include "ui/fold_margin.h"
+#include "ui/outline_dock.h"
 #include "ui/placement.h"
 #include "ui/problems_dock.h"
+#include "ui/quick_fixes.h"
+#include "ui/replace_bar.h"
 #include "ui/script_assistant.h"
 #include "ui/script_host.h"
 #include "ui/script_text_box.h"
@@ -39,6 +43,7 @@ namespace {
 constexpr int kHelpBoxHeightTwips = 1575;
 constexpr qreal kHelpPoints = 8.25;
 constexpr int kProblemsHeight = 90;
+constexpr int kOutlineWidth = 170;
 
 // Four lines, no line break after the last.
 QString newScriptTemplate() { return QStringLiteral("START_SCRIPT\n{\n}\nENDSCRIPT"); }
@@ -88,7 +93,20 @@ QWidget* ScriptWindow::makeScriptArea() {
     area->addDockWidget(Qt::BottomDockWidgetArea, problems_);
     area->resizeDocks({problems_}, {kProblemsHeight}, Qt::Vertical);  // the script keeps most of the room
     assistant_ = new ScriptAssistant(context_, host_, *txtScript_, *problems_);
+    addEditorViews(area);
     return area;
+}
+
+// The replace bar above the script, the outline beside it, the folding margin and the quick fixes.
+void ScriptWindow::addEditorViews(QMainWindow* area) {
+    replace_ = new ReplaceBar(*txtScript_, *assistant_, area);
+    area->addToolBar(Qt::TopToolBarArea, replace_);
+    outline_ = new OutlineDock(*txtScript_, area);
+    area->addDockWidget(Qt::RightDockWidgetArea, outline_);
+    area->resizeDocks({outline_}, {kOutlineWidth}, Qt::Horizontal);
+    connect(assistant_, &ScriptAssistant::problemsShown, outline_, &OutlineDock::refresh);
+    folds_ = new FoldMargin(*txtScript_);
+    quickFixes_ = new QuickFixes(*txtScript_, *assistant_, host_);
 }
 
 void ScriptWindow::open() {

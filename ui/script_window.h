@@ -9,12 +9,17 @@
 
 #include "text/script_text.h"
 
+class QMainWindow;
 class QPlainTextEdit;
 
 namespace corvane {
 
 struct EditorContext;
+class FoldMargin;
+class OutlineDock;
 class ProblemsDock;
+class QuickFixes;
+class ReplaceBar;
 class ScriptAssistant;
 class ScriptHost;
 class ScriptTextBox;
@@ -29,6 +34,10 @@ public:
     QPlainTextEdit* helpBox() const { return lblHelp_; }
     ScriptAssistant& assistant() const { return *assistant_; }
     ProblemsDock* problemsDock() const { return problems_; }
+    ReplaceBar* replaceBar() const { return replace_; }
+    OutlineDock* outlineDock() const { return outline_; }
+    FoldMargin* foldMargin() const { return folds_; }
+    QuickFixes& quickFixes() const { return *quickFixes_; }
 
     // Opening steps once the window sits in the MDI area: the script items come on and the
     // remembered placement is restored.
@@ -65,6 +74,7 @@ protected:
 
 private:
     QWidget* makeScriptArea();
+    void addEditorViews(QMainWindow* area);
     void storePlacement();
     bool makeBackup(QString& backupName);
     // The compiled file's bytes once every question is answered Yes; nothing (with the message
@@ -81,6 +91,10 @@ private:
     QPlainTextEdit* lblHelp_;
     ProblemsDock* problems_;
     ScriptAssistant* assistant_;
+    ReplaceBar* replace_;
+    OutlineDock* outline_;
+    FoldMargin* folds_;
+    QuickFixes* quickFixes_;
     QString textFile_;
     FileEncoding textEncoding_;
 };

@@ -1,0 +1,152 @@
+// The replace bar, the outline, folding and quick fixes around the script box.
+
+#include "tests/ui/editor_fixture.h"
+#include "ui/box_text.h"
+#include "ui/fold_margin.h"
+#include "ui/outline_dock.h"
+#include "ui/quick_fixes.h"
+#include "ui/replace_bar.h"
+#include "ui/script_assistant.h"
+#include "ui/script_problem.h"
+
+namespace corvane::testing {
+namespace {
+
+class EditorViewsTest : public EditorTest {
+protected:
+    void SetUp() override {
+        EditorTest::SetUp();
+        newScript();
+        script().show();
+    }
+    ReplaceBar& bar() { return *script().replaceBar(); }
+    void select(int start, int length) {
+        QTextCursor cursor = box().textCursor();
+        cursor.setPosition(start);
+        cursor.setPosition(start + length, QTextCursor::KeepAnchor);
+        box().setTextCursor(cursor);
+    }
+    QStringList searchMarks() {  // the marked matches as "position:text"
+        QStringList marks;
+        for (const QTextEdit::ExtraSelection& mark : box().extraSelections()) {
+            if (mark.format.background().color() == QColor(110, 90, 30))
+                marks << QString::number(mark.cursor.selectionStart()) + u':' + mark.cursor.selectedText();
+        }
+        return marks;
+    }
+    QStringList outline() {  // the outline's lines, indented by depth
+        QStringList lines;
+        for (QTreeWidgetItemIterator it(script().outlineDock()->tree()); *it != nullptr; ++it) {
+            int depth = 0;
+            for (QTreeWidgetItem* up = (*it)->parent(); up != nullptr; up = up->parent()) ++depth;
+            lines << QString(depth, u'.') + (*it)->text(0);
+        }
+        return lines;
+    }
+    QList<bool> shownLines() {
+        QList<bool> shown;
+        for (QTextBlock block = box().document()->begin(); block.isValid(); block = block.next())
+            shown << block.isVisible();
+        return shown;
+    }
+};
+
+TEST_F(EditorViewsTest, ReplaceBarFindsMarksAndReplacesWithTheFindWindowUntouched) {
+    setText(u"START_SCRIPT\n{\nSET VAR_1 %1\nSET var_10 VAR_1\n}\nENDSCRIPT"_q);
+    select(19, 5);  // VAR_1 of the first SET becomes the search text
+    item("mnuReplace")->trigger();
+    ASSERT_TRUE(bar().isVisible());
+    EXPECT_EQ(bar().searchBox()->text(), u"VAR_1"_q);
+    EXPECT_EQ(searchMarks(), (QStringList{u"19:VAR_1"_q, u"32:var_1"_q, u"39:VAR_1"_q}));
+    EXPECT_EQ(bar().countLabel()->text(), u"1 of 3"_q);
+    bar().setOptions({true, true, true});  // match case, whole words, wrap around
+    QCoreApplication::processEvents();
+    EXPECT_EQ(searchMarks(), (QStringList{u"19:VAR_1"_q, u"39:VAR_1"_q}));
+    const struct {
+        void (ReplaceBar::*step)();
+        int selectionStart;
+        QString label;
+    } steps[] = {
+        {&ReplaceBar::findNext, 39, u"2 of 2"_q},
+        {&ReplaceBar::findNext, 19, u"1 of 2, from the top"_q},
+        {&ReplaceBar::findPrevious, 39, u"2 of 2, from the top"_q},
+    };
+    for (const auto& s : steps) {
+        (bar().*s.step)();
+        EXPECT_EQ(box().textCursor().selectionStart(), s.selectionStart) << s.label.toStdString();
+        EXPECT_EQ(selected(), u"VAR_1"_q);
+        EXPECT_EQ(bar().countLabel()->text(), s.label);
+    }
+    bar().replacementBox()->setText(u"VAR_2"_q);
+    bar().replace();  // the selected match at 39, then on to the next: round to 19
+    EXPECT_EQ(box().toPlainText(), u"START_SCRIPT\n{\nSET VAR_1 %1\nSET var_10 VAR_2\n}\nENDSCRIPT"_q);
+    EXPECT_EQ(box().textCursor().selectionStart(), 19);
+
+    bar().setOptions({false, false, false});
+    bar().replacementBox()->setText(u"INT_7"_q);
+    bar().replaceAll();
+    EXPECT_EQ(box().toPlainText(), u"START_SCRIPT\n{\nSET INT_7 %1\nSET INT_70 VAR_2\n}\nENDSCRIPT"_q);
+    EXPECT_EQ(bar().countLabel()->text(), u"2 replaced"_q);
+    box().undo();  // Replace All is one step
+    EXPECT_EQ(box().toPlainText(), u"START_SCRIPT\n{\nSET VAR_1 %1\nSET var_10 VAR_2\n}\nENDSCRIPT"_q);
+
+    press(*bar().searchBox(), Qt::Key_Escape);
+    EXPECT_FALSE(bar().isVisible());
+    EXPECT_TRUE(searchMarks().isEmpty());
+    item("mnuFind")->trigger();  // Ctrl+F is still the Find window
+    EXPECT_TRUE(window->findWindow().isVisible());
+    EXPECT_EQ(item("mnuFind")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_F));
+    EXPECT_EQ(item("mnuReplace")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_H));
+}
+
+TEST_F(EditorViewsTest, OutlineListsTheBlocksAtTheCheckAndGoesToThem) {
+    setText(u"START_SCRIPT {\nEVERY %64 {\n  IF VAR_1 > %2 { } ELSE { }\n}\nIF INT_7 = %0 { } ENDSCRIPT"_q);
+    script().assistant().checkNow();
+    EXPECT_EQ(outline(), (QStringList{u"EVERY %64"_q, u".IF VAR_1 > %2"_q, u"IF INT_7 = %0"_q}));
+    const QTreeWidgetItem* nested = script().outlineDock()->tree()->topLevelItem(0)->child(0);
+    script().outlineDock()->tree()->itemClicked(const_cast<QTreeWidgetItem*>(nested), 0);
+    EXPECT_EQ(selected(), u"IF"_q);
+    EXPECT_EQ(box().textCursor().selectionStart(), 29);
+    QTextCursor cursor(box().document());
+    cursor.insertText(u"\n\n"_q);  // the same blocks further down: the click follows them
+    script().assistant().checkNow();
+    script().outlineDock()->tree()->itemClicked(const_cast<QTreeWidgetItem*>(nested), 0);
+    EXPECT_EQ(box().textCursor().selectionStart(), 31);
+    box().selectAll();
+    box().insertPlainText(u"EVERY %2 { }"_q);
+    script().assistant().checkNow();
+    EXPECT_EQ(outline(), QStringList{u"EVERY %2"_q});
+}
+
+TEST_F(EditorViewsTest, FoldingHidesLinesOnlyAndTheCaretOpensThem) {
+    const QString text = u"START_SCRIPT\n{\n\tEVERY %4\n\t{\n\t\tSET VAR_1 %1\n\t}\n}\nENDSCRIPT"_q;
+    setText(text);
+    FoldMargin& folds = *script().foldMargin();
+    folds.refresh();
+    EXPECT_FALSE(folds.toggleFoldAt(0));  // START_SCRIPT: no brace
+    ASSERT_TRUE(folds.toggleFoldAt(3));   // EVERY's "{"
+    EXPECT_EQ(shownLines(), (QList<bool>{true, true, true, true, false, true, true, true}));
+    ASSERT_TRUE(folds.toggleFoldAt(1));  // the outer one hides the inner one with its lines
+    EXPECT_EQ(shownLines(), (QList<bool>{true, true, false, false, false, false, true, true}));
+    EXPECT_EQ(typedText(*box().document()), text);  // saved and compiled unchanged
+    prompter.files = {path("f.dat")};
+    item("mnuScriptsSaveAs")->trigger();
+    EXPECT_EQ(readBytes(folder.file("f.dat")), compiled(text.toStdString()));
+
+    folds.toggleFoldAt(1);  // the inner fold is still folded once the outer one opens
+    EXPECT_EQ(shownLines(), (QList<bool>{true, true, true, true, false, true, true, true}));
+    QTextCursor caret = box().textCursor();
+    caret.setPosition(text.indexOf(u"VAR_1"_q));  // Find or F8 reaching a hidden word opens its fold
+    box().setTextCursor(caret);
+    EXPECT_EQ(shownLines(), QList<bool>(8, true));
+    EXPECT_FALSE(folds.isFolded(3));
+
+    folds.toggleFoldAt(3);  // a fold whose brace is deleted opens
+    caret.setPosition(text.indexOf(u"\t{"_q) + 1);
+    caret.deleteChar();
+    folds.refresh();
+    EXPECT_EQ(shownLines(), QList<bool>(8, true));
+}
+
+}  // namespace
+}  // namespace corvane::testing
