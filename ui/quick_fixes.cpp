@@ -34,10 +34,8 @@ QList<QAction*> QuickFixes::fixItems(int position, QMenu* menu) {
 
 void QuickFixes::apply(const ProblemFix& fix) {
     QTextCursor cursor = fix.range;
-    QTextCharFormat typed;
-    typed.setForeground(typedTextColour());
     cursor.beginEditBlock();
-    cursor.insertText(fix.replacement, typed);
+    cursor.insertText(fix.replacement, typedLook(cursor));
     cursor.endEditBlock();
     box_.setTextCursor(cursor);
     box_.setFocus();

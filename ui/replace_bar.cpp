@@ -27,11 +27,11 @@ QCheckBox* addOption(QToolBar* bar, const char* name, const QString& caption) {
 }
 
 QLineEdit* addField(QToolBar* bar, const char* name, const QString& caption) {
-    bar->addWidget(new QLabel(caption, bar));
     auto* field = new QLineEdit(bar);
     field->setObjectName(QString::fromLatin1(name));
+    field->setPlaceholderText(caption);
     field->setClearButtonEnabled(true);
-    field->setMinimumWidth(140);
+    field->setMinimumWidth(150);
     bar->addWidget(field);
     return field;
 }
@@ -43,11 +43,16 @@ ReplaceBar::ReplaceBar(ScriptTextBox& box, ScriptAssistant& assistant, QWidget* 
     setObjectName(QStringLiteral("barReplace"));
     setMovable(false);
     setFloatable(false);
-    search_ = addField(this, "txtReplaceFind", QStringLiteral("Find: "));
+    search_ = addField(this, "txtReplaceFind", QStringLiteral("Find"));
     addAction(QStringLiteral("Previous"), this, &ReplaceBar::findPrevious)->setObjectName("cmdReplacePrevious");
     addAction(QStringLiteral("Next"), this, &ReplaceBar::findNext)->setObjectName("cmdReplaceNext");
+    count_ = new QLabel(this);
+    count_->setObjectName(QStringLiteral("lblMatches"));
+    count_->setMinimumWidth(90);
+    count_->setContentsMargins(4, 0, 4, 0);
+    addWidget(count_);
     addSeparator();
-    replacement_ = addField(this, "txtReplaceWith", QStringLiteral("Replace with: "));
+    replacement_ = addField(this, "txtReplaceWith", QStringLiteral("Replace with"));
     addAction(QStringLiteral("Replace"), this, &ReplaceBar::replace)->setObjectName("cmdReplace");
     addAction(QStringLiteral("Replace All"), this, &ReplaceBar::replaceAll)->setObjectName("cmdReplaceAll");
     addSeparator();
@@ -55,11 +60,6 @@ ReplaceBar::ReplaceBar(ScriptTextBox& box, ScriptAssistant& assistant, QWidget* 
     wholeWords_ = addOption(this, "chkWholeWords", QStringLiteral("Whole words"));
     wrapAround_ = addOption(this, "chkWrapAround", QStringLiteral("Wrap around"));
     wrapAround_->setChecked(true);
-    count_ = new QLabel(this);
-    count_->setObjectName(QStringLiteral("lblMatches"));
-    count_->setMinimumWidth(120);
-    count_->setContentsMargins(8, 0, 8, 0);
-    addWidget(count_);
     addAction(QStringLiteral("Close"), this, &ReplaceBar::closeBar)->setObjectName("cmdReplaceClose");
     hide();
 
@@ -140,10 +140,8 @@ void ReplaceBar::replace() {
         QTextCursor cursor(box_.document());
         cursor.setPosition(static_cast<int>(*step.replaced));
         cursor.setPosition(static_cast<int>(*step.replaced + length), QTextCursor::KeepAnchor);
-        QTextCharFormat typed;
-        typed.setForeground(typedTextColour());
         cursor.beginEditBlock();
-        cursor.insertText(with, typed);
+        cursor.insertText(with, typedLook(cursor));
         cursor.endEditBlock();
         box_.setTextCursor(cursor);  // the caret after the replacement when nothing follows
     }
@@ -155,15 +153,13 @@ void ReplaceBar::replaceAll() {
     if (matches.empty()) return markMatches();
     const int length = static_cast<int>(needle().size());
     const QString with = replacement_->text();
-    QTextCharFormat typed;
-    typed.setForeground(typedTextColour());
     QTextCursor cursor(box_.document());
     cursor.beginEditBlock();  // one undo step for all of them
     // From the last one back, so that the offsets still ahead stay valid.
     for (auto match = matches.rbegin(); match != matches.rend(); ++match) {
         cursor.setPosition(static_cast<int>(*match));
         cursor.setPosition(static_cast<int>(*match) + length, QTextCursor::KeepAnchor);
-        cursor.insertText(with, typed);
+        cursor.insertText(with, typedLook(cursor));
     }
     cursor.endEditBlock();
     markMatches();

@@ -52,7 +52,7 @@ protected:
 };
 
 TEST_F(EditorViewsTest, ReplaceBarFindsMarksAndReplacesWithTheFindWindowUntouched) {
-    setText(u"START_SCRIPT\n{\nSET VAR_1 %1\nSET var_10 VAR_1\n}\nENDSCRIPT"_q);
+    box().setScriptText(u"START_SCRIPT\n{\nSET VAR_1 %1\nSET var_10 VAR_1\n}\nENDSCRIPT"_q);  // 8 points
     select(19, 5);  // VAR_1 of the first SET becomes the search text
     item("mnuReplace")->trigger();
     ASSERT_TRUE(bar().isVisible());
@@ -87,6 +87,10 @@ TEST_F(EditorViewsTest, ReplaceBarFindsMarksAndReplacesWithTheFindWindowUntouche
     bar().replaceAll();
     EXPECT_EQ(box().toPlainText(), u"START_SCRIPT\n{\nSET INT_7 %1\nSET INT_70 VAR_2\n}\nENDSCRIPT"_q);
     EXPECT_EQ(bar().countLabel()->text(), u"2 replaced"_q);
+    QTextCursor replaced(box().document());
+    replaced.setPosition(20);  // what replaces a word is pink and as large as the words around it
+    EXPECT_EQ(replaced.charFormat().fontPointSize(), 8.0);
+    EXPECT_EQ(replaced.charFormat().foreground().color(), QColor(255, 192, 192));
     box().undo();  // Replace All is one step
     EXPECT_EQ(box().toPlainText(), u"START_SCRIPT\n{\nSET VAR_1 %1\nSET var_10 VAR_2\n}\nENDSCRIPT"_q);
 
