@@ -1,14 +1,16 @@
 #include "assist/grammar_text.h"
 
-#include <vector>
-
 namespace corvane {
 
-std::string ParameterKinds(const Grammar& grammar, const GrammarEntry& entry) {
+std::vector<int> ParameterGroups(const GrammarEntry& entry) {
     std::vector<int> groups = entry.groups;
     if (!groups.empty() && groups.back() == kStatementEndGroup) groups.pop_back();
+    return groups;
+}
+
+std::string ParameterKinds(const Grammar& grammar, const GrammarEntry& entry) {
     std::string kinds;
-    for (int group : groups) {
+    for (int group : ParameterGroups(entry)) {
         if (!kinds.empty()) kinds += ' ';
         kinds += grammar.group(group).name;
     }

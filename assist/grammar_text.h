@@ -4,10 +4,14 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "checker/grammar.h"
 
 namespace corvane {
+
+// The groups a word expects after it, without the statement end that closes it.
+std::vector<int> ParameterGroups(const GrammarEntry& entry);
 
 // The names of the groups a word expects after it, without the statement end that closes it
 // ("<color> <var> <attack_what> ..." for ATTACK); empty for a word that expects nothing.

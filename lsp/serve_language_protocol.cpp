@@ -8,7 +8,8 @@
 
 namespace corvane {
 
-int ServeLanguageProtocol(std::istream& in, std::ostream& out, std::ostream& log) {
+int ServeLanguageProtocol(std::istream& in, std::ostream& out, std::ostream& log, std::function<bool()> inputWaiting) {
+    if (!inputWaiting) inputWaiting = [&in] { return in.rdbuf()->in_avail() > 0; };
     bool outputFailed = false;
     const auto send = [&](const nlohmann::json& message) {
         // Engine texts are converted before they get here; replacing keeps a stray byte from
@@ -19,6 +20,7 @@ int ServeLanguageProtocol(std::istream& in, std::ostream& out, std::ostream& log
     LanguageServer server(LanguageTables::Standard(), Grammar::Standard(), send, log);
     MessageReader reader(in);
     while (!server.exited() && !outputFailed) {
+        if (!reader.HasBytesAtHand() && !inputWaiting()) server.CheckChangedDocuments();
         const ReadResult read = reader.Next();
         if (!read.problem.empty()) log << "corvane-script lsp: " << read.problem << '\n';
         if (read.status == ReadStatus::kEnd) break;

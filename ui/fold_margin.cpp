@@ -6,6 +6,8 @@
 #include <QPainterPath>
 #include <QScrollBar>
 #include <QTextBlock>
+#include <algorithm>
+#include <string>
 
 #include "ui/box_text.h"
 #include "ui/editor_look.h"
@@ -51,10 +53,19 @@ void FoldMargin::contentsChange(int from, int removed, int added) {
 }
 
 void FoldMargin::refresh() {
-    ranges_ = FoldRanges(engineBytesFromBoxText(typedText(*box_.document())));
+    const std::string text = engineBytesFromBoxText(typedText(*box_.document()));
+    ranges_ = BraceBlocks(text);
+    // Braces on one line or on neighbouring lines leave no line to hide.
+    ranges_.erase(std::remove_if(ranges_.begin(), ranges_.end(),
+                                 [&](const BraceBlock& block) {
+                                     const auto from = text.begin() + static_cast<std::ptrdiff_t>(block.open);
+                                     const auto to = text.begin() + static_cast<std::ptrdiff_t>(block.close);
+                                     return std::count(from, to, '\n') < 2;
+                                 }),
+                  ranges_.end());
     QList<QTextCursor> kept;
     for (const QTextCursor& fold : folded_) {
-        const bool stillFolds = std::any_of(ranges_.begin(), ranges_.end(), [&](const FoldRange& range) {
+        const bool stillFolds = std::any_of(ranges_.begin(), ranges_.end(), [&](const BraceBlock& range) {
             return static_cast<int>(range.open) == fold.position();
         });
         const bool twice = std::any_of(kept.begin(), kept.end(),
@@ -66,8 +77,8 @@ void FoldMargin::refresh() {
     update();
 }
 
-const FoldRange* FoldMargin::rangeOnLine(int blockNumber) const {
-    for (const FoldRange& range : ranges_) {
+const BraceBlock* FoldMargin::rangeOnLine(int blockNumber) const {
+    for (const BraceBlock& range : ranges_) {
         if (box_.document()->findBlock(static_cast<int>(range.open)).blockNumber() == blockNumber) return &range;
     }
     return nullptr;
@@ -80,7 +91,7 @@ bool FoldMargin::isFolded(int blockNumber) const {
 
 bool FoldMargin::toggleFoldAt(int blockNumber) {
     refresh();
-    const FoldRange* range = rangeOnLine(blockNumber);
+    const BraceBlock* range = rangeOnLine(blockNumber);
     if (range == nullptr) return false;
     const auto open = std::find_if(folded_.begin(), folded_.end(), [&](const QTextCursor& fold) {
         return fold.position() == static_cast<int>(range->open);
@@ -113,7 +124,7 @@ void FoldMargin::applyFolds() {
     QTextDocument* document = box_.document();
     std::vector<bool> hidden(static_cast<std::size_t>(document->blockCount()), false);
     for (const QTextCursor& fold : folded_) {
-        const auto range = std::find_if(ranges_.begin(), ranges_.end(), [&](const FoldRange& candidate) {
+        const auto range = std::find_if(ranges_.begin(), ranges_.end(), [&](const BraceBlock& candidate) {
             return static_cast<int>(candidate.open) == fold.position();
         });
         if (range == ranges_.end()) continue;
@@ -145,7 +156,7 @@ void FoldMargin::caretMoved() {
     folded_.erase(std::remove_if(folded_.begin(), folded_.end(),
                                  [&](const QTextCursor& fold) {
                                      const auto range =
-                                         std::find_if(ranges_.begin(), ranges_.end(), [&](const FoldRange& candidate) {
+                                         std::find_if(ranges_.begin(), ranges_.end(), [&](const BraceBlock& candidate) {
                                              return static_cast<int>(candidate.open) == fold.position();
                                          });
                                      if (range == ranges_.end()) return false;
@@ -170,7 +181,7 @@ void FoldMargin::paintEvent(QPaintEvent* event) {
     QTextDocument* document = box_.document();
     QAbstractTextDocumentLayout* layout = document->documentLayout();
     const int scroll = box_.verticalScrollBar()->value();
-    for (const FoldRange& range : ranges_) {
+    for (const BraceBlock& range : ranges_) {
         const QTextBlock block = document->findBlock(static_cast<int>(range.open));
         if (!block.isVisible()) continue;
         const QRectF line = layout->blockBoundingRect(block).translated(0, -scroll);

@@ -10,7 +10,7 @@
 #include <QWidget>
 #include <vector>
 
-#include "assist/fold_ranges.h"
+#include "assist/brace_blocks.h"
 
 namespace corvane {
 
@@ -41,12 +41,12 @@ private:
     void caretMoved();
     void contentsChange(int from, int removed, int added);
     // The foldable block whose "{" stands on the line; nullptr for none.
-    const FoldRange* rangeOnLine(int blockNumber) const;
+    const BraceBlock* rangeOnLine(int blockNumber) const;
 
     ScriptTextBox& box_;
-    std::vector<FoldRange> ranges_;
-    QList<QTextCursor> folded_;  // at the "{" of each folded block; they move with the author's edits
-    QTimer refreshLater_;        // once per burst of edits
+    std::vector<BraceBlock> ranges_;  // those with a line between their braces, by their "{"
+    QList<QTextCursor> folded_;       // at the "{" of each folded block; they move with the author's edits
+    QTimer refreshLater_;             // once per burst of edits
     bool applying_ = false;
 };
 

@@ -35,6 +35,7 @@
 #include "ui/script_assistant.h"
 #include "ui/script_host.h"
 #include "ui/script_text_box.h"
+#include "ui/signature_popup.h"
 
 namespace corvane {
 
@@ -97,7 +98,8 @@ QWidget* ScriptWindow::makeScriptArea() {
     return area;
 }
 
-// The replace bar above the script, the outline beside it, the folding margin and the quick fixes.
+// The replace bar above the script, the outline beside it, the folding margin, the quick fixes and
+// the signature help.
 void ScriptWindow::addEditorViews(QMainWindow* area) {
     replace_ = new ReplaceBar(*txtScript_, *assistant_, area);
     area->addToolBar(Qt::TopToolBarArea, replace_);
@@ -107,6 +109,7 @@ void ScriptWindow::addEditorViews(QMainWindow* area) {
     connect(assistant_, &ScriptAssistant::problemsShown, outline_, &OutlineDock::refresh);
     folds_ = new FoldMargin(*txtScript_);
     quickFixes_ = new QuickFixes(*txtScript_, *assistant_, host_);
+    new SignaturePopup(context_, *txtScript_);
 }
 
 void ScriptWindow::open() {

@@ -8,6 +8,7 @@
 #include "ui/replace_bar.h"
 #include "ui/script_assistant.h"
 #include "ui/script_problem.h"
+#include "ui/signature_popup.h"
 
 namespace corvane::testing {
 namespace {
@@ -150,6 +151,30 @@ TEST_F(EditorViewsTest, FoldingHidesLinesOnlyAndTheCaretOpensThem) {
     caret.deleteChar();
     folds.refresh();
     EXPECT_EQ(shownLines(), QList<bool>(8, true));
+    setText(u"START_SCRIPT\n{\n}\nENDSCRIPT"_q);
+    folds.refresh();
+    EXPECT_FALSE(folds.toggleFoldAt(1));  // no line between the braces to hide
+}
+
+TEST_F(EditorViewsTest, SignatureHelpMarksTheParameterBeingTyped) {
+    setText(u"START_SCRIPT\n{\n\n}\nENDSCRIPT"_q);
+    QTextCursor caret = box().textCursor();
+    caret.setPosition(15);
+    box().setTextCursor(caret);
+    box().setFocus();
+    const SignaturePopup* popup = box().findChild<SignaturePopup*>();
+    ASSERT_NE(popup, nullptr);
+    type(box(), u"DO ATTACK "_q);
+    ASSERT_TRUE(popup->isVisible());
+    EXPECT_TRUE(popup->text().startsWith(u"ATTACK <b><u>&lt;color&gt;</u></b> &lt;var&gt;"_q)) << popup->text().toStdString();
+    type(box(), u"BLUE "_q);
+    EXPECT_TRUE(popup->text().startsWith(u"ATTACK &lt;color&gt; <b><u>&lt;var&gt;</u></b>"_q)) << popup->text().toStdString();
+    press(box(), Qt::Key_Escape);
+    EXPECT_FALSE(popup->isVisible());
+    caret.setPosition(0);  // away from the DO command: nothing to show
+    box().setTextCursor(caret);
+    type(box(), u" "_q);
+    EXPECT_FALSE(popup->isVisible());
 }
 
 }  // namespace

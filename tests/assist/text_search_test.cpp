@@ -1,10 +1,9 @@
+#include "assist/text_search.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
-
-#include "assist/fold_ranges.h"
-#include "assist/text_search.h"
 
 namespace corvane {
 namespace {
@@ -82,13 +81,6 @@ TEST(TextSearch, ReplaceReplacesTheSelectedMatchAndFindsTheNext) {
         EXPECT_EQ(step.next->position, *c.next) << c.text << " at " << c.start;
         EXPECT_EQ(step.next->wrapped, c.wrapped) << c.text << " at " << c.start;
     }
-}
-
-TEST(FoldRanges, BracesThatSpanLinesWithTheirPartners) {
-    const std::string text = "START_SCRIPT\n{\nEVERY 2\n{\nDO X\n}\nIF { }\n{\n}\n}\n{\nENDSCRIPT";
-    // "{ }" on one line and "{\n}" fold nothing; the last "{" has no partner.
-    EXPECT_EQ(FoldRanges(text), (std::vector<FoldRange>{{13, 43}, {23, 30}}));
-    EXPECT_TRUE(FoldRanges("} }\n\n{").empty());
 }
 
 }  // namespace
