@@ -21,6 +21,14 @@ std::string ParameterKinds(const Grammar& grammar, const GrammarEntry& entry);
 // value placeholder reads "a value".
 std::string ExampleWords(const GrammarGroup& group, std::size_t count);
 
+// What a group expects, in the author's words rather than the group's name: "a command",
+// "a comparison operator", "ON or OFF", "a value or {".
+std::string GroupDescription(const GrammarGroup& group);
+
+// True when GroupDescription names a kind of word, which a few examples then make concrete (a
+// group described by its own words needs none).
+bool DescribedByKind(const GrammarGroup& group);
+
 // How a grammar word is written in a script: the checker's names for a closing brace
 // ("}IF", "}EVERY", ...) are written "}".
 std::string_view ScriptSpelling(std::string_view grammarWord);

@@ -166,15 +166,49 @@ TEST_F(EditorViewsTest, SignatureHelpMarksTheParameterBeingTyped) {
     ASSERT_NE(popup, nullptr);
     type(box(), u"DO ATTACK "_q);
     ASSERT_TRUE(popup->isVisible());
-    EXPECT_TRUE(popup->text().startsWith(u"ATTACK <b><u>&lt;color&gt;</u></b> &lt;var&gt;"_q)) << popup->text().toStdString();
+    EXPECT_TRUE(popup->text().startsWith(u"ATTACK <b><u>&lt;color&gt;</u></b> &lt;var&gt;"_q))
+        << popup->text().toStdString();
     type(box(), u"BLUE "_q);
-    EXPECT_TRUE(popup->text().startsWith(u"ATTACK &lt;color&gt; <b><u>&lt;var&gt;</u></b>"_q)) << popup->text().toStdString();
+    EXPECT_TRUE(popup->text().startsWith(u"ATTACK &lt;color&gt; <b><u>&lt;var&gt;</u></b>"_q))
+        << popup->text().toStdString();
     press(box(), Qt::Key_Escape);
     EXPECT_FALSE(popup->isVisible());
     caret.setPosition(0);  // away from the DO command: nothing to show
     box().setTextCursor(caret);
     type(box(), u" "_q);
     EXPECT_FALSE(popup->isVisible());
+}
+
+TEST_F(EditorViewsTest, QuickFixesMendTheMarkedWordInOneUndoStep) {
+    const struct {
+        QString text, title, fixed;
+    } cases[] = {
+        {u"START_SCRIPT\n{\nDO STATE_FETCH_WOD ON\n}\nENDSCRIPT"_q, u"Replace with STATE_FETCH_WOOD"_q,
+         u"START_SCRIPT\n{\nDO STATE_FETCH_WOOD ON\n}\nENDSCRIPT"_q},
+        {u"START_SCRIPT\n{\n\tDO STATE_DEFEND ON\nENDSCRIPT"_q, u"Insert }"_q,
+         u"START_SCRIPT\n{\n\tDO STATE_DEFEND ON\n}\nENDSCRIPT"_q},
+    };
+    for (const auto& c : cases) {
+        setText(c.text);
+        script().assistant().checkNow();
+        const std::vector<ScriptProblem>& problems = script().assistant().problems();
+        const auto mended = std::find_if(problems.begin(), problems.end(),
+                                         [](const ScriptProblem& problem) { return !problem.fixes.isEmpty(); });
+        ASSERT_NE(mended, problems.end()) << c.text.toStdString();
+        QMenu menu;
+        const QList<QAction*> fixes = script().quickFixes().fixItems(mended->word.selectionStart(), &menu);
+        ASSERT_FALSE(fixes.isEmpty());
+        EXPECT_EQ(fixes.first()->text(), c.title);
+        fixes.first()->trigger();
+        EXPECT_EQ(box().toPlainText(), c.fixed);
+        box().undo();
+        EXPECT_EQ(box().toPlainText(), c.text);
+    }
+    QMenu menu;
+    EXPECT_TRUE(script().quickFixes().fixItems(0, &menu).isEmpty());  // no problem at START_SCRIPT
+    box().setTextCursor(QTextCursor(box().document()));
+    item("mnuQuickFix")->trigger();  // Ctrl+. where nothing can be mended
+    EXPECT_EQ(window->statusText(), u"No quick fix at the caret"_q);
 }
 
 }  // namespace

@@ -81,8 +81,8 @@ TEST_F(EditorTest, SaveAsQuestionsAndCompileErrors) {
     writeScript("e.dat", "START_SCRIPT ENDSCRIPT");
     const QString overwrite = u"Do you want to overwrite the existing file?"_q;
     const QString failed =
-        u"The script has an error at line 3, column 1: expected <endscript> after } (ENDSCRIPT), "_q
-        u"found the end of the text. Save it anyway?"_q;
+        u"The script has an error at line 3, column 1: expected ENDSCRIPT after the } of the START_SCRIPT block of "_q
+        u"line 1, found the end of the text. Save it anyway?"_q;
     const QString early = u"START_SCRIPT\n{\n}"_q;
     const std::tuple<QString, const char*, std::deque<bool>, QString, QString, QString> cases[] = {
         // text, file (none: the dialog is cancelled), answers, question, told ("W": written), word selected
