@@ -31,7 +31,7 @@ QLineEdit* addField(QToolBar* bar, const char* name, const QString& caption) {
     field->setObjectName(QString::fromLatin1(name));
     field->setPlaceholderText(caption);
     field->setClearButtonEnabled(true);
-    field->setMinimumWidth(150);
+    field->setMinimumWidth(130);
     bar->addWidget(field);
     return field;
 }
@@ -60,7 +60,9 @@ ReplaceBar::ReplaceBar(ScriptTextBox& box, ScriptAssistant& assistant, QWidget* 
     wholeWords_ = addOption(this, "chkWholeWords", QStringLiteral("Whole words"));
     wrapAround_ = addOption(this, "chkWrapAround", QStringLiteral("Wrap around"));
     wrapAround_->setChecked(true);
-    addAction(QStringLiteral("Close"), this, &ReplaceBar::closeBar)->setObjectName("cmdReplaceClose");
+    QAction* close = addAction(QString(QChar(0x00D7)), this, &ReplaceBar::closeBar);  // a multiplication sign
+    close->setObjectName(QStringLiteral("cmdReplaceClose"));
+    close->setToolTip(QStringLiteral("Close (Esc)"));
     hide();
 
     markLater_.setSingleShot(true);
