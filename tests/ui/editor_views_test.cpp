@@ -44,6 +44,19 @@ protected:
         }
         return lines;
     }
+    // The items of the menu that `open` pops up, which is then closed.
+    static QStringList popupItems(const std::function<void()>& open) {
+        QStringList items;
+        QTimer::singleShot(0, [&items] {
+            auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+            if (menu == nullptr) return;
+            for (const QAction* action : menu->actions())
+                if (!action->isSeparator()) items << action->text();
+            menu->close();
+        });
+        open();
+        return items;
+    }
     QList<bool> shownLines() {
         QList<bool> shown;
         for (QTextBlock block = box().document()->begin(); block.isValid(); block = block.next())
@@ -129,7 +142,11 @@ TEST_F(EditorViewsTest, FoldingHidesLinesOnlyAndTheCaretOpensThem) {
     FoldMargin& folds = *script().foldMargin();
     folds.refresh();
     EXPECT_FALSE(folds.toggleFoldAt(0));  // START_SCRIPT: no brace
-    ASSERT_TRUE(folds.toggleFoldAt(3));   // EVERY's "{"
+    const QRect brace = box().cursorRect(QTextCursor(box().document()->findBlockByNumber(3)));
+    const QPoint marker(folds.width() / 2, brace.center().y());  // beside EVERY's "{"
+    QMouseEvent click(QEvent::MouseButtonPress, marker, folds.mapToGlobal(marker), Qt::LeftButton, Qt::LeftButton, {});
+    QApplication::sendEvent(&folds, &click);
+    ASSERT_TRUE(folds.isFolded(3));
     EXPECT_EQ(shownLines(), (QList<bool>{true, true, true, true, false, true, true, true}));
     ASSERT_TRUE(folds.toggleFoldAt(1));  // the outer one hides the inner one with its lines
     EXPECT_EQ(shownLines(), (QList<bool>{true, true, false, false, false, false, true, true}));
@@ -195,6 +212,17 @@ TEST_F(EditorViewsTest, QuickFixesMendTheMarkedWordInOneUndoStep) {
         const auto mended = std::find_if(problems.begin(), problems.end(),
                                          [](const ScriptProblem& problem) { return !problem.fixes.isEmpty(); });
         ASSERT_NE(mended, problems.end()) << c.text.toStdString();
+        QTextCursor word = mended->word;
+        word.setPosition(word.selectionStart());
+        const QPoint at = box().cursorRect(word).center();
+        const QStringList contextMenu = popupItems([&] {
+            QContextMenuEvent request(QContextMenuEvent::Mouse, at, box().viewport()->mapToGlobal(at));
+            QApplication::sendEvent(box().viewport(), &request);
+        });
+        ASSERT_GT(contextMenu.size(), 1);  // the fixes first, then the box's own items
+        EXPECT_EQ(contextMenu.first(), c.title);
+        box().setTextCursor(word);
+        EXPECT_EQ(popupItems([&] { item("mnuQuickFix")->trigger(); }).first(), c.title);  // Ctrl+.
         QMenu menu;
         const QList<QAction*> fixes = script().quickFixes().fixItems(mended->word.selectionStart(), &menu);
         ASSERT_FALSE(fixes.isEmpty());
