@@ -2,6 +2,7 @@
 
 #include <QKeyEvent>
 #include <QScreen>
+#include <QScrollBar>
 
 #include "assist/signature_help.h"
 #include "ui/box_text.h"
@@ -50,6 +51,9 @@ SignaturePopup::SignaturePopup(EditorContext& context, ScriptTextBox& box)
     connect(&box, &QTextEdit::cursorPositionChanged, this, [this] {
         if (isVisible()) refresh();
     });
+    // A scrolled text leaves the popup beside some other line.
+    connect(box.verticalScrollBar(), &QScrollBar::valueChanged, this, &QWidget::hide);
+    connect(box.horizontalScrollBar(), &QScrollBar::valueChanged, this, &QWidget::hide);
     box.installEventFilter(this);
 }
 
