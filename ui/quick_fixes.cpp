@@ -58,7 +58,10 @@ bool QuickFixes::eventFilter(QObject* watched, QEvent* event) {
     if (watched != box_.viewport() || event->type() != QEvent::ContextMenu) return false;
     const auto* request = static_cast<QContextMenuEvent*>(event);
     const std::unique_ptr<QMenu> menu(box_.createStandardContextMenu(request->pos()));
-    const QList<QAction*> items = fixItems(box_.cursorForPosition(request->pos()).position(), menu.get());
+    // The box finds the nearest place also for a click far right of a line's end: that is no word.
+    const QTextCursor at = box_.cursorForPosition(request->pos());
+    const bool onText = request->pos().x() <= box_.cursorRect(at).right() + box_.fontMetrics().averageCharWidth();
+    const QList<QAction*> items = onText ? fixItems(at.position(), menu.get()) : QList<QAction*>();
     if (items.isEmpty()) return false;  // the box's own menu
     QAction* first = menu->actions().isEmpty() ? nullptr : menu->actions().first();
     menu->insertActions(first, items);

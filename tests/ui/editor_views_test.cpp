@@ -44,17 +44,24 @@ protected:
         }
         return lines;
     }
-    // The items of the menu that `open` pops up, which is then closed.
+    // The items of the menu that `open` pops up, which is then closed; the box's own menu pops up
+    // without waiting, a menu of ours waits in exec().
     static QStringList popupItems(const std::function<void()>& open) {
         QStringList items;
-        QTimer::singleShot(0, [&items] {
+        QTimer look;
+        look.setSingleShot(true);
+        QObject::connect(&look, &QTimer::timeout, [&items] {
             auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
             if (menu == nullptr) return;
             for (const QAction* action : menu->actions())
                 if (!action->isSeparator()) items << action->text();
             menu->close();
         });
+        look.start(0);
         open();
+        QElapsedTimer clock;
+        clock.start();
+        while (look.isActive() && clock.elapsed() < 5000) QCoreApplication::processEvents();
         return items;
     }
     QList<bool> shownLines() {
@@ -215,14 +222,18 @@ TEST_F(EditorViewsTest, QuickFixesMendTheMarkedWordInOneUndoStep) {
         QTextCursor word = mended->word;
         word.setPosition(word.selectionStart());
         const QPoint at = box().cursorRect(word).center();
-        const QStringList contextMenu = popupItems([&] {
-            QContextMenuEvent request(QContextMenuEvent::Mouse, at, box().viewport()->mapToGlobal(at));
-            QApplication::sendEvent(box().viewport(), &request);
-        });
-        ASSERT_GT(contextMenu.size(), 1);  // the fixes first, then the box's own items
-        EXPECT_EQ(contextMenu.first(), c.title);
+        const auto contextMenu = [&](QPoint point) {
+            return popupItems([&] {
+                QContextMenuEvent request(QContextMenuEvent::Mouse, point, box().viewport()->mapToGlobal(point));
+                QApplication::sendEvent(box().viewport(), &request);
+            });
+        };
+        const QStringList onWord = contextMenu(at);
+        ASSERT_GT(onWord.size(), 1);  // the fixes first, then the box's own items
+        EXPECT_EQ(onWord.first(), c.title);
+        EXPECT_NE(contextMenu({box().viewport()->width() - 4, at.y()}).value(0), c.title);  // right of the line's end
         box().setTextCursor(word);
-        EXPECT_EQ(popupItems([&] { item("mnuQuickFix")->trigger(); }).first(), c.title);  // Ctrl+.
+        EXPECT_EQ(popupItems([&] { item("mnuQuickFix")->trigger(); }).value(0), c.title);  // Ctrl+.
         QMenu menu;
         const QList<QAction*> fixes = script().quickFixes().fixItems(mended->word.selectionStart(), &menu);
         ASSERT_FALSE(fixes.isEmpty());
