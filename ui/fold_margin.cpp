@@ -20,11 +20,11 @@ constexpr int kMarginWidth = 14;
 QColor markerColour() { return QColor(150, 160, 190); }
 }  // namespace
 
-FoldMargin::FoldMargin(ScriptTextBox& box) : QWidget(&box), box_(box) {
+FoldMargin::FoldMargin(ScriptTextBox& box) : QWidget(&box), box_(box), viewport_(box.viewport()) {
     setObjectName(QStringLiteral("foldMargin"));
     setCursor(Qt::PointingHandCursor);
     box.setFoldMarginWidth(kMarginWidth);
-    box.viewport()->installEventFilter(this);
+    viewport_->installEventFilter(this);
     refreshLater_.setSingleShot(true);
     refreshLater_.setInterval(0);
     connect(&refreshLater_, &QTimer::timeout, this, &FoldMargin::refresh);
@@ -36,12 +36,12 @@ FoldMargin::FoldMargin(ScriptTextBox& box) : QWidget(&box), box_(box) {
 }
 
 void FoldMargin::place() {
-    const QRect viewport = box_.viewport()->geometry();
+    const QRect viewport = viewport_->geometry();
     setGeometry(viewport.left() - kMarginWidth, viewport.top(), kMarginWidth, viewport.height());
 }
 
 bool FoldMargin::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == box_.viewport() && (event->type() == QEvent::Move || event->type() == QEvent::Resize)) place();
+    if (watched == viewport_ && (event->type() == QEvent::Move || event->type() == QEvent::Resize)) place();
     return QWidget::eventFilter(watched, event);
 }
 

@@ -14,8 +14,8 @@
 namespace corvane {
 
 QuickFixes::QuickFixes(ScriptTextBox& box, ScriptAssistant& assistant, ScriptHost& host)
-    : QObject(&box), box_(box), assistant_(assistant), host_(host) {
-    box.viewport()->installEventFilter(this);
+    : QObject(&box), box_(box), viewport_(box.viewport()), assistant_(assistant), host_(host) {
+    viewport_->installEventFilter(this);
 }
 
 QList<QAction*> QuickFixes::fixItems(int position, QMenu* menu) {
@@ -55,7 +55,7 @@ void QuickFixes::showAtCaret() {
 }
 
 bool QuickFixes::eventFilter(QObject* watched, QEvent* event) {
-    if (watched != box_.viewport() || event->type() != QEvent::ContextMenu) return false;
+    if (watched != viewport_ || event->type() != QEvent::ContextMenu) return false;
     const auto* request = static_cast<QContextMenuEvent*>(event);
     const std::unique_ptr<QMenu> menu(box_.createStandardContextMenu(request->pos()));
     // The box finds the nearest place also for a click far right of a line's end: that is no word.

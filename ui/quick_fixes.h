@@ -7,6 +7,7 @@
 
 class QAction;
 class QMenu;
+class QWidget;
 
 namespace corvane {
 
@@ -33,6 +34,7 @@ protected:
 
 private:
     ScriptTextBox& box_;
+    QWidget* viewport_;  // kept: while the box is destroyed its viewport still sends events
     ScriptAssistant& assistant_;
     ScriptHost& host_;
 };
