@@ -11,6 +11,7 @@
 
 #include "ui/box_text.h"
 #include "ui/editor_look.h"
+#include "ui/fold_ellipsis.h"
 #include "ui/script_text_box.h"
 
 namespace corvane {
@@ -20,7 +21,8 @@ constexpr int kMarginWidth = 14;
 QColor markerColour() { return QColor(150, 160, 190); }
 }  // namespace
 
-FoldMargin::FoldMargin(ScriptTextBox& box) : QWidget(&box), box_(box), viewport_(box.viewport()) {
+FoldMargin::FoldMargin(ScriptTextBox& box)
+    : QWidget(&box), box_(box), viewport_(box.viewport()), ellipsis_(new FoldEllipsis(box)) {
     setObjectName(QStringLiteral("foldMargin"));
     setCursor(Qt::PointingHandCursor);
     box.setFoldMarginWidth(kMarginWidth);
@@ -132,6 +134,7 @@ void FoldMargin::applyFolds() {
         const int last = document->findBlock(static_cast<int>(range->close)).blockNumber() - 1;
         for (int line = first; line <= last; ++line) hidden[static_cast<std::size_t>(line)] = true;
     }
+    ellipsis_->setFolds(folded_);
     int from = -1;
     int to = -1;
     for (QTextBlock block = document->begin(); block.isValid(); block = block.next()) {

@@ -14,6 +14,7 @@
 
 namespace corvane {
 
+class FoldEllipsis;
 class ScriptTextBox;
 
 class FoldMargin final : public QWidget {
@@ -44,7 +45,8 @@ private:
     const BraceBlock* rangeOnLine(int blockNumber) const;
 
     ScriptTextBox& box_;
-    QWidget* viewport_;               // kept: while the box is destroyed its viewport still sends events
+    QWidget* viewport_;  // kept: while the box is destroyed its viewport still sends events
+    FoldEllipsis* ellipsis_;
     std::vector<BraceBlock> ranges_;  // those with a line between their braces, by their "{"
     QList<QTextCursor> folded_;       // at the "{" of each folded block; they move with the author's edits
     QTimer refreshLater_;             // once per burst of edits

@@ -154,6 +154,11 @@ TEST_F(EditorViewsTest, FoldingHidesLinesOnlyAndTheCaretOpensThem) {
     QMouseEvent click(QEvent::MouseButtonPress, marker, folds.mapToGlobal(marker), Qt::LeftButton, Qt::LeftButton, {});
     QApplication::sendEvent(&folds, &click);
     ASSERT_TRUE(folds.isFolded(3));
+    const QWidget* ellipsis = box().viewport()->findChild<QWidget*>(u"foldEllipsis"_q);
+    ASSERT_NE(ellipsis, nullptr);
+    EXPECT_TRUE(ellipsis->isVisible());  // "..." after the folded "{"
+    script().resize(script().size() + QSize(40, 30));
+    EXPECT_EQ(ellipsis->geometry(), box().viewport()->rect());  // covers the text as the window grows
     EXPECT_EQ(shownLines(), (QList<bool>{true, true, true, true, false, true, true, true}));
     ASSERT_TRUE(folds.toggleFoldAt(1));  // the outer one hides the inner one with its lines
     EXPECT_EQ(shownLines(), (QList<bool>{true, true, false, false, false, false, true, true}));
