@@ -6,12 +6,12 @@
 #include "assist/diagnostics.h"
 #include "assist/hover.h"
 #include "assist/layout.h"
+#include "assist/script_outline.h"
 #include "corvane_version.h"
 #include "lsp/code_actions.h"
 #include "lsp/diagnostic_cap.h"
 #include "lsp/json_rpc.h"
 #include "lsp/protocol_json.h"
-#include "lsp/script_outline.h"
 #include "lsp/semantic_tokens_request.h"
 
 namespace corvane {

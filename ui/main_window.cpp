@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QDockWidget>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QElapsedTimer>
@@ -29,8 +30,11 @@
 #include "ui/common/shown_path.h"
 #include "ui/editor_look.h"
 #include "ui/find_window.h"
+#include "ui/outline_dock.h"
+#include "ui/quick_fixes.h"
 #include "ui/recent_files.h"
 #include "ui/reference_list_window.h"
+#include "ui/replace_bar.h"
 #include "ui/script_assistant.h"
 #include "ui/script_text_box.h"
 #include "ui/script_text_file.h"
@@ -195,6 +199,8 @@ void MainWindow::createAssistMenus() {
     scripts->removeAction(separator);
     scripts->insertAction(menuAction(QStringLiteral("mnuRecentFiles")), separator);
 
+    add(edit, "mnuReplace", QStringLiteral("Replace..."), QKeySequence(Qt::CTRL | Qt::Key_H),
+        [this] { scriptWindow().replaceBar()->openForTyping(); });
     edit->addSeparator();
     add(edit, "mnuGoToLine", QStringLiteral("&Go to line..."), QKeySequence(Qt::CTRL | Qt::Key_G),
         [this] { scriptWindow().assistant().goToLine(); });
@@ -202,8 +208,15 @@ void MainWindow::createAssistMenus() {
         [this] { scriptWindow().assistant().nextProblem(); });
     add(edit, "mnuPreviousProblem", QStringLiteral("P&revious problem"), QKeySequence(Qt::SHIFT | Qt::Key_F8),
         [this] { scriptWindow().assistant().previousProblem(); });
+    add(edit, "mnuQuickFix", QStringLiteral("&Quick fix..."), QKeySequence(Qt::CTRL | Qt::Key_Period),
+        [this] { scriptWindow().quickFixes().showAtCaret(); });
 
     extra->addSeparator();
+    add(extra, "mnuShowOutline", QStringLiteral("Show &outline"), {}, [this] {
+        QDockWidget* outline = scriptWindow().outlineDock();
+        outline->show();
+        outline->raise();
+    });
     add(extra, "mnuFormatScript", QStringLiteral("&Format script"), {},
         [this] { scriptWindow().assistant().formatScript(); });
     typingAssist_ = addOption(extra, "mnuTypingAssist", QStringLiteral("Colour and complete &while typing"),

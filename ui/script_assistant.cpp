@@ -62,6 +62,18 @@ QTextCursor problemRange(QTextDocument* document, std::size_t position, std::siz
     return range;
 }
 
+QList<ProblemFix> fixesOf(QTextDocument* document, const Diagnostic& problem) {
+    QList<ProblemFix> fixes;
+    const int last = document->characterCount() - 1;
+    for (const TextFix& fix : problem.fixes) {
+        QTextCursor range(document);
+        range.setPosition(qBound(0, static_cast<int>(fix.position), last));
+        range.setPosition(qBound(0, static_cast<int>(fix.position + fix.length), last), QTextCursor::KeepAnchor);
+        fixes.push_back({messageFromEngine(fix.title), range, boxTextFromEngine(fix.replacement)});
+    }
+    return fixes;
+}
+
 bool isBlankCharacter(QChar c) { return c == QLatin1Char(' ') || c == QLatin1Char('\t'); }
 
 // Only a caret on a brace, IF, ELSE or ENDIF needs the whole text scanned for partners.
@@ -164,11 +176,13 @@ void ScriptAssistant::showFound(const std::vector<Diagnostic>& found) {
     problems_.reserve(marked);
     for (std::size_t i = 0; i < marked; ++i) {
         problems_.push_back({problemRange(box_.document(), found[i].position, found[i].length),
-                             found[i].severity == DiagnosticSeverity::kError, messageFromEngine(found[i].message)});
+                             found[i].severity == DiagnosticSeverity::kError, messageFromEngine(found[i].message),
+                             fixesOf(box_.document(), found[i])});
     }
     dock_.showProblems(problems_, found.size() - marked);
     showMarks();
     showProblemUnderCaret();
+    emit problemsShown();
 }
 
 void ScriptAssistant::caretMoved() {
@@ -192,6 +206,9 @@ void ScriptAssistant::showMarks() {
             marks << mark(problemRange(box_.document(), word.position, word.length), partner);
         }
     }
+    QTextCharFormat found;
+    found.setBackground(QColor(110, 90, 30));
+    for (const QTextCursor& match : searchMarks_) marks << mark(match, found);
     for (const ScriptProblem& problem : problems_) {
         QTextCharFormat wave;
         wave.setUnderlineStyle(QTextCharFormat::WaveUnderline);
@@ -199,6 +216,11 @@ void ScriptAssistant::showMarks() {
         marks << mark(problem.word, wave);
     }
     box_.setExtraSelections(marks);
+}
+
+void ScriptAssistant::setSearchMarks(const QList<QTextCursor>& marks) {
+    searchMarks_ = marks;
+    showMarks();
 }
 
 int ScriptAssistant::problemAt(int position) const {

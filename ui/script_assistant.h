@@ -6,7 +6,9 @@
 // typing) waits for setTypingAssist(true); the closing words of a block just opened for
 // setCloseBlocks(true).
 
+#include <QList>
 #include <QObject>
+#include <QTextCursor>
 #include <QTimer>
 #include <cstddef>
 #include <string>
@@ -44,6 +46,10 @@ public:
     // The check at a pause runs on a worker; this waits until the newest one is marked.
     void waitForCheck();
     const std::vector<ScriptProblem>& problems() const { return problems_; }
+    // The problem whose word holds or touches the box position; -1 for none.
+    int problemAt(int position) const;
+    // Marks besides the problems' (the replace bar's matches); empty to take them away.
+    void setSearchMarks(const QList<QTextCursor>& marks);
 
     void nextProblem();
     void previousProblem();
@@ -60,6 +66,10 @@ public:
 
     CompletionPopup& completionPopup() const { return *popup_; }
     QTimer& pauseTimer() { return pause_; }
+
+signals:
+    // The problems of a check are marked: the moment for other views of the text to follow.
+    void problemsShown();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -78,7 +88,6 @@ private:
     void colourShownLines();
     void showMarks();
     void showProblemUnderCaret();
-    int problemAt(int position) const;
 
     EditorContext& context_;
     ScriptHost& host_;
@@ -96,6 +105,7 @@ private:
     std::string engineText_;
     bool engineTextStale_ = true;
     std::vector<ScriptProblem> problems_;
+    QList<QTextCursor> searchMarks_;
     bool statusShowsProblem_ = false;
     bool typingAssist_ = false;
     bool closeBlocks_ = false;

@@ -21,8 +21,15 @@ public:
     // Selects `length` characters from `start` (box positions), scrolled into view, and takes the focus.
     void selectRange(int start, int length);
 
-    // Room left of the text for the line numbers.
-    void setLeftMargin(int pixels) { setViewportMargins(pixels, 0, 0, 0); }
+    // Room left of the text for the line numbers, and right of them for the folding markers.
+    void setLeftMargin(int pixels) {
+        numbersWidth_ = pixels;
+        setViewportMargins(numbersWidth_ + foldWidth_, 0, 0, 0);
+    }
+    void setFoldMarginWidth(int pixels) {
+        foldWidth_ = pixels;
+        setLeftMargin(numbersWidth_);
+    }
 
 signals:
     void helpRequested();
@@ -43,6 +50,9 @@ private:
 
     QElapsedTimer lastTyped_;
     QChar lastTypedCharacter_;
+
+    int numbersWidth_ = 0;
+    int foldWidth_ = 0;
 };
 
 }  // namespace corvane

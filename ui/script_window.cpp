@@ -28,11 +28,16 @@
 #include "ui/common/unsaved_work.h"
 #include "ui/editor_context.h"
 #include "ui/editor_look.h"
+#include "ui/fold_margin.h"
+#include "ui/outline_dock.h"
 #include "ui/placement.h"
 #include "ui/problems_dock.h"
+#include "ui/quick_fixes.h"
+#include "ui/replace_bar.h"
 #include "ui/script_assistant.h"
 #include "ui/script_host.h"
 #include "ui/script_text_box.h"
+#include "ui/signature_popup.h"
 
 namespace corvane {
 
@@ -41,6 +46,7 @@ namespace {
 constexpr int kHelpBoxHeightTwips = 1575;
 constexpr qreal kHelpPoints = 8.25;
 constexpr int kProblemsHeight = 90;
+constexpr int kOutlineWidth = 170;
 
 // Four lines, no line break after the last.
 QString newScriptTemplate() { return QStringLiteral("START_SCRIPT\n{\n}\nENDSCRIPT"); }
@@ -97,6 +103,7 @@ QWidget* ScriptWindow::makeScriptArea() {
     problems_->toggleViewAction()->setObjectName(QStringLiteral("mnuShowProblems"));
     helpDock_->toggleViewAction()->setObjectName(QStringLiteral("mnuShowHelp"));
     assistant_ = new ScriptAssistant(context_, host_, *txtScript_, *problems_);
+    addEditorViews(area);
     return area;
 }
 
@@ -111,6 +118,20 @@ void ScriptWindow::fitPanels() {
     scriptArea_->resizeDocks({problems_, helpDock_},
                              {static_cast<int>(kProblemsHeight * share), static_cast<int>(designedHelp * share)},
                              Qt::Vertical);
+}
+
+// The replace bar above the script, the outline beside it, the folding margin, the quick fixes and
+// the signature help.
+void ScriptWindow::addEditorViews(QMainWindow* area) {
+    replace_ = new ReplaceBar(*txtScript_, *assistant_, area);
+    area->addToolBar(Qt::TopToolBarArea, replace_);
+    outline_ = new OutlineDock(*txtScript_, area);
+    area->addDockWidget(Qt::RightDockWidgetArea, outline_);
+    area->resizeDocks({outline_}, {kOutlineWidth}, Qt::Horizontal);
+    connect(assistant_, &ScriptAssistant::problemsShown, outline_, &OutlineDock::refresh);
+    folds_ = new FoldMargin(*txtScript_);
+    quickFixes_ = new QuickFixes(*txtScript_, *assistant_, host_);
+    new SignaturePopup(context_, *txtScript_);
 }
 
 void ScriptWindow::open() {

@@ -18,7 +18,11 @@ class QPlainTextEdit;
 namespace corvane {
 
 struct EditorContext;
+class FoldMargin;
+class OutlineDock;
 class ProblemsDock;
+class QuickFixes;
+class ReplaceBar;
 class ScriptAssistant;
 class ScriptHost;
 class ScriptTextBox;
@@ -36,6 +40,10 @@ public:
     QDockWidget* helpDock() const { return helpDock_; }
     // Items that show or hide the Problems list and the help box.
     QList<QAction*> panelActions() const;
+    ReplaceBar* replaceBar() const { return replace_; }
+    OutlineDock* outlineDock() const { return outline_; }
+    FoldMargin* foldMargin() const { return folds_; }
+    QuickFixes& quickFixes() const { return *quickFixes_; }
 
     // Opening steps once the window sits in the MDI area: the script items come on and the
     // remembered placement is restored.
@@ -76,6 +84,7 @@ private:
     QRect openingPlacement() const;
     // The Problems list and the help box at their designed heights, together at most a third of the window.
     void fitPanels();
+    void addEditorViews(QMainWindow* area);
     void storePlacement();
     bool makeBackup(QString& backupName);
     // The compiled file's bytes once every question is answered Yes; nothing (with the message
@@ -94,6 +103,10 @@ private:
     QDockWidget* helpDock_;
     ProblemsDock* problems_;
     ScriptAssistant* assistant_;
+    ReplaceBar* replace_;
+    OutlineDock* outline_;
+    FoldMargin* folds_;
+    QuickFixes* quickFixes_;
     QString textFile_;
     FileEncoding textEncoding_;
 };

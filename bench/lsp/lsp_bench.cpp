@@ -10,11 +10,11 @@
 #include <sstream>
 #include <string>
 
+#include "assist/script_outline.h"
 #include "bench/common/split_baseline.h"
 #include "lsp/language_server.h"
 #include "lsp/message_reader.h"
 #include "lsp/message_writer.h"
-#include "lsp/script_outline.h"
 
 namespace corvane {
 namespace {

@@ -11,7 +11,9 @@
 #include "ui/about_window.h"
 #include "ui/completion_popup.h"
 #include "ui/find_window.h"
+#include "ui/fold_margin.h"
 #include "ui/main_window.h"
+#include "ui/replace_bar.h"
 #include "ui/script_assistant.h"
 #include "ui/script_text_box.h"
 #include "ui/script_window.h"
@@ -76,6 +78,21 @@ int main(int argc, char** argv) {
     save(script, "completion");
     popup.close();
     window.setTypingAssist(false);
+    // The replace bar with every match marked; then the outline beside a folded block.
+    window.menuAction(QStringLiteral("mnuReplace"))->trigger();
+    ReplaceBar& bar = *script.replaceBar();
+    bar.setOptions({false, true, true});
+    bar.searchBox()->setText(QStringLiteral("VAR_1"));
+    bar.replacementBox()->setText(QStringLiteral("VAR_7"));
+    box.setTextCursor(QTextCursor(box.document()->findBlockByNumber(30)));
+    bar.findNext();
+    save(script, "replace");
+    bar.closeBar();
+    const QTextBlock every = box.document()->find(QStringLiteral("EVERY %512")).block();
+    box.setTextCursor(QTextCursor(every));
+    script.foldMargin()->toggleFoldAt(every.blockNumber() + 1);
+    save(script, "outline");
+    script.foldMargin()->unfoldAll();
     for (const auto& [item, name] :
          {std::pair{"mnuShowCommands", "frmCommandList"}, std::pair{"mnuShowVariables", "frmVariableList"},
           std::pair{"mnuShowKeywords", "frmKeywords"}}) {
