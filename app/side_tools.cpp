@@ -40,18 +40,30 @@ SideTools::SideTools(MainWindow& window, Prompter& prompter, const AppPaths& pat
       paths_(paths),
       registry_(std::move(registry)),
       updateSite_(std::move(updateSite)) {
-    window.setExternalCommands({[this] { openMap(); }, [this] { saveMap(); }, [this] { openLanguage(); },
-                                [this] { saveLanguage(); }, [this] { checkNewVersion(); },
-                                [this] {
-                                    return (map_ == nullptr || map_->maybeSave()) &&
-                                           (language_ == nullptr || language_->maybeSave());
-                                }});
+    window.setExternalCommands(
+        {[this] { openMap(); }, [this] { saveMap(); }, [this] { openLanguage(); }, [this] { saveLanguage(); },
+         [this] { checkNewVersion(); }, [this] { return whenLanguageActive(&LangEditWindow::findCommand); },
+         [this] { return whenLanguageActive(&LangEditWindow::findNextCommand); },
+         [this] {
+             return (map_ == nullptr || map_->maybeSave()) && (language_ == nullptr || language_->maybeSave());
+         }});
 }
 
 // The windows refer to the registry and the prompter; they go before them.
 SideTools::~SideTools() {
     delete map_.data();
     delete language_.data();
+}
+
+bool SideTools::languageIsActive() const {
+    const QMdiSubWindow* active = window_.mdiArea()->activeSubWindow();
+    return language_ != nullptr && active != nullptr && active->widget() == language_.data();
+}
+
+bool SideTools::whenLanguageActive(void (LangEditWindow::*command)()) {
+    if (!languageIsActive()) return false;
+    (language_->*command)();
+    return true;
 }
 
 MapWindow* SideTools::mapWindow() const { return map_; }
@@ -63,6 +75,7 @@ MapWindow& SideTools::ensureMapWindow() {
         map_ = new MapWindow(prompter_, paths_, *registry_);
         QObject::connect(map_, &MapWindow::saveMapAvailable, &window_, &MainWindow::setMapSaveEnabled);
         QObject::connect(map_, &MapWindow::scriptRequested, &window_, &MainWindow::loadScript);
+        QObject::connect(map_, &MapWindow::newScriptRequested, &window_, &MainWindow::newScriptAt);
         QObject::connect(map_, &MapWindow::scriptFolderRequested, &window_, &MainWindow::loadFromFolder);
         addToArea(*window_.mdiArea(), *map_);
         showEditItemsWhileActive(*map_);
@@ -76,6 +89,12 @@ LangEditWindow& SideTools::ensureLanguageWindow() {
             new LangEditWindow(prompter_, paths_, *registry_, [this](const QString& text) { window_.setStatus(text); });
         QObject::connect(language_, &LangEditWindow::saveAvailable, &window_, &MainWindow::setLanguageSaveEnabled);
         addToArea(*window_.mdiArea(), *language_);
+        // Find and Find Next serve the language editor while it is active, also with no script open.
+        QObject::connect(window_.mdiArea(), &QMdiArea::subWindowActivated, language_, [this] {
+            const bool findable = window_.openScriptWindow() != nullptr || languageIsActive();
+            for (const char* name : {"mnuFind", "mnuFindNext"})
+                window_.menuAction(QString::fromLatin1(name))->setEnabled(findable);
+        });
     }
     return *language_;
 }

@@ -38,6 +38,9 @@ private:
     MapWindow& ensureMapWindow();
     LangEditWindow& ensureLanguageWindow();
     void showEditItemsWhileActive(MapWindow& map);
+    bool languageIsActive() const;
+    // Runs the language editor's command when its window is the active one; false otherwise.
+    bool whenLanguageActive(void (LangEditWindow::*command)());
 
     MainWindow& window_;
     Prompter& prompter_;

@@ -4,14 +4,12 @@
 #include <unordered_set>
 
 #include "assist/grammar_text.h"
-#include "checker/grammar_walker.h"
+#include "assist/recovering_walk.h"
 #include "core/script_words.h"
 #include "core/token_table.h"
 
 namespace corvane {
 namespace {
-
-constexpr int kNothingGroup = 100;
 
 class CompletionBuilder {
 public:
@@ -19,7 +17,7 @@ public:
 
     // The words of the group the walk expects next.
     void AddGroup(int number, std::string_view innermostCloser) {
-        if (number == kNothingGroup) return;
+        if (number == kAfterScriptGroup) return;
         const GrammarGroup& group = grammar_.group(number);
         for (const GrammarEntry& entry : group.entries) {
             if (entry.word == kVariablePlaceholder) {
@@ -62,6 +60,7 @@ private:
             Add(row.text, row.code.substr(4), CompletionKind::kInternalValue);
         }
         Add("VAR_", "user variable: VAR_ and a number", CompletionKind::kValuePrefix);
+        Add("INT_", "internal value: INT_ and a number", CompletionKind::kValuePrefix);
         Add("%", "number: % and a number", CompletionKind::kValuePrefix);
     }
 
@@ -88,20 +87,19 @@ Completion CompleteAt(std::string_view text, std::size_t offset, const LanguageT
     std::size_t start = offset;
     while (start > 0 && !IsScriptBlank(text[start - 1])) --start;
 
-    GrammarWalker walker(grammar);
+    // The walk recovers from earlier errors as the diagnostics do, so after a DO the commands are
+    // offered although a word before does not fit.
+    RecoveringWalk walk(grammar);
     bool lost = false;
     ScriptWordReader reader(text.substr(0, start));
     ScriptWord word;
-    while (!lost && reader.Next(word)) {
-        const WalkStep step = walker.Step(word.text);
-        lost = step == WalkStep::kStrayBrace || step == WalkStep::kTooManyBlocks || step == WalkStep::kWrongWord;
-    }
+    while (!lost && reader.Next(word)) lost = walk.Step(word) == RecoveryStep::kTooManyBlocks;
 
     CompletionBuilder builder(tables, grammar);
-    if (lost) {
+    if (lost || walk.lost()) {
         builder.AddEverything();
     } else {
-        builder.AddGroup(walker.expectedGroup(), walker.innermostCloser());
+        builder.AddGroup(walk.expectedGroup(), walk.innermostCloser());
     }
     Completion completion;
     completion.replaceStart = start;

@@ -1,39 +1,29 @@
 #include "assist/diagnostics.h"
 
 #include <algorithm>
+#include <unordered_set>
 #include <utility>
 
-#include "assist/grammar_text.h"
+#include "assist/grammar_problems.h"
 #include "assist/word_suggester.h"
-#include "checker/grammar_walker.h"
+#include "assist/word_warnings.h"
 #include "core/compiled_file.h"
 #include "core/compiler.h"
 #include "core/script_words.h"
-#include "core/word_meaning.h"
-#include "support/file_utils.h"
-#include "text/windows_1252.h"
 
 namespace corvane {
 namespace {
-
-constexpr std::size_t kExampleCount = 3;
-constexpr int kAfterScriptGroup = 100;  // what follows ENDSCRIPT: nothing
-constexpr std::string_view kTextEnd = "the end of the text";
 
 Diagnostic At(std::size_t position, std::size_t length, std::string message,
               DiagnosticSeverity severity = DiagnosticSeverity::kError) {
     return Diagnostic{position, length, severity, std::move(message), {}};
 }
 
-std::string DidYouMean(std::optional<std::string_view> suggestion) {
-    return suggestion ? "; did you mean " + std::string(*suggestion) + "?" : std::string();
-}
-
-std::string CompileMessage(const CompileError& error, std::string_view spelled, WordSuggester& suggester) {
+std::string CompileMessage(const CompileError& error, std::string_view spelled) {
     const std::string word(spelled);
     switch (error.kind) {
         case CompileErrorKind::kUnknownWord:
-            return "Unknown word " + word + DidYouMean(suggester.Suggest(error.word));
+            return "Unknown word " + word;
         case CompileErrorKind::kNumberOutOfRange:
             return "Number out of range in " + word + " (it must fit in a signed 32-bit integer)";
         case CompileErrorKind::kTooManyCodes:
@@ -49,106 +39,64 @@ std::string CompileMessage(const CompileError& error, std::string_view spelled, 
     return word;
 }
 
-void AddCompileProblems(std::string_view text, const LanguageTables& tables, std::vector<Diagnostic>& problems) {
-    WordSuggester suggester(tables);
-    for (const CompileError& error : FindCompileErrors(text, tables)) {
+// The compiler's problems, but an unknown word at which the grammar fails too: the grammar's
+// message names it.
+void AddCompileProblems(std::string_view text, const std::vector<CompileError>& errors,
+                        const std::unordered_set<std::size_t>& grammarErrors, WordSuggester& suggester,
+                        std::vector<Diagnostic>& problems) {
+    for (const CompileError& error : errors) {
+        const bool unknown = error.kind == CompileErrorKind::kUnknownWord;
+        if (unknown && grammarErrors.contains(error.position)) continue;
         const auto severity = error.kind == CompileErrorKind::kNeedsConfirmation ? DiagnosticSeverity::kWarning
                                                                                  : DiagnosticSeverity::kError;
-        problems.push_back(At(error.position, error.length,
-                              CompileMessage(error, text.substr(error.position, error.length), suggester), severity));
-    }
-}
-
-// "expected <docommand> after DO (STATE_BRING_NEW_PEOPLE, ...), found STATE_FETCH_WOD; did you mean ...?"
-std::string WrongWordMessage(const Grammar& grammar, int number, std::string_view previous, std::string_view found,
-                             std::string_view upperFound) {
-    const GrammarGroup& group = grammar.group(number);
-    if (group.entries.empty() || number == kAfterScriptGroup) {
-        return "nothing may follow " + (previous.empty() ? std::string("here") : std::string(previous)) + ", found " +
-               std::string(found);
-    }
-    std::string message = "expected " + group.name;
-    if (!previous.empty()) message += " after " + std::string(previous);
-    // A group of one word named after it ("{", START_SCRIPT) needs no examples.
-    const bool named = group.entries.size() == 1 && ScriptSpelling(group.entries[0].word) == group.name;
-    if (!named) message += " (" + ExampleWords(group, kExampleCount) + ")";
-    message += ", found " + std::string(found);
-    std::vector<std::string_view> words;
-    for (const GrammarEntry& entry : group.entries) {
-        if (entry.word != kVariablePlaceholder) words.push_back(ScriptSpelling(entry.word));
-    }
-    if (upperFound.empty()) return message;
-    return message + DidYouMean(WordSuggester(std::move(words)).Suggest(upperFound));
-}
-
-std::string TooManyBlocksMessage() {
-    return "More than " + std::to_string(kMaxOpenBlocks) + " blocks open at once; the checker cannot follow this";
-}
-
-// A four-letter word that is no word of the language compiles as a raw code; one that is not
-// four hexadecimal digits is nearly always a misspelling.
-bool IsHexDigits(std::string_view word) {
-    for (char c : word) {
-        if (!((c >= '0' && c <= '9') || (c >= 'A' && c <= 'F'))) return false;
-    }
-    return true;
-}
-
-std::optional<Diagnostic> RawCodeWarning(const ScriptWord& word, const LanguageTables& tables,
-                                         WordSuggester& suggester) {
-    if (word.text.size() != kRawCodeLength) return std::nullopt;
-    const std::string upper = ToUpperWindows1252(word.text);
-    if (IsHexDigits(upper) || FindWordMeaning(upper, tables).kind != WordMeaning::Kind::kCode ||
-        tables.tokens().FindCodeByWord(upper) != nullptr) {
-        return std::nullopt;
-    }
-    return At(word.position, word.text.size(),
-              std::string(word.text) + " is no word; it compiles as a raw code" + DidYouMean(suggester.Suggest(upper)),
-              DiagnosticSeverity::kWarning);
-}
-
-// The checker's problems: the first word that does not fit, then a } that closes nothing or one
-// block too many (either ends the walk, as it ends the checker). Raw codes are looked for on the way.
-void AddWordProblems(std::string_view text, const LanguageTables& tables, const Grammar& grammar,
-                     std::vector<Diagnostic>& problems) {
-    GrammarWalker walker(grammar);
-    WordSuggester suggester(tables);
-    ScriptWordReader reader(text);
-    ScriptWord word;
-    std::string_view previous;
-    ScriptWord last;
-    bool walking = true;
-    while (reader.Next(word)) {
-        if (auto warning = RawCodeWarning(word, tables, suggester)) problems.push_back(std::move(*warning));
-        if (!walking) continue;
-        const WalkStep step = walker.Step(word.text);
-        if (step == WalkStep::kWrongWord) {
-            const std::string upper = ToUpperWindows1252(word.text);
-            problems.push_back(At(word.position, word.text.size(),
-                                  WrongWordMessage(grammar, walker.wrongGroup(), previous, word.text, upper)));
-        } else if (step == WalkStep::kStrayBrace) {
-            problems.push_back(At(word.position, word.text.size(), "} closes no open block"));
-            walking = false;
-        } else if (step == WalkStep::kTooManyBlocks) {
-            problems.push_back(At(word.position, word.text.size(), TooManyBlocksMessage()));
-            walking = false;
+        const std::string_view spelled = text.substr(error.position, error.length);
+        Diagnostic problem = At(error.position, error.length, CompileMessage(error, spelled), severity);
+        if (const auto suggestion = unknown ? suggester.Suggest(error.word) : std::nullopt) {
+            problem.message += "; did you mean " + std::string(*suggestion) + "?";
+            problem.fixes.push_back(
+                ReplaceWordFix(ScriptWord{spelled, error.position}, std::string(*suggestion), true));
         }
-        previous = word.text;
-        last = word;
-    }
-    // Words that end before ENDSCRIPT: the save check refuses such a script at its last word.
-    if (walking && walker.fits() && !previous.empty() && walker.expectedGroup() != kAfterScriptGroup) {
-        problems.push_back(At(last.position, last.text.size(),
-                              WrongWordMessage(grammar, walker.expectedGroup(), previous, kTextEnd, "")));
+        problems.push_back(std::move(problem));
     }
 }
 
 }  // namespace
 
 std::vector<Diagnostic> Diagnose(std::string_view text, const LanguageTables& tables, const Grammar& grammar) {
-    std::vector<Diagnostic> problems;
-    AddCompileProblems(text, tables, problems);
-    AddWordProblems(text, tables, grammar, problems);
+    if (!HasScriptWords(text)) return {At(0, 0, "The script has no words")};
+    const std::vector<CompileError> compileErrors = FindCompileErrors(text, tables);
+    std::unordered_set<std::size_t> unknownWords;
+    for (const CompileError& error : compileErrors) {
+        if (error.kind == CompileErrorKind::kUnknownWord) unknownWords.insert(error.position);
+    }
+    std::vector<Diagnostic> problems = FindGrammarProblems(text, grammar, unknownWords);
+    // One entry per word: a word the grammar refuses gets no other.
+    std::unordered_set<std::size_t> grammarErrors;
+    for (const Diagnostic& problem : problems) grammarErrors.insert(problem.position);
+
+    WordSuggester suggester(tables);
+    AddCompileProblems(text, compileErrors, grammarErrors, suggester, problems);
+    // A raw code or a cut number that the grammar refuses: the grammar's error says what it compiles
+    // to, and only the grammar suggests a word, one that fits there.
+    std::vector<Diagnostic> warnings;
+    ScriptWordReader reader(text);
+    ScriptWord word;
+    while (reader.Next(word)) {
+        WordSuggester* wordSuggester = grammarErrors.contains(word.position) ? nullptr : &suggester;
+        if (auto warning = WordWarning(word, tables, wordSuggester)) warnings.push_back(std::move(*warning));
+    }
+    for (Diagnostic& warning : warnings) {
+        if (!grammarErrors.contains(warning.position)) {
+            problems.push_back(std::move(warning));
+            continue;
+        }
+        for (Diagnostic& problem : problems) {
+            if (problem.position != warning.position || problem.length != warning.length) continue;
+            problem.message += " (" + warning.message + ")";
+            if (problem.fixes.empty()) problem.fixes = std::move(warning.fixes);
+            break;
+        }
+    }
     std::stable_sort(problems.begin(), problems.end(),
                      [](const Diagnostic& a, const Diagnostic& b) { return a.position < b.position; });
     return problems;

@@ -32,7 +32,11 @@ struct Diagnostic {
     std::vector<TextFix> fixes;  // quick fixes, the preferred one first; often none
 };
 
-// The problems in text order. The text is Windows-1252 bytes, as the compiler reads it.
+// The problems in text order, one entry per word: every grammar error at its cause (the walk
+// recovers at the next statement; the first error is the checker's), a block never closed at its {,
+// the compiler's refusals, and warnings for words that compile other than they read. A text with
+// an error mark is one that saving refuses, a text without any word included (marked at its start).
+// The text is Windows-1252 bytes, as the compiler reads it.
 std::vector<Diagnostic> Diagnose(std::string_view text, const LanguageTables& tables, const Grammar& grammar);
 
 }  // namespace corvane

@@ -14,6 +14,8 @@ WordSuggester::WordSuggester(const LanguageTables& tables) {
 }
 
 std::size_t WordSuggester::AllowedEdits(std::size_t length) {
+    // Any word of one character is one edit from {, } and <: a guess, not a suggestion.
+    if (length <= 1) return 0;
     if (length <= 5) return 1;
     return 2;
 }

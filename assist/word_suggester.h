@@ -1,6 +1,6 @@
 #pragma once
 // "Did you mean ...?": the known word closest to a misspelt one by edit distance, offered only
-// when it is close (one edit for a short word, two for a longer one).
+// when it is close (none for a word of one character, one for a short word, two for a longer one).
 
 #include <optional>
 #include <string>

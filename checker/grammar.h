@@ -18,6 +18,8 @@ namespace corvane {
 inline constexpr std::string_view kVariablePlaceholder = "VARIABLE";
 inline constexpr int kCommandGroup = 4;
 inline constexpr int kStatementEndGroup = 3;
+// The group after ENDSCRIPT, which accepts no word.
+inline constexpr int kAfterScriptGroup = 100;
 
 // The group numbers of an expectation string, in order ("6 6 3" gives 6, 6, 3).
 std::vector<int> QueueExpectations(std::string_view expectation);

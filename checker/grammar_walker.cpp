@@ -23,6 +23,14 @@ std::string_view GrammarWalker::innermostCloser() const {
     return blocks_.empty() ? std::string_view() : blocks_.back();
 }
 
+bool GrammarWalker::ResumeAtStatement() {
+    if (grammar_.group(kStatementEndGroup).FindMatch(lastWord_) < 0) return false;
+    queue_.assign(1, kStatementEndGroup);
+    head_ = 0;
+    wrongGroup_ = -1;
+    return Walk() == WalkStep::kFits;
+}
+
 // The word in upper case; copied only when it holds lower-case letters.
 std::string_view GrammarWalker::UpperWord(std::string_view word) {
     if (!HasLowerWindows1252(word)) return word;

@@ -43,6 +43,13 @@ public:
     int expectedGroup() const;
     // The word a } becomes in the innermost open block ("}IF", ...); empty when no block is open.
     std::string_view innermostCloser() const;
+    // The words a } becomes in each open block, the innermost last.
+    const std::vector<std::string_view>& openBlocks() const { return blocks_; }
+
+    // Recovery after a wrong word, as a parser resynchronises (the checker itself never recovers):
+    // when the last word can start a statement or close a block, the walk starts afresh with it as
+    // the start of a statement and every word fits again. False, changing nothing, otherwise.
+    bool ResumeAtStatement();
 
 private:
     std::string_view UpperWord(std::string_view word);

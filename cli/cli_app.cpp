@@ -5,6 +5,7 @@
 #include <string_view>
 #include <system_error>
 
+#include "assist/diagnostics.h"
 #include "assist/save_workflow.h"
 #include "checker/script_checker.h"
 #include "cli/command_options.h"
@@ -35,7 +36,7 @@ constexpr std::string_view kUsage =
     "                                               --no-check is given\n"
     "  corvane-script decompile IN.dat [OUT.txt]    turn a compiled script file back into text\n"
     "                                               (to standard output without OUT.txt)\n"
-    "  corvane-script check SCRIPT.txt              check a script text against the grammar\n"
+    "  corvane-script check SCRIPT.txt              every problem of a script text, one line each\n"
     "  corvane-script format SCRIPT.txt [OUT.txt]   lay a script out as the loader prints it, words kept\n"
     "  corvane-script format --check SCRIPT.txt     exit status 1 when the script is not laid out so\n"
     "  corvane-script lsp                           language server on standard input and output\n"
@@ -51,7 +52,8 @@ constexpr std::string_view kUsage =
     "\n"
     "SCRIPT.txt may be ANSI (Windows-1252) or UTF-8 text; \"-\" reads a script or IN.dat from standard input.\n"
     "Exit status: 0 success, 1 script or file rejected, 2 usage or file error.\n"
-    "Errors are written to standard error as FILE:LINE:COLUMN: message.\n";
+    "Errors are written to standard error as FILE:LINE:COLUMN: message; check writes\n"
+    "FILE:LINE:COLUMN: error: message (or warning:) for each problem and exits 1 when any is an error.\n";
 
 int UsageError(std::ostream& err, std::string_view problem) {
     err << kProgram << ": " << problem << "\n\n" << kUsage;
@@ -119,16 +121,19 @@ int Decompile(const std::string& inPath, const std::string* outPath, std::istrea
     return WriteOutputFile(*outPath, result.script().text, err) ? kExitSuccess : kExitUsage;
 }
 
+// The problems the editor marks, in the form compilers use, so that editors' error parsers read them.
 int Check(const std::string& scriptPath, std::istream& in, std::ostream& out, std::ostream& err) {
     const ScriptInput script = ReadScriptInput(scriptPath, in, err);
     if (script.failure != 0) return script.failure;
-    const CheckVerdict verdict = CheckScript(script.text(), Grammar::Standard());
-    if (verdict.ok()) {
-        out << verdict.message << '\n';
-        return kExitSuccess;
+    bool failed = false;
+    for (const Diagnostic& problem : Diagnose(script.text(), LanguageTables::Standard(), Grammar::Standard())) {
+        const bool error = problem.severity == DiagnosticSeverity::kError;
+        failed = failed || error;
+        ReportAt(err, scriptPath, script, problem.position, (error ? "error: " : "warning: ") + problem.message);
     }
-    ReportAt(err, scriptPath, script, verdict.position, verdict.message);
-    return kExitRejected;
+    if (failed) return kExitRejected;
+    out << kNoBigErrorsFound << '\n';
+    return kExitSuccess;
 }
 
 }  // namespace

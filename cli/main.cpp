@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "cli/cli_app.h"
+#include "cli/standard_input_buffer.h"
 #include "cli/standard_output_buffer.h"
 
 #ifdef _WIN32
@@ -22,14 +23,16 @@ int main(int argc, char** argv) {
     _setmode(_fileno(stdin), _O_BINARY);
 #endif
     std::vector<std::string> args(argv + (argc > 0 ? 1 : 0), argv + argc);
+    corvane::StandardInputBuffer input;
+    std::istream in(&input);
     corvane::StandardOutputBuffer output;
     std::ostream out(&output);
     int status = corvane::kExitUsage;
     try {
-        status = corvane::RunCli(args, out, std::cerr);
+        status = corvane::RunCli(args, in, out, std::cerr);
     } catch (const std::bad_alloc&) {
         // Every output file is written whole or not at all, so nothing is half written now.
         std::cerr << "corvane-script: out of memory; nothing was written\n";
     }
-    return output.finish(status, std::cerr);
+    return output.Finish(status, std::cerr);
 }

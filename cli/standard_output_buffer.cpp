@@ -22,7 +22,7 @@ constexpr int kStandardOutput = 1;
 }  // namespace
 
 // After the first failure the rest of the text is dropped: a reader that left wants none of it.
-bool StandardOutputBuffer::writeBuffer() {
+bool StandardOutputBuffer::WriteBuffer() {
     const char* next = pbase();
     while (failure_ == 0 && next < pptr()) {
         const auto written = CORVANE_WRITE(kStandardOutput, next, static_cast<unsigned>(pptr() - next));
@@ -35,15 +35,15 @@ bool StandardOutputBuffer::writeBuffer() {
 }
 
 StandardOutputBuffer::int_type StandardOutputBuffer::overflow(int_type c) {
-    if (!writeBuffer()) return traits_type::eof();
+    if (!WriteBuffer()) return traits_type::eof();
     if (!traits_type::eq_int_type(c, traits_type::eof())) sputc(traits_type::to_char_type(c));
     return traits_type::not_eof(c);
 }
 
-int StandardOutputBuffer::sync() { return writeBuffer() ? 0 : -1; }
+int StandardOutputBuffer::sync() { return WriteBuffer() ? 0 : -1; }
 
-int StandardOutputBuffer::finish(int status, std::ostream& err) {
-    writeBuffer();
+int StandardOutputBuffer::Finish(int status, std::ostream& err) {
+    WriteBuffer();
     if (failure_ == 0 || failure_ == EPIPE) return status;
     err << "corvane-script: cannot write to standard output (" << std::strerror(failure_) << ")\n";
     return kExitUsage;

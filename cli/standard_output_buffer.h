@@ -15,14 +15,14 @@ public:
 
     // Writes what is left and returns `status` when all text was written, or when the reader closed
     // the pipe early (there is nobody left to tell); otherwise tells `err` and returns kExitUsage.
-    int finish(int status, std::ostream& err);
+    int Finish(int status, std::ostream& err);
 
 protected:
     int_type overflow(int_type c) override;
     int sync() override;
 
 private:
-    bool writeBuffer();
+    bool WriteBuffer();
 
     char buffer_[8192];
     int failure_ = 0;  // errno of the first failed write

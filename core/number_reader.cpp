@@ -23,6 +23,12 @@ int DigitValue(char c, int base) {
     return value < base ? value : -1;
 }
 
+std::size_t RadixDigitCount(std::string_view digits, int base) {
+    std::size_t count = 0;
+    while (count < digits.size() && DigitValue(digits[count], base) >= 0) ++count;
+    return count;
+}
+
 // "&H..." or "&O...": digits of the base as far as they go; none gives 0.
 std::optional<std::int32_t> ReadRadixNumber(std::string_view digits, int base) {
     std::int64_t value = 0;
@@ -144,14 +150,25 @@ std::optional<std::int32_t> ReadDecimalNumber(std::string_view text) {
     return RoundDecimal(parts, negative);
 }
 
+// 16 or 8 for a text that begins "&H" or "&O"; 0 for a decimal one.
+int RadixOf(std::string_view text) {
+    if (text.size() < 2 || text[0] != '&') return 0;
+    if (text[1] == 'H' || text[1] == 'h') return 16;
+    if (text[1] == 'O' || text[1] == 'o') return 8;
+    return 0;
+}
+
 }  // namespace
 
 std::optional<std::int32_t> ReadScriptNumber(std::string_view text) {
-    if (text.size() >= 2 && text[0] == '&') {
-        if (text[1] == 'H' || text[1] == 'h') return ReadRadixNumber(text.substr(2), 16);
-        if (text[1] == 'O' || text[1] == 'o') return ReadRadixNumber(text.substr(2), 8);
-    }
+    if (const int base = RadixOf(text)) return ReadRadixNumber(text.substr(2), base);
     return ReadDecimalNumber(text);
+}
+
+std::size_t ScriptNumberLength(std::string_view text) {
+    if (const int base = RadixOf(text)) return 2 + RadixDigitCount(text.substr(2), base);
+    const DecimalParts parts = SplitDecimal(text);
+    return parts.integer.empty() && parts.fraction.empty() ? 0 : parts.text.size();
 }
 
 }  // namespace corvane

@@ -1,6 +1,7 @@
 #pragma once
 // Reading the number that follows "%", "VAR_" or "INT_" in a script word.
 
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string_view>
@@ -13,5 +14,9 @@ namespace corvane {
 // is rounded to the nearest whole number, an exact half to the even neighbour ("2.5" gives 2).
 // Returns nothing when the value does not fit in a signed 32-bit integer.
 std::optional<std::int32_t> ReadScriptNumber(std::string_view text);
+
+// How many characters at the start of `text` ReadScriptNumber reads as the number (0 when it
+// begins with none); whatever follows them does not count.
+std::size_t ScriptNumberLength(std::string_view text);
 
 }  // namespace corvane

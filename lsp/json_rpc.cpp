@@ -57,8 +57,9 @@ bool NestsDeeperThan(std::string_view body, std::size_t limit) {
 
 const std::string& DocumentUri(const Json& params) { return StringMember(Member(params, "textDocument"), "uri"); }
 
-LinePosition PositionParam(const Json& params) {
-    const Json& position = Member(params, "position");
+LinePosition PositionParam(const Json& params) { return PositionValue(Member(params, "position")); }
+
+LinePosition PositionValue(const Json& position) {
     return {UnsignedMember(position, "line"), UnsignedMember(position, "character")};
 }
 

@@ -45,5 +45,7 @@ bool NestsDeeperThan(std::string_view body, std::size_t limit);
 // params.textDocument.uri and params.position of the text document requests.
 const std::string& DocumentUri(const Json& params);
 LinePosition PositionParam(const Json& params);
+// A protocol Position object ({"line": ..., "character": ...}).
+LinePosition PositionValue(const Json& position);
 
 }  // namespace corvane::jsonrpc

@@ -6,11 +6,13 @@
 #include "assist/diagnostics.h"
 #include "assist/hover.h"
 #include "assist/layout.h"
+#include "assist/script_outline.h"
 #include "corvane_version.h"
+#include "lsp/code_actions.h"
 #include "lsp/diagnostic_cap.h"
 #include "lsp/json_rpc.h"
 #include "lsp/protocol_json.h"
-#include "lsp/script_outline.h"
+#include "lsp/semantic_tokens_request.h"
 
 namespace corvane {
 
@@ -20,12 +22,25 @@ namespace {
 
 constexpr int kFullTextSync = 1;
 
-Json Capabilities() {
-    return Json{
-        {"positionEncoding", "utf-16"},         {"textDocumentSync", {{"openClose", true}, {"change", kFullTextSync}}},
-        {"completionProvider", Json::object()}, {"hoverProvider", true},
-        {"documentFormattingProvider", true},   {"documentSymbolProvider", true}};
+Json Capabilities(bool prepareRename) {
+    // A blank after DO (or after any word) opens the list of what may follow, "_" the words of a kind.
+    return Json{{"positionEncoding", "utf-16"},
+                {"textDocumentSync", {{"openClose", true}, {"change", kFullTextSync}}},
+                {"completionProvider", {{"triggerCharacters", {" ", "_"}}}},
+                {"hoverProvider", true},
+                {"signatureHelpProvider", {{"triggerCharacters", {" "}}, {"retriggerCharacters", {" "}}}},
+                {"documentFormattingProvider", true},
+                {"documentSymbolProvider", true},
+                {"semanticTokensProvider", {{"legend", SemanticTokensLegend()}, {"full", true}}},
+                {"foldingRangeProvider", true},
+                {"documentHighlightProvider", true},
+                {"referencesProvider", true},
+                {"renameProvider", prepareRename ? Json{{"prepareProvider", true}} : Json(true)},
+                {"inlayHintProvider", true},
+                {"codeActionProvider", {{"codeActionKinds", {"quickfix"}}}}};
 }
+
+const Json kNothing = nullptr;
 
 bool IsValidId(const Json& id) { return id.is_string() || id.is_number_integer(); }
 
@@ -89,6 +104,15 @@ void LanguageServer::Request(const Json& id, const std::string& method, const Js
         {"textDocument/hover", &LanguageServer::Hover},
         {"textDocument/formatting", &LanguageServer::Formatting},
         {"textDocument/documentSymbol", &LanguageServer::DocumentSymbols},
+        {"textDocument/codeAction", &LanguageServer::CodeActions},
+        {"textDocument/signatureHelp", &LanguageServer::Signature},
+        {"textDocument/semanticTokens/full", &LanguageServer::SemanticTokens},
+        {"textDocument/foldingRange", &LanguageServer::FoldingRanges},
+        {"textDocument/documentHighlight", &LanguageServer::Highlights},
+        {"textDocument/references", &LanguageServer::References},
+        {"textDocument/prepareRename", &LanguageServer::PrepareRename},
+        {"textDocument/rename", &LanguageServer::Rename},
+        {"textDocument/inlayHint", &LanguageServer::InlayHints},
     };
     if (shutdown_) {
         send_(ErrorResponse(id, kInvalidRequest, "the server is shutting down"));
@@ -136,13 +160,21 @@ void LanguageServer::Notify(const std::string& method, const Json& params) {
 LanguageServer::Json LanguageServer::Initialize(const Json& params) {
     if (!params.is_object()) throw InvalidParams("expected an object");
     initialized_ = true;
-    return Json{{"capabilities", Capabilities()},
+    const Json* rename = &params;
+    for (const char* key : {"capabilities", "textDocument", "rename"}) {
+        const auto found = rename->is_object() ? rename->find(key) : rename->end();
+        rename = found != rename->end() ? &*found : &kNothing;
+    }
+    prepareRename_ = rename->is_object() && rename->contains("prepareSupport") && (*rename)["prepareSupport"] == true;
+    return Json{{"capabilities", Capabilities(prepareRename_)},
                 {"serverInfo", {{"name", "corvane-script"}, {"version", kVersionText}}}};
 }
 
 LanguageServer::Json LanguageServer::Shutdown(const Json&) {
     shutdown_ = true;
     documents_.clear();
+    versions_.clear();
+    unchecked_.clear();
     return nullptr;
 }
 
@@ -152,7 +184,7 @@ LanguageServer::Json LanguageServer::DidOpen(const Json& params) {
     const std::string& text = StringMember(document, "text");
     if (!Admits(uri, text.size())) return nullptr;
     documents_.insert_or_assign(uri, DocumentText(text));
-    PublishDiagnostics(uri);
+    NoteChange(uri, document);
     return nullptr;
 }
 
@@ -168,13 +200,15 @@ LanguageServer::Json LanguageServer::DidChange(const Json& params) {
     const std::string& text = StringMember(change, "text");
     if (!Admits(uri, text.size())) return nullptr;
     document->second = DocumentText(text);
-    PublishDiagnostics(uri);
+    NoteChange(uri, Member(params, "textDocument"));
     return nullptr;
 }
 
 LanguageServer::Json LanguageServer::DidClose(const Json& params) {
     const std::string& uri = DocumentUri(params);
     if (documents_.erase(uri) == 0) throw InvalidParams("the document " + uri + " is not open");
+    versions_.erase(uri);
+    unchecked_.erase(uri);
     // Marks of a closed document would stay in the client's problem list otherwise.
     send_(Notification("textDocument/publishDiagnostics", {{"uri", uri}, {"diagnostics", Json::array()}}));
     return nullptr;
@@ -206,13 +240,30 @@ const DocumentText& LanguageServer::Document(const Json& params) const {
     return document->second;
 }
 
+void LanguageServer::NoteChange(const std::string& uri, const Json& textDocument) {
+    const auto version = textDocument.find("version");
+    if (version != textDocument.end() && version->is_number_integer()) {
+        versions_.insert_or_assign(uri, *version);
+    } else {
+        versions_.erase(uri);
+    }
+    unchecked_.insert(uri);
+}
+
+void LanguageServer::CheckChangedDocuments() {
+    for (const std::string& uri : unchecked_) PublishDiagnostics(uri);
+    unchecked_.clear();
+}
+
 void LanguageServer::PublishDiagnostics(const std::string& uri) {
     const DocumentText& document = documents_.at(uri);
     Json diagnostics = Json::array();
     for (const Diagnostic& diagnostic : CapDiagnostics(Diagnose(document.engineText(), tables_, grammar_))) {
         diagnostics.push_back(DiagnosticJson(document, diagnostic));
     }
-    send_(Notification("textDocument/publishDiagnostics", {{"uri", uri}, {"diagnostics", std::move(diagnostics)}}));
+    Json params{{"uri", uri}, {"diagnostics", std::move(diagnostics)}};
+    if (const auto version = versions_.find(uri); version != versions_.end()) params["version"] = version->second;
+    send_(Notification("textDocument/publishDiagnostics", std::move(params)));
 }
 
 LanguageServer::Json LanguageServer::Completion(const Json& params) {
@@ -243,6 +294,10 @@ LanguageServer::Json LanguageServer::DocumentSymbols(const Json& params) {
     for (const ScriptBlock& block : OutlineScript(document.engineText()))
         symbols.push_back(SymbolJson(document, block));
     return symbols;
+}
+
+LanguageServer::Json LanguageServer::CodeActions(const Json& params) {
+    return QuickFixActions(Document(params), DocumentUri(params), params, tables_, grammar_);
 }
 
 }  // namespace corvane

@@ -7,14 +7,18 @@
 #include <map>
 #include <nlohmann/json.hpp>
 #include <ostream>
+#include <set>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "checker/grammar.h"
 #include "core/language_tables.h"
 #include "lsp/document_text.h"
 
 namespace corvane {
+
+struct VariableUse;
 
 class LanguageServer {
 public:
@@ -26,6 +30,12 @@ public:
 
     // One message body as it came from the client.
     void Receive(std::string_view body);
+
+    // Publishes the problems of every document opened or changed since the last call, each checked
+    // once in its newest text. The caller calls it before it waits for more input, so a burst of
+    // changes that is already waiting costs one check, not one per change.
+    void CheckChangedDocuments();
+    bool hasUncheckedDocuments() const { return !unchecked_.empty(); }
 
     // What the server keeps open at most; a client that asks for more is told so in the log.
     static constexpr std::size_t kMaxOpenDocuments = 1000;
@@ -52,10 +62,22 @@ private:
     Json Hover(const Json& params);
     Json Formatting(const Json& params);
     Json DocumentSymbols(const Json& params);
+    Json CodeActions(const Json& params);
+    Json Signature(const Json& params);
+    Json SemanticTokens(const Json& params);
+    Json FoldingRanges(const Json& params);
+    Json Highlights(const Json& params);
+    Json References(const Json& params);
+    Json PrepareRename(const Json& params);
+    Json Rename(const Json& params);
+    Json InlayHints(const Json& params);
+    std::vector<VariableUse> UsesAtPosition(const Json& params) const;
 
     const DocumentText& Document(const Json& params) const;
     // False (with a log line) when keeping `bytes` of text for `uri` would pass the limits.
     bool Admits(const std::string& uri, std::size_t bytes);
+    // Keeps the client's version of a document's text for the problems published about it.
+    void NoteChange(const std::string& uri, const Json& textDocument);
     void PublishDiagnostics(const std::string& uri);
 
     const LanguageTables& tables_;
@@ -63,6 +85,9 @@ private:
     Sender send_;
     std::ostream& log_;
     std::map<std::string, DocumentText, std::less<>> documents_;
+    std::map<std::string, Json, std::less<>> versions_;  // of the documents whose client gave one
+    std::set<std::string, std::less<>> unchecked_;       // opened or changed since the last check
+    bool prepareRename_ = false;                         // the client asks before it renames
     bool initialized_ = false;
     bool shutdown_ = false;
     bool exited_ = false;

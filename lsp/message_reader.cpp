@@ -11,6 +11,9 @@ namespace corvane {
 namespace {
 
 constexpr std::size_t kChunkBytes = 64u << 10;
+constexpr std::string_view kLengthName = "content-length";
+// How far before a line break a header line that ends there is looked for.
+constexpr std::size_t kLookBack = 256;
 
 std::string_view Trim(std::string_view text) {
     while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) text.remove_prefix(1);
@@ -36,12 +39,100 @@ std::optional<std::size_t> ReadLength(std::string_view digits) {
     return value;
 }
 
+bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+// Where a "Content-Length: N" line that ends with the line feed at `lineEnd` begins, if one does.
+std::optional<std::size_t> HeaderBefore(std::string_view bytes, std::size_t lineEnd) {
+    std::size_t at = lineEnd;
+    if (at > 0 && bytes[at - 1] == '\r') --at;
+    while (at > 0 && IsBlank(bytes[at - 1])) --at;
+    const std::size_t digitsEnd = at;
+    while (at > 0 && IsDigit(bytes[at - 1])) --at;
+    if (at == digitsEnd) return std::nullopt;
+    while (at > 0 && IsBlank(bytes[at - 1])) --at;
+    if (at == 0 || bytes[at - 1] != ':') return std::nullopt;
+    --at;
+    while (at > 0 && IsBlank(bytes[at - 1])) --at;
+    if (at < kLengthName.size()) return std::nullopt;
+    const std::size_t start = at - kLengthName.size();
+    if (ToLowerAscii(bytes.substr(start, kLengthName.size())) != kLengthName) return std::nullopt;
+    if (start > 0 && IsNamePart(bytes[start - 1])) return std::nullopt;
+    return start;
+}
+
+// Whether `rest` can be the beginning of a "Content-Length: N" line, cut short.
+bool BeginsHeader(std::string_view rest) {
+    std::size_t at = 0;
+    for (; at < rest.size() && at < kLengthName.size(); ++at) {
+        if (ToLowerAscii(rest.substr(at, 1))[0] != kLengthName[at]) return false;
+    }
+    while (at < rest.size() && IsBlank(rest[at])) ++at;
+    if (at < rest.size() && rest[at++] != ':') return false;
+    while (at < rest.size() && IsBlank(rest[at])) ++at;
+    while (at < rest.size() && IsDigit(rest[at])) ++at;
+    while (at < rest.size() && IsBlank(rest[at])) ++at;
+    if (at < rest.size() && rest[at] == '\r') ++at;
+    return at == rest.size();
+}
+
+// Where the start of a header stands at the end of a body that ends a JSON value too early: a
+// body framed a few bytes too long has swallowed the beginning of the next message.
+std::optional<std::size_t> HeaderAtEnd(std::string_view body) {
+    const std::size_t from = body.size() > kLookBack ? body.size() - kLookBack : 1;
+    for (std::size_t at = from; at < body.size(); ++at) {
+        if ((body[at - 1] == '}' || body[at - 1] == ']') && BeginsHeader(body.substr(at))) return at;
+    }
+    return std::nullopt;
+}
+
+std::string CutShort(std::size_t length, std::size_t bytes) {
+    return "a Content-Length of " + std::to_string(length) + " bytes, but the next header came after " +
+           std::to_string(bytes);
+}
+
 }  // namespace
+
+void MessageReader::ForgetUsedBytes() {
+    ahead_.clear();
+    atHand_ = 0;
+}
+
+void MessageReader::PutBack(std::string& bytes, std::size_t from) {
+    ahead_ = bytes.substr(from) + ahead_.substr(atHand_);
+    atHand_ = 0;
+    bytes.resize(from);
+}
+
+int MessageReader::NextByte() {
+    if (atHand_ < ahead_.size()) {
+        const auto c = static_cast<unsigned char>(ahead_[atHand_++]);
+        if (atHand_ == ahead_.size()) ForgetUsedBytes();
+        return c;
+    }
+    return in_.get();
+}
+
+std::size_t MessageReader::ReadSome(char* into, std::size_t most) {
+    if (atHand_ < ahead_.size()) {
+        const std::size_t count = std::min(most, ahead_.size() - atHand_);
+        ahead_.copy(into, count, atHand_);
+        atHand_ += count;
+        if (atHand_ == ahead_.size()) ForgetUsedBytes();
+        return count;
+    }
+    // Waiting for more than the stream has at hand could wait for a message the client will only
+    // send after an answer.
+    const std::streamsize atHand = in_.rdbuf()->in_avail();
+    const std::size_t want = std::min(most, atHand > 0 ? static_cast<std::size_t>(atHand) : std::size_t{1});
+    in_.read(into, static_cast<std::streamsize>(want));
+    return static_cast<std::size_t>(in_.gcount());
+}
 
 MessageReader::LineStatus MessageReader::ReadHeaderLine(std::string& line) {
     line.clear();
     bool tooLong = false;
-    for (int c = in_.get(); c != std::char_traits<char>::eof(); c = in_.get()) {
+    for (int c = NextByte(); c != std::char_traits<char>::eof(); c = NextByte()) {
         if (c == '\n') {
             if (!line.empty() && line.back() == '\r') line.pop_back();
             return tooLong ? LineStatus::kTooLong : LineStatus::kLine;
@@ -100,50 +191,57 @@ ReadResult MessageReader::Next() {
     }
     if (!problem.empty()) {
         // A length seen beside a broken header still tells where the next message starts.
-        if (length) return SkipBody(*length, problem);
+        if (length) return ReadBody(*length, problem);
         return {ReadStatus::kBadHeader, {}, problem};
     }
     if (!length) return {ReadStatus::kBadHeader, {}, "a header without Content-Length"};
     if (*length > maxBodyBytes_) {
-        return SkipBody(*length, "a message of " + std::to_string(*length) + " bytes, more than the limit of " +
+        return ReadBody(*length, "a message of " + std::to_string(*length) + " bytes, more than the limit of " +
                                      std::to_string(maxBodyBytes_));
     }
-    ReadResult read = ReadBody(*length);
+    ReadResult read = ReadBody(*length, {});
     if (resynchronised && read.problem.empty()) read.problem = "skipped bytes up to the next Content-Length header";
     return read;
 }
 
-ReadResult MessageReader::ReadBody(std::size_t length) {
+ReadResult MessageReader::ReadBody(std::size_t length, std::string problem) {
     // Read in chunks so that a length announced by a stream that then ends costs no more memory
     // than the bytes that really came.
-    ReadResult result{ReadStatus::kMessage, {}, {}};
-    while (result.body.size() < length) {
-        const std::size_t want = std::min(kChunkBytes, length - result.body.size());
-        const std::size_t had = result.body.size();
-        result.body.resize(had + want);
-        in_.read(result.body.data() + had, static_cast<std::streamsize>(want));
-        const auto got = static_cast<std::size_t>(in_.gcount());
-        if (got < want) {
-            result.body.resize(had + got);
+    const bool keep = problem.empty();
+    std::string bytes;        // the body when kept, else the last bytes of it
+    std::size_t dropped = 0;  // bytes skipped before `bytes`
+    while (dropped + bytes.size() < length) {
+        const std::size_t had = bytes.size();
+        bytes.resize(had + std::min(kChunkBytes, length - dropped - had));
+        bytes.resize(had + ReadSome(bytes.data() + had, bytes.size() - had));
+        if (bytes.size() == had) {
+            if (!keep) return {ReadStatus::kEnd, {}, problem + "; the stream ended inside it"};
             return {ReadStatus::kEnd,
                     {},
-                    "the stream ended inside a message (" + std::to_string(result.body.size()) + " of " +
-                        std::to_string(length) + " bytes)"};
+                    "the stream ended inside a message (" + std::to_string(had) + " of " + std::to_string(length) +
+                        " bytes)"};
+        }
+        for (std::size_t end = bytes.find('\n', had); end != std::string::npos; end = bytes.find('\n', end + 1)) {
+            const std::optional<std::size_t> header = HeaderBefore(bytes, end);
+            if (!header) continue;
+            PutBack(bytes, *header);
+            if (!keep)
+                return {ReadStatus::kBadHeader,
+                        {},
+                        problem + "; the next header came after " + std::to_string(dropped + *header) + " bytes of it"};
+            return {ReadStatus::kMessage, std::move(bytes), CutShort(length, *header)};
+        }
+        if (!keep && bytes.size() > kLookBack) {
+            dropped += bytes.size() - kLookBack;
+            bytes.erase(0, bytes.size() - kLookBack);
         }
     }
-    return result;
-}
-
-ReadResult MessageReader::SkipBody(std::size_t length, std::string problem) {
-    std::size_t left = length;
-    while (left > 0) {
-        const std::size_t want = std::min<std::size_t>(left, std::size_t{1} << 30);
-        in_.ignore(static_cast<std::streamsize>(want));
-        const auto got = static_cast<std::size_t>(in_.gcount());
-        if (got < want) return {ReadStatus::kEnd, {}, problem + "; the stream ended inside it"};
-        left -= got;
+    if (!keep) return {ReadStatus::kBadHeader, {}, problem + "; its body was skipped"};
+    if (const std::optional<std::size_t> header = HeaderAtEnd(bytes)) {
+        PutBack(bytes, *header);
+        return {ReadStatus::kMessage, std::move(bytes), CutShort(length, *header)};
     }
-    return {ReadStatus::kBadHeader, {}, problem + "; its body was skipped"};
+    return {ReadStatus::kMessage, std::move(bytes), {}};
 }
 
 }  // namespace corvane

@@ -51,7 +51,7 @@ Json DiagnosticJson(const DocumentText& document, const Diagnostic& diagnostic) 
     return Json{{"range", RangeJson(document, diagnostic.position, diagnostic.position + diagnostic.length)},
                 {"severity", diagnostic.severity == DiagnosticSeverity::kError ? kSeverityError : kSeverityWarning},
                 {"source", "corvane-script"},
-                {"message", Utf8FromWindows1252(diagnostic.message)}};
+                {"message", document.ClientMessage(diagnostic.message, diagnostic.position, diagnostic.length)}};
 }
 
 Json CompletionJson(const DocumentText& document, const Completion& completion) {
@@ -71,7 +71,8 @@ Json CompletionJson(const DocumentText& document, const Completion& completion) 
 }
 
 Json HoverJson(const DocumentText& document, const HoverText& hover) {
-    return Json{{"contents", {{"kind", "plaintext"}, {"value", Utf8FromWindows1252(hover.text)}}},
+    return Json{{"contents",
+                 {{"kind", "plaintext"}, {"value", document.ClientMessage(hover.text, hover.position, hover.length)}}},
                 {"range", RangeJson(document, hover.position, hover.position + hover.length)}};
 }
 

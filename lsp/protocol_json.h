@@ -9,9 +9,9 @@
 #include "assist/completion.h"
 #include "assist/diagnostics.h"
 #include "assist/hover.h"
+#include "assist/script_outline.h"
 #include "lsp/document_text.h"
 #include "lsp/formatting_edits.h"
-#include "lsp/script_outline.h"
 
 namespace corvane {
 

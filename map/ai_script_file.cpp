@@ -21,6 +21,10 @@ std::string LevelFolder(const std::string& levelFile) {
     return Utf8FromPath(folder.empty() ? fs::path(".") : folder);
 }
 
+std::string NewAiScriptPath(const std::string& levelFile, int number) {
+    return Utf8FromPath(PathFromUtf8(LevelFolder(levelFile)) / AiScriptFileName(number));
+}
+
 std::optional<std::string> FindAiScriptFile(const std::string& levelFile, int number) {
     fs::path folder = PathFromUtf8(LevelFolder(levelFile));
     fs::path file = folder / PathFromUtf8(EntryNameIgnoringCase(folder, AiScriptFileName(number)));

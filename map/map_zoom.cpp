@@ -3,23 +3,43 @@
 #include <algorithm>
 
 namespace corvane {
+namespace {
 
-void MapZoom::SetFactor(int factor) { factor_ = std::clamp(factor, kMin, kMax); }
+long FloorDiv(long a, long b) { return a / b - (a % b < 0 ? 1 : 0); }
+long CeilDiv(long a, long b) { return -FloorDiv(-a, b); }
 
-int MapZoom::Fitting(int pictureSize, int viewWidth, int viewHeight) {
-    return std::clamp(std::min(viewWidth, viewHeight) / pictureSize, kMin, kMax);
+}  // namespace
+
+void MapZoom::SetFactor(int factor) { SetShownSize(std::clamp(factor, kMin, kMax) * kPictureSize); }
+
+void MapZoom::SetShownSize(int size) { shown_ = std::clamp(size, kMin * kPictureSize, kMax * kPictureSize); }
+
+int MapZoom::StepUp() const { return std::min(shown_ / kPictureSize + 1, kMax); }
+
+int MapZoom::StepDown() const { return std::max((shown_ + kPictureSize - 1) / kPictureSize - 1, kMin); }
+
+int MapZoom::Fitting(int viewWidth, int viewHeight) {
+    return std::clamp(std::min(viewWidth, viewHeight), kMin * kPictureSize, kMax * kPictureSize);
 }
 
 int MapZoom::PictureOf(int widgetPixel) const {
-    int quotient = widgetPixel / factor_;
-    return widgetPixel % factor_ < 0 ? quotient - 1 : quotient;
+    return static_cast<int>(FloorDiv(static_cast<long>(widgetPixel) * kPictureSize, shown_));
+}
+
+int MapZoom::WidgetOf(int picturePixel) const {
+    return static_cast<int>(CeilDiv(static_cast<long>(picturePixel) * shown_, kPictureSize));
 }
 
 int MapZoom::ScrollKeeping(int scroll, int pointer, int from, int to) {
-    // (scroll + pointer) lies in picture pixel (scroll + pointer) / from; scaled by to / from and
-    // rounded down it lies in the same picture pixel at the new factor.
-    long scaled = static_cast<long>(scroll + pointer) * to / from;
-    return static_cast<int>(scaled) - pointer;
+    // The point under the pointer scaled to the new width lies in the same picture pixel or, when
+    // rounding down took it across the pixel's left edge, just before it: then the edge it is.
+    MapZoom before, after;
+    before.SetShownSize(from);
+    after.SetShownSize(to);
+    const int position = scroll + pointer;
+    const long scaled = FloorDiv(static_cast<long>(position) * after.shown_, before.shown_);
+    const int pixelStart = after.WidgetOf(before.PictureOf(position));
+    return std::max(static_cast<int>(scaled), pixelStart) - pointer;
 }
 
 }  // namespace corvane

@@ -7,8 +7,8 @@ namespace {
 
 int UnitOfPixel(int pixel) { return std::clamp(pixel / 2, 0, kMarkerCount - 1); }
 
-// How far a widget pixel lies outside the span [first, first + size), in widget pixels.
-int DistanceOutside(int pixel, int first, int size) { return std::max({0, first - pixel, pixel - (first + size - 1)}); }
+// How far a widget pixel lies outside the span [first, end), in widget pixels.
+int DistanceOutside(int pixel, int first, int end) { return std::max({0, first - pixel, pixel - (end - 1)}); }
 
 }  // namespace
 
@@ -43,10 +43,10 @@ int MarkerAt(const std::array<Marker, kMarkerCount>& markers, MapPoint at, int* 
     return found;
 }
 
-bool GrabsMarker(Marker marker, int widgetX, int widgetY, int zoom, int reach) {
-    // The marker's 2 x 2 picture pixels cover 2 * zoom widget pixels each way.
-    return DistanceOutside(widgetX, 2 * marker.x * zoom, 2 * zoom) <= reach &&
-           DistanceOutside(widgetY, 2 * marker.y * zoom, 2 * zoom) <= reach;
+bool GrabsMarker(Marker marker, int widgetX, int widgetY, const MapZoom& zoom, int reach) {
+    // The marker covers 2 x 2 picture pixels.
+    return DistanceOutside(widgetX, zoom.WidgetOf(2 * marker.x), zoom.WidgetOf(2 * marker.x + 2)) <= reach &&
+           DistanceOutside(widgetY, zoom.WidgetOf(2 * marker.y), zoom.WidgetOf(2 * marker.y + 2)) <= reach;
 }
 
 }  // namespace corvane

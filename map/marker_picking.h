@@ -2,6 +2,7 @@
 // From a pointer position on the picture to the map, and from a map position to a marker.
 
 #include "map/level_data.h"
+#include "map/map_zoom.h"
 
 namespace corvane {
 
@@ -14,8 +15,8 @@ int NearestMarker(const std::array<Marker, kMarkerCount>& markers, MapPoint at);
 // The lowest-numbered marker exactly at `at`, or -1; with `sharing`, how many others stand there.
 int MarkerAt(const std::array<Marker, kMarkerCount>& markers, MapPoint at, int* sharing = nullptr);
 
-// Whether a press at a widget pixel showing the picture at `zoom` times its size lands on the
-// marker's square or within `reach` widget pixels of it, so that a drag may take it along.
-bool GrabsMarker(Marker marker, int widgetX, int widgetY, int zoom, int reach = 4);
+// Whether a press at a widget pixel showing the picture at `zoom` lands on the marker's square or
+// within `reach` widget pixels of it, so that a drag may take it along.
+bool GrabsMarker(Marker marker, int widgetX, int widgetY, const MapZoom& zoom, int reach = 4);
 
 }  // namespace corvane

@@ -15,14 +15,14 @@ constexpr char kNativeSeparator = '/';
 
 std::string GameFolderDialogName(const RegistryReader& registry, const std::string& programFolder,
                                  const std::string& patternInGameFolder) {
-    if (!registry.keyExists(kHkeyLocalMachine, kGameRegistryKey)) {
+    if (!registry.KeyExists(kHkeyLocalMachine, kGameRegistryKey)) {
         // Qt hands the program folder over with forward slashes; a Windows dialog shows it with backslashes.
         std::string folder = programFolder;
         std::replace(folder.begin(), folder.end(), '/', kNativeSeparator);
         return folder + kNativeSeparator + "*.dat";
     }
-    std::string installPath = registry.value(kHkeyLocalMachine, kGameRegistryKey, "installpath").asText();
-    return registry.nativePath(installPath + patternInGameFolder);
+    std::string installPath = registry.Value(kHkeyLocalMachine, kGameRegistryKey, "installpath").AsText();
+    return registry.NativePath(installPath + patternInGameFolder);
 }
 
 }  // namespace corvane

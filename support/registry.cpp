@@ -5,7 +5,7 @@
 
 namespace corvane {
 
-std::string RegistryValue::asText() const {
+std::string RegistryValue::AsText() const {
     switch (kind) {
         case Kind::Text:
             return text;

@@ -16,7 +16,7 @@ struct RegistryValue {
     std::int32_t number = 0;  // Kind::Number: a REG_DWORD entry
 
     // What a caller gets when it appends the value to text: a number in decimal, empty when empty.
-    std::string asText() const;
+    std::string AsText() const;
 
     static RegistryValue Empty() { return {}; }
     static RegistryValue Text(std::string t) { return {Kind::Text, std::move(t), 0}; }
@@ -27,12 +27,12 @@ class RegistryReader {
 public:
     virtual ~RegistryReader() = default;
     // True when the key can be opened. Key paths use backslashes and ignore letter case.
-    virtual bool keyExists(std::uint32_t root, const std::string& subKey) const = 0;
+    virtual bool KeyExists(std::uint32_t root, const std::string& subKey) const = 0;
     // A REG_SZ entry as text, a REG_DWORD entry as a number; empty for anything else or any failure.
-    virtual RegistryValue value(std::uint32_t root, const std::string& subKey, const std::string& name) const = 0;
+    virtual RegistryValue Value(std::uint32_t root, const std::string& subKey, const std::string& name) const = 0;
     // A Windows path as stored in the registry, turned into a path of this system. The Windows
     // registry needs no change; a Wine prefix maps drive letters through its dosdevices folder.
-    virtual std::string nativePath(const std::string& windowsPath) const { return windowsPath; }
+    virtual std::string NativePath(const std::string& windowsPath) const { return windowsPath; }
 };
 
 constexpr std::uint32_t kHkeyLocalMachine = 0x80000002;

@@ -54,11 +54,11 @@ RegistryValue ReadNumber(HKEY key, const std::string& name) {
 
 }  // namespace
 
-bool WindowsRegistry::keyExists(std::uint32_t root, const std::string& subKey) const {
+bool WindowsRegistry::KeyExists(std::uint32_t root, const std::string& subKey) const {
     return OpenKey(root, subKey).get() != nullptr;
 }
 
-RegistryValue WindowsRegistry::value(std::uint32_t root, const std::string& subKey, const std::string& name) const {
+RegistryValue WindowsRegistry::Value(std::uint32_t root, const std::string& subKey, const std::string& name) const {
     OpenKey key(root, subKey);
     if (!key.get()) return RegistryValue::Empty();
     DWORD type = 0;

@@ -9,8 +9,8 @@ namespace corvane {
 
 class WindowsRegistry final : public RegistryReader {
 public:
-    bool keyExists(std::uint32_t root, const std::string& subKey) const override;
-    RegistryValue value(std::uint32_t root, const std::string& subKey, const std::string& name) const override;
+    bool KeyExists(std::uint32_t root, const std::string& subKey) const override;
+    RegistryValue Value(std::uint32_t root, const std::string& subKey, const std::string& name) const override;
 };
 
 }  // namespace corvane

@@ -19,7 +19,7 @@ std::string WowKey(const std::string& subKey) {
 
 WineRegistry::WineRegistry(std::filesystem::path prefix) : prefix_(std::move(prefix)) {}
 
-WineRegistryFile WineRegistry::readMachine() const {
+WineRegistryFile WineRegistry::ReadMachine() const {
     std::string text;
     if (prefix_.empty() || !ReadWholeFile(Utf8FromPath(prefix_ / "system.reg"), text)) return {};
     return WineRegistryFile::Parse(text);
@@ -35,22 +35,22 @@ std::optional<std::string> WineRegistry::resolveKey(const WineRegistryFile& mach
                                                     const std::string& subKey) {
     if (root != kHkeyLocalMachine) return std::nullopt;
     std::string wow = WowKey(subKey);
-    if (!wow.empty() && machine.hasKey(wow)) return wow;
-    if (machine.hasKey(subKey)) return subKey;
+    if (!wow.empty() && machine.HasKey(wow)) return wow;
+    if (machine.HasKey(subKey)) return subKey;
     return std::nullopt;
 }
 
-bool WineRegistry::keyExists(std::uint32_t root, const std::string& subKey) const {
-    return resolveKey(readMachine(), root, subKey).has_value();
+bool WineRegistry::KeyExists(std::uint32_t root, const std::string& subKey) const {
+    return resolveKey(ReadMachine(), root, subKey).has_value();
 }
 
-RegistryValue WineRegistry::value(std::uint32_t root, const std::string& subKey, const std::string& name) const {
-    const WineRegistryFile machine = readMachine();
+RegistryValue WineRegistry::Value(std::uint32_t root, const std::string& subKey, const std::string& name) const {
+    const WineRegistryFile machine = ReadMachine();
     auto key = resolveKey(machine, root, subKey);
-    return key ? machine.value(*key, name) : RegistryValue::Empty();
+    return key ? machine.Value(*key, name) : RegistryValue::Empty();
 }
 
-std::string WineRegistry::nativePath(const std::string& windowsPath) const {
+std::string WineRegistry::NativePath(const std::string& windowsPath) const {
     return NativePathInWinePrefix(prefix_, windowsPath);
 }
 

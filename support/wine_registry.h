@@ -21,14 +21,14 @@ public:
 
     // Keys below "Software" are looked up first where a 32-bit program such as the game sees them
     // in a 64-bit prefix (Software\Wow6432Node\...), then as given.
-    bool keyExists(std::uint32_t root, const std::string& subKey) const override;
-    RegistryValue value(std::uint32_t root, const std::string& subKey, const std::string& name) const override;
-    std::string nativePath(const std::string& windowsPath) const override;
+    bool KeyExists(std::uint32_t root, const std::string& subKey) const override;
+    RegistryValue Value(std::uint32_t root, const std::string& subKey, const std::string& name) const override;
+    std::string NativePath(const std::string& windowsPath) const override;
 
 private:
     std::filesystem::path prefix_;
 
-    WineRegistryFile readMachine() const;
+    WineRegistryFile ReadMachine() const;
     // The key path to read for `subKey`, or empty when neither view has it.
     static std::optional<std::string> resolveKey(const WineRegistryFile& machine, std::uint32_t root,
                                                  const std::string& subKey);

@@ -144,11 +144,11 @@ std::vector<std::string> LogicalLines(std::string_view text) {
 WineRegistryFile WineRegistryFile::Parse(std::string_view text) {
     WineRegistryFile file;
     Values* current = nullptr;
-    for (const std::string& line : LogicalLines(text)) file.parseLine(line, current);
+    for (const std::string& line : LogicalLines(text)) file.ParseLine(line, current);
     return file;
 }
 
-void WineRegistryFile::parseLine(std::string_view line, Values*& current) {
+void WineRegistryFile::ParseLine(std::string_view line, Values*& current) {
     if (line.starts_with("[")) {
         auto key = UnescapeWineString(line.substr(1), ']');
         current = key ? &keys_[FoldKey(key->utf8)] : nullptr;
@@ -171,7 +171,7 @@ void WineRegistryFile::parseLine(std::string_view line, Values*& current) {
     (*current)[FoldName(name)] = ParseData(line.substr(afterName + 1));
 }
 
-bool WineRegistryFile::hasKey(const std::string& keyPath) const {
+bool WineRegistryFile::HasKey(const std::string& keyPath) const {
     std::string key = FoldKey(keyPath);
     if (key.empty() || keys_.count(key)) return true;
     std::string below = key + '\\';
@@ -179,7 +179,7 @@ bool WineRegistryFile::hasKey(const std::string& keyPath) const {
     return it != keys_.end() && it->first.starts_with(below);
 }
 
-RegistryValue WineRegistryFile::value(const std::string& keyPath, const std::string& name) const {
+RegistryValue WineRegistryFile::Value(const std::string& keyPath, const std::string& name) const {
     auto key = keys_.find(FoldKey(keyPath));
     if (key == keys_.end()) return RegistryValue::Empty();
     auto value = key->second.find(FoldName(name));

@@ -17,14 +17,14 @@ public:
 
     // `keyPath` with single backslashes, relative to the file's root (HKEY_LOCAL_MACHINE for
     // system.reg). A key also exists when only keys below it are written.
-    bool hasKey(const std::string& keyPath) const;
-    RegistryValue value(const std::string& keyPath, const std::string& name) const;
+    bool HasKey(const std::string& keyPath) const;
+    RegistryValue Value(const std::string& keyPath, const std::string& name) const;
 
 private:
     using Values = std::map<std::string, RegistryValue>;  // by folded name
     std::map<std::string, Values> keys_;                  // by folded path
 
-    void parseLine(std::string_view line, Values*& current);
+    void ParseLine(std::string_view line, Values*& current);
 };
 
 }  // namespace corvane

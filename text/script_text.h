@@ -59,11 +59,12 @@ public:
     std::string Encode(std::string_view engineText) const;
     // The characters of the source, for a window that shows them.
     std::u16string Utf16() const;
+    // The source's bytes of the characters at engine offsets [from, to).
+    std::string_view SourceOf(std::size_t from, std::size_t to) const;
 
 private:
     ScriptText() = default;
     static ScriptText Build(std::string_view source, bool lenient);
-    std::string_view SourceOf(std::size_t from, std::size_t to) const;
 
     TextEncoding encoding_ = TextEncoding::kWindows1252;
     bool utf8Mark_ = false;

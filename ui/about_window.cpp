@@ -1,6 +1,7 @@
 #include "ui/about_window.h"
 
 #include <QGridLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QTextCursor>
@@ -89,6 +90,14 @@ void AboutWindow::fillChangeLog() {
     change(QStringLiteral("- Added Language Editor"));
     change(QStringLiteral("- Added Change Log"));
     rtf_->moveCursor(QTextCursor::Start);
+}
+
+void AboutWindow::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        close();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 }  // namespace corvane

@@ -1,5 +1,5 @@
 #pragma once
-// frmAbout: the version and the change log.
+// frmAbout: the version and the change log. Esc closes it, as its button does.
 
 #include <QWidget>
 
@@ -19,6 +19,9 @@ public:
 
     // Appends one formatted line to the change log.
     void addChanges(const QString& text, bool bold, bool italic, bool underline, int points, const QColor& colour);
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void fillChangeLog();

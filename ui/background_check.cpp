@@ -1,6 +1,5 @@
 #include "ui/background_check.h"
 
-#include <chrono>
 #include <utility>
 
 namespace corvane {
@@ -24,25 +23,19 @@ void BackgroundCheck::start(std::string text) {
 
 void BackgroundCheck::launch(std::string text) {
     runningRevision_ = revision_;
-    const unsigned launched = runningRevision_;
-    running_ = std::async(std::launch::async, [this, launched, text = std::move(text)] {
+    const unsigned launch = ++launches_;
+    running_ = std::async(std::launch::async, [this, launch, text = std::move(text)] {
         std::vector<Diagnostic> found = Diagnose(text, tables_, grammar_);
         QMetaObject::invokeMethod(
-            this,
-            [this, launched] {
-                // The notice is posted just before the future holds the result and may overtake it: wait
-                // that last instant, unless wait() has collected this check already.
-                if (running_.valid() && runningRevision_ == launched) running_.wait();
-                collect();
-            },
-            Qt::QueuedConnection);
+            this, [this, launch] { collect(launch); }, Qt::QueuedConnection);
         return found;
     });
 }
 
-void BackgroundCheck::collect() {
+void BackgroundCheck::collect(unsigned number) {
     // Also reached by a late notice of a check that wait() has collected already.
-    if (!running_.valid() || running_.wait_for(std::chrono::seconds(0)) != std::future_status::ready) return;
+    if (!running_.valid() || number != launches_) return;
+    // The notice can arrive before the worker has returned its result: get() waits for that moment.
     const std::vector<Diagnostic> found = running_.get();
     const bool current = runningRevision_ == revision_;
     if (waiting_) {
@@ -57,7 +50,7 @@ void BackgroundCheck::collect() {
 void BackgroundCheck::wait() {
     while (running_.valid()) {
         running_.wait();
-        collect();
+        collect(launches_);
     }
 }
 

@@ -33,7 +33,7 @@ public:
 
 private:
     void launch(std::string text);
-    void collect();
+    void collect(unsigned number);
 
     const LanguageTables& tables_;
     const Grammar& grammar_;
@@ -41,6 +41,7 @@ private:
     std::future<std::vector<Diagnostic>> running_;
     unsigned runningRevision_ = 0;
     unsigned revision_ = 0;
+    unsigned launches_ = 0;  // the checks started, to tell a late notice from the current one
     std::optional<std::string> waiting_;
 };
 

@@ -1,5 +1,6 @@
 #include "ui/box_text.h"
 
+#include <QTextCursor>
 #include <QTextDocument>
 
 #include "text/script_text.h"
@@ -31,6 +32,19 @@ QString boxTextFromEngine(std::string_view engineText) { return boxText(messageF
 
 QString messageFromEngine(std::string_view engineText) {
     return QString::fromStdU16String(Utf16FromWindows1252(engineText));
+}
+
+void applyBlankEdits(QTextDocument& document, const std::vector<BlankEdit>& edits) {
+    QTextCursor cursor(&document);
+    cursor.beginEditBlock();
+    for (const BlankEdit& edit : edits) {
+        const QString blanks = boxTextFromEngine(edit.blanks);
+        cursor.setPosition(static_cast<int>(edit.position));
+        cursor.setPosition(static_cast<int>(edit.position + edit.length), QTextCursor::KeepAnchor);
+        if (cursor.selectedText().replace(QChar::ParagraphSeparator, QLatin1Char('\n')) != blanks)
+            cursor.insertText(blanks);
+    }
+    cursor.endEditBlock();
 }
 
 }  // namespace corvane

@@ -6,6 +6,9 @@
 #include <QString>
 #include <string>
 #include <string_view>
+#include <vector>
+
+#include "assist/layout_edits.h"
 
 class QTextDocument;
 
@@ -29,6 +32,10 @@ QString boxText(QString text);
 
 // Engine text (Windows-1252 bytes, CR LF line breaks) as the box shows it (LF line breaks).
 QString boxTextFromEngine(std::string_view engineText);
+
+// Changes of blanks made by the engine (from the last to the first), as one undo step; each word
+// keeps its characters and colour.
+void applyBlankEdits(QTextDocument& document, const std::vector<BlankEdit>& edits);
 
 // An engine message for a message box: Windows-1252 bytes, CR LF kept.
 QString messageFromEngine(std::string_view engineText);

@@ -2,6 +2,8 @@
 
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QScreen>
+#include <QScrollBar>
 #include <QTextBlock>
 #include <QTreeWidget>
 #include <QVBoxLayout>
@@ -15,15 +17,20 @@ namespace corvane {
 
 namespace {
 constexpr qreal kListPoints = 8.25;
-constexpr int kWidth = 420;
-constexpr int kHeight = 170;
+constexpr int kMinWidth = 120;
+constexpr int kMaxWidth = 560;
 constexpr int kPageRows = 8;
+constexpr int kColumnGap = 16;
 
-bool isBlank(QChar c) { return c.unicode() < 0x80 && IsScriptBlank(static_cast<char>(c.unicode())); }
+bool isBlank(QChar c) {
+    return c == QChar::ParagraphSeparator || (c.unicode() < 0x80 && IsScriptBlank(static_cast<char>(c.unicode())));
+}
 }  // namespace
 
-CompletionPopup::CompletionPopup(ScriptTextBox& box) : QFrame(box.viewport()), box_(box) {
+// A tool tip's window: above every other, outside the window manager's hands, never active.
+CompletionPopup::CompletionPopup(ScriptTextBox& box) : QFrame(&box, Qt::ToolTip), box_(box) {
     setObjectName(QStringLiteral("completionPopup"));
+    setAttribute(Qt::WA_ShowWithoutActivating);
     setFrameShape(QFrame::Box);
     setFocusPolicy(Qt::NoFocus);
     list_ = new QTreeWidget(this);
@@ -33,15 +40,18 @@ CompletionPopup::CompletionPopup(ScriptTextBox& box) : QFrame(box.viewport()), b
     list_->setRootIsDecorated(false);
     list_->setFocusPolicy(Qt::NoFocus);
     list_->setFont(courierNew(kListPoints));
-    list_->header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
+    list_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    list_->header()->setStretchLastSection(false);  // both columns as wide as their words
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(1, 1, 1, 1);
     layout->addWidget(list_);
-    resize(kWidth, kHeight);
     hide();
     box.installEventFilter(this);
     connect(&box, &QTextEdit::cursorPositionChanged, this, [this] {
         if (isOpen()) narrow();
+    });
+    connect(box.verticalScrollBar(), &QScrollBar::valueChanged, this, [this] {
+        if (isOpen()) place();
     });
     connect(list_, &QTreeWidget::itemClicked, this, [this] { acceptCurrent(); });
 }
@@ -62,10 +72,22 @@ QString CompletionPopup::typedPart() const {
     return part.selectedText();
 }
 
+QString CompletionPopup::wordAtCaret(int* end) const {
+    const QTextCursor cursor = box_.textCursor();
+    const QTextBlock block = cursor.block();
+    int last = cursor.position();
+    while (last - block.position() < block.length() - 1 && !isBlank(block.text().at(last - block.position()))) ++last;
+    if (end != nullptr) *end = last;
+    return block.text().mid(wordStart_ - block.position(), last - wordStart_);
+}
+
 void CompletionPopup::narrow() {
+    if (box_.textCursor().position() < wordStart_ || box_.textCursor().hasSelection() || !box_.isVisible()) {
+        close();
+        return;
+    }
     const QString typed = typedPart();
-    const int caret = box_.textCursor().position();
-    if (caret < wordStart_ || box_.textCursor().hasSelection() || std::any_of(typed.begin(), typed.end(), isBlank)) {
+    if (std::any_of(typed.begin(), typed.end(), isBlank)) {
         close();
         return;
     }
@@ -74,22 +96,48 @@ void CompletionPopup::narrow() {
         if (!candidate.word.startsWith(typed, Qt::CaseInsensitive)) continue;
         new QTreeWidgetItem(list_, {candidate.word, candidate.detail});
     }
-    if (list_->topLevelItemCount() == 0) {
+    // Nothing to offer, or only the word that stands there already.
+    const int count = list_->topLevelItemCount();
+    if (count == 0 || (count == 1 && list_->topLevelItem(0)->text(0) == wordAtCaret())) {
         close();
         return;
     }
     list_->setCurrentItem(list_->topLevelItem(0));
+    fitToWords();
     place();
     show();
     raise();
 }
 
+void CompletionPopup::fitToWords() {
+    const int rows = qMin(list_->topLevelItemCount(), kMostRowsShown);
+    const int frames = 2 * (frameWidth() + list_->frameWidth() + 1);
+    list_->resizeColumnToContents(0);
+    list_->resizeColumnToContents(1);
+    list_->setColumnWidth(0, list_->columnWidth(0) + kColumnGap);
+    int width = list_->columnWidth(0) + list_->columnWidth(1) + frames;
+    if (rows < list_->topLevelItemCount()) width += list_->verticalScrollBar()->sizeHint().width();
+    // Fixed: the list's own minimum size would otherwise make a short list tall.
+    setFixedSize(qBound(kMinWidth, width, kMaxWidth), rows * list_->sizeHintForRow(0) + frames);
+}
+
+// Below the word's line, the words under the word; above it where the screen ends below; moved sideways
+// to stay on the screen.
 void CompletionPopup::place() {
-    const QRect caret = box_.cursorRect();
-    const QRect area = box_.viewport()->rect();
-    QPoint at = caret.bottomLeft() + QPoint(0, 2);
-    if (at.y() + height() > area.bottom() && caret.top() - height() >= 0) at.setY(caret.top() - height());
-    at.setX(qMax(0, qMin(at.x(), area.right() - width())));
+    QTextCursor wordStart(box_.document());
+    wordStart.setPosition(qMin(wordStart_, box_.document()->characterCount() - 1));
+    const QRect start = box_.cursorRect(wordStart);
+    const QRect caret(box_.viewport()->mapToGlobal(QPoint(start.left(), box_.cursorRect().top())),
+                      box_.cursorRect().size());
+    const QScreen* screen = box_.screen();
+    const QRect room = screen != nullptr ? screen->availableGeometry() : QRect(caret.topLeft(), size() * 4);
+    QPoint at(caret.left(), caret.bottom() + 2);
+    const QSize outer = frameGeometry().size();
+    if (at.y() + outer.height() > room.bottom() + 1) {
+        const int above = caret.top() - 2 - outer.height();
+        at.setY(above >= room.top() ? above : qMax(room.top(), room.bottom() + 1 - outer.height()));
+    }
+    at.setX(qBound(room.left(), at.x(), qMax(room.left(), room.right() + 1 - outer.width())));
     move(at);
 }
 
@@ -98,11 +146,9 @@ void CompletionPopup::acceptCurrent() {
     close();
     if (item == nullptr) return;
     QTextCursor cursor = box_.textCursor();
-    const int caret = cursor.position();
     // The whole word under the caret gives way, also the part after the caret.
-    const QTextBlock block = cursor.block();
-    int end = caret;
-    while (end - block.position() < block.length() - 1 && !isBlank(block.text().at(end - block.position()))) ++end;
+    int end = cursor.position();
+    wordAtCaret(&end);
     QTextCharFormat look = cursor.charFormat();
     look.setForeground(typedTextColour());
     cursor.beginEditBlock();
@@ -120,7 +166,9 @@ void CompletionPopup::moveCurrent(int rows) {
 }
 
 bool CompletionPopup::eventFilter(QObject* watched, QEvent* event) {
-    if (watched != &box_ || !isOpen() || event->type() != QEvent::KeyPress) return QFrame::eventFilter(watched, event);
+    if (watched != &box_ || !isOpen()) return QFrame::eventFilter(watched, event);
+    if (event->type() == QEvent::FocusOut || event->type() == QEvent::Hide) close();
+    if (event->type() != QEvent::KeyPress) return QFrame::eventFilter(watched, event);
     auto* key = static_cast<QKeyEvent*>(event);
     switch (key->key()) {
         case Qt::Key_Up:
@@ -137,6 +185,13 @@ bool CompletionPopup::eventFilter(QObject* watched, QEvent* event) {
             return true;
         case Qt::Key_Return:
         case Qt::Key_Enter:
+            // The word is complete as typed: Enter is the line break the author wants.
+            if (list_->currentItem() != nullptr && list_->currentItem()->text(0) == wordAtCaret()) {
+                close();
+                return false;
+            }
+            acceptCurrent();
+            return true;
         case Qt::Key_Tab:
             acceptCurrent();
             return true;

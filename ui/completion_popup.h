@@ -1,8 +1,9 @@
 #pragma once
-// The completion list at the caret. It lives inside the script box and never takes the focus:
-// while it is shown it takes Up, Down, Page Up, Page Down, Enter, Tab and Esc from the box; while
-// it is hidden it takes no key at all. The list narrows to the words that begin with what stands
-// between the start of the word and the caret.
+// The completion list at the caret: a window of its own over the script box, so that no edge of the
+// box cuts it; it opens below the caret, above it where the screen ends, and never takes the focus.
+// While it is shown it takes Up, Down, Page Up, Page Down, Enter, Tab and Esc from the box; while it
+// is hidden it takes no key at all. The list narrows to the words that begin with what stands
+// between the start of the word and the caret, and is as large as its words need.
 
 #include <QFrame>
 #include <QString>
@@ -34,14 +35,19 @@ public:
     // Replaces the partial word with the chosen candidate, as one undo step.
     void acceptCurrent();
 
+    static constexpr int kMostRowsShown = 10;
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void narrow();
     void moveCurrent(int rows);
+    void fitToWords();
     void place();
     QString typedPart() const;
+    // The word around the caret as it stands, also its part after the caret.
+    QString wordAtCaret(int* end = nullptr) const;
 
     ScriptTextBox& box_;
     QTreeWidget* list_;

@@ -20,6 +20,12 @@ QFont courierNew(qreal points) {
 
 QColor newScriptTextColour() { return QColor(192, 192, 255); }
 QColor typedTextColour() { return QColor(255, 192, 192); }
+
+QTextCharFormat typedLook(const QTextCursor& at) {
+    QTextCharFormat look = at.charFormat();
+    look.setForeground(typedTextColour());
+    return look;
+}
 QColor darkBackground() { return QColor(20, 24, 40); }
 
 QString programVersionText() {

@@ -5,6 +5,8 @@
 #include <QFont>
 #include <QPixmap>
 #include <QString>
+#include <QTextCharFormat>
+#include <QTextCursor>
 
 namespace corvane {
 
@@ -15,6 +17,8 @@ QFont courierNew(qreal points);
 QColor newScriptTextColour();  // light blue: a fresh or loaded script
 QColor typedTextColour();      // pink: whatever the author types
 QColor darkBackground();       // suits both light colours
+// What replaces the cursor's selection looks like text typed there: the size of its neighbours, pink.
+QTextCharFormat typedLook(const QTextCursor& at);
 
 // "Version 0.3.0": the program's version, each number in plain decimal.
 QString programVersionText();

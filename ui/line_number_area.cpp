@@ -64,6 +64,7 @@ void LineNumberArea::paintEvent(QPaintEvent* event) {
     const int scroll = box_.verticalScrollBar()->value();
     const int caretLine = box_.textCursor().blockNumber();
     for (QTextBlock block = box_.cursorForPosition(QPoint(0, 0)).block(); block.isValid(); block = block.next()) {
+        if (!block.isVisible()) continue;  // folded away
         const QRectF rect = layout->blockBoundingRect(block);
         const int top = static_cast<int>(rect.top()) - scroll;
         if (top > height()) break;

@@ -5,6 +5,7 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDir>
+#include <QDockWidget>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QElapsedTimer>
@@ -30,8 +31,11 @@
 #include "ui/common/shown_path.h"
 #include "ui/editor_look.h"
 #include "ui/find_window.h"
+#include "ui/outline_dock.h"
+#include "ui/quick_fixes.h"
 #include "ui/recent_files.h"
 #include "ui/reference_list_window.h"
+#include "ui/replace_bar.h"
 #include "ui/script_assistant.h"
 #include "ui/script_text_box.h"
 #include "ui/script_text_file.h"
@@ -46,6 +50,7 @@ const QString kScriptFilter = QStringLiteral("Script Files (*.dat)|*.dat|All Fil
 const QString kTextFilter = QStringLiteral("Script Texts (*.txt)|*.txt|All Files (*.*)|*.*");
 constexpr std::string_view kEditorSection = "editor";
 constexpr std::string_view kTypingAssistKey = "colourandcomplete";
+constexpr std::string_view kCloseBlocksKey = "closeblocks";
 // A script text is a few ten kilobytes; far larger files are chosen by mistake.
 constexpr std::uintmax_t kMaxTextBytes = 4u << 20;
 // No script the game can read comes near this; a text over it is opened only after asking.
@@ -77,6 +82,8 @@ MainWindow::MainWindow(const AppPaths& paths, Prompter* prompter, QWidget* paren
     mdi_ = new QMdiArea(this);
     mdi_->setObjectName(QStringLiteral("MDIArea"));
     mdi_->setBackground(QColor(96, 96, 112));
+    // A list opened beside a maximized script stays a window of its own, which gives the script back.
+    mdi_->setOption(QMdiArea::DontMaximizeSubWindowOnActivation);
     setCentralWidget(mdi_);
     statusBar()->setObjectName(QStringLiteral("SB"));
     statusLabel_ =
@@ -154,7 +161,8 @@ void MainWindow::createMenus() {
     addItem(edit, "mnuFind", QStringLiteral("Find..."), QKeySequence(Qt::CTRL | Qt::Key_F), false, &MainWindow::find);
     addItem(edit, "mnuFindNext", QStringLiteral("Find Next"), QKeySequence(Qt::Key_F3), false, &MainWindow::findNext);
 
-    QMenu* extra = menuBar()->addMenu(QStringLiteral("&Extra"));
+    // Not "&Extra": Alt+E would alternate between Edit and Extra.
+    QMenu* extra = menuBar()->addMenu(QStringLiteral("E&xtra"));
     extra->menuAction()->setObjectName(QStringLiteral("mnuExtra"));
     addItem(extra, "mnuShowCommands", QStringLiteral("Show &commands"), QKeySequence(Qt::Key_F1), true,
             &MainWindow::showCommands);
@@ -192,6 +200,8 @@ void MainWindow::createAssistMenus() {
     scripts->removeAction(separator);
     scripts->insertAction(menuAction(QStringLiteral("mnuRecentFiles")), separator);
 
+    add(edit, "mnuReplace", QStringLiteral("Replace..."), QKeySequence(Qt::CTRL | Qt::Key_H),
+        [this] { scriptWindow().replaceBar()->openForTyping(); });
     edit->addSeparator();
     add(edit, "mnuGoToLine", QStringLiteral("&Go to line..."), QKeySequence(Qt::CTRL | Qt::Key_G),
         [this] { scriptWindow().assistant().goToLine(); });
@@ -199,15 +209,33 @@ void MainWindow::createAssistMenus() {
         [this] { scriptWindow().assistant().nextProblem(); });
     add(edit, "mnuPreviousProblem", QStringLiteral("P&revious problem"), QKeySequence(Qt::SHIFT | Qt::Key_F8),
         [this] { scriptWindow().assistant().previousProblem(); });
+    add(edit, "mnuQuickFix", QStringLiteral("&Quick fix..."), QKeySequence(Qt::CTRL | Qt::Key_Period),
+        [this] { scriptWindow().quickFixes().showAtCaret(); });
 
     extra->addSeparator();
+    add(extra, "mnuShowOutline", QStringLiteral("Show &outline"), {}, [this] {
+        QDockWidget* outline = scriptWindow().outlineDock();
+        outline->show();
+        outline->raise();
+    });
     add(extra, "mnuFormatScript", QStringLiteral("&Format script"), {},
         [this] { scriptWindow().assistant().formatScript(); });
-    typingAssist_ =
-        addItem(extra, "mnuTypingAssist", QStringLiteral("Colour and complete &while typing"), {}, true, nullptr);
-    typingAssist_->setCheckable(true);
-    typingAssist_->setChecked(context_.settings.readInt(kEditorSection, kTypingAssistKey, 0) != 0);
-    connect(typingAssist_, &QAction::toggled, this, &MainWindow::setTypingAssist);
+    typingAssist_ = addOption(extra, "mnuTypingAssist", QStringLiteral("Colour and complete &while typing"),
+                              kTypingAssistKey, &ScriptAssistant::setTypingAssist);
+    closeBlocks_ = addOption(extra, "mnuCloseBlocks", QStringLiteral("&Insert closing } and ENDIF"), kCloseBlocksKey,
+                             &ScriptAssistant::setCloseBlocks);
+}
+
+QAction* MainWindow::addOption(QMenu* menu, const char* name, const QString& caption, std::string_view key,
+                               void (ScriptAssistant::*apply)(bool)) {
+    QAction* option = addItem(menu, name, caption, {}, true, nullptr);
+    option->setCheckable(true);
+    option->setChecked(context_.settings.readInt(kEditorSection, key, 0) != 0);
+    connect(option, &QAction::toggled, this, [this, key, apply](bool on) {
+        context_.settings.write(kEditorSection, key, on ? QStringLiteral("1") : QStringLiteral("0"));
+        if (script_ != nullptr) (script_->assistant().*apply)(on);
+    });
+    return option;
 }
 
 QAction* MainWindow::menuAction(const QString& objectName) const {
@@ -284,6 +312,8 @@ ScriptWindow& MainWindow::scriptWindow() {
         script_->show();
         script_->open();
         script_->assistant().setTypingAssist(typingAssist_->isChecked());
+        script_->assistant().setCloseBlocks(closeBlocks_->isChecked());
+        menuAction(QStringLiteral("mnuExtra"))->menu()->addActions(script_->panelActions());
     }
     return *script_;
 }
@@ -324,6 +354,14 @@ void MainWindow::rememberCurrentFile(const QString& fileName) {
 void MainWindow::newScript() {
     ScriptWindow& window = scriptWindow();
     if (window.maybeSave()) window.newScript();
+}
+
+void MainWindow::newScriptAt(const QString& fileName) {
+    ScriptWindow& window = scriptWindow();
+    if (!window.maybeSave()) return;
+    window.newScript();
+    context_.currentFile = fileName;
+    window.updateCaption();
 }
 
 QString MainWindow::loadDialogStart() const {
@@ -473,10 +511,7 @@ void MainWindow::dropEvent(QDropEvent* event) {
     openDropped(QDir::toNativeSeparators(urls.first().toLocalFile()));
 }
 
-void MainWindow::setTypingAssist(bool on) {
-    context_.settings.write(kEditorSection, kTypingAssistKey, on ? QStringLiteral("1") : QStringLiteral("0"));
-    if (script_ != nullptr) script_->assistant().setTypingAssist(on);
-}
+void MainWindow::setTypingAssist(bool on) { typingAssist_->setChecked(on); }
 
 void MainWindow::insertWord(const QString& word) {
     ScriptTextBox* box = scriptWindow().scriptBox();
@@ -504,9 +539,13 @@ FindWindow& MainWindow::findWindow() {
     return *find_;
 }
 
-void MainWindow::find() { findWindow().showForTyping(); }
+void MainWindow::find() {
+    if (external_.find && external_.find()) return;
+    findWindow().showForTyping();
+}
 
 void MainWindow::findNext() {
+    if (external_.findNext && external_.findNext()) return;
     FindWindow& window = findWindow();
     window.showForTyping();
     window.findNext();
@@ -518,6 +557,8 @@ void MainWindow::showReferenceList(QPointer<ReferenceListWindow>& window, Refere
         window = new ReferenceListWindow(list, boxTextFromEngine(text));
         connect(window, &ReferenceListWindow::wordChosen, this, &MainWindow::insertWord);
         mdi_->addSubWindow(window);
+        // At the right edge, where it covers the least of a script's lines.
+        window->move(qMax(0, mdi_->viewport()->width() - window->width()), 0);
     }
     window->show();
     mdi_->setActiveSubWindow(window);

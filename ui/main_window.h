@@ -57,6 +57,8 @@ public:
 
     // Menu commands.
     void newScript();
+    // New, with the new script's compiled file named already: Save writes it there.
+    void newScriptAt(const QString& fileName);
     void load();
     // Load with its dialog opening in `folder`.
     void loadFromFolder(const QString& folder);
@@ -105,6 +107,9 @@ private:
     void createMenus();
     void createAssistMenus();
     void insertWord(const QString& word);
+    // A checkable Extra item kept in editor.ini and handed to the script window's assistance.
+    QAction* addOption(QMenu* menu, const char* name, const QString& caption, std::string_view key,
+                       void (ScriptAssistant::*apply)(bool));
     QAction* addItem(QMenu* menu, const char* name, const QString& caption, const QKeySequence& shortcut, bool enabled,
                      void (MainWindow::*command)());
     void runExternal(const std::function<void()>& command);
@@ -127,6 +132,7 @@ private:
     std::array<QAction*, 5> recentItems_{};
     QList<QAction*> assistItems_;  // on while the script window is open
     QAction* typingAssist_ = nullptr;
+    QAction* closeBlocks_ = nullptr;
     QPointer<ScriptWindow> script_;
     QPointer<FindWindow> find_;
     QPointer<ReferenceListWindow> commands_;

@@ -32,7 +32,7 @@ QColor warningColour() { return QColor(240, 200, 90); }
 
 ProblemsDock::ProblemsDock(QWidget* parent) : QDockWidget(QStringLiteral("Problems"), parent) {
     setObjectName(QStringLiteral("dockProblems"));
-    setFeatures(QDockWidget::DockWidgetMovable | QDockWidget::DockWidgetFloatable);
+    setFeatures(QDockWidget::DockWidgetClosable | QDockWidget::DockWidgetMovable | QDockWidget::DockWidgetFloatable);
     list_ = new QListWidget(this);
     list_->setObjectName(QStringLiteral("lstProblems"));
     list_->setFont(courierNew(kListPoints));

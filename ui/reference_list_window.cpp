@@ -1,5 +1,6 @@
 #include "ui/reference_list_window.h"
 
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
@@ -83,6 +84,14 @@ bool ReferenceListWindow::eventFilter(QObject* watched, QEvent* event) {
         return true;
     }
     return QMdiSubWindow::eventFilter(watched, event);
+}
+
+void ReferenceListWindow::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        close();
+        return;
+    }
+    QMdiSubWindow::keyPressEvent(event);
 }
 
 }  // namespace corvane

@@ -1,7 +1,7 @@
 #pragma once
 // frmCommandList, frmVariableList, frmKeywords: one read-only list of the language's words. A
 // filter box above the list keeps the lines that hold its text; double-clicking a line offers its
-// first word to the script.
+// first word to the script. Esc closes it.
 
 #include <QMdiSubWindow>
 #include <QStringList>
@@ -27,6 +27,7 @@ signals:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void applyFilter(const QString& filter);

@@ -16,6 +16,7 @@
 #include "assist/diagnostics.h"
 #include "assist/hover.h"
 #include "assist/layout_edits.h"
+#include "assist/typing_edits.h"
 #include "ui/background_check.h"
 #include "ui/box_text.h"
 #include "ui/completion_popup.h"
@@ -59,6 +60,18 @@ QTextCursor problemRange(QTextDocument* document, std::size_t position, std::siz
     range.setPosition(start);
     range.setPosition(end, QTextCursor::KeepAnchor);
     return range;
+}
+
+QList<ProblemFix> fixesOf(QTextDocument* document, const Diagnostic& problem) {
+    QList<ProblemFix> fixes;
+    const int last = document->characterCount() - 1;
+    for (const TextFix& fix : problem.fixes) {
+        QTextCursor range(document);
+        range.setPosition(qBound(0, static_cast<int>(fix.position), last));
+        range.setPosition(qBound(0, static_cast<int>(fix.position + fix.length), last), QTextCursor::KeepAnchor);
+        fixes.push_back({messageFromEngine(fix.title), range, boxTextFromEngine(fix.replacement)});
+    }
+    return fixes;
 }
 
 bool isBlankCharacter(QChar c) { return c == QLatin1Char(' ') || c == QLatin1Char('\t'); }
@@ -163,11 +176,13 @@ void ScriptAssistant::showFound(const std::vector<Diagnostic>& found) {
     problems_.reserve(marked);
     for (std::size_t i = 0; i < marked; ++i) {
         problems_.push_back({problemRange(box_.document(), found[i].position, found[i].length),
-                             found[i].severity == DiagnosticSeverity::kError, messageFromEngine(found[i].message)});
+                             found[i].severity == DiagnosticSeverity::kError, messageFromEngine(found[i].message),
+                             fixesOf(box_.document(), found[i])});
     }
     dock_.showProblems(problems_, found.size() - marked);
     showMarks();
     showProblemUnderCaret();
+    emit problemsShown();
 }
 
 void ScriptAssistant::caretMoved() {
@@ -191,6 +206,9 @@ void ScriptAssistant::showMarks() {
             marks << mark(problemRange(box_.document(), word.position, word.length), partner);
         }
     }
+    QTextCharFormat found;
+    found.setBackground(QColor(110, 90, 30));
+    for (const QTextCursor& match : searchMarks_) marks << mark(match, found);
     for (const ScriptProblem& problem : problems_) {
         QTextCharFormat wave;
         wave.setUnderlineStyle(QTextCharFormat::WaveUnderline);
@@ -198,6 +216,11 @@ void ScriptAssistant::showMarks() {
         marks << mark(problem.word, wave);
     }
     box_.setExtraSelections(marks);
+}
+
+void ScriptAssistant::setSearchMarks(const QList<QTextCursor>& marks) {
+    searchMarks_ = marks;
+    showMarks();
 }
 
 int ScriptAssistant::problemAt(int position) const {
@@ -255,18 +278,7 @@ void ScriptAssistant::complete() {
 }
 
 void ScriptAssistant::formatScript() {
-    const auto edits = LayoutEdits(engineText(), *context_.tables);
-    if (!edits) return;
-    QTextCursor cursor(box_.document());
-    cursor.beginEditBlock();
-    for (const BlankEdit& edit : *edits) {
-        const QString blanks = boxTextFromEngine(edit.blanks);
-        cursor.setPosition(static_cast<int>(edit.position));
-        cursor.setPosition(static_cast<int>(edit.position + edit.length), QTextCursor::KeepAnchor);
-        if (cursor.selectedText().replace(QChar::ParagraphSeparator, QLatin1Char('\n')) != blanks)
-            cursor.insertText(blanks);
-    }
-    cursor.endEditBlock();
+    if (const auto edits = LayoutEdits(engineText(), *context_.tables)) applyBlankEdits(*box_.document(), *edits);
 }
 
 void ScriptAssistant::goToLine() {
@@ -294,10 +306,10 @@ void ScriptAssistant::setTypingAssist(bool on) {
 }
 
 void ScriptAssistant::typed(const QString& text) {
-    if (!typingAssist_ || text.size() != 1) return;
+    if (text.size() != 1) return;
     const QChar c = text.front();
     if (c == QLatin1Char('}')) return dedentClosingBrace();
-    if (popup_->isOpen()) return;
+    if (!typingAssist_ || popup_->isOpen()) return;
     const QTextCursor caret = box_.textCursor();
     const QString before = caret.block().text().left(caret.positionInBlock());
     if (isWordCharacter(c)) {
@@ -306,16 +318,12 @@ void ScriptAssistant::typed(const QString& text) {
         if (letters == kAutoCompleteLetters) complete();
         return;
     }
-    if (c != QLatin1Char(' ')) return;
-    // After DO a command follows; other blanks open the list only where a value is expected.
+    // A blank opens the list only where DO's command follows: elsewhere a blank ends a word.
     const QStringList words = before.split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts);
-    const bool afterDo = !words.isEmpty() && words.constLast().compare(QStringLiteral("DO"), Qt::CaseInsensitive) == 0;
-    const Completion found =
-        CompleteAt(engineText(), static_cast<std::size_t>(caret.position()), *context_.tables, *context_.grammar);
-    const bool valueExpected = std::any_of(found.items.begin(), found.items.end(), [](const CompletionItem& item) {
-        return item.kind == CompletionKind::kValuePrefix;
-    });
-    if (afterDo || valueExpected) complete();
+    if (c == QLatin1Char(' ') && !words.isEmpty() &&
+        words.constLast().compare(QStringLiteral("DO"), Qt::CaseInsensitive) == 0) {
+        complete();
+    }
 }
 
 void ScriptAssistant::dedentClosingBrace() {
@@ -325,6 +333,29 @@ void ScriptAssistant::dedentClosingBrace() {
     // Its own undo step: undo gives the author the tab back.
     cursor.setPosition(cursor.block().position());
     cursor.deleteChar();
+}
+
+bool ScriptAssistant::insertClosers() {
+    QTextCursor cursor = box_.textCursor();
+    if (!closeBlocks_ || popup_->isOpen() || box_.isReadOnly() || cursor.hasSelection()) return false;
+    const std::vector<std::string_view> closers =
+        MissingClosers(engineText(), static_cast<std::size_t>(cursor.position()));
+    if (closers.empty()) return false;
+    const QString before = cursor.block().text().left(cursor.positionInBlock());
+    const auto tabs = static_cast<int>(NewLineTabs(engineBytesFromBoxText(before)));
+    const QString outer(qMax(0, tabs - 1), QLatin1Char('\t'));
+    QString after;
+    for (std::string_view closer : closers) after += QLatin1Char('\n') + outer + boxTextFromEngine(closer);
+    QTextCharFormat look = box_.currentCharFormat();
+    look.setForeground(typedTextColour());
+    cursor.beginEditBlock();
+    cursor.insertText(QLatin1Char('\n') + QString(tabs, QLatin1Char('\t')), look);
+    const int caret = cursor.position();
+    cursor.insertText(after, look);
+    cursor.endEditBlock();
+    cursor.setPosition(caret);
+    box_.setTextCursor(cursor);
+    return true;
 }
 
 bool ScriptAssistant::showHover(QEvent* event) {
@@ -357,6 +388,7 @@ bool ScriptAssistant::eventFilter(QObject* watched, QEvent* event) {
     }
     if (watched != &box_ || event->type() != QEvent::KeyPress) return false;
     const auto* key = static_cast<QKeyEvent*>(event);
+    if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) return insertClosers();
     if (!(key->modifiers() & Qt::ControlModifier)) return false;
     switch (key->key()) {
         case Qt::Key_Space:

@@ -1,11 +1,14 @@
 #pragma once
 // The engine's script assistance in the script box: problems marked shortly after typing stops
 // (wave underlines, the Problems list, the status bar), matching block words, the current line,
-// hover help, completion, layout, go to line and text zoom. The box itself keeps its specified
-// behaviour; what would change it (syntax colours, completion while typing, "}" dedent) waits
-// for setTypingAssist(true).
+// hover help, completion, layout, go to line and text zoom. A "}" typed at a line's start takes one
+// tab back. What would change the box's specified look and typing (syntax colours, completion while
+// typing) waits for setTypingAssist(true); the closing words of a block just opened for
+// setCloseBlocks(true).
 
+#include <QList>
 #include <QObject>
+#include <QTextCursor>
 #include <QTimer>
 #include <cstddef>
 #include <string>
@@ -43,6 +46,10 @@ public:
     // The check at a pause runs on a worker; this waits until the newest one is marked.
     void waitForCheck();
     const std::vector<ScriptProblem>& problems() const { return problems_; }
+    // The problem whose word holds or touches the box position; -1 for none.
+    int problemAt(int position) const;
+    // Marks besides the problems' (the replace bar's matches); empty to take them away.
+    void setSearchMarks(const QList<QTextCursor>& marks);
 
     void nextProblem();
     void previousProblem();
@@ -55,9 +62,14 @@ public:
     int zoom() const;
 
     void setTypingAssist(bool on);
+    void setCloseBlocks(bool on) { closeBlocks_ = on; }
 
     CompletionPopup& completionPopup() const { return *popup_; }
     QTimer& pauseTimer() { return pause_; }
+
+signals:
+    // The problems of a check are marked: the moment for other views of the text to follow.
+    void problemsShown();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -70,11 +82,12 @@ private:
     void caretMoved();
     void typed(const QString& text);
     void dedentClosingBrace();
+    // Enter after a "{" whose closing words are missing: the new line between the brace and them.
+    bool insertClosers();
     bool showHover(QEvent* event);
     void colourShownLines();
     void showMarks();
     void showProblemUnderCaret();
-    int problemAt(int position) const;
 
     EditorContext& context_;
     ScriptHost& host_;
@@ -92,8 +105,10 @@ private:
     std::string engineText_;
     bool engineTextStale_ = true;
     std::vector<ScriptProblem> problems_;
+    QList<QTextCursor> searchMarks_;
     bool statusShowsProblem_ = false;
     bool typingAssist_ = false;
+    bool closeBlocks_ = false;
 };
 
 }  // namespace corvane

@@ -3,9 +3,12 @@
 #include <QKeyEvent>
 #include <QKeySequence>
 #include <QPalette>
+#include <QScrollBar>
 #include <QTextBlock>
 #include <QTextCursor>
 
+#include "assist/typing_edits.h"
+#include "ui/box_text.h"
 #include "ui/editor_look.h"
 
 namespace corvane {
@@ -14,8 +17,14 @@ namespace {
 constexpr qreal kScriptPoints = 9.75;
 constexpr qreal kScriptTextPoints = 8.0;
 constexpr int kTabStopCharacters = 4;
+// A pause in typing this long starts a new undo step.
+constexpr qint64 kUndoPauseMilliseconds = 1000;
 
 bool isEnter(const QKeyEvent* event) { return event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter; }
+bool isRedo(const QKeyEvent* event) {
+    return event->key() == Qt::Key_Y && (event->modifiers() & ~Qt::KeypadModifier) == Qt::ControlModifier;
+}
+bool isBlank(QChar c) { return c == QLatin1Char(' ') || c == QLatin1Char('\t') || c == QLatin1Char('\n'); }
 }  // namespace
 
 ScriptTextBox::ScriptTextBox(QWidget* parent) : QTextEdit(parent) {
@@ -51,22 +60,34 @@ void ScriptTextBox::selectRange(int start, int length) {
     QTextCursor cursor(document());
     const int end = document()->characterCount() - 1;
     cursor.setPosition(qBound(0, start, end));
+    const QTextCursor first = cursor;
     cursor.setPosition(qBound(0, start + length, end), QTextCursor::KeepAnchor);
-    setTextCursor(cursor);
+    setTextCursor(cursor);  // scrolls the end of the range into view
+    // The start too, and the line from its beginning where the range fits that way.
+    QScrollBar* sideways = horizontalScrollBar();
+    const int left = cursorRect(first).left() + sideways->value();
+    const int right = cursorRect().right() + sideways->value();
+    if (right < viewport()->width()) {
+        sideways->setValue(0);
+    } else if (left < sideways->value()) {
+        sideways->setValue(left);
+    }
     setFocus();
 }
 
-int ScriptTextBox::tabsBeforeCaret() const {
-    const QTextCursor cursor = textCursor();
-    const QTextBlock block = document()->findBlock(cursor.selectionStart());
-    return static_cast<int>(block.text().left(cursor.selectionStart() - block.position()).count(QLatin1Char('\t')));
-}
-
 bool ScriptTextBox::event(QEvent* event) {
-    // Ctrl+A belongs to Save As; Select All stays in the context menu.
-    if (event->type() == QEvent::ShortcutOverride && static_cast<QKeyEvent*>(event)->matches(QKeySequence::SelectAll)) {
-        event->ignore();
-        return false;
+    if (event->type() == QEvent::ShortcutOverride) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        // Ctrl+A belongs to Save As; Select All stays in the context menu.
+        if (key->matches(QKeySequence::SelectAll)) {
+            event->ignore();
+            return false;
+        }
+        // Redo, also where another window's Edit items are on Ctrl+Y.
+        if (isRedo(key)) {
+            event->accept();
+            return true;
+        }
     }
     return QTextEdit::event(event);
 }
@@ -74,22 +95,69 @@ bool ScriptTextBox::event(QEvent* event) {
 void ScriptTextBox::keyPressEvent(QKeyEvent* event) {
     emit helpRequested();
     if (!event->text().isEmpty()) setTextColor(typedTextColour());
-    if (isEnter(event) && !isReadOnly()) {
-        // Every Enter, Shift+Enter included, makes a real line break: the box's own Shift+Enter
-        // would put a line separator into the text, which no script word may hold.
-        insertIndentedLineBreak(tabsBeforeCaret());
+    if (isRedo(event)) {
+        redo();
         return;
     }
-    QTextEdit::keyPressEvent(event);
-    if (!event->text().isEmpty() && event->isAccepted()) emit typed(event->text());
+    if (!isReadOnly()) {
+        if (isEnter(event)) {
+            // Every Enter, Shift+Enter included, makes a real line break: the box's own Shift+Enter
+            // would put a line separator into the text, which no script word may hold.
+            insertIndentedLineBreak();
+            return;
+        }
+        // Shift+Tab never leaves the box for the next widget, which would take the author's next letters.
+        if (event->key() == Qt::Key_Backtab ||
+            (event->key() == Qt::Key_Tab && textCursor().selectedText().contains(QChar::ParagraphSeparator))) {
+            shiftSelectedLines(event->key() == Qt::Key_Backtab);
+            return;
+        }
+    }
+    const QString text = event->text();
+    const bool typesText = !text.isEmpty() && (text.front().isPrint() || text.front() == QLatin1Char('\t')) &&
+                           !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier));
+    if (typesText && startsUndoStep(text)) {
+        QTextCursor step(document());
+        step.beginEditBlock();
+        QTextEdit::keyPressEvent(event);
+        step.endEditBlock();
+    } else {
+        QTextEdit::keyPressEvent(event);
+    }
+    if (!text.isEmpty() && event->isAccepted()) emit typed(text);
 }
 
-void ScriptTextBox::insertIndentedLineBreak(int tabs) {
+bool ScriptTextBox::startsUndoStep(const QString& typed) {
+    const bool paused = !lastTyped_.isValid() || lastTyped_.elapsed() > kUndoPauseMilliseconds;
+    const bool wordStarts = !isBlank(typed.front()) && (lastTypedCharacter_.isNull() || isBlank(lastTypedCharacter_));
+    lastTyped_.start();
+    lastTypedCharacter_ = typed.back();
+    return paused || wordStarts;
+}
+
+void ScriptTextBox::insertIndentedLineBreak() {
     QTextCursor cursor = textCursor();
+    const QString before = cursor.block().text().left(cursor.selectionStart() - cursor.block().position());
+    const auto tabs = static_cast<int>(NewLineTabs(engineBytesFromBoxText(before)));
     cursor.beginEditBlock();
     cursor.insertText(QLatin1Char('\n') + QString(tabs, QLatin1Char('\t')), currentCharFormat());
     cursor.endEditBlock();
     setTextCursor(cursor);
+    ensureCursorVisible();
+    lastTypedCharacter_ = QLatin1Char('\n');
+}
+
+void ScriptTextBox::shiftSelectedLines(bool outdent) {
+    QTextCursor selection = textCursor();
+    applyBlankEdits(*document(), ShiftLines(engineBytesFromBoxText(typedText(*document())),
+                                            static_cast<std::size_t>(selection.selectionStart()),
+                                            static_cast<std::size_t>(selection.selectionEnd()), outdent));
+    if (selection.hasSelection()) {  // the shifted lines stay selected whole, from their first tab on
+        const int end = selection.selectionEnd();
+        selection.setPosition(document()->findBlock(selection.selectionStart()).position());
+        selection.setPosition(end, QTextCursor::KeepAnchor);
+        setTextCursor(selection);
+    }
     ensureCursorVisible();
 }
 

@@ -1,7 +1,9 @@
 #pragma once
-// txtScript: the script text. Typed text is pink, Enter keeps the line's indentation, and every
+// txtScript: the script text. Typed text is pink, Enter keeps the line's indentation (one tab more
+// after "{"), Tab and Shift+Tab shift the selected lines, typing is undone word by word, and every
 // key and mouse movement asks for fresh context help.
 
+#include <QElapsedTimer>
 #include <QTextEdit>
 
 namespace corvane {
@@ -16,14 +18,18 @@ public:
     // no undo history and not modified.
     void setScriptText(const QString& text);
 
-    // Selects `length` characters from `start` (box positions) and takes the focus.
+    // Selects `length` characters from `start` (box positions), scrolled into view, and takes the focus.
     void selectRange(int start, int length);
 
-    // Tabs between the start of the caret's line and the caret.
-    int tabsBeforeCaret() const;
-
-    // Room left of the text for the line numbers.
-    void setLeftMargin(int pixels) { setViewportMargins(pixels, 0, 0, 0); }
+    // Room left of the text for the line numbers, and right of them for the folding markers.
+    void setLeftMargin(int pixels) {
+        numbersWidth_ = pixels;
+        setViewportMargins(numbersWidth_ + foldWidth_, 0, 0, 0);
+    }
+    void setFoldMarginWidth(int pixels) {
+        foldWidth_ = pixels;
+        setLeftMargin(numbersWidth_);
+    }
 
 signals:
     void helpRequested();
@@ -36,7 +42,17 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
 
 private:
-    void insertIndentedLineBreak(int tabs);
+    void insertIndentedLineBreak();
+    // Tab on a selection of several lines and Shift+Tab: one undo step each.
+    void shiftSelectedLines(bool outdent);
+    // Typing goes on in the undo step of the text before it, unless a word starts or the author paused.
+    bool startsUndoStep(const QString& typed);
+
+    QElapsedTimer lastTyped_;
+    QChar lastTypedCharacter_;
+
+    int numbersWidth_ = 0;
+    int foldWidth_ = 0;
 };
 
 }  // namespace corvane

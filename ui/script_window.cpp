@@ -1,7 +1,9 @@
 #include "ui/script_window.h"
 
+#include <QAction>
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QDockWidget>
 #include <QMainWindow>
 #include <QMdiArea>
 #include <QPalette>
@@ -26,11 +28,16 @@
 #include "ui/common/unsaved_work.h"
 #include "ui/editor_context.h"
 #include "ui/editor_look.h"
+#include "ui/fold_margin.h"
+#include "ui/outline_dock.h"
 #include "ui/placement.h"
 #include "ui/problems_dock.h"
+#include "ui/quick_fixes.h"
+#include "ui/replace_bar.h"
 #include "ui/script_assistant.h"
 #include "ui/script_host.h"
 #include "ui/script_text_box.h"
+#include "ui/signature_popup.h"
 
 namespace corvane {
 
@@ -39,6 +46,7 @@ namespace {
 constexpr int kHelpBoxHeightTwips = 1575;
 constexpr qreal kHelpPoints = 8.25;
 constexpr int kProblemsHeight = 90;
+constexpr int kOutlineWidth = 170;
 
 // Four lines, no line break after the last.
 QString newScriptTemplate() { return QStringLiteral("START_SCRIPT\n{\n}\nENDSCRIPT"); }
@@ -49,7 +57,6 @@ QPlainTextEdit* makeHelpBox(QWidget* parent) {
     box->setReadOnly(true);
     box->setFont(courierNew(kHelpPoints));
     box->setLineWrapMode(QPlainTextEdit::NoWrap);
-    box->setFixedHeight(twipsToPixels(kHelpBoxHeightTwips, box->logicalDpiY()));
     QPalette colours = box->palette();
     colours.setColor(QPalette::Base, darkBackground().darker(115));
     colours.setColor(QPalette::Text, QColor(224, 224, 224));
@@ -70,7 +77,6 @@ ScriptWindow::ScriptWindow(EditorContext& context, ScriptHost& host, QWidget* pa
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
     layout->addWidget(makeScriptArea(), 1);
-    layout->addWidget(lblHelp_);
     setWidget(content);
     setCaption(QStringLiteral("Corvane Scripter"));
     resize(twipsToPixels(9000, logicalDpiX()), twipsToPixels(6000, logicalDpiY()));
@@ -79,21 +85,77 @@ ScriptWindow::ScriptWindow(EditorContext& context, ScriptHost& host, QWidget* pa
     connect(txtScript_->document(), &QTextDocument::modificationChanged, this, &QWidget::setWindowModified);
 }
 
-// The script box with the Problems list docked under it.
+// The script box with the Problems list and the help box docked under it: each can be resized,
+// hidden or moved away.
 QWidget* ScriptWindow::makeScriptArea() {
     auto* area = new QMainWindow(txtScript_->parentWidget());
+    scriptArea_ = area;
     area->setWindowFlags(Qt::Widget);
     area->setCentralWidget(txtScript_);
     problems_ = new ProblemsDock(area);
     area->addDockWidget(Qt::BottomDockWidgetArea, problems_);
-    area->resizeDocks({problems_}, {kProblemsHeight}, Qt::Vertical);  // the script keeps most of the room
+    helpDock_ = new QDockWidget(QStringLiteral("Help"), area);
+    helpDock_->setObjectName(QStringLiteral("dockHelp"));
+    helpDock_->setWidget(lblHelp_);
+    area->addDockWidget(Qt::BottomDockWidgetArea, helpDock_, Qt::Vertical);
+    problems_->toggleViewAction()->setText(QStringLiteral("Show problems &list"));
+    helpDock_->toggleViewAction()->setText(QStringLiteral("Show &help box"));
+    problems_->toggleViewAction()->setObjectName(QStringLiteral("mnuShowProblems"));
+    helpDock_->toggleViewAction()->setObjectName(QStringLiteral("mnuShowHelp"));
     assistant_ = new ScriptAssistant(context_, host_, *txtScript_, *problems_);
+    addEditorViews(area);
     return area;
+}
+
+QList<QAction*> ScriptWindow::panelActions() const {
+    return {problems_->toggleViewAction(), helpDock_->toggleViewAction()};
+}
+
+void ScriptWindow::fitPanels() {
+    const int designedHelp = twipsToPixels(kHelpBoxHeightTwips, logicalDpiY());
+    const int room = height() / 3;
+    const double share = qMin(1.0, room / static_cast<double>(designedHelp + kProblemsHeight));
+    scriptArea_->resizeDocks({problems_, helpDock_},
+                             {static_cast<int>(kProblemsHeight * share), static_cast<int>(designedHelp * share)},
+                             Qt::Vertical);
+}
+
+// The replace bar above the script, the outline beside it, the folding margin, the quick fixes and
+// the signature help.
+void ScriptWindow::addEditorViews(QMainWindow* area) {
+    replace_ = new ReplaceBar(*txtScript_, *assistant_, area);
+    area->addToolBar(Qt::TopToolBarArea, replace_);
+    outline_ = new OutlineDock(*txtScript_, area);
+    area->addDockWidget(Qt::RightDockWidgetArea, outline_);
+    area->resizeDocks({outline_}, {kOutlineWidth}, Qt::Horizontal);
+    connect(assistant_, &ScriptAssistant::problemsShown, outline_, &OutlineDock::refresh);
+    folds_ = new FoldMargin(*txtScript_);
+    quickFixes_ = new QuickFixes(*txtScript_, *assistant_, host_);
+    new SignaturePopup(context_, *txtScript_);
 }
 
 void ScriptWindow::open() {
     host_.setScriptItemsEnabled(true);
+    const QSize area = mdiArea() != nullptr ? mdiArea()->viewport()->size() : QSize();
+    setGeometry(reachablePlacement(openingPlacement(), area, minimumSizeHint().boundedTo(QSize(200, 120))));
+    fitPanels();
+    switch (context_.settings.readInt(settings::kWindowSection, settings::kScriptViewerState, 0)) {
+        case 1:
+            showMinimized();
+            break;
+        case 2:
+            showMaximized();
+            break;
+        default:
+            showNormal();
+            break;
+    }
+}
+
+QRect ScriptWindow::openingPlacement() const {
     const EditorSettings& settings = context_.settings;
+    const bool stored = !settings.read(settings::kWindowSection, settings::kScriptViewerWidth, QString()).isEmpty();
+    if (!stored && mdiArea() != nullptr) return QRect(QPoint(0, 0), mdiArea()->viewport()->size());
     const int dpiX = logicalDpiX();
     const int dpiY = logicalDpiY();
     const QRect now = geometry();
@@ -105,21 +167,8 @@ void ScriptWindow::open() {
         settings.readInt(settings::kWindowSection, settings::kScriptViewerWidth, pixelsToTwips(now.width(), dpiX));
     const int height =
         settings.readInt(settings::kWindowSection, settings::kScriptViewerHeight, pixelsToTwips(now.height(), dpiY));
-    const QRect wanted(twipsToPixels(left, dpiX), twipsToPixels(top, dpiY), twipsToPixels(width, dpiX),
-                       twipsToPixels(height, dpiY));
-    const QSize area = mdiArea() != nullptr ? mdiArea()->viewport()->size() : QSize();
-    setGeometry(reachablePlacement(wanted, area, minimumSizeHint().boundedTo(QSize(200, 120))));
-    switch (settings.readInt(settings::kWindowSection, settings::kScriptViewerState, 0)) {
-        case 1:
-            showMinimized();
-            break;
-        case 2:
-            showMaximized();
-            break;
-        default:
-            showNormal();
-            break;
-    }
+    return QRect(twipsToPixels(left, dpiX), twipsToPixels(top, dpiY), twipsToPixels(width, dpiX),
+                 twipsToPixels(height, dpiY));
 }
 
 void ScriptWindow::storePlacement() {

@@ -2,6 +2,7 @@
 // frmScriptViewer: the one window in which a script is edited. Saving compiles the text into the
 // game's file; opening a file turns it back into text.
 
+#include <QList>
 #include <QMdiSubWindow>
 #include <QString>
 #include <optional>
@@ -9,12 +10,19 @@
 
 #include "text/script_text.h"
 
+class QAction;
+class QDockWidget;
+class QMainWindow;
 class QPlainTextEdit;
 
 namespace corvane {
 
 struct EditorContext;
+class FoldMargin;
+class OutlineDock;
 class ProblemsDock;
+class QuickFixes;
+class ReplaceBar;
 class ScriptAssistant;
 class ScriptHost;
 class ScriptTextBox;
@@ -29,6 +37,13 @@ public:
     QPlainTextEdit* helpBox() const { return lblHelp_; }
     ScriptAssistant& assistant() const { return *assistant_; }
     ProblemsDock* problemsDock() const { return problems_; }
+    QDockWidget* helpDock() const { return helpDock_; }
+    // Items that show or hide the Problems list and the help box.
+    QList<QAction*> panelActions() const;
+    ReplaceBar* replaceBar() const { return replace_; }
+    OutlineDock* outlineDock() const { return outline_; }
+    FoldMargin* foldMargin() const { return folds_; }
+    QuickFixes& quickFixes() const { return *quickFixes_; }
 
     // Opening steps once the window sits in the MDI area: the script items come on and the
     // remembered placement is restored.
@@ -65,6 +80,11 @@ protected:
 
 private:
     QWidget* makeScriptArea();
+    // Where the window opens: as stored, else over the whole MDI area.
+    QRect openingPlacement() const;
+    // The Problems list and the help box at their designed heights, together at most a third of the window.
+    void fitPanels();
+    void addEditorViews(QMainWindow* area);
     void storePlacement();
     bool makeBackup(QString& backupName);
     // The compiled file's bytes once every question is answered Yes; nothing (with the message
@@ -79,8 +99,14 @@ private:
     ScriptHost& host_;
     ScriptTextBox* txtScript_;
     QPlainTextEdit* lblHelp_;
+    QMainWindow* scriptArea_;
+    QDockWidget* helpDock_;
     ProblemsDock* problems_;
     ScriptAssistant* assistant_;
+    ReplaceBar* replace_;
+    OutlineDock* outline_;
+    FoldMargin* folds_;
+    QuickFixes* quickFixes_;
     QString textFile_;
     FileEncoding textEncoding_;
 };

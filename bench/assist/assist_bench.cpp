@@ -36,6 +36,17 @@ void BM_DiagnoseMisspeltScript(benchmark::State& state) {
     AgainstSplitting(state, text, [&] { benchmark::DoNotOptimize(Diagnose(text, tables, grammar)); });
 }
 
+// Every statement broken (its last word dropped): the walk recovers at each next one, and the errors
+// past the hundredth are only counted.
+void BM_DiagnoseScriptWithAnErrorInEveryStatement(benchmark::State& state) {
+    std::string text = MaximumScript();
+    for (std::size_t at = text.find(" ON"); at != std::string::npos; at = text.find(" ON", at)) text.erase(at, 3);
+    const LanguageTables& tables = LanguageTables::Standard();
+    const Grammar& grammar = Grammar::Standard();
+    if (Diagnose(text, tables, grammar).size() < 100) std::abort();
+    AgainstSplitting(state, text, [&] { benchmark::DoNotOptimize(Diagnose(text, tables, grammar)); });
+}
+
 void BM_CompleteAtTheEndOfMaximumScript(benchmark::State& state) {
     const LanguageTables& tables = LanguageTables::Standard();
     const Grammar& grammar = Grammar::Standard();
@@ -60,6 +71,7 @@ void BM_LayOutMaximumScript(benchmark::State& state) {
 
 BENCHMARK(BM_DiagnoseMaximumScript);
 BENCHMARK(BM_DiagnoseMisspeltScript);
+BENCHMARK(BM_DiagnoseScriptWithAnErrorInEveryStatement);
 BENCHMARK(BM_CompleteAtTheEndOfMaximumScript);
 BENCHMARK(BM_HoverAtTheEndOfMaximumScript);
 BENCHMARK(BM_LayOutMaximumScript);

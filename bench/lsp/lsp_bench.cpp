@@ -1,6 +1,6 @@
 // The language server's round trip on the 4096-code example: a didChange framed as a client
-// sends it, read, parsed, diagnosed, and the publishDiagnostics framed for the client, against
-// only splitting the same text into words.
+// sends it, read, parsed, diagnosed, and the publishDiagnostics framed for the client; and the
+// semantic tokens of the whole example; each against only splitting the same text into words.
 
 #include <benchmark/benchmark.h>
 
@@ -10,11 +10,11 @@
 #include <sstream>
 #include <string>
 
+#include "assist/script_outline.h"
 #include "bench/common/split_baseline.h"
 #include "lsp/language_server.h"
 #include "lsp/message_reader.h"
 #include "lsp/message_writer.h"
-#include "lsp/script_outline.h"
 
 namespace corvane {
 namespace {
@@ -54,9 +54,27 @@ void BM_ServerRoundTripMaximumScript(benchmark::State& state) {
         std::istringstream in(change);
         MessageReader reader(in);
         server.Receive(reader.Next().body);
+        server.CheckChangedDocuments();
         benchmark::DoNotOptimize(out.str().size());
     });
     if (out.str().find("textDocument/publishDiagnostics") == std::string::npos) std::abort();
+}
+
+// What an editor asks after every pause in typing to colour the script.
+void BM_SemanticTokensMaximumScript(benchmark::State& state) {
+    std::size_t answered = 0;
+    LanguageServer server(
+        LanguageTables::Standard(), Grammar::Standard(), [&](const Json& message) { answered = message.dump().size(); },
+        std::cerr);
+    server.Receive(Json{{"jsonrpc", "2.0"}, {"id", 1}, {"method", "initialize"}, {"params", Json::object()}}.dump());
+    server.Receive(DocumentMessage("textDocument/didOpen", MaximumScript()).dump());
+    const std::string request = Json{{"jsonrpc", "2.0"},
+                                     {"id", 2},
+                                     {"method", "textDocument/semanticTokens/full"},
+                                     {"params", {{"textDocument", {{"uri", "file:///maximum.txt"}}}}}}
+                                    .dump();
+    AgainstSplitting(state, MaximumScript(), [&] { server.Receive(request); });
+    if (answered < 4096 * 10) std::abort();  // five numbers a word
 }
 
 // The worst a client can send: 8 MB of unknown words, one problem each. The server publishes at
@@ -71,7 +89,10 @@ void BM_ServerChangeOfEightMegabytesOfUnknownWords(benchmark::State& state) {
     server.Receive(Json{{"jsonrpc", "2.0"}, {"id", 1}, {"method", "initialize"}, {"params", Json::object()}}.dump());
     server.Receive(DocumentMessage("textDocument/didOpen", text).dump());
     const std::string change = DocumentMessage("textDocument/didChange", text).dump();
-    for (auto _ : state) server.Receive(change);
+    for (auto _ : state) {
+        server.Receive(change);
+        server.CheckChangedDocuments();
+    }
     state.counters["answer_bytes"] = static_cast<double>(answered);
 }
 
@@ -84,6 +105,7 @@ void BM_OutlineOfSiblingBlocks(benchmark::State& state) {
 }
 
 BENCHMARK(BM_ServerRoundTripMaximumScript);
+BENCHMARK(BM_SemanticTokensMaximumScript);
 BENCHMARK(BM_ServerChangeOfEightMegabytesOfUnknownWords)->Unit(benchmark::kMillisecond)->Iterations(2);
 BENCHMARK(BM_OutlineOfSiblingBlocks)->Unit(benchmark::kMillisecond);
 

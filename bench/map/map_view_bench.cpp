@@ -54,7 +54,7 @@ void BM_ViewPaint(benchmark::State& state) {
     document.SelectMarker(3);
     MapPicture picture(scene.image);
     picture.setDocument(&document);
-    picture.setZoom(static_cast<int>(state.range(0)));
+    picture.setShownSize(static_cast<int>(state.range(0)) * MapImage::kSize);
     const int side = MapImage::kSize;
     const QPoint corner = QPoint(picture.width() - side, picture.height() - side) / 2;
     QImage target(side, side, QImage::Format_RGB32);

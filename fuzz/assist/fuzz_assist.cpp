@@ -1,4 +1,4 @@
-// Any text: every diagnostic and hover range lies inside the text, completion replaces only text
+// Any text: every diagnostic, fix and hover range lies inside the text, completion replaces only text
 // before its offset, and the layout keeps its promises (the same compiled bytes, laid out again it
 // stays the same, the loader's text is laid out as itself, and words spelled as the loader prints
 // them are laid out as the loader's text). Aborts when one does not hold.
@@ -60,9 +60,12 @@ void CheckLayout(std::string_view text, const LanguageTables& tables) {
 }
 
 void CheckRanges(std::string_view text, const LanguageTables& tables, const Grammar& grammar) {
+    // Only a text without words has a mark of no length, at its start.
+    const bool words = HasScriptWords(text);
     for (const Diagnostic& diagnostic : Diagnose(text, tables, grammar)) {
-        Require(diagnostic.length > 0 && diagnostic.position + diagnostic.length <= text.size());
+        Require((diagnostic.length > 0 || !words) && diagnostic.position + diagnostic.length <= text.size());
         Require(!diagnostic.message.empty() && diagnostic.message.find('\n') == std::string::npos);
+        for (const TextFix& fix : diagnostic.fixes) Require(fix.position + fix.length <= text.size());
     }
     // A few offsets spread over the text, the ends included.
     for (std::size_t step = 0; step <= 4; ++step) {

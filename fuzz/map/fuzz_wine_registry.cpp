@@ -12,9 +12,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string_view bytes(reinterpret_cast<const char*>(data), size);
     corvane::WineRegistryFile file = corvane::WineRegistryFile::Parse(bytes);
     const char* key = "Software\\Bullfrog Productions Ltd\\Populous: The Beginning";
-    (void)file.hasKey(key);
+    (void)file.HasKey(key);
     for (const char* name : {"InstallPath", "", "Version"}) {
-        corvane::RegistryValue value = file.value(key, name);
+        corvane::RegistryValue value = file.Value(key, name);
         if (value.kind != corvane::RegistryValue::Kind::Text && !value.text.empty()) std::abort();
         if (value.kind != corvane::RegistryValue::Kind::Number && value.number != 0) std::abort();
     }

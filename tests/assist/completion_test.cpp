@@ -29,7 +29,7 @@ const CompletionItem* Find(const Completion& completion, std::string_view word) 
     return at == completion.items.end() ? nullptr : &*at;
 }
 
-constexpr std::size_t kValueCount = 262 + 2;  // the internal names, VAR_ and %
+constexpr std::size_t kValueCount = 262 + 3;  // the internal names, VAR_, INT_ and %
 constexpr std::size_t kCommandCount = 116;
 
 // The offer, and the range an item replaces: the partial word under the caret, which is not walked,
@@ -61,6 +61,14 @@ TEST(Completion, OffersWhatTheGrammarAllows) {
         {"START_SCRIPT\r\n{\r\n\tDO\t[[STATE_F^]]ETCH_WOOD ON", {}, kCommandCount},
         {"START_SCRIPT\r\n{\r\n\tDO [[\xe9^]]", {}, kCommandCount},
         {"START_SCRIPT\r\n{\r\n\tDO [[^]]\r\n", {}, kCommandCount},
+        // After an earlier error the walk resumes at the next statement, and a } that closes
+        // nothing is passed over, as the diagnostics do.
+        {"START_SCRIPT { FOO BAR DO ^", {}, kCommandCount},
+        {"START_SCRIPT { SET VAR_1 DO ^", {}, kCommandCount},
+        {"} ^", {"START_SCRIPT"}},
+        {"START_SCRIPT { } } [[EN^]]", {"ENDSCRIPT"}},
+        {"START_SCRIPT { IF > %1 %2 { ENDIF ^",
+         {"DO", "IF", "SET", "}", "EVERY", "INCREMENT", "DIVIDE", "DECREMENT", "MULTIPLY"}},
     };
     for (const auto& row : cases) {
         const AnnotatedText text(row.marked);
@@ -95,6 +103,8 @@ TEST(Completion, DetailsAndKinds) {
         {"START_SCRIPT { SET ^", "INT_ATTR_EXPANSION", "1000", CompletionKind::kInternalValue},
         {"START_SCRIPT { SET ^", "VAR_", "user variable: VAR_ and a number", CompletionKind::kValuePrefix},
         {"START_SCRIPT { SET ^", "%", "number: % and a number", CompletionKind::kValuePrefix},
+        // An internal value by number (INT_1184) compiles as well as by name.
+        {"START_SCRIPT { IF = %1 ^", "INT_", "internal value: INT_ and a number", CompletionKind::kValuePrefix},
         {"START_SCRIPT { ^", "SET", "<var> <var>", CompletionKind::kKeyword},
         {"START_SCRIPT { IF ^", "<=", "<var> <var> {", CompletionKind::kOperator},
         // A } closes the innermost block only.
@@ -112,9 +122,10 @@ TEST(Completion, DetailsAndKinds) {
     }
 }
 
-// Words that do not fit the grammar leave the walk nothing to go on: every word of the language, once.
+// Up to the next word that starts a statement, words that do not fit leave the walk nothing to go
+// on: every word of the language, once.
 TEST(Completion, EverythingWhereTheGrammarIsLost) {
-    for (const char* marked : {"START_SCRIPT { DO ON ^", "} ^", "START_SCRIPT { FOO ^", "START_SCRIPT { } } EN^"}) {
+    for (const char* marked : {"START_SCRIPT { DO ON ^", "START_SCRIPT { FOO ^", "START_SCRIPT { FOO %1 [[EN^]]"}) {
         const Completion completion = Complete(AnnotatedText(marked));
         for (const char* word : {"START_SCRIPT", "ENDSCRIPT", "PARTIAL_BUILDING_COUNT", "ON", "INT_GAME_TIME", "%"}) {
             EXPECT_NE(Find(completion, word), nullptr) << marked << " " << word;

@@ -2,10 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
+#include "assist/grammar_problems.h"
 #include "assist/word_suggester.h"
+#include "checker/script_checker.h"
 #include "tests/assist/annotated_text.h"
 
 namespace corvane {
@@ -32,7 +35,10 @@ std::string Script(std::string_view body) {
 
 void ExpectDiagnostics(const AnnotatedText& text, const std::vector<Expected>& expected) {
     const std::vector<Diagnostic> found = Diagnosis(text.text());
-    ASSERT_EQ(found.size(), expected.size()) << text.text();
+    std::string listed;
+    for (const Diagnostic& diagnostic : found)
+        listed += std::to_string(diagnostic.position) + " " + diagnostic.message + "\n";
+    ASSERT_EQ(found.size(), expected.size()) << text.text() << "\n" << listed;
     for (std::size_t i = 0; i < expected.size(); ++i) {
         const test::TextRange range = text.ranges().at(expected[i].range);
         EXPECT_EQ(found[i].position, range.position) << expected[i].message;
@@ -42,52 +48,187 @@ void ExpectDiagnostics(const AnnotatedText& text, const std::vector<Expected>& e
     }
 }
 
+const std::string kCommandExamples = "(STATE_BRING_NEW_PEOPLE, STATE_CONSTRUCT_BUILDING, STATE_FETCH_WOOD, ...)";
+
 TEST(Diagnostics, WordsAndGrammar) {
-    const std::string kCommandExamples = "(STATE_BRING_NEW_PEOPLE, STATE_CONSTRUCT_BUILDING, STATE_FETCH_WOOD, ...)";
     const struct {
         std::string marked;
         std::vector<Expected> expected;
     } cases[] = {
         {Script("\tDO STATE_FETCH_WOOD ON"), {}},
-        // Every unknown word, each with its suggestion; the grammar's first wrong word as well.
+        // Each cause once: an unknown word that the grammar refuses is one entry, whose suggestion fits there.
         {Script("\tDO [[STATE_FETCH_WOD]] ON\r\n\tDO STATE_DEFEND [[onn]]\r\n\t[[D0]] STATE_DEFEND ON"),
-         {{0, kError, "Unknown word STATE_FETCH_WOD; did you mean STATE_FETCH_WOOD?"},
-          {0, kError,
-           "expected <docommand> after DO " + kCommandExamples +
-               ", found STATE_FETCH_WOD; did you mean STATE_FETCH_WOOD?"},
-          {1, kError, "Unknown word onn; did you mean ON?"},
-          {2, kError, "Unknown word D0; did you mean DO?"}}},
-        // Positions count bytes: tabs, CR LF and a Windows-1252 letter are one byte each.
+         {{0, kError,
+           "expected a command after DO " + kCommandExamples +
+               ", found the unknown word STATE_FETCH_WOD; did you mean STATE_FETCH_WOOD?"},
+          {1, kError, "expected ON or OFF after STATE_DEFEND, found the unknown word onn; did you mean ON?"},
+          {2, kError, "Unknown word D0; did you mean DO?"}}},  // skipped after onn
+        // Positions count bytes: tabs, CR LF and a Windows-1252 letter are one byte each. Words skipped
+        // after an error are still read.
         {"START_SCRIPT\r\n{\r\n\t\tdo state_fetch_wood on\r\n\t[[Caf\xe9s]]\t[[xyzzy]]\r\n}\r\nENDSCRIPT",
-         {{0, kError, "Unknown word Caf\xe9s"},
-          {0, kError, "expected <mcom> after on (DO, IF, SET, ...), found Caf\xe9s"},
+         {{0, kError, "expected a statement after on (DO, IF, SET, ...), found the unknown word Caf\xe9s"},
           {1, kError, "Unknown word xyzzy"}}},
         {Script("\tSET VAR_1 [[%99999999999]]\r\n\tSET [[INT_&H7FFFFFFFF]] %1"),
          {{0, kError, "Number out of range in %99999999999 (it must fit in a signed 32-bit integer)"},
           {1, kError, "Number out of range in INT_&H7FFFFFFFF (it must fit in a signed 32-bit integer)"}}},
-        {Script("\tDO [[IF]] = %1 %2"),
-         {{0, kError, "expected <docommand> after DO " + kCommandExamples + ", found IF"}}},
-        {Script("\tSET [[ON]] %1"), {{0, kError, "expected <var> after SET (a value), found ON"}}},
-        {Script("\tIF [[=<]] %1 %2"),
-         {{0, kError, "Unknown word =<; did you mean <?"},
-          {0, kError, "expected <operator/both> after IF (<, >, =, ...), found =<; did you mean <?"}}},
-        // A four-letter word that is no word compiles as a raw code: a warning unless it is hexadecimal.
-        {Script("\tDO [[ATAK]] BLUE\r\n\tSET VAR_1 [[Wood]]\r\n\tSET VAR_1 e803"),
-         {{0, kWarning, "ATAK is no word; it compiles as a raw code"},
-          {0, kError, "expected <docommand> after DO " + kCommandExamples + ", found ATAK"},
-          {1, kWarning, "Wood is no word; it compiles as a raw code"}}},
-        {"START_SCRIPT\r\n{\r\n}\r\nENDSCRIPT [[DO]]", {{0, kError, "nothing may follow ENDSCRIPT, found DO"}}},
+        {Script("\tDO [[IF]] = %1 %2 {\r\n\t}\r\n\tENDIF"),
+         {{0, kError, "expected a command after DO " + kCommandExamples + ", found IF"}}},
+        {Script("\tSET [[ON]] %1"), {{0, kError, "expected a value after SET, found ON"}}},
+        {Script("\tIF [[=<]] %1 %2 {\r\n\t}\r\n\tENDIF"),
+         {{0, kError,
+           "expected a comparison operator after IF (<, >, =, ...), found the unknown word =<; did you mean <?"}}},
+        {Script("\tDO ATTACK [[PURPLE]] %1"),
+         {{0, kError, "expected a colour after ATTACK (RED, YELLOW, GREEN, ...), found the unknown word PURPLE"}}},
+        {Script("\tDO ATTACK RED %1 [[ATTACK_NORMAL]]"),
+         {{0, kError,
+           "expected what to attack after %1 (ATTACK_MARKER, ATTACK_BUILDING, ATTACK_PERSON), found ATTACK_NORMAL"}}},
+        // A four-letter word that is no word compiles as a raw code, which the grammar never accepts:
+        // its error says what the word compiles to.
+        {Script("\tDO [[ATAK]] BLUE\r\n\tSET VAR_1 [[e803]]\r\n\t[[EVRY]] %4"),
+         {{0, kError,
+           "expected a command after DO " + kCommandExamples +
+               ", found ATAK (ATAK is no word; it compiles as the raw code 0A0A)"},
+          {1, kError, "expected a value after VAR_1, found e803 (e803 is a raw code; it compiles as IF)"},
+          {2, kWarning, "EVRY is no word; it compiles as the raw code 0E00; did you mean EVERY?"}}},
+        // Skipped words are still read.
+        {Script("\tSET [[ABCD]] [[0C00]] [[Wood]]"),
+         {{0, kError,
+           "expected a value after SET, found ABCD (ABCD is a raw code, which no word of the language stands for)"},
+          {1, kWarning, "0C00 is a raw code; it compiles as START_SCRIPT"},
+          {2, kWarning, "Wood is no word; it compiles as the raw code 0000"}}},
+        // The number reader stops at the first character that does not fit.
+        {Script("\tSET [[%33X]] [[VAR_12.5e1Q]]\r\n\tSET [[INT_7Z]] [[%abc]]\r\n\tSET %2.5 %&H1F\r\n\tSET "
+                "INT_GAME_TIME %"),
+         {{0, kWarning, "%33X compiles as the number 33; X is not read"},
+          {1, kWarning, "VAR_12.5e1Q compiles as user variable 125; Q is not read"},
+          {2, kWarning, "INT_7Z compiles as internal value 7; Z is not read"},
+          {3, kWarning, "%abc compiles as the number 0; abc is not read"}}},
+        {"START_SCRIPT\r\n{\r\n}\r\nENDSCRIPT [[DO]] STATE_DEFEND ON",
+         {{0, kError, "nothing may follow ENDSCRIPT, found DO"}}},
         {"[[{]] [[}]]", {{0, kError, "expected START_SCRIPT, found {"}, {1, kError, "} closes no open block"}}},
         {"START_SCRIPT [[IF]]", {{0, kError, "expected { after START_SCRIPT, found IF"}}},
-        {"START_SCRIPT { DO STATE_DEFEND [[ON]]\r\n",
-         {{0, kError, "expected <mcom> after ON (DO, IF, SET, ...), found the end of the text"}}},
-        {" \r\n", {}},
-        // A } with no open block ends the grammar's part, as it ends the checker; unknown words
-        // after it are still found.
+        {"START_SCRIPT { [[}]] [[}]]",
+         {{0, kError, "expected ENDSCRIPT after the } of the START_SCRIPT block of line 1, found the end of the text"},
+          {1, kError, "} closes no open block"}}},
+        {"START_SCRIPT { IF > %1 %2 { } ELSE { } [[DO]] STATE_DEFEND ON } ENDSCRIPT",
+         {{0, kError, "expected ENDIF after the } of the ELSE block of line 1, found DO"}}},
+        {"START_SCRIPT { IF > %1 %2 { } ENDIF [[ENDIF]] } ENDSCRIPT",
+         {{0, kError, "expected a statement after ENDIF (DO, IF, SET, ...), found ENDIF"}}},
+        // A text without a word is no script: compile refuses it.
+        {"[[]] \r\n", {{0, kError, "The script has no words"}}},
+        {"[[]]", {{0, kError, "The script has no words"}}},
+        // A } with no open block is passed over; unknown words after ENDSCRIPT are still found.
         {"START_SCRIPT\r\n{\r\n}\r\n[[}]]\r\nENDSCRIPT [[FOO]] ON",
-         {{0, kError, "} closes no open block"}, {1, kError, "Unknown word FOO"}}},
+         {{0, kError, "} closes no open block"},
+          {1, kError, "nothing may follow ENDSCRIPT, found the unknown word FOO"}}},
     };
     for (const auto& row : cases) ExpectDiagnostics(AnnotatedText(row.marked), row.expected);
+}
+
+// After a word that does not fit, the walk resumes at the next word that can start a statement or
+// close a block: every error is found at its cause, and the first is the one the checker reports.
+TEST(Diagnostics, RecoveryFindsEveryErrorAtItsCause) {
+    const AnnotatedText text(
+        "START_SCRIPT\r\n{\r\n"
+        "\tIF [[VAR_1]] > %2\r\n\t{\r\n\t\tDO STATE_DEFEND ON\r\n\t}\r\n\tENDIF\r\n"  // operator last
+        "\tSET VAR_1\r\n"                                                             // a value missing
+        "\t[[DO]] STATE_DEFEND ON\r\n"
+        "\tEVERY %4 { DO STATE_DEFEND [[ONN]] }\r\n"
+        "}\r\nENDSCRIPT");
+    ExpectDiagnostics(
+        text, {{0, kError, "expected a comparison operator after IF (<, >, =, ...), found VAR_1"},
+               {1, kError, "expected a value after VAR_1, found DO"},
+               {2, kError, "expected ON or OFF after STATE_DEFEND, found the unknown word ONN; did you mean ON?"}});
+    const CheckVerdict verdict = CheckScript(text.text(), Grammar::Standard());
+    EXPECT_EQ(verdict.position, text.ranges()[0].position);
+}
+
+// A block whose } never comes is marked at its {; the word that shows the } missing says which.
+TEST(Diagnostics, OpenBlocksAreMarkedAtTheirBrace) {
+    const struct {
+        std::string marked;
+        std::vector<Expected> expected;
+    } cases[] = {
+        {"START_SCRIPT\r\n{\r\n\tIF > %1 %2\r\n\t[[{]]\r\n\t\tDO STATE_DEFEND ON\r\n\t[[ENDIF]]\r\n}\r\nENDSCRIPT",
+         {{0, kError, "this { is never closed"},
+          {1, kError, "expected } to close the IF block of line 3, found ENDIF"}}},
+        {"START_SCRIPT\r\n[[{]]\r\n\tEVERY %4 {\r\n\t\tDO STATE_DEFEND ON\r\n\t}\r\n[[ENDSCRIPT]]",
+         {{0, kError, "this { is never closed"},
+          {1, kError, "expected } to close the START_SCRIPT block of line 1, found ENDSCRIPT"}}},
+        // The } stands where the script's { does: the EVERY's } is the one forgotten.
+        {"START_SCRIPT\r\n{\r\n\tEVERY %4\r\n\t[[{]]\r\n\t\tDO STATE_DEFEND ON\r\n}\r\n[[ENDSCRIPT]]",
+         {{0, kError, "this { is never closed"},
+          {1, kError, "expected } to close the START_SCRIPT block of line 1, found ENDSCRIPT"}}},
+        // The text ends inside two blocks: both are marked, nothing else.
+        {"START_SCRIPT [[{]] EVERY %4 [[{]] DO STATE_DEFEND ON",
+         {{0, kError, "this { is never closed"}, {1, kError, "this { is never closed"}}},
+        // EVERY blocks are passed on the way to the IF whose } the ENDIF needs.
+        {"START_SCRIPT { IF > %1 %2 [[{]] EVERY %1 [[{]] [[ENDIF]] [[}]]",
+         {{0, kError, "this { is never closed"},
+          {1, kError, "this { is never closed"},
+          {2, kError, "expected } to close the EVERY block of line 1, found ENDIF"},
+          {3, kError,
+           "expected ENDSCRIPT after the } of the START_SCRIPT block of line 1, found the end of the text"}}},
+    };
+    for (const auto& row : cases) ExpectDiagnostics(AnnotatedText(row.marked), row.expected);
+}
+
+std::string Applied(std::string text, const TextFix& fix) {
+    return text.replace(fix.position, fix.length, fix.replacement);
+}
+
+// Each fix, applied alone, removes its problem; the preferred one comes first.
+TEST(Diagnostics, FixesMendTheirProblem) {
+    const struct {
+        std::string text;
+        std::string title;
+        std::string fixed;  // the text after the first fix of the first problem that has one
+    } cases[] = {
+        {Script("\tDO STATE_FETCH_WOD ON"), "Replace with STATE_FETCH_WOOD", Script("\tDO STATE_FETCH_WOOD ON")},
+        {Script("\tSET VAR_1 INT_GAME_TIM"), "Replace with INT_GAME_TIME", Script("\tSET VAR_1 INT_GAME_TIME")},
+        {Script("\tEVRY %4 {\r\n\t}"), "Replace with EVERY", Script("\tEVERY %4 {\r\n\t}")},
+        {Script("\te803 > %1 %2 { } ENDIF"), "Replace with IF", Script("\tIF > %1 %2 { } ENDIF")},
+        {"START_SCRIPT\r\n{\r\n\tIF > %1 %2\r\n\t{\r\n\t\tDO STATE_DEFEND ON\r\n\tENDIF\r\n}\r\nENDSCRIPT", "Insert }",
+         "START_SCRIPT\r\n{\r\n\tIF > %1 %2\r\n\t{\r\n\t\tDO STATE_DEFEND ON\r\n\t}\r\n\tENDIF\r\n}\r\nENDSCRIPT"},
+        {"START_SCRIPT\n{\n\tDO STATE_DEFEND ON\nENDSCRIPT\n", "Insert }",
+         "START_SCRIPT\n{\n\tDO STATE_DEFEND ON\n}\nENDSCRIPT\n"},
+        // Closing the outer block closes the one inside it too, each } as indented as its {.
+        {"START_SCRIPT\r\n{\r\n  EVERY %4\r\n  {\r\n    DO STATE_DEFEND ON\r\n", "Insert }",
+         "START_SCRIPT\r\n{\r\n  EVERY %4\r\n  {\r\n    DO STATE_DEFEND ON\r\n  }\r\n}\r\n"},
+        {"START_SCRIPT\r\n{\r\n\tEVERY %4\r\n\t{\r\n\t\tDO STATE_DEFEND ON\r\n}\r\nENDSCRIPT", "Insert }",
+         "START_SCRIPT\r\n{\r\n\tEVERY %4\r\n\t{\r\n\t\tDO STATE_DEFEND ON\r\n\t}\r\n}\r\nENDSCRIPT"},
+        // A statement where the ENDIF of an IF is due.
+        {"START_SCRIPT\r\n{\r\n\tIF > %1 %2\r\n\t{\r\n\t}\r\n\tDO STATE_DEFEND ON\r\n}\r\nENDSCRIPT", "Insert ENDIF",
+         "START_SCRIPT\r\n{\r\n\tIF > %1 %2\r\n\t{\r\n\t}\r\n\tENDIF\r\n\tDO STATE_DEFEND ON\r\n}\r\nENDSCRIPT"},
+        {"START_SCRIPT { EVERY %4 { DO STATE_DEFEND ON } ENDSCRIPT", "Insert }",
+         "START_SCRIPT { EVERY %4 { DO STATE_DEFEND ON } } ENDSCRIPT"},
+    };
+    for (const auto& row : cases) {
+        const std::vector<Diagnostic> before = Diagnosis(row.text);
+        const auto problem =
+            std::find_if(before.begin(), before.end(), [](const Diagnostic& d) { return !d.fixes.empty(); });
+        ASSERT_NE(problem, before.end()) << row.text;
+        const TextFix& fix = problem->fixes.front();
+        EXPECT_EQ(fix.title, row.title);
+        EXPECT_TRUE(fix.preferred) << fix.title;
+        const std::string fixed = Applied(row.text, fix);
+        EXPECT_EQ(fixed, row.fixed);
+        for (const Diagnostic& after : Diagnosis(fixed)) {
+            EXPECT_FALSE(after.position == problem->position && after.message == problem->message) << fixed;
+        }
+    }
+}
+
+// However many errors, at most kMaxGrammarErrors are listed one by one, and a last entry counts the rest.
+TEST(Diagnostics, GrammarErrorsAreCapped) {
+    std::string body;
+    for (int i = 0; i < 130; ++i) body += "SET VAR_1\r\n";
+    const std::string text = Script(body + "DO STATE_DEFEND ON");
+    const std::vector<Diagnostic> found = Diagnosis(text);
+    ASSERT_EQ(found.size(), kMaxGrammarErrors + 1);
+    EXPECT_EQ(found[0].message, "expected a value after VAR_1, found SET");
+    EXPECT_EQ(found.back().message, "and 30 more grammar errors");
+    EXPECT_EQ(found.back().position, found[kMaxGrammarErrors - 1].position + 11);
 }
 
 std::string Repeated(std::string_view statement, std::size_t count) {
@@ -117,10 +258,11 @@ TEST(Diagnostics, LimitsAtTheFirstWordPastThem) {
         DiagnosticSeverity severity;
         std::string message;
     } cases[] = {
-        {codes, 3, 0, codes.rfind("ON DO STATE_FETCH_WOD"), kError,  // code 4097
+        {codes, 2, 0, codes.rfind("ON DO STATE_FETCH_WOD"), kError,  // code 4097
          "Too many codes: the game reads at most 4096; ON is one more"},
-        {codes, 3, 1, codes.find("STATE_FETCH_WOD"), kError,
-         "Unknown word STATE_FETCH_WOD; did you mean STATE_FETCH_WOOD?"},
+        {codes, 2, 1, codes.find("STATE_FETCH_WOD"), kError,
+         "expected a command after DO " + kCommandExamples +
+             ", found the unknown word STATE_FETCH_WOD; did you mean STATE_FETCH_WOOD?"},
         {variables, 1, 0, variables.find("VAR_257"), kWarning,
          "More than 256 variables: VAR_257 needs entry 257, which the compiled script cannot refer to correctly"},
         {entries, 2, 1, entries.find("VAR_513"), kError,

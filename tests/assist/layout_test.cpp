@@ -8,8 +8,8 @@
 
 #include "assist/diagnostics.h"
 #include "core/compiler.h"
-#include "core/script_words.h"
 #include "support/file_utils.h"
+#include "tests/assist/words_of.h"
 
 namespace corvane {
 namespace {
@@ -18,13 +18,7 @@ const LanguageTables& Tables() { return LanguageTables::Standard(); }
 
 std::string LayOut(std::string_view text) { return LayOutScript(text, Tables()); }
 
-std::vector<std::string_view> WordsOf(std::string_view text) {
-    std::vector<std::string_view> words;
-    ScriptWordReader reader(text);
-    ScriptWord word;
-    while (reader.Next(word)) words.push_back(word.text);
-    return words;
-}
+using test::WordsOf;
 
 // What every layout must keep: the words themselves, the outcome of compiling (the same file, or the
 // same refusal at the same word), and itself when laid out again.

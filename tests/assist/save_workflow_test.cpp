@@ -36,8 +36,8 @@ TEST(SaveWorkflow, RefusesAsksOrGivesTheBytesInTheProgramsOrder) {
         {wrong,
          {},
          Kind::kAskSaveDespiteCheck,
-         "The script has an error at line 3, column 15: expected <operator/both> after IF (<, >, =, ...), found "
-         "VAR_\xE9. Save it anyway?",
+         "The script has an error at line 3, column 15: expected a comparison operator after IF (<, >, =, ...), found "
+         "VAR_\xE9 (VAR_\xE9 compiles as user variable 0; \xE9 is not read). Save it anyway?",
          "VAR_\xE9"},
         // A problem that asks a question of its own needs no full stop.
         {"START_SCRIPT { DO STATE_PREACHH ON } ENDSCRIPT",
@@ -49,8 +49,8 @@ TEST(SaveWorkflow, RefusesAsksOrGivesTheBytesInTheProgramsOrder) {
         {early,
          {},
          Kind::kAskSaveDespiteCheck,
-         "The script has an error at line 3, column 1: expected <endscript> after } (ENDSCRIPT), found the end of the "
-         "text. Save it anyway?",
+         "The script has an error at line 3, column 1: expected ENDSCRIPT after the } of the START_SCRIPT block of "
+         "line 1, found the end of the text. Save it anyway?",
          "}"},
         {early, {.saveDespiteCheck = true}, Kind::kWrite, "", ""},
         {Numbers(255), {}, Kind::kWrite, "", ""},

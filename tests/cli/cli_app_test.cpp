@@ -87,8 +87,33 @@ TEST_F(CliTest, DashReadsStandardInput) {
     EXPECT_EQ(Cli({"decompile", "-"}, readBytes(P("s.dat"))).out, "START_SCRIPT \r\n{ \r\n} \r\nENDSCRIPT ");
     EXPECT_EQ(Cli({"check", "-"}, script).out, "No big errors found!\n");
     EXPECT_EQ(Cli({"check", "-"}, "START_SCRIPT { } }").err,
-              "<stdin>:1:18: The amount of { is not equal to the amount of }!\n");
+              "<stdin>:1:16: error: expected ENDSCRIPT after the } of the START_SCRIPT block of line 1, found the end "
+              "of the text\n<stdin>:1:18: error: } closes no open block\n");
     EXPECT_EQ(Cli({"decompile", "-"}, "hello").err, "<stdin>: This is not a valid script file!\n");
+}
+
+// check prints every problem the editor marks, one line each in the form compilers use; only errors fail.
+TEST_F(CliTest, CheckPrintsEveryProblemOneLineEach) {
+    const std::tuple<std::string, int, std::string, std::string> cases[] = {
+        // text, exit status, standard output, standard error (after "<stdin>:")
+        {"START_SCRIPT { SET VAR_1 %2 } ENDSCRIPT", 0, "No big errors found!\n", ""},
+        {"START_SCRIPT {\n\tSET VAR_1 %2x\n} ENDSCRIPT", 0, "No big errors found!\n",
+         "2:12: warning: %2x compiles as the number 2; x is not read\n"},
+        // Three independent errors, each at its cause; columns count characters of UTF-8 text.
+        {"START_SCRIPT {\n\tSET \xC3\xA9t\xC3\xA9 %1\n\tDO STATE_DEFEN ON\n\tSET VAR_1 %1 EVRY\n} ENDSCRIPT", 1, "",
+         "2:6: error: expected a value after SET, found the unknown word \xC3\xA9t\xC3\xA9\n"
+         "<stdin>:3:5: error: expected a command after DO (STATE_BRING_NEW_PEOPLE, STATE_CONSTRUCT_BUILDING, "
+         "STATE_FETCH_WOOD, ...), found the unknown word STATE_DEFEN; did you mean STATE_DEFEND?\n"
+         "<stdin>:4:15: error: expected a statement after %1 (DO, IF, SET, ...), found EVRY; did you mean EVERY? "
+         "(EVRY is no word; it compiles as the raw code 0E00)\n"},
+        {" \r\n", 1, "", "1:1: error: The script has no words\n"},
+    };
+    for (const auto& [text, exit, out, err] : cases) {
+        const CliRun run = Cli({"check", "-"}, text);
+        EXPECT_EQ(run.exit, exit) << text;
+        EXPECT_EQ(run.out, out) << text;
+        EXPECT_EQ(run.err, err.empty() ? "" : "<stdin>:" + err) << text;
+    }
 }
 
 // Every command's exit status, standard output and start of standard error; bad files change nothing.
@@ -137,8 +162,9 @@ TEST_F(CliTest, CommandsAnswerAndRefuseBadFilesChangingNothing) {
         {{"check", P("c1.txt")},
          1,
          "",
-         P("c1.txt") + ":3:5: Wrong expectation: \nIn script: VAR_1\nExpected: < > = <> >= <= || BOTH \nGroup: 5\n"},
-        {{"check", P("c2.txt")}, 1, "", P("c2.txt") + ":2:1: The amount of { is not equal to the amount of }!\n"},
+         P("c1.txt") + ":2:1: error: this { is never closed\n" + P("c1.txt") +
+             ":3:5: error: expected a comparison operator after IF (<, >, =, ...), found VAR_1\n"},
+        {{"check", P("c2.txt")}, 1, "", P("c2.txt") + ":1:16: error: expected ENDSCRIPT after the } of the "},
         {{"decompile", P("u.dat")}, 0, text, unknown},
         {{"decompile", P("u.dat"), P("d.txt")}, 0, "", unknown},
         {{"decompile", P("x.dat"), P("x.txt")}, 1, "", P("x.dat") + ": This is not a valid script file!\n"},

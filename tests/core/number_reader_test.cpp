@@ -71,5 +71,14 @@ TEST(ReadScriptNumber, ReadsThePrefixThatFitsAndRoundsHalfToEven) {
     for (const auto& [text, value] : cases) EXPECT_EQ(ReadScriptNumber(text), value) << text;
 }
 
+// What the reader stops before is what a warning says is not read.
+TEST(ScriptNumberLength, CountsTheCharactersTheReaderTakes) {
+    const std::pair<const char*, std::size_t> cases[] = {
+        {"30", 2},  {"12X", 2},   {"ABC", 0},  {"", 0},   {"-", 0},  {".", 0},   {"5.", 2},      {".7", 2},  {"1E", 1},
+        {"1E-", 1}, {"1E+2x", 4}, {"&H1G", 3}, {"&H", 2}, {"&Z", 0}, {"&O9", 2}, {"-2.5e1Q", 6}, {"1D2", 1},
+    };
+    for (const auto& [text, length] : cases) EXPECT_EQ(ScriptNumberLength(text), length) << text;
+}
+
 }  // namespace
 }  // namespace corvane

@@ -3,10 +3,13 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <filesystem>
 
 #include "support/settings_file.h"
@@ -231,10 +234,42 @@ TEST_F(LangEditWindowTest, FilterMarksLiveCheckSaveAsAndPlausibility) {
     EXPECT_EQ(readBytes(folder.file("copy.dat")), readBytes(folder.file("lang.dat")));  // unchanged, typed back
     EXPECT_EQ(window.windowTitle(), title("copy.dat"));
     type(QStringLiteral("!"));
-    window.findChild<QAction*>(QStringLiteral("langSave"))->trigger();  // Ctrl+S: the file now open
+    QKeyEvent ctrlS(QEvent::KeyPress, Qt::Key_S, Qt::ControlModifier);  // in the box: saves the file now open
+    QApplication::sendEvent(window.txtLangEdit(), &ctrlS);
     EXPECT_EQ(readBytes(folder.file("copy.dat")), units({u"Brave", u"Warrior!", u"brave heart", u""}));
     EXPECT_FALSE(window.lstLanguage()->item(1)->font().bold());  // saved: nothing marked
-    EXPECT_EQ(window.findChild<QAction*>(QStringLiteral("langSave"))->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_S));
+}
+
+// A reference file shows the string of the same number beside the box, its texts count for the
+// filter, and Find Next steps through the strings the filter keeps. A reference that cannot be read
+// is reported and leaves the editor as it was.
+TEST_F(LangEditWindowTest, ReferenceFileBesideTheBoxAndFindNextThroughTheFilter) {
+    open("lang.dat", units({u"Mutig", u"Krieger", u"tapferes Herz"}));
+    testing::writeBytes(folder.file("english.dat"), units({u"Brave", u"Warrior"}));
+    prompter.files = {q(folder.file("missing.dat")), q(folder.file("english.dat"))};
+    window.findChild<QPushButton*>(QStringLiteral("cmdReference"))->click();
+    EXPECT_TRUE(
+        prompter.told.value(0).startsWith(q(folder.file("missing.dat")) + QStringLiteral(" could not be read: ")));
+    EXPECT_TRUE(window.referenceBox()->isHidden());
+    window.findChild<QPushButton*>(QStringLiteral("cmdReference"))->click();
+    EXPECT_FALSE(window.referenceBox()->isHidden());
+    EXPECT_EQ(window.referenceBox()->toPlainText(), QStringLiteral("Brave"));
+    select(1);
+    EXPECT_EQ(window.referenceBox()->toPlainText(), QStringLiteral("Warrior"));
+    select(2);
+    EXPECT_EQ(window.referenceBox()->toPlainText(), QString());
+    EXPECT_EQ(window.referenceBox()->placeholderText(), QStringLiteral("The reference file has no string 2"));
+
+    window.filterBox()->setText(QStringLiteral("r"));  // "Krieger", "tapferes Herz"; "Brave" by its reference
+    EXPECT_FALSE(window.lstLanguage()->isRowHidden(0));
+    window.filterBox()->setText(QStringLiteral("er"));  // "Krieger", "tapferes Herz"
+    EXPECT_TRUE(window.lstLanguage()->isRowHidden(0));
+    select(1);
+    window.findNextCommand();
+    EXPECT_EQ(window.lstLanguage()->currentRow(), 2);
+    window.findNextCommand();  // from the top again
+    EXPECT_EQ(window.lstLanguage()->currentRow(), 1);
+    EXPECT_EQ(box(), QStringLiteral("Krieger"));
 }
 
 }  // namespace

@@ -14,26 +14,16 @@
 namespace corvane {
 namespace {
 
+using testing::Ask;
+using testing::At;
 using testing::Json;
+using testing::kDocument;
+using testing::kUri;
 using testing::LspClient;
+using testing::OneEdit;
+using testing::Range;
 using testing::ServerRun;
 
-const std::string kUri = "file:///scripts/a.txt";
-const Json kDocument = {{"textDocument", {{"uri", kUri}}}};
-
-Json Range(int line, int from, int toLine, int to) {
-    return {{"start", {{"line", line}, {"character", from}}}, {"end", {{"line", toLine}, {"character", to}}}};
-}
-Json At(int line, int character) {
-    return {{"textDocument", {{"uri", kUri}}}, {"position", {{"line", line}, {"character", character}}}};
-}
-Json OneEdit(const Json& range, const std::string& text) {
-    return Json::array({{{"range", range}, {"newText", text}}});
-}
-// The result of one request on a document that holds `text`.
-Json Ask(const std::string& text, const std::string& method, const Json& params) {
-    return LspClient::Initialized().Open(kUri, text).Request(1, method, params).End().Run().Answer(1)["result"];
-}
 int ErrorCode(const ServerRun& run, const Json& id) { return run.Answer(id)["error"].value("code", 0); }
 
 // It advertises exactly what it serves and ends cleanly; out of turn, requests are refused.
@@ -41,8 +31,16 @@ TEST(LanguageServer, FollowsTheLifecycle) {
     ServerRun run = LspClient::Initialized().End().Run();
     EXPECT_EQ(run.Answer(0)["result"]["capabilities"],
               Json::parse(R"({"positionEncoding": "utf-16", "textDocumentSync": {"openClose": true, "change": 1},
-                              "completionProvider": {}, "hoverProvider": true, "documentFormattingProvider": true,
-                              "documentSymbolProvider": true})"));
+                              "completionProvider": {"triggerCharacters": [" ", "_"]}, "hoverProvider": true,
+                              "signatureHelpProvider": {"triggerCharacters": [" "], "retriggerCharacters": [" "]},
+                              "documentFormattingProvider": true, "documentSymbolProvider": true,
+                              "semanticTokensProvider": {"full": true, "legend": {
+                                  "tokenTypes": ["keyword", "function", "variable", "number", "operator", "macro",
+                                                 "unknown"],
+                                  "tokenModifiers": ["readonly", "defaultLibrary"]}},
+                              "foldingRangeProvider": true, "documentHighlightProvider": true,
+                              "referencesProvider": true, "renameProvider": true, "inlayHintProvider": true,
+                              "codeActionProvider": {"codeActionKinds": ["quickfix"]}})"));
     EXPECT_EQ(run.Answer("end"), Json::parse(R"({"jsonrpc": "2.0", "id": "end", "result": null})"));
     EXPECT_EQ(run.exit, 0);
     EXPECT_EQ(run.unframed + run.log, "");

@@ -63,12 +63,19 @@ public:
         return Notify("textDocument/didOpen", {{"textDocument", {{"uri", uri}, {"version", 1}, {"text", text}}}});
     }
     LspClient& End() { return Request("end", "shutdown", nullptr).Notify("exit", nullptr); }
+    // The server sees all messages waiting at once, as after a burst of typing; otherwise each
+    // one comes alone, as from a client that pauses after every message.
+    LspClient& AllAtOnce() {
+        allAtOnce_ = true;
+        return *this;
+    }
 
     ServerRun Run() const {
         std::istringstream in(input_);
         std::ostringstream out, log;
         ServerRun run;
-        run.exit = ServeLanguageProtocol(in, out, log);
+        run.exit = allAtOnce_ ? ServeLanguageProtocol(in, out, log)
+                              : ServeLanguageProtocol(in, out, log, [] { return false; });
         run.log = log.str();
         std::istringstream written(out.str());
         MessageReader reader(written);
@@ -82,6 +89,25 @@ public:
 
 private:
     std::string input_;
+    bool allAtOnce_ = false;
 };
+
+// The one document of most tests, and the parts of requests about it.
+inline const std::string kUri = "file:///scripts/a.txt";
+inline const Json kDocument = {{"textDocument", {{"uri", kUri}}}};
+
+inline Json Range(int line, int from, int toLine, int to) {
+    return {{"start", {{"line", line}, {"character", from}}}, {"end", {{"line", toLine}, {"character", to}}}};
+}
+inline Json At(int line, int character) {
+    return {{"textDocument", {{"uri", kUri}}}, {"position", {{"line", line}, {"character", character}}}};
+}
+inline Json OneEdit(const Json& range, const std::string& text) {
+    return Json::array({{{"range", range}, {"newText", text}}});
+}
+// The result of one request on a document that holds `text`.
+inline Json Ask(const std::string& text, const std::string& method, const Json& params) {
+    return LspClient::Initialized().Open(kUri, text).Request(1, method, params).End().Run().Answer(1)["result"];
+}
 
 }  // namespace corvane::testing

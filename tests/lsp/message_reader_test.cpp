@@ -56,6 +56,12 @@ TEST(MessageReader, ReadsMessagesSkipsBadHeadersAndStopsAtTruncation) {
         {"Content-Type: x\r\n\r\n{}" + ok, {"B|a header without Content-Length", resync, "E"}},
         {"Content-Length: 1\r\n\r\n{" + std::string(9000, 'x') + "}" + ok, {"M:{", resync, "E"}},
         {"X-Content-Length: 5\r\n\r\n" + ok, {"B|a header without Content-Length", "M:ok", "E"}},
+        // A length too large ends at the next header, also one whose beginning it swallowed.
+        {"Content-Length: 50\r\n\r\n{}" + ok,
+         {"M:{}|a Content-Length of 50 bytes, but the next header came after 2", "M:ok", "E"}},
+        {"Content-Length: 9\r\n\r\n{}" + ok,
+         {"M:{}|a Content-Length of 9 bytes, but the next header came after 2", "M:ok", "E"}},
+        {"Content-Length: 9\r\n\r\n{}Contexts", {"M:{}Context", "E|the stream ended inside a header"}},
         {"Content-Length: 10\r\n\r\nabc", {"E|the stream ended inside a message (3 of 10 bytes)"}},
         {"Content-Length: 10", {"E|the stream ended inside a header"}},
         {"Content-Length: 10\r\n", {"E|the stream ended inside a header"}},
@@ -63,6 +69,9 @@ TEST(MessageReader, ReadsMessagesSkipsBadHeadersAndStopsAtTruncation) {
          {"E|a message of 18446744073709551615 bytes, more than the limit of 67108864; the stream ended inside it"}},
     };
     for (const auto& [bytes, seen] : cases) EXPECT_EQ(ReadAll(bytes), seen) << bytes.substr(0, 60);
+    EXPECT_EQ(ReadAll("Content-Length: 600\r\n\r\n" + std::string(300, ' ') + "\n" + ok, 5),
+              (Seen{"B|a message of 600 bytes, more than the limit of 5; the next header came after 301 bytes of it",
+                    "M:ok", "E"}));
     EXPECT_EQ(ReadAll("Content-Length: 6\r\n\r\nabcdef" + ok, 5),
               (Seen{"B|a message of 6 bytes, more than the limit of 5; its body was skipped", "M:ok", "E"}));
 }

@@ -43,13 +43,13 @@ TEST_F(MapEditingTest, ZoomKeepsThePixelUnderThePointerAndTheMouseRules) {
     const QPoint pointer(300, 200);
     const QPoint under = pictureUnder(pointer);
     window->view()->zoomTo(4, pointer);
-    EXPECT_EQ(window->picture()->zoom(), 4);
+    EXPECT_EQ(window->picture()->zoom().Factor(), 4);
     EXPECT_GT(window->view()->horizontalScrollBar()->value(), 0);
     EXPECT_EQ(pictureUnder(pointer), under);
     QWheelEvent wheel{QPointF(pointer), QPointF(pointer),    QPoint(),          QPoint(0, 120),
                       Qt::NoButton,     Qt::ControlModifier, Qt::NoScrollPhase, false};
     QApplication::sendEvent(window->view()->viewport(), &wheel);
-    EXPECT_EQ(window->picture()->zoom(), 5);
+    EXPECT_EQ(window->picture()->zoom().Factor(), 5);
     EXPECT_EQ(pictureUnder(pointer), under);
     EXPECT_EQ(child<QLabel>(Q("lblZoom"))->text(), Q("Zoom 5:1"));
 
@@ -71,6 +71,17 @@ TEST_F(MapEditingTest, ZoomKeepsThePixelUnderThePointerAndTheMouseRules) {
         }
     window->view()->zoomOneToOne();
     EXPECT_EQ(window->picture()->size(), QSize(512, 512));
+
+    // Fit fills the view of a large window, between whole factors; Ctrl++ then goes to the next one.
+    window->resize(1366, 768);
+    QApplication::processEvents();
+    window->view()->zoomToFit();
+    const QSize room = window->view()->maximumViewportSize();
+    EXPECT_EQ(window->picture()->size().width(), std::min(room.width(), room.height()));
+    EXPECT_FALSE(window->picture()->zoom().IsWhole());
+    EXPECT_EQ(window->view()->viewport()->size(), room);  // no scroll bars
+    window->view()->zoomIn();
+    EXPECT_EQ(window->picture()->zoom().Factor(), 2);
 }
 
 TEST_F(MapEditingTest, DraggingAMarkerMovesItAndEscPutsItBack) {
@@ -183,19 +194,23 @@ TEST_F(MapEditingTest, UnsavedEditsShowInTheCaptionAndAreAskedAbout) {
     ASSERT_TRUE(open());  // nothing is left to ask about
 }
 
-TEST_F(MapEditingTest, EditButtonsOpenThePlayersScriptOrItsFolder) {
+// A missing script is offered to be made (Yes) or chosen in the level's folder (No); a found one opens
+// (the editor's own test), a number that is no byte is refused.
+TEST_F(MapEditingTest, EditButtonsOfferToMakeAMissingScriptOrChooseOne) {
     ASSERT_TRUE(open());
-    writeBytes(temp.file("CPSCR007.DAT"), "x");
-    QStringList files, folders;
-    QObject::connect(window.get(), &MapWindow::scriptRequested, [&files](const QString& file) { files << file; });
+    QStringList newFiles, folders;
+    QObject::connect(window.get(), &MapWindow::newScriptRequested, [&newFiles](const QString& f) { newFiles << f; });
     QObject::connect(window.get(), &MapWindow::scriptFolderRequested, [&folders](const QString& f) { folders << f; });
-    setText("AIRed", "7");
     setText("AIYellow", "8");
     setText("AIGreen", "x");
-    for (const char* button : {"cmdEditRed", "cmdEditYellow", "cmdEditGreen"}) child<QPushButton>(Q(button))->click();
-    ASSERT_EQ(files.size(), 1);
-    EXPECT_TRUE(fs::equivalent(files[0].toStdString(), temp.file("CPSCR007.DAT")));  // in any letter case
+    prompter.yesNo = {true, false};
+    for (const char* button : {"cmdEditYellow", "cmdEditYellow", "cmdEditGreen"})
+        child<QPushButton>(Q(button))->click();
+    EXPECT_EQ(newFiles, QStringList{Q((temp.path() / "cpscr008.dat").string())});
     EXPECT_EQ(folders, QStringList{Q(temp.path().string())});
+    EXPECT_EQ(prompter.asked.value(0),
+              Q("There is no script cpscr008.dat in %1. Create it? (No: choose a script there.)")
+                  .arg(Q(temp.path().string())));
     EXPECT_EQ(
         prompter.told,
         QStringList{Q("AI script of Green must be a whole number from 0 to 255, not \"x\". Nothing was changed.")});

@@ -21,29 +21,50 @@ TEST(MapZoom, WidgetPixelsToPicturePixelsRoundDownAlsoLeftOfThePicture) {
     const int cases[][2] = {{0, 0}, {2, 0}, {3, 1}, {1535, 511}, {-1, -1}, {-3, -1}, {-4, -2}};
     for (const auto& c : cases) EXPECT_EQ(zoom.PictureOf(c[0]), c[1]) << c[0];
     zoom.SetFactor(0);
-    EXPECT_EQ(zoom.Factor(), MapZoom::kMin);
+    EXPECT_EQ(zoom.ShownSize(), 512);
     zoom.SetFactor(99);
-    EXPECT_EQ(zoom.Factor(), MapZoom::kMax);
+    EXPECT_EQ(zoom.ShownSize(), 8 * 512);
     EXPECT_EQ(zoom.PictureOf(17), 2);
-    EXPECT_EQ(MapZoom::Fitting(512, 1100, 1600), 2);
-    EXPECT_EQ(MapZoom::Fitting(512, 300, 300), MapZoom::kMin);
-    EXPECT_EQ(MapZoom::Fitting(512, 9000, 9000), MapZoom::kMax);
+    // Fit fills the view's shorter side, between the whole factors too; the zoom keys then step to
+    // the whole factors on either side.
+    EXPECT_EQ(MapZoom::Fitting(1100, 700), 700);
+    EXPECT_EQ(MapZoom::Fitting(300, 300), 512);
+    EXPECT_EQ(MapZoom::Fitting(9000, 9000), 8 * 512);
+    zoom.SetShownSize(700);
+    EXPECT_EQ(zoom.Factor(), 700.0 / 512);
+    EXPECT_EQ(zoom.StepUp(), 2);
+    EXPECT_EQ(zoom.StepDown(), 1);
+    EXPECT_EQ(zoom.PictureOf(699), 511);
+    EXPECT_EQ(zoom.WidgetOf(511), 699);  // 511 * 700 / 512 = 698.6, shown from widget pixel 699
+    EXPECT_EQ(zoom.WidgetOf(512), 700);
+    zoom.SetFactor(2);
+    EXPECT_EQ(zoom.StepUp(), 3);
+    EXPECT_EQ(zoom.StepDown(), 1);
 }
 
-// Whatever the factors, scroll and pointer, the picture pixel under the pointer stays the same.
+// Whatever the shown sizes, whole or not, scroll and pointer, the picture pixel under the pointer
+// stays the same, and each widget pixel shows the picture pixel whose first widget pixel is at or
+// before it.
 TEST(MapZoom, ZoomingKeepsThePicturePixelUnderThePointer) {
-    for (int from = MapZoom::kMin; from <= MapZoom::kMax; ++from) {
-        for (int to = MapZoom::kMin; to <= MapZoom::kMax; ++to) {
+    const int sizes[] = {512, 700, 1024, 1100, 1536, 2047, 4096};
+    for (int from : sizes) {
+        for (int to : sizes) {
+            MapZoom before, after;
+            before.SetShownSize(from);
+            after.SetShownSize(to);
             for (int scroll : {0, 7, 300, 1234}) {
                 for (int pointer : {0, 1, 255, 511}) {
-                    MapZoom before, after;
-                    before.SetFactor(from);
-                    after.SetFactor(to);
                     int kept = MapZoom::ScrollKeeping(scroll, pointer, from, to);
                     ASSERT_EQ(after.PictureOf(kept + pointer), before.PictureOf(scroll + pointer))
                         << from << "->" << to << " scroll " << scroll << " pointer " << pointer;
                 }
             }
+        }
+        MapZoom zoom;
+        zoom.SetShownSize(from);
+        for (int pixel = 0; pixel < 512; ++pixel) {
+            ASSERT_EQ(zoom.PictureOf(zoom.WidgetOf(pixel)), pixel) << from;
+            ASSERT_EQ(zoom.PictureOf(zoom.WidgetOf(pixel + 1) - 1), pixel) << from;
         }
     }
 }
@@ -57,8 +78,11 @@ TEST(MarkerPicking, AMarkerIsGrabbedOnItsSquareOrWithinReach) {
     const Case cases[] = {{20, 40, 1, true},  {21, 41, 1, true},   {25, 45, 1, true},  {26, 40, 1, false},
                           {16, 36, 1, true},  {15, 40, 1, false},  {80, 160, 4, true}, {87, 167, 4, true},
                           {91, 160, 4, true}, {92, 160, 4, false}, {22, 42, 4, false}};
-    for (const Case& c : cases)
-        EXPECT_EQ(GrabsMarker(marker, c.x, c.y, c.zoom), c.grabs) << c.x << ',' << c.y << " at zoom " << c.zoom;
+    for (const Case& c : cases) {
+        MapZoom zoom;
+        zoom.SetFactor(c.zoom);
+        EXPECT_EQ(GrabsMarker(marker, c.x, c.y, zoom), c.grabs) << c.x << ',' << c.y << " at zoom " << c.zoom;
+    }
 }
 
 // At a spot: the lowest number there, with the others counted. Nearest: the lowest number on ties.
@@ -100,6 +124,8 @@ TEST(AiScriptFile, FoundBesideTheLevelInAnyLetterCase) {
     ASSERT_TRUE(found.has_value());
     EXPECT_TRUE(std::filesystem::equivalent(*found, temp.file("levels/CPSCR007.DAT")));
     EXPECT_EQ(FindAiScriptFile(level, 8), std::nullopt);
+    EXPECT_EQ(std::filesystem::path(NewAiScriptPath(level, 8)),
+              std::filesystem::path(temp.file("levels/cpscr008.dat")));
     EXPECT_EQ(FindAiScriptFile(level, 9), std::nullopt);
     EXPECT_EQ(LevelFolder(level), (temp.path() / "levels").string());
 }

@@ -73,9 +73,9 @@ TEST_F(WinePrefix, KeysViewsDrivesAndFallbacks) {
 }
 
 TEST_F(WinePrefix, OnlyLocalMachineIsKnown) {
-    EXPECT_TRUE(registry.keyExists(kHkeyLocalMachine, kGameRegistryKey));
-    EXPECT_FALSE(registry.keyExists(0x80000001, kGameRegistryKey));
-    EXPECT_EQ(registry.value(0x80000001, kGameRegistryKey, "installpath").kind, RegistryValue::Kind::Empty);
+    EXPECT_TRUE(registry.KeyExists(kHkeyLocalMachine, kGameRegistryKey));
+    EXPECT_FALSE(registry.KeyExists(0x80000001, kGameRegistryKey));
+    EXPECT_EQ(registry.Value(0x80000001, kGameRegistryKey, "installpath").kind, RegistryValue::Kind::Empty);
 }
 
 TEST(WineRegistry, PrefixComesFromWinePrefixElseHome) {
@@ -92,10 +92,10 @@ TEST(WineRegistry, PrefixComesFromWinePrefixElseHome) {
 // A registry whose game key holds a number: it joins the pattern in decimal, as the paths stay Windows paths.
 TEST(GameFolderDialogName, NumberEntryJoinsInDecimal) {
     struct : RegistryReader {
-        bool keyExists(std::uint32_t root, const std::string& key) const override {
+        bool KeyExists(std::uint32_t root, const std::string& key) const override {
             return root == kHkeyLocalMachine && key == kGameRegistryKey;
         }
-        RegistryValue value(std::uint32_t, const std::string&, const std::string& name) const override {
+        RegistryValue Value(std::uint32_t, const std::string&, const std::string& name) const override {
             return name == "installpath" ? RegistryValue::Number(7) : RegistryValue::Empty();
         }
     } registry;

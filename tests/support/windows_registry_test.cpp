@@ -12,28 +12,28 @@ const std::string kGameKey = "Software\\Bullfrog Productions Ltd\\Populous: The 
 
 TEST(WindowsRegistry, FindsKeysInEitherViewIgnoringCase) {
     WindowsRegistry registry;
-    EXPECT_TRUE(registry.keyExists(kHkeyLocalMachine, kGameKey));
-    EXPECT_TRUE(registry.keyExists(kHkeyLocalMachine, "SOFTWARE\\bullfrog productions ltd\\populous: the beginning"));
-    EXPECT_TRUE(registry.keyExists(kHkeyLocalMachine, "Software\\Corvane Test\\Only64"));
-    EXPECT_FALSE(registry.keyExists(kHkeyLocalMachine, "Software\\Corvane Test\\Missing"));
+    EXPECT_TRUE(registry.KeyExists(kHkeyLocalMachine, kGameKey));
+    EXPECT_TRUE(registry.KeyExists(kHkeyLocalMachine, "SOFTWARE\\bullfrog productions ltd\\populous: the beginning"));
+    EXPECT_TRUE(registry.KeyExists(kHkeyLocalMachine, "Software\\Corvane Test\\Only64"));
+    EXPECT_FALSE(registry.KeyExists(kHkeyLocalMachine, "Software\\Corvane Test\\Missing"));
 }
 
 TEST(WindowsRegistry, ReadsTextWithoutNulNumbersAsNumbersOtherTypesAsEmpty) {
     WindowsRegistry registry;
-    const RegistryValue path = registry.value(kHkeyLocalMachine, kGameKey, "installpath");
+    const RegistryValue path = registry.Value(kHkeyLocalMachine, kGameKey, "installpath");
     EXPECT_EQ(path.kind, RegistryValue::Kind::Text);
     EXPECT_EQ(path.text, "C:\\Games\\Pop TB\\");
     EXPECT_EQ(path.text.find('\0'), std::string::npos);
 
-    const RegistryValue version = registry.value(kHkeyLocalMachine, kGameKey, "Version");
+    const RegistryValue version = registry.Value(kHkeyLocalMachine, kGameKey, "Version");
     EXPECT_EQ(version.kind, RegistryValue::Kind::Number);
     EXPECT_EQ(version.number, 42);
-    EXPECT_EQ(version.asText(), "42");
+    EXPECT_EQ(version.AsText(), "42");
 
     for (const char* name : {"Exp", "Bin", "NoSuchValue"}) {
-        EXPECT_EQ(registry.value(kHkeyLocalMachine, kGameKey, name).kind, RegistryValue::Kind::Empty) << name;
+        EXPECT_EQ(registry.Value(kHkeyLocalMachine, kGameKey, name).kind, RegistryValue::Kind::Empty) << name;
     }
-    EXPECT_EQ(registry.value(kHkeyLocalMachine, "Software\\Corvane Test\\Missing", "x").kind,
+    EXPECT_EQ(registry.Value(kHkeyLocalMachine, "Software\\Corvane Test\\Missing", "x").kind,
               RegistryValue::Kind::Empty);
 }
 

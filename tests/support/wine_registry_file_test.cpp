@@ -46,7 +46,7 @@ TEST(WineRegistryFile, FixtureValuesReadAsWindowsWould) {
                                               "7 [br] semi;#")}};
     WineRegistryFile file = Fixture();
     for (const auto& c : cases) {
-        const RegistryValue got = file.value(kKey, c.name);
+        const RegistryValue got = file.Value(kKey, c.name);
         const RegistryValue& want = c.expected;
         EXPECT_EQ(std::tie(got.kind, got.text, got.number), std::tie(want.kind, want.text, want.number)) << c.name;
     }
@@ -65,13 +65,13 @@ TEST(WineRegistryFile, KeysMatchAsWindowsWould) {
         {"Software\\Bullfrog", false},
         {"Software\\Bullfrog Productions Ltd\\Populous", false},
         {"Software\\Other", false}};
-    for (const auto& [key, known] : keys) EXPECT_EQ(file.hasKey(key), known) << key;
-    EXPECT_EQ(file.value(kKey + "\\Q\"uote=eq;semi", "vn[\xC3\xA9]").asText(), "x");
-    EXPECT_EQ(file.value(kKey + "\\SUB KEY [X]\\\xC3\x9Cn\xC3\xAF"
+    for (const auto& [key, known] : keys) EXPECT_EQ(file.HasKey(key), known) << key;
+    EXPECT_EQ(file.Value(kKey + "\\Q\"uote=eq;semi", "vn[\xC3\xA9]").AsText(), "x");
+    EXPECT_EQ(file.Value(kKey + "\\SUB KEY [X]\\\xC3\x9Cn\xC3\xAF"
                                 "c\xC3\xB8"
                                 "d\xC3\xA9",
                          "s")
-                  .asText(),
+                  .AsText(),
               "sub");
 }
 
@@ -92,12 +92,12 @@ TEST(WineRegistryFile, WrappedHexDataAndBrokenLines) {
         "\"After\"=\"ok\"\n"
         "[Unclosed\n"
         "\"Lost\"=\"x\"\n");
-    EXPECT_EQ(file.value("a\\b", "D").number, 0x0201);
-    EXPECT_EQ(file.value("a\\b", "S").asText(), "AB");
+    EXPECT_EQ(file.Value("a\\b", "D").number, 0x0201);
+    EXPECT_EQ(file.Value("a\\b", "S").AsText(), "AB");
     for (const char* name : {"Unclosed", "NoEquals", "BadDword", "LongDword", "BadHex", "Five"})
-        EXPECT_EQ(file.value("a\\b", name).kind, RegistryValue::Kind::Empty) << name;
-    EXPECT_EQ(file.value("a\\b", "After").asText(), "ok");
-    EXPECT_EQ(file.value("a\\b", "Lost").kind, RegistryValue::Kind::Empty);
+        EXPECT_EQ(file.Value("a\\b", name).kind, RegistryValue::Kind::Empty) << name;
+    EXPECT_EQ(file.Value("a\\b", "After").AsText(), "ok");
+    EXPECT_EQ(file.Value("a\\b", "Lost").kind, RegistryValue::Kind::Empty);
 }
 
 }  // namespace

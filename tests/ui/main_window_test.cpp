@@ -1,3 +1,5 @@
+#include <QKeyEvent>
+
 #include "app/side_tools.h"
 #include "support/file_utils.h"
 #include "support/wine_registry.h"
@@ -8,6 +10,7 @@
 #include "ui/common/shown_path.h"
 #include "ui/find_window.h"
 #include "ui/lang/lang_edit_window.h"
+#include "ui/map/map_picture.h"
 #include "ui/map/map_window.h"
 
 namespace corvane::testing {
@@ -33,13 +36,18 @@ TEST_F(EditorTest, StartsWithItsMenusInvitationIconAndRecentItemsThatIgnoreMissi
                                  "mnuShowVariables|Show &variables|F2",
                                  "mnuShowKeywords|Show &keywords|F4",
                                  "mnuAbout|&About|",
-                                 "mnuCheckScript|&Check script for errors|F5"};
+                                 "mnuCheckScript|&Check script for errors|F5",
+                                 "mnuExtra|E&xtra|"};
     for (const char* expected : items) {
         const QAction* action = window->menuAction(QString::fromLatin1(expected).section(u'|', 0, 0));
         const QString shown = action->objectName() + u'|' + action->text() + u'|' + action->shortcut().toString();
         EXPECT_EQ(shown + (action->isEnabled() ? QString() : u"|off"_q), QString::fromLatin1(expected));
     }
     EXPECT_EQ(window->statusText(), u"Corvane Scripter Tools Loaded - Press CTRL-F1 to load last edited scriptfile!"_q);
+    QStringList accessKeys;  // Alt and a letter opens one menu, always the same
+    for (const QAction* menu : window->menuBar()->actions())
+        accessKeys << QKeySequence::mnemonic(menu->text()).toString();
+    EXPECT_EQ(accessKeys, (QStringList{u"Alt+F"_q, u"Alt+E"_q, u"Alt+X"_q, u"Alt+I"_q}));
     EXPECT_FALSE(window->findChild<QWidget*>(u"frmSplash"_q)->isVisible());
     installProgramIcon();
     const QImage own = programIcon().pixmap(32).toImage();
@@ -164,7 +172,10 @@ TEST_F(EditorTest, CheckScriptFindAndTheScriptItems) {
     EXPECT_EQ(prompter.lastTold(), u"Not found below your cursor!"_q);  // in the empty script it opened
 }
 
-TEST_F(EditorTest, ReferenceListsAndAboutOpenOnceEach) {
+// Beside a maximised script a list is a window of its own at the area's right edge, and Esc closes it.
+TEST_F(EditorTest, ReferenceListsAndAboutOpenOnceEachAndCloseOnEsc) {
+    newScript();
+    script().showMaximized();
     const std::tuple<const char*, const char*, const char*, const char*> cases[] = {
         // item, window, caption, line 2
         {"mnuShowCommands", "frmCommandList", "Commands", "STATE_CONSTRUCT_BUILDING <on/off> "},
@@ -179,7 +190,11 @@ TEST_F(EditorTest, ReferenceListsAndAboutOpenOnceEach) {
             EXPECT_EQ(windows[0]->windowTitle(), QString::fromLatin1(caption));
             const QTextDocument* text = windows[0]->findChild<QPlainTextEdit*>()->document();
             EXPECT_EQ(text->findBlockByNumber(1).text(), QString::fromLatin1(secondLine));
-            windows[0]->close();
+            EXPECT_FALSE(windows[0]->isMaximized());
+            EXPECT_TRUE(script().isMaximized());
+            EXPECT_EQ(windows[0]->geometry().right(), window->mdiArea()->viewport()->rect().right());
+            press(*windows[0]->findChild<QLineEdit*>(), Qt::Key_Escape);  // from the filter box up to the window
+            EXPECT_FALSE(windows[0]->isVisible());
             settle();
         }
     }
@@ -200,7 +215,7 @@ TEST_F(EditorTest, ReferenceListsAndAboutOpenOnceEach) {
     }
     EXPECT_EQ(log, expected);
     EXPECT_EQ(about.changeLog()->textCursor().position(), 0);
-    about.findChild<QPushButton*>(u"cmdClose"_q)->click();
+    press(*about.findChild<QPushButton*>(u"cmdClose"_q), Qt::Key_Escape);
     EXPECT_FALSE(about.isVisible());
 }
 
@@ -221,6 +236,12 @@ TEST_F(EditorTest, MapLanguageAndUpdateCommandsReachTheirWindows) {
     item("mnuMapsOpen")->trigger();
     item("mnuOpenLang")->trigger();
     ASSERT_NE(tools.languageWindow(), nullptr);
+    // Edit > Find in the active language editor selects its filter's text, not the script's Find.
+    tools.languageWindow()->filterBox()->setText(u"H"_q);
+    window->mdiArea()->setActiveSubWindow(frame(tools.languageWindow()));
+    item("mnuFind")->trigger();
+    EXPECT_EQ(tools.languageWindow()->filterBox()->selectedText(), u"H"_q);
+    EXPECT_EQ(window->findChild<FindWindow*>(), nullptr);
     prompter.yesNo = {false, false};
     item("mnuMapSave")->trigger();  // each Save item, enabled now, reaches its window
     item("mnuSaveLang")->trigger();
@@ -284,6 +305,23 @@ TEST_F(EditorTest, MapWindowEditItemsScriptButtonsAndExitQuestion) {
     EXPECT_EQ(current(), unsaved);
     map->findChild<QPushButton*>(u"cmdEditRed"_q)->click();
     EXPECT_EQ(current().toLower(), aiScript.toLower());  // Windows may give the name in the case asked for
+    // A script the level names that is not there yet: the new script's text, saved under its name.
+    map->findChild<QLineEdit*>(u"AIRed"_q)->setText(u"5"_q);
+    prompter.yesNo = {true};
+    map->findChild<QPushButton*>(u"cmdEditRed"_q)->click();
+    EXPECT_EQ(current(), path("cpscr005.dat"));
+    EXPECT_EQ(box().toPlainText(), u"START_SCRIPT\n{\n}\nENDSCRIPT"_q);
+    item("mnuScriptsSave")->trigger();
+    EXPECT_TRUE(FileExists(folder.file("cpscr005.dat")));
+    // Ctrl+S in the map window saves the map, although the script's Save has the same key.
+    window->mdiArea()->setActiveSubWindow(frame(map));
+    QApplication::setActiveWindow(window.get());
+    map->picture()->setFocus();
+    prompter.yesNo = {false};
+    QKeyEvent ctrlS(QEvent::KeyPress, Qt::Key_S, Qt::ControlModifier);
+    QApplication::sendEvent(map->picture(), &ctrlS);
+    EXPECT_TRUE(prompter.asked.constLast().endsWith(u"does not exist. Create it?"_q))
+        << prompter.asked.constLast().toStdString();
 
     map->findChild<QLineEdit*>(u"txtX"_q)->setText(u"9"_q);  // typed, not committed: still unsaved work
     box().insertPlainText(u"x"_q);

@@ -69,13 +69,12 @@ TEST_F(AssistTest, ProblemsOfAnOpenedTextAreMarkedListedAndVisitedAtTheirExactWo
     openTextFile(kTextFile);
     EXPECT_EQ(script().caption(), u"Script Editor - "_q + path("s.txt"));
     EXPECT_EQ(current(), u"newfile.dat"_q);  // Save asks for a compiled file's name
-    // Checked at once, no pause needed. The unknown word also breaks the grammar; BLAH, four letters,
-    // compiles as a raw code, which is only a warning.
-    EXPECT_EQ(marked(true), (QStringList{u"\u00e9\u20ac #ff5050"_q, u"\u00e9\u20ac #ff5050"_q, u"BLAH #f0c83c"_q}));
+    // Checked at once, no pause needed. The unknown word also breaks the grammar: one mark; BLAH, four
+    // letters, compiles as a raw code, which no command is.
+    EXPECT_EQ(marked(true), (QStringList{u"\u00e9\u20ac #ff5050"_q, u"BLAH #ff5050"_q}));
     const std::string engineText = "START_SCRIPT\n{\n\tSET VAR_1 %2 \xe9\x80\n\tDO BLAH\n}\nENDSCRIPT";
     EXPECT_EQ(problemLines(),
-              (QStringList{u"3:15  "_q + engineMessage(engineText, 0), u"3:15  "_q + engineMessage(engineText, 1),
-                           u"4:5  "_q + engineMessage(engineText, 2)}));
+              (QStringList{u"3:15  "_q + engineMessage(engineText, 0), u"4:5  "_q + engineMessage(engineText, 1)}));
     item("mnuNextProblem")->trigger();
     EXPECT_EQ(selected(), u"\u00e9\u20ac"_q);
     EXPECT_EQ(window->statusText(), problemLines().at(0));
@@ -87,7 +86,7 @@ TEST_F(AssistTest, ProblemsOfAnOpenedTextAreMarkedListedAndVisitedAtTheirExactWo
     EXPECT_EQ(selected(), u"BLAH"_q);
     caretAt(0);
     EXPECT_EQ(window->statusText(), QString());  // no problem under the caret: the problem text goes
-    problemList().setCurrentRow(2);
+    problemList().setCurrentRow(1);
     press(problemList(), Qt::Key_Return, u"\r"_q);
     EXPECT_EQ(selected(), u"BLAH"_q);
     caretAt(0);
@@ -103,8 +102,9 @@ TEST_F(AssistTest, TypingIsCheckedAtThePauseAndMarksFollowTheText) {
     EXPECT_TRUE(assistant().pauseTimer().isActive());
     EXPECT_TRUE(marked(true).isEmpty());
     waitForCheck();
-    // The unknown word is a warning; no statement is an error.
-    const QStringList waves{u"\u00a0SET #f0c83c"_q, u"\u00a0SET #ff5050"_q, u"ZZZ #ff5050"_q};
+    // Four letters compile as a raw code, which starts no statement: one error; the words after it are
+    // skipped up to the next statement, but an unknown one is still marked.
+    const QStringList waves{u"\u00a0SET #ff5050"_q, u"ZZZ #ff5050"_q};
     EXPECT_EQ(marked(true), waves);
     caretAt(0);
     type(box(), u"  "_q);  // the marks move with the text until the next check
@@ -295,41 +295,119 @@ TEST_F(AssistTest, DroppedFilesLoadOrOpenAsTextAfterAskingAboutUnsavedWork) {
     EXPECT_FALSE(drop(path("n.png")));  // other files are not taken
 }
 
-TEST_F(AssistTest, TypingAssistColoursCompletesAndDedentsOnlyWhenSwitchedOn) {
+// A "}" at a line's start takes a tab back, as one undo step; colours and completion while typing wait
+// for their option.
+TEST_F(AssistTest, TypingAssistColoursAndCompletesOnlyWhenSwitchedOnAndBracesDedentAlways) {
     newScript();
     const QString indented = u"START_SCRIPT\n{\n\t\t\n}"_q;
     const auto layoutFormats = [this] { return box().document()->findBlockByNumber(2).layout()->formats().size(); };
-    setText(indented);
-    caretAt(17);
-    type(box(), u"}"_q);  // off: exactly as specified
-    EXPECT_EQ(box().toPlainText(), u"START_SCRIPT\n{\n\t\t}\n}"_q);
-    QTextCursor brace(box().document());
-    brace.setPosition(18);  // just after the brace: its format
-    EXPECT_EQ(brace.charFormat().foreground().color(), QColor(255, 192, 192));
-    type(box(), u" AT"_q);
-    EXPECT_FALSE(assistant().completionPopup().isOpen());
-    EXPECT_EQ(layoutFormats(), 0);
-
-    item("mnuTypingAssist")->trigger();
+    for (bool on : {false, true}) {
+        if (on) item("mnuTypingAssist")->trigger();
+        setText(indented);
+        caretAt(17);
+        type(box(), u"}"_q);
+        EXPECT_EQ(box().toPlainText(), u"START_SCRIPT\n{\n\t}\n}"_q);
+        box().undo();  // the dedent first, as the author may want the tab back
+        EXPECT_EQ(box().toPlainText(), u"START_SCRIPT\n{\n\t\t}\n}"_q);
+        QTextCursor brace(box().document());
+        brace.setPosition(18);  // just after the brace: its format
+        EXPECT_EQ(brace.charFormat().foreground().color(), QColor(255, 192, 192));
+        caretAt(19);
+        type(box(), u" DO "_q);
+        EXPECT_EQ(assistant().completionPopup().isOpen(), on);
+        EXPECT_EQ(layoutFormats() > 0, on);
+    }
     EXPECT_EQ(settings({"editor/colourandcomplete"}), "1");
-    EXPECT_GT(layoutFormats(), 0);
-    setText(indented);
-    caretAt(17);
-    type(box(), u"}"_q);
-    EXPECT_EQ(box().toPlainText(), u"START_SCRIPT\n{\n\t}\n}"_q);
-    box().undo();  // the dedent first, as the author may want the tab back
-    EXPECT_EQ(box().toPlainText(), u"START_SCRIPT\n{\n\t\t}\n}"_q);
-    setText(u"START_SCRIPT\n{\n\t"_q);
-    caretAt(16);
-    type(box(), u"DO "_q);  // a command is expected
-    EXPECT_TRUE(assistant().completionPopup().isOpen());
-    press(box(), Qt::Key_Escape);
-    type(box(), u"AT"_q);  // two letters
-    EXPECT_TRUE(assistant().completionPopup().isOpen());
-
     item("mnuTypingAssist")->trigger();
     EXPECT_EQ(settings({"editor/colourandcomplete"}), "0");
     EXPECT_EQ(layoutFormats(), 0);
+}
+
+// The list opens by itself where a word is being typed or DO's command is due, never for blanks
+// alone; Enter on a word that is complete as typed is the line break.
+TEST_F(AssistTest, TheListOpensByItselfOnlyForWordsAndEnterBreaksAfterACompleteWord) {
+    newScript();
+    item("mnuTypingAssist")->trigger();
+    CompletionPopup& popup = assistant().completionPopup();
+    const std::tuple<QString, bool, QString> cases[] = {
+        // typed on the line after "{", list open, text after a further Enter
+        {u"\t  "_q, false, u"\t  \n\t"_q},
+        {u"\tSET "_q, false, u"\tSET \n\t"_q},
+        {u"\tDO "_q, true, {}},
+        {u"\tDO ST"_q, true, {}},
+        {u"\tDO STATE_PREACH ON"_q, false, u"\tDO STATE_PREACH ON\n\t"_q},
+    };
+    for (const auto& [typed, open, afterEnter] : cases) {
+        SCOPED_TRACE(typed.toStdString());
+        setText(u"START_SCRIPT\n{\n\n}"_q);
+        caretAt(15);
+        type(box(), typed);
+        EXPECT_EQ(popup.isOpen(), open);
+        if (open) continue;
+        press(box(), Qt::Key_Return, u"\r"_q);
+        EXPECT_EQ(
+            box().document()->findBlockByNumber(2).text() + u"\n"_q + box().document()->findBlockByNumber(3).text(),
+            afterEnter);
+    }
+    setText(u"START_SCRIPT { DO STATE_DEFEND } ENDSCRIPT"_q);
+    caretAt(30);  // after STATE_DEFEND, which STATE_DEFEND_BASE continues
+    press(box(), Qt::Key_Space, u" "_q, Qt::ControlModifier);
+    ASSERT_TRUE(popup.isOpen());
+    EXPECT_EQ(popup.list()->topLevelItemCount(), 2);
+    press(box(), Qt::Key_Return, u"\r"_q);
+    EXPECT_FALSE(popup.isOpen());
+    EXPECT_EQ(box().toPlainText(), u"START_SCRIPT { DO STATE_DEFEND\n } ENDSCRIPT"_q);
+}
+
+// The list is a window of its own, never cut by the box: below the caret, above it at the screen's
+// bottom, moved left at its right edge; as many rows as it has words, ten at most.
+TEST_F(AssistTest, TheCompletionListStaysOnTheScreenAndFitsItsWords) {
+    newScript();
+    setText(u"START_SCRIPT\n{\n\tDO STATE_PREA\n\tDO \n}\nENDSCRIPT"_q);
+    CompletionPopup& popup = assistant().completionPopup();
+    const QRect screen = box().screen()->availableGeometry();
+    const auto caret = [this] {
+        const QRect at = box().cursorRect();
+        return QRect(box().viewport()->mapToGlobal(at.topLeft()), at.size());
+    };
+    const std::tuple<int, QPoint, bool, int> cases[] = {
+        // caret after, caret moved to, list above the caret, rows shown
+        {34, screen.topLeft() + QPoint(40, 40), false, CompletionPopup::kMostRowsShown},
+        {34, QPoint(screen.left() + 40, screen.bottom() - 20), true, CompletionPopup::kMostRowsShown},
+        {29, QPoint(screen.right() - 10, screen.top() + 200), false, 1},
+    };
+    for (const auto& [position, to, above, rows] : cases) {
+        SCOPED_TRACE(to.y());
+        caretAt(position);
+        window->move(window->pos() + to - caret().topLeft());
+        press(box(), Qt::Key_Space, u" "_q, Qt::ControlModifier);
+        ASSERT_TRUE(popup.isOpen());
+        EXPECT_TRUE(popup.isWindow());
+        const QRect shown = popup.frameGeometry();
+        EXPECT_TRUE(screen.contains(shown));
+        EXPECT_FALSE(shown.intersects(caret()));
+        EXPECT_EQ(shown.bottom() < caret().top(), above);
+        EXPECT_EQ(popup.list()->viewport()->height() / popup.list()->sizeHintForRow(0), rows);
+        press(box(), Qt::Key_Escape);
+    }
+}
+
+// Next problem shows the word's line from its start, also after the view was scrolled sideways.
+TEST_F(AssistTest, NextProblemScrollsTheWordIntoView) {
+    newScript();
+    box().resize(300, 200);
+    setText(u"START_SCRIPT\n{\n\tSET VAR_1 %1"_q + QString(40, u' ') + u"SET VAR_1 %1\n"_q + QString(30, u'\n') +
+            u"\tBLAH\n}\nENDSCRIPT"_q);
+    assistant().checkNow();
+    box().moveCursor(QTextCursor::Start);
+    box().moveCursor(QTextCursor::Down);
+    box().moveCursor(QTextCursor::Down);
+    box().moveCursor(QTextCursor::EndOfLine);
+    ASSERT_GT(box().horizontalScrollBar()->value(), 0);
+    item("mnuNextProblem")->trigger();
+    EXPECT_EQ(selected(), u"BLAH"_q);
+    EXPECT_EQ(box().horizontalScrollBar()->value(), 0);
+    EXPECT_TRUE(box().viewport()->rect().contains(box().cursorRect()));
 }
 
 TEST_F(AssistTest, ReferenceListsFilterAndInsertTheDoubleClickedWord) {

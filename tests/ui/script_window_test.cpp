@@ -11,6 +11,7 @@
 #include "ui/box_text.h"
 #include "ui/common/qt_prompter.h"
 #include "ui/placement.h"
+#include "ui/problems_dock.h"
 #include "ui/recent_files.h"
 
 namespace corvane::testing {
@@ -81,8 +82,8 @@ TEST_F(EditorTest, SaveAsQuestionsAndCompileErrors) {
     writeScript("e.dat", "START_SCRIPT ENDSCRIPT");
     const QString overwrite = u"Do you want to overwrite the existing file?"_q;
     const QString failed =
-        u"The script has an error at line 3, column 1: expected <endscript> after } (ENDSCRIPT), "_q
-        u"found the end of the text. Save it anyway?"_q;
+        u"The script has an error at line 3, column 1: expected ENDSCRIPT after the } of the START_SCRIPT block of "_q
+        u"line 1, found the end of the text. Save it anyway?"_q;
     const QString early = u"START_SCRIPT\n{\n}"_q;
     const std::tuple<QString, const char*, std::deque<bool>, QString, QString, QString> cases[] = {
         // text, file (none: the dialog is cancelled), answers, question, told ("W": written), word selected
@@ -123,21 +124,34 @@ TEST_F(EditorTest, SaveAsQuestionsAndCompileErrors) {
     }
 }
 
-// Enter on the real question box: Yes for a plain question, No for one whose Yes risks the author's work.
-TEST(QtPrompterQuestions, EnterTakesTheDefaultButton) {
+// Enter on the real dialogs: Yes for a plain question, No for one whose Yes risks the author's work, the
+// number shown; each dialog wide enough for the program's title, which window managers would cut.
+TEST(QtPrompterQuestions, EnterTakesTheDefaultAndTheTitleFits) {
+    QCoreApplication::setApplicationName(u"Corvane Scripter Tools"_q);
     QtPrompter prompter(nullptr);
-    for (const bool risky : {false, true}) {
+    for (int question = 0; question < 3; ++question) {
         QTimer press;
-        QObject::connect(&press, &QTimer::timeout, [&press] {
-            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+        int width = 0;
+        QObject::connect(&press, &QTimer::timeout, [&press, &width] {
+            if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
                 press.stop();
+                width = dialog->width() - dialog->fontMetrics().horizontalAdvance(dialog->windowTitle());
                 QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
-                QApplication::sendEvent(box, &enter);
+                QApplication::sendEvent(dialog, &enter);
             }
         });
         press.start(10);
-        EXPECT_EQ(risky ? prompter.askYesNoDefaultNo(u"Save it anyway?"_q) : prompter.askYesNo(u"Overwrite?"_q),
-                  !risky);
+        switch (question) {
+            case 0:
+                EXPECT_TRUE(prompter.askYesNo(u"Overwrite?"_q));
+                break;
+            case 1:
+                EXPECT_FALSE(prompter.askYesNoDefaultNo(u"Save it anyway?"_q));
+                break;
+            default:
+                EXPECT_EQ(prompter.askNumber(u"Go to line (1 to 9):"_q, 4, 1, 9), 4);
+        }
+        EXPECT_GT(width, 100) << question;  // room for the title bar's icon and buttons too
     }
 }
 
@@ -202,6 +216,7 @@ TEST_F(EditorTest, TypingEnterCtrlAAndTheHelpOfTheCaretLine) {
         {u"\t\tSET"_q, {}, u"\t\tSET\n\t\t"_q},
         {u"SET"_q, {}, u"SET\n"_q},
         {u"IF\tX"_q, {}, u"IF\tX\n\t"_q},
+        {u"\t{"_q, {}, u"\t{\n\t\t"_q},              // a block's words one tab deeper than its braces
         {u"SET"_q, Qt::ShiftModifier, u"SET\n"_q}};  // Shift: a real line break
     for (const auto& [line, mods, expected] : enters) {
         setText(line);
@@ -235,8 +250,10 @@ TEST_F(EditorTest, OutOfMemoryWhileLoadingKeepsTheOpenScript) {
     setText(u"START_SCRIPT unsaved work"_q);
     rlimit old{}, tight{};
     ::getrlimit(RLIMIT_AS, &old);
-    std::ifstream("/proc/self/statm") >> tight.rlim_cur;  // pages in use, plus 6 MB
-    tight = {tight.rlim_cur * static_cast<rlim_t>(::sysconf(_SC_PAGESIZE)) + (6u << 20), old.rlim_max};
+    // Pages in use, plus 3 MB: less than the room that earlier windows leave behind, into which the load
+    // would otherwise fit.
+    std::ifstream("/proc/self/statm") >> tight.rlim_cur;
+    tight = {tight.rlim_cur * static_cast<rlim_t>(::sysconf(_SC_PAGESIZE)) + (3u << 20), old.rlim_max};
     ASSERT_EQ(::setrlimit(RLIMIT_AS, &tight), 0);
     const bool loaded = script().loadFile(path("big.dat"));
     ::setrlimit(RLIMIT_AS, &old);
@@ -246,8 +263,81 @@ TEST_F(EditorTest, OutOfMemoryWhileLoadingKeepsTheOpenScript) {
 }
 #endif
 
-TEST_F(EditorTest, PlacementIsStoredInTwipsOnCloseAndRestoredWithinReach) {
+// Tab on several lines and Shift+Tab shift whole lines, one undo step each, and the focus stays.
+TEST_F(EditorTest, TabAndShiftTabShiftTheSelectedLines) {
     newScript();
+    box().setFocus();
+    const std::tuple<QString, int, int, int, QString> cases[] = {
+        // text, selection, key, text after it
+        {u"A\nB\nC"_q, 0, 3, Qt::Key_Tab, u"\tA\n\tB\nC"_q},
+        {u"A\nB\nC"_q, 0, 2, Qt::Key_Tab, u"\tA\nB\nC"_q},  // up to the start of B's line: A alone
+        {u"\tA\n  B\nC"_q, 1, 8, Qt::Key_Backtab, u"A\nB\nC"_q},
+        {u"\t\tA"_q, 3, 3, Qt::Key_Backtab, u"\tA"_q},  // no selection: the caret's line
+        {u"AB"_q, 0, 1, Qt::Key_Tab, u"\tB"_q},         // within one line the tab replaces the selection
+    };
+    for (const auto& [text, from, to, key, shifted] : cases) {
+        SCOPED_TRACE(shifted.toStdString());
+        setText(text);
+        box().selectRange(from, to - from);
+        QKeyEvent event(QEvent::KeyPress, key, key == Qt::Key_Backtab ? Qt::ShiftModifier : Qt::NoModifier,
+                        key == Qt::Key_Tab ? u"\t"_q : QString());
+        QApplication::sendEvent(&box(), &event);
+        EXPECT_EQ(box().toPlainText(), shifted);
+        EXPECT_TRUE(event.isAccepted());  // not passed on to the window, which would move the focus
+        EXPECT_EQ(window->focusWidget(), &box());
+        box().undo();
+        EXPECT_EQ(box().toPlainText(), text);
+    }
+}
+
+// Typing is undone a word at a time; Ctrl+Y redoes as Ctrl+Shift+Z does.
+TEST_F(EditorTest, TypingIsUndoneWordByWordAndCtrlYRedoes) {
+    newScript();
+    box().moveCursor(QTextCursor::End);
+    press(box(), Qt::Key_Return, u"\r"_q);
+    type(box(), u"SET VAR_1  %2"_q);
+    const QString steps[] = {kTemplate + u"\nSET VAR_1  "_q, kTemplate + u"\nSET "_q, kTemplate + u"\n"_q, kTemplate};
+    for (const QString& text : steps) {
+        press(box(), Qt::Key_Z, u"\x1a"_q, Qt::ControlModifier);
+        EXPECT_EQ(box().toPlainText(), text);
+    }
+    press(box(), Qt::Key_Y, u"\x19"_q, Qt::ControlModifier);
+    EXPECT_EQ(box().toPlainText(), steps[2]);
+    QKeyEvent override(QEvent::ShortcutOverride, Qt::Key_Y, Qt::ControlModifier);
+    QApplication::sendEvent(&box(), &override);
+    EXPECT_TRUE(override.isAccepted());  // before any Ctrl+Y of another window's Edit items
+    press(box(), Qt::Key_Z, u"\x1a"_q, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(box().toPlainText(), steps[1]);
+}
+
+// With its option on, Enter after a "{" whose "}" (and IF's ENDIF) is missing puts them in below.
+TEST_F(EditorTest, EnterAfterAnOpeningBraceInsertsTheMissingClosersWhenSwitchedOn) {
+    newScript();
+    const std::tuple<QString, QString, QString, int> cases[] = {
+        // text (Enter at its end), text after Enter with the option off and on, caret line then
+        {u"START_SCRIPT\n{"_q, u"START_SCRIPT\n{\n\t"_q, u"START_SCRIPT\n{\n\t\n}"_q, 2},
+        {u"{\n\tIF = %1 %1\n\t{"_q, u"{\n\tIF = %1 %1\n\t{\n\t\t"_q, u"{\n\tIF = %1 %1\n\t{\n\t\t\n\t}\n\tENDIF"_q, 3},
+        {u"START_SCRIPT\n{\n}"_q, u"START_SCRIPT\n{\n}\n"_q, u"START_SCRIPT\n{\n}\n"_q, 3},
+    };
+    for (bool on : {false, true}) {
+        if (on) item("mnuCloseBlocks")->trigger();
+        for (const auto& [text, off, closed, line] : cases) {
+            setText(text);
+            box().moveCursor(QTextCursor::End);
+            press(box(), Qt::Key_Return, u"\r"_q);
+            EXPECT_EQ(box().toPlainText(), on ? closed : off);
+            EXPECT_EQ(box().textCursor().blockNumber(), line);
+        }
+    }
+    EXPECT_EQ(settings({"editor/closeblocks"}), "1");
+}
+
+TEST_F(EditorTest, PlacementIsStoredInTwipsOnCloseAndRestoredWithinReach) {
+    newScript();  // nothing stored: the whole area, the Problems list and the help box a third of it at most
+    EXPECT_EQ(script().geometry(), window->mdiArea()->viewport()->rect());
+    QCoreApplication::processEvents();
+    EXPECT_LE(script().problemsDock()->height() + script().helpDock()->height(), script().height() / 3);
+    EXPECT_GT(script().helpDock()->height(), 0);
     const auto twips = [dpi = script().logicalDpiX()](int px) { return std::to_string(px * 1440 / dpi); };
     const auto stored = [&] {
         return settings({"window/scriptviewerleft", "window/scriptviewertop", "window/scriptviewerwidth",

@@ -11,7 +11,9 @@
 #include "ui/about_window.h"
 #include "ui/completion_popup.h"
 #include "ui/find_window.h"
+#include "ui/fold_margin.h"
 #include "ui/main_window.h"
+#include "ui/replace_bar.h"
 #include "ui/script_assistant.h"
 #include "ui/script_text_box.h"
 #include "ui/script_window.h"
@@ -37,15 +39,20 @@ int main(int argc, char** argv) {
     if (!compiled.ok() || !script.loadFile(QString::fromStdString(folder.file("skirmish.dat")))) return 1;
     window.context().currentFile = QString::fromLocal8Bit(argc == 4 ? argv[3] : "/home/author/scripts/skirmish.dat");
     script.updateCaption();
-    script.setGeometry(8, 8, 900, 600);
     script.scriptBox()->setTextCursor(QTextCursor(script.scriptBox()->document()->findBlockByNumber(23)));
     script.scriptBox()->moveCursor(QTextCursor::EndOfBlock);
     script.showHelp();
     bool ok = true;
-    const auto save = [&ok, out = QString::fromLocal8Bit(argv[2])](QWidget& widget, const char* name) {
+    CompletionPopup& popup = script.assistant().completionPopup();
+    const auto save = [&ok, &popup, out = QString::fromLocal8Bit(argv[2])](QWidget& widget, const char* name) {
         QCoreApplication::processEvents();
         const QString file = out + u'/' + QString::fromLatin1(name) + QStringLiteral(".png");
-        const bool saved = widget.grab().save(file);
+        QPixmap picture = widget.grab();
+        if (popup.isVisible()) {  // a window of its own over the script
+            QPainter painter(&picture);
+            painter.drawPixmap(widget.mapFromGlobal(popup.pos()), popup.grab());
+        }
+        const bool saved = picture.save(file);
         std::cout << (saved ? "wrote " : "could not write ") << file.toStdString() << '\n';
         ok = saved && ok;
     };
@@ -69,8 +76,23 @@ int main(int argc, char** argv) {
     box.setTextCursor(cursor);
     script.assistant().complete();
     save(script, "completion");
-    script.assistant().completionPopup().close();
+    popup.close();
     window.setTypingAssist(false);
+    // The replace bar with every match marked; then the outline beside a folded block.
+    window.menuAction(QStringLiteral("mnuReplace"))->trigger();
+    ReplaceBar& bar = *script.replaceBar();
+    bar.setOptions({false, true, true});
+    bar.searchBox()->setText(QStringLiteral("VAR_1"));
+    bar.replacementBox()->setText(QStringLiteral("VAR_7"));
+    box.setTextCursor(QTextCursor(box.document()->findBlockByNumber(30)));
+    bar.findNext();
+    save(script, "replace");
+    bar.closeBar();
+    const QTextBlock every = box.document()->find(QStringLiteral("EVERY %512")).block();
+    box.setTextCursor(QTextCursor(every));
+    script.foldMargin()->toggleFoldAt(every.blockNumber() + 1);
+    save(script, "outline");
+    script.foldMargin()->unfoldAll();
     for (const auto& [item, name] :
          {std::pair{"mnuShowCommands", "frmCommandList"}, std::pair{"mnuShowVariables", "frmVariableList"},
           std::pair{"mnuShowKeywords", "frmKeywords"}}) {

@@ -3,9 +3,14 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
+#include <QGridLayout>
+#include <QHeaderView>
 #include <QInputDialog>
+#include <QLabel>
 #include <QMessageBox>
+#include <QSpacerItem>
 #include <QStringList>
+#include <QTreeView>
 
 #include "support/dialog_start.h"
 
@@ -38,6 +43,37 @@ namespace {
 
 QString programTitle() { return QCoreApplication::applicationName(); }
 
+// Room in a title bar beside the title: the window's icon and its buttons.
+constexpr int kTitleBarRoom = 160;
+
+// The width at which a window manager shows the program's title whole.
+int titleWidth(const QWidget& dialog) {
+    return dialog.fontMetrics().horizontalAdvance(programTitle()) * 5 / 4 + kTitleBarRoom;
+}
+
+// A message box at least as wide as its title, which a window manager would cut in a narrower one.
+QMessageBox::StandardButton ask(QWidget* parent, QMessageBox::Icon icon, const QString& text,
+                                QMessageBox::StandardButtons buttons, QMessageBox::StandardButton defaultButton) {
+    QMessageBox box(icon, programTitle(), text, buttons, parent);
+    box.setDefaultButton(defaultButton);
+    if (auto* grid = qobject_cast<QGridLayout*>(box.layout())) {
+        const int width = titleWidth(box);
+        grid->addItem(new QSpacerItem(width, 0, QSizePolicy::Minimum, QSizePolicy::Fixed), grid->rowCount(), 0, 1,
+                      grid->columnCount());
+    }
+    return static_cast<QMessageBox::StandardButton>(box.exec());
+}
+
+// The file list's columns share the width so that none is cut: the name takes what the others leave.
+void fitFileColumns(QFileDialog& dialog) {
+    auto* files = dialog.findChild<QTreeView*>(QStringLiteral("treeView"));
+    if (files == nullptr) return;  // the system's own dialog
+    QHeaderView* header = files->header();
+    header->setStretchLastSection(false);
+    header->setSectionResizeMode(QHeaderView::ResizeToContents);
+    header->setSectionResizeMode(0, QHeaderView::Stretch);
+}
+
 std::optional<QString> runDialog(QWidget* parent, QFileDialog::AcceptMode mode, const QString& title,
                                  const QString& initialName, const QString& filter) {
     const DialogName start = SplitDialogName(initialName.toStdString());
@@ -49,36 +85,45 @@ std::optional<QString> runDialog(QWidget* parent, QFileDialog::AcceptMode mode, 
     // The program asks about overwriting itself, with its own words.
     dialog.setOption(QFileDialog::DontConfirmOverwrite, true);
     if (!name.contains(QLatin1Char('*')) && !name.contains(QLatin1Char('?'))) dialog.selectFile(name);
+    fitFileColumns(dialog);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
     return QDir::toNativeSeparators(dialog.selectedFiles().constFirst());  // Windows shows "C:\\..."
 }
 
 }  // namespace
 
-void QtPrompter::tell(const QString& text) { QMessageBox::information(parent_, programTitle(), text); }
+void QtPrompter::tell(const QString& text) {
+    ask(parent_, QMessageBox::Information, text, QMessageBox::Ok, QMessageBox::Ok);
+}
 
 bool QtPrompter::askYesNo(const QString& text) {
-    return QMessageBox::question(parent_, programTitle(), text, QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
+    return ask(parent_, QMessageBox::Question, text, QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes) ==
+           QMessageBox::Yes;
 }
 
 bool QtPrompter::askYesNoDefaultNo(const QString& text) {
-    return QMessageBox::question(parent_, programTitle(), text, QMessageBox::Yes | QMessageBox::No, QMessageBox::No) ==
+    return ask(parent_, QMessageBox::Question, text, QMessageBox::Yes | QMessageBox::No, QMessageBox::No) ==
            QMessageBox::Yes;
 }
 
 Prompter::SaveChoice QtPrompter::askSaveDiscardCancel(const QString& text) {
-    const auto answer =
-        QMessageBox::warning(parent_, programTitle(), text,
-                             QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, QMessageBox::Save);
+    const auto answer = ask(parent_, QMessageBox::Warning, text,
+                            QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, QMessageBox::Save);
     if (answer == QMessageBox::Save) return SaveChoice::Save;
     if (answer == QMessageBox::Discard) return SaveChoice::Discard;
     return SaveChoice::Cancel;
 }
 
 std::optional<int> QtPrompter::askNumber(const QString& text, int value, int minimum, int maximum) {
-    bool ok = false;
-    const int number = QInputDialog::getInt(parent_, programTitle(), text, value, minimum, maximum, 1, &ok);
-    return ok ? std::optional<int>(number) : std::nullopt;
+    QInputDialog dialog(parent_);
+    dialog.setWindowTitle(programTitle());
+    dialog.setLabelText(text);
+    dialog.setIntRange(minimum, maximum);
+    dialog.setIntValue(value);
+    // The dialog's layout sets its size from its parts: the label carries the width.
+    if (auto* label = dialog.findChild<QLabel*>()) label->setMinimumWidth(titleWidth(dialog));
+    if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+    return dialog.intValue();
 }
 
 std::optional<QString> QtPrompter::chooseFileToOpen(const QString& title, const QString& initialName,

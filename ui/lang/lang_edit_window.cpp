@@ -2,11 +2,13 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextDocumentLayout>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QTextDocument>
 #include <QVBoxLayout>
 #include <filesystem>
@@ -20,6 +22,7 @@
 #include "support/safe_file.h"
 #include "support/settings_file.h"
 #include "ui/box_text.h"
+#include "ui/common/own_shortcuts.h"
 #include "ui/common/prompter.h"
 #include "ui/common/show_window.h"
 #include "ui/common/unsaved_work.h"
@@ -31,6 +34,7 @@ namespace corvane {
 namespace {
 
 const QString kCaption = QStringLiteral("Language Editor");
+const QString kLanguageFilter = QStringLiteral("Script Files (*.dat)|*.dat|All Files (*.*)|*.*");
 
 // The text box is 1200 twips high under a list that takes the rest of the window.
 constexpr int kEditBoxTwips = 1200;
@@ -49,7 +53,8 @@ LangEditWindow::LangEditWindow(Prompter& prompter, const AppPaths& paths, const 
       txtFilter_(new QLineEdit(this)),
       lstLanguage_(new QListWidget(this)),
       txtLangEdit_(new QPlainTextEdit(this)),
-      lblCheck_(new QLabel(this)) {
+      lblCheck_(new QLabel(this)),
+      txtReference_(new QPlainTextEdit(this)) {
     setObjectName(QStringLiteral("frmLangEdit"));
     setWindowTitle(kCaption);
     buildLayout();
@@ -69,6 +74,7 @@ LangEditWindow::LangEditWindow(Prompter& prompter, const AppPaths& paths, const 
     connect(save, &QAction::triggered, this, &LangEditWindow::saveLang);
     connect(saveAs, &QAction::triggered, this, &LangEditWindow::saveAsCommand);
     setContextMenuPolicy(Qt::ActionsContextMenu);
+    new OwnShortcuts(*this);
 }
 
 LangEditWindow::~LangEditWindow() = default;
@@ -80,29 +86,42 @@ void LangEditWindow::buildLayout() {
     txtFilter_->setPlaceholderText(tr("Filter: strings holding this text"));
     txtFilter_->setClearButtonEnabled(true);
     lblCheck_->setObjectName(QStringLiteral("lblCheck"));
+    txtReference_->setObjectName(QStringLiteral("txtReference"));
+    txtReference_->setReadOnly(true);
+    txtReference_->hide();  // until a reference file is opened
+    auto* reference = new QPushButton(tr("Reference..."), this);
+    reference->setObjectName(QStringLiteral("cmdReference"));
+    reference->setToolTip(tr("Show the strings of another language file beside these, by number"));
+    connect(reference, &QPushButton::clicked, this, &LangEditWindow::openReferenceCommand);
     // Courier New at the size the window's own font has.
     const QFont font = courierNew(this->font().pointSizeF());
     lstLanguage_->setFont(font);
     // One line per item (a string's further lines show in the box): quick to lay out also for
     // hundreds of thousands of strings.
     lstLanguage_->setUniformItemSizes(true);
-    txtLangEdit_->setFont(font);
-    txtLangEdit_->setFixedHeight(twipsToPixels(kEditBoxTwips, logicalDpiY()));
+    for (QPlainTextEdit* box : {txtLangEdit_, txtReference_}) {
+        box->setFont(font);
+        box->setFixedHeight(twipsToPixels(kEditBoxTwips, logicalDpiY()));
+    }
+    auto* top = new QHBoxLayout;
+    top->addWidget(txtFilter_, 1);
+    top->addWidget(reference);
+    auto* boxes = new QHBoxLayout;
+    boxes->addWidget(txtLangEdit_);
+    boxes->addWidget(txtReference_);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
-    layout->addWidget(txtFilter_);
+    layout->addLayout(top);
     layout->addWidget(lstLanguage_, 1);
-    layout->addWidget(txtLangEdit_);
+    layout->addLayout(boxes);
     layout->addWidget(lblCheck_);
     resize(480, 360);
 }
 
 void LangEditWindow::openCommand() {
-    const QString initialName =
-        fromEnginePath(GameFolderDialogName(registry_, toEnginePath(paths_.programFolder), "\\language\\*.dat"));
-    const auto chosen = prompter_.chooseFileToOpen(QStringLiteral("Open a language file"), initialName,
-                                                   QStringLiteral("Script Files (*.dat)|*.dat|All Files (*.*)|*.*"));
+    const auto chosen =
+        prompter_.chooseFileToOpen(QStringLiteral("Open a language file"), gameLanguageFolder(), kLanguageFilter);
     // Only a name that leads nowhere is passed over in silence; a folder or an unreadable file is
     // worth a message.
     std::error_code noSuchFile;
@@ -111,6 +130,10 @@ void LangEditWindow::openCommand() {
     showEditor();
     rememberAsLastLangFile(*chosen);
     updateCaption();
+}
+
+QString LangEditWindow::gameLanguageFolder() const {
+    return fromEnginePath(GameFolderDialogName(registry_, toEnginePath(paths_.programFolder), "\\language\\*.dat"));
 }
 
 bool LangEditWindow::loadFile(const QString& fileName) {
@@ -181,6 +204,7 @@ void LangEditWindow::lstLanguageClick(int row) {
     txtLangEdit_->setDocument(text);
     showingString_ = false;
     checkEditedString();
+    showReference();
 }
 
 void LangEditWindow::txtLangEditChange() {
@@ -206,8 +230,7 @@ bool LangEditWindow::saveAsCommand() {
         prompter_.tell(QStringLiteral("No language file is open."));
         return false;
     }
-    const auto chosen = prompter_.chooseFileToSave(tr("Save the language file as"), langFile_,
-                                                   QStringLiteral("Script Files (*.dat)|*.dat|All Files (*.*)|*.*"));
+    const auto chosen = prompter_.chooseFileToSave(tr("Save the language file as"), langFile_, kLanguageFilter);
     if (!chosen || !writeTo(*chosen)) return false;
     langFile_ = *chosen;
     rememberAsLastLangFile(langFile_);
@@ -249,11 +272,63 @@ void LangEditWindow::showItem(int number) {
     }
 }
 
+QString LangEditWindow::referenceText(int number) const {
+    if (!reference_ || number < 0 || number >= static_cast<int>(reference_->strings.size())) return {};
+    return fromUnits(TextFromUnits(reference_->strings[static_cast<std::size_t>(number)]));
+}
+
 void LangEditWindow::applyFilter() {
+    // A translator looks for a string by its own text or by the reference's.
     const QString filter = txtFilter_->text();
     for (int row = 0; row < lstLanguage_->count(); ++row) {
-        const bool shown = filter.isEmpty() || lstLanguage_->item(row)->text().contains(filter, Qt::CaseInsensitive);
+        const bool shown = filter.isEmpty() || lstLanguage_->item(row)->text().contains(filter, Qt::CaseInsensitive) ||
+                           referenceText(row).contains(filter, Qt::CaseInsensitive);
         lstLanguage_->setRowHidden(row, !shown);
+    }
+}
+
+void LangEditWindow::openReferenceCommand() {
+    const auto chosen = prompter_.chooseFileToOpen(
+        tr("Open a reference language file"), langFile_.isEmpty() ? gameLanguageFolder() : langFile_, kLanguageFilter);
+    if (chosen) loadReference(*chosen);
+}
+
+bool LangEditWindow::loadReference(const QString& fileName) {
+    LanguageFileRead read = LoadLanguageFile(toEnginePath(fileName));
+    if (!read.file) {
+        prompter_.tell(fileName + QLatin1Char(' ') + fromEnginePath(read.error));
+        return false;
+    }
+    reference_ = std::move(read.file);
+    txtReference_->setToolTip(fileName);
+    txtReference_->show();
+    showReference();
+    applyFilter();
+    return true;
+}
+
+void LangEditWindow::showReference() {
+    if (!reference_) return;
+    txtReference_->setPlainText(referenceText(editIndex_));
+    txtReference_->setPlaceholderText(tr("The reference file has no string %1").arg(editIndex_));
+}
+
+void LangEditWindow::findCommand() {
+    txtFilter_->setFocus();
+    txtFilter_->selectAll();
+}
+
+void LangEditWindow::findNextCommand() {
+    if (txtFilter_->text().isEmpty()) {
+        findCommand();
+        return;
+    }
+    const int count = lstLanguage_->count();
+    for (int step = 1; step <= count; ++step) {
+        const int row = (lstLanguage_->currentRow() + step) % count;
+        if (lstLanguage_->isRowHidden(row)) continue;
+        lstLanguage_->setCurrentRow(row);
+        return;
     }
 }
 

@@ -1,15 +1,18 @@
 #pragma once
 // The language editor (frmLangEdit): the strings of a language file as a numbered list
 // (lstLanguage) and a text box (txtLangEdit) for the one being edited, written into the list as the
-// author types.
+// author types. A filter box above the list keeps only the strings holding its text; a reference
+// language file, when one is opened, shows the string of the same number beside the box.
 
 #include <QString>
 #include <QWidget>
 #include <functional>
 #include <map>
 #include <memory>
+#include <optional>
 
 #include "lang/language_document.h"
+#include "lang/language_file.h"
 #include "ui/common/app_paths.h"
 
 class QCloseEvent;
@@ -46,6 +49,15 @@ public:
     bool saveLang();
     // Save As...: writes the strings to a file the user chooses, which becomes the open file.
     bool saveAsCommand();
+    // Reference...: asks for a language file to show beside the edited one.
+    void openReferenceCommand();
+    // Shows the strings of this file beside the edited ones; false (after a message) when it cannot
+    // be read.
+    bool loadReference(const QString& fileName);
+    // Edit > Find: the filter box, its text selected for typing. Find Next: the next string the
+    // filter keeps, from the top after the last one.
+    void findCommand();
+    void findNextCommand();
     void updateCaption();
     // Unsaved edits: asks whether to save them. True when the caller may go on (saved, discarded or
     // nothing changed).
@@ -56,6 +68,7 @@ public:
     QPlainTextEdit* txtLangEdit() const { return txtLangEdit_; }
     QLineEdit* filterBox() const { return txtFilter_; }
     QLabel* checkLabel() const { return lblCheck_; }
+    QPlainTextEdit* referenceBox() const { return txtReference_; }
 
 signals:
     // Language > Save is available exactly while the editor is open.
@@ -66,6 +79,8 @@ protected:
 
 private:
     void buildLayout();
+    // The file dialogs' start: the game's language folder.
+    QString gameLanguageFolder() const;
     void showEditor();
     void rememberAsLastLangFile(const QString& file);
     void fillList();
@@ -76,6 +91,9 @@ private:
     bool writeTo(const QString& fileName);
     void showItem(int number);
     void applyFilter();
+    void showReference();
+    // The reference's string of that number as the box would show it; empty without one.
+    QString referenceText(int number) const;
     void checkEditedString();
 
     Prompter& prompter_;
@@ -84,6 +102,7 @@ private:
     StatusSink setStatus_;
 
     std::unique_ptr<LanguageDocument> document_;
+    std::optional<LanguageFile> reference_;
     QString langFile_;
     int editIndex_ = -1;
     bool showingString_ = false;  // the box is being filled by the program, not typed into
@@ -96,6 +115,7 @@ private:
     QListWidget* lstLanguage_;
     QPlainTextEdit* txtLangEdit_;
     QLabel* lblCheck_;
+    QPlainTextEdit* txtReference_;
 };
 
 }  // namespace corvane

@@ -31,11 +31,13 @@ MapPicture::MapPicture(const MapImage& image, QWidget* parent) : QWidget(parent)
     setMouseTracking(true);
     setCursor(Qt::CrossCursor);
     setFocusPolicy(Qt::ClickFocus);  // Esc during a drag and the arrow keys reach the picture
+    // The right button moves the selected marker here; the window's menu would cover the spot.
+    setContextMenuPolicy(Qt::PreventContextMenu);
 }
 
-void MapPicture::setZoom(int factor) {
-    zoom_.SetFactor(factor);
-    setFixedSize(MapImage::kSize * zoom_.Factor(), MapImage::kSize * zoom_.Factor());
+void MapPicture::setShownSize(int size) {
+    zoom_.SetShownSize(size);
+    setFixedSize(zoom_.ShownSize(), zoom_.ShownSize());
     update();
 }
 
@@ -81,22 +83,23 @@ bool MapPicture::event(QEvent* event) {
     return true;
 }
 
-QRect MapPicture::markerSquare(const Marker& marker) const {
-    int side = 2 * zoom_.Factor();
-    return {marker.x * side, marker.y * side, side, side};
+QRect MapPicture::widgetArea(const QRect& pixels) const {
+    return {QPoint(zoom_.WidgetOf(pixels.left()), zoom_.WidgetOf(pixels.top())),
+            QPoint(zoom_.WidgetOf(pixels.right() + 1) - 1, zoom_.WidgetOf(pixels.bottom() + 1) - 1)};
 }
+
+QRect MapPicture::markerSquare(const Marker& marker) const { return widgetArea({2 * marker.x, 2 * marker.y, 2, 2}); }
 
 void MapPicture::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
-    // Only the picture pixels the exposed area touches, each drawn as a zoom x zoom square.
+    // Only the picture pixels the exposed area touches, each drawn as a square of the zoom's size.
     const QRect area = event->rect();
-    const int z = zoom_.Factor();
     QRect source(QPoint(zoom_.PictureOf(area.left()), zoom_.PictureOf(area.top())),
                  QPoint(zoom_.PictureOf(area.right()), zoom_.PictureOf(area.bottom())));
     source &= QRect(0, 0, MapImage::kSize, MapImage::kSize);
-    painter.drawImage(QRect(source.topLeft() * z, source.size() * z), PictureOf(image_), source);
+    painter.drawImage(widgetArea(source), PictureOf(image_), source);
     if (document_ == nullptr) return;
-    if (z >= 2) paintNumbers(painter, area);
+    if (zoom_.Factor() >= 2) paintNumbers(painter, area);
     paintPlayerRings(painter);
     paintSelection(painter);
 }
@@ -119,11 +122,10 @@ void MapPicture::paintPlayerRings(QPainter& painter) const {
     static const QColor kRingColours[kPlayerCount] = {QColor(0, 0, 255), QColor(255, 0, 0), QColor(255, 255, 0),
                                                       QColor(0, 255, 0)};
     painter.setBrush(Qt::NoBrush);
-    const int z = zoom_.Factor();
     for (int p = 0; p < kPlayerCount; ++p) {
         const MapPoint& at = document_->Terrain().playerPositions[static_cast<std::size_t>(p)];
         if (at.x < 0) continue;
-        QRect frame((2 * at.x - 1) * z, (2 * at.y - 1) * z, 4 * z, 4 * z);
+        QRect frame = widgetArea({2 * at.x - 1, 2 * at.y - 1, 4, 4});
         painter.setPen(QPen(Qt::white, 1));
         painter.drawRect(frame.adjusted(-2, -2, 1, 1));
         painter.setPen(QPen(kRingColours[p], 1));
@@ -133,7 +135,7 @@ void MapPicture::paintPlayerRings(QPainter& painter) const {
 
 void MapPicture::paintNumbers(QPainter& painter, const QRect& area) const {
     QFont font = painter.font();
-    font.setPixelSize(std::min(7 + zoom_.Factor(), 14));
+    font.setPixelSize(std::min(7 + static_cast<int>(zoom_.Factor()), 14));
     painter.setFont(font);
     const QFontMetrics metrics(font);
     for (int n = 0; n < kMarkerCount; ++n) {

@@ -1,7 +1,7 @@
 #pragma once
 // picMap: shows the level's 512 x 512 picture, pixel for pixel at zoom 1 and enlarged without
-// smoothing above it, and reports the mouse over it in picture pixels. On top of the picture (never
-// in it) a frame marks the selected marker and, from zoom 2 on, each marker shows its number.
+// smoothing above it (by whole or, after Fit, fractional factors), and reports the mouse over it in picture pixels. On
+// top of the picture (never in it) a frame marks the selected marker and, from zoom 2 on, each marker shows its number.
 
 #include <QWidget>
 
@@ -22,9 +22,9 @@ public:
     // before the first level is opened.
     void setDocument(const LevelDocument* document);
 
-    int zoom() const { return zoom_.Factor(); }
-    // Resizes the widget to the picture at that factor (clamped to MapZoom's range).
-    void setZoom(int factor);
+    const MapZoom& zoom() const { return zoom_; }
+    // Resizes the widget to the picture at that width (clamped to MapZoom's range).
+    void setShownSize(int size);
 
     // The picture pixel under a widget position.
     QPoint pictureAt(QPoint widgetPosition) const;
@@ -55,6 +55,8 @@ private:
     const LevelDocument* document_ = nullptr;
     MapZoom zoom_;
 
+    // The widget pixels showing these picture pixels.
+    QRect widgetArea(const QRect& pixels) const;
     QRect markerSquare(const Marker& marker) const;
     void paintSelection(QPainter& painter) const;
     void paintPlayerRings(QPainter& painter) const;

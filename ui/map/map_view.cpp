@@ -3,6 +3,7 @@
 #include <QMouseEvent>
 #include <QScrollBar>
 #include <QWheelEvent>
+#include <algorithm>
 
 #include "map/map_image.h"
 #include "map/map_zoom.h"
@@ -20,21 +21,31 @@ MapView::MapView(MapPicture* picture, QWidget* parent) : QScrollArea(parent), pi
 }
 
 void MapView::zoomTo(int factor, std::optional<QPoint> anchor) {
-    const int from = picture_->zoom();
-    picture_->setZoom(factor);
-    const int to = picture_->zoom();
+    showAtSize(std::clamp(factor, MapZoom::kMin, MapZoom::kMax) * MapZoom::kPictureSize, anchor);
+}
+
+void MapView::showAtSize(int size, std::optional<QPoint> anchor) {
+    const int from = picture_->zoom().ShownSize();
+    picture_->setShownSize(size);
+    const int to = picture_->zoom().ShownSize();
     if (to == from) return;
     const QPoint pointer = anchor.value_or(QPoint(viewport()->width() / 2, viewport()->height() / 2));
     const int x = MapZoom::ScrollKeeping(horizontalScrollBar()->value(), pointer.x(), from, to);
     const int y = MapZoom::ScrollKeeping(verticalScrollBar()->value(), pointer.y(), from, to);
     horizontalScrollBar()->setValue(x);
     verticalScrollBar()->setValue(y);
-    emit zoomChanged(to);
+    emit zoomChanged(picture_->zoom().Factor());
 }
 
-void MapView::zoomIn() { zoomTo(picture_->zoom() + 1); }
-void MapView::zoomOut() { zoomTo(picture_->zoom() - 1); }
-void MapView::zoomToFit() { zoomTo(MapZoom::Fitting(MapImage::kSize, viewport()->width(), viewport()->height())); }
+void MapView::zoomIn() { zoomTo(picture_->zoom().StepUp()); }
+void MapView::zoomOut() { zoomTo(picture_->zoom().StepDown()); }
+
+void MapView::zoomToFit() {
+    // The view's size without scroll bars, which the fitted picture no longer needs.
+    const QSize room = maximumViewportSize();
+    showAtSize(MapZoom::Fitting(room.width(), room.height()), std::nullopt);
+}
+
 void MapView::zoomOneToOne() { zoomTo(MapZoom::kMin); }
 
 void MapView::wheelEvent(QWheelEvent* event) {
@@ -43,7 +54,10 @@ void MapView::wheelEvent(QWheelEvent* event) {
         return;
     }
     const int steps = event->angleDelta().y() / 120;
-    if (steps != 0) zoomTo(picture_->zoom() + steps, event->position().toPoint() /* viewport coordinates */);
+    const MapZoom& zoom = picture_->zoom();
+    if (steps != 0)
+        zoomTo(steps > 0 ? zoom.StepUp() + steps - 1 : zoom.StepDown() + steps + 1,
+               event->position().toPoint() /* viewport coordinates */);
     event->accept();
 }
 

@@ -14,7 +14,7 @@ MapViewControls::MapViewControls(MapView& view, QWidget* parent) : QWidget(paren
     zoomLabel_ = new QLabel(tr("Zoom 1:1"), this);
     zoomLabel_->setObjectName(QStringLiteral("lblZoom"));
     connect(&view_, &MapView::zoomChanged, this,
-            [this](int factor) { zoomLabel_->setText(tr("Zoom %1:1").arg(factor)); });
+            [this](double factor) { zoomLabel_->setText(tr("Zoom %1:1").arg(factor, 0, 'g', 3)); });
     addZoomAction(QStringLiteral("-"), {QKeySequence(Qt::CTRL | Qt::Key_Minus)}, &MapView::zoomOut);
     addZoomAction(QStringLiteral("+"), {QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal)},
                   &MapView::zoomIn);

@@ -24,6 +24,7 @@
 #include "map/marker_picking.h"
 #include "support/file_utils.h"
 #include "support/game_folder.h"
+#include "ui/common/own_shortcuts.h"
 #include "ui/common/prompter.h"
 #include "ui/common/show_window.h"
 #include "ui/common/unsaved_work.h"
@@ -59,6 +60,7 @@ MapWindow::MapWindow(Prompter& prompter, const AppPaths& paths, const RegistryRe
     setObjectName(QStringLiteral("frmMap"));
     setWindowTitle(kCaption);
     createActions();
+    new OwnShortcuts(*this);
     tabStrip_ = new QTabBar(this);
     tabStrip_->setObjectName(QStringLiteral("TabStrip1"));
     tabStrip_->addTab(kMarkersTab);
@@ -514,10 +516,17 @@ void MapWindow::editAiScript(int index) {
         return;
     }
     const std::string& levelFile = document_->Paths().levelFile;
-    if (auto file = FindAiScriptFile(levelFile, *number))
+    if (auto file = FindAiScriptFile(levelFile, *number)) {
         emit scriptRequested(fromEnginePath(*file));
+        return;
+    }
+    const QString folder = fromEnginePath(LevelFolder(levelFile));
+    const QString name = Text(AiScriptFileName(*number));
+    if (prompter_.askYesNo(
+            tr("There is no script %1 in %2. Create it? (No: choose a script there.)").arg(name, folder)))
+        emit newScriptRequested(fromEnginePath(NewAiScriptPath(levelFile, *number)));
     else
-        emit scriptFolderRequested(fromEnginePath(LevelFolder(levelFile)));
+        emit scriptFolderRequested(folder);
 }
 
 void MapWindow::showEvent(QShowEvent* event) {

@@ -72,9 +72,11 @@ public:
 signals:
     // Maps > Save Map is available exactly while this window is open.
     void saveMapAvailable(bool available);
-    // An "Edit" button beside an AI script number: the script file found in the level's folder,
-    // or, when there is none, the folder to choose one in.
+    // An "Edit" button beside an AI script number: the script file found in the level's folder;
+    // when there is none and the author wants it, a new script to be saved under that name;
+    // otherwise the folder to choose one in.
     void scriptRequested(const QString& fileName);
+    void newScriptRequested(const QString& fileName);
     void scriptFolderRequested(const QString& folder);
 
 protected:

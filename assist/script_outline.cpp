@@ -1,4 +1,4 @@
-#include "lsp/script_outline.h"
+#include "assist/script_outline.h"
 
 #include <algorithm>
 

@@ -1,0 +1,104 @@
+// A session as a stream: bursts of changes checked once, problems tagged with their version, and
+// messages framed wrongly that cost no more than themselves.
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "tests/lsp/lsp_client.h"
+
+namespace corvane {
+namespace {
+
+using namespace testing;  // the client, its document and the parts of requests
+
+Json Change(int version, const std::string& text) {
+    return {{"textDocument", {{"uri", kUri}, {"version", version}}}, {"contentChanges", {{{"text", text}}}}};
+}
+
+// Messages that wait together are read before any check: only the newest text of each document
+// is checked, once, with its version. A client that pauses gets every version checked.
+TEST(Session, ChecksOnlyTheNewestTextOfABurstWithItsVersion) {
+    const auto session = [](LspClient client) {
+        return client.Open(kUri, "START_SCRIPT FOO")
+            .Notify("textDocument/didChange", Change(2, "START_SCRIPT BAR BAZ"))
+            .Notify("textDocument/didChange", Change(3, "START_SCRIPT { } ENDSCRIPT"))
+            .Open("file:///other.txt", "BAD")
+            .Request(1, "textDocument/hover",
+                     {{"textDocument", {{"uri", kUri}}}, {"position", {{"line", 0}, {"character", 1}}}})
+            .Run()
+            .Published();
+    };
+    const std::vector<Json> burst = session(LspClient::Initialized().AllAtOnce());
+    ASSERT_EQ(burst.size(), 2u);
+    EXPECT_EQ(burst[0]["uri"], "file:///other.txt");
+    EXPECT_EQ(burst[0]["version"], 1);
+    EXPECT_EQ(burst[1]["uri"], kUri);
+    EXPECT_EQ(burst[1]["version"], 3);
+    EXPECT_EQ(burst[1]["diagnostics"], Json::array());
+    std::vector<Json> versions;
+    for (const Json& published : session(LspClient::Initialized())) versions.push_back(published["version"]);
+    EXPECT_EQ(versions, (std::vector<Json>{1, 2, 3, 1}));
+    // A document closed before its check is never checked.
+    const std::vector<Json> closed = LspClient::Initialized()
+                                         .AllAtOnce()
+                                         .Open(kUri, "FOO")
+                                         .Notify("textDocument/didClose", kDocument)
+                                         .Request(1, "shutdown", nullptr)
+                                         .Run()
+                                         .Published();
+    EXPECT_EQ(closed, (std::vector<Json>{{{"uri", kUri}, {"diagnostics", Json::array()}}}));
+}
+
+// A Content-Length too large, too small, not a number or missing costs the broken message, never
+// the ones after it; a stream that ends inside a message ends the server with status 1 and a line
+// for a person.
+TEST(Session, AWronglyFramedMessageCostsOnlyItself) {
+    const std::string hover =
+        Json{{"jsonrpc", "2.0"},
+             {"id", 1},
+             {"method", "textDocument/hover"},
+             {"params", {{"textDocument", {{"uri", kUri}}}, {"position", {{"line", 0}, {"character", 1}}}}}}
+            .dump();
+    const auto framedAs = [&](const std::string& length) { return "Content-Length: " + length + "\r\n\r\n" + hover; };
+    const struct {
+        std::string broken;
+        bool answered;  // the broken message itself is answered
+        std::string log;
+    } cases[] = {
+        {framedAs(std::to_string(hover.size() + 40)), true,
+         "a Content-Length of " + std::to_string(hover.size() + 40) + " bytes, but the next header came after " +
+             std::to_string(hover.size())},
+        {framedAs(std::to_string(hover.size() + 5)), true,
+         "a Content-Length of " + std::to_string(hover.size() + 5) + " bytes, but the next header came after " +
+             std::to_string(hover.size())},
+        {framedAs("99999999999"), false,
+         "a message of 99999999999 bytes, more than the limit of 67108864; the next header came after " +
+             std::to_string(hover.size()) + " bytes of it"},
+        {framedAs("20"), false, "skipped bytes up to the next Content-Length header"},
+        {framedAs("x"), false, "a Content-Length that is not a number"},
+        {hover, false, "skipped bytes up to the next Content-Length header"},
+    };
+    for (const auto& [broken, answered, log] : cases) {
+        const ServerRun run =
+            LspClient::Initialized()
+                .Open(kUri, "START_SCRIPT")
+                .Raw(broken)
+                .Request(2, "textDocument/hover",
+                         {{"textDocument", {{"uri", kUri}}}, {"position", {{"line", 0}, {"character", 2}}}})
+                .End()
+                .Run();
+        EXPECT_EQ(run.Answer(1).contains("result"), answered) << broken;
+        EXPECT_TRUE(run.Answer(2)["result"]["contents"]["value"].get<std::string>().starts_with("START_SCRIPT"))
+            << broken;
+        EXPECT_EQ(run.exit, 0) << broken;
+        EXPECT_NE(run.log.find("corvane-script lsp: " + log + "\n"), std::string::npos) << broken << "\n" << run.log;
+    }
+    const ServerRun cut = LspClient::Initialized().Raw("Content-Length: 500\r\n\r\n" + hover).Run();
+    EXPECT_EQ(cut.exit, 1);
+    EXPECT_EQ(cut.log, "corvane-script lsp: the stream ended inside a message (" + std::to_string(hover.size()) +
+                           " of 500 bytes)\n");
+}
+
+}  // namespace
+}  // namespace corvane

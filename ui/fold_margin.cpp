@@ -1,0 +1,213 @@
+#include "ui/fold_margin.h"
+
+#include <QAbstractTextDocumentLayout>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPainterPath>
+#include <QScrollBar>
+#include <QTextBlock>
+#include <algorithm>
+#include <string>
+
+#include "ui/box_text.h"
+#include "ui/editor_look.h"
+#include "ui/fold_ellipsis.h"
+#include "ui/script_text_box.h"
+
+namespace corvane {
+
+namespace {
+constexpr int kMarginWidth = 14;
+QColor markerColour() { return QColor(150, 160, 190); }
+}  // namespace
+
+FoldMargin::FoldMargin(ScriptTextBox& box)
+    : QWidget(&box), box_(box), viewport_(box.viewport()), ellipsis_(new FoldEllipsis(box)) {
+    setObjectName(QStringLiteral("foldMargin"));
+    setCursor(Qt::PointingHandCursor);
+    box.setFoldMarginWidth(kMarginWidth);
+    viewport_->installEventFilter(this);
+    refreshLater_.setSingleShot(true);
+    refreshLater_.setInterval(0);
+    connect(&refreshLater_, &QTimer::timeout, this, &FoldMargin::refresh);
+    connect(box.document(), &QTextDocument::contentsChange, this, &FoldMargin::contentsChange);
+    connect(box.verticalScrollBar(), &QScrollBar::valueChanged, this, qOverload<>(&QWidget::update));
+    connect(&box, &QTextEdit::cursorPositionChanged, this, &FoldMargin::caretMoved);
+    place();
+    refresh();
+}
+
+void FoldMargin::place() {
+    const QRect viewport = viewport_->geometry();
+    setGeometry(viewport.left() - kMarginWidth, viewport.top(), kMarginWidth, viewport.height());
+}
+
+bool FoldMargin::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == viewport_ && (event->type() == QEvent::Move || event->type() == QEvent::Resize)) place();
+    return QWidget::eventFilter(watched, event);
+}
+
+void FoldMargin::contentsChange(int from, int removed, int added) {
+    if (applying_) return;
+    // The whole text replaced (a new or loaded script): no fold of the old one applies.
+    if (from == 0 && removed > 0 && added >= box_.document()->characterCount() - 1) folded_.clear();
+    refreshLater_.start();
+}
+
+void FoldMargin::refresh() {
+    const std::string text = engineBytesFromBoxText(typedText(*box_.document()));
+    ranges_ = BraceBlocks(text);
+    // Braces on one line or on neighbouring lines leave no line to hide.
+    ranges_.erase(std::remove_if(ranges_.begin(), ranges_.end(),
+                                 [&](const BraceBlock& block) {
+                                     const auto from = text.begin() + static_cast<std::ptrdiff_t>(block.open);
+                                     const auto to = text.begin() + static_cast<std::ptrdiff_t>(block.close);
+                                     return std::count(from, to, '\n') < 2;
+                                 }),
+                  ranges_.end());
+    QList<QTextCursor> kept;
+    for (const QTextCursor& fold : folded_) {
+        const bool stillFolds = std::any_of(ranges_.begin(), ranges_.end(), [&](const BraceBlock& range) {
+            return static_cast<int>(range.open) == fold.position();
+        });
+        const bool twice = std::any_of(kept.begin(), kept.end(),
+                                       [&](const QTextCursor& other) { return other.position() == fold.position(); });
+        if (stillFolds && !twice) kept << fold;
+    }
+    folded_ = kept;
+    applyFolds();
+    update();
+}
+
+const BraceBlock* FoldMargin::rangeOnLine(int blockNumber) const {
+    for (const BraceBlock& range : ranges_) {
+        if (box_.document()->findBlock(static_cast<int>(range.open)).blockNumber() == blockNumber) return &range;
+    }
+    return nullptr;
+}
+
+bool FoldMargin::isFolded(int blockNumber) const {
+    return std::any_of(folded_.begin(), folded_.end(),
+                       [&](const QTextCursor& fold) { return fold.blockNumber() == blockNumber; });
+}
+
+bool FoldMargin::toggleFoldAt(int blockNumber) {
+    refresh();
+    const BraceBlock* range = rangeOnLine(blockNumber);
+    if (range == nullptr) return false;
+    const auto open = std::find_if(folded_.begin(), folded_.end(), [&](const QTextCursor& fold) {
+        return fold.position() == static_cast<int>(range->open);
+    });
+    if (open != folded_.end()) {
+        folded_.erase(open);
+    } else {
+        QTextCursor fold(box_.document());
+        fold.setPosition(static_cast<int>(range->open));
+        folded_ << fold;
+    }
+    applyFolds();
+    // A caret left inside the hidden lines goes to the "{" line.
+    if (!box_.textCursor().block().isVisible()) {
+        QTextCursor caret = box_.textCursor();
+        caret.setPosition(static_cast<int>(range->open) + 1);
+        box_.setTextCursor(caret);
+    }
+    update();
+    return true;
+}
+
+void FoldMargin::unfoldAll() {
+    folded_.clear();
+    applyFolds();
+    update();
+}
+
+void FoldMargin::applyFolds() {
+    QTextDocument* document = box_.document();
+    std::vector<bool> hidden(static_cast<std::size_t>(document->blockCount()), false);
+    for (const QTextCursor& fold : folded_) {
+        const auto range = std::find_if(ranges_.begin(), ranges_.end(), [&](const BraceBlock& candidate) {
+            return static_cast<int>(candidate.open) == fold.position();
+        });
+        if (range == ranges_.end()) continue;
+        const int first = document->findBlock(static_cast<int>(range->open)).blockNumber() + 1;
+        const int last = document->findBlock(static_cast<int>(range->close)).blockNumber() - 1;
+        for (int line = first; line <= last; ++line) hidden[static_cast<std::size_t>(line)] = true;
+    }
+    ellipsis_->setFolds(folded_);
+    int from = -1;
+    int to = -1;
+    for (QTextBlock block = document->begin(); block.isValid(); block = block.next()) {
+        const bool hide = hidden[static_cast<std::size_t>(block.blockNumber())];
+        if (block.isVisible() != hide) continue;
+        block.setVisible(!hide);
+        if (from < 0) from = block.position();
+        to = block.position() + block.length();
+    }
+    if (from < 0) return;
+    applying_ = true;
+    document->markContentsDirty(from, to - from);
+    applying_ = false;
+    box_.viewport()->update();
+}
+
+void FoldMargin::caretMoved() {
+    const int line = box_.textCursor().blockNumber();
+    if (box_.textCursor().block().isVisible()) return;
+    // Found, jumped to or walked into: whatever hides the caret's line opens.
+    QTextDocument* document = box_.document();
+    folded_.erase(std::remove_if(folded_.begin(), folded_.end(),
+                                 [&](const QTextCursor& fold) {
+                                     const auto range =
+                                         std::find_if(ranges_.begin(), ranges_.end(), [&](const BraceBlock& candidate) {
+                                             return static_cast<int>(candidate.open) == fold.position();
+                                         });
+                                     if (range == ranges_.end()) return false;
+                                     return document->findBlock(static_cast<int>(range->open)).blockNumber() < line &&
+                                            document->findBlock(static_cast<int>(range->close)).blockNumber() > line;
+                                 }),
+                  folded_.end());
+    applyFolds();
+    update();
+}
+
+void FoldMargin::mousePressEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton) return QWidget::mousePressEvent(event);
+    const QTextBlock block = box_.cursorForPosition(QPoint(0, event->position().toPoint().y())).block();
+    toggleFoldAt(block.blockNumber());
+}
+
+void FoldMargin::paintEvent(QPaintEvent* event) {
+    QPainter painter(this);
+    painter.fillRect(event->rect(), darkBackground().darker(125));
+    painter.setRenderHint(QPainter::Antialiasing);
+    QTextDocument* document = box_.document();
+    QAbstractTextDocumentLayout* layout = document->documentLayout();
+    const int scroll = box_.verticalScrollBar()->value();
+    for (const BraceBlock& range : ranges_) {
+        const QTextBlock block = document->findBlock(static_cast<int>(range.open));
+        if (!block.isVisible()) continue;
+        const QRectF line = layout->blockBoundingRect(block).translated(0, -scroll);
+        if (line.bottom() < 0 || line.top() > height()) continue;
+        const qreal size = qMin<qreal>(8, line.height() - 4);
+        const QPointF centre(width() / 2.0, line.center().y());
+        QPainterPath marker;
+        if (isFolded(block.blockNumber())) {  // pointing right: lines hidden below
+            marker.moveTo(centre + QPointF(-size / 3, -size / 2));
+            marker.lineTo(centre + QPointF(size / 2, 0));
+            marker.lineTo(centre + QPointF(-size / 3, size / 2));
+            painter.setPen(Qt::NoPen);
+            painter.setBrush(QColor(240, 200, 90));
+        } else {  // pointing down: the block is open
+            marker.moveTo(centre + QPointF(-size / 2, -size / 3));
+            marker.lineTo(centre + QPointF(size / 2, -size / 3));
+            marker.lineTo(centre + QPointF(0, size / 2));
+            painter.setPen(QPen(markerColour(), 1));
+            painter.setBrush(Qt::NoBrush);
+        }
+        marker.closeSubpath();
+        painter.drawPath(marker);
+    }
+}
+
+}  // namespace corvane
