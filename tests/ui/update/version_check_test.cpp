@@ -39,6 +39,16 @@ QString offer(const char* siteVersion) {
 
 class VersionCheckTest : public ::testing::Test {
 protected:
+    // What the stand-in update utility found as updater.cfg in its working folder, once it has run there.
+    static std::string updaterSaw(const testing::TempFolder& folder) {
+        for (QDeadlineTimer limit(10000); !std::filesystem::exists(folder.file("updater-ran")) && !limit.hasExpired();)
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+        return testing::readBytes(folder.file("updater-saw.cfg"));
+    }
+    const std::string kConfigFor003 = "Corvane Scripter\r\n0.03.0\r\nhttp://site/updates/scripter.zip\r\n" +
+                                      QDir::toNativeSeparators(QCoreApplication::applicationFilePath()).toStdString() +
+                                      "\r\n";
+
     void run(std::deque<bool> answers, std::chrono::milliseconds timeLimit = std::chrono::seconds(10)) {
         prompter.yesNo = std::move(answers);
         VersionCheck(
@@ -179,12 +189,7 @@ TEST_F(VersionCheckTest, HandOverStartsTheUpdaterAndQuitsOrSaysWhyNot) {
     run({true, true});
     EXPECT_EQ(prompter.told.size(), 2);
     EXPECT_EQ(quits, 1);
-    for (QDeadlineTimer limit(10000); !std::filesystem::exists(data.file("updater-ran")) && !limit.hasExpired();) {
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-    }
-    EXPECT_EQ(testing::readBytes(data.file("updater-saw.cfg")),
-              "Corvane Scripter\r\n0.03.0\r\nhttp://site/updates/scripter.zip\r\n" +
-                  QDir::toNativeSeparators(QCoreApplication::applicationFilePath()).toStdString() + "\r\n");
+    EXPECT_EQ(updaterSaw(data), kConfigFor003);
     EXPECT_FALSE(std::filesystem::exists(data.file("version.txt")));
 #endif
 }
@@ -197,12 +202,7 @@ TEST_F(VersionCheckTest, HandOverStartsUpdaterExeBesideTheProgram) {
     run({true, true});
     EXPECT_EQ(prompter.told, QStringList{});
     EXPECT_EQ(quits, 1);
-    for (QDeadlineTimer limit(10000); !std::filesystem::exists(program.file("updater-ran")) && !limit.hasExpired();) {
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-    }
-    EXPECT_EQ(testing::readBytes(program.file("updater-saw.cfg")),
-              "Corvane Scripter\r\n0.03.0\r\nhttp://site/updates/scripter.zip\r\n" +
-                  QDir::toNativeSeparators(QCoreApplication::applicationFilePath()).toStdString() + "\r\n");
+    EXPECT_EQ(updaterSaw(program), kConfigFor003);
     EXPECT_FALSE(std::filesystem::exists(program.file("version.txt")));
 }
 #endif
