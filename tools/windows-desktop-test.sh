@@ -122,4 +122,6 @@ round_trip() {
 }
 round_trip /AllUsers
 round_trip /CurrentUser
+wineserver -k 2>/dev/null || true
+rm -rf "$out"/prefix-*  # about 700 MB each; a failed run keeps them to look into
 echo "Windows downloads OK"
