@@ -17,7 +17,8 @@ bool StandsAlone(const std::string& message, std::size_t at, std::size_t length)
 
 std::string DocumentText::ClientMessage(std::string_view message, std::size_t position, std::size_t length) const {
     std::string utf8 = Utf8FromWindows1252(message);
-    const std::string_view word = engineText().substr(std::min(position, engineText().size()), length);
+    const std::string_view engineView = engineText();
+    const std::string_view word = engineView.substr(std::min(position, engineView.size()), length);
     if (word.find(kNotInCodePage) == std::string_view::npos) return utf8;
     for (const std::string& spelled : {std::string(word), ToUpperWindows1252(word)}) {
         // The whole word first, then its tails as words of their own ("%3? compiles as 3; ? is not

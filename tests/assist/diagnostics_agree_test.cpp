@@ -18,43 +18,11 @@
 namespace corvane {
 namespace {
 
-const std::vector<std::string> kVocabulary = {"START_SCRIPT",
-                                              "{",
-                                              "}",
-                                              "}",
-                                              "ENDSCRIPT",
-                                              "DO",
-                                              "IF",
-                                              "ELSE",
-                                              "ENDIF",
-                                              "EVERY",
-                                              "SET",
-                                              "INCREMENT",
-                                              "MULTIPLY",
-                                              "STATE_DEFEND",
-                                              "ATTACK",
-                                              "ON",
-                                              "OFF",
-                                              "BLUE",
-                                              "<",
-                                              ">",
-                                              "=",
-                                              "BOTH",
-                                              "||",
-                                              "VAR_1",
-                                              "%2",
-                                              "%3X",
-                                              "INT_1184",
-                                              "INT_GAME_TIME",
-                                              "INT_0",
-                                              "FOO",
-                                              "EVRY",
-                                              "e803",
-                                              "ATTACK_MARKER",
-                                              "0C00",
-                                              "STATE_FETCH_WOD",
-                                              "%99999999999",
-                                              "TRIGGER_LEVEL_WON"};
+// The words the edits and soups are made of; some twice, to come up more often.
+const std::vector<std::string_view> kVocabulary = test::WordsOf(
+    "START_SCRIPT { } } ENDSCRIPT DO IF ELSE ENDIF EVERY SET INCREMENT MULTIPLY STATE_DEFEND ATTACK ON OFF BLUE < > = "
+    "BOTH || VAR_1 %2 %3X INT_1184 INT_GAME_TIME INT_0 FOO EVRY e803 ATTACK_MARKER 0C00 STATE_FETCH_WOD %99999999999 "
+    "TRIGGER_LEVEL_WON");
 
 std::string Joined(const std::vector<std::string>& words, std::mt19937& random) {
     static const char* const kBlanks[] = {" ", "\r\n", "\r\n\t", "\n\t\t"};
@@ -140,7 +108,7 @@ TEST(DiagnosticsAgree, OnWordSoups) {
         std::vector<std::string> words;
         if (random() % 2 == 0) words = {"START_SCRIPT", "{"};
         const std::size_t count = random() % 25;
-        for (std::size_t j = 0; j < count; ++j) words.push_back(kVocabulary[random() % kVocabulary.size()]);
+        for (std::size_t j = 0; j < count; ++j) words.emplace_back(kVocabulary[random() % kVocabulary.size()]);
         if (random() % 2 == 0) words.insert(words.end(), {"}", "ENDSCRIPT"});
         ExpectAgreement(Joined(words, random));
     }

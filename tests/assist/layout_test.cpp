@@ -77,36 +77,9 @@ TEST(Layout, ExamplesAndTheLoadersText) {
 // Random texts of words from all parts of the language, mixed case, unknown words and every
 // separator: the properties hold for each.
 TEST(Layout, PropertiesOnGeneratedTexts) {
-    const std::vector<std::string> words = {"START_SCRIPT",
-                                            "{",
-                                            "}",
-                                            "IF",
-                                            "else",
-                                            "EndIf",
-                                            "EVERY",
-                                            "DO",
-                                            "SET",
-                                            "INCREMENT",
-                                            "ENDSCRIPT",
-                                            "<",
-                                            ">=",
-                                            "BOTH",
-                                            "ON",
-                                            "off",
-                                            "state_fetch_wood",
-                                            "ATTACK",
-                                            "%1",
-                                            "%-7",
-                                            "VAR_3",
-                                            "INT_GAME_TIME",
-                                            "INT_5000",
-                                            "E803",
-                                            "EA03",
-                                            "0500",
-                                            "FOO",
-                                            "Caf\xe9",
-                                            "%99999999999",
-                                            "multiply"};
+    const std::vector<std::string_view> words = WordsOf(
+        "START_SCRIPT { } IF else EndIf EVERY DO SET INCREMENT ENDSCRIPT < >= BOTH ON off state_fetch_wood ATTACK %1 "
+        "%-7 VAR_3 INT_GAME_TIME INT_5000 E803 EA03 0500 FOO Caf\xe9 %99999999999 multiply");
     const std::vector<std::string> separators = {" ", "\t", "\r\n", "\n", "\r", "  \t\r\n "};
     std::mt19937 random(20261207);
     for (int round = 0; round < 300; ++round) {

@@ -7,27 +7,13 @@
 namespace corvane {
 namespace {
 
-using testing::Json;
-using testing::LspClient;
-
-const std::string kUri = "file:///ai/a.txt";
-
-Json Range(int line, int from, int toLine, int to) {
-    return {{"start", {{"line", line}, {"character", from}}}, {"end", {{"line", toLine}, {"character", to}}}};
-}
+using namespace testing;  // the client, its document and the parts of requests
 
 Json Params(const Json& range, const Json& context = Json::object()) {
     return {{"textDocument", {{"uri", kUri}}}, {"range", range}, {"context", context}};
 }
 
-Json Actions(const std::string& text, const Json& params) {
-    return LspClient::Initialized()
-        .Open(kUri, text)
-        .Request(1, "textDocument/codeAction", params)
-        .End()
-        .Run()
-        .Answer(1)["result"];
-}
+Json Actions(const std::string& text, const Json& params) { return Ask(text, "textDocument/codeAction", params); }
 
 // The fix of a suggestion, in UTF-16 positions: the emoji before the word takes two units, the é one.
 TEST(CodeActions, ReplaceASuggestedWordInTheClientsPositions) {
@@ -39,12 +25,7 @@ TEST(CodeActions, ReplaceASuggestedWordInTheClientsPositions) {
     EXPECT_EQ(action["kind"], "quickfix");
     EXPECT_EQ(action["isPreferred"], true);
     EXPECT_EQ(action["diagnostics"][0]["range"], Range(2, 9, 2, 24));
-    EXPECT_EQ(action["diagnostics"][0]["message"],
-              "expected a command after DO (STATE_BRING_NEW_PEOPLE, STATE_CONSTRUCT_BUILDING, STATE_FETCH_WOOD, ...), "
-              "found the unknown word STATE_FETCH_WOD; did you mean STATE_FETCH_WOOD?");
-    EXPECT_EQ(action["edit"], Json::parse(R"({"changes": {"file:///ai/a.txt": [
-        {"range": {"start": {"line": 2, "character": 9}, "end": {"line": 2, "character": 24}},
-         "newText": "STATE_FETCH_WOOD"}]}})"));
+    EXPECT_EQ(action["edit"]["changes"][kUri], OneEdit(Range(2, 9, 2, 24), "STATE_FETCH_WOOD"));
 }
 
 // The } of a block that is never closed goes on a line of its own before ENDSCRIPT, in the file's
@@ -56,7 +37,7 @@ TEST(CodeActions, InsertTheMissingBraceAndOnlyForTheAskedRange) {
     EXPECT_EQ(actions[0]["title"], "Insert }");
     EXPECT_EQ(actions[0]["isPreferred"], true);
     EXPECT_EQ(actions[0]["diagnostics"][0]["message"], "this { is never closed");
-    EXPECT_EQ(actions[0]["edit"]["changes"][kUri], Json::array({{{"range", Range(4, 0, 4, 0)}, {"newText", "}\n"}}}));
+    EXPECT_EQ(actions[0]["edit"]["changes"][kUri], OneEdit(Range(4, 0, 4, 0), "}\n"));
     // The whole text: the { and the misspelt command.
     actions = Actions(text, Params(Range(0, 0, 5, 0)));
     ASSERT_EQ(actions.size(), 2u);

@@ -214,8 +214,6 @@ TEST_F(EditorViewsTest, QuickFixesMendTheMarkedWordInOneUndoStep) {
     } cases[] = {
         {u"START_SCRIPT\n{\nDO STATE_FETCH_WOD ON\n}\nENDSCRIPT"_q, u"Replace with STATE_FETCH_WOOD"_q,
          u"START_SCRIPT\n{\nDO STATE_FETCH_WOOD ON\n}\nENDSCRIPT"_q},
-        {u"START_SCRIPT\n{\n\tDO STATE_DEFEND ON\nENDSCRIPT"_q, u"Insert }"_q,
-         u"START_SCRIPT\n{\n\tDO STATE_DEFEND ON\n}\nENDSCRIPT"_q},
     };
     for (const auto& c : cases) {
         setText(c.text);
