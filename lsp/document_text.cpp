@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "support/message_word.h"
 #include "text/windows_1252.h"
 
 namespace corvane {
@@ -23,7 +24,11 @@ std::string DocumentText::ClientMessage(std::string_view message, std::size_t po
     for (const std::string& spelled : {std::string(word), ToUpperWindows1252(word)}) {
         // The whole word first, then its tails as words of their own ("%3? compiles as 3; ? is not
         // read"); a tail glued to other text, such as the "?" of "did you mean ...?", is no quote.
-        for (std::size_t from = 0; from < spelled.size(); ++from) {
+        // Messages quote at most kMessageWordLimit characters of a word, so longer tails are never
+        // looked for (which keeps a word of 100,000 characters linear).
+        const std::size_t firstTail =
+            std::max<std::size_t>(1, spelled.size() - std::min(spelled.size(), kMessageWordLimit));
+        for (std::size_t from = 0; from < spelled.size(); from = from == 0 ? firstTail : from + 1) {
             if (word.find(kNotInCodePage, from) == std::string_view::npos) break;
             std::string client;
             for (std::size_t i = from; i < spelled.size(); ++i) {
