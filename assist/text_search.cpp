@@ -1,29 +1,16 @@
 #include "assist/text_search.h"
 
 #include "core/script_words.h"
+#include "text/windows_1252.h"
 
 namespace corvane {
 
 namespace {
 
-// Windows-1252 letters in upper case, so that "é" finds "É" as "e" finds "E".
-unsigned char Folded(char c) {
-    const auto byte = static_cast<unsigned char>(c);
-    if (byte >= 'a' && byte <= 'z') return static_cast<unsigned char>(byte - 'a' + 'A');
-    if (byte >= 0xE0 && byte <= 0xFE && byte != 0xF7) return static_cast<unsigned char>(byte - 0x20);
-    switch (byte) {
-        case 0x9A:  // š
-        case 0x9C:  // œ
-        case 0x9E:  // ž
-            return static_cast<unsigned char>(byte - 0x10);
-        case 0xFF:  // ÿ
-            return 0x9F;
-        default:
-            return byte;
-    }
+// Script text is Windows-1252: "é" finds "É" as "e" finds "E".
+bool SameCharacter(char a, char b, bool matchCase) {
+    return matchCase ? a == b : UpperWindows1252(a) == UpperWindows1252(b);
 }
-
-bool SameCharacter(char a, char b, bool matchCase) { return matchCase ? a == b : Folded(a) == Folded(b); }
 
 bool BoundedByBlanks(std::string_view text, std::size_t position, std::size_t length) {
     const bool blankBefore = position == 0 || IsScriptBlank(text[position - 1]);
