@@ -2,23 +2,12 @@
 
 #include <string>
 
+#include "text/text_lines.h"
+
 namespace corvane {
 namespace {
 
-bool IsLineBreak(char c) { return c == '\r' || c == '\n'; }
 bool IsIndent(char c) { return c == ' ' || c == '\t'; }
-
-std::size_t LineStart(std::string_view text, std::size_t offset) {
-    while (offset > 0 && !IsLineBreak(text[offset - 1])) --offset;
-    return offset;
-}
-
-// The file's own line break; empty for a text of one line.
-std::string_view LineBreakOf(std::string_view text) {
-    const std::size_t feed = text.find('\n');
-    if (feed != std::string_view::npos) return feed > 0 && text[feed - 1] == '\r' ? "\r\n" : "\n";
-    return text.find('\r') != std::string_view::npos ? "\r" : "";
-}
 
 std::string IndentOf(std::string_view text, const BlockStart& block) {
     return std::string(LineIndent(text, block.brace.value_or(block.opener.position)));
@@ -31,7 +20,7 @@ TextFix Insert(std::string_view word, std::size_t position, std::string text) {
 }  // namespace
 
 std::string_view LineIndent(std::string_view text, std::size_t offset) {
-    const std::size_t start = LineStart(text, offset);
+    const std::size_t start = LineStartOf(text, offset);
     std::size_t end = start;
     while (end < text.size() && IsIndent(text[end])) ++end;
     return text.substr(start, end - start);
@@ -49,7 +38,7 @@ TextFix InsertBraceFix(std::string_view text, std::span<const BlockStart> blocks
     const std::string closer(word);
     std::string inserted;
     if (before) {
-        const std::size_t start = LineStart(text, *before);
+        const std::size_t start = LineStartOf(text, *before);
         const bool alone = !lineBreak.empty() && IndentBeforeWord(text, *before);
         for (const BlockStart& block : blocks)
             inserted += alone ? IndentOf(text, block) + closer + std::string(lineBreak) : closer + " ";

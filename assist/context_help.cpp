@@ -3,13 +3,12 @@
 #include <initializer_list>
 
 #include "support/file_utils.h"
+#include "text/text_lines.h"
 #include "text/windows_1252.h"
 
 namespace corvane {
 
 namespace {
-
-bool IsLineBreak(char c) { return c == '\r' || c == '\n'; }
 
 std::string Lines(std::initializer_list<std::string_view> lines) {
     std::string text;
@@ -29,8 +28,7 @@ std::string DoHelp(const std::vector<std::string>& words, std::string_view comma
 
 std::vector<std::string> HelpWordsAt(std::string_view text, std::size_t caret) {
     if (caret > text.size()) caret = text.size();
-    std::size_t start = caret;
-    while (start > 0 && !IsLineBreak(text[start - 1])) --start;
+    const std::size_t start = LineStartOf(text, caret);
 
     std::vector<std::string> words(1);
     for (std::size_t i = start; i < text.size() && !IsLineBreak(text[i]); ++i) {

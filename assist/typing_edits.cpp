@@ -4,26 +4,13 @@
 
 #include "core/block_words.h"
 #include "core/script_words.h"
+#include "text/text_lines.h"
 
 namespace corvane {
 
 namespace {
 
 constexpr std::size_t kSpacesPerTab = 4;
-
-bool IsLineBreak(char c) { return c == '\n' || c == '\r'; }
-
-std::size_t LineStart(std::string_view text, std::size_t at) {
-    while (at > 0 && !IsLineBreak(text[at - 1])) --at;
-    return at;
-}
-
-std::size_t NextLineStart(std::string_view text, std::size_t at) {
-    while (at < text.size() && !IsLineBreak(text[at])) ++at;
-    if (at < text.size() && text[at] == '\r') ++at;
-    if (at < text.size() && text[at] == '\n') ++at;
-    return at;
-}
 
 // The blanks one outdent takes from the start of the line at `start`.
 std::size_t OutdentLength(std::string_view text, std::size_t start) {
@@ -48,7 +35,7 @@ std::size_t NewLineTabs(std::string_view lineBeforeCaret) {
 std::vector<BlankEdit> ShiftLines(std::string_view text, std::size_t from, std::size_t to, bool outdent) {
     from = std::min(from, text.size());
     to = std::clamp(to, from, text.size());
-    std::vector<std::size_t> starts{LineStart(text, from)};
+    std::vector<std::size_t> starts{LineStartOf(text, from)};
     // The selection reaches the next line only with a character of it, not with its start alone.
     for (std::size_t next = NextLineStart(text, starts.back()); next < to; next = NextLineStart(text, next)) {
         starts.push_back(next);

@@ -5,6 +5,8 @@
 #include <optional>
 #include <utility>
 
+#include "text/text_lines.h"
+
 namespace corvane {
 namespace {
 
@@ -12,9 +14,8 @@ constexpr std::string_view kLaidOutLineEnd = "\r\n";
 
 // The line end the client's lines use; one that has none gets LF, which every client reads.
 std::string_view LineEndOf(std::string_view text) {
-    const std::size_t at = text.find_first_of("\r\n");
-    if (at == std::string_view::npos || text[at] == '\n') return "\n";
-    return at + 1 < text.size() && text[at + 1] == '\n' ? "\r\n" : "\r";
+    const std::string_view own = LineBreakOf(text);
+    return own.empty() ? "\n" : own;
 }
 
 bool EndsWithLineEnd(std::string_view text) { return !text.empty() && (text.back() == '\n' || text.back() == '\r'); }
