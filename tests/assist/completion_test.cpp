@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "tests/assist/annotated_text.h"
+#include "tests/assist/script_text.h"
 
 namespace corvane {
 namespace {

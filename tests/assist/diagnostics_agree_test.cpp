@@ -12,8 +12,7 @@
 #include "assist/diagnostics.h"
 #include "assist/save_workflow.h"
 #include "checker/script_checker.h"
-#include "support/file_utils.h"
-#include "tests/assist/words_of.h"
+#include "tests/assist/script_text.h"
 
 namespace corvane {
 namespace {
@@ -65,19 +64,9 @@ void ExpectAgreement(const std::string& text) {
     }
 }
 
-std::vector<std::string> Examples() {
-    std::vector<std::string> texts;
-    for (const char* name : {"starter.txt", "skirmish.txt", "maximum_4096_codes.txt"}) {
-        std::string text;
-        EXPECT_TRUE(ReadWholeFile(std::string(CORVANE_SOURCE_DIR) + "/examples/" + name, text)) << name;
-        texts.push_back(text);
-    }
-    return texts;
-}
-
 TEST(DiagnosticsAgree, OnTheExamplesAndTextsEditedFromThem) {
     std::mt19937 random(20261207);
-    for (const std::string& example : Examples()) {
+    for (const std::string& example : test::ExampleScripts()) {
         ExpectAgreement(example);
         const std::vector<std::string_view> split = test::WordsOf(example);
         const std::vector<std::string> words(split.begin(), split.end());

@@ -4,28 +4,50 @@
 #include <vector>
 
 #include "assist/block_match.h"
-#include "assist/layout.h"
-#include "assist/layout_edits.h"
+#include "assist/brace_blocks.h"
+#include "assist/value_hints.h"
+#include "assist/word_categories.h"
 #include "assist/word_colouring.h"
 #include "checker/grammar.h"
 #include "core/language_tables.h"
-#include "tests/assist/annotated_text.h"
+#include "tests/assist/script_text.h"
 
 namespace corvane {
 namespace {
 
-TEST(EditorWords, KindsOfWordsAsTheCompilerReadsThem) {
-    const std::pair<const char*, WordKind> cases[] = {
-        {"if", WordKind::kKeyword},           {"START_SCRIPT", WordKind::kKeyword},
-        {"EndIf", WordKind::kKeyword},        {"attack", WordKind::kCommand},
-        {"STATE_DEFEND", WordKind::kCommand}, {"INT_GAME_TIME", WordKind::kInternalValue},
-        {"int_7", WordKind::kInternalValue},  {"INT_0", WordKind::kUnknown},
-        {"INT_NO_SUCH", WordKind::kUnknown},  {"%-3", WordKind::kNumber},
-        {"var_12", WordKind::kUserVariable},  {"}", WordKind::kBrace},
-        {"BLAH", WordKind::kUnknown},         {"{{", WordKind::kUnknown},
+// Each word's kind as the compiler reads it, letter case ignored, and its finer category: operators
+// apart from other fixed words, words that compile as raw codes apart from unknown ones.
+TEST(EditorWords, KindsAndCategoriesOfWords) {
+    using Kind = WordKind;
+    using Category = WordCategory;
+    const std::tuple<const char*, Kind, Category> cases[] = {
+        {"if", Kind::kKeyword, Category::kKeyword},
+        {"EndIf", Kind::kKeyword, Category::kKeyword},
+        {">=", Kind::kKeyword, Category::kOperator},
+        {"||", Kind::kKeyword, Category::kOperator},
+        {"attack", Kind::kCommand, Category::kCommand},
+        {"INT_GAME_TIME", Kind::kInternalValue, Category::kInternalValue},
+        {"int_7", Kind::kInternalValue, Category::kInternalValue},
+        {"INT_0", Kind::kUnknown, Category::kUnknown},
+        {"INT_NO_SUCH", Kind::kUnknown, Category::kUnknown},
+        {"%-3", Kind::kNumber, Category::kNumber},
+        {"var_12", Kind::kUserVariable, Category::kUserVariable},
+        {"}", Kind::kBrace, Category::kKeyword},
+        {"{{", Kind::kUnknown, Category::kUnknown},
+        {"ABCD", Kind::kUnknown, Category::kRawCode},
+        {"e803", Kind::kUnknown, Category::kRawCode},
+        {"INT_", Kind::kUnknown, Category::kRawCode},
     };
     const LanguageTables& tables = LanguageTables::Standard();
-    for (const auto& [word, kind] : cases) EXPECT_EQ(KindOfWord(word, tables, Grammar::Standard()), kind) << word;
+    std::string text;
+    for (const auto& [word, kind, category] : cases) {
+        EXPECT_EQ(KindOfWord(word, tables, Grammar::Standard()), kind) << word;
+        text = text + word + " ";
+    }
+    const std::vector<CategorisedWord> categorised = CategoriseWords(text, tables, Grammar::Standard());
+    ASSERT_EQ(categorised.size(), std::size(cases));
+    for (std::size_t i = 0; i < categorised.size(); ++i)
+        EXPECT_EQ(categorised[i].category, std::get<2>(cases[i])) << std::get<0>(cases[i]);
     const std::vector<ColouredWord> words = ColourWords("\tDO  x\r\n%1", tables, Grammar::Standard());
     ASSERT_EQ(words.size(), 3u);
     EXPECT_EQ(words[1].position, 5u);
@@ -53,26 +75,32 @@ TEST(EditorWords, BlockPartnersOfTheWordAtTheCaret) {
     for (const char* word : {"EVERY", "START_SCRIPT", "IFF", "{{"}) EXPECT_FALSE(HasBlockPartners(word)) << word;
 }
 
-TEST(EditorWords, LayoutAsBlankEditsGivesTheLayoutAndKeepsEveryWord) {
-    const LanguageTables& tables = LanguageTables::Standard();
-    const std::string texts[] = {
-        "START_SCRIPT { SET VAR_1 %2 IF < VAR_1 %3 { DO STATE_DEFEND ON } ENDIF } ENDSCRIPT",
-        "  start_script\r\n{\n\t\t\tset var_\xe9 %2 }   ENDSCRIPT\r\n\r\n",
-        "",
-    };
-    for (const std::string& text : texts) {
-        const auto edits = LayoutEdits(text, tables);
-        ASSERT_TRUE(edits.has_value()) << text;
-        std::string edited = text;
-        std::size_t lastPosition = std::string::npos;
-        for (const BlankEdit& edit : *edits) {
-            EXPECT_LT(edit.position, lastPosition);  // from the end, so positions stay valid
-            lastPosition = edit.position;
-            edited.replace(edit.position, edit.length, edit.blanks);
-        }
-        EXPECT_EQ(edited, LayOutScript(text, tables)) << text;
-    }
-    EXPECT_TRUE(LayoutEdits(LayOutScript(texts[0], tables), tables)->empty());  // laid out already: nothing to do
+TEST(ValueHints, WhatAWordCompilesToWhereItsSpellingHidesIt) {
+    const std::string text =
+        "SET VAR_1 %2.5 SET var_12x %&H10 SET VAR_2 %05 IF > INT_1184 int_burn { } SET VAR_3 %-5 "
+        "SET VAR_4 INT_999 SET VAR_5 INT_0999 SET VAR_6 %99999999999";
+    const auto after = [&](const char* word) { return text.find(word) + std::string(word).size(); };
+    const std::vector<ValueHint> all = ValueHints(text, LanguageTables::Standard());
+    EXPECT_EQ(all, (std::vector<ValueHint>{{after("%2.5"), "2"},
+                                           {after("var_12x"), "12"},
+                                           {after("%&H10"), "16"},
+                                           {after("%05"), "5"},
+                                           {after("INT_1184"), "INT_BURN"},
+                                           {after("INT_0999"), "999"}}));
+    // Only the words that touch the range asked for.
+    EXPECT_EQ(ValueHints(text, LanguageTables::Standard(), text.find("%&H10"), text.find("%05")),
+              (std::vector<ValueHint>{{after("%&H10"), "16"}}));
+}
+
+TEST(BraceBlocks, EveryClosedBlockFromTheWordBeforeIt) {
+    const std::string text =
+        "START_SCRIPT\r\n{\r\n\tEVERY %64 {\r\n\t\tIF > VAR_1 %2 { } ELSE { }\r\n\t}\r\n} ENDSCRIPT } {";
+    const auto at = [&](const char* word, std::size_t from = 0) { return text.find(word, from); };
+    // A } that closes nothing and a { left open make no block.
+    EXPECT_EQ(BraceBlocks(text), (std::vector<BraceBlock>{{0, at("{"), at("} ENDSCRIPT")},
+                                                          {at("%64"), at("{", at("%64")), at("\t}\r\n}") + 1},
+                                                          {at("%2"), at("{", at("%2")), at("} ELSE")},
+                                                          {at("ELSE"), at("{", at("ELSE")), at("}", at("ELSE"))}}));
 }
 
 }  // namespace

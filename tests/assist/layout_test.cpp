@@ -1,3 +1,5 @@
+// The layout, as a text and as blank edits, and the blanks the script box changes while the author types.
+
 #include "assist/layout.h"
 
 #include <gtest/gtest.h>
@@ -7,9 +9,10 @@
 #include <vector>
 
 #include "assist/diagnostics.h"
+#include "assist/layout_edits.h"
+#include "assist/typing_edits.h"
 #include "core/compiler.h"
-#include "support/file_utils.h"
-#include "tests/assist/words_of.h"
+#include "tests/assist/script_text.h"
 
 namespace corvane {
 namespace {
@@ -20,10 +23,19 @@ std::string LayOut(std::string_view text) { return LayOutScript(text, Tables());
 
 using test::WordsOf;
 
+std::string Applied(std::string text, const std::vector<BlankEdit>& edits) {
+    for (const BlankEdit& edit : edits) text.replace(edit.position, edit.length, edit.blanks);
+    return text;
+}
+
 // What every layout must keep: the words themselves, the outcome of compiling (the same file, or the
-// same refusal at the same word), and itself when laid out again.
+// same refusal at the same word), and itself when laid out again. Its blank edits, applied from the
+// last to the first, give it too.
 void ExpectLayoutProperties(std::string_view text) {
     const std::string laidOut = LayOut(text);
+    const auto edits = LayoutEdits(text, Tables());
+    ASSERT_TRUE(edits.has_value()) << text;
+    EXPECT_EQ(Applied(std::string(text), *edits), laidOut) << text;
     EXPECT_EQ(WordsOf(laidOut), WordsOf(text)) << text;
     const CompileResult before = CompileScript(text, Tables()), after = CompileScript(laidOut, Tables());
     ASSERT_EQ(before.ok(), after.ok()) << text;
@@ -60,17 +72,17 @@ TEST(Layout, LoaderRules) {
 }
 
 // The examples are the loader's own text (the loader's round trip test shows it): they have no
-// diagnostics, are laid out already, and their words on one line are laid out back to them.
+// diagnostics, are laid out already (no blank to edit), and their words on one line are laid out back
+// to them.
 TEST(Layout, ExamplesAndTheLoadersText) {
-    for (const char* name : {"skirmish.txt", "starter.txt", "maximum_4096_codes.txt"}) {
-        std::string text;
-        ASSERT_TRUE(ReadWholeFile(std::string(CORVANE_SOURCE_DIR) + "/examples/" + name, text));
-        EXPECT_TRUE(Diagnose(text, Tables(), Grammar::Standard()).empty()) << name;
-        ExpectLayoutProperties(text);
-        EXPECT_EQ(LayOut(text), text) << name;
+    for (const std::string& text : test::ExampleScripts()) {
+        SCOPED_TRACE(text.substr(0, 60));
+        EXPECT_TRUE(Diagnose(text, Tables(), Grammar::Standard()).empty());
+        EXPECT_EQ(LayoutEdits(text, Tables()), std::vector<BlankEdit>());
         std::string oneLine;
         for (std::string_view word : WordsOf(text)) oneLine.append(word).append(" \t ");
-        EXPECT_EQ(LayOut(oneLine), text) << name;
+        EXPECT_EQ(LayOut(oneLine), text);
+        ExpectLayoutProperties(oneLine);
     }
 }
 
@@ -91,6 +103,57 @@ TEST(Layout, PropertiesOnGeneratedTexts) {
         }
         ExpectLayoutProperties(text);
     }
+}
+
+TEST(TypingEdits, NewLineTabs) {
+    const struct {
+        const char* line;
+        std::size_t tabs;
+    } cases[] = {
+        {"", 0},    {"\t\tDO ATTACK", 2},       {"SET\tVAR_1 %2", 1},  // a tab inside the line counts too
+        {"{", 1},   {"\tIF > VAR_1 %2 {  ", 2}, {"\t{x", 1},           // no brace word
+        {"\t}", 1},
+    };
+    for (const auto& row : cases) EXPECT_EQ(NewLineTabs(row.line), row.tabs) << row.line;
+}
+
+TEST(TypingEdits, ShiftLinesIndentsAndOutdentsTheSelectedLines) {
+    const std::string text = "A\r\n\tB\n    C\n  D\n";
+    const struct {
+        std::size_t from, to;
+        bool outdent;
+        const char* result;
+    } cases[] = {
+        {0, 0, false, "\tA\r\n\tB\n    C\n  D\n"},
+        {1, 5, false, "\tA\r\n\t\tB\n    C\n  D\n"},      // the selection reaches into B's line
+        {0, 3, false, "\tA\r\n\tB\n    C\n  D\n"},        // it ends at the start of B's line: B stays
+        {0, 17, true, "A\r\nB\nC\nD\n"},                  // one tab, four spaces, two spaces; A has none
+        {3, 100, false, "A\r\n\t\tB\n\t    C\n\t  D\n"},  // beyond the end: up to the last line
+    };
+    for (const auto& row : cases) {
+        EXPECT_EQ(Applied(text, ShiftLines(text, row.from, row.to, row.outdent)), row.result)
+            << row.from << ".." << row.to;
+    }
+}
+
+TEST(TypingEdits, MissingClosersOfABlockJustOpened) {
+    const struct {
+        const char* text;
+        std::size_t caret;
+        std::vector<std::string_view> closers;
+    } cases[] = {
+        {"START_SCRIPT\n{", 14, {"}"}},
+        {"START_SCRIPT\n{\n}", 14, {}},   // balanced
+        {"START_SCRIPT\n{ ", 15, {"}"}},  // blanks after the brace
+        {"START_SCRIPT\n{\n\tIF = %1 %1\n\t{", 29, {"}", "ENDIF"}},
+        {"{\n\tIF = %1 %1\n\t{\n}\nENDIF", 16, {"}"}},  // the IF has its ENDIF
+        {"{ IF = %1 %1 { } ELSE {", 23, {"}"}},         // ELSE's block: ENDIF follows an IF's block only
+        {"{ IF = %1 %1 { } ENDIF IF", 1, {"}"}},        // the outer brace at the caret
+        {"START_SCRIPT\n{x", 15, {}},                   // no brace word
+        {"{ DO", 4, {}},                                // the caret after another word
+        {"", 0, {}},
+    };
+    for (const auto& row : cases) EXPECT_EQ(MissingClosers(row.text, row.caret), row.closers) << row.text;
 }
 
 }  // namespace

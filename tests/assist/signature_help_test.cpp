@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "tests/assist/annotated_text.h"
+#include "tests/assist/script_text.h"
 
 namespace corvane {
 namespace {

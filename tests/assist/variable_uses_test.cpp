@@ -5,7 +5,7 @@
 #include <string>
 
 #include "assist/variable_rename.h"
-#include "tests/assist/annotated_text.h"
+#include "tests/assist/script_text.h"
 
 namespace corvane {
 namespace {

@@ -1,12 +1,17 @@
 #pragma once
-// A script text with its expected points marked, so a test case reads like what the author sees:
-// `^` marks an offset, `[[` and `]]` enclose an expected range. The marks are not part of the text.
+// Script texts for the assist tests: a text with its expected points marked, the words of a text,
+// and the example scripts.
+
+#include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cstddef>
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "core/script_words.h"
+#include "support/file_utils.h"
 
 namespace corvane::test {
 
@@ -15,6 +20,8 @@ struct TextRange {
     std::size_t length = 0;
 };
 
+// A text marked as the author sees it: `^` marks an offset, `[[` and `]]` enclose an expected range.
+// The marks are not part of the text.
 class AnnotatedText {
 public:
     explicit AnnotatedText(std::string_view marked) {
@@ -44,5 +51,24 @@ private:
     std::size_t point_ = std::string::npos;
     std::vector<TextRange> ranges_;
 };
+
+// The words of a script text, as the compiler splits them.
+inline std::vector<std::string_view> WordsOf(std::string_view text) {
+    std::vector<std::string_view> words;
+    ScriptWordReader reader(text);
+    ScriptWord word;
+    while (reader.Next(word)) words.push_back(word.text);
+    return words;
+}
+
+// The example scripts the program ships, the largest one 4096 codes long.
+inline std::vector<std::string> ExampleScripts() {
+    std::vector<std::string> texts;
+    for (const char* name : {"starter.txt", "skirmish.txt", "maximum_4096_codes.txt"}) {
+        texts.emplace_back();
+        if (!ReadWholeFile(std::string(CORVANE_SOURCE_DIR) + "/examples/" + name, texts.back())) ADD_FAILURE() << name;
+    }
+    return texts;
+}
 
 }  // namespace corvane::test
