@@ -1,0 +1,192 @@
+// What the editor tells about the words at the caret: the context help, hover texts, signature help,
+// and the reference lists.
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "assist/context_help.h"
+#include "assist/hover.h"
+#include "assist/reference_lists.h"
+#include "assist/signature_help.h"
+#include "tests/assist/script_text.h"
+
+namespace corvane {
+namespace {
+
+using test::AnnotatedText;
+using Words = std::vector<std::string>;
+
+Words LinesOf(const std::string& text) {  // each ended by CR LF; a last line without one is missing from the counts
+    Words lines;
+    for (std::size_t start = 0, end; (end = text.find("\r\n", start)) != std::string::npos; start = end + 2)
+        lines.push_back(text.substr(start, end - start));
+    return lines;
+}
+
+TEST(HelpAndLists, WordsOfTheCaretLineTheirTextAndTheReferenceLists) {
+    const std::tuple<std::string, std::size_t, Words> cases[] = {
+        {"set a\nb", 0, {"SET", "A"}},                                // first line, caret at its start
+        {"x\r\n\t\tset var_1 %2\r\ny", 6, {"SET", "VAR_1", "%2"}},    // the whole line around the caret
+        {"DO  BUILD_DRUM_TOWER", 1, {"DO", "", "BUILD_DRUM_TOWER"}},  // two blanks: an empty word
+        {" IF", 2, {"", "IF"}},
+        {"a\n\nb", 2, {""}},
+        {"if", 99, {"IF"}},  // leading blank, empty line, past the end
+    };
+    for (const auto& [text, caret, words] : cases) EXPECT_EQ(HelpWordsAt(text, caret), words) << text;
+    const Words many = HelpWordsAt("SET" + std::string(150, ' ') + "X", 0);  // more than a hundred blanks
+    EXPECT_EQ(many.size(), 151u);
+    EXPECT_EQ(many.back(), "X");
+    const std::string doHelp = "DO <command> <parameters>\r\nWith <command> being: \r\nCMD1 \r\n\r\n";
+    const std::pair<Words, std::string> texts[] = {
+        {{"SET"},
+         "SET <variable> <value>\r\n\r\nExample: SET VAR_12 %6\r\nThis will set variable var_12 to value 6\r\n"},
+        {{"END_SCRIPT"}, "END_SCRIPT\r\nis a mark for ending the script\r\n"},
+        {{"{"}, "{\r\nused for opening an EVERY, IF or START_SCRIPT\r\n"},
+        {{"}"},
+         "}\r\nused for closing an EVERY, IF or START_SCRIPT\r\n\r\nif closing an if, ENDIF must follow on the "
+         "following line\r\nif closing an START_SCRIPT, END_SCRIPT must follow on the following line\r\n"},
+        {{"START_SCRIPT"}, "START_SCRIPT\r\n\r\nis a mark for starting the script\r\n"},
+        {{"DO", "BUILD_DRUM_TOWER"},
+         "DO BUILD_DRUM_TOWER %x %y\r\n\r\nExample: DO BUILD_DRUM_TOWER %30 %60\r\nThis will build a guard tower at "
+         "x=30 and y=60\r\n"},
+        {{"DO", "", "BUILD_DRUM_TOWER"}, doHelp},
+        {{"DO"}, doHelp},
+        {{"IF"},
+         "IF <operator> <var> <var2>\r\nor: IF BOTH <operator1> <var1> <var2> <operator2> <var3> <var4>\r\n\r\n"
+         "With <operator> being: = (equal), < (smaller than), > (greater than), <> (not equal), >= (greater "
+         "than or equal to), <= (smaller than or equal to)\r\n\r\nExample: IF < VAR_12 %3\r\n"
+         "checks if var_12 is smaller than 3\r\n"},
+        {{"ENDSCRIPT"}, ""},
+        {{"EVERY"}, ""},
+        {{}, ""},
+    };
+    for (const auto& [words, text] : texts) EXPECT_EQ(HelpTextFor(words, "CMD1 \r\n"), text) << words.size();
+}
+
+TEST(ReferenceLists, CommandsVariablesAndKeywords) {
+    const LanguageTables& tables = LanguageTables::Standard();
+    const Words commands = LinesOf(ReferenceListText(ReferenceList::kCommands, Grammar::Standard(), tables));
+    ASSERT_EQ(commands.size(), 116u);
+    EXPECT_EQ(commands.front(), "STATE_BRING_NEW_PEOPLE <on/off> ");
+    EXPECT_EQ(commands.back(), "SET_WOOD_COLLECTION_RADII <var> <var> <var> <var> ");
+    for (const char* line : {"FLYBY_START ", "STATE_SPELL_DEFENCE <var> <var> <on/off> "})
+        EXPECT_EQ(std::ranges::count(commands, line), 1) << line;
+    const Words variables = LinesOf(ReferenceListText(ReferenceList::kVariables, Grammar::Standard(), tables));
+    ASSERT_EQ(variables.size(), tables.internals().size());
+    EXPECT_EQ(variables.front(), tables.internals().rows().front().text);
+    EXPECT_EQ(std::ranges::count(variables, "INT_GAME_TIME"), 1);
+    const std::string keywords = ReferenceListText(ReferenceList::kKeywords, Grammar::Standard(), tables);
+    EXPECT_TRUE(keywords.starts_with("\r\nIF\r\n"));
+    EXPECT_EQ(std::ranges::count(LinesOf(keywords), "KILL_TEAM_IN_AREA"), 2);
+}
+
+std::optional<HoverText> Hover(const AnnotatedText& text) {
+    return HoverAt(text.text(), text.point(), LanguageTables::Standard(), Grammar::Standard());
+}
+
+TEST(Hover, TextsForEveryKindOfWordAndNoneOffWords) {
+    const struct {
+        const char* marked;  // [[...]] is the word the text is about
+        std::string text;
+    } cases[] = {
+        // The context help of statement words (its texts are the context help's tests); DO's depends on
+        // the command after it.
+        {"[[set^]]", "SET <variable> <value>\n\nExample: SET VAR_12 %6\nThis will set variable var_12 to value 6"},
+        {"\t[[^do]] build_drum_tower %1 %2",
+         "DO BUILD_DRUM_TOWER %x %y\n\nExample: DO BUILD_DRUM_TOWER %30 %60\nThis will build a guard tower at x=30 "
+         "and y=60"},
+        {"} [[ENDSCRIPT^]]", "END_SCRIPT\nis a mark for ending the script"},  // the help's own spelling
+        // Commands with the kinds of their parameters, other words with their group.
+        {"DO [[STATE_SPELL_^DEFENCE]]",
+         "DO STATE_SPELL_DEFENCE <var> <var> <on/off>\ncommand; parameters: <var> <var> <on/off>"},
+        {"DO [[^TRIGGER_LEVEL_WON]]", "DO TRIGGER_LEVEL_WON\ncommand without parameters"},
+        {"[[^EVERY]] %16 {", "EVERY <var>"},
+        {"DO STATE_DEFEND [[^off]]", "OFF\none of <on/off>"},
+        // Values with what they compile to.
+        {"SET VAR_1 [[^int_game_time]]", "int_game_time\ninternal value 0 (INT_GAME_TIME)"},
+        {"SET VAR_1 [[^INT_1000]]", "INT_1000\ninternal value 1000 (INT_ATTR_EXPANSION)"},
+        {"SET VAR_1 [[^INT_5000]]", "INT_5000\ninternal value 5000"},
+        {"SET [[VAR_3^]] %1", "VAR_3\nuser variable 3"},
+        {"SET VAR_1 [[^%2.5]]", "%2.5\nnumber 2"},
+        {"SET VAR_1 [[^%&H10]]", "%&H10\nnumber 16"},
+        // Positions count bytes after tabs, CR LF and Windows-1252 letters.
+        {"START_SCRIPT\r\n{\r\n\t\xe9\xe8 \t[[VAR_^7]]", "VAR_7\nuser variable 7"},
+        // Nothing off words or on unknown ones.
+        {"^", ""},
+        {"DO   ^   ATTACK", ""},
+        {"FOO^", ""},
+        {"SET VAR_1 %99999999999^", ""},
+        {"E803^", ""},
+        {"DO ATTACK\r\n^", ""},
+        {"IF^X", ""},
+    };
+    for (const auto& row : cases) {
+        const AnnotatedText text(row.marked);
+        const std::optional<HoverText> hover = Hover(text);
+        ASSERT_EQ(hover.has_value(), !row.text.empty()) << row.marked;
+        if (!hover) continue;
+        EXPECT_EQ(hover->position, text.ranges().at(0).position) << row.marked;
+        EXPECT_EQ(hover->length, text.ranges().at(0).length) << row.marked;
+        EXPECT_EQ(hover->text, row.text) << row.marked;
+    }
+    const std::optional<HoverText> alone = Hover(AnnotatedText("DO^"));
+    ASSERT_TRUE(alone.has_value());
+    EXPECT_TRUE(alone->text.starts_with("DO <command> <parameters>\nWith <command> being: \n"));
+    EXPECT_NE(alone->text.find("\nATTACK \n"), std::string::npos);
+}
+
+std::optional<SignatureHelp> SignatureAt(const AnnotatedText& text) {
+    return SignatureHelpAt(text.text(), text.point(), LanguageTables::Standard(), Grammar::Standard());
+}
+
+TEST(SignatureHelp, AttackTakesThirteenParametersInTheGrammarsKinds) {
+    const AnnotatedText text("START_SCRIPT {\r\n\t[[do]] ATTACK ^");
+    const std::optional<SignatureHelp> help = SignatureAt(text);
+    ASSERT_TRUE(help.has_value());
+    EXPECT_EQ(help->label,
+              "ATTACK <color> <var> <attack_what> <var> <var> <var> <var> <var> <attack_how> <var> <var> <var> <var>");
+    std::string parameters = "ATTACK";  // the label again, from each parameter's own piece of it
+    for (const SignatureParameter& parameter : help->parameters)
+        parameters += " " + help->label.substr(parameter.labelStart, parameter.labelLength);
+    EXPECT_EQ(parameters, help->label);
+    EXPECT_EQ(help->parameters.size(), 13u);
+    EXPECT_EQ(help->commandPosition, text.ranges().at(0).position + 3);
+}
+
+// The active parameter follows the values as they are typed: the one being typed, or after a
+// blank the next one; no help once the statement is complete or outside a DO command.
+TEST(SignatureHelp, ActiveParameterMovesAsValuesAreTyped) {
+    constexpr int kNoHelp = -2;
+    const std::pair<const char*, int> cases[] = {
+        {"DO ATTACK^", -1},
+        {"DO ATTACK RED^", 0},
+        {"DO ATTACK RED ^", 1},
+        {"DO ATTACK RED ^%1", 1},
+        {"DO ATTACK RED %5\tATTACK_MARKER   ^", 3},
+        {"DO ATTACK RED %5 ATT^ACK_MARKER", 2},
+        {"do attack red %1 attack_person %1 %1 %1 %1 %1 attack_normal %1 %1 %1 %^", 12},
+        {"DO STATE_SPELL_DEFENCE %1 %2 ^", 2},
+        {"DO TRIGGER_LEVEL_WON^", -1},
+        {"IF > VAR_1 %2 { DO STATE_DEFEND ^ }", 0},
+        {"^DO ATTACK", kNoHelp},
+        {"D^O ATTACK", kNoHelp},
+        {"DO ^", kNoHelp},
+        {"DO ATTA^", kNoHelp},
+        {"DO NO_SUCH %1 ^", kNoHelp},
+        {"DO STATE_DEFEND ON ^", kNoHelp},
+        {"DO TRIGGER_LEVEL_WON ^", kNoHelp},
+        {"DO ATTACK RED\r\nSET ^", kNoHelp},
+        {"DO ATTACK RED } ^", kNoHelp},
+        {"SET VAR_1 ^", kNoHelp},
+    };
+    for (const auto& [marked, active] : cases) {
+        const std::optional<SignatureHelp> help = SignatureAt(AnnotatedText(marked));
+        EXPECT_EQ(help ? help->activeParameter : kNoHelp, active) << marked;
+    }
+}
+
+}  // namespace
+}  // namespace corvane
