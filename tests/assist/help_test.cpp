@@ -88,10 +88,8 @@ std::optional<HoverText> Hover(const AnnotatedText& text) {
 }
 
 TEST(Hover, TextsForEveryKindOfWordAndNoneOffWords) {
-    const struct {
-        const char* marked;  // [[...]] is the word the text is about
-        std::string text;
-    } cases[] = {
+    const std::pair<const char*, std::string> cases[] = {
+        // [[...]] marks the word the text is about
         // The context help of statement words (its texts are the context help's tests); DO's depends on
         // the command after it.
         {"[[set^]]", "SET <variable> <value>\n\nExample: SET VAR_12 %6\nThis will set variable var_12 to value 6"},
@@ -123,14 +121,14 @@ TEST(Hover, TextsForEveryKindOfWordAndNoneOffWords) {
         {"DO ATTACK\r\n^", ""},
         {"IF^X", ""},
     };
-    for (const auto& row : cases) {
-        const AnnotatedText text(row.marked);
+    for (const auto& [marked, expected] : cases) {
+        const AnnotatedText text(marked);
         const std::optional<HoverText> hover = Hover(text);
-        ASSERT_EQ(hover.has_value(), !row.text.empty()) << row.marked;
+        ASSERT_EQ(hover.has_value(), !expected.empty()) << marked;
         if (!hover) continue;
-        EXPECT_EQ(hover->position, text.ranges().at(0).position) << row.marked;
-        EXPECT_EQ(hover->length, text.ranges().at(0).length) << row.marked;
-        EXPECT_EQ(hover->text, row.text) << row.marked;
+        EXPECT_EQ(hover->position, text.ranges().at(0).position) << marked;
+        EXPECT_EQ(hover->length, text.ranges().at(0).length) << marked;
+        EXPECT_EQ(hover->text, expected) << marked;
     }
     const std::optional<HoverText> alone = Hover(AnnotatedText("DO^"));
     ASSERT_TRUE(alone.has_value());

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <optional>
 #include <random>
 #include <string>
 #include <vector>
@@ -102,11 +104,11 @@ std::string Joined(const std::vector<std::string>& words, std::mt19937& random) 
     return text;
 }
 
-bool HasError(const std::vector<Diagnostic>& diagnostics) {
-    for (const Diagnostic& diagnostic : diagnostics) {
-        if (diagnostic.severity == DiagnosticSeverity::kError) return true;
-    }
-    return false;
+// An error mark anywhere, or at `at`.
+bool HasError(const std::vector<Diagnostic>& marks, std::optional<std::size_t> at = std::nullopt) {
+    return std::ranges::any_of(marks, [&](const Diagnostic& mark) {
+        return mark.severity == DiagnosticSeverity::kError && (!at || mark.position == *at);
+    });
 }
 
 void ExpectAgreement(const std::string& text) {
@@ -116,13 +118,8 @@ void ExpectAgreement(const std::string& text) {
     const SaveStep save = PrepareScriptSave(text, tables, grammar, {.allowMoreThan256 = true});
     ASSERT_EQ(HasError(marks), save.kind != SaveStepKind::kWrite) << text;
     const CheckVerdict verdict = CheckScript(text, grammar);
-    if (!verdict.ok()) {
-        bool marked = false;
-        for (const Diagnostic& mark : marks) {
-            marked = marked || (mark.severity == DiagnosticSeverity::kError && mark.position == verdict.position);
-        }
-        ASSERT_TRUE(marked) << verdict.message << " at " << verdict.position << " in " << text;
-    }
+    ASSERT_TRUE(verdict.ok() || HasError(marks, verdict.position))
+        << verdict.message << " at " << verdict.position << " in " << text;
     for (const Diagnostic& mark : marks) {
         if (mark.fixes.empty() || !mark.fixes.front().preferred) continue;
         const TextFix& fix = mark.fixes.front();

@@ -14,11 +14,7 @@ SearchOptions Options(bool matchCase, bool wholeWords, bool wrapAround = true) {
 
 TEST(TextSearch, MatchesWithCaseAndWholeWords) {
     const std::string text = "DO attack VAR_1\n\tSET VAR_10 Attack\tvar_1 \xE9t\xC9";
-    const struct {
-        const char* needle;
-        SearchOptions options;
-        std::vector<std::size_t> expected;
-    } cases[] = {
+    const std::tuple<const char*, SearchOptions, std::vector<std::size_t>> cases[] = {
         {"attack", Options(false, false), {3, 28}},
         {"attack", Options(true, false), {3}},
         {"VAR_1", Options(false, false), {10, 21, 35}},  // VAR_10 holds it
@@ -28,7 +24,8 @@ TEST(TextSearch, MatchesWithCaseAndWholeWords) {
         {"ttack VAR", Options(false, true), {}},     // whole words on both ends
         {"", Options(false, false), {}},
     };
-    for (const auto& c : cases) EXPECT_EQ(FindMatches(text, c.needle, c.options), c.expected) << c.needle;
+    for (const auto& [needle, options, expected] : cases)
+        EXPECT_EQ(FindMatches(text, needle, options), expected) << needle;
     // Matches never overlap, so Replace All replaces each piece of text once; the limit stops early.
     EXPECT_EQ(FindMatches("aaaaa", "aa", Options(false, false)), (std::vector<std::size_t>{0, 2}));
     EXPECT_EQ(FindMatches("aaaaa", "a", Options(false, false), 3), (std::vector<std::size_t>{0, 1, 2}));
