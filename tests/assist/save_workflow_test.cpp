@@ -143,17 +143,14 @@ TEST(DiagnosticsAgree, OnTheExamplesAndTextsEditedFromThem) {
         for (int i = 0; i < edits; ++i) {
             std::vector<std::string> edited = words;
             for (int change = 0; change < 1 + static_cast<int>(random() % 3); ++change) {
-                const std::size_t at = random() % edited.size();
-                switch (random() % 3) {
-                    case 0:
-                        edited.erase(edited.begin() + static_cast<std::ptrdiff_t>(at));
-                        break;
-                    case 1:
-                        edited.insert(edited.begin() + static_cast<std::ptrdiff_t>(at), edited[at]);
-                        break;
-                    default:
-                        edited[at] = kVocabulary[random() % kVocabulary.size()];
-                }
+                const auto at = edited.begin() + static_cast<std::ptrdiff_t>(random() % edited.size());
+                const std::uint32_t how = random() % 3;
+                if (how == 0)
+                    edited.erase(at);
+                else if (how == 1)
+                    edited.insert(at, *at);
+                else
+                    *at = kVocabulary[random() % kVocabulary.size()];
             }
             ExpectAgreement(Joined(edited, random));
         }
