@@ -20,31 +20,30 @@ struct TextRange {
     std::size_t length = 0;
 };
 
-// A text marked as the author sees it: `^` marks an offset, `[[` and `]]` enclose an expected range.
+// A text marked as the author sees it: `^` marks an offset, `[[` and `]]` enclose an expected range (not nested).
 // The marks are not part of the text.
 class AnnotatedText {
 public:
     explicit AnnotatedText(std::string_view marked) {
-        std::vector<std::size_t> open;
         for (std::size_t i = 0; i < marked.size(); ++i) {
             if (marked.substr(i, 2) == "[[") {
-                open.push_back(text_.size());
-            } else if (marked.substr(i, 2) == "]]" && !open.empty()) {
-                ranges_.push_back(TextRange{open.back(), text_.size() - open.back()});
-                open.pop_back();
+                ranges_.push_back({text_.size(), 0});
+                ++i;
+            } else if (marked.substr(i, 2) == "]]") {
+                ranges_.back().length = text_.size() - ranges_.back().position;
+                ++i;
+            } else if (marked[i] == '^') {
+                point_ = text_.size();
             } else {
-                if (marked[i] == '^') point_ = text_.size();
-                if (marked[i] != '^') text_ += marked[i];
-                continue;
+                text_ += marked[i];
             }
-            ++i;  // the second character of the mark
         }
     }
 
     const std::string& text() const { return text_; }
     // The `^`; the end of the text when there is none.
     std::size_t point() const { return std::min(point_, text_.size()); }
-    const std::vector<TextRange>& ranges() const { return ranges_; }  // in the order their ]] closes
+    const std::vector<TextRange>& ranges() const { return ranges_; }
 
 private:
     std::string text_;
