@@ -37,6 +37,7 @@ const CompletionItem* Find(const Completion& completion, std::string_view word) 
 
 constexpr std::size_t kValueCount = 262 + 3;  // the internal names, VAR_, INT_ and %
 constexpr std::size_t kCommandCount = 116;
+const Words kStatementWords = {"DO", "IF", "SET", "}", "EVERY", "INCREMENT", "DIVIDE", "DECREMENT", "MULTIPLY"};
 
 // The offer, and the range an item replaces: the partial word under the caret, which is not walked,
 // wherever it stands after tabs, CR LF or Windows-1252 letters; without one, nothing.
@@ -49,7 +50,7 @@ TEST(Completion, OffersWhatTheGrammarAllows) {
         {"^", {"START_SCRIPT"}},
         {"  [[st^]]", {"START_SCRIPT"}},
         {"START_SCRIPT ^", {"{"}},
-        {"START_SCRIPT\r\n{\r\n\t^", {"DO", "IF", "SET", "}", "EVERY", "INCREMENT", "DIVIDE", "DECREMENT", "MULTIPLY"}},
+        {"START_SCRIPT\r\n{\r\n\t^", kStatementWords},
         {"START_SCRIPT { IF ^", {"<", ">", "=", "<>", ">=", "<=", "||", "BOTH"}},
         {"START_SCRIPT { IF < %1 %2 { } ^", {"ELSE", "ENDIF"}},
         {"START_SCRIPT { IF < %1 %2 { } ELSE { } ^", {"ENDIF"}},
@@ -69,8 +70,7 @@ TEST(Completion, OffersWhatTheGrammarAllows) {
         {"START_SCRIPT { FOO BAR DO ^", {}, kCommandCount},
         {"} ^", {"START_SCRIPT"}},
         {"START_SCRIPT { } } [[EN^]]", {"ENDSCRIPT"}},
-        {"START_SCRIPT { IF > %1 %2 { ENDIF ^",
-         {"DO", "IF", "SET", "}", "EVERY", "INCREMENT", "DIVIDE", "DECREMENT", "MULTIPLY"}},
+        {"START_SCRIPT { IF > %1 %2 { ENDIF ^", kStatementWords},
     };
     for (const auto& row : cases) {
         const AnnotatedText text(row.marked);
