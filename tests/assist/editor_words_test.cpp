@@ -26,7 +26,7 @@ TEST(EditorWords, KindsAndCategoriesOfWords) {
     using Category = WordCategory;
     const std::tuple<const char*, Kind, Category> cases[] = {
         {"if", Kind::kKeyword, Category::kKeyword},
-        {"EndIf", Kind::kKeyword, Category::kKeyword},
+        {"start_script", Kind::kKeyword, Category::kKeyword},
         {">=", Kind::kKeyword, Category::kOperator},
         {"||", Kind::kKeyword, Category::kOperator},
         {"attack", Kind::kCommand, Category::kCommand},
