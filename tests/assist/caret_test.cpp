@@ -277,15 +277,12 @@ TEST(SignatureHelp, ActiveParameterMovesAsValuesAreTyped) {
         {"DO STATE_SPELL_DEFENCE %1 %2 ^", 2},
         {"DO TRIGGER_LEVEL_WON^", -1},
         {"IF > VAR_1 %2 { DO STATE_DEFEND ^ }", 0},
-        {"^DO ATTACK", kNoHelp},
         {"D^O ATTACK", kNoHelp},
         {"DO ^", kNoHelp},
         {"DO ATTA^", kNoHelp},
-        {"DO NO_SUCH %1 ^", kNoHelp},
         {"DO STATE_DEFEND ON ^", kNoHelp},
         {"DO TRIGGER_LEVEL_WON ^", kNoHelp},
         {"DO ATTACK RED\r\nSET ^", kNoHelp},
-        {"DO ATTACK RED } ^", kNoHelp},
         {"SET VAR_1 ^", kNoHelp},
     };
     for (const auto& [marked, active] : cases) {
