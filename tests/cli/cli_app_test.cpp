@@ -85,7 +85,6 @@ TEST_F(CliTest, CheckPrintsEveryProblemOneLineEach) {
          "2:6: error: expected a value after SET, found the unknown word \xC3\xA9t\xC3\xA9\n"
          "<stdin>:3:15: error: expected a statement after %1 (DO, IF, SET, ...), found EVRY; did you mean EVERY? "
          "(EVRY is no word; it compiles as the raw code 0E00)\n"},
-        {" \r\n", 1, "", "1:1: error: The script has no words\n"},
     };
     for (const auto& [text, exit, out, err] : cases) {
         const CliRun run = Cli({"check", "-"}, text);
