@@ -28,8 +28,8 @@ protected:
 };
 
 // Compiling runs the check first (a script that ends early too), unless told not to; a script
-// without words is never compiled, and what is refused leaves the old file as it was. ANSI and UTF-8
-// files (with or without the mark) read alike; columns count characters.
+// without words is never compiled, and what is refused leaves the old file as it was. Columns count
+// characters, and a word of a UTF-8 script is echoed as UTF-8.
 TEST_F(CliTest, CompileWritesTheFileOrNamesLineAndColumnAndKeepsTheOldFile) {
     const std::string endsEarly = "START_SCRIPT {\r\n\tIF > VAR_1 %2 { }";
     std::string entries = "START_SCRIPT";
