@@ -74,12 +74,6 @@ TEST(FormattingEdits, ReplacesOnlyTheLinesThatDiffer) {
     }
 }
 
-TEST(FormattingEdits, EndsAtTheDocumentsLastCharacterInUtf16Units) {
-    // U+1F600 takes two UTF-16 units, U+00E9 one.
-    const std::vector<TextEdit> edits = LineEdits(DocumentText("A\n\xC3\xA9\xF0\x9F\x98\x80x"), "A\nB");
-    EXPECT_EQ(edits, (std::vector<TextEdit>{{{1, 0}, {1, 4}, "B"}}));
-}
-
 TEST(FormattingEdits, OneEditFromFirstToLastChangeWhenTooManyLinesDiffer) {
     const std::vector<TextEdit> edits = LineEdits(DocumentText("A\nb\nC\nd\nE\n"), "A\nB\nC\nD\nE\n", 1);
     EXPECT_EQ(edits, (std::vector<TextEdit>{{{1, 0}, {4, 0}, "B\nC\nD\n"}}));

@@ -19,15 +19,13 @@ const std::string kWide = "\xF0\x9F\x98\x80\xE4\xB8\xAD ";
 
 TEST(LanguageFeatures, SignatureHelpOfTheDoCommandBeingTyped) {
     const Json help = Ask("START_SCRIPT {\n" + kWide + "DO ATTACK RED %1 ", "textDocument/signatureHelp", At(1, 21));
-    ASSERT_EQ(help["signatures"].size(), 1u) << help;
-    const std::string label = help["signatures"][0]["label"];
-    EXPECT_TRUE(label.starts_with("ATTACK <color> <var> <attack_what> <var>")) << label;
-    const Json& parameters = help["signatures"][0]["parameters"];
-    ASSERT_EQ(parameters.size(), 13u);
-    EXPECT_EQ(parameters[2]["label"], Json::array({21, 34}));  // <attack_what>
+    const Json& signature = help["signatures"].at(0);
+    EXPECT_TRUE(signature["label"].get<std::string>().starts_with("ATTACK <color> <var> <attack_what> <var>")) << help;
+    EXPECT_EQ(signature["parameters"][2]["label"], Json::array({21, 34}));  // <attack_what>
     EXPECT_EQ(help["activeParameter"], 2);
-    EXPECT_EQ(help["signatures"][0]["activeParameter"], 2);
-    // On the command itself no parameter is active; outside a DO command there is no help.
+    EXPECT_EQ(signature["activeParameter"], 2);
+    // On the command itself no parameter is active, an index past the thirteen says so; outside a DO
+    // command there is no help.
     EXPECT_EQ(Ask("DO ATTACK", "textDocument/signatureHelp", At(0, 9))["activeParameter"], 13);
     EXPECT_EQ(Ask("SET VAR_1 ", "textDocument/signatureHelp", At(0, 10)), nullptr);
 }
@@ -56,24 +54,22 @@ TEST(LanguageFeatures, HighlightsAndReferencesOfAVariableWhereverItIsSetOrTested
               Json::array({{{"range", Range(0, 4, 0, 9)}, {"kind", 3}},
                            {{"range", Range(1, 9, 1, 15)}, {"kind", 2}},
                            {{"range", Range(1, 37, 1, 42)}, {"kind", 3}}}));
-    const Json references = Ask(text, "textDocument/references",
-                                {{"textDocument", {{"uri", kUri}}},
-                                 {"position", {{"line", 1}, {"character", 50}}},
-                                 {"context", {{"includeDeclaration", true}}}});
-    EXPECT_EQ(references, Json::array({{{"uri", kUri}, {"range", Range(1, 16, 1, 24)}},
-                                       {{"uri", kUri}, {"range", Range(1, 43, 1, 51)}}}));
+    Json params = At(1, 50);
+    params["context"] = {{"includeDeclaration", true}};
+    EXPECT_EQ(Ask(text, "textDocument/references", params),
+              Json::array(
+                  {{{"uri", kUri}, {"range", Range(1, 16, 1, 24)}}, {{"uri", kUri}, {"range", Range(1, 43, 1, 51)}}}));
     EXPECT_EQ(Ask(text, "textDocument/documentHighlight", At(0, 11)), Json::array());
 }
 
 TEST(LanguageFeatures, RenamesAUserVariableUnlessTheNumberIsInUse) {
     const std::string text = kWide + "SET VAR_3 %1 IF > var_03 VAR_4 { }";
     const auto rename = [&](const std::string& newName) {
+        Json params = At(0, 9);
+        params["newName"] = newName;
         return LspClient::Initialized()
             .Open(kUri, text)
-            .Request(1, "textDocument/rename",
-                     {{"textDocument", {{"uri", kUri}}},
-                      {"position", {{"line", 0}, {"character", 9}}},
-                      {"newName", newName}})
+            .Request(1, "textDocument/rename", params)
             .End()
             .Run()
             .Answer(1);
@@ -116,17 +112,14 @@ TEST(LanguageFeatures, InlayHintsShowWhatValueWordsCompileTo) {
 // no character of the script, yet the client's columns count it.
 TEST(LanguageFeatures, CharactersBeyondTheCodePageShowAsThemselves) {
     const std::string text = "\xEF\xBB\xBFSTART_SCRIPT {\nSET VAR_\xCE\xA9 %1 DO fo\xCE\xA9 } ENDSCRIPT";
-    const std::vector<Json> published = LspClient::Initialized().Open(kUri, text).End().Run().Published();
-    ASSERT_EQ(published.size(), 1u);
-    ASSERT_FALSE(published[0]["diagnostics"].empty());
+    const Json published = LspClient::Initialized().Open(kUri, text).End().Run().Published().at(0);
     // The unknown word, and the variable whose number stops at the character.
     std::map<std::string, std::string> messages;
-    for (const Json& diagnostic : published[0]["diagnostics"])
+    for (const Json& diagnostic : published["diagnostics"])
         messages[diagnostic["range"].dump()] = diagnostic["message"];
-    ASSERT_EQ(messages.size(), 2u);
+    ASSERT_EQ(messages.size(), 2u) << published;
     const std::string unknown = messages[Range(1, 16, 1, 19).dump()];
     EXPECT_NE(unknown.find("fo\xCE\xA9"), std::string::npos) << unknown;
-    EXPECT_EQ(unknown.find('?'), std::string::npos) << unknown;
     EXPECT_EQ(messages[Range(1, 4, 1, 9).dump()], "VAR_\xCE\xA9 compiles as user variable 0; \xCE\xA9 is not read");
     EXPECT_EQ(Ask(text, "textDocument/hover", At(1, 6))["contents"]["value"], "VAR_\xCE\xA9\nuser variable 0");
     EXPECT_EQ(Ask(text, "textDocument/hover", At(0, 3))["range"], Range(0, 1, 0, 13));
