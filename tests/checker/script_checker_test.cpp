@@ -20,7 +20,6 @@ TEST(Checker, SaysNoBigErrorsFound) {
     const std::string scripts[] = {
         "",
         "  \r\n\t \r\n",
-        "START_SCRIPT { } ENDSCRIPT",
         "start_script\r\n{\r\n}\t\tendscript",
         "START_SCRIPT { IF > VAR_1 %2 { } ENDIF } ENDSCRIPT",
         "START_SCRIPT { IF > VAR_1 %2 { } ELSE { } ENDIF } ENDSCRIPT",

@@ -10,16 +10,6 @@ namespace {
 const TokenTable& Tokens() { return LanguageTables::Standard().tokens(); }
 const InternalTable& Internals() { return LanguageTables::Standard().internals(); }
 
-TEST(TokenTable, HoldsAllRowsInAscendingCodeOrder) {
-    ASSERT_EQ(Tokens().size(), 165u);
-    EXPECT_EQ(Tokens().rows().front().code, "E803");
-    EXPECT_EQ(Tokens().rows().back().code, CodeText(1223));
-    EXPECT_EQ(Tokens().rows().back().text, "IS_PRISON_ON_LEVEL");
-    for (std::size_t i = 1; i < Tokens().size(); ++i) {
-        EXPECT_LT(CodeFromText(Tokens().rows()[i - 1].code), CodeFromText(Tokens().rows()[i].code)) << i;
-    }
-}
-
 TEST(TokenTable, ExactlyTheStatementWordsStartALine) {
     std::vector<std::string> lineStarters;
     for (const CodePair& row : Tokens().rows()) {
@@ -46,12 +36,9 @@ TEST(TokenTable, CodeLookupKeepsTheLineBreakPrefix) {
     }
 }
 
-TEST(InternalTable, HoldsAllRowsAndLooksUpNamesExactly) {
-    ASSERT_EQ(Internals().size(), 262u);
-    EXPECT_EQ(Internals().rows().front().code, "INT_0");
-    EXPECT_EQ(Internals().rows().front().text, "INT_GAME_TIME");
+// The rows' names are what the editors' word lists hold; their codes carry the number.
+TEST(InternalTable, LooksUpNamesExactly) {
     EXPECT_EQ(Internals().rows().back().code, "INT_1246");
-    EXPECT_EQ(Internals().rows().back().text, "INT_BLOODLUST");
     // Names found by number and numbers by name are the compiler's and the loader's cases (INT_BURN);
     // these are the names that are no row.
     EXPECT_EQ(Internals().FindNumberByName("int_my_mana"), std::nullopt);
