@@ -31,10 +31,7 @@ public:
 
     bool askYesNo(const QString& text) override {
         asked << text;
-        if (yesNo.empty()) throw std::logic_error("unexpected question: " + text.toStdString());
-        bool answer = yesNo.front();
-        yesNo.pop_front();
-        return answer;
+        return take(yesNo, "question", text);
     }
 
     bool askYesNoDefaultNo(const QString& text) override {
@@ -44,18 +41,12 @@ public:
 
     SaveChoice askSaveDiscardCancel(const QString& text) override {
         asked << text;
-        if (saveChoices.empty()) throw std::logic_error("unexpected save question: " + text.toStdString());
-        SaveChoice answer = saveChoices.front();
-        saveChoices.pop_front();
-        return answer;
+        return take(saveChoices, "save question", text);
     }
 
     std::optional<int> askNumber(const QString& text, int value, int minimum, int maximum) override {
         asked << text + QStringLiteral(" [%1, %2..%3]").arg(value).arg(minimum).arg(maximum);
-        if (numbers.empty()) throw std::logic_error("unexpected number question: " + text.toStdString());
-        auto answer = numbers.front();
-        numbers.pop_front();
-        return answer;
+        return take(numbers, "number question", text);
     }
 
     std::optional<QString> chooseFileToOpen(const QString& title, const QString& initialName,
@@ -72,9 +63,15 @@ public:
 private:
     std::optional<QString> nextFile(const QString& title, const QString& initialName, const QString& filter) {
         dialogs.push_back({title, initialName, filter});
-        if (files.empty()) throw std::logic_error("unexpected file dialog: " + title.toStdString());
-        auto answer = files.front();
-        files.pop_front();
+        return take(files, "file dialog", title);
+    }
+
+    // The next queued answer; a dialog the test did not expect fails it.
+    template <typename Answer>
+    static Answer take(std::deque<Answer>& answers, const char* what, const QString& text) {
+        if (answers.empty()) throw std::logic_error(std::string("unexpected ") + what + ": " + text.toStdString());
+        Answer answer = answers.front();
+        answers.pop_front();
         return answer;
     }
 };

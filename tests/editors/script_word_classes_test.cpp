@@ -24,19 +24,9 @@ TEST(ScriptWordClasses, SortTheLanguagesWordsByWhatTheyDo) {
     EXPECT_EQ(classes["braces"], (Words{"{", "}"}));
     EXPECT_EQ(classes["blocks"], (Words{"DO", "IF", "EVERY", "ELSE", "ENDIF"}));
     EXPECT_EQ(classes["statements"], (Words{"SET", "INCREMENT", "DIVIDE", "DECREMENT", "MULTIPLY"}));
-    EXPECT_EQ(classes["comparisons"], (Words{
-                                          "<",
-                                          ">",
-                                          "=",
-                                          "<>",
-                                          ">=",
-                                          "<=",
-                                      }));
+    EXPECT_EQ(classes["comparisons"], (Words{"<", ">", "=", "<>", ">=", "<="}));
     EXPECT_EQ(classes["logical"], (Words{"||", "BOTH"}));
     EXPECT_EQ(classes["switches"], (Words{"ON", "OFF"}));
-    ASSERT_EQ(classes["commands"].size(), 116u);
-    EXPECT_EQ(classes["commands"].front(), "STATE_BRING_NEW_PEOPLE");
-    EXPECT_EQ(classes["commands"].back(), "SET_WOOD_COLLECTION_RADII");
     EXPECT_EQ(classes["constants"], (Words{"COUNT_WILD", "ATTACK_MARKER", "ATTACK_BUILDING", "ATTACK_PERSON",
                                            "ATTACK_NORMAL", "ATTACK_BY_BOAT", "ATTACK_BY_BALLOON", "GUARD_NORMAL",
                                            "SPELL_TYPE", "BOAT_TYPE", "BLUE", "RED", "YELLOW", "GREEN"}))
@@ -46,8 +36,6 @@ TEST(ScriptWordClasses, SortTheLanguagesWordsByWhatTheyDo) {
               (Words{"RESET_BASE_MARKER", "BUILD_AT", "OPEN_DIALOG", "CLEAR_STANDING_PEOPLE", "DONT_TARGET_S_WARRIORS",
                      "DONT_TARGET_BLUE_SHAMAN", "DONT_TARGET_BLUE_DRUM_TOWERS", "HAS_BLUE_KILLED_A_GHOST",
                      "COUNT_GUARD_FIRES", "TRACK_SHAMAN_TO_ANGLE", "TURN_PUSH"}));
-    ASSERT_EQ(classes["internals"].size(), 262u);
-    EXPECT_EQ(classes["internals"].front(), "INT_GAME_TIME");
 }
 
 // Each fixed word and each internal value name stands in exactly one class, so no word is

@@ -114,27 +114,19 @@ TEST(LanguagePo, ImportRefusesWithTheStringAndTheLine) {
     }
 }
 
-// A file exported with a reference, then edited and saved by Poedit 3.2 (which adds its header fields
-// and the language), imports back: only the string translated there changes.
+// A file exported with a reference, then edited in a translator's tool such as Poedit (which adds header
+// fields, the language among them, and wraps strings), imports back: only the string translated there changes.
 TEST(LanguagePo, AFileSavedByPoeditImportsBack) {
     const std::string german =
         "M\0u\0t\0i\0g\0\0\0"s  // "Mutig"
         "Z\0\r\0\n\0z\0\0\0"s   // "Z\r\nz"
         "\0\0"s                 // ""
         "\xFC\0\x80\0\0\0"s;    // u umlaut, euro sign
-    const std::string saved = R"(# Strings of the language file lang01.dat, keyed by string number.
-# msgid: the reference language's string; msgstr: this file's string.
-msgid ""
+    const std::string saved = R"(msgid ""
 msgstr ""
 "Project-Id-Version: lang01.dat\n"
-"POT-Creation-Date: \n"
-"PO-Revision-Date: \n"
-"Last-Translator: \n"
-"Language-Team: \n"
 "Language: de\n"
-"MIME-Version: 1.0\n"
 "Content-Type: text/plain; charset=UTF-8\n"
-"Content-Transfer-Encoding: 8bit\n"
 "X-Generator: Poedit 3.2.2\n"
 
 msgctxt "0"

@@ -36,6 +36,10 @@ protected:
 // Each system.reg against the name of the levels dialog; "C:" in a name stands for drive_c. One
 // registry object sees every change of the file.
 TEST_F(WinePrefix, KeysViewsDrivesAndFallbacks) {
+    // Only the local machine's keys are known.
+    EXPECT_TRUE(registry.KeyExists(kHkeyLocalMachine, kGameRegistryKey));
+    EXPECT_FALSE(registry.KeyExists(0x80000001, kGameRegistryKey));
+    EXPECT_EQ(registry.Value(0x80000001, kGameRegistryKey, "installpath").kind, RegistryValue::Kind::Empty);
     // The fixture's install path, with folder names matched without case; a missing folder keeps its name.
     EXPECT_EQ(dialogName("\\levels\\levl*.dat"), driveC() + "/gAMES/Pop tb/LEVELS/levl*.dat");
     EXPECT_EQ(dialogName("\\language\\*.dat"), driveC() + "/gAMES/Pop tb/language/*.dat");
@@ -70,12 +74,6 @@ TEST_F(WinePrefix, KeysViewsDrivesAndFallbacks) {
         std::string expected = c.expected.starts_with("C:/") ? driveC() + c.expected.substr(2) : c.expected;
         EXPECT_EQ(dialogName("\\levels\\levl*.dat"), expected) << c.what;
     }
-}
-
-TEST_F(WinePrefix, OnlyLocalMachineIsKnown) {
-    EXPECT_TRUE(registry.KeyExists(kHkeyLocalMachine, kGameRegistryKey));
-    EXPECT_FALSE(registry.KeyExists(0x80000001, kGameRegistryKey));
-    EXPECT_EQ(registry.Value(0x80000001, kGameRegistryKey, "installpath").kind, RegistryValue::Kind::Empty);
 }
 
 TEST(WineRegistry, PrefixComesFromWinePrefixElseHome) {

@@ -70,9 +70,8 @@ TEST(WriteIni, WritesExactBytes) {
 TEST(ReadIni, ReadsValueOrDefault) {
     const std::tuple<const char*, const char*, const char*, const char*> cases[] = {
         {"[SECTION=WINDOW]\r\nSCRIPTVIEWERLEFT=1440\r\n[EOS]\r\n", "window", "scriptviewerleft", "1440"},
-        {"[SECTION=X]\r\nK=1\r\nK=2\r\n[EOS]\r\n", "x", "k", "2"},  // the last occurrence wins
-        {"[SECTION=X]\r\nK=\r\n[EOS]\r\n", "x", "k", "DEF"},
-        {"[SECTION=X]\r\nK=1\r\nK=\r\n[EOS]\r\n", "x", "k", "DEF"},
+        {"[SECTION=X]\r\nK=1\r\nK=2\r\n[EOS]\r\n", "x", "k", "2"},       // the last occurrence wins
+        {"[SECTION=X]\r\nK=1\r\nK=\r\n[EOS]\r\n", "x", "k", "DEF"},      // an empty value gives the default
         {"[SECTION=X]\r\nKEYLONG=5\r\n[EOS]\r\n", "x", "key", "ONG=5"},  // the key is a prefix test
         {"[SECTION=X]\r\nK:7\r\n[EOS]\r\n", "x", "k", "7"},              // the character after the key is skipped
         {"[SECTION=F]\r\nWHAT=a=b\r\n[EOS]\r\n", "f", "what", "a=b"},

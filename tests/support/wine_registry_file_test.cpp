@@ -20,7 +20,6 @@ TEST(WineRegistryFile, FixtureValuesReadAsWindowsWould) {
         const char* name;
         RegistryValue expected;
     } cases[] = {{"InstallPath", RegistryValue::Text("C:\\Games\\Pop TB\\")},
-                 {"INSTALLPATH", RegistryValue::Text("C:\\Games\\Pop TB\\")},
                  {"casetest", RegistryValue::Text("added via different case")},
                  {"", RegistryValue::Text("default value")},
                  {"Empty", RegistryValue::Text("")},

@@ -22,19 +22,10 @@ TextPosition WalkTo(std::string_view text, const std::vector<std::size_t>& wide,
     return at;
 }
 
-TEST(TextIndex, MapsPositionsBothWaysAndClampsOutsideTheText) {
+// Every position inside the text is the walk's test below; these are the ones it never asks for.
+TEST(TextIndex, ClampsOutsideTheTextAndInsideAWideCharacter) {
     // Line 0: "a" "b" "c" CR LF; line 1: TAB, a wide character, "c" LF; line 2: "d" CR; line 3: wide, "e".
-    const std::string text = "abc\r\n\t?c\nd\r?e";
-    const TextIndex index(text, {6, 11});
-    const std::tuple<std::size_t, std::size_t, std::size_t, std::size_t> cases[] = {
-        // line, characters, UTF-16 units, offset
-        {0, 0, 0, 0}, {0, 1, 1, 1}, {0, 3, 3, 3},  {1, 0, 0, 5},  {1, 1, 1, 6},  {1, 2, 3, 7},
-        {1, 3, 4, 8}, {2, 0, 0, 9}, {2, 1, 1, 10}, {3, 0, 0, 11}, {3, 1, 2, 12}, {3, 2, 3, 13},
-    };
-    for (const auto& [line, column, utf16, offset] : cases) {
-        EXPECT_EQ(index.OffsetAt(line, utf16), offset) << line << ':' << utf16;
-        EXPECT_EQ(index.PositionAt(offset), (TextPosition{line, column, utf16})) << offset;
-    }
+    const TextIndex index("abc\r\n\t?c\nd\r?e", {6, 11});
     EXPECT_EQ(index.OffsetAt(1, 2), 7u);   // inside the wide character: the offset after it
     EXPECT_EQ(index.OffsetAt(0, 99), 3u);  // the end of the line, before its CR LF
     EXPECT_EQ(index.OffsetAt(0, SIZE_MAX), 3u);
