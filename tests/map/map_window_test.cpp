@@ -178,7 +178,8 @@ TEST_F(MapWindowTest, OpenMapAsksInTheGameOrProgramFolderAndFillsTheWindow) {
     ASSERT_TRUE(open());
     EXPECT_EQ(saveAvailable, (std::vector<bool>{true, false, true}));
     EXPECT_FALSE(checked("YG"));
-    window->saveMapCommand();  // nothing changed: both files stay byte for byte
+    EXPECT_EQ(child<QListWidget>(Q("lstStoneHeads"))->count(), 3);  // refilled, not added to
+    window->saveMapCommand();                                       // nothing changed: both files stay byte for byte
     EXPECT_TRUE(prompter.told.isEmpty());
     expectHeaderUnchanged();
     EXPECT_EQ(readBytes(levelPath), SampleLevel());
