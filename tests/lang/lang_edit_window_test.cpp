@@ -165,58 +165,49 @@ TEST_F(LangEditWindowTest, UnsavedEditsAreMarkedAndAskedAbout) {
               (QStringList{question("a.dat"), question("a.dat"), question("a.dat"), question("b.dat")}));
 }
 
-// A save that cannot be done says why and leaves the file as it was.
-TEST_F(LangEditWindowTest, FailedOrImpossibleSaveSaysWhy) {
+// What translators expect: changed strings marked, a live check of the code page, which a save refuses
+// too, Save As and Ctrl+S, and a question before a level file is shown as thousands of empty strings. A
+// save that cannot be done says why and leaves the file as it was.
+TEST_F(LangEditWindowTest, MarksLiveCheckSavesAndPlausibility) {
     EXPECT_FALSE(window.saveLang());
     EXPECT_EQ(prompter.told, QStringList{QStringLiteral("No language file is open.")});
-    std::filesystem::create_directory(folder.file("sub"));
-    const std::string bytes = units({u"a", u"b"});
-    open("sub/lang.dat", bytes);
-    select(1);
-    type(QStringLiteral("\u2192"));
-    select(0);
-    EXPECT_FALSE(window.saveLang());
-    const QString notSaved = QStringLiteral("Language file %1 was not saved: ").arg(q(folder.file("sub/lang.dat")));
-    EXPECT_EQ(prompter.lastTold(), notSaved + QStringLiteral("string 1 holds the character U+2192 at position 2, "
-                                                             "which a language file cannot hold."));
-    EXPECT_EQ(window.lstLanguage()->currentRow(), 1);
-    EXPECT_EQ(readBytes(folder.file("sub/lang.dat")), bytes);
-    EXPECT_EQ(statuses.constLast(), QStringLiteral("Ready"));
-    window.txtLangEdit()->setPlainText(QStringLiteral("b"));
-    std::filesystem::remove_all(folder.file("sub"));
-    EXPECT_FALSE(window.saveLang());
-    EXPECT_TRUE(prompter.lastTold().startsWith(notSaved)) << prompter.lastTold().toStdString();
-    EXPECT_GT(prompter.lastTold().size(), notSaved.size());
-    EXPECT_FALSE(std::filesystem::exists(folder.file("sub")));
-}
-
-// What translators expect: changed strings marked, a live check of the code page, Save As
-// and Ctrl+S, and a question before a level file is shown as thousands of empty strings.
-TEST_F(LangEditWindowTest, MarksLiveCheckSaveAsAndPlausibility) {
     prompter.yesNo = {false};
     open("levl0001.dat", std::string(4000, '\0'));
     EXPECT_EQ(prompter.asked.last(), q(folder.file("levl0001.dat")) +
                                          QStringLiteral(" does not look like a language file: 2000 of its 2000 strings "
                                                         "are empty. Open it anyway?"));
     EXPECT_FALSE(window.isVisible());
-    open("lang.dat", units({u"Brave", u"Warrior", u"brave heart", u""}));
+    const std::string bytes = units({u"Brave", u"Warrior", u"brave heart", u""});
+    open("lang.dat", bytes);
     select(1);
     type(QStringLiteral("\u2192"));
-    EXPECT_EQ(window.checkLabel()->text(),
-              QStringLiteral("string 1 holds the character U+2192 at position 8, which a language file cannot hold."));
+    const QString arrow =
+        QStringLiteral("string 1 holds the character U+2192 at position 8, which a language file cannot hold.");
+    EXPECT_EQ(window.checkLabel()->text(), arrow);
     EXPECT_TRUE(window.lstLanguage()->item(1)->font().bold());
     select(2);
-    select(1);  // undo survives the switch
-    window.txtLangEdit()->undo();
+    EXPECT_FALSE(window.saveLang());  // back on the string to mend
+    EXPECT_EQ(prompter.lastTold(),
+              QStringLiteral("Language file %1 was not saved: ").arg(q(folder.file("lang.dat"))) + arrow);
+    EXPECT_EQ(window.lstLanguage()->currentRow(), 1);
+    EXPECT_EQ(readBytes(folder.file("lang.dat")), bytes);
+    EXPECT_EQ(statuses.constLast(), QStringLiteral("Ready"));
+    window.txtLangEdit()->undo();  // undo survives the switch
     EXPECT_EQ(item(1), QStringLiteral("1: Warrior"));
     EXPECT_EQ(window.checkLabel()->text(), QString());
     window.txtLangEdit()->redo();
     window.txtLangEdit()->textCursor().deletePreviousChar();
     EXPECT_EQ(item(1), QStringLiteral("1: Warrior"));
 
-    prompter.files.push_back(q(folder.file("copy.dat")));
-    window.findChild<QAction*>(QStringLiteral("langSaveAs"))->trigger();
-    EXPECT_EQ(readBytes(folder.file("copy.dat")), readBytes(folder.file("lang.dat")));  // unchanged, typed back
+    prompter.files = {q(folder.file("gone/copy.dat")), q(folder.file("copy.dat"))};
+    QAction* saveAs = window.findChild<QAction*>(QStringLiteral("langSaveAs"));
+    saveAs->trigger();  // into a folder that is not there
+    const QString notSaved = QStringLiteral("Language file %1 was not saved: ").arg(q(folder.file("gone/copy.dat")));
+    EXPECT_TRUE(prompter.lastTold().startsWith(notSaved)) << prompter.lastTold().toStdString();
+    EXPECT_GT(prompter.lastTold().size(), notSaved.size());
+    EXPECT_EQ(window.windowTitle(), title("lang.dat"));
+    saveAs->trigger();
+    EXPECT_EQ(readBytes(folder.file("copy.dat")), bytes);  // unchanged, typed back
     EXPECT_EQ(window.windowTitle(), title("copy.dat"));
     type(QStringLiteral("!"));
     QKeyEvent ctrlS(QEvent::KeyPress, Qt::Key_S, Qt::ControlModifier);  // in the box: saves the file now open
