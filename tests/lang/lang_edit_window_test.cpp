@@ -76,7 +76,8 @@ TEST_F(LangEditWindowTest, OpenListsNumberedStringsOrSaysWhyNot) {
     window.openCommand();
     EXPECT_EQ(prompter.dialogs.at(0).initialName, QStringLiteral("C:\\Games\\Populous\\language\\*.dat"));
     std::filesystem::remove(folder.file("system.reg"));  // read at each lookup: from now on the program folder
-    open("missing.dat");                                 // silently nothing: the only message below is the folder's
+    // Silently nothing: the only message below is the folder's.
+    open("missing.dat");
 
     QList<bool> available;
     QObject::connect(&window, &LangEditWindow::saveAvailable, [&](bool on) { available << on; });
