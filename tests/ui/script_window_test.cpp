@@ -158,7 +158,11 @@ TEST_F(EditorTest, OpenTextReadsEveryEncodingAlikeAndRefusesUtf16) {
 TEST(QtPrompterQuestions, EnterTakesTheDefaultAndTheTitleFits) {
     QCoreApplication::setApplicationName(u"Corvane Scripter Tools"_q);
     QtPrompter prompter(nullptr);
-    for (int question = 0; question < 3; ++question) {
+    const std::function<void()> questions[] = {
+        [&] { EXPECT_TRUE(prompter.askYesNo(u"Overwrite?"_q)); },
+        [&] { EXPECT_FALSE(prompter.askYesNoDefaultNo(u"Save it anyway?"_q)); },
+        [&] { EXPECT_EQ(prompter.askNumber(u"Go to line (1 to 9):"_q, 4, 1, 9), 4); }};
+    for (const auto& ask : questions) {
         QTimer press;
         int width = 0;
         QObject::connect(&press, &QTimer::timeout, [&press, &width] {
@@ -170,17 +174,8 @@ TEST(QtPrompterQuestions, EnterTakesTheDefaultAndTheTitleFits) {
             }
         });
         press.start(10);
-        switch (question) {
-            case 0:
-                EXPECT_TRUE(prompter.askYesNo(u"Overwrite?"_q));
-                break;
-            case 1:
-                EXPECT_FALSE(prompter.askYesNoDefaultNo(u"Save it anyway?"_q));
-                break;
-            default:
-                EXPECT_EQ(prompter.askNumber(u"Go to line (1 to 9):"_q, 4, 1, 9), 4);
-        }
-        EXPECT_GT(width, 100) << question;  // room for the title bar's icon and buttons too
+        ask();
+        EXPECT_GT(width, 100) << &ask - questions;  // room for the title bar's icon and buttons too
     }
 }
 
