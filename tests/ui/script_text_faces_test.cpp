@@ -1,12 +1,14 @@
 // A script saved three ways (UTF-8 with and without a byte-order mark, ANSI) reads alike on the command
 // line as in the editor: `check` quotes the same word, `format` lays out the same words in the file's own
-// encoding, mark included. UTF-16 is refused by both, with the editor's message.
+// encoding, mark included. UTF-16 is refused by both, with the editor's message. The language server
+// quotes the word as the command line does.
 #include <gtest/gtest.h>
 
 #include <sstream>
 
 #include "cli/cli_app.h"
 #include "tests/common/temp_folder.h"
+#include "tests/lsp/lsp_client.h"
 #include "text/script_text.h"
 
 namespace corvane::testing {
@@ -44,6 +46,11 @@ TEST(ScriptTextFaces, CheckAndFormatReadEveryEncodingAlike) {
     }
     EXPECT_NE(firstLayout->find("DO X\xE9\x80"), std::string::npos);
     writeBytes(file, std::string("\xFF\xFES\0", 4));
+    std::string messages;
+    for (const Json& published : LspClient::Initialized().Open("file:///s.txt", utf8).End().Run().Published()) {
+        for (const Json& problem : published["diagnostics"]) messages += problem["message"].get<std::string>();
+    }
+    EXPECT_NE(messages.find("found the unknown word X\xC3\xA9\xE2\x82\xAC"), std::string::npos) << messages;
     for (const char* command : {"check", "format"})
         EXPECT_EQ(Cli({command, file}), "1||FILE is UTF-16 text; save it as ANSI or UTF-8\n") << command;
 }
