@@ -103,56 +103,28 @@ TEST_P(VersionCheckFlows, AskTellAndLeaveBehindExactly) {
     EXPECT_EQ(quits, 0);
 }
 
+const QString kSame =
+    QStringLiteral("Your version is the same as the version at the site: 0.3.0\r\n\r\nNo update needed!");
+const QString kNoUpdater = QStringLiteral(
+    "The update utility (%1) is not available! Please reinstall corvane scripter! The program is NOT updated!");
+const QString kNotDownloaded = QStringLiteral(
+    "Info file was not downloaded correctly! Try again or check if you have internet access at the moment!");
+const QString kDamaged = QStringLiteral("The version list at the site is damaged. The program is NOT updated!");
+const std::string kTooLarge = kOffer040 + std::string(ProgressDownload::kMaxBytes, 'x');
+
 INSTANTIATE_TEST_SUITE_P(
     VersionCheck, VersionCheckFlows,
     ::testing::Values(
         Flow{"NoToTheFirstQuestion", 200, kOffer040, {false}},
-        Flow{"SameVersion",
-             200,
-             "corvanescripter\r\n0.3.0\r\nx\r\n",
-             {true},
-             {},
-             {QStringLiteral("Your version is the same as the version at the site: 0.3.0\r\n\r\nNo update needed!")}},
-        Flow{"NotListed", 200, "mapper\r\n0.4.0\r\nx\r\n", {true}, {}, {}, true}, Flow{"Cancel", kCancel, "", {true}},
-        Flow{"FirstRecordDecidesNoKeepsList",
-             200,
-             "corvanescripter\r\n0.2.9\r\nold\r\ncorvanescripter\r\n0.3.0\r\nsame\r\n",
-             {true, false},
-             {offer("0.2.9")},
-             {},
-             true},
-        Flow{"UpdaterMissing",
-             200,
-             kOffer040,
-             {true, true},
-             {offer("0.4.0")},
-             {QStringLiteral("The update utility (%1) is not available! Please reinstall corvane scripter! The "
-                             "program is NOT updated!")
-                  .arg(kUpdater)},
-             true},
-        Flow{"DataFolderMissing",
-             200,
-             kOffer040,
-             {true},
-             {},
-             {QStringLiteral("Info file was not downloaded correctly! Try again or check if you have internet access "
-                             "at the moment!")},
-             false,
-             true},
-        Flow{"DamagedRecord",
-             200,
-             "corvanescripter\r\n0.4.0\x1B[2J\r\nx\r\n",
-             {true},
-             {},
-             {QStringLiteral("The version list at the site is damaged. The program is NOT updated!")},
-             true},
+        Flow{"SameVersion", 200, "corvanescripter\r\n0.3.0\r\nx\r\n", {true}, {}, {kSame}},
+        Flow{"NotListed", 200, "mapper\r\n0.4.0\r\nx\r\n", {true}, {}, {}, true},  // nothing offered
+        Flow{"Cancel", kCancel, "", {true}},
+        Flow{"NoToTheOfferKeepsList", 200, kOffer040, {true, false}, {offer("0.4.0")}, {}, true},
+        Flow{"UpdaterMissing", 200, kOffer040, {true, true}, {offer("0.4.0")}, {kNoUpdater.arg(kUpdater)}, true},
+        Flow{"DataFolderMissing", 200, kOffer040, {true}, {}, {kNotDownloaded}, false, true},
+        Flow{"DamagedRecord", 200, "corvanescripter\r\n0.4.0\x1B[2J\r\nx\r\n", {true}, {}, {kDamaged}, true},
         Flow{"NotFound", 404, kOffer040, {true}, {}, {kConnectionError}},
-        Flow{"TooLargeForAVersionList",
-             200,
-             kOffer040 + std::string(ProgressDownload::kMaxBytes, 'x'),
-             {true},
-             {},
-             {kConnectionError}},
+        Flow{"TooLargeForAVersionList", 200, kTooLarge, {true}, {}, {kConnectionError}},
         Flow{"NoAnswerInTime", kQuiet, "", {true}, {}, {kConnectionError}}),
     [](const auto& info) { return std::string(info.param.name); });
 
