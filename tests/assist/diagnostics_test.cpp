@@ -79,6 +79,11 @@ TEST(Diagnostics, WordsAndGrammar) {
         {Script("\tSET VAR_1 [[%99999999999]]"),
          {{0, kError, "Number out of range in %99999999999 (it must fit in a signed 32-bit integer)"}}},
         {Script("\tSET [[ON]] %1"), {{0, kError, "expected a value after SET, found ON"}}},
+        // A suggestion must fit where it stands: ON is nearest to ONN, but no command.
+        {Script("\tDO [[ONN]]"),
+         {{0, kError, "expected a command after DO " + kCommandExamples + ", found the unknown word ONN"}}},
+        {Script("\tIF BOTH [[VAR_1]] %1 %2 < %1 %2 { } ENDIF"),
+         {{0, kError, "expected a comparison operator after BOTH (<, >, =, ...), found VAR_1"}}},
         {Script("\tDO ATTACK [[PURPLE]] %1"),
          {{0, kError, "expected a colour after ATTACK (RED, YELLOW, GREEN, ...), found the unknown word PURPLE"}}},
         {Script("\tDO ATTACK RED %1 [[ATTACK_NORMAL]]"),
