@@ -428,14 +428,12 @@ TEST_F(AssistTest, ZoomScalesTheShownTextOnly) {
     newScript();
     press(box(), Qt::Key_Plus, u"+"_q, Qt::ControlModifier);
     press(box(), Qt::Key_Plus, u"+"_q, Qt::ControlModifier);
-    EXPECT_EQ(assistant().zoom(), 120);
     const QList<QTextLayout::FormatRange> shown = box().document()->begin().layout()->formats();
     ASSERT_FALSE(shown.isEmpty());
     EXPECT_DOUBLE_EQ(shown.first().format.fontPointSize(), 8.0 * 1.2);
     EXPECT_EQ(box().document()->begin().begin().fragment().charFormat().fontPointSize(), 8.0);  // stored as it was
     EXPECT_FALSE(script().isModified());
     press(box(), Qt::Key_0, u"0"_q, Qt::ControlModifier);
-    EXPECT_EQ(assistant().zoom(), 100);
     EXPECT_TRUE(box().document()->begin().layout()->formats().isEmpty());
 }
 
