@@ -143,12 +143,11 @@ TEST_F(AssistTest, HoverShowsTheEngineHelpOfTheWordUnderThePointer) {
         QHelpEvent hover(QEvent::ToolTip, point, box().viewport()->mapToGlobal(point));
         QApplication::sendEvent(box().viewport(), &hover);
     };
-    QTextCursor at = box().textCursor();
-    at.setPosition(text.size());
-    hoverAt(box().cursorRect(at).center() + QPoint(200, 0));  // right of the line's end: no help
+    caretAt(text.size());
+    hoverAt(box().cursorRect().center() + QPoint(200, 0));  // right of the line's end: no help
     EXPECT_EQ(QToolTip::text(), QString());
-    at.setPosition(20);
-    hoverAt(box().cursorRect(at).center());
+    caretAt(20);
+    hoverAt(box().cursorRect().center());
     const auto help = HoverAt(text.toStdString(), 20, LanguageTables::Standard(), Grammar::Standard());
     ASSERT_TRUE(help.has_value());
     EXPECT_EQ(QToolTip::text(), messageFromEngine(help->text));
@@ -360,10 +359,7 @@ TEST_F(AssistTest, NextProblemScrollsTheWordIntoView) {
     setText(u"START_SCRIPT\n{\n\tSET VAR_1 %1"_q + QString(40, u' ') + u"SET VAR_1 %1\n"_q + QString(30, u'\n') +
             u"\tBLAH\n}\nENDSCRIPT"_q);
     assistant().checkNow();
-    box().moveCursor(QTextCursor::Start);
-    box().moveCursor(QTextCursor::Down);
-    box().moveCursor(QTextCursor::Down);
-    box().moveCursor(QTextCursor::EndOfLine);
+    caretAt(80);  // at the end of the long line
     ASSERT_GT(box().horizontalScrollBar()->value(), 0);
     item("mnuNextProblem")->trigger();
     EXPECT_EQ(selected(), u"BLAH"_q);
