@@ -27,6 +27,10 @@ void doubleClick(QWidget& widget, QPoint at) {  // a press and release first, as
 
 class AssistTest : public EditorTest {
 protected:
+    void SetUp() override {
+        EditorTest::SetUp();
+        newScript();
+    }
     ScriptAssistant& assistant() { return script().assistant(); }
     QListWidget& problemList() { return *script().problemsDock()->list(); }
     QStringList problemLines() {
@@ -85,7 +89,6 @@ TEST_F(AssistTest, ProblemsOfAnOpenedTextAreMarkedListedAndVisitedAtTheirExactWo
 }
 
 TEST_F(AssistTest, TypingIsCheckedAtThePauseAndMarksFollowTheText) {
-    newScript();
     caretAt(14);                                // after "START_SCRIPT\n{"
     type(box(), u"\n\t\u00a0SET VAR_1 ZZZ"_q);  // a no-break space is no blank: "\u00a0SET" is one unknown word
     EXPECT_TRUE(assistant().pauseTimer().isActive());
@@ -104,7 +107,6 @@ TEST_F(AssistTest, TypingIsCheckedAtThePauseAndMarksFollowTheText) {
 }
 
 TEST_F(AssistTest, CompletionInsertsReplacingThePartialWordAndCancelsWithoutATrace) {
-    newScript();
     setText(u"START_SCRIPT { DO ATT } ENDSCRIPT"_q);
     caretAt(21);  // after "ATT"
     CompletionPopup& popup = assistant().completionPopup();
@@ -135,7 +137,6 @@ TEST_F(AssistTest, CompletionInsertsReplacingThePartialWordAndCancelsWithoutATra
 }
 
 TEST_F(AssistTest, HoverShowsTheEngineHelpOfTheWordUnderThePointer) {
-    newScript();
     box().resize(600, 300);
     const QString text = u"START_SCRIPT { DO ATTACK } ENDSCRIPT"_q;
     setText(text);
@@ -154,7 +155,6 @@ TEST_F(AssistTest, HoverShowsTheEngineHelpOfTheWordUnderThePointer) {
 }
 
 TEST_F(AssistTest, FormatIsOneUndoStepAndGoToLineMovesTheCaret) {
-    newScript();
     const QString text = u"START_SCRIPT { SET VAR_1 %2 IF < VAR_1 %3 { DO STATE_DEFEND ON } ENDIF } ENDSCRIPT"_q;
     setText(text);
     item("mnuFormatScript")->trigger();
@@ -201,7 +201,6 @@ TEST_F(AssistTest, TextFilesRoundTripByteExactAndRefuseWhatTheyCannotHold) {
 // A text far larger than any script is opened only after asking; then its first problems are
 // marked and listed, and the rest summed up in one line.
 TEST_F(AssistTest, LargeTextsAreOpenedAfterAskingAndMarkABoundedNumberOfProblems) {
-    newScript();
     const QString before = box().toPlainText();
     std::string words = "START_SCRIPT";
     while (words.size() <= (256u << 10)) words += " FOO";
@@ -266,7 +265,6 @@ TEST_F(AssistTest, DroppedFilesLoadOrOpenAsTextAfterAskingAboutUnsavedWork) {
 // A "}" at a line's start takes a tab back, as one undo step; colours and completion while typing wait
 // for their option.
 TEST_F(AssistTest, TypingAssistColoursAndCompletesOnlyWhenSwitchedOnAndBracesDedentAlways) {
-    newScript();
     const QString indented = u"START_SCRIPT\n{\n\t\t\n}"_q;
     const auto layoutFormats = [this] { return box().document()->findBlockByNumber(2).layout()->formats().size(); };
     for (bool on : {false, true}) {
@@ -291,7 +289,6 @@ TEST_F(AssistTest, TypingAssistColoursAndCompletesOnlyWhenSwitchedOnAndBracesDed
 // The list opens by itself where a word is being typed or DO's command is due, never for blanks
 // alone; Enter on a word that is complete as typed is the line break.
 TEST_F(AssistTest, TheListOpensByItselfOnlyForWordsAndEnterBreaksAfterACompleteWord) {
-    newScript();
     item("mnuTypingAssist")->trigger();
     CompletionPopup& popup = assistant().completionPopup();
     const std::pair<QString, bool> cases[] = {
@@ -322,7 +319,6 @@ TEST_F(AssistTest, TheListOpensByItselfOnlyForWordsAndEnterBreaksAfterACompleteW
 // The list is a window of its own, never cut by the box: below the caret, above it at the screen's
 // bottom, moved left at its right edge; as many rows as it has words, ten at most.
 TEST_F(AssistTest, TheCompletionListStaysOnTheScreenAndFitsItsWords) {
-    newScript();
     setText(u"START_SCRIPT\n{\n\tDO STATE_PREA\n\tDO \n}\nENDSCRIPT"_q);
     CompletionPopup& popup = assistant().completionPopup();
     const QRect screen = box().screen()->availableGeometry();
@@ -354,7 +350,6 @@ TEST_F(AssistTest, TheCompletionListStaysOnTheScreenAndFitsItsWords) {
 
 // Next problem shows the word's line from its start, also after the view was scrolled sideways.
 TEST_F(AssistTest, NextProblemScrollsTheWordIntoView) {
-    newScript();
     box().resize(300, 200);
     setText(u"START_SCRIPT\n{\n\tSET VAR_1 %1"_q + QString(40, u' ') + u"SET VAR_1 %1\n"_q + QString(30, u'\n') +
             u"\tBLAH\n}\nENDSCRIPT"_q);
@@ -368,7 +363,6 @@ TEST_F(AssistTest, NextProblemScrollsTheWordIntoView) {
 }
 
 TEST_F(AssistTest, ReferenceListsFilterAndInsertTheDoubleClickedWord) {
-    newScript();
     caretAt(14);
     item("mnuShowCommands")->trigger();
     auto* list = window->findChild<ReferenceListWindow*>(u"frmCommandList"_q);
@@ -382,7 +376,6 @@ TEST_F(AssistTest, ReferenceListsFilterAndInsertTheDoubleClickedWord) {
 }
 
 TEST_F(AssistTest, LineNumbersAndTheBlockPartnersOfTheCaretWord) {
-    newScript();
     EXPECT_GT(box().viewport()->geometry().left(), box().findChild<QWidget*>(u"lineNumbers"_q)->width() - 1);
     setText(u"START_SCRIPT\n{\n\tIF = %1 %1 { } ELSE { } ENDIF\n}\nENDSCRIPT"_q);
     caretAt(42);  // inside ENDIF
@@ -390,7 +383,6 @@ TEST_F(AssistTest, LineNumbersAndTheBlockPartnersOfTheCaretWord) {
 }
 
 TEST_F(AssistTest, ColoursCoverASmallTextWholeAndALongOneAroundTheShownLines) {
-    newScript();
     item("mnuTypingAssist")->trigger();
     const auto coloured = [this](int line) {
         return !box().document()->findBlockByNumber(line).layout()->formats().isEmpty();
@@ -416,7 +408,6 @@ TEST_F(AssistTest, ColoursCoverASmallTextWholeAndALongOneAroundTheShownLines) {
 }
 
 TEST_F(AssistTest, ZoomScalesTheShownTextOnly) {
-    newScript();
     press(box(), Qt::Key_Plus, u"+"_q, Qt::ControlModifier);
     press(box(), Qt::Key_Plus, u"+"_q, Qt::ControlModifier);
     const QList<QTextLayout::FormatRange> shown = box().document()->begin().layout()->formats();
