@@ -137,7 +137,6 @@ TEST_F(EditorViewsTest, FoldingHidesLinesOnlyAndTheCaretOpensThem) {
     const QString text = u"START_SCRIPT\n{\n\tEVERY %4\n\t{\n\t\tSET VAR_1 %1\n\t}\n}\nENDSCRIPT"_q;
     setText(text);
     FoldMargin& folds = *script().foldMargin();
-    folds.refresh();
     EXPECT_FALSE(folds.toggleFoldAt(0));  // START_SCRIPT: no brace
     const QRect brace = box().cursorRect(QTextCursor(box().document()->findBlockByNumber(3)));
     const QPoint marker(folds.width() / 2, brace.center().y());  // beside EVERY's "{"
@@ -171,7 +170,6 @@ TEST_F(EditorViewsTest, FoldingHidesLinesOnlyAndTheCaretOpensThem) {
     folds.refresh();
     EXPECT_EQ(shownLines(), QList<bool>(8, true));
     setText(u"START_SCRIPT\n{\n}\nENDSCRIPT"_q);
-    folds.refresh();
     EXPECT_FALSE(folds.toggleFoldAt(1));  // no line between the braces to hide
 }
 
