@@ -27,6 +27,10 @@ void doubleClick(QWidget& widget, QPoint at) {  // a press and release first, as
 
 class AssistTest : public EditorTest {
 protected:
+    void SetUp() override {
+        EditorTest::SetUp();
+        newScript();
+    }
     ScriptAssistant& assistant() { return script().assistant(); }
     QListWidget& problemList() { return *script().problemsDock()->list(); }
     QStringList problemLines() {
@@ -58,23 +62,17 @@ protected:
     QString engineMessage(std::string_view text, std::size_t index) {
         return messageFromEngine(Diagnose(text, LanguageTables::Standard(), Grammar::Standard()).at(index).message);
     }
-    void caretAt(int position) {
-        QTextCursor cursor = box().textCursor();
-        cursor.setPosition(position);
-        box().setTextCursor(cursor);
-    }
+    void caretAt(int position) { box().selectRange(position, 0); }
 };
 
 TEST_F(AssistTest, ProblemsOfAnOpenedTextAreMarkedListedAndVisitedAtTheirExactWords) {
     openTextFile(kTextFile);
-    EXPECT_EQ(script().caption(), u"Script Editor - "_q + path("s.txt"));
     EXPECT_EQ(current(), u"newfile.dat"_q);  // Save asks for a compiled file's name
     // Checked at once, no pause needed. The unknown word also breaks the grammar: one mark; BLAH, four
     // letters, compiles as a raw code, which no command is.
     EXPECT_EQ(marked(true), (QStringList{u"\u00e9\u20ac #ff5050"_q, u"BLAH #ff5050"_q}));
-    const std::string engineText = "START_SCRIPT\n{\n\tSET VAR_1 %2 \xe9\x80\n\tDO BLAH\n}\nENDSCRIPT";
     EXPECT_EQ(problemLines(),
-              (QStringList{u"3:15  "_q + engineMessage(engineText, 0), u"4:5  "_q + engineMessage(engineText, 1)}));
+              (QStringList{u"3:15  "_q + engineMessage(kTextFile, 0), u"4:5  "_q + engineMessage(kTextFile, 1)}));
     item("mnuNextProblem")->trigger();
     EXPECT_EQ(selected(), u"\u00e9\u20ac"_q);
     EXPECT_EQ(window->statusText(), problemLines().at(0));
@@ -86,17 +84,11 @@ TEST_F(AssistTest, ProblemsOfAnOpenedTextAreMarkedListedAndVisitedAtTheirExactWo
     EXPECT_EQ(selected(), u"BLAH"_q);
     caretAt(0);
     EXPECT_EQ(window->statusText(), QString());  // no problem under the caret: the problem text goes
-    problemList().setCurrentRow(1);
-    press(problemList(), Qt::Key_Return, u"\r"_q);
-    EXPECT_EQ(selected(), u"BLAH"_q);
-    caretAt(0);
     doubleClick(*problemList().viewport(), problemList().visualItemRect(problemList().item(0)).center());
     EXPECT_EQ(selected(), u"\u00e9\u20ac"_q);
 }
 
 TEST_F(AssistTest, TypingIsCheckedAtThePauseAndMarksFollowTheText) {
-    newScript();
-    EXPECT_TRUE(marked(true).isEmpty());
     caretAt(14);                                // after "START_SCRIPT\n{"
     type(box(), u"\n\t\u00a0SET VAR_1 ZZZ"_q);  // a no-break space is no blank: "\u00a0SET" is one unknown word
     EXPECT_TRUE(assistant().pauseTimer().isActive());
@@ -115,15 +107,11 @@ TEST_F(AssistTest, TypingIsCheckedAtThePauseAndMarksFollowTheText) {
 }
 
 TEST_F(AssistTest, CompletionInsertsReplacingThePartialWordAndCancelsWithoutATrace) {
-    newScript();
     setText(u"START_SCRIPT { DO ATT } ENDSCRIPT"_q);
     caretAt(21);  // after "ATT"
     CompletionPopup& popup = assistant().completionPopup();
     press(box(), Qt::Key_Space, u" "_q, Qt::ControlModifier);
     ASSERT_TRUE(popup.isOpen());
-    for (int i = 0; i < popup.list()->topLevelItemCount(); ++i) {
-        EXPECT_TRUE(popup.list()->topLevelItem(i)->text(0).startsWith(u"ATT"_q));
-    }
     const QString first = popup.list()->topLevelItem(0)->text(0);
     type(box(), u"A"_q);  // narrows as the word grows
     EXPECT_TRUE(popup.list()->topLevelItem(0)->text(0).startsWith(u"ATTA"_q));
@@ -149,7 +137,6 @@ TEST_F(AssistTest, CompletionInsertsReplacingThePartialWordAndCancelsWithoutATra
 }
 
 TEST_F(AssistTest, HoverShowsTheEngineHelpOfTheWordUnderThePointer) {
-    newScript();
     box().resize(600, 300);
     const QString text = u"START_SCRIPT { DO ATTACK } ENDSCRIPT"_q;
     setText(text);
@@ -157,19 +144,17 @@ TEST_F(AssistTest, HoverShowsTheEngineHelpOfTheWordUnderThePointer) {
         QHelpEvent hover(QEvent::ToolTip, point, box().viewport()->mapToGlobal(point));
         QApplication::sendEvent(box().viewport(), &hover);
     };
-    QTextCursor at = box().textCursor();
-    at.setPosition(text.size());
-    hoverAt(box().cursorRect(at).center() + QPoint(200, 0));  // right of the line's end: no help
+    caretAt(text.size());
+    hoverAt(box().cursorRect().center() + QPoint(200, 0));  // right of the line's end: no help
     EXPECT_EQ(QToolTip::text(), QString());
-    at.setPosition(20);
-    hoverAt(box().cursorRect(at).center());
+    caretAt(20);
+    hoverAt(box().cursorRect().center());
     const auto help = HoverAt(text.toStdString(), 20, LanguageTables::Standard(), Grammar::Standard());
     ASSERT_TRUE(help.has_value());
     EXPECT_EQ(QToolTip::text(), messageFromEngine(help->text));
 }
 
 TEST_F(AssistTest, FormatIsOneUndoStepAndGoToLineMovesTheCaret) {
-    newScript();
     const QString text = u"START_SCRIPT { SET VAR_1 %2 IF < VAR_1 %3 { DO STATE_DEFEND ON } ENDIF } ENDSCRIPT"_q;
     setText(text);
     item("mnuFormatScript")->trigger();
@@ -190,7 +175,6 @@ TEST_F(AssistTest, FormatIsOneUndoStepAndGoToLineMovesTheCaret) {
 TEST_F(AssistTest, TextFilesRoundTripByteExactAndRefuseWhatTheyCannotHold) {
     const std::string bytes = "START_SCRIPT\r\n{\r\n\tSET VAR_1 %2 \x80\xe9\xa0x\r\n}\r\nENDSCRIPT\r\n";  // no UTF-8
     openTextFile(bytes);
-    EXPECT_EQ(box().toPlainText().left(16), u"START_SCRIPT\n{\n\t"_q);
     prompter.files = {path("copy.txt")};
     item("mnuScriptsSaveText")->trigger();
     EXPECT_EQ(readBytes(folder.file("copy.txt")), bytes);
@@ -210,20 +194,13 @@ TEST_F(AssistTest, TextFilesRoundTripByteExactAndRefuseWhatTheyCannotHold) {
     prompter.saveChoices = {Prompter::SaveChoice::Discard};
     prompter.files = {path("missing.txt")};
     item("mnuScriptsOpenText")->trigger();
-    EXPECT_TRUE(prompter.lastTold().startsWith(u"Could not open "_q + path("missing.txt")));
+    EXPECT_EQ(prompter.lastTold(), u"Could not open "_q + path("missing.txt") + u": No such file or directory"_q);
     EXPECT_TRUE(box().toPlainText().startsWith(u"x\u0101START_SCRIPT"_q));  // nothing changed
-#ifdef __linux__
-    prompter.files = {u"/proc/self/mem"_q};  // its reads fail
-    item("mnuScriptsOpenText")->trigger();
-    EXPECT_EQ(prompter.lastTold(), u"Could not open /proc/self/mem: reading failed (Input/output error)"_q);
-    EXPECT_TRUE(box().toPlainText().startsWith(u"x\u0101START_SCRIPT"_q));
-#endif
 }
 
 // A text far larger than any script is opened only after asking; then its first problems are
 // marked and listed, and the rest summed up in one line.
 TEST_F(AssistTest, LargeTextsAreOpenedAfterAskingAndMarkABoundedNumberOfProblems) {
-    newScript();
     const QString before = box().toPlainText();
     std::string words = "START_SCRIPT";
     while (words.size() <= (256u << 10)) words += " FOO";
@@ -235,8 +212,6 @@ TEST_F(AssistTest, LargeTextsAreOpenedAfterAskingAndMarkABoundedNumberOfProblems
     EXPECT_EQ(box().toPlainText(), before);
     prompter.yesNo = {true};
     openTextFile(words);
-    EXPECT_TRUE(box().toPlainText().startsWith(u"START_SCRIPT FOO"_q));
-    EXPECT_EQ(assistant().problems().size(), ScriptAssistant::kMaxMarkedProblems);
     EXPECT_EQ(marked(true).size(), static_cast<qsizetype>(ScriptAssistant::kMaxMarkedProblems));
     const QStringList lines = problemLines();
     ASSERT_EQ(lines.size(), static_cast<qsizetype>(ScriptAssistant::kMaxMarkedProblems) + 1);
@@ -275,7 +250,6 @@ TEST_F(AssistTest, DroppedFilesLoadOrOpenAsTextAfterAskingAboutUnsavedWork) {
     const QString compiledFile = writeScript("d.DAT", "START_SCRIPT { SET VAR_1 %2 } ENDSCRIPT");
     EXPECT_TRUE(drop(compiledFile));
     EXPECT_EQ(current(), compiledFile);
-    EXPECT_TRUE(box().toPlainText().contains(u"SET VAR_1 %2"_q));
     writeBytes(folder.file("t.txt"), "START_SCRIPT ENDSCRIPT");
     type(box(), u"x"_q);
     prompter.saveChoices = {Prompter::SaveChoice::Cancel, Prompter::SaveChoice::Discard};
@@ -291,7 +265,6 @@ TEST_F(AssistTest, DroppedFilesLoadOrOpenAsTextAfterAskingAboutUnsavedWork) {
 // A "}" at a line's start takes a tab back, as one undo step; colours and completion while typing wait
 // for their option.
 TEST_F(AssistTest, TypingAssistColoursAndCompletesOnlyWhenSwitchedOnAndBracesDedentAlways) {
-    newScript();
     const QString indented = u"START_SCRIPT\n{\n\t\t\n}"_q;
     const auto layoutFormats = [this] { return box().document()->findBlockByNumber(2).layout()->formats().size(); };
     for (bool on : {false, true}) {
@@ -302,9 +275,6 @@ TEST_F(AssistTest, TypingAssistColoursAndCompletesOnlyWhenSwitchedOnAndBracesDed
         EXPECT_EQ(box().toPlainText(), u"START_SCRIPT\n{\n\t}\n}"_q);
         box().undo();  // the dedent first, as the author may want the tab back
         EXPECT_EQ(box().toPlainText(), u"START_SCRIPT\n{\n\t\t}\n}"_q);
-        QTextCursor brace(box().document());
-        brace.setPosition(18);  // just after the brace: its format
-        EXPECT_EQ(brace.charFormat().foreground().color(), QColor(255, 192, 192));
         caretAt(19);
         type(box(), u" DO "_q);
         EXPECT_EQ(assistant().completionPopup().isOpen(), on);
@@ -319,28 +289,22 @@ TEST_F(AssistTest, TypingAssistColoursAndCompletesOnlyWhenSwitchedOnAndBracesDed
 // The list opens by itself where a word is being typed or DO's command is due, never for blanks
 // alone; Enter on a word that is complete as typed is the line break.
 TEST_F(AssistTest, TheListOpensByItselfOnlyForWordsAndEnterBreaksAfterACompleteWord) {
-    newScript();
     item("mnuTypingAssist")->trigger();
     CompletionPopup& popup = assistant().completionPopup();
-    const std::tuple<QString, bool, QString> cases[] = {
-        // typed on the line after "{", list open, text after a further Enter
-        {u"\t  "_q, false, u"\t  \n\t"_q},
-        {u"\tSET "_q, false, u"\tSET \n\t"_q},
-        {u"\tDO "_q, true, {}},
-        {u"\tDO ST"_q, true, {}},
-        {u"\tDO STATE_PREACH ON"_q, false, u"\tDO STATE_PREACH ON\n\t"_q},
+    const std::pair<QString, bool> cases[] = {
+        // typed on the line after "{", list open
+        {u"\t  "_q, false},
+        {u"\tSET "_q, false},
+        {u"\tDO "_q, true},
+        {u"\tDO ST"_q, true},
+        {u"\tDO STATE_PREACH ON"_q, false},
     };
-    for (const auto& [typed, open, afterEnter] : cases) {
+    for (const auto& [typed, open] : cases) {
         SCOPED_TRACE(typed.toStdString());
         setText(u"START_SCRIPT\n{\n\n}"_q);
         caretAt(15);
         type(box(), typed);
         EXPECT_EQ(popup.isOpen(), open);
-        if (open) continue;
-        press(box(), Qt::Key_Return, u"\r"_q);
-        EXPECT_EQ(
-            box().document()->findBlockByNumber(2).text() + u"\n"_q + box().document()->findBlockByNumber(3).text(),
-            afterEnter);
     }
     setText(u"START_SCRIPT { DO STATE_DEFEND } ENDSCRIPT"_q);
     caretAt(30);  // after STATE_DEFEND, which STATE_DEFEND_BASE continues
@@ -355,7 +319,6 @@ TEST_F(AssistTest, TheListOpensByItselfOnlyForWordsAndEnterBreaksAfterACompleteW
 // The list is a window of its own, never cut by the box: below the caret, above it at the screen's
 // bottom, moved left at its right edge; as many rows as it has words, ten at most.
 TEST_F(AssistTest, TheCompletionListStaysOnTheScreenAndFitsItsWords) {
-    newScript();
     setText(u"START_SCRIPT\n{\n\tDO STATE_PREA\n\tDO \n}\nENDSCRIPT"_q);
     CompletionPopup& popup = assistant().completionPopup();
     const QRect screen = box().screen()->availableGeometry();
@@ -387,15 +350,11 @@ TEST_F(AssistTest, TheCompletionListStaysOnTheScreenAndFitsItsWords) {
 
 // Next problem shows the word's line from its start, also after the view was scrolled sideways.
 TEST_F(AssistTest, NextProblemScrollsTheWordIntoView) {
-    newScript();
     box().resize(300, 200);
     setText(u"START_SCRIPT\n{\n\tSET VAR_1 %1"_q + QString(40, u' ') + u"SET VAR_1 %1\n"_q + QString(30, u'\n') +
             u"\tBLAH\n}\nENDSCRIPT"_q);
     assistant().checkNow();
-    box().moveCursor(QTextCursor::Start);
-    box().moveCursor(QTextCursor::Down);
-    box().moveCursor(QTextCursor::Down);
-    box().moveCursor(QTextCursor::EndOfLine);
+    caretAt(80);  // at the end of the long line
     ASSERT_GT(box().horizontalScrollBar()->value(), 0);
     item("mnuNextProblem")->trigger();
     EXPECT_EQ(selected(), u"BLAH"_q);
@@ -404,7 +363,6 @@ TEST_F(AssistTest, NextProblemScrollsTheWordIntoView) {
 }
 
 TEST_F(AssistTest, ReferenceListsFilterAndInsertTheDoubleClickedWord) {
-    newScript();
     caretAt(14);
     item("mnuShowCommands")->trigger();
     auto* list = window->findChild<ReferenceListWindow*>(u"frmCommandList"_q);
@@ -418,7 +376,6 @@ TEST_F(AssistTest, ReferenceListsFilterAndInsertTheDoubleClickedWord) {
 }
 
 TEST_F(AssistTest, LineNumbersAndTheBlockPartnersOfTheCaretWord) {
-    newScript();
     EXPECT_GT(box().viewport()->geometry().left(), box().findChild<QWidget*>(u"lineNumbers"_q)->width() - 1);
     setText(u"START_SCRIPT\n{\n\tIF = %1 %1 { } ELSE { } ENDIF\n}\nENDSCRIPT"_q);
     caretAt(42);  // inside ENDIF
@@ -426,7 +383,6 @@ TEST_F(AssistTest, LineNumbersAndTheBlockPartnersOfTheCaretWord) {
 }
 
 TEST_F(AssistTest, ColoursCoverASmallTextWholeAndALongOneAroundTheShownLines) {
-    newScript();
     item("mnuTypingAssist")->trigger();
     const auto coloured = [this](int line) {
         return !box().document()->findBlockByNumber(line).layout()->formats().isEmpty();
@@ -452,17 +408,14 @@ TEST_F(AssistTest, ColoursCoverASmallTextWholeAndALongOneAroundTheShownLines) {
 }
 
 TEST_F(AssistTest, ZoomScalesTheShownTextOnly) {
-    newScript();
     press(box(), Qt::Key_Plus, u"+"_q, Qt::ControlModifier);
     press(box(), Qt::Key_Plus, u"+"_q, Qt::ControlModifier);
-    EXPECT_EQ(assistant().zoom(), 120);
     const QList<QTextLayout::FormatRange> shown = box().document()->begin().layout()->formats();
     ASSERT_FALSE(shown.isEmpty());
     EXPECT_DOUBLE_EQ(shown.first().format.fontPointSize(), 8.0 * 1.2);
     EXPECT_EQ(box().document()->begin().begin().fragment().charFormat().fontPointSize(), 8.0);  // stored as it was
     EXPECT_FALSE(script().isModified());
     press(box(), Qt::Key_0, u"0"_q, Qt::ControlModifier);
-    EXPECT_EQ(assistant().zoom(), 100);
     EXPECT_TRUE(box().document()->begin().layout()->formats().isEmpty());
 }
 
