@@ -69,14 +69,20 @@ TEST(WriteFileAtomically, ReadOnlyFolderKeepsOldFile) {
 #ifdef _WIN32
     GTEST_SKIP() << "folder permissions work differently on Windows";
 #else
-    if (::geteuid() == 0) GTEST_SKIP() << "root ignores folder permissions";
-#endif
     TempFolder dir;
     writeBytes(dir.file("t.dat"), "old");
-    fs::permissions(dir.path(), fs::perms::owner_read | fs::perms::owner_exec);
-    EXPECT_FALSE(WriteFileAtomically(dir.file("t.dat"), "new"));
+    const auto readAndEnter =
+        fs::perms::owner_read | fs::perms::owner_exec | fs::perms::others_read | fs::perms::others_exec;
+    fs::permissions(dir.path(), readAndEnter);
+    const auto refused = [&] { return !WriteFileAtomically(dir.file("t.dat"), "new"); };
+    // Root ignores folder permissions, so as root an ordinary user tries, on a file of its own.
+    if (::geteuid() == 0) {
+        ASSERT_EQ(::chown(dir.file("t.dat").c_str(), kNobody, kNoGroup), 0);
+    }
+    EXPECT_EQ(::geteuid() == 0 ? RunAsUser(kNobody, kNoGroup, refused) : refused(), true);
     fs::permissions(dir.path(), fs::perms::owner_all);
     EXPECT_EQ(readBytes(dir.file("t.dat")), "old");
+#endif
 }
 
 #ifndef _WIN32
