@@ -56,6 +56,10 @@ inline constexpr std::string_view kLastLangFile = "lastlangfile";
 inline constexpr std::string_view kFindSection = "find";
 inline constexpr std::string_view kFindWhat = "what";
 
+// The editor's own options, and the script window's docks the author closed (their names, by commas).
+inline constexpr std::string_view kEditorSection = "editor";
+inline constexpr std::string_view kHiddenDocks = "hiddendocks";
+
 inline constexpr std::string_view kUpdateSection = "update";
 inline constexpr std::string_view kUpdateUrl = "url";  // another update site, for mirrors and tests
 

@@ -48,7 +48,6 @@ namespace {
 
 const QString kScriptFilter = QStringLiteral("Script Files (*.dat)|*.dat|All Files (*.*)|*.*");
 const QString kTextFilter = QStringLiteral("Script Texts (*.txt)|*.txt|All Files (*.*)|*.*");
-constexpr std::string_view kEditorSection = "editor";
 constexpr std::string_view kTypingAssistKey = "colourandcomplete";
 constexpr std::string_view kCloseBlocksKey = "closeblocks";
 // A script text is a few ten kilobytes; far larger files are chosen by mistake.
@@ -230,9 +229,9 @@ QAction* MainWindow::addOption(QMenu* menu, const char* name, const QString& cap
                                void (ScriptAssistant::*apply)(bool)) {
     QAction* option = addItem(menu, name, caption, {}, true, nullptr);
     option->setCheckable(true);
-    option->setChecked(context_.settings.readInt(kEditorSection, key, 0) != 0);
+    option->setChecked(context_.settings.readInt(settings::kEditorSection, key, 0) != 0);
     connect(option, &QAction::toggled, this, [this, key, apply](bool on) {
-        context_.settings.write(kEditorSection, key, on ? QStringLiteral("1") : QStringLiteral("0"));
+        context_.settings.write(settings::kEditorSection, key, on ? QStringLiteral("1") : QStringLiteral("0"));
         if (script_ != nullptr) (script_->assistant().*apply)(on);
     });
     return option;

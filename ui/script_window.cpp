@@ -107,6 +107,8 @@ QWidget* ScriptWindow::makeScriptArea() {
     return area;
 }
 
+QList<QDockWidget*> ScriptWindow::docks() const { return {problems_, helpDock_, outline_}; }
+
 QList<QAction*> ScriptWindow::panelActions() const {
     return {problems_->toggleViewAction(), helpDock_->toggleViewAction()};
 }
@@ -139,6 +141,9 @@ void ScriptWindow::open() {
     const QSize area = mdiArea() != nullptr ? mdiArea()->viewport()->size() : QSize();
     setGeometry(reachablePlacement(openingPlacement(), area, minimumSizeHint().boundedTo(QSize(200, 120))));
     fitPanels();
+    const QStringList hidden =
+        context_.settings.read(settings::kEditorSection, settings::kHiddenDocks, QString()).split(QLatin1Char(','));
+    for (QDockWidget* dock : docks()) dock->setHidden(hidden.contains(dock->objectName()));
     switch (context_.settings.readInt(settings::kWindowSection, settings::kScriptViewerState, 0)) {
         case 1:
             showMinimized();
@@ -172,11 +177,11 @@ QRect ScriptWindow::openingPlacement() const {
 }
 
 void ScriptWindow::storePlacement() {
-    const EditorSettings& settings = context_.settings;
+    std::vector<EditorSettings::Value> values;
     if (!isMaximized()) {
         const QRect now = geometry();
         const auto store = [&](std::string_view key, int pixels, int dpi) {
-            settings.write(settings::kWindowSection, key, QString::number(pixelsToTwips(pixels, dpi)));
+            values.push_back({settings::kWindowSection, key, QString::number(pixelsToTwips(pixels, dpi))});
         };
         store(settings::kScriptViewerLeft, now.x(), logicalDpiX());
         store(settings::kScriptViewerTop, now.y(), logicalDpiY());
@@ -184,7 +189,17 @@ void ScriptWindow::storePlacement() {
         store(settings::kScriptViewerHeight, now.height(), logicalDpiY());
     }
     const int state = isMaximized() ? 2 : (isMinimized() ? 1 : 0);
-    settings.write(settings::kWindowSection, settings::kScriptViewerState, QString::number(state));
+    values.push_back({settings::kWindowSection, settings::kScriptViewerState, QString::number(state)});
+    QStringList hidden;
+    for (const QDockWidget* dock : docks()) {
+        if (dock->isHidden()) hidden << dock->objectName();
+    }
+    // Nothing is added to the settings file of an author who never closed a dock.
+    const QString stored = context_.settings.read(settings::kEditorSection, settings::kHiddenDocks, QString());
+    if (!hidden.isEmpty() || !stored.isEmpty()) {
+        values.push_back({settings::kEditorSection, settings::kHiddenDocks, hidden.join(QLatin1Char(','))});
+    }
+    context_.settings.write(values);
 }
 
 void ScriptWindow::closeEvent(QCloseEvent* event) {

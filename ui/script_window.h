@@ -85,6 +85,8 @@ private:
     // The Problems list and the help box at their designed heights, together at most a third of the window.
     void fitPanels();
     void addEditorViews(QMainWindow* area);
+    // The Problems list, the help box and the outline: the docks whose closing is remembered.
+    QList<QDockWidget*> docks() const;
     void storePlacement();
     bool makeBackup(QString& backupName);
     // The compiled file's bytes once every question is answered Yes; nothing (with the message

@@ -10,6 +10,7 @@
 #include "tests/ui/editor_fixture.h"
 #include "ui/box_text.h"
 #include "ui/common/qt_prompter.h"
+#include "ui/outline_dock.h"
 #include "ui/placement.h"
 #include "ui/problems_dock.h"
 #include "ui/recent_files.h"
@@ -344,6 +345,19 @@ TEST_F(EditorTest, PlacementIsStoredInTwipsOnCloseAndRestoredWithinReach) {
     startEditor();
     newScript();
     EXPECT_EQ(script().geometry(), QRect(10, 20, 400, 300));
+    EXPECT_EQ(readBytes(ini()).find("HIDDENDOCKS"), std::string::npos);  // no dock ever closed: nothing added
+    script().helpDock()->close();
+    script().outlineDock()->close();
+    item("mnuExit")->trigger();
+    EXPECT_EQ(settings({"editor/hiddendocks"}), "dockHelp,dockOutline");
+    startEditor();
+    newScript();
+    EXPECT_TRUE(script().helpDock()->isHidden() && script().outlineDock()->isHidden());
+    EXPECT_FALSE(script().problemsDock()->isHidden());
+    item("mnuShowHelp")->trigger();
+    item("mnuShowOutline")->trigger();
+    item("mnuExit")->trigger();
+    EXPECT_EQ(settings({"editor/hiddendocks"}), "-");                           // shown again: none hidden
     ASSERT_TRUE(WriteIni(ini(), "window", "scriptviewerleft", "-2147483648"));  // absurd hand-edited values
     ASSERT_TRUE(WriteIni(ini(), "window", "scriptviewerheight", "2147483647"));
     startEditor();
