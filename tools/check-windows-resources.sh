@@ -42,9 +42,8 @@ for exe in "$@"; do
         at=$((${#rest} / 2))
         product_ms=$(dword_at "$ver" $((at + 16)))
         product_ls=$(dword_at "$ver" $((at + 20)))
-        got="$((product_ms >> 16)).$((product_ms & 0xffff)).$((product_ls >> 16))"
-        [ "$got" = "$major.$minor.$patch" ] && [ $((product_ls & 0xffff)) -eq 0 ] ||
-            fail "fixed product version is $got.$((product_ls & 0xffff)), not $version.0"
+        got="$((product_ms >> 16)).$((product_ms & 0xffff)).$((product_ls >> 16)).$((product_ls & 0xffff))"
+        [ "$got" = "$major.$minor.$patch.0" ] || fail "fixed product version is $got, not $version.0"
     fi
     # The texts Properties shows: key, its terminator, padding to 32 bits, value, terminator.
     for pair in "ProductVersion=$version" "FileVersion=$version" "ProductName=Corvane Scripter Tools" \
@@ -57,11 +56,12 @@ for exe in "$@"; do
     # The icon group as an .ico file: its sizes, and its 32 px picture against the PNG scaled.
     rm -f "$tmp"/*.ico "$tmp"/*.png
     wrestool -x --type=14 -o "$tmp" "$exe"
-    ico=$(ls "$tmp"/*.ico | head -n 1)
+    icons=("$tmp"/*.ico)
+    ico=${icons[0]}
     sizes=$(identify -format '%wx%h\n' "$ico" | sort -n | tr '\n' ' ')
     [ "$sizes" = "16x16 32x32 48x48 256x256 " ] || fail "icon sizes are $sizes, not 16x16 32x32 48x48 256x256"
     index=$(identify -format '%p %wx%h\n' "$ico" | sed -n 's/ 32x32$//p' | head -n 1)
-    [ -z "$index" ] || convert "$ico[$index]" "$tmp/icon32.png"
+    [ -z "$index" ] || convert "${ico}[$index]" "$tmp/icon32.png"
     if [ ! -f "$tmp/icon32.png" ]; then
         fail "no 32 px icon"
     else
