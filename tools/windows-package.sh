@@ -5,7 +5,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 . tools/windows-common.sh
-win_need g++-mingw-w64-x86-64 nsis zip imagemagick
+win_need g++-mingw-w64-x86-64 nsis zip imagemagick icoutils
 
 [ -f "$win_build/CMakeCache.txt" ] || win_configure
 win_qt=$(sed -n 's/^CORVANE_WINDOWS_QT:[A-Z]*=//p' "$win_build/CMakeCache.txt")
@@ -29,13 +29,16 @@ cp "$win_qt/plugins/platforms/qwindows.dll" "$stage/platforms/"
 cp "$win_qt/plugins/styles/qwindowsvistastyle.dll" "$stage/styles/"
 cp "$win_qt/plugins/tls/qschannelbackend.dll" "$stage/tls/"
 x86_64-w64-mingw32-strip --strip-unneeded "$stage"/*.exe "$stage"/*.dll "$stage"/*/*.dll
+bash tools/check-windows-resources.sh "$version" packaging/corvane-scripter.png "$stage"/corvane-scripter.exe \
+    "$stage"/corvane-script.exe
 
 cp examples/*.txt "$stage/examples/"
 cp README.md "$stage/README.md"
 cp LICENSE "$stage/LICENSE.txt"
 cp THIRD-PARTY-NOTICES.txt "$stage/"
 cp packaging/licenses/*.txt "$stage/licenses/"
-convert packaging/corvane-scripter.png -define icon:auto-resize=256,48,32,16 "$stage/corvane-scripter.ico"
+# The installer's own icon and its shortcut take the icon the programs carry, made by the build.
+cp "$win_build/generated/corvane-scripter.ico" "$stage/"
 # Windows' own editor wants CR LF.
 for f in "$stage"/*.txt "$stage"/*.md "$stage"/licenses/*.txt; do sed -i 's/\r*$/\r/' "$f"; done
 
