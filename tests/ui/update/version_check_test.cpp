@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QPushButton>
 #include <QTimer>
+#include <algorithm>
 #include <filesystem>
 
 #include "tests/common/fake_prompter.h"
@@ -216,14 +217,19 @@ TEST_F(VersionCheckTest, FollowsRedirectsOnlyToAllowedAddresses) {
     const QString next = QStringLiteral("http://%1:%2/other/version.txt");
     server.redirect(QStringLiteral("/updates/version.txt"),
                     next.arg(QStringLiteral("[::ffff:127.0.0.1]")).arg(server.port()));
+    // Qt sends a request once more when the server closed a kept-alive connection under it: one each.
+    const auto requested = [this] {
+        QStringList paths = server.requestedPaths();
+        paths.erase(std::unique(paths.begin(), paths.end()), paths.end());
+        return paths;
+    };
     run({true});
     EXPECT_EQ(prompter.told, QStringList{kConnectionError});
-    EXPECT_EQ(server.requestedPaths(), QStringList{QStringLiteral("/updates/version.txt")});
+    EXPECT_EQ(requested(), QStringList{QStringLiteral("/updates/version.txt")});
     server.redirect(QStringLiteral("/updates/version.txt"), next.arg(QStringLiteral("127.0.0.1")).arg(server.port()));
     run({true, false});
     EXPECT_EQ(prompter.asked.last(), offer("0.4.0"));
-    EXPECT_EQ(server.requestedPaths().mid(1),
-              (QStringList{QStringLiteral("/updates/version.txt"), QStringLiteral("/other/version.txt")}));
+    EXPECT_EQ(requested(), (QStringList{QStringLiteral("/updates/version.txt"), QStringLiteral("/other/version.txt")}));
 }
 
 }  // namespace
