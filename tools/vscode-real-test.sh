@@ -41,7 +41,8 @@ cat >"$out/user-data/User/settings.json" <<'EOF'
   "extensions.autoCheckUpdates": false,
   "extensions.autoUpdate": false,
   "update.mode": "none",
-  "git.enabled": false
+  "git.enabled": false,
+  "workbench.reduceMotion": "on"
 }
 EOF
 common=(--config "$out/config.yaml" --user-data-dir "$out/user-data" --extensions-dir "$out/extensions")
