@@ -26,8 +26,10 @@ TARGETS=linux-x64 OUT_DIR="$out/vsix" bash tools/vscode-package.sh >"$out/packag
     { cat "$out/package.log"; echo "FAILED: the linux-x64 package was not built"; exit 1; }
 (cd "$driver" && npm ci --no-audit --no-fund --silent)
 
-# One unknown word with a suggestion, one grammar error.
-printf 'START_SCRIPT\n{\n\tDO STATE_FETCH_WOD ON\n\tDO STATE_DEFEND\n}\nENDSCRIPT\n' >"$out/workspace/ai/test.txt"
+# A grammar error, then on the same line an unknown word with a suggestion. Between them a UTF-8
+# word whose characters are two bytes each in the file and one unit each in VS Code, so every place
+# after it proves the server's conversion (the quick fix must replace exactly the word).
+printf 'START_SCRIPT\n{\n\tDO STATE_DEFEND \xc3\xa9t\xc3\xa9 DO STATE_FETCH_WOD ON\n}\nENDSCRIPT\n' >"$out/workspace/ai/test.txt"
 "$build/cli/corvane-script" check "$out/workspace/ai/test.txt" >"$out/check.txt" 2>&1 || true
 [ "$(grep -c ': error: ' "$out/check.txt")" -eq 2 ] ||
     { cat "$out/check.txt"; echo "FAILED: the check should find two errors in the test script"; exit 1; }
@@ -72,7 +74,7 @@ done
 curl -fs "http://127.0.0.1:$port/healthz" >/dev/null ||
     { cat "$out/code-server.log"; echo "FAILED: code-server did not answer on port $port"; exit 1; }
 
-CORVANE_FAILED_SHOT="$out/failed.png" setsid node "$driver/real-vscode.js" "http://127.0.0.1:$port/?folder=$out/workspace" test.txt "$out/check.txt" "$shot" &
+CORVANE_FAILED_SHOT="$out/failed.png" setsid node "$driver/real-vscode.js" "http://127.0.0.1:$port/?folder=$out/workspace" "$out/workspace/ai/test.txt" "$out/check.txt" "$shot" &
 driver_pid=$!
 status=0
 wait "$driver_pid" || status=$?

@@ -1,21 +1,27 @@
 // Drives a real VS Code (code-server, already started with the extension installed) in a headless
 // Chromium: the script's problems must show as squiggles, in the Problems panel and in a hover with the
 // command line's own words, completion must offer commands, and the quick fix must change the text.
-// Usage: node real-vscode.js URL FILE_NAME CHECK_OUTPUT SCREENSHOT
+// Usage: node real-vscode.js URL SCRIPT CHECK_OUTPUT SCREENSHOT
 'use strict';
 
 const fs = require('fs');
+const path = require('path');
 const { chromium } = require('playwright-core');
 
-const [url, fileName, checkOutput, screenshot] = process.argv.slice(2);
+const [url, script, checkOutput, screenshot] = process.argv.slice(2);
+const fileName = path.basename(script);
+const scriptLines = fs.readFileSync(script, 'utf8').split('\n');
 const timeout = Number(process.env.CORVANE_UI_TIMEOUT_MS || 30000);
 
-// `corvane-script check` lines: FILE:LINE:COLUMN: error: message
+// `corvane-script check` lines: FILE:LINE:COLUMN: error: message. The command line counts columns in
+// characters, VS Code in UTF-16 units: a character beyond U+FFFF before the problem counts twice.
 function expectedProblems() {
   const problems = [];
   for (const line of fs.readFileSync(checkOutput, 'utf8').split('\n')) {
     const m = /^.*:(\d+):(\d+): (error|warning): (.*)$/.exec(line);
-    if (m) problems.push({ line: Number(m[1]), column: Number(m[2]), severity: m[3], message: m[4] });
+    if (!m) continue;
+    const before = [...scriptLines[Number(m[1]) - 1]].slice(0, Number(m[2]) - 1).join('');
+    problems.push({ line: Number(m[1]), column: before.length + 1, severity: m[3], message: m[4] });
   }
   if (problems.length === 0) throw new Error(`no problems in the check output ${checkOutput}`);
   return problems;
@@ -116,10 +122,14 @@ async function run() {
       // The menu opens with its first action chosen; Enter applies the chosen one.
       await page.locator('.action-widget .monaco-list-row.focused', { hasText: `Replace with ${suggestion}` }).waitFor();
       await page.keyboard.press('Enter');
-      await page.waitForFunction(
-        ([line, word]) => [...document.querySelectorAll('.monaco-editor .view-lines .view-line')]
-          .some((l) => l.textContent.replace(/\u00a0/g, ' ').includes(line) && l.textContent.includes(word)),
-        [`DO ${suggestion}`, suggestion], { timeout });
+      // Exactly the word is replaced, nothing beside it.
+      const fixed = scriptLines[unknown.line - 1].replace(unknownWord, suggestion).trim();
+      let shown = '';
+      for (const end = Date.now() + timeout; Date.now() < end; await page.waitForTimeout(100)) {
+        shown = ((await editorLines(page))[unknown.line - 1] || '').trim();
+        if (shown === fixed) break;
+      }
+      if (shown !== fixed) throw new Error(`line ${unknown.line} reads "${shown}", not "${fixed}"`);
       // The server checks the changed text: the fixed problem leaves the panel, the others stay.
       await page.locator('.markers-panel .monaco-list-row', { hasText: unknown.message }).waitFor({ state: 'detached' });
       for (const p of problems.filter((p) => p !== unknown)) {
