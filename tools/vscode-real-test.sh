@@ -26,10 +26,12 @@ TARGETS=linux-x64 OUT_DIR="$out/vsix" bash tools/vscode-package.sh >"$out/packag
     { cat "$out/package.log"; echo "FAILED: the linux-x64 package was not built"; exit 1; }
 (cd "$driver" && npm ci --no-audit --no-fund --silent)
 
-# A grammar error, then on the same line an unknown word with a suggestion. Between them a UTF-8
-# word whose characters are two bytes each in the file and one unit each in VS Code, so every place
-# after it proves the server's conversion (the quick fix must replace exactly the word).
-printf 'START_SCRIPT\n{\n\tDO STATE_DEFEND \xc3\xa9t\xc3\xa9 DO STATE_FETCH_WOD ON\n}\nENDSCRIPT\n' >"$out/workspace/ai/test.txt"
+# A grammar error, then on the same line an unknown word with a suggestion. Between them a word with
+# accented letters, written as ANSI (Windows-1252): the extension must open the file in that code page
+# for the messages to name the word as the command line does, and the server gets the letters as two
+# UTF-8 bytes each but counts places in UTF-16 units, which every place after them proves (the quick
+# fix must replace exactly the word).
+printf 'START_SCRIPT\n{\n\tDO STATE_DEFEND \xe9t\xe9 DO STATE_FETCH_WOD ON\n}\nENDSCRIPT\n' >"$out/workspace/ai/test.txt"
 "$build/cli/corvane-script" check "$out/workspace/ai/test.txt" >"$out/check.txt" 2>&1 || true
 [ "$(grep -c ': error: ' "$out/check.txt")" -eq 2 ] ||
     { cat "$out/check.txt"; echo "FAILED: the check should find two errors in the test script"; exit 1; }

@@ -10,7 +10,15 @@ const { chromium } = require('playwright-core');
 
 const [url, script, checkOutput, screenshot] = process.argv.slice(2);
 const fileName = path.basename(script);
-const scriptLines = fs.readFileSync(script, 'utf8').split('\n');
+// As the game reads it: UTF-8 when it is valid UTF-8, else Windows-1252.
+function readScript(bytes) {
+  try {
+    return new TextDecoder('utf-8', { fatal: true }).decode(bytes);
+  } catch {
+    return new TextDecoder('windows-1252').decode(bytes);
+  }
+}
+const scriptLines = readScript(fs.readFileSync(script)).split('\n');
 const timeout = Number(process.env.CORVANE_UI_TIMEOUT_MS || 30000);
 
 // `corvane-script check` lines: FILE:LINE:COLUMN: error: message. The command line counts columns in
@@ -149,6 +157,20 @@ async function run() {
       if (!/^\s+DO $/.test(lines[unknown.line])) {
         throw new Error(`DO was not typed on a line of its own after line ${unknown.line}: ${lines.join(' | ')}`);
       }
+    });
+
+    await check('saving keeps the script in its code page', async () => {
+      await page.keyboard.press('Control+S');
+      const fixed = scriptLines[unknown.line - 1].replace(unknownWord, suggestion);
+      let saved = Buffer.alloc(0);
+      for (const end = Date.now() + timeout; Date.now() < end; await page.waitForTimeout(100)) {
+        saved = fs.readFileSync(script);
+        if (saved.includes(suggestion)) break;
+      }
+      const text = readScript(saved);
+      if (text !== new TextDecoder('windows-1252').decode(saved)) throw new Error('the script was saved as UTF-8');
+      const line = text.split('\n')[unknown.line - 1];
+      if (line !== fixed) throw new Error(`the saved line ${unknown.line} reads "${line}", not "${fixed}"`);
     });
 
     console.log('text after the edits:\n' + (await editorLines(page)).join('\n'));
