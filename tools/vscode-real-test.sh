@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # The VS Code extension in a real VS Code: the linux-x64 package is installed into code-server
-# (tools/code-server.sh), which serves a folder holding ai/test.txt, and a headless Chromium driven by
-# playwright-core (tests/editors/vscode) checks squiggles, the Problems panel and a hover against the
-# words of `corvane-script check`, completion and a quick fix. Screenshot at 1366x768.
+# (tools/code-server.sh), which serves a folder holding an ANSI ai/test.txt, and a headless Chromium
+# driven by playwright-core (tests/editors/vscode) checks squiggles, the Problems panel and a hover
+# against the words and places of `corvane-script check`, a quick fix, completion, and that saving
+# keeps the file's code page. Screenshot at 1366x768.
 # Usage: tools/vscode-real-test.sh [SCREENSHOT.png]
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -11,14 +12,18 @@ out=$(mkdir -p "$build" && cd "$build" && pwd)/vscode-real
 driver=tests/editors/vscode
 
 sudo_cmd=""; [ "$(id -u)" -ne 0 ] && sudo_cmd="sudo"
-dpkg-query -W -f='${Status}' chromium 2>/dev/null | grep -q "install ok installed" || {
+need=()
+for p in chromium curl; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || need+=("$p")
+done
+if [ ${#need[@]} -gt 0 ]; then
     $sudo_cmd apt-get update -qq
-    DEBIAN_FRONTEND=noninteractive $sudo_cmd apt-get install -y -qq chromium
-}
+    DEBIAN_FRONTEND=noninteractive $sudo_cmd apt-get install -y -qq "${need[@]}"
+fi
 code_server=$(bash tools/code-server.sh)
 
 # The package must carry the server of the sources at hand, not of an older build.
-[ -f "$build/build.ninja" ] && nice -n 10 cmake --build "$build" -j2 --target corvane-script >/dev/null
+[ -f "$build/build.ninja" ] && nice -n 10 cmake --build "$build" -j2 --target corvane-script
 rm -rf "$out"
 mkdir -p "$out/vsix" "$out/workspace/ai" "$out/user-data/User" "$out/extensions"
 shot=${1:-$out/vscode.png}
