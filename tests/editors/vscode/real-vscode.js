@@ -1,6 +1,7 @@
 // Drives a real VS Code (code-server, already started with the extension installed) in a headless
 // Chromium: the script's problems must show as squiggles, in the Problems panel and in a hover with the
-// command line's own words, completion must offer commands, and the quick fix must change the text.
+// command line's own words and places, the quick fix must replace exactly the word, completion must
+// offer commands, and saving must keep the file's code page.
 // Usage: node real-vscode.js URL SCRIPT CHECK_OUTPUT SCREENSHOT
 'use strict';
 
@@ -43,6 +44,15 @@ async function check(name, action) {
   step = name;
   await action();
   console.log(`ok: ${name}`);
+}
+
+// Polls `get` until `done` holds for its value or the time is up; gives the last value.
+async function poll(page, get, done) {
+  let value = await get();
+  for (const end = Date.now() + timeout; !done(value) && Date.now() < end; value = await get()) {
+    await page.waitForTimeout(100);
+  }
+  return value;
 }
 
 // The editor reuses its line elements, so their order on the page is not the order of the lines.
@@ -92,11 +102,7 @@ async function run() {
 
     await check(`every problem is underlined (${problems.length})`, async () => {
       const squiggles = editor.locator('.squiggly-error, .squiggly-warning');
-      await page.waitForFunction(
-        ([selector, count]) => document.querySelectorAll(selector).length >= count,
-        ['.monaco-editor .squiggly-error, .monaco-editor .squiggly-warning', problems.length],
-        { timeout });
-      if ((await squiggles.count()) < problems.length) throw new Error('too few squiggles');
+      await squiggles.nth(problems.length - 1).waitFor({ state: 'attached' });
     });
 
     await check('the Problems panel lists every problem with its words and place', async () => {
@@ -132,11 +138,8 @@ async function run() {
       await page.keyboard.press('Enter');
       // Exactly the word is replaced, nothing beside it.
       const fixed = scriptLines[unknown.line - 1].replace(unknownWord, suggestion).trim();
-      let shown = '';
-      for (const end = Date.now() + timeout; Date.now() < end; await page.waitForTimeout(100)) {
-        shown = ((await editorLines(page))[unknown.line - 1] || '').trim();
-        if (shown === fixed) break;
-      }
+      const shown = await poll(page, async () => ((await editorLines(page))[unknown.line - 1] || '').trim(),
+        (line) => line === fixed);
       if (shown !== fixed) throw new Error(`line ${unknown.line} reads "${shown}", not "${fixed}"`);
       // The server checks the changed text: the fixed problem leaves the panel, the others stay.
       await page.locator('.markers-panel .monaco-list-row', { hasText: unknown.message }).waitFor({ state: 'detached' });
@@ -162,11 +165,7 @@ async function run() {
     await check('saving keeps the script in its code page', async () => {
       await page.keyboard.press('Control+S');
       const fixed = scriptLines[unknown.line - 1].replace(unknownWord, suggestion);
-      let saved = Buffer.alloc(0);
-      for (const end = Date.now() + timeout; Date.now() < end; await page.waitForTimeout(100)) {
-        saved = fs.readFileSync(script);
-        if (saved.includes(suggestion)) break;
-      }
+      const saved = await poll(page, async () => fs.readFileSync(script), (bytes) => bytes.includes(suggestion));
       const text = readScript(saved);
       if (text !== new TextDecoder('windows-1252').decode(saved)) throw new Error('the script was saved as UTF-8');
       const line = text.split('\n')[unknown.line - 1];
