@@ -1,12 +1,14 @@
 #!/usr/bin/env bash
 # Builds the VS Code extension's platform packages, each with the language server inside:
 # linux-x64 from the normal build, win32-x64 from the MinGW build (built engine-only here when
-# it is missing). The packages go to $OUT_DIR (default build/vscode).
+# it is missing). The packages go to $OUT_DIR (default build/vscode); TARGETS=linux-x64 builds that
+# one alone.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build=${BUILD_DIR:-build}
 windows_build=${WINDOWS_BUILD_DIR:-build-windows}
 out=${OUT_DIR:-$build/vscode}
+targets=${TARGETS:-linux-x64 win32-x64}
 extension=editors/vscode
 
 command -v npm >/dev/null || { echo "npm is not installed (apt-get install npm)"; exit 1; }
@@ -14,19 +16,21 @@ command -v npm >/dev/null || { echo "npm is not installed (apt-get install npm)"
     cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCORVANE_WERROR=ON -DCORVANE_BUILD_BENCH=ON
     cmake --build "$build" --target corvane-script
 }
-# The full Windows build (tools/windows-tests.sh) puts its programs in the folder's top, as
-# qt_standard_project_setup() does on Windows; the engine-only build leaves them in cli/.
-windows_exe=$windows_build/corvane-script.exe
-[ -f "$windows_exe" ] || windows_exe=$windows_build/cli/corvane-script.exe
-if [ ! -f "$windows_exe" ]; then
-    dpkg-query -W -f='${Status}' g++-mingw-w64-x86-64 2>/dev/null | grep -q "install ok installed" || {
-        sudo_cmd=""; [ "$(id -u)" -ne 0 ] && sudo_cmd="sudo"
-        $sudo_cmd apt-get update -qq
-        DEBIAN_FRONTEND=noninteractive $sudo_cmd apt-get install -y -qq g++-mingw-w64-x86-64 nlohmann-json3-dev
-    }
-    cmake -S . -B "$windows_build" -G Ninja -DCMAKE_BUILD_TYPE=Release \
-        -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake -DCORVANE_BUILD_UI=OFF -DCORVANE_BUILD_TESTS=OFF
-    cmake --build "$windows_build" --target corvane-script
+if [[ " $targets " == *" win32-x64 "* ]]; then
+    # The full Windows build (tools/windows-tests.sh) puts its programs in the folder's top, as
+    # qt_standard_project_setup() does on Windows; the engine-only build leaves them in cli/.
+    windows_exe=$windows_build/corvane-script.exe
+    [ -f "$windows_exe" ] || windows_exe=$windows_build/cli/corvane-script.exe
+    if [ ! -f "$windows_exe" ]; then
+        dpkg-query -W -f='${Status}' g++-mingw-w64-x86-64 2>/dev/null | grep -q "install ok installed" || {
+            sudo_cmd=""; [ "$(id -u)" -ne 0 ] && sudo_cmd="sudo"
+            $sudo_cmd apt-get update -qq
+            DEBIAN_FRONTEND=noninteractive $sudo_cmd apt-get install -y -qq g++-mingw-w64-x86-64 nlohmann-json3-dev
+        }
+        cmake -S . -B "$windows_build" -G Ninja -DCMAKE_BUILD_TYPE=Release \
+            -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake -DCORVANE_BUILD_UI=OFF -DCORVANE_BUILD_TESTS=OFF
+        cmake --build "$windows_build" --target corvane-script
+    fi
 fi
 
 (cd "$extension" && { [ -d node_modules ] || npm ci --no-audit --no-fund; })
@@ -34,7 +38,7 @@ version=$(node -p "require('./$extension/package.json').version")
 mkdir -p "$out"
 out=$(cd "$out" && pwd)
 trap 'rm -rf "$extension/server"' EXIT
-for target in linux-x64 win32-x64; do
+for target in $targets; do
     rm -rf "$extension/server"
     mkdir "$extension/server"
     case $target in

@@ -23,8 +23,24 @@ function isScript(document) {
   return patterns.some((pattern) => vscode.languages.match({ scheme: 'file', pattern }, document) > 0);
 }
 
-function claimIfScript(document) {
-  if (isScript(document)) vscode.languages.setTextDocumentLanguage(document, languageId);
+// The game reads a script as UTF-8 when it is valid UTF-8, else as Windows-1252 (what editors on
+// Windows save as ANSI); VS Code opens every file as UTF-8 and would show, check and save an ANSI
+// script's accented letters as replacement characters.
+async function inScriptEncoding(document) {
+  if (document.encoding !== 'utf8' || document.isDirty || !document.getText().includes('\ufffd')) return document;
+  const bytes = await vscode.workspace.fs.readFile(document.uri);
+  try {
+    new TextDecoder('utf-8', { fatal: true }).decode(bytes);
+    return document;
+  } catch {
+    return vscode.workspace.openTextDocument(document.uri, { encoding: 'windows1252' });
+  }
+}
+
+async function claimIfScript(document) {
+  if (!isScript(document)) return;
+  const script = await inScriptEncoding(document).catch(() => document);
+  vscode.languages.setTextDocumentLanguage(script, languageId);
 }
 
 async function activate(context) {
