@@ -23,8 +23,8 @@ function isScript(document) {
   return patterns.some((pattern) => vscode.languages.match({ scheme: 'file', pattern }, document) > 0);
 }
 
-// The game reads a script as UTF-8 when it is valid UTF-8, else as Windows-1252 (what editors on
-// Windows save as ANSI); VS Code opens every file as UTF-8 and would show, check and save an ANSI
+// The editor and the command line read a script text as UTF-8 when it is valid UTF-8, else as
+// Windows-1252 (what editors on Windows save as ANSI); VS Code opens every file as UTF-8 and would show, check and save an ANSI
 // script's accented letters as replacement characters.
 async function inScriptEncoding(document) {
   if (document.encoding !== 'utf8' || document.isDirty || !document.getText().includes('\ufffd')) return document;
