@@ -40,7 +40,17 @@ Json Capabilities(bool prepareRename) {
                 {"codeActionProvider", {{"codeActionKinds", {"quickfix"}}}}};
 }
 
-const Json kNothing = nullptr;
+// Whether the client said (capabilities.textDocument.rename.prepareSupport) that it asks before it renames.
+bool AsksBeforeRenaming(const Json& params) {
+    const Json* member = &params;
+    for (const char* key : {"capabilities", "textDocument", "rename", "prepareSupport"}) {
+        if (!member->is_object()) return false;
+        const auto found = member->find(key);
+        if (found == member->end()) return false;
+        member = &*found;
+    }
+    return *member == true;
+}
 
 bool IsValidId(const Json& id) { return id.is_string() || id.is_number_integer(); }
 
@@ -160,13 +170,7 @@ void LanguageServer::Notify(const std::string& method, const Json& params) {
 LanguageServer::Json LanguageServer::Initialize(const Json& params) {
     if (!params.is_object()) throw InvalidParams("expected an object");
     initialized_ = true;
-    const Json* rename = &params;
-    for (const char* key : {"capabilities", "textDocument", "rename"}) {
-        const auto found = rename->is_object() ? rename->find(key) : rename->end();
-        rename = found != rename->end() ? &*found : &kNothing;
-    }
-    prepareRename_ = rename->is_object() && rename->contains("prepareSupport") && (*rename)["prepareSupport"] == true;
-    return Json{{"capabilities", Capabilities(prepareRename_)},
+    return Json{{"capabilities", Capabilities(AsksBeforeRenaming(params))},
                 {"serverInfo", {{"name", "corvane-script"}, {"version", kVersionText}}}};
 }
 

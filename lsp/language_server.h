@@ -87,7 +87,6 @@ private:
     std::map<std::string, DocumentText, std::less<>> documents_;
     std::map<std::string, Json, std::less<>> versions_;  // of the documents whose client gave one
     std::set<std::string, std::less<>> unchecked_;       // opened or changed since the last check
-    bool prepareRename_ = false;                         // the client asks before it renames
     bool initialized_ = false;
     bool shutdown_ = false;
     bool exited_ = false;
