@@ -4,6 +4,7 @@
 #include "assist/value_hints.h"
 #include "lsp/json_rpc.h"
 #include "lsp/language_server.h"
+#include "lsp/protocol_json.h"
 #include "text/windows_1252.h"
 
 namespace corvane {
@@ -12,14 +13,11 @@ LanguageServer::Json LanguageServer::InlayHints(const Json& params) {
     const DocumentText& document = Document(params);
     const Json& range = jsonrpc::Member(params, "range");
     const auto offsetOf = [&](const char* key) {
-        const Json& position = jsonrpc::Member(range, key);
-        return document.OffsetAt(
-            {jsonrpc::UnsignedMember(position, "line"), jsonrpc::UnsignedMember(position, "character")});
+        return document.OffsetAt(jsonrpc::PositionValue(jsonrpc::Member(range, key)));
     };
     Json hints = Json::array();
     for (const ValueHint& hint : ValueHints(document.engineText(), tables_, offsetOf("start"), offsetOf("end"))) {
-        const LinePosition at = document.PositionAt(hint.position);
-        hints.push_back({{"position", {{"line", at.line}, {"character", at.character}}},
+        hints.push_back({{"position", PositionJson(document.PositionAt(hint.position))},
                          {"label", "= " + Utf8FromWindows1252(hint.label)},
                          {"paddingLeft", true}});
     }

@@ -31,10 +31,6 @@ int CompletionItemKind(CompletionKind kind) {
     return 1;  // Text
 }
 
-Json PositionJson(const LinePosition& position) {
-    return Json{{"line", position.line}, {"character", position.character}};
-}
-
 // Keeps the engine's order in clients that sort by label.
 std::string SortKey(std::size_t index) {
     const std::string digits = std::to_string(index);
@@ -42,6 +38,10 @@ std::string SortKey(std::size_t index) {
 }
 
 }  // namespace
+
+Json PositionJson(const LinePosition& position) {
+    return Json{{"line", position.line}, {"character", position.character}};
+}
 
 Json RangeJson(const DocumentText& document, std::size_t start, std::size_t end) {
     return Json{{"start", PositionJson(document.PositionAt(start))}, {"end", PositionJson(document.PositionAt(end))}};

@@ -15,6 +15,7 @@
 
 namespace corvane {
 
+nlohmann::json PositionJson(const LinePosition& position);
 nlohmann::json RangeJson(const DocumentText& document, std::size_t start, std::size_t end);
 nlohmann::json DiagnosticJson(const DocumentText& document, const Diagnostic& diagnostic);
 nlohmann::json CompletionJson(const DocumentText& document, const Completion& completion);
