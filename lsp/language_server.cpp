@@ -177,7 +177,6 @@ LanguageServer::Json LanguageServer::Initialize(const Json& params) {
 LanguageServer::Json LanguageServer::Shutdown(const Json&) {
     shutdown_ = true;
     documents_.clear();
-    versions_.clear();
     unchecked_.clear();
     return nullptr;
 }
@@ -187,8 +186,7 @@ LanguageServer::Json LanguageServer::DidOpen(const Json& params) {
     const std::string& uri = StringMember(document, "uri");
     const std::string& text = StringMember(document, "text");
     if (!Admits(uri, text.size())) return nullptr;
-    documents_.insert_or_assign(uri, DocumentText(text));
-    NoteChange(uri, document);
+    Keep(uri, DocumentText(text), document);
     return nullptr;
 }
 
@@ -203,15 +201,13 @@ LanguageServer::Json LanguageServer::DidChange(const Json& params) {
     if (change.is_object() && change.contains("range")) throw InvalidParams("a change of a range; send whole texts");
     const std::string& text = StringMember(change, "text");
     if (!Admits(uri, text.size())) return nullptr;
-    document->second = DocumentText(text);
-    NoteChange(uri, Member(params, "textDocument"));
+    Keep(uri, DocumentText(text), Member(params, "textDocument"));
     return nullptr;
 }
 
 LanguageServer::Json LanguageServer::DidClose(const Json& params) {
     const std::string& uri = DocumentUri(params);
     if (documents_.erase(uri) == 0) throw InvalidParams("the document " + uri + " is not open");
-    versions_.erase(uri);
     unchecked_.erase(uri);
     // Marks of a closed document would stay in the client's problem list otherwise.
     send_(Notification("textDocument/publishDiagnostics", {{"uri", uri}, {"diagnostics", Json::array()}}));
@@ -221,7 +217,7 @@ LanguageServer::Json LanguageServer::DidClose(const Json& params) {
 bool LanguageServer::Admits(const std::string& uri, std::size_t bytes) {
     std::size_t held = 0;
     for (const auto& [openUri, document] : documents_) {
-        if (openUri != uri) held += document.clientText().size();
+        if (openUri != uri) held += document.text.clientText().size();
     }
     const bool known = documents_.contains(uri);
     if (!known && documents_.size() >= kMaxOpenDocuments) {
@@ -241,16 +237,13 @@ const DocumentText& LanguageServer::Document(const Json& params) const {
     const std::string& uri = DocumentUri(params);
     const auto document = documents_.find(uri);
     if (document == documents_.end()) throw InvalidParams("the document " + uri + " is not open");
-    return document->second;
+    return document->second.text;
 }
 
-void LanguageServer::NoteChange(const std::string& uri, const Json& textDocument) {
+void LanguageServer::Keep(const std::string& uri, DocumentText text, const Json& textDocument) {
     const auto version = textDocument.find("version");
-    if (version != textDocument.end() && version->is_number_integer()) {
-        versions_.insert_or_assign(uri, *version);
-    } else {
-        versions_.erase(uri);
-    }
+    const bool numbered = version != textDocument.end() && version->is_number_integer();
+    documents_.insert_or_assign(uri, OpenDocument{std::move(text), numbered ? *version : Json()});
     unchecked_.insert(uri);
 }
 
@@ -260,13 +253,13 @@ void LanguageServer::CheckChangedDocuments() {
 }
 
 void LanguageServer::PublishDiagnostics(const std::string& uri) {
-    const DocumentText& document = documents_.at(uri);
+    const auto& [document, version] = documents_.at(uri);
     Json diagnostics = Json::array();
     for (const Diagnostic& diagnostic : CapDiagnostics(Diagnose(document.engineText(), tables_, grammar_))) {
         diagnostics.push_back(DiagnosticJson(document, diagnostic));
     }
     Json params{{"uri", uri}, {"diagnostics", std::move(diagnostics)}};
-    if (const auto version = versions_.find(uri); version != versions_.end()) params["version"] = version->second;
+    if (!version.is_null()) params["version"] = version;
     send_(Notification("textDocument/publishDiagnostics", std::move(params)));
 }
 

@@ -76,17 +76,21 @@ private:
     const DocumentText& Document(const Json& params) const;
     // False (with a log line) when keeping `bytes` of text for `uri` would pass the limits.
     bool Admits(const std::string& uri, std::size_t bytes);
-    // Keeps the client's version of a document's text for the problems published about it.
-    void NoteChange(const std::string& uri, const Json& textDocument);
+    // Keeps the newest text of a document, with the client's version of it (from `textDocument`) for
+    // the problems published about it, and marks it for the next check.
+    void Keep(const std::string& uri, DocumentText text, const Json& textDocument);
     void PublishDiagnostics(const std::string& uri);
 
     const LanguageTables& tables_;
     const Grammar& grammar_;
     Sender send_;
     std::ostream& log_;
-    std::map<std::string, DocumentText, std::less<>> documents_;
-    std::map<std::string, Json, std::less<>> versions_;  // of the documents whose client gave one
-    std::set<std::string, std::less<>> unchecked_;       // opened or changed since the last check
+    struct OpenDocument {
+        DocumentText text;
+        Json version;  // null when the client gave none
+    };
+    std::map<std::string, OpenDocument, std::less<>> documents_;
+    std::set<std::string, std::less<>> unchecked_;  // opened or changed since the last check
     bool initialized_ = false;
     bool shutdown_ = false;
     bool exited_ = false;
