@@ -15,15 +15,18 @@ constexpr std::string_view kLengthName = "content-length";
 // How far before a line break a header line that ends there is looked for.
 constexpr std::size_t kLookBack = 256;
 
+bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
 std::string_view Trim(std::string_view text) {
-    while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) text.remove_prefix(1);
-    while (!text.empty() && (text.back() == ' ' || text.back() == '\t')) text.remove_suffix(1);
+    while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);
+    while (!text.empty() && IsBlank(text.back())) text.remove_suffix(1);
     return text;
 }
 
 // A byte that may be part of a header's name ("X-Content-Length" is another header).
 bool IsNamePart(char c) {
-    return c == '-' || c == '_' || (c >= '0' && c <= '9') || (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+    return c == '-' || c == '_' || IsDigit(c) || (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
 }
 
 // Decimal digits only; nothing when the value does not fit.
@@ -31,16 +34,13 @@ std::optional<std::size_t> ReadLength(std::string_view digits) {
     if (digits.empty()) return std::nullopt;
     std::size_t value = 0;
     for (char c : digits) {
-        if (c < '0' || c > '9') return std::nullopt;
+        if (!IsDigit(c)) return std::nullopt;
         const auto digit = static_cast<std::size_t>(c - '0');
         if (value > (std::numeric_limits<std::size_t>::max() - digit) / 10) return std::nullopt;
         value = value * 10 + digit;
     }
     return value;
 }
-
-bool IsBlank(char c) { return c == ' ' || c == '\t'; }
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
 // Where a "Content-Length: N" line that ends with the line feed at `lineEnd` begins, if one does.
 std::optional<std::size_t> HeaderBefore(std::string_view bytes, std::size_t lineEnd) {
@@ -63,10 +63,8 @@ std::optional<std::size_t> HeaderBefore(std::string_view bytes, std::size_t line
 
 // Whether `rest` can be the beginning of a "Content-Length: N" line, cut short.
 bool BeginsHeader(std::string_view rest) {
-    std::size_t at = 0;
-    for (; at < rest.size() && at < kLengthName.size(); ++at) {
-        if (ToLowerAscii(rest.substr(at, 1))[0] != kLengthName[at]) return false;
-    }
+    std::size_t at = std::min(rest.size(), kLengthName.size());
+    if (ToLowerAscii(rest.substr(0, at)) != kLengthName.substr(0, at)) return false;
     while (at < rest.size() && IsBlank(rest[at])) ++at;
     if (at < rest.size() && rest[at++] != ':') return false;
     while (at < rest.size() && IsBlank(rest[at])) ++at;
@@ -162,7 +160,7 @@ ReadResult MessageReader::Next() {
         }
         // A Content-Length after other bytes on its line follows the rest of a message framed too
         // short or a body that had no header: a new message starts there.
-        if (const std::size_t at = ToLowerAscii(line).find("content-length");
+        if (const std::size_t at = ToLowerAscii(line).find(kLengthName);
             at != std::string::npos && at > 0 && !IsNamePart(line[at - 1])) {
             line.erase(0, at);
             length = std::optional<std::size_t>();
@@ -179,7 +177,7 @@ ReadResult MessageReader::Next() {
             problem = "a header line without a colon";
             continue;
         }
-        if (ToLowerAscii(Trim(std::string_view(line).substr(0, colon))) != "content-length") continue;
+        if (ToLowerAscii(Trim(std::string_view(line).substr(0, colon))) != kLengthName) continue;
         const std::optional<std::size_t> value = ReadLength(Trim(std::string_view(line).substr(colon + 1)));
         if (!value) {
             problem = "a Content-Length that is not a number";
