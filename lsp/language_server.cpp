@@ -8,7 +8,6 @@
 #include "assist/layout.h"
 #include "assist/script_outline.h"
 #include "corvane_version.h"
-#include "lsp/code_actions.h"
 #include "lsp/diagnostic_cap.h"
 #include "lsp/json_rpc.h"
 #include "lsp/protocol_json.h"
@@ -291,10 +290,6 @@ LanguageServer::Json LanguageServer::DocumentSymbols(const Json& params) {
     for (const ScriptBlock& block : OutlineScript(document.engineText()))
         symbols.push_back(SymbolJson(document, block));
     return symbols;
-}
-
-LanguageServer::Json LanguageServer::CodeActions(const Json& params) {
-    return QuickFixActions(Document(params), DocumentUri(params), params, tables_, grammar_);
 }
 
 }  // namespace corvane

@@ -1,9 +1,12 @@
-#include "lsp/code_actions.h"
+// textDocument/codeAction: the quick fixes that the diagnostics carry ("Replace with
+// STATE_FETCH_WOOD", "Insert }"), for the problems that touch the asked range, as code actions of
+// kind "quickfix" whose edits are in the client's positions.
 
 #include <algorithm>
 
 #include "assist/diagnostics.h"
 #include "lsp/json_rpc.h"
+#include "lsp/language_server.h"
 #include "lsp/protocol_json.h"
 #include "text/windows_1252.h"
 
@@ -42,15 +45,16 @@ Json ActionJson(const DocumentText& document, const std::string& uri, const Diag
 
 }  // namespace
 
-Json QuickFixActions(const DocumentText& document, const std::string& uri, const Json& params,
-                     const LanguageTables& tables, const Grammar& grammar) {
+LanguageServer::Json LanguageServer::CodeActions(const Json& params) {
+    const DocumentText& document = Document(params);
+    const std::string& uri = jsonrpc::DocumentUri(params);
     const Json& range = Member(params, "range");
     std::size_t start = document.OffsetAt(jsonrpc::PositionValue(Member(range, "start")));
     std::size_t end = document.OffsetAt(jsonrpc::PositionValue(Member(range, "end")));
     if (end < start) std::swap(start, end);
     Json actions = Json::array();
     if (!WantsQuickFixes(params)) return actions;
-    for (const Diagnostic& diagnostic : Diagnose(document.engineText(), tables, grammar)) {
+    for (const Diagnostic& diagnostic : Diagnose(document.engineText(), tables_, grammar_)) {
         // A caret just after a word still touches it.
         if (diagnostic.position > end || diagnostic.position + diagnostic.length < start) continue;
         for (const TextFix& fix : diagnostic.fixes) actions.push_back(ActionJson(document, uri, diagnostic, fix));
