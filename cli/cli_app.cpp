@@ -1,7 +1,6 @@
 #include "cli/cli_app.h"
 
 #include <filesystem>
-#include <iostream>
 #include <string_view>
 #include <system_error>
 
@@ -137,10 +136,6 @@ int Check(const std::string& scriptPath, std::istream& in, std::ostream& out, st
 }
 
 }  // namespace
-
-int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-    return RunCli(args, std::cin, out, err);
-}
 
 int RunCli(const std::vector<std::string>& givenArgs, std::istream& in, std::ostream& out, std::ostream& err) {
     if (givenArgs.empty()) return UsageError(err, "no command given");

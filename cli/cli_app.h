@@ -13,8 +13,7 @@ inline constexpr int kExitRejected = 1;  // the script or file was refused
 inline constexpr int kExitUsage = 2;     // wrong arguments, or a file could not be read or written
 
 // Runs one command; `args` are the arguments after the program name. An input named "-" is read
-// from `in` (standard input in the first form).
-int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+// from `in`.
 int RunCli(const std::vector<std::string>& args, std::istream& in, std::ostream& out, std::ostream& err);
 
 }  // namespace corvane
