@@ -140,10 +140,7 @@ private:
         for (const GrammarEntry& entry : group.entries) {
             if (entry.word != kVariablePlaceholder) words.push_back(ScriptSpelling(entry.word));
         }
-        if (const auto suggestion = WordSuggester(std::move(words)).Suggest(upper)) {
-            error.message += "; did you mean " + std::string(*suggestion) + "?";
-            error.fixes.push_back(ReplaceWordFix(word, std::string(*suggestion), true));
-        }
+        AddSuggestion(error, word, WordSuggester(std::move(words)).Suggest(upper));
         AddError(std::move(error));
     }
 

@@ -46,10 +46,7 @@ std::optional<Diagnostic> RawCodeWarning(const ScriptWord& word, std::string_vie
     }
     Diagnostic warning = Warning(word, spelled + " is no word; it compiles as the raw code " +
                                            CodeText(static_cast<std::uint16_t>(code.low | (code.high << 8))));
-    if (const auto suggestion = suggester ? suggester->Suggest(upper) : std::nullopt) {
-        warning.message += "; did you mean " + std::string(*suggestion) + "?";
-        warning.fixes.push_back(ReplaceWordFix(word, std::string(*suggestion), true));
-    }
+    if (suggester) AddSuggestion(warning, word, suggester->Suggest(upper));
     return warning;
 }
 
@@ -103,6 +100,12 @@ bool MayWarn(std::string_view word) {
 TextFix ReplaceWordFix(const ScriptWord& word, std::string replacement, bool preferred) {
     std::string title = "Replace with " + replacement;
     return TextFix{std::move(title), word.position, word.text.size(), std::move(replacement), preferred};
+}
+
+void AddSuggestion(Diagnostic& problem, const ScriptWord& word, std::optional<std::string_view> suggestion) {
+    if (!suggestion) return;
+    problem.message += "; did you mean " + std::string(*suggestion) + "?";
+    problem.fixes.push_back(ReplaceWordFix(word, std::string(*suggestion), true));
 }
 
 std::optional<Diagnostic> WordWarning(const ScriptWord& word, const LanguageTables& tables, WordSuggester* suggester) {
