@@ -26,8 +26,7 @@ Diagnostic Warning(const ScriptWord& word, std::string message) {
 
 // The word a code stands for, empty for a code that is no word.
 std::string WordOfCode(const CodeBytes& code, const LanguageTables& tables) {
-    const std::uint16_t number = static_cast<std::uint16_t>(code.low | (code.high << 8));
-    if (number == kStartScriptCode) return std::string(kStartScriptWord);
+    if (code.number() == kStartScriptCode) return std::string(kStartScriptWord);
     const std::string* text = TokenTextOf(code, tables);
     return text ? std::string(TokenTable::BareWord(*text)) : std::string();
 }
@@ -44,8 +43,7 @@ std::optional<Diagnostic> RawCodeWarning(const ScriptWord& word, std::string_vie
         warning.fixes.push_back(ReplaceWordFix(word, named, true));
         return warning;
     }
-    Diagnostic warning = Warning(word, spelled + " is no word; it compiles as the raw code " +
-                                           CodeText(static_cast<std::uint16_t>(code.low | (code.high << 8))));
+    Diagnostic warning = Warning(word, spelled + " is no word; it compiles as the raw code " + CodeText(code.number()));
     if (suggester) AddSuggestion(warning, word, suggester->Suggest(upper));
     return warning;
 }

@@ -66,7 +66,7 @@ WordMeaning FindWordMeaning(std::string_view word, const LanguageTables& tables)
 }
 
 const std::string* TokenTextOf(const CodeBytes& code, const LanguageTables& tables) {
-    return tables.tokens().FindTextByCode(static_cast<std::uint16_t>(code.low | (code.high << 8)));
+    return tables.tokens().FindTextByCode(code.number());
 }
 
 }  // namespace corvane
