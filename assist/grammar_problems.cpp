@@ -174,11 +174,8 @@ private:
         if (const auto forgotten = forgotten_.find(blocks.back().opener.position);
             blocks.size() == 1 && forgotten != forgotten_.end()) {
             // Its } closed the inner block: mark that one, with its } before the outer block's.
-            const BlockStart& inner = forgotten->second.first;
-            Diagnostic mark{*inner.brace, 1, DiagnosticSeverity::kError, "this { is never closed", {}};
-            mark.fixes.push_back(InsertBraceFix(text_, {&inner, 1}, forgotten->second.second));
-            problems_.push_back(std::move(mark));
-            return;
+            blocks = {&forgotten->second.first, 1};
+            before = forgotten->second.second;
         }
         Diagnostic mark{*blocks.back().brace, 1, DiagnosticSeverity::kError, "this { is never closed", {}};
         mark.fixes.push_back(InsertBraceFix(text_, blocks, before));
