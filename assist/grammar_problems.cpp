@@ -29,14 +29,10 @@ Diagnostic Error(const ScriptWord& word, std::string message) {
 
 // True when the word (ELSE, ENDIF, ENDSCRIPT) may follow the } of one of the open blocks.
 bool FollowsAnOpenBlock(const Grammar& grammar, std::span<const BlockStart> open, std::string_view upperWord) {
-    const GrammarGroup& statement = grammar.group(kStatementEndGroup);
-    for (const BlockStart& block : open) {
-        const int entry = statement.FindMatch(block.closer);
-        if (entry < 0) continue;
-        const std::vector<int>& next = statement.entries[static_cast<std::size_t>(entry)].groups;
-        if (!next.empty() && grammar.group(next.front()).FindMatch(upperWord) >= 0) return true;
-    }
-    return false;
+    return std::any_of(open.begin(), open.end(), [&](const BlockStart& block) {
+        const int next = GroupAfterBrace(grammar, block.closer);
+        return next >= 0 && grammar.group(next).FindMatch(upperWord) >= 0;
+    });
 }
 
 class ProblemFinder {

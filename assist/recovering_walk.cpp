@@ -7,6 +7,14 @@
 
 namespace corvane {
 
+int GroupAfterBrace(const Grammar& grammar, std::string_view closer) {
+    const GrammarGroup& statement = grammar.group(kStatementEndGroup);
+    const int entry = statement.FindMatch(closer);
+    if (entry < 0) return -1;
+    const std::vector<int>& next = statement.entries[static_cast<std::size_t>(entry)].groups;
+    return next.empty() ? -1 : next.front();
+}
+
 RecoveringWalk::RecoveringWalk(const Grammar& grammar) : grammar_(grammar), walker_(grammar) {
     for (const GrammarEntry& closer : grammar.group(kStatementEndGroup).entries) {
         if (closer.word.empty() || closer.word.front() != '}' || closer.groups.empty()) continue;
@@ -57,15 +65,12 @@ RecoveryStep RecoveringWalk::Step(const ScriptWord& word) {
 // one after whose } the word fits. 0 when no such block is open.
 std::size_t RecoveringWalk::BlocksToClose(std::string_view upperWord) const {
     if (std::find(afterBrace_.begin(), afterBrace_.end(), upperWord) == afterBrace_.end()) return 0;
-    const GrammarGroup& statement = grammar_.group(kStatementEndGroup);
     const std::vector<std::string_view>& open = walker_.openBlocks();
     for (std::size_t count = 1; count <= open.size(); ++count) {
-        const int entry = statement.FindMatch(open[open.size() - count]);
-        if (entry < 0) return 0;
-        const std::vector<int>& next = statement.entries[static_cast<std::size_t>(entry)].groups;
-        if (next.empty()) return 0;
-        if (grammar_.group(next.front()).FindMatch(upperWord) >= 0) return count;
-        if (next.front() != kStatementEndGroup) return 0;
+        const int next = GroupAfterBrace(grammar_, open[open.size() - count]);
+        if (next < 0) return 0;
+        if (grammar_.group(next).FindMatch(upperWord) >= 0) return count;
+        if (next != kStatementEndGroup) return 0;
     }
     return 0;
 }
