@@ -29,10 +29,8 @@ RecoveringWalk::RecoveringWalk(const Grammar& grammar) : grammar_(grammar), walk
 RecoveryStep RecoveringWalk::Step(const ScriptWord& word) {
     closed_.clear();
     if (walker_.fits() && walker_.expectedGroup() == kStatementEndGroup && !blocks_.empty()) {
-        std::string buffer;  // scripts are mostly written in upper case: a copy only for the others
-        if (HasLowerWindows1252(word.text)) buffer = ToUpperWindows1252(word.text);
-        const std::string_view upper = buffer.empty() ? word.text : std::string_view(buffer);
-        if (const std::size_t count = BlocksToClose(upper); count > 0) {
+        std::string buffer;
+        if (const std::size_t count = BlocksToClose(UpperWindows1252View(word.text, buffer)); count > 0) {
             for (std::size_t i = 0; i < count; ++i) {
                 walker_.Step("}");
                 CloseBlock();
