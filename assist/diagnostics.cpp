@@ -51,11 +51,7 @@ void AddCompileProblems(std::string_view text, const std::vector<CompileError>& 
                                                                                  : DiagnosticSeverity::kError;
         const std::string_view spelled = text.substr(error.position, error.length);
         Diagnostic problem = At(error.position, error.length, CompileMessage(error, spelled), severity);
-        if (const auto suggestion = unknown ? suggester.Suggest(error.word) : std::nullopt) {
-            problem.message += "; did you mean " + std::string(*suggestion) + "?";
-            problem.fixes.push_back(
-                ReplaceWordFix(ScriptWord{spelled, error.position}, std::string(*suggestion), true));
-        }
+        if (unknown) AddSuggestion(problem, ScriptWord{spelled, error.position}, suggester.Suggest(error.word));
         problems.push_back(std::move(problem));
     }
 }

@@ -29,14 +29,10 @@ Diagnostic Error(const ScriptWord& word, std::string message) {
 
 // True when the word (ELSE, ENDIF, ENDSCRIPT) may follow the } of one of the open blocks.
 bool FollowsAnOpenBlock(const Grammar& grammar, std::span<const BlockStart> open, std::string_view upperWord) {
-    const GrammarGroup& statement = grammar.group(kStatementEndGroup);
-    for (const BlockStart& block : open) {
-        const int entry = statement.FindMatch(block.closer);
-        if (entry < 0) continue;
-        const std::vector<int>& next = statement.entries[static_cast<std::size_t>(entry)].groups;
-        if (!next.empty() && grammar.group(next.front()).FindMatch(upperWord) >= 0) return true;
-    }
-    return false;
+    return std::any_of(open.begin(), open.end(), [&](const BlockStart& block) {
+        const int next = GroupAfterBrace(grammar, block.closer);
+        return next >= 0 && grammar.group(next).FindMatch(upperWord) >= 0;
+    });
 }
 
 class ProblemFinder {
@@ -140,10 +136,7 @@ private:
         for (const GrammarEntry& entry : group.entries) {
             if (entry.word != kVariablePlaceholder) words.push_back(ScriptSpelling(entry.word));
         }
-        if (const auto suggestion = WordSuggester(std::move(words)).Suggest(upper)) {
-            error.message += "; did you mean " + std::string(*suggestion) + "?";
-            error.fixes.push_back(ReplaceWordFix(word, std::string(*suggestion), true));
-        }
+        AddSuggestion(error, word, WordSuggester(std::move(words)).Suggest(upper));
         AddError(std::move(error));
     }
 
@@ -177,11 +170,8 @@ private:
         if (const auto forgotten = forgotten_.find(blocks.back().opener.position);
             blocks.size() == 1 && forgotten != forgotten_.end()) {
             // Its } closed the inner block: mark that one, with its } before the outer block's.
-            const BlockStart& inner = forgotten->second.first;
-            Diagnostic mark{*inner.brace, 1, DiagnosticSeverity::kError, "this { is never closed", {}};
-            mark.fixes.push_back(InsertBraceFix(text_, {&inner, 1}, forgotten->second.second));
-            problems_.push_back(std::move(mark));
-            return;
+            blocks = {&forgotten->second.first, 1};
+            before = forgotten->second.second;
         }
         Diagnostic mark{*blocks.back().brace, 1, DiagnosticSeverity::kError, "this { is never closed", {}};
         mark.fixes.push_back(InsertBraceFix(text_, blocks, before));

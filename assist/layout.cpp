@@ -16,8 +16,8 @@ const std::string kNoToken;
 
 // The token text the loader would print for the word's code; empty for a word that is no token.
 const std::string& TokenTextOfWord(std::string_view word, const LanguageTables& tables) {
-    const WordMeaning meaning =
-        FindWordMeaning(HasLowerWindows1252(word) ? ToUpperWindows1252(word) : std::string(word), tables);
+    std::string buffer;
+    const WordMeaning meaning = FindWordMeaning(UpperWindows1252View(word, buffer), tables);
     if (meaning.kind != WordMeaning::Kind::kCode) return kNoToken;
     const std::string* text = TokenTextOf(meaning.code, tables);
     return text ? *text : kNoToken;

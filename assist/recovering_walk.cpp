@@ -7,6 +7,14 @@
 
 namespace corvane {
 
+int GroupAfterBrace(const Grammar& grammar, std::string_view closer) {
+    const GrammarGroup& statement = grammar.group(kStatementEndGroup);
+    const int entry = statement.FindMatch(closer);
+    if (entry < 0) return -1;
+    const std::vector<int>& next = statement.entries[static_cast<std::size_t>(entry)].groups;
+    return next.empty() ? -1 : next.front();
+}
+
 RecoveringWalk::RecoveringWalk(const Grammar& grammar) : grammar_(grammar), walker_(grammar) {
     for (const GrammarEntry& closer : grammar.group(kStatementEndGroup).entries) {
         if (closer.word.empty() || closer.word.front() != '}' || closer.groups.empty()) continue;
@@ -21,10 +29,8 @@ RecoveringWalk::RecoveringWalk(const Grammar& grammar) : grammar_(grammar), walk
 RecoveryStep RecoveringWalk::Step(const ScriptWord& word) {
     closed_.clear();
     if (walker_.fits() && walker_.expectedGroup() == kStatementEndGroup && !blocks_.empty()) {
-        std::string buffer;  // scripts are mostly written in upper case: a copy only for the others
-        if (HasLowerWindows1252(word.text)) buffer = ToUpperWindows1252(word.text);
-        const std::string_view upper = buffer.empty() ? word.text : std::string_view(buffer);
-        if (const std::size_t count = BlocksToClose(upper); count > 0) {
+        std::string buffer;
+        if (const std::size_t count = BlocksToClose(UpperWindows1252View(word.text, buffer)); count > 0) {
             for (std::size_t i = 0; i < count; ++i) {
                 walker_.Step("}");
                 CloseBlock();
@@ -57,15 +63,12 @@ RecoveryStep RecoveringWalk::Step(const ScriptWord& word) {
 // one after whose } the word fits. 0 when no such block is open.
 std::size_t RecoveringWalk::BlocksToClose(std::string_view upperWord) const {
     if (std::find(afterBrace_.begin(), afterBrace_.end(), upperWord) == afterBrace_.end()) return 0;
-    const GrammarGroup& statement = grammar_.group(kStatementEndGroup);
     const std::vector<std::string_view>& open = walker_.openBlocks();
     for (std::size_t count = 1; count <= open.size(); ++count) {
-        const int entry = statement.FindMatch(open[open.size() - count]);
-        if (entry < 0) return 0;
-        const std::vector<int>& next = statement.entries[static_cast<std::size_t>(entry)].groups;
-        if (next.empty()) return 0;
-        if (grammar_.group(next.front()).FindMatch(upperWord) >= 0) return count;
-        if (next.front() != kStatementEndGroup) return 0;
+        const int next = GroupAfterBrace(grammar_, open[open.size() - count]);
+        if (next < 0) return 0;
+        if (grammar_.group(next).FindMatch(upperWord) >= 0) return count;
+        if (next != kStatementEndGroup) return 0;
     }
     return 0;
 }

@@ -32,6 +32,10 @@ enum class RecoveryStep {
     kTooManyBlocks,  // an opener past the checker's limit of open blocks; the walk cannot go on
 };
 
+// The group due after the } of a block whose } the walk calls `closer` ("}IF": ELSE or ENDIF);
+// -1 when the grammar has none.
+int GroupAfterBrace(const Grammar& grammar, std::string_view closer);
+
 class RecoveringWalk {
 public:
     explicit RecoveringWalk(const Grammar& grammar);

@@ -31,8 +31,9 @@ std::optional<SignatureHelp> SignatureHelpAt(std::string_view text, std::size_t 
     std::vector<ScriptWord> words;
     ScriptWordReader reader(text.substr(0, offset));
     ScriptWord word;
+    std::string buffer;
     while (reader.Next(word)) {
-        const std::string upper = ToUpperWindows1252(word.text);
+        const std::string_view upper = UpperWindows1252View(word.text, buffer);
         if (upper == kDoWord) {
             words.assign(1, word);
         } else if (!words.empty() && StartsStatement(upper, tables)) {

@@ -8,15 +8,13 @@
 namespace corvane {
 namespace {
 
-constexpr std::size_t kPrefixLength[] = {1, 4, 4};  // "%", "VAR_", "INT_" by entry type
-
 std::string HintOf(std::string_view upper, const EntryWord& entry, const LanguageTables& tables) {
     if (entry.type == kInternalValue) {
         if (tables.internals().FindNumberByName(upper)) return {};  // the name says it all
         if (const std::string* name = tables.internals().FindNameByNumber(entry.value)) return *name;
     }
     const std::string number = std::to_string(entry.value);
-    return upper.substr(kPrefixLength[static_cast<std::size_t>(entry.type)]) == number ? std::string() : number;
+    return upper.substr(EntryPrefix(entry.type).size()) == number ? std::string() : number;
 }
 
 }  // namespace

@@ -26,8 +26,7 @@ Diagnostic Warning(const ScriptWord& word, std::string message) {
 
 // The word a code stands for, empty for a code that is no word.
 std::string WordOfCode(const CodeBytes& code, const LanguageTables& tables) {
-    const std::uint16_t number = static_cast<std::uint16_t>(code.low | (code.high << 8));
-    if (number == kStartScriptCode) return std::string(kStartScriptWord);
+    if (code.number() == kStartScriptCode) return std::string(kStartScriptWord);
     const std::string* text = TokenTextOf(code, tables);
     return text ? std::string(TokenTable::BareWord(*text)) : std::string();
 }
@@ -44,44 +43,39 @@ std::optional<Diagnostic> RawCodeWarning(const ScriptWord& word, std::string_vie
         warning.fixes.push_back(ReplaceWordFix(word, named, true));
         return warning;
     }
-    Diagnostic warning = Warning(word, spelled + " is no word; it compiles as the raw code " +
-                                           CodeText(static_cast<std::uint16_t>(code.low | (code.high << 8))));
-    if (const auto suggestion = suggester ? suggester->Suggest(upper) : std::nullopt) {
-        warning.message += "; did you mean " + std::string(*suggestion) + "?";
-        warning.fixes.push_back(ReplaceWordFix(word, std::string(*suggestion), true));
-    }
+    Diagnostic warning = Warning(word, spelled + " is no word; it compiles as the raw code " + CodeText(code.number()));
+    if (suggester) AddSuggestion(warning, word, suggester->Suggest(upper));
     return warning;
 }
 
-struct ValuePrefix {
-    std::string_view prefix;
-    std::int32_t type;
-    std::string_view kind;
-};
-constexpr ValuePrefix kValuePrefixes[] = {{"%", kConstantNumber, "the number"},
-                                          {"VAR_", kUserVariable, "user variable"},
-                                          {"INT_", kInternalValue, "internal value"}};
+std::string_view KindName(std::int32_t type) {
+    switch (type) {
+        case kConstantNumber:
+            return "the number";
+        case kUserVariable:
+            return "user variable";
+        default:
+            return "internal value";
+    }
+}
 
 // The number reader stops at the first character that does not fit: what follows is silently
 // dropped (%33X is %33, %ABC is %0).
 std::optional<Diagnostic> TrailingCharactersWarning(const ScriptWord& word, std::string_view upper,
                                                     const EntryWord& entry) {
-    for (const ValuePrefix& value : kValuePrefixes) {
-        if (!upper.starts_with(value.prefix) || entry.type != value.type) continue;
-        const std::string_view rest = upper.substr(value.prefix.size());
-        const std::size_t read = ScriptNumberLength(rest);
-        if (read == rest.size()) return std::nullopt;
-        const std::string_view spelled = word.text;
-        Diagnostic warning = Warning(
-            word, std::string(spelled) + " compiles as " + std::string(value.kind) + " " + std::to_string(entry.value) +
-                      "; " + std::string(spelled.substr(value.prefix.size() + read)) + " is not read");
-        if (read > 0) {
-            warning.fixes.push_back(
-                ReplaceWordFix(word, std::string(spelled.substr(0, value.prefix.size() + read)), false));
-        }
-        return warning;
+    const std::string_view prefix = EntryPrefix(entry.type);
+    if (prefix.empty() || !upper.starts_with(prefix)) return std::nullopt;
+    const std::string_view rest = upper.substr(prefix.size());
+    const std::size_t read = ScriptNumberLength(rest);
+    if (read == rest.size()) return std::nullopt;
+    const std::string_view spelled = word.text;
+    Diagnostic warning = Warning(word, std::string(spelled) + " compiles as " + std::string(KindName(entry.type)) +
+                                           " " + std::to_string(entry.value) + "; " +
+                                           std::string(spelled.substr(prefix.size() + read)) + " is not read");
+    if (read > 0) {
+        warning.fixes.push_back(ReplaceWordFix(word, std::string(spelled.substr(0, prefix.size() + read)), false));
     }
-    return std::nullopt;
+    return warning;
 }
 
 bool AllDigits(std::string_view text) {
@@ -103,6 +97,12 @@ bool MayWarn(std::string_view word) {
 TextFix ReplaceWordFix(const ScriptWord& word, std::string replacement, bool preferred) {
     std::string title = "Replace with " + replacement;
     return TextFix{std::move(title), word.position, word.text.size(), std::move(replacement), preferred};
+}
+
+void AddSuggestion(Diagnostic& problem, const ScriptWord& word, std::optional<std::string_view> suggestion) {
+    if (!suggestion) return;
+    problem.message += "; did you mean " + std::string(*suggestion) + "?";
+    problem.fixes.push_back(ReplaceWordFix(word, std::string(*suggestion), true));
 }
 
 std::optional<Diagnostic> WordWarning(const ScriptWord& word, const LanguageTables& tables, WordSuggester* suggester) {

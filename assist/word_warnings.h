@@ -5,6 +5,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "assist/diagnostics.h"
 #include "assist/word_suggester.h"
@@ -15,6 +16,9 @@ namespace corvane {
 
 // The fix that puts `replacement` in place of the word.
 TextFix ReplaceWordFix(const ScriptWord& word, std::string replacement, bool preferred);
+// "; did you mean X?" after the message and the fix that puts X in place of the word; nothing
+// without a suggestion.
+void AddSuggestion(Diagnostic& problem, const ScriptWord& word, std::optional<std::string_view> suggestion);
 
 // The warning about one word; nothing for a word that is what it seems (or that does not compile).
 // Without a suggester it suggests no other word.

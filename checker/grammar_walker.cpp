@@ -10,7 +10,7 @@ namespace corvane {
 GrammarWalker::GrammarWalker(const Grammar& grammar) : grammar_(grammar) { queue_.push_back(1); }
 
 WalkStep GrammarWalker::Step(std::string_view word) {
-    lastWord_ = UpperWord(word);
+    lastWord_ = UpperWindows1252View(word, upperBuffer_);
     const WalkStep blocks = TrackBlocks();
     if (blocks != WalkStep::kFits) return blocks;
     if (!fits()) return WalkStep::kNotWalked;
@@ -29,13 +29,6 @@ bool GrammarWalker::ResumeAtStatement() {
     head_ = 0;
     wrongGroup_ = -1;
     return Walk() == WalkStep::kFits;
-}
-
-// The word in upper case; copied only when it holds lower-case letters.
-std::string_view GrammarWalker::UpperWord(std::string_view word) {
-    if (!HasLowerWindows1252(word)) return word;
-    upperBuffer_ = ToUpperWindows1252(word);
-    return upperBuffer_;
 }
 
 WalkStep GrammarWalker::TrackBlocks() {

@@ -52,7 +52,6 @@ public:
     bool ResumeAtStatement();
 
 private:
-    std::string_view UpperWord(std::string_view word);
     WalkStep TrackBlocks();
     WalkStep Walk();
 

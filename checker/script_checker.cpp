@@ -44,9 +44,6 @@ std::string WrongExpectationMessage(const CheckedWord& word, const GrammarGroup&
     return message;
 }
 
-// The group that follows ENDSCRIPT: once it is expected, the script is complete.
-constexpr int kAfterScriptGroup = 100;
-
 std::string EndsEarlyMessage(const GrammarGroup& expected) {
     std::string words = expected.ExpectedWords();
     while (words.ends_with(' ')) words.pop_back();

@@ -30,6 +30,7 @@ inline constexpr std::size_t kReferableVariableEntries = 256;
 struct CodeBytes {
     std::uint8_t low = 0;
     std::uint8_t high = 0;
+    std::uint16_t number() const { return static_cast<std::uint16_t>(low | (high << 8)); }
     friend bool operator==(const CodeBytes&, const CodeBytes&) = default;
 };
 

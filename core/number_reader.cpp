@@ -32,10 +32,8 @@ std::size_t RadixDigitCount(std::string_view digits, int base) {
 // "&H..." or "&O...": digits of the base as far as they go; none gives 0.
 std::optional<std::int32_t> ReadRadixNumber(std::string_view digits, int base) {
     std::int64_t value = 0;
-    for (char c : digits) {
-        const int digit = DigitValue(c, base);
-        if (digit < 0) break;
-        value = value * base + digit;
+    for (char c : digits.substr(0, RadixDigitCount(digits, base))) {
+        value = value * base + DigitValue(c, base);
         if (value > kInt32Max) return std::nullopt;
     }
     return static_cast<std::int32_t>(value);

@@ -3,6 +3,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 namespace corvane {
 
@@ -11,6 +12,20 @@ enum VariableType : std::int32_t {
     kUserVariable = 1,    // written "VAR_" + number
     kInternalValue = 2,   // written as an INT_ name or "INT_" + number
 };
+
+// How a word that names an entry of the type begins: "%", "VAR_" or "INT_" (empty for no type).
+constexpr std::string_view EntryPrefix(std::int32_t type) {
+    switch (type) {
+        case kConstantNumber:
+            return "%";
+        case kUserVariable:
+            return "VAR_";
+        case kInternalValue:
+            return "INT_";
+        default:
+            return {};
+    }
+}
 
 struct VariableEntry {
     std::string name;  // the word that created the entry (upper case); empty when read from a file

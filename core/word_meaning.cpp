@@ -4,13 +4,10 @@
 
 #include "core/code_text.h"
 #include "core/number_reader.h"
+#include "core/variable_entry.h"
 
 namespace corvane {
 namespace {
-
-constexpr std::string_view kInternalPrefix = "INT_";
-constexpr std::string_view kUserVariablePrefix = "VAR_";
-constexpr std::string_view kConstantPrefix = "%";
 
 WordMeaning Code(std::string_view codeText) {
     const auto bytes = CodeBytesFromText(codeText);
@@ -36,9 +33,10 @@ WordMeaning Meaning(WordMeaning::Kind kind) {
 // "INT_" + a name of the internal value table, or + a number greater than 0. A number too far
 // below 0 to fit is no internal value either, like any other number not above 0.
 std::optional<WordMeaning> InternalValueMeaning(std::string_view word, const InternalTable& internals) {
-    if (!word.starts_with(kInternalPrefix)) return std::nullopt;
+    const std::string_view prefix = EntryPrefix(kInternalValue);
+    if (!word.starts_with(prefix)) return std::nullopt;
     if (const auto number = internals.FindNumberByName(word)) return Entry(*number, kInternalValue);
-    const std::string_view digits = word.substr(kInternalPrefix.size());
+    const std::string_view digits = word.substr(prefix.size());
     const auto number = ReadScriptNumber(digits);
     if (!number && digits.starts_with('-')) return std::nullopt;
     if (!number) return Meaning(WordMeaning::Kind::kNumberOutOfRange);
@@ -46,7 +44,8 @@ std::optional<WordMeaning> InternalValueMeaning(std::string_view word, const Int
     return std::nullopt;
 }
 
-std::optional<WordMeaning> PrefixedNumberMeaning(std::string_view word, std::string_view prefix, std::int32_t type) {
+std::optional<WordMeaning> PrefixedNumberMeaning(std::string_view word, std::int32_t type) {
+    const std::string_view prefix = EntryPrefix(type);
     if (!word.starts_with(prefix)) return std::nullopt;
     const auto number = ReadScriptNumber(word.substr(prefix.size()));
     if (!number) return Meaning(WordMeaning::Kind::kNumberOutOfRange);
@@ -59,14 +58,14 @@ WordMeaning FindWordMeaning(std::string_view word, const LanguageTables& tables)
     if (word == kStartScriptWord) return Code(CodeText(kStartScriptCode));
     if (const std::string* code = tables.tokens().FindCodeByWord(word)) return Code(*code);
     if (auto meaning = InternalValueMeaning(word, tables.internals())) return *meaning;
-    if (auto meaning = PrefixedNumberMeaning(word, kUserVariablePrefix, kUserVariable)) return *meaning;
-    if (auto meaning = PrefixedNumberMeaning(word, kConstantPrefix, kConstantNumber)) return *meaning;
+    if (auto meaning = PrefixedNumberMeaning(word, kUserVariable)) return *meaning;
+    if (auto meaning = PrefixedNumberMeaning(word, kConstantNumber)) return *meaning;
     if (word.size() == kRawCodeLength) return Code(word);
     return Meaning(WordMeaning::Kind::kUnknown);
 }
 
 const std::string* TokenTextOf(const CodeBytes& code, const LanguageTables& tables) {
-    return tables.tokens().FindTextByCode(static_cast<std::uint16_t>(code.low | (code.high << 8)));
+    return tables.tokens().FindTextByCode(code.number());
 }
 
 }  // namespace corvane

@@ -69,4 +69,10 @@ bool HasLowerWindows1252(std::string_view text) {
     return std::any_of(text.begin(), text.end(), [](char c) { return UpperWindows1252(c) != c; });
 }
 
+std::string_view UpperWindows1252View(std::string_view text, std::string& buffer) {
+    if (!HasLowerWindows1252(text)) return text;
+    buffer = ToUpperWindows1252(text);
+    return buffer;
+}
+
 }  // namespace corvane

@@ -32,5 +32,8 @@ std::u16string Utf16FromWindows1252(std::string_view text);
 char UpperWindows1252(char c);
 std::string ToUpperWindows1252(std::string_view text);
 bool HasLowerWindows1252(std::string_view text);
+// The same without a copy for text that has no lower-case letter, as scripts mostly are; other
+// text is upper-cased into `buffer`, which the result then views.
+std::string_view UpperWindows1252View(std::string_view text, std::string& buffer);
 
 }  // namespace corvane
