@@ -5,7 +5,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 . tools/windows-common.sh
-win_need g++-mingw-w64-x86-64 nsis zip imagemagick icoutils
+bash tools/install-deps.sh g++-mingw-w64-x86-64 nsis zip imagemagick icoutils
 
 [ -f "$win_build/CMakeCache.txt" ] || win_configure
 win_qt=$(sed -n 's/^CORVANE_WINDOWS_QT:[A-Z]*=//p' "$win_build/CMakeCache.txt")
