@@ -1,7 +1,8 @@
 # Sourced by the Windows scripts (tools/windows-*.sh): the cross build's folder, the MinGW runtime and
 # Wine. Expects to run from the top of the tree.
 
-win_build=${BUILD_DIR:-build-windows}
+# Absolute, as Wine's prefixes and paths need it.
+win_build=$(realpath -m "${BUILD_DIR:-build-windows}")
 export WINEDEBUG=${WINEDEBUG:--all}
 # Neither Mono nor Gecko is needed, and Wine would otherwise offer to download them.
 export WINEDLLOVERRIDES="mscoree,mshtml="
@@ -32,8 +33,8 @@ win_fresh_prefix() {
     local target=$1 template=$win_build/wine-template
     if [ ! -f "$template/.complete" ]; then
         rm -rf "$template"
-        WINEPREFIX=$(readlink -f "$win_build")/wine-template wineboot --init >/dev/null 2>&1
-        WINEPREFIX=$(readlink -f "$win_build")/wine-template wineserver -w
+        WINEPREFIX=$template wineboot --init >/dev/null 2>&1
+        WINEPREFIX=$template wineserver -w
         touch "$template/.complete"
     fi
     rm -rf "$target"

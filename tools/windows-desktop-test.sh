@@ -12,7 +12,7 @@ cd "$(dirname "$0")/.."
 . tools/windows-common.sh
 bash tools/install-deps.sh wine64 wine xvfb xauth openbox xdotool imagemagick tesseract-ocr unzip
 
-out=$(readlink -f "$win_build")/desktop
+out=$win_build/desktop
 rm -rf "$out"
 mkdir -p "$out"
 shot=${1:-$out/editor.png}

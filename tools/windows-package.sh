@@ -14,7 +14,7 @@ cmake --build "$win_build" --parallel "$(nproc)" --target corvane-scripter corva
 version=$(sed -n 's/^CMAKE_PROJECT_VERSION:[A-Z]*=//p' "$win_build/CMakeCache.txt")
 
 name=corvane-scripter-$version-windows-x64
-out=$(readlink -f "$win_build")/package
+out=$win_build/package
 stage=$out/$name
 rm -rf "$out"
 mkdir -p "$stage"/{platforms,styles,tls,examples,licenses}
