@@ -53,11 +53,11 @@ unfiles=$out/unfiles.nsh
 (cd "$stage" && find . -type d | sort) | while read -r dir; do
     rel=${dir#.}; rel=${rel#/}
     win_rel=${rel//\//\\}
-    if [ "$dir" = . ]; then echo 'SetOutPath "$INSTDIR"'; else echo "SetOutPath \"\$INSTDIR\\$win_rel\""; fi >> "$files"
+    dest='$INSTDIR'${win_rel:+\\$win_rel}
+    echo "SetOutPath \"$dest\"" >> "$files"
     find "$stage${rel:+/$rel}" -maxdepth 1 -type f | sort | while read -r f; do
         echo "File \"$f\"" >> "$files"
-        base=$(basename "$f")
-        if [ "$dir" = . ]; then echo "Delete \"\$INSTDIR\\$base\""; else echo "Delete \"\$INSTDIR\\$win_rel\\$base\""; fi >> "$unfiles"
+        echo "Delete \"$dest\\$(basename "$f")\"" >> "$unfiles"
     done
 done
 (cd "$stage" && find . -mindepth 1 -type d | sort -r) | while read -r dir; do
