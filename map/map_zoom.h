@@ -18,7 +18,6 @@ public:
     int ShownSize() const { return shown_; }
     // The factor, fractional after Fit.
     double Factor() const { return static_cast<double>(shown_) / kPictureSize; }
-    bool IsWhole() const { return shown_ % kPictureSize == 0; }
     // Clamped to kMin..kMax.
     void SetFactor(int factor);
     // Clamped to the shown widths of kMin and kMax.

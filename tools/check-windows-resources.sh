@@ -13,9 +13,9 @@ done
 tmp=$(mktemp -d)
 trap 'rm -rf "$tmp"' EXIT
 
-# The bytes of a file, or UTF-16LE text, as one lowercase hex string.
-hex_of_file() { od -An -tx1 -v "$1" | tr -d ' \n'; }
-utf16_hex() { printf '%s' "$1" | iconv -f UTF-8 -t UTF-16LE | od -An -tx1 -v | tr -d ' \n'; }
+# The bytes of a file (standard input without one), or UTF-16LE text, as one lowercase hex string.
+hex_of_file() { od -An -tx1 -v "$@" | tr -d ' \n'; }
+utf16_hex() { printf '%s' "$1" | iconv -f UTF-8 -t UTF-16LE | hex_of_file; }
 # The little-endian 32-bit word at byte $2 of hex string $1, in decimal.
 dword_at() {
     local h=${1:$(($2 * 2)):8}

@@ -1,23 +1,11 @@
-# Sourced by the Windows scripts (tools/windows-*.sh): missing packages, the cross build's folder,
-# the MinGW runtime and Wine. Expects to run from the top of the tree.
+# Sourced by the Windows scripts (tools/windows-*.sh): the cross build's folder, the MinGW runtime and
+# Wine. Expects to run from the top of the tree.
 
-win_build=${BUILD_DIR:-build-windows}
+# Absolute, as Wine's prefixes and paths need it.
+win_build=$(realpath -m "${BUILD_DIR:-build-windows}")
 export WINEDEBUG=${WINEDEBUG:--all}
 # Neither Mono nor Gecko is needed, and Wine would otherwise offer to download them.
 export WINEDLLOVERRIDES="mscoree,mshtml="
-
-# Installs the Debian packages named that are missing.
-win_need() {
-    local missing=() p
-    for p in "$@"; do
-        dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
-    done
-    [ ${#missing[@]} -eq 0 ] && return 0
-    local sudo_cmd=""
-    [ "$(id -u)" -ne 0 ] && sudo_cmd="sudo"
-    $sudo_cmd apt-get update -qq
-    DEBIAN_FRONTEND=noninteractive $sudo_cmd apt-get install -y -qq "${missing[@]}"
-}
 
 # The GCC runtime DLLs every program of the cross build loads (Qt's DLLs load them too, so the
 # programs link them the same way: one C++ runtime in the process).
@@ -45,8 +33,8 @@ win_fresh_prefix() {
     local target=$1 template=$win_build/wine-template
     if [ ! -f "$template/.complete" ]; then
         rm -rf "$template"
-        WINEPREFIX=$(readlink -f "$win_build")/wine-template wineboot --init >/dev/null 2>&1
-        WINEPREFIX=$(readlink -f "$win_build")/wine-template wineserver -w
+        WINEPREFIX=$template wineboot --init >/dev/null 2>&1
+        WINEPREFIX=$template wineserver -w
         touch "$template/.complete"
     fi
     rm -rf "$target"

@@ -10,9 +10,9 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 . tools/windows-common.sh
-win_need wine64 wine xvfb xauth openbox xdotool imagemagick tesseract-ocr unzip
+bash tools/install-deps.sh wine64 wine xvfb xauth openbox xdotool imagemagick tesseract-ocr unzip
 
-out=$(readlink -f "$win_build")/desktop
+out=$win_build/desktop
 rm -rf "$out"
 mkdir -p "$out"
 shot=${1:-$out/editor.png}

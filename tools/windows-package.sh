@@ -5,7 +5,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 . tools/windows-common.sh
-win_need g++-mingw-w64-x86-64 nsis zip imagemagick icoutils
+bash tools/install-deps.sh g++-mingw-w64-x86-64 nsis zip imagemagick icoutils
 
 [ -f "$win_build/CMakeCache.txt" ] || win_configure
 win_qt=$(sed -n 's/^CORVANE_WINDOWS_QT:[A-Z]*=//p' "$win_build/CMakeCache.txt")
@@ -14,7 +14,7 @@ cmake --build "$win_build" --parallel "$(nproc)" --target corvane-scripter corva
 version=$(sed -n 's/^CMAKE_PROJECT_VERSION:[A-Z]*=//p' "$win_build/CMakeCache.txt")
 
 name=corvane-scripter-$version-windows-x64
-out=$(readlink -f "$win_build")/package
+out=$win_build/package
 stage=$out/$name
 rm -rf "$out"
 mkdir -p "$stage"/{platforms,styles,tls,examples,licenses}
@@ -53,11 +53,11 @@ unfiles=$out/unfiles.nsh
 (cd "$stage" && find . -type d | sort) | while read -r dir; do
     rel=${dir#.}; rel=${rel#/}
     win_rel=${rel//\//\\}
-    if [ "$dir" = . ]; then echo 'SetOutPath "$INSTDIR"'; else echo "SetOutPath \"\$INSTDIR\\$win_rel\""; fi >> "$files"
+    dest='$INSTDIR'${win_rel:+\\$win_rel}
+    echo "SetOutPath \"$dest\"" >> "$files"
     find "$stage${rel:+/$rel}" -maxdepth 1 -type f | sort | while read -r f; do
         echo "File \"$f\"" >> "$files"
-        base=$(basename "$f")
-        if [ "$dir" = . ]; then echo "Delete \"\$INSTDIR\\$base\""; else echo "Delete \"\$INSTDIR\\$win_rel\\$base\""; fi >> "$unfiles"
+        echo "Delete \"$dest\\$(basename "$f")\"" >> "$unfiles"
     done
 done
 (cd "$stage" && find . -mindepth 1 -type d | sort -r) | while read -r dir; do

@@ -12,14 +12,7 @@ version=6.4.2
 jobs=${CORVANE_QT_JOBS:-2}
 
 sudo_cmd=""; [ "$(id -u)" -ne 0 ] && sudo_cmd="sudo"
-need=()
-for p in g++-mingw-w64-x86-64 qt6-base-dev-tools cmake ninja-build ccache dpkg-dev; do
-    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || need+=("$p")
-done
-if [ ${#need[@]} -gt 0 ]; then
-    $sudo_cmd apt-get update -qq
-    DEBIAN_FRONTEND=noninteractive $sudo_cmd apt-get install -y -qq "${need[@]}"
-fi
+bash "$root/tools/install-deps.sh" g++-mingw-w64-x86-64 qt6-base-dev-tools cmake ninja-build ccache dpkg-dev
 
 # Everything that decides what gets built; the cache key is a hash of these lines.
 switches=(

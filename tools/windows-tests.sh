@@ -6,8 +6,8 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 . tools/windows-common.sh
-win_need g++-mingw-w64-x86-64 wine64 wine libgtest-dev nlohmann-json3-dev cmake ninja-build ccache fonts-liberation \
-    imagemagick icoutils
+bash tools/install-deps.sh g++-mingw-w64-x86-64 wine64 wine libgtest-dev nlohmann-json3-dev cmake ninja-build ccache \
+    fonts-liberation imagemagick icoutils
 
 win_configure
 cmake --build "$win_build" --parallel "$(nproc)"

@@ -32,6 +32,8 @@ TEST(MapZoom, WidgetPixelsToPicturePixelsRoundDownAlsoLeftOfThePicture) {
     zoom.SetShownSize(700);
     EXPECT_EQ(zoom.StepUp(), 2);
     EXPECT_EQ(zoom.StepDown(), 1);
+    zoom.SetShownSize(1100);
+    EXPECT_EQ(zoom.StepDown(), 2);  // down to the whole factor below, not two steps
     zoom.SetFactor(2);
     EXPECT_EQ(zoom.StepUp(), 3);
     EXPECT_EQ(zoom.StepDown(), 1);

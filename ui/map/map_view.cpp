@@ -3,7 +3,6 @@
 #include <QMouseEvent>
 #include <QScrollBar>
 #include <QWheelEvent>
-#include <algorithm>
 
 #include "map/map_image.h"
 #include "map/map_zoom.h"
@@ -21,7 +20,9 @@ MapView::MapView(MapPicture* picture, QWidget* parent) : QScrollArea(parent), pi
 }
 
 void MapView::zoomTo(int factor, std::optional<QPoint> anchor) {
-    showAtSize(std::clamp(factor, MapZoom::kMin, MapZoom::kMax) * MapZoom::kPictureSize, anchor);
+    MapZoom wanted;
+    wanted.SetFactor(factor);
+    showAtSize(wanted.ShownSize(), anchor);
 }
 
 void MapView::showAtSize(int size, std::optional<QPoint> anchor) {
