@@ -19,16 +19,9 @@ if [ -f "$stamp" ]; then
     exit 0
 fi
 
-sudo_cmd=""; [ "$(id -u)" -ne 0 ] && sudo_cmd="sudo"
-need=()
-for p in build-essential pkg-config python3 libkrb5-dev libx11-dev libxkbfile-dev libsecret-1-dev ripgrep; do
-    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || need+=("$p")
-done
-command -v npm >/dev/null || need+=(npm)
-if [ ${#need[@]} -gt 0 ]; then
-    $sudo_cmd apt-get update -qq
-    DEBIAN_FRONTEND=noninteractive $sudo_cmd apt-get install -y -qq "${need[@]}"
-fi
+bash "$(dirname "$0")/install-deps.sh" build-essential pkg-config python3 libkrb5-dev libx11-dev libxkbfile-dev libsecret-1-dev \
+    ripgrep
+command -v npm >/dev/null || bash "$(dirname "$0")/install-deps.sh" npm  # not Debian's when Node.js is not
 node_major=$(node -p 'process.versions.node.split(".")[0]')
 [ "$node_major" = 20 ] || { echo "code-server $version needs Node.js 20, this is $(node --version)"; exit 1; }
 [ -f /usr/include/node/node.h ] || { echo "Node.js headers are missing from /usr/include/node"; exit 1; }

@@ -22,11 +22,7 @@ if [[ " $targets " == *" win32-x64 "* ]]; then
     windows_exe=$windows_build/corvane-script.exe
     [ -f "$windows_exe" ] || windows_exe=$windows_build/cli/corvane-script.exe
     if [ ! -f "$windows_exe" ]; then
-        dpkg-query -W -f='${Status}' g++-mingw-w64-x86-64 2>/dev/null | grep -q "install ok installed" || {
-            sudo_cmd=""; [ "$(id -u)" -ne 0 ] && sudo_cmd="sudo"
-            $sudo_cmd apt-get update -qq
-            DEBIAN_FRONTEND=noninteractive $sudo_cmd apt-get install -y -qq g++-mingw-w64-x86-64 nlohmann-json3-dev
-        }
+        bash tools/install-deps.sh g++-mingw-w64-x86-64 nlohmann-json3-dev
         cmake -S . -B "$windows_build" -G Ninja -DCMAKE_BUILD_TYPE=Release \
             -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake -DCORVANE_BUILD_UI=OFF -DCORVANE_BUILD_TESTS=OFF
         cmake --build "$windows_build" --target corvane-script

@@ -11,15 +11,7 @@ build=${BUILD_DIR:-build}
 out=$(mkdir -p "$build" && cd "$build" && pwd)/vscode-real
 driver=tests/editors/vscode
 
-sudo_cmd=""; [ "$(id -u)" -ne 0 ] && sudo_cmd="sudo"
-need=()
-for p in chromium curl; do
-    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || need+=("$p")
-done
-if [ ${#need[@]} -gt 0 ]; then
-    $sudo_cmd apt-get update -qq
-    DEBIAN_FRONTEND=noninteractive $sudo_cmd apt-get install -y -qq "${need[@]}"
-fi
+bash tools/install-deps.sh chromium curl
 code_server=$(bash tools/code-server.sh)
 
 # The package must carry the server of the sources at hand, not of an older build.

@@ -4,14 +4,9 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 extension=editors/vscode
-for p in npm unzip file; do
-    command -v "$p" >/dev/null || {
-        sudo_cmd=""; [ "$(id -u)" -ne 0 ] && sudo_cmd="sudo"
-        $sudo_cmd apt-get update -qq
-        DEBIAN_FRONTEND=noninteractive $sudo_cmd apt-get install -y -qq npm unzip file
-        break
-    }
-done
+bash tools/install-deps.sh unzip file
+# npm comes with Node.js where Node.js is not Debian's own; only then is Debian's npm wanted.
+command -v npm >/dev/null || bash tools/install-deps.sh npm
 (cd "$extension" && { [ -d node_modules ] || npm ci --no-audit --no-fund; } && npm run --silent test:grammar)
 
 out=${OUT_DIR:-${BUILD_DIR:-build}/vscode}
