@@ -55,7 +55,7 @@ void FoldMargin::contentsChange(int from, int removed, int added) {
 }
 
 void FoldMargin::refresh() {
-    const std::string text = engineBytesFromBoxText(typedText(*box_.document()));
+    const std::string& text = box_.engineText();
     ranges_ = BraceBlocks(text);
     // Braces on one line or on neighbouring lines leave no line to hide.
     ranges_.erase(std::remove_if(ranges_.begin(), ranges_.end(),

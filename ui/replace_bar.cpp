@@ -17,8 +17,6 @@ namespace corvane {
 
 namespace {
 
-std::string engineText(const ScriptTextBox& box) { return engineBytesFromBoxText(typedText(*box.document())); }
-
 QCheckBox* addOption(QToolBar* bar, const char* name, const QString& caption) {
     auto* box = new QCheckBox(caption, bar);
     box->setObjectName(QString::fromLatin1(name));
@@ -123,12 +121,12 @@ void ReplaceBar::showMatch(const std::optional<FoundMatch>& found) {
 
 void ReplaceBar::findNext() {
     const QTextCursor cursor = box_.textCursor();
-    showMatch(NextMatch(engineText(box_), needle(), static_cast<std::size_t>(cursor.selectionEnd()), options()));
+    showMatch(NextMatch(box_.engineText(), needle(), static_cast<std::size_t>(cursor.selectionEnd()), options()));
 }
 
 void ReplaceBar::findPrevious() {
     const QTextCursor cursor = box_.textCursor();
-    showMatch(PreviousMatch(engineText(box_), needle(), static_cast<std::size_t>(cursor.selectionStart()), options()));
+    showMatch(PreviousMatch(box_.engineText(), needle(), static_cast<std::size_t>(cursor.selectionStart()), options()));
 }
 
 void ReplaceBar::replace() {
@@ -137,7 +135,7 @@ void ReplaceBar::replace() {
     const std::size_t length = static_cast<std::size_t>(selection.selectionEnd() - selection.selectionStart());
     const QString with = replacement_->text();
     const ReplaceStep step =
-        PlanReplace(engineText(box_), start, length, needle(), engineBytesFromBoxText(with), options());
+        PlanReplace(box_.engineText(), start, length, needle(), engineBytesFromBoxText(with), options());
     if (step.replaced) {
         QTextCursor cursor(box_.document());
         cursor.setPosition(static_cast<int>(*step.replaced));
@@ -151,7 +149,7 @@ void ReplaceBar::replace() {
 }
 
 void ReplaceBar::replaceAll() {
-    const std::vector<std::size_t> matches = FindMatches(engineText(box_), needle(), options());
+    const std::vector<std::size_t> matches = FindMatches(box_.engineText(), needle(), options());
     if (matches.empty()) return markMatches();
     const int length = static_cast<int>(needle().size());
     const QString with = replacement_->text();
@@ -171,7 +169,7 @@ void ReplaceBar::replaceAll() {
 
 void ReplaceBar::markMatches() {
     if (!isVisible()) return;
-    const std::string text = engineText(box_);
+    const std::string& text = box_.engineText();
     const std::string what = needle();
     const std::vector<std::size_t> matches = FindMatches(text, what, options());
     QList<QTextCursor> marks;

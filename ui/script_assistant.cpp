@@ -135,16 +135,7 @@ ScriptAssistant::ScriptAssistant(EditorContext& context, ScriptHost& host, Scrip
 
 ScriptAssistant::~ScriptAssistant() = default;
 
-const std::string& ScriptAssistant::engineText() {
-    if (engineTextStale_) {
-        engineText_ = engineBytesFromBoxText(typedText(*box_.document()));
-        engineTextStale_ = false;
-    }
-    return engineText_;
-}
-
 void ScriptAssistant::textChanged() {
-    engineTextStale_ = true;
     check_->textChanged();
     pause_.start();
     colourShown_.start();
@@ -158,7 +149,7 @@ void ScriptAssistant::colourShownLines() {
     highlighter_->colourLines(qMax(0, first - around), last + around);
 }
 
-void ScriptAssistant::startCheck() { check_->start(engineText()); }
+void ScriptAssistant::startCheck() { check_->start(box_.engineText()); }
 
 void ScriptAssistant::checkNow() {
     pause_.stop();
@@ -202,7 +193,7 @@ void ScriptAssistant::showMarks() {
     if (caretOnBlockWord(caret)) {
         QTextCharFormat partner;
         partner.setBackground(QColor(60, 100, 150));
-        for (const WordSpan& word : MatchingWordsAt(engineText(), static_cast<std::size_t>(caret.position()))) {
+        for (const WordSpan& word : MatchingWordsAt(box_.engineText(), static_cast<std::size_t>(caret.position()))) {
             marks << mark(problemRange(box_.document(), word.position, word.length), partner);
         }
     }
@@ -269,7 +260,7 @@ void ScriptAssistant::previousProblem() {
 void ScriptAssistant::complete() {
     const int caret = box_.textCursor().position();
     const Completion found =
-        CompleteAt(engineText(), static_cast<std::size_t>(caret), *context_.tables, *context_.grammar);
+        CompleteAt(box_.engineText(), static_cast<std::size_t>(caret), *context_.tables, *context_.grammar);
     std::vector<CompletionCandidate> candidates;
     for (const CompletionItem& item : found.items) {
         candidates.push_back({messageFromEngine(item.word), messageFromEngine(item.detail)});
@@ -278,7 +269,7 @@ void ScriptAssistant::complete() {
 }
 
 void ScriptAssistant::formatScript() {
-    if (const auto edits = LayoutEdits(engineText(), *context_.tables)) applyBlankEdits(*box_.document(), *edits);
+    if (const auto edits = LayoutEdits(box_.engineText(), *context_.tables)) applyBlankEdits(*box_.document(), *edits);
 }
 
 void ScriptAssistant::goToLine() {
@@ -339,7 +330,7 @@ bool ScriptAssistant::insertClosers() {
     QTextCursor cursor = box_.textCursor();
     if (!closeBlocks_ || popup_->isOpen() || box_.isReadOnly() || cursor.hasSelection()) return false;
     const std::vector<std::string_view> closers =
-        MissingClosers(engineText(), static_cast<std::size_t>(cursor.position()));
+        MissingClosers(box_.engineText(), static_cast<std::size_t>(cursor.position()));
     if (closers.empty()) return false;
     const QString before = cursor.block().text().left(cursor.positionInBlock());
     const auto tabs = static_cast<int>(NewLineTabs(engineBytesFromBoxText(before)));
@@ -361,7 +352,8 @@ bool ScriptAssistant::insertClosers() {
 bool ScriptAssistant::showHover(QEvent* event) {
     auto* help = static_cast<QHelpEvent*>(event);
     const int position = box_.cursorForPosition(help->pos()).position();
-    const auto hover = HoverAt(engineText(), static_cast<std::size_t>(position), *context_.tables, *context_.grammar);
+    const auto hover =
+        HoverAt(box_.engineText(), static_cast<std::size_t>(position), *context_.tables, *context_.grammar);
     if (hover && pointerOnWord(box_, help->pos(), *hover)) {
         QToolTip::showText(help->globalPos(), messageFromEngine(hover->text), box_.viewport());
     } else {

@@ -60,8 +60,7 @@ SignaturePopup::SignaturePopup(EditorContext& context, ScriptTextBox& box)
 void SignaturePopup::refresh() {
     const int caret = box_.textCursor().position();
     const std::optional<SignatureHelp> help =
-        SignatureHelpAt(engineBytesFromBoxText(typedText(*box_.document())), static_cast<std::size_t>(caret),
-                        *context_.tables, *context_.grammar);
+        SignatureHelpAt(box_.engineText(), static_cast<std::size_t>(caret), *context_.tables, *context_.grammar);
     if (!help || help->label.empty() || !box_.isVisible()) {
         hide();
         return;
