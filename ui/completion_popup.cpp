@@ -149,8 +149,7 @@ void CompletionPopup::acceptCurrent() {
     // The whole word under the caret gives way, also the part after the caret.
     int end = cursor.position();
     wordAtCaret(&end);
-    QTextCharFormat look = cursor.charFormat();
-    look.setForeground(typedTextColour());
+    const QTextCharFormat look = typedLook(cursor);
     cursor.beginEditBlock();
     cursor.setPosition(wordStart_);
     cursor.setPosition(end, QTextCursor::KeepAnchor);

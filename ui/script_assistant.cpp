@@ -337,8 +337,7 @@ bool ScriptAssistant::insertClosers() {
     const QString outer(qMax(0, tabs - 1), QLatin1Char('\t'));
     QString after;
     for (std::string_view closer : closers) after += QLatin1Char('\n') + outer + boxTextFromEngine(closer);
-    QTextCharFormat look = box_.currentCharFormat();
-    look.setForeground(typedTextColour());
+    const QTextCharFormat look = typedLook(cursor);
     cursor.beginEditBlock();
     cursor.insertText(QLatin1Char('\n') + QString(tabs, QLatin1Char('\t')), look);
     const int caret = cursor.position();
