@@ -310,11 +310,10 @@ void ScriptAssistant::typed(const QString& text) {
         return;
     }
     // A blank opens the list only where DO's command follows: elsewhere a blank ends a word.
-    const QStringList words = before.split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts);
-    if (c == QLatin1Char(' ') && !words.isEmpty() &&
-        words.constLast().compare(QStringLiteral("DO"), Qt::CaseInsensitive) == 0) {
-        complete();
-    }
+    if (c != QLatin1Char(' ')) return;
+    static const QRegularExpression blanks(QStringLiteral("\\s+"));
+    const QStringList words = before.split(blanks, Qt::SkipEmptyParts);
+    if (!words.isEmpty() && words.constLast().compare(QStringLiteral("DO"), Qt::CaseInsensitive) == 0) complete();
 }
 
 void ScriptAssistant::dedentClosingBrace() {
