@@ -7,6 +7,7 @@
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QToolButton>
+#include <algorithm>
 
 #include "ui/box_text.h"
 #include "ui/editor_look.h"
@@ -66,11 +67,13 @@ ReplaceBar::ReplaceBar(ScriptTextBox& box, ScriptAssistant& assistant, QWidget* 
     markLater_.setSingleShot(true);
     markLater_.setInterval(0);
     connect(&markLater_, &QTimer::timeout, this, &ReplaceBar::markMatches);
-    connect(box.document(), &QTextDocument::contentsChanged, this, [this] {
+    // The range of an edit is reported before the caret moves: a caret moved by an edit waits for the
+    // matches found anew.
+    connect(box.document(), &QTextDocument::contentsChange, this, [this] {
         if (isVisible()) markLater_.start();
     });
     connect(&box, &QTextEdit::cursorPositionChanged, this, [this] {
-        if (isVisible()) markLater_.start();
+        if (isVisible() && !markLater_.isActive()) showCount();
     });
     connect(search_, &QLineEdit::textChanged, &markLater_, qOverload<>(&QTimer::start));
     for (QCheckBox* option : {matchCase_, wholeWords_, wrapAround_})
@@ -162,41 +165,43 @@ void ReplaceBar::replaceAll() {
         cursor.insertText(with, typedLook(cursor));
     }
     cursor.endEditBlock();
-    markMatches();
-    markLater_.stop();  // the count of replacements stays until the next change
+    markMatches();  // the count of replacements stays until the next change
     count_->setText(QStringLiteral("%1 replaced").arg(matches.size()));
 }
 
 void ReplaceBar::markMatches() {
     if (!isVisible()) return;
-    const std::string& text = box_.engineText();
+    markLater_.stop();
     const std::string what = needle();
-    const std::vector<std::size_t> matches = FindMatches(text, what, options());
+    matches_ = FindMatches(box_.engineText(), what, options());
     QList<QTextCursor> marks;
-    const QTextCursor selection = box_.textCursor();
-    int current = -1;
-    for (std::size_t i = 0; i < matches.size(); ++i) {
-        if (static_cast<int>(matches[i]) == selection.selectionStart() &&
-            selection.selectionEnd() - selection.selectionStart() == static_cast<int>(what.size())) {
-            current = static_cast<int>(i);
-        }
-        if (i >= kMaxMarkedMatches) continue;
+    for (std::size_t i = 0; i < matches_.size() && i < kMaxMarkedMatches; ++i) {
         QTextCursor mark(box_.document());
-        mark.setPosition(static_cast<int>(matches[i]));
-        mark.setPosition(static_cast<int>(matches[i] + what.size()), QTextCursor::KeepAnchor);
+        mark.setPosition(static_cast<int>(matches_[i]));
+        mark.setPosition(static_cast<int>(matches_[i] + what.size()), QTextCursor::KeepAnchor);
         marks << mark;
     }
     assistant_.setSearchMarks(marks);
+    showCount();
+}
+
+void ReplaceBar::showCount() {
+    const std::size_t length = needle().size();
+    const QTextCursor selection = box_.textCursor();
+    const auto start = static_cast<std::size_t>(selection.selectionStart());
+    const auto match = std::lower_bound(matches_.begin(), matches_.end(), start);
+    const bool onMatch = match != matches_.end() && *match == start &&
+                         static_cast<std::size_t>(selection.selectionEnd()) - start == length;
     QString shown;
-    if (what.empty()) {
+    if (length == 0) {
         shown.clear();
-    } else if (matches.empty()) {
+    } else if (matches_.empty()) {
         shown = QStringLiteral("No matches");
-    } else if (current >= 0) {
-        shown = QStringLiteral("%1 of %2").arg(current + 1).arg(matches.size());
+    } else if (onMatch) {
+        shown = QStringLiteral("%1 of %2").arg(match - matches_.begin() + 1).arg(matches_.size());
         if (wrapped_) shown += QStringLiteral(", from the top");
     } else {
-        shown = QStringLiteral("%1 match%2").arg(matches.size()).arg(QLatin1String(matches.size() == 1 ? "" : "es"));
+        shown = QStringLiteral("%1 match%2").arg(matches_.size()).arg(QLatin1String(matches_.size() == 1 ? "" : "es"));
     }
     count_->setText(shown);
 }
