@@ -75,16 +75,21 @@ void FoldMargin::refresh() {
 }
 
 const BraceBlock* FoldMargin::rangeOnLine(int blockNumber) const {
-    for (const BraceBlock& range : ranges_) {
-        if (box_.document()->findBlock(static_cast<int>(range.open)).blockNumber() == blockNumber) return &range;
-    }
-    return nullptr;
+    const QTextBlock line = box_.document()->findBlockByNumber(blockNumber);
+    if (!line.isValid()) return nullptr;
+    const auto range = firstRangeFrom(line.position());
+    return range != ranges_.end() && static_cast<int>(range->open) < line.position() + line.length() ? &*range
+                                                                                                     : nullptr;
+}
+
+std::vector<BraceBlock>::const_iterator FoldMargin::firstRangeFrom(int position) const {
+    return std::lower_bound(ranges_.begin(), ranges_.end(), position, [](const BraceBlock& candidate, int wanted) {
+        return static_cast<int>(candidate.open) < wanted;
+    });
 }
 
 const BraceBlock* FoldMargin::rangeOpeningAt(int position) const {
-    const auto range = std::lower_bound(
-        ranges_.begin(), ranges_.end(), position,
-        [](const BraceBlock& candidate, int wanted) { return static_cast<int>(candidate.open) < wanted; });
+    const auto range = firstRangeFrom(position);
     return range != ranges_.end() && static_cast<int>(range->open) == position ? &*range : nullptr;
 }
 
@@ -185,11 +190,14 @@ void FoldMargin::paintEvent(QPaintEvent* event) {
     QTextDocument* document = box_.document();
     QAbstractTextDocumentLayout* layout = document->documentLayout();
     const int scroll = box_.verticalScrollBar()->value();
-    for (const BraceBlock& range : ranges_) {
-        const QTextBlock block = document->findBlock(static_cast<int>(range.open));
+    // Only the blocks on screen: from the first line shown on, until one lies below the margin.
+    const int firstShown = box_.cursorForPosition(QPoint(0, 0)).block().position();
+    for (auto range = firstRangeFrom(firstShown); range != ranges_.end(); ++range) {
+        const QTextBlock block = document->findBlock(static_cast<int>(range->open));
         if (!block.isVisible()) continue;
         const QRectF line = layout->blockBoundingRect(block).translated(0, -scroll);
-        if (line.bottom() < 0 || line.top() > height()) continue;
+        if (line.top() > height()) break;
+        if (line.bottom() < 0) continue;
         const qreal size = qMin<qreal>(8, line.height() - 4);
         const QPointF centre(width() / 2.0, line.center().y());
         QPainterPath marker;
