@@ -47,7 +47,10 @@ SignaturePopup::SignaturePopup(EditorContext& context, ScriptTextBox& box)
     setAutoFillBackground(true);
     setFrameStyle(QFrame::Box | QFrame::Plain);
     hide();
-    connect(&box, &ScriptTextBox::typed, this, &SignaturePopup::refresh);
+    // A shown popup follows every caret move, the typed ones too; a typed word brings a hidden one back.
+    connect(&box, &ScriptTextBox::typed, this, [this] {
+        if (!isVisible()) refresh();
+    });
     connect(&box, &QTextEdit::cursorPositionChanged, this, [this] {
         if (isVisible()) refresh();
     });
