@@ -74,18 +74,16 @@ QList<ProblemFix> fixesOf(QTextDocument* document, const Diagnostic& problem) {
     return fixes;
 }
 
-bool isBlankCharacter(QChar c) { return c == QLatin1Char(' ') || c == QLatin1Char('\t'); }
-
 // Only a caret on a brace, IF, ELSE or ENDIF needs the whole text scanned for partners.
 bool caretOnBlockWord(const QTextCursor& caret) {
     const QString line = caret.block().text();
     const int at = caret.positionInBlock();
     for (int start : {at, at - 1}) {
-        if (start < 0 || start >= line.size() || isBlankCharacter(line.at(start))) continue;
+        if (start < 0 || start >= line.size() || isScriptBlank(line.at(start))) continue;
         int from = start;
         int to = start;
-        while (from > 0 && !isBlankCharacter(line.at(from - 1))) --from;
-        while (to < line.size() && !isBlankCharacter(line.at(to))) ++to;
+        while (from > 0 && !isScriptBlank(line.at(from - 1))) --from;
+        while (to < line.size() && !isScriptBlank(line.at(to))) ++to;
         if (HasBlockPartners(line.mid(from, to - from).toStdString())) return true;
     }
     return false;

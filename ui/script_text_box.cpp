@@ -24,7 +24,6 @@ bool isEnter(const QKeyEvent* event) { return event->key() == Qt::Key_Return || 
 bool isRedo(const QKeyEvent* event) {
     return event->key() == Qt::Key_Y && (event->modifiers() & ~Qt::KeypadModifier) == Qt::ControlModifier;
 }
-bool isBlank(QChar c) { return c == QLatin1Char(' ') || c == QLatin1Char('\t') || c == QLatin1Char('\n'); }
 }  // namespace
 
 ScriptTextBox::ScriptTextBox(QWidget* parent) : QTextEdit(parent) {
@@ -141,7 +140,8 @@ void ScriptTextBox::keyPressEvent(QKeyEvent* event) {
 
 bool ScriptTextBox::startsUndoStep(const QString& typed) {
     const bool paused = !lastTyped_.isValid() || lastTyped_.elapsed() > kUndoPauseMilliseconds;
-    const bool wordStarts = !isBlank(typed.front()) && (lastTypedCharacter_.isNull() || isBlank(lastTypedCharacter_));
+    const bool wordStarts =
+        !isScriptBlank(typed.front()) && (lastTypedCharacter_.isNull() || isScriptBlank(lastTypedCharacter_));
     lastTyped_.start();
     lastTypedCharacter_ = typed.back();
     return paused || wordStarts;
