@@ -19,7 +19,6 @@
 #include "core/compiled_file.h"
 #include "core/loader.h"
 #include "core/script_messages.h"
-#include "core/script_words.h"
 #include "support/file_utils.h"
 #include "support/safe_file.h"
 #include "support/settings_file.h"
