@@ -8,6 +8,7 @@
 #include <QTextEdit>
 
 #include "ui/editor_look.h"
+#include "ui/escape_closes.h"
 
 namespace corvane {
 
@@ -93,11 +94,7 @@ void AboutWindow::fillChangeLog() {
 }
 
 void AboutWindow::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
-        close();
-        return;
-    }
-    QWidget::keyPressEvent(event);
+    if (!closeOnEscape(*this, *event)) QWidget::keyPressEvent(event);
 }
 
 }  // namespace corvane

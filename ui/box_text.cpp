@@ -3,12 +3,17 @@
 #include <QTextCursor>
 #include <QTextDocument>
 
+#include "core/script_words.h"
 #include "text/script_text.h"
 #include "text/windows_1252.h"
 
 namespace corvane {
 
 std::string engineBytesFromBoxText(const QString& boxText) { return EngineTextFromUtf16Units(utf16Of(boxText)); }
+
+bool isScriptBlank(QChar c) {
+    return c == QChar::ParagraphSeparator || (c.unicode() < 0x80 && IsScriptBlank(static_cast<char>(c.unicode())));
+}
 
 QString typedText(const QTextDocument& document) {
     QString text = document.toRawText();

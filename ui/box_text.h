@@ -23,6 +23,9 @@ inline std::u16string_view utf16Of(const QString& text) {
 // (which stays part of its word).
 std::string engineBytesFromBoxText(const QString& boxText);
 
+// A blank between script words as the box holds it, its own line break (in selected text) too.
+bool isScriptBlank(QChar c);
+
 // The document's text as typed, line breaks as LF. Unlike toPlainText(), a no-break space stays one
 // (toPlainText() makes it a blank, which would split the word it stands in).
 QString typedText(const QTextDocument& document);

@@ -9,7 +9,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "core/script_words.h"
+#include "ui/box_text.h"
 #include "ui/editor_look.h"
 #include "ui/script_text_box.h"
 
@@ -22,9 +22,6 @@ constexpr int kMaxWidth = 560;
 constexpr int kPageRows = 8;
 constexpr int kColumnGap = 16;
 
-bool isBlank(QChar c) {
-    return c == QChar::ParagraphSeparator || (c.unicode() < 0x80 && IsScriptBlank(static_cast<char>(c.unicode())));
-}
 }  // namespace
 
 // A tool tip's window: above every other, outside the window manager's hands, never active.
@@ -76,7 +73,8 @@ QString CompletionPopup::wordAtCaret(int* end) const {
     const QTextCursor cursor = box_.textCursor();
     const QTextBlock block = cursor.block();
     int last = cursor.position();
-    while (last - block.position() < block.length() - 1 && !isBlank(block.text().at(last - block.position()))) ++last;
+    while (last - block.position() < block.length() - 1 && !isScriptBlank(block.text().at(last - block.position())))
+        ++last;
     if (end != nullptr) *end = last;
     return block.text().mid(wordStart_ - block.position(), last - wordStart_);
 }
@@ -87,7 +85,7 @@ void CompletionPopup::narrow() {
         return;
     }
     const QString typed = typedPart();
-    if (std::any_of(typed.begin(), typed.end(), isBlank)) {
+    if (std::any_of(typed.begin(), typed.end(), isScriptBlank)) {
         close();
         return;
     }
@@ -149,8 +147,7 @@ void CompletionPopup::acceptCurrent() {
     // The whole word under the caret gives way, also the part after the caret.
     int end = cursor.position();
     wordAtCaret(&end);
-    QTextCharFormat look = cursor.charFormat();
-    look.setForeground(typedTextColour());
+    const QTextCharFormat look = typedLook(cursor);
     cursor.beginEditBlock();
     cursor.setPosition(wordStart_);
     cursor.setPosition(end, QTextCursor::KeepAnchor);

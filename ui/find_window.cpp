@@ -9,6 +9,7 @@
 
 #include "support/settings_file.h"
 #include "ui/editor_context.h"
+#include "ui/escape_closes.h"
 #include "ui/placement.h"
 #include "ui/script_text_box.h"
 
@@ -79,11 +80,7 @@ void FindWindow::closeEvent(QCloseEvent* event) {
 }
 
 void FindWindow::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
-        close();
-        return;
-    }
-    QWidget::keyPressEvent(event);
+    if (!closeOnEscape(*this, *event)) QWidget::keyPressEvent(event);
 }
 
 bool FindWindow::eventFilter(QObject* watched, QEvent* event) {

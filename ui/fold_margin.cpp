@@ -7,7 +7,6 @@
 #include <QScrollBar>
 #include <QTextBlock>
 #include <algorithm>
-#include <string>
 
 #include "ui/box_text.h"
 #include "ui/editor_look.h"
@@ -55,21 +54,17 @@ void FoldMargin::contentsChange(int from, int removed, int added) {
 }
 
 void FoldMargin::refresh() {
-    const std::string text = engineBytesFromBoxText(typedText(*box_.document()));
-    ranges_ = BraceBlocks(text);
+    ranges_ = BraceBlocks(box_.engineText());
     // Braces on one line or on neighbouring lines leave no line to hide.
     ranges_.erase(std::remove_if(ranges_.begin(), ranges_.end(),
                                  [&](const BraceBlock& block) {
-                                     const auto from = text.begin() + static_cast<std::ptrdiff_t>(block.open);
-                                     const auto to = text.begin() + static_cast<std::ptrdiff_t>(block.close);
-                                     return std::count(from, to, '\n') < 2;
+                                     const auto [open, close] = linesOf(block);
+                                     return close - open < 2;
                                  }),
                   ranges_.end());
     QList<QTextCursor> kept;
     for (const QTextCursor& fold : folded_) {
-        const bool stillFolds = std::any_of(ranges_.begin(), ranges_.end(), [&](const BraceBlock& range) {
-            return static_cast<int>(range.open) == fold.position();
-        });
+        const bool stillFolds = rangeOpeningAt(fold.position()) != nullptr;
         const bool twice = std::any_of(kept.begin(), kept.end(),
                                        [&](const QTextCursor& other) { return other.position() == fold.position(); });
         if (stillFolds && !twice) kept << fold;
@@ -80,10 +75,28 @@ void FoldMargin::refresh() {
 }
 
 const BraceBlock* FoldMargin::rangeOnLine(int blockNumber) const {
-    for (const BraceBlock& range : ranges_) {
-        if (box_.document()->findBlock(static_cast<int>(range.open)).blockNumber() == blockNumber) return &range;
-    }
-    return nullptr;
+    const QTextBlock line = box_.document()->findBlockByNumber(blockNumber);
+    if (!line.isValid()) return nullptr;
+    const auto range = firstRangeFrom(line.position());
+    return range != ranges_.end() && static_cast<int>(range->open) < line.position() + line.length() ? &*range
+                                                                                                     : nullptr;
+}
+
+std::vector<BraceBlock>::const_iterator FoldMargin::firstRangeFrom(int position) const {
+    return std::lower_bound(ranges_.begin(), ranges_.end(), position, [](const BraceBlock& candidate, int wanted) {
+        return static_cast<int>(candidate.open) < wanted;
+    });
+}
+
+const BraceBlock* FoldMargin::rangeOpeningAt(int position) const {
+    const auto range = firstRangeFrom(position);
+    return range != ranges_.end() && static_cast<int>(range->open) == position ? &*range : nullptr;
+}
+
+std::pair<int, int> FoldMargin::linesOf(const BraceBlock& range) const {
+    const QTextDocument* document = box_.document();
+    return {document->findBlock(static_cast<int>(range.open)).blockNumber(),
+            document->findBlock(static_cast<int>(range.close)).blockNumber()};
 }
 
 bool FoldMargin::isFolded(int blockNumber) const {
@@ -126,13 +139,10 @@ void FoldMargin::applyFolds() {
     QTextDocument* document = box_.document();
     std::vector<bool> hidden(static_cast<std::size_t>(document->blockCount()), false);
     for (const QTextCursor& fold : folded_) {
-        const auto range = std::find_if(ranges_.begin(), ranges_.end(), [&](const BraceBlock& candidate) {
-            return static_cast<int>(candidate.open) == fold.position();
-        });
-        if (range == ranges_.end()) continue;
-        const int first = document->findBlock(static_cast<int>(range->open)).blockNumber() + 1;
-        const int last = document->findBlock(static_cast<int>(range->close)).blockNumber() - 1;
-        for (int line = first; line <= last; ++line) hidden[static_cast<std::size_t>(line)] = true;
+        const BraceBlock* range = rangeOpeningAt(fold.position());
+        if (range == nullptr) continue;
+        const auto [open, close] = linesOf(*range);
+        for (int line = open + 1; line < close; ++line) hidden[static_cast<std::size_t>(line)] = true;
     }
     ellipsis_->setFolds(folded_);
     int from = -1;
@@ -155,16 +165,12 @@ void FoldMargin::caretMoved() {
     const int line = box_.textCursor().blockNumber();
     if (box_.textCursor().block().isVisible()) return;
     // Found, jumped to or walked into: whatever hides the caret's line opens.
-    QTextDocument* document = box_.document();
     folded_.erase(std::remove_if(folded_.begin(), folded_.end(),
                                  [&](const QTextCursor& fold) {
-                                     const auto range =
-                                         std::find_if(ranges_.begin(), ranges_.end(), [&](const BraceBlock& candidate) {
-                                             return static_cast<int>(candidate.open) == fold.position();
-                                         });
-                                     if (range == ranges_.end()) return false;
-                                     return document->findBlock(static_cast<int>(range->open)).blockNumber() < line &&
-                                            document->findBlock(static_cast<int>(range->close)).blockNumber() > line;
+                                     const BraceBlock* range = rangeOpeningAt(fold.position());
+                                     if (range == nullptr) return false;
+                                     const auto [open, close] = linesOf(*range);
+                                     return open < line && line < close;
                                  }),
                   folded_.end());
     applyFolds();
@@ -184,11 +190,14 @@ void FoldMargin::paintEvent(QPaintEvent* event) {
     QTextDocument* document = box_.document();
     QAbstractTextDocumentLayout* layout = document->documentLayout();
     const int scroll = box_.verticalScrollBar()->value();
-    for (const BraceBlock& range : ranges_) {
-        const QTextBlock block = document->findBlock(static_cast<int>(range.open));
+    // Only the blocks on screen: from the first line shown on, until one lies below the margin.
+    const int firstShown = box_.cursorForPosition(QPoint(0, 0)).block().position();
+    for (auto range = firstRangeFrom(firstShown); range != ranges_.end(); ++range) {
+        const QTextBlock block = document->findBlock(static_cast<int>(range->open));
         if (!block.isVisible()) continue;
         const QRectF line = layout->blockBoundingRect(block).translated(0, -scroll);
-        if (line.bottom() < 0 || line.top() > height()) continue;
+        if (line.top() > height()) break;
+        if (line.bottom() < 0) continue;
         const qreal size = qMin<qreal>(8, line.height() - 4);
         const QPointF centre(width() / 2.0, line.center().y());
         QPainterPath marker;

@@ -8,6 +8,7 @@
 #include <QTextCursor>
 #include <QTimer>
 #include <QWidget>
+#include <utility>
 #include <vector>
 
 #include "assist/brace_blocks.h"
@@ -43,6 +44,12 @@ private:
     void contentsChange(int from, int removed, int added);
     // The foldable block whose "{" stands on the line; nullptr for none.
     const BraceBlock* rangeOnLine(int blockNumber) const;
+    // The first foldable block whose "{" stands at the box position or after it.
+    std::vector<BraceBlock>::const_iterator firstRangeFrom(int position) const;
+    // The foldable block whose "{" stands at the box position; nullptr for none.
+    const BraceBlock* rangeOpeningAt(int position) const;
+    // The lines (from 0) of the block's "{" and of its "}".
+    std::pair<int, int> linesOf(const BraceBlock& range) const;
 
     ScriptTextBox& box_;
     QWidget* viewport_;  // kept: while the box is destroyed its viewport still sends events

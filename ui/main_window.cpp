@@ -525,7 +525,7 @@ void MainWindow::openRecent(int index) { scriptWindow().openRecent(index); }
 
 void MainWindow::checkScript() {
     ScriptTextBox* box = scriptWindow().scriptBox();
-    const CheckVerdict verdict = CheckScript(engineBytesFromBoxText(typedText(*box->document())), *context_.grammar);
+    const CheckVerdict verdict = CheckScript(box->engineText(), *context_.grammar);
     context_.prompter.tell(messageFromEngine(verdict.message));
     if (verdict.selectWord) box->selectRange(static_cast<int>(verdict.position), static_cast<int>(verdict.length));
 }

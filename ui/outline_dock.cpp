@@ -35,7 +35,7 @@ OutlineDock::OutlineDock(ScriptTextBox& box, QWidget* parent)
 }
 
 void OutlineDock::refresh() {
-    const std::vector<ScriptBlock> blocks = OutlineScript(engineBytesFromBoxText(typedText(*box_.document())));
+    const std::vector<ScriptBlock> blocks = OutlineScript(box_.engineText());
     QStringList shape;
     QTreeWidgetItem root;
     addBlocks(blocks, &root, shape);

@@ -8,6 +8,7 @@
 #include <QVBoxLayout>
 
 #include "ui/editor_look.h"
+#include "ui/escape_closes.h"
 
 namespace corvane {
 
@@ -87,11 +88,7 @@ bool ReferenceListWindow::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void ReferenceListWindow::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
-        close();
-        return;
-    }
-    QMdiSubWindow::keyPressEvent(event);
+    if (!closeOnEscape(*this, *event)) QMdiSubWindow::keyPressEvent(event);
 }
 
 }  // namespace corvane

@@ -7,6 +7,7 @@
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QToolButton>
+#include <algorithm>
 
 #include "ui/box_text.h"
 #include "ui/editor_look.h"
@@ -16,8 +17,6 @@
 namespace corvane {
 
 namespace {
-
-std::string engineText(const ScriptTextBox& box) { return engineBytesFromBoxText(typedText(*box.document())); }
 
 QCheckBox* addOption(QToolBar* bar, const char* name, const QString& caption) {
     auto* box = new QCheckBox(caption, bar);
@@ -68,11 +67,13 @@ ReplaceBar::ReplaceBar(ScriptTextBox& box, ScriptAssistant& assistant, QWidget* 
     markLater_.setSingleShot(true);
     markLater_.setInterval(0);
     connect(&markLater_, &QTimer::timeout, this, &ReplaceBar::markMatches);
-    connect(box.document(), &QTextDocument::contentsChanged, this, [this] {
+    // The range of an edit is reported before the caret moves: a caret moved by an edit waits for the
+    // matches found anew.
+    connect(box.document(), &QTextDocument::contentsChange, this, [this] {
         if (isVisible()) markLater_.start();
     });
     connect(&box, &QTextEdit::cursorPositionChanged, this, [this] {
-        if (isVisible()) markLater_.start();
+        if (isVisible() && !markLater_.isActive()) showCount();
     });
     connect(search_, &QLineEdit::textChanged, &markLater_, qOverload<>(&QTimer::start));
     for (QCheckBox* option : {matchCase_, wholeWords_, wrapAround_})
@@ -123,12 +124,12 @@ void ReplaceBar::showMatch(const std::optional<FoundMatch>& found) {
 
 void ReplaceBar::findNext() {
     const QTextCursor cursor = box_.textCursor();
-    showMatch(NextMatch(engineText(box_), needle(), static_cast<std::size_t>(cursor.selectionEnd()), options()));
+    showMatch(NextMatch(box_.engineText(), needle(), static_cast<std::size_t>(cursor.selectionEnd()), options()));
 }
 
 void ReplaceBar::findPrevious() {
     const QTextCursor cursor = box_.textCursor();
-    showMatch(PreviousMatch(engineText(box_), needle(), static_cast<std::size_t>(cursor.selectionStart()), options()));
+    showMatch(PreviousMatch(box_.engineText(), needle(), static_cast<std::size_t>(cursor.selectionStart()), options()));
 }
 
 void ReplaceBar::replace() {
@@ -137,7 +138,7 @@ void ReplaceBar::replace() {
     const std::size_t length = static_cast<std::size_t>(selection.selectionEnd() - selection.selectionStart());
     const QString with = replacement_->text();
     const ReplaceStep step =
-        PlanReplace(engineText(box_), start, length, needle(), engineBytesFromBoxText(with), options());
+        PlanReplace(box_.engineText(), start, length, needle(), engineBytesFromBoxText(with), options());
     if (step.replaced) {
         QTextCursor cursor(box_.document());
         cursor.setPosition(static_cast<int>(*step.replaced));
@@ -151,7 +152,7 @@ void ReplaceBar::replace() {
 }
 
 void ReplaceBar::replaceAll() {
-    const std::vector<std::size_t> matches = FindMatches(engineText(box_), needle(), options());
+    const std::vector<std::size_t> matches = FindMatches(box_.engineText(), needle(), options());
     if (matches.empty()) return markMatches();
     const int length = static_cast<int>(needle().size());
     const QString with = replacement_->text();
@@ -164,41 +165,43 @@ void ReplaceBar::replaceAll() {
         cursor.insertText(with, typedLook(cursor));
     }
     cursor.endEditBlock();
-    markMatches();
-    markLater_.stop();  // the count of replacements stays until the next change
+    markMatches();  // the count of replacements stays until the next change
     count_->setText(QStringLiteral("%1 replaced").arg(matches.size()));
 }
 
 void ReplaceBar::markMatches() {
     if (!isVisible()) return;
-    const std::string text = engineText(box_);
+    markLater_.stop();
     const std::string what = needle();
-    const std::vector<std::size_t> matches = FindMatches(text, what, options());
+    matches_ = FindMatches(box_.engineText(), what, options());
     QList<QTextCursor> marks;
-    const QTextCursor selection = box_.textCursor();
-    int current = -1;
-    for (std::size_t i = 0; i < matches.size(); ++i) {
-        if (static_cast<int>(matches[i]) == selection.selectionStart() &&
-            selection.selectionEnd() - selection.selectionStart() == static_cast<int>(what.size())) {
-            current = static_cast<int>(i);
-        }
-        if (i >= kMaxMarkedMatches) continue;
+    for (std::size_t i = 0; i < matches_.size() && i < kMaxMarkedMatches; ++i) {
         QTextCursor mark(box_.document());
-        mark.setPosition(static_cast<int>(matches[i]));
-        mark.setPosition(static_cast<int>(matches[i] + what.size()), QTextCursor::KeepAnchor);
+        mark.setPosition(static_cast<int>(matches_[i]));
+        mark.setPosition(static_cast<int>(matches_[i] + what.size()), QTextCursor::KeepAnchor);
         marks << mark;
     }
     assistant_.setSearchMarks(marks);
+    showCount();
+}
+
+void ReplaceBar::showCount() {
+    const std::size_t length = needle().size();
+    const QTextCursor selection = box_.textCursor();
+    const auto start = static_cast<std::size_t>(selection.selectionStart());
+    const auto match = std::lower_bound(matches_.begin(), matches_.end(), start);
+    const bool onMatch = match != matches_.end() && *match == start &&
+                         static_cast<std::size_t>(selection.selectionEnd()) - start == length;
     QString shown;
-    if (what.empty()) {
+    if (length == 0) {
         shown.clear();
-    } else if (matches.empty()) {
+    } else if (matches_.empty()) {
         shown = QStringLiteral("No matches");
-    } else if (current >= 0) {
-        shown = QStringLiteral("%1 of %2").arg(current + 1).arg(matches.size());
+    } else if (onMatch) {
+        shown = QStringLiteral("%1 of %2").arg(match - matches_.begin() + 1).arg(matches_.size());
         if (wrapped_) shown += QStringLiteral(", from the top");
     } else {
-        shown = QStringLiteral("%1 match%2").arg(matches.size()).arg(QLatin1String(matches.size() == 1 ? "" : "es"));
+        shown = QStringLiteral("%1 match%2").arg(matches_.size()).arg(QLatin1String(matches_.size() == 1 ? "" : "es"));
     }
     count_->setText(shown);
 }

@@ -5,6 +5,7 @@
 
 #include <QTimer>
 #include <QToolBar>
+#include <vector>
 
 #include "assist/text_search.h"
 
@@ -49,7 +50,10 @@ protected:
 private:
     std::string needle() const;
     void showMatch(const std::optional<FoundMatch>& found);
+    // Finds and marks every match anew: after a change of the text, the search or its options.
     void markMatches();
+    // "2 of 5" for the caret's place among the matches last marked.
+    void showCount();
 
     ScriptTextBox& box_;
     ScriptAssistant& assistant_;
@@ -59,7 +63,8 @@ private:
     QCheckBox* wholeWords_;
     QCheckBox* wrapAround_;
     QLabel* count_;
-    QTimer markLater_;  // once per burst of edits
+    QTimer markLater_;                  // once per burst of edits
+    std::vector<std::size_t> matches_;  // where the search text stood when it was last marked
     bool wrapped_ = false;
 };
 

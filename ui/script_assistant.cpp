@@ -74,18 +74,16 @@ QList<ProblemFix> fixesOf(QTextDocument* document, const Diagnostic& problem) {
     return fixes;
 }
 
-bool isBlankCharacter(QChar c) { return c == QLatin1Char(' ') || c == QLatin1Char('\t'); }
-
 // Only a caret on a brace, IF, ELSE or ENDIF needs the whole text scanned for partners.
 bool caretOnBlockWord(const QTextCursor& caret) {
     const QString line = caret.block().text();
     const int at = caret.positionInBlock();
     for (int start : {at, at - 1}) {
-        if (start < 0 || start >= line.size() || isBlankCharacter(line.at(start))) continue;
+        if (start < 0 || start >= line.size() || isScriptBlank(line.at(start))) continue;
         int from = start;
         int to = start;
-        while (from > 0 && !isBlankCharacter(line.at(from - 1))) --from;
-        while (to < line.size() && !isBlankCharacter(line.at(to))) ++to;
+        while (from > 0 && !isScriptBlank(line.at(from - 1))) --from;
+        while (to < line.size() && !isScriptBlank(line.at(to))) ++to;
         if (HasBlockPartners(line.mid(from, to - from).toStdString())) return true;
     }
     return false;
@@ -135,16 +133,7 @@ ScriptAssistant::ScriptAssistant(EditorContext& context, ScriptHost& host, Scrip
 
 ScriptAssistant::~ScriptAssistant() = default;
 
-const std::string& ScriptAssistant::engineText() {
-    if (engineTextStale_) {
-        engineText_ = engineBytesFromBoxText(typedText(*box_.document()));
-        engineTextStale_ = false;
-    }
-    return engineText_;
-}
-
 void ScriptAssistant::textChanged() {
-    engineTextStale_ = true;
     check_->textChanged();
     pause_.start();
     colourShown_.start();
@@ -158,7 +147,7 @@ void ScriptAssistant::colourShownLines() {
     highlighter_->colourLines(qMax(0, first - around), last + around);
 }
 
-void ScriptAssistant::startCheck() { check_->start(engineText()); }
+void ScriptAssistant::startCheck() { check_->start(box_.engineText()); }
 
 void ScriptAssistant::checkNow() {
     pause_.stop();
@@ -202,7 +191,7 @@ void ScriptAssistant::showMarks() {
     if (caretOnBlockWord(caret)) {
         QTextCharFormat partner;
         partner.setBackground(QColor(60, 100, 150));
-        for (const WordSpan& word : MatchingWordsAt(engineText(), static_cast<std::size_t>(caret.position()))) {
+        for (const WordSpan& word : MatchingWordsAt(box_.engineText(), static_cast<std::size_t>(caret.position()))) {
             marks << mark(problemRange(box_.document(), word.position, word.length), partner);
         }
     }
@@ -269,7 +258,7 @@ void ScriptAssistant::previousProblem() {
 void ScriptAssistant::complete() {
     const int caret = box_.textCursor().position();
     const Completion found =
-        CompleteAt(engineText(), static_cast<std::size_t>(caret), *context_.tables, *context_.grammar);
+        CompleteAt(box_.engineText(), static_cast<std::size_t>(caret), *context_.tables, *context_.grammar);
     std::vector<CompletionCandidate> candidates;
     for (const CompletionItem& item : found.items) {
         candidates.push_back({messageFromEngine(item.word), messageFromEngine(item.detail)});
@@ -278,7 +267,7 @@ void ScriptAssistant::complete() {
 }
 
 void ScriptAssistant::formatScript() {
-    if (const auto edits = LayoutEdits(engineText(), *context_.tables)) applyBlankEdits(*box_.document(), *edits);
+    if (const auto edits = LayoutEdits(box_.engineText(), *context_.tables)) applyBlankEdits(*box_.document(), *edits);
 }
 
 void ScriptAssistant::goToLine() {
@@ -319,11 +308,10 @@ void ScriptAssistant::typed(const QString& text) {
         return;
     }
     // A blank opens the list only where DO's command follows: elsewhere a blank ends a word.
-    const QStringList words = before.split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts);
-    if (c == QLatin1Char(' ') && !words.isEmpty() &&
-        words.constLast().compare(QStringLiteral("DO"), Qt::CaseInsensitive) == 0) {
-        complete();
-    }
+    if (c != QLatin1Char(' ')) return;
+    static const QRegularExpression blanks(QStringLiteral("\\s+"));
+    const QStringList words = before.split(blanks, Qt::SkipEmptyParts);
+    if (!words.isEmpty() && words.constLast().compare(QStringLiteral("DO"), Qt::CaseInsensitive) == 0) complete();
 }
 
 void ScriptAssistant::dedentClosingBrace() {
@@ -339,15 +327,14 @@ bool ScriptAssistant::insertClosers() {
     QTextCursor cursor = box_.textCursor();
     if (!closeBlocks_ || popup_->isOpen() || box_.isReadOnly() || cursor.hasSelection()) return false;
     const std::vector<std::string_view> closers =
-        MissingClosers(engineText(), static_cast<std::size_t>(cursor.position()));
+        MissingClosers(box_.engineText(), static_cast<std::size_t>(cursor.position()));
     if (closers.empty()) return false;
     const QString before = cursor.block().text().left(cursor.positionInBlock());
     const auto tabs = static_cast<int>(NewLineTabs(engineBytesFromBoxText(before)));
     const QString outer(qMax(0, tabs - 1), QLatin1Char('\t'));
     QString after;
     for (std::string_view closer : closers) after += QLatin1Char('\n') + outer + boxTextFromEngine(closer);
-    QTextCharFormat look = box_.currentCharFormat();
-    look.setForeground(typedTextColour());
+    const QTextCharFormat look = typedLook(cursor);
     cursor.beginEditBlock();
     cursor.insertText(QLatin1Char('\n') + QString(tabs, QLatin1Char('\t')), look);
     const int caret = cursor.position();
@@ -361,7 +348,8 @@ bool ScriptAssistant::insertClosers() {
 bool ScriptAssistant::showHover(QEvent* event) {
     auto* help = static_cast<QHelpEvent*>(event);
     const int position = box_.cursorForPosition(help->pos()).position();
-    const auto hover = HoverAt(engineText(), static_cast<std::size_t>(position), *context_.tables, *context_.grammar);
+    const auto hover =
+        HoverAt(box_.engineText(), static_cast<std::size_t>(position), *context_.tables, *context_.grammar);
     if (hover && pointerOnWord(box_, help->pos(), *hover)) {
         QToolTip::showText(help->globalPos(), messageFromEngine(hover->text), box_.viewport());
     } else {

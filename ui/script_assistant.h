@@ -75,7 +75,6 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    const std::string& engineText();
     void textChanged();
     void startCheck();
     void showFound(const std::vector<Diagnostic>& found);
@@ -102,8 +101,6 @@ private:
     QTimer pause_;
     QTimer colourShown_;  // at the next turn of the event loop, once per burst of scrolls and edits
     BackgroundCheck* check_;
-    std::string engineText_;
-    bool engineTextStale_ = true;
     std::vector<ScriptProblem> problems_;
     QList<QTextCursor> searchMarks_;
     bool statusShowsProblem_ = false;

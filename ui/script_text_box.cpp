@@ -24,7 +24,6 @@ bool isEnter(const QKeyEvent* event) { return event->key() == Qt::Key_Return || 
 bool isRedo(const QKeyEvent* event) {
     return event->key() == Qt::Key_Y && (event->modifiers() & ~Qt::KeypadModifier) == Qt::ControlModifier;
 }
-bool isBlank(QChar c) { return c == QLatin1Char(' ') || c == QLatin1Char('\t') || c == QLatin1Char('\n'); }
 }  // namespace
 
 ScriptTextBox::ScriptTextBox(QWidget* parent) : QTextEdit(parent) {
@@ -38,6 +37,18 @@ ScriptTextBox::ScriptTextBox(QWidget* parent) : QTextEdit(parent) {
     colours.setColor(QPalette::Text, newScriptTextColour());
     setPalette(colours);
     viewport()->setMouseTracking(true);
+    // Both: an edit reports its range before the caret moves, and the whole change once it is done.
+    const auto textChanged = [this] { engineTextStale_ = true; };
+    connect(document(), &QTextDocument::contentsChange, this, textChanged);
+    connect(document(), &QTextDocument::contentsChanged, this, textChanged);
+}
+
+const std::string& ScriptTextBox::engineText() const {
+    if (engineTextStale_) {
+        engineText_ = engineBytesFromBoxText(typedText(*document()));
+        engineTextStale_ = false;
+    }
+    return engineText_;
 }
 
 void ScriptTextBox::setScriptText(const QString& text) {
@@ -129,7 +140,8 @@ void ScriptTextBox::keyPressEvent(QKeyEvent* event) {
 
 bool ScriptTextBox::startsUndoStep(const QString& typed) {
     const bool paused = !lastTyped_.isValid() || lastTyped_.elapsed() > kUndoPauseMilliseconds;
-    const bool wordStarts = !isBlank(typed.front()) && (lastTypedCharacter_.isNull() || isBlank(lastTypedCharacter_));
+    const bool wordStarts =
+        !isScriptBlank(typed.front()) && (lastTypedCharacter_.isNull() || isScriptBlank(lastTypedCharacter_));
     lastTyped_.start();
     lastTypedCharacter_ = typed.back();
     return paused || wordStarts;
@@ -149,8 +161,7 @@ void ScriptTextBox::insertIndentedLineBreak() {
 
 void ScriptTextBox::shiftSelectedLines(bool outdent) {
     QTextCursor selection = textCursor();
-    applyBlankEdits(*document(), ShiftLines(engineBytesFromBoxText(typedText(*document())),
-                                            static_cast<std::size_t>(selection.selectionStart()),
+    applyBlankEdits(*document(), ShiftLines(engineText(), static_cast<std::size_t>(selection.selectionStart()),
                                             static_cast<std::size_t>(selection.selectionEnd()), outdent));
     if (selection.hasSelection()) {  // the shifted lines stay selected whole, from their first tab on
         const int end = selection.selectionEnd();

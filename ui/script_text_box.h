@@ -5,6 +5,7 @@
 
 #include <QElapsedTimer>
 #include <QTextEdit>
+#include <string>
 
 namespace corvane {
 
@@ -17,6 +18,10 @@ public:
     // Replaces the whole text (a new or loaded script): light blue, 8 points, caret at the start,
     // no undo history and not modified.
     void setScriptText(const QString& text);
+
+    // The text as the engine reads it (box_text.h), converted once per change of the text however many
+    // views of it ask between two keystrokes.
+    const std::string& engineText() const;
 
     // Selects `length` characters from `start` (box positions), scrolled into view, and takes the focus.
     void selectRange(int start, int length);
@@ -47,6 +52,9 @@ private:
     void shiftSelectedLines(bool outdent);
     // Typing goes on in the undo step of the text before it, unless a word starts or the author paused.
     bool startsUndoStep(const QString& typed);
+
+    mutable std::string engineText_;
+    mutable bool engineTextStale_ = true;
 
     QElapsedTimer lastTyped_;
     QChar lastTypedCharacter_;

@@ -19,7 +19,6 @@
 #include "core/compiled_file.h"
 #include "core/loader.h"
 #include "core/script_messages.h"
-#include "core/script_words.h"
 #include "support/file_utils.h"
 #include "support/safe_file.h"
 #include "support/settings_file.h"
@@ -340,7 +339,7 @@ void ScriptWindow::reportCompileError(int position, int length, const QString& m
 std::optional<std::string> ScriptWindow::compiledBytes() {
     // The compiler's blank after the last word goes into the compiled text only: the box keeps the
     // author's text and undo steps.
-    const std::string text = engineBytesFromBoxText(typedText(*txtScript_->document()));
+    const std::string text = txtScript_->engineText();  // a copy: the questions below run the event loop
     SaveAnswers answers;
     for (;;) {
         const SaveStep step = PrepareScriptSave(text, *context_.tables, *context_.grammar, answers);

@@ -47,7 +47,10 @@ SignaturePopup::SignaturePopup(EditorContext& context, ScriptTextBox& box)
     setAutoFillBackground(true);
     setFrameStyle(QFrame::Box | QFrame::Plain);
     hide();
-    connect(&box, &ScriptTextBox::typed, this, &SignaturePopup::refresh);
+    // A shown popup follows every caret move, the typed ones too; a typed word brings a hidden one back.
+    connect(&box, &ScriptTextBox::typed, this, [this] {
+        if (!isVisible()) refresh();
+    });
     connect(&box, &QTextEdit::cursorPositionChanged, this, [this] {
         if (isVisible()) refresh();
     });
@@ -60,8 +63,7 @@ SignaturePopup::SignaturePopup(EditorContext& context, ScriptTextBox& box)
 void SignaturePopup::refresh() {
     const int caret = box_.textCursor().position();
     const std::optional<SignatureHelp> help =
-        SignatureHelpAt(engineBytesFromBoxText(typedText(*box_.document())), static_cast<std::size_t>(caret),
-                        *context_.tables, *context_.grammar);
+        SignatureHelpAt(box_.engineText(), static_cast<std::size_t>(caret), *context_.tables, *context_.grammar);
     if (!help || help->label.empty() || !box_.isVisible()) {
         hide();
         return;

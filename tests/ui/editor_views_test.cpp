@@ -89,6 +89,10 @@ TEST_F(EditorViewsTest, ReplaceBarFindsMarksAndReplacesWithTheFindWindowUntouche
         EXPECT_EQ(box().textCursor().selectionStart(), s.selectionStart) << s.label.toStdString();
         EXPECT_EQ(bar().countLabel()->text(), s.label);
     }
+    box().selectRange(0, 0);  // the caret off every match: the count without its place
+    QCoreApplication::processEvents();
+    EXPECT_EQ(bar().countLabel()->text(), u"2 matches"_q);
+    box().selectRange(39, 5);
     bar().replacementBox()->setText(u"VAR_2"_q);
     bar().replace();  // the selected match at 39, then on to the next: round to 19
     EXPECT_EQ(box().toPlainText(), u"START_SCRIPT\n{\nSET VAR_1 %1\nSET var_10 VAR_2\n}\nENDSCRIPT"_q);
