@@ -20,8 +20,10 @@ namespace {
 using test::AnnotatedText;
 using Words = std::vector<std::string>;
 
-Completion Complete(const AnnotatedText& text) {
-    return CompleteAt(text.text(), text.point(), LanguageTables::Standard(), Grammar::Standard());
+// Completion, hover or signature help at the `^` of a text.
+template <class Feature>
+auto AtPoint(Feature feature, const AnnotatedText& text) {
+    return feature(text.text(), text.point(), LanguageTables::Standard(), Grammar::Standard());
 }
 
 Words Offered(const Completion& completion) {
@@ -74,10 +76,9 @@ TEST(Completion, OffersWhatTheGrammarAllows) {
     };
     for (const auto& row : cases) {
         const AnnotatedText text(row.marked);
-        const Completion completion = Complete(text);
-        const test::TextRange replaced = text.ranges().empty() ? test::TextRange{text.point(), 0} : text.ranges()[0];
-        EXPECT_EQ(completion.replaceStart, replaced.position) << row.marked;
-        EXPECT_EQ(completion.replaceLength, replaced.length) << row.marked;
+        const Completion completion = AtPoint(CompleteAt, text);
+        const WordSpan replaced = text.ranges().empty() ? WordSpan{text.point(), 0} : text.ranges()[0];
+        EXPECT_EQ((WordSpan{completion.replaceStart, completion.replaceLength}), replaced) << row.marked;
         Words words = Offered(completion);
         ASSERT_GE(words.size(), row.skipped) << row.marked;
         if (row.skipped > 0) {
@@ -107,7 +108,7 @@ TEST(Completion, DetailsAndKinds) {
         {"START_SCRIPT { EVERY %1 { ^", "}", "closes EVERY", CompletionKind::kKeyword},
     };
     for (const auto& [marked, word, detail, kind] : cases) {
-        const Completion completion = Complete(AnnotatedText(marked));
+        const Completion completion = AtPoint(CompleteAt, AnnotatedText(marked));
         const CompletionItem* item = Find(completion, word);
         ASSERT_NE(item, nullptr) << marked << " " << word;
         EXPECT_EQ(item->detail, detail) << word;
@@ -120,7 +121,7 @@ TEST(Completion, DetailsAndKinds) {
 // on: every word of the language, once.
 TEST(Completion, EverythingWhereTheGrammarIsLost) {
     for (const char* marked : {"START_SCRIPT { DO ON ^", "START_SCRIPT { FOO ^", "START_SCRIPT { FOO %1 [[EN^]]"}) {
-        const Completion completion = Complete(AnnotatedText(marked));
+        const Completion completion = AtPoint(CompleteAt, AnnotatedText(marked));
         for (const char* word : {"START_SCRIPT", "ENDSCRIPT", "PARTIAL_BUILDING_COUNT", "KILL_TEAM_IN_AREA", "ON",
                                  "INT_GAME_TIME", "%", "ATTACK", "<="})
             EXPECT_EQ(std::ranges::count(completion.items, std::string(word), &CompletionItem::word), 1)
@@ -155,15 +156,11 @@ TEST(HelpAndLists, WordsOfTheCaretLineTheirTextAndTheReferenceLists) {
     const std::pair<Words, std::string> texts[] = {
         {{"SET"},
          "SET <variable> <value>\r\n\r\nExample: SET VAR_12 %6\r\nThis will set variable var_12 to value 6\r\n"},
-        {{"END_SCRIPT"}, "END_SCRIPT\r\nis a mark for ending the script\r\n"},
         {{"{"}, "{\r\nused for opening an EVERY, IF or START_SCRIPT\r\n"},
         {{"}"},
          "}\r\nused for closing an EVERY, IF or START_SCRIPT\r\n\r\nif closing an if, ENDIF must follow on the "
          "following line\r\nif closing an START_SCRIPT, END_SCRIPT must follow on the following line\r\n"},
         {{"START_SCRIPT"}, "START_SCRIPT\r\n\r\nis a mark for starting the script\r\n"},
-        {{"DO", "BUILD_DRUM_TOWER"},
-         "DO BUILD_DRUM_TOWER %x %y\r\n\r\nExample: DO BUILD_DRUM_TOWER %30 %60\r\nThis will build a guard tower at "
-         "x=30 and y=60\r\n"},
         {{"DO", "", "BUILD_DRUM_TOWER"}, doHelp},
         {{"DO"}, doHelp},
         {{"IF"},
@@ -193,10 +190,6 @@ TEST(ReferenceLists, CommandsVariablesAndKeywords) {
     const std::string keywords = ReferenceListText(ReferenceList::kKeywords, Grammar::Standard(), tables);
     EXPECT_TRUE(keywords.starts_with("\r\nIF\r\n"));
     EXPECT_EQ(std::ranges::count(LinesOf(keywords), "KILL_TEAM_IN_AREA"), 2);
-}
-
-std::optional<HoverText> Hover(const AnnotatedText& text) {
-    return HoverAt(text.text(), text.point(), LanguageTables::Standard(), Grammar::Standard());
 }
 
 TEST(Hover, TextsForEveryKindOfWordAndNoneOffWords) {
@@ -231,26 +224,21 @@ TEST(Hover, TextsForEveryKindOfWordAndNoneOffWords) {
     };
     for (const auto& [marked, expected] : cases) {
         const AnnotatedText text(marked);
-        const std::optional<HoverText> hover = Hover(text);
+        const std::optional<HoverText> hover = AtPoint(HoverAt, text);
         ASSERT_EQ(hover.has_value(), !expected.empty()) << marked;
         if (!hover) continue;
-        EXPECT_EQ(hover->position, text.ranges().at(0).position) << marked;
-        EXPECT_EQ(hover->length, text.ranges().at(0).length) << marked;
+        EXPECT_EQ((WordSpan{hover->position, hover->length}), text.ranges().at(0)) << marked;
         EXPECT_EQ(hover->text, expected) << marked;
     }
-    const std::optional<HoverText> alone = Hover(AnnotatedText("DO^"));
+    const std::optional<HoverText> alone = AtPoint(HoverAt, AnnotatedText("DO^"));
     ASSERT_TRUE(alone.has_value());
     EXPECT_TRUE(alone->text.starts_with("DO <command> <parameters>\nWith <command> being: \n"));
     EXPECT_NE(alone->text.find("\nATTACK \n"), std::string::npos);
 }
 
-std::optional<SignatureHelp> SignatureAt(const AnnotatedText& text) {
-    return SignatureHelpAt(text.text(), text.point(), LanguageTables::Standard(), Grammar::Standard());
-}
-
 TEST(SignatureHelp, AttackTakesThirteenParametersInTheGrammarsKinds) {
     const AnnotatedText text("START_SCRIPT {\r\n\t[[do]] ATTACK ^");
-    const std::optional<SignatureHelp> help = SignatureAt(text);
+    const std::optional<SignatureHelp> help = AtPoint(SignatureHelpAt, text);
     ASSERT_TRUE(help.has_value());
     EXPECT_EQ(help->label,
               "ATTACK <color> <var> <attack_what> <var> <var> <var> <var> <var> <attack_how> <var> <var> <var> <var>");
@@ -258,7 +246,6 @@ TEST(SignatureHelp, AttackTakesThirteenParametersInTheGrammarsKinds) {
     for (const SignatureParameter& parameter : help->parameters)
         parameters += " " + help->label.substr(parameter.labelStart, parameter.labelLength);
     EXPECT_EQ(parameters, help->label);
-    EXPECT_EQ(help->parameters.size(), 13u);
     EXPECT_EQ(help->commandPosition, text.ranges().at(0).position + 3);
 }
 
@@ -286,7 +273,7 @@ TEST(SignatureHelp, ActiveParameterMovesAsValuesAreTyped) {
         {"SET VAR_1 ^", kNoHelp},
     };
     for (const auto& [marked, active] : cases) {
-        const std::optional<SignatureHelp> help = SignatureAt(AnnotatedText(marked));
+        const std::optional<SignatureHelp> help = AtPoint(SignatureHelpAt, AnnotatedText(marked));
         EXPECT_EQ(help ? help->activeParameter : kNoHelp, active) << marked;
     }
 }

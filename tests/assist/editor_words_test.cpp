@@ -71,9 +71,7 @@ TEST(EditorWords, BlockPartnersOfTheWordAtTheCaret) {
     };
     for (const char* source : cases) {  // the caret as "^", the expected words as "[[...]]"
         const AnnotatedText a(source);
-        std::vector<WordSpan> marked;
-        for (const test::TextRange& range : a.ranges()) marked.push_back({range.position, range.length});
-        EXPECT_EQ(MatchingWordsAt(a.text(), a.point()), marked) << source;
+        EXPECT_EQ(MatchingWordsAt(a.text(), a.point()), a.ranges()) << source;
     }
     for (const char* word : {"{", "}", "if", "Else", "ENDIF"}) EXPECT_TRUE(HasBlockPartners(word)) << word;
     for (const char* word : {"EVERY", "START_SCRIPT", "IFF", "{{"}) EXPECT_FALSE(HasBlockPartners(word)) << word;
@@ -138,26 +136,21 @@ TEST(VariableRename, RenumbersEveryUseAndRefusesANumberInUse) {
     const auto word = RenamableVariableAt(text, caret, tables);
     ASSERT_TRUE(word.has_value());
     EXPECT_EQ(*word, (WordSpan{text.find("var_03"), 6}));
-    for (const char* newName : {"VAR_7", "7", "var_7"}) {
-        const VariableRename rename = RenameVariableAt(text, caret, newName, tables);
-        EXPECT_EQ(rename.refusal, "") << newName;
-        EXPECT_EQ(rename.edits, (std::vector<RenameEdit>{
-                                    {8, 1, "7"}, {text.find("var_03") + 4, 2, "7"}, {text.find("VAR_3X") + 4, 2, "7"}}))
-            << newName;
-    }
-    EXPECT_TRUE(RenameVariableAt(text, caret, "VAR_3", tables).edits.empty());
-    const std::pair<const char*, const char*> refused[] = {
-        {"VAR_4", "VAR_4 is in use already; renaming would make two variables one"},
-        {"VAR_04", "VAR_4 is in use already; renaming would make two variables one"},
-        {"VAR_-1", "a user variable's name is VAR_ and a whole number from 0 to 2147483647"},
-        {"VAR_2147483648", "a user variable's name is VAR_ and a whole number from 0 to 2147483647"},
-        {"INT_7", "a user variable's name is VAR_ and a whole number from 0 to 2147483647"},
-        {"", "a user variable's name is VAR_ and a whole number from 0 to 2147483647"},
+    const std::vector<RenameEdit> toSeven = {
+        {8, 1, "7"}, {text.find("var_03") + 4, 2, "7"}, {text.find("VAR_3X") + 4, 2, "7"}};
+    const std::string inUse = "VAR_4 is in use already; renaming would make two variables one";
+    const std::string badName = "a user variable's name is VAR_ and a whole number from 0 to 2147483647";
+    const std::tuple<const char*, std::string, std::vector<RenameEdit>> cases[] = {
+        {"VAR_7", "", toSeven},  {"7", "", toSeven},
+        {"var_7", "", toSeven},  {"VAR_3", "", {}},
+        {"VAR_4", inUse, {}},    {"VAR_04", inUse, {}},
+        {"VAR_-1", badName, {}}, {"INT_7", badName, {}},
+        {"", badName, {}},       {"VAR_2147483648", badName, {}},
     };
-    for (const auto& [newName, refusal] : refused) {
+    for (const auto& [newName, refusal, edits] : cases) {
         const VariableRename rename = RenameVariableAt(text, caret, newName, tables);
         EXPECT_EQ(rename.refusal, refusal) << newName;
-        EXPECT_TRUE(rename.edits.empty()) << newName;
+        EXPECT_EQ(rename.edits, edits) << newName;
     }
     // Only user variables are renamed.
     for (const char* other : {"SET VAR_1 INT_BURN^", "SET VAR_1 %1^", "SET^ VAR_1"}) {

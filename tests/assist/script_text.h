@@ -10,15 +10,11 @@
 #include <string_view>
 #include <vector>
 
+#include "assist/block_match.h"
 #include "core/script_words.h"
 #include "support/file_utils.h"
 
 namespace corvane::test {
-
-struct TextRange {
-    std::size_t position = 0;
-    std::size_t length = 0;
-};
 
 // A text marked as the author sees it: `^` marks an offset, `[[` and `]]` enclose an expected range (not nested).
 // The marks are not part of the text.
@@ -43,12 +39,12 @@ public:
     const std::string& text() const { return text_; }
     // The `^`; the end of the text when there is none.
     std::size_t point() const { return std::min(point_, text_.size()); }
-    const std::vector<TextRange>& ranges() const { return ranges_; }
+    const std::vector<WordSpan>& ranges() const { return ranges_; }
 
 private:
     std::string text_;
     std::size_t point_ = std::string::npos;
-    std::vector<TextRange> ranges_;
+    std::vector<WordSpan> ranges_;
 };
 
 // The words of a script text, as the compiler splits them.

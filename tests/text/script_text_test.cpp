@@ -43,13 +43,11 @@ TEST(ScriptText, FilesBecomeWindows1252WithOneBytePerCharacterAndEncodeBack) {
 }
 
 TEST(ScriptText, EncodesLaidOutWordsInTheFilesOwnCharacters) {
-    const ScriptText utf8 = ScriptText::FromFile(
-        "\xEF\xBB\xBFIF  \xE4\xB8\xAD"
-        "x\n\xC3\xA9\xF0\x9F\x98\x80   \xE2\x82\xAC");
+    const ScriptText utf8 =
+        ScriptText::FromFile("\xEF\xBB\xBFIF  \xE4\xB8\xADx\n\xC3\xA9\xF0\x9F\x98\x80   \xE2\x82\xAC");
     ASSERT_EQ(utf8.engineText(), "IF  ?x\n\xE9?   \x80");
     EXPECT_EQ(utf8.Encode("IF ?x \r\n\t\xE9? \x80 "),
-              "\xEF\xBB\xBFIF \xE4\xB8\xAD"
-              "x \r\n\t\xC3\xA9\xF0\x9F\x98\x80 \xE2\x82\xAC ");
+              "\xEF\xBB\xBFIF \xE4\xB8\xADx \r\n\t\xC3\xA9\xF0\x9F\x98\x80 \xE2\x82\xAC ");
     // Words that are not the text's own come back as their Windows-1252 characters.
     EXPECT_EQ(ScriptText::FromFile("\xC3\xA9").Encode("\x80 IF \x81"), "\xE2\x82\xAC IF \xC2\x81");
     EXPECT_EQ(ScriptText::FromFile("\xE9 x").Encode("\xE9\r\nx"), "\xE9\r\nx");
@@ -59,13 +57,8 @@ TEST(ScriptText, EncodesLaidOutWordsInTheFilesOwnCharacters) {
 TEST(ScriptText, ClientTextIsUtf8AndALeadingMarkIsABlank) {
     const std::pair<std::string, std::string> cases[] = {
         {"DO X\r\n\tY", "DO X\r\n\tY"},
-        {"\xC3\xA9\xE2\x82\xAC"
-         "A",
-         "\xE9\x80"
-         "A"},
-        {"a\xFF"
-         "b\xC3",
-         "a?b?"},                                                      // bytes that are no UTF-8 at all
+        {"\xC3\xA9\xE2\x82\xACX", "\xE9\x80X"},
+        {"a\xFFz\xC3", "a?z?"},                                        // bytes that are no UTF-8 at all
         {"\xE0\x80\x80 \xED\xA0\x80", "??? ???"},                      // an overlong form and a surrogate, byte by byte
         {"\xEF\xBB\xBFSTART_SCRIPT \xEF\xBB\xBF", " START_SCRIPT ?"},  // only the first one is a mark
     };
