@@ -219,7 +219,8 @@ TEST(WordSuggester, OffersOnlyCloseWords) {
     WordSuggester suggester(LanguageTables::Standard());
     const std::pair<const char*, const char*> cases[] = {
         {"STATE_FETCH_WOD", "STATE_FETCH_WOOD"},
-        {"STAT_FETCH_WOD", "STATE_FETCH_WOOD"},  // two edits in a long word
+        {"STAT_FETCH_WOD", "STATE_FETCH_WOOD"},    // two edits in a long word
+        {"STATEX_FETCH_WOD", "STATE_FETCH_WOOD"},  // a letter too many and one missing
         {"ATACK", "ATTACK"},
         {"ENDSCRIPT", ""},  // a known word needs no suggestion
         {"ATAK", ""},       // two edits are too many for a short word
