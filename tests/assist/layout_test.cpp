@@ -42,9 +42,6 @@ TEST(Layout, LoaderRules) {
         {"", ""},
         {"start_script {  do state_fetch_wood on } endscript",
          "start_script \r\n{ \r\n\tdo state_fetch_wood on \r\n} \r\nendscript "},
-        {"START_SCRIPT\n{\n\t\tEVERY %16 { IF > INT_GAME_TIME %100 { } ENDIF }\n}\nENDSCRIPT\n",
-         "START_SCRIPT \r\n{ \r\n\tEVERY %16 \r\n\t{ \r\n\t\tIF > INT_GAME_TIME %100 \r\n\t\t{ \r\n\t\t} \r\n\t\tENDIF "
-         "\r\n\t} \r\n} \r\nENDSCRIPT "},
         // Unknown words stay where they stand, on the line of the word before them.
         {"IF foo\r\n\r\nbar { Caf\xe9 }", "IF foo bar \r\n{ Caf\xe9 \r\n} "},
         // A statement word at the start begins no empty line; a stray } leaves the indentation empty.
