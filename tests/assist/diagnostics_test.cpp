@@ -88,8 +88,7 @@ TEST(Diagnostics, WordsAndGrammar) {
           {1, kWarning, "0C00 is a raw code; it compiles as START_SCRIPT"},
           {2, kWarning, "Wood is no word; it compiles as the raw code 0000"}}},
         // The number reader stops at the first character that does not fit.
-        {Script("\tSET [[%33X]] [[VAR_12.5e1Q]]\r\n\tSET [[INT_7Z]] [[%abc]]\r\n\tSET %2.5 %&H1F\r\n\tSET "
-                "INT_GAME_TIME %"),
+        {Script("SET [[%33X]] [[VAR_12.5e1Q]] SET [[INT_7Z]] [[%abc]] SET %2.5 %&H1F SET INT_GAME_TIME %"),
          {{0, kWarning, "%33X compiles as the number 33; X is not read"},
           {1, kWarning, "VAR_12.5e1Q compiles as user variable 125; Q is not read"},
           {2, kWarning, "INT_7Z compiles as internal value 7; Z is not read"},
@@ -108,8 +107,7 @@ TEST(Diagnostics, WordsAndGrammar) {
           {1, kError, "nothing may follow ENDSCRIPT, found the unknown word FOO"}}},
         // After a word that does not fit, the walk resumes at the next word that can start a statement or
         // close a block: every error is found at its cause.
-        {Script("\tIF [[VAR_1]] > %2 {\r\n\t}\r\n\tENDIF\r\n\tSET VAR_1\r\n\t[[DO]] STATE_DEFEND ON\r\n\tEVERY %4 { DO "
-                "STATE_DEFEND [[ONN]] }"),
+        {Script("IF [[VAR_1]] > %2 { } ENDIF SET VAR_1 [[DO]] STATE_DEFEND ON EVERY %4 { DO STATE_DEFEND [[ONN]] }"),
          {{0, kError, "expected a comparison operator after IF (<, >, =, ...), found VAR_1"},
           {1, kError, "expected a value after VAR_1, found DO"},
           {2, kError, "expected ON or OFF after STATE_DEFEND, found the unknown word ONN; did you mean ON?"}}},

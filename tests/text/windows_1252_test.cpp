@@ -20,10 +20,7 @@ TEST(Windows1252, EveryCodeHasOneCharacterAndBack) {
     }
 }
 
-TEST(Windows1252, GoesToUtf8AndUtf16) {
-    EXPECT_EQ(Utf8FromWindows1252("A\xC9\x80\x9F\x81"), "A\xC3\x89\xE2\x82\xAC\xC5\xB8\xC2\x81");
-    EXPECT_EQ(Utf16FromWindows1252("A\xC9\x80"), u"A\u00C9\u20AC");
-}
+TEST(Windows1252, GoesToUtf16) { EXPECT_EQ(Utf16FromWindows1252("A\xC9\x80"), u"A\u00C9\u20AC"); }
 
 TEST(Windows1252, UpperCaseChangesOnlyLettersWithAnUpperFormInTheCodePage) {
     // Sharp s, micro, the ordinal indicators and the division sign have none.
