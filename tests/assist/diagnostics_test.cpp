@@ -15,8 +15,7 @@ namespace {
 
 using test::AnnotatedText;
 
-struct Expected {
-    std::size_t range;  // index into the text's [[...]] ranges
+struct Expected {  // the problem at the text's next [[...]] range
     DiagnosticSeverity severity;
     std::string message;
 };
@@ -51,99 +50,94 @@ TEST(Diagnostics, WordsAndGrammar) {
     const std::pair<std::string, std::vector<Expected>> cases[] = {
         // Each cause once: an unknown word that the grammar refuses is one entry, whose suggestion fits there.
         {Script("\tDO [[STATE_FETCH_WOD]] ON\r\n\tDO STATE_DEFEND [[onn]]\r\n\t[[D0]] STATE_DEFEND ON"),
-         {{0, kError,
-           "expected a command after DO " + kCommandExamples +
-               ", found the unknown word STATE_FETCH_WOD; did you mean STATE_FETCH_WOOD?"},
-          {1, kError, "expected ON or OFF after STATE_DEFEND, found the unknown word onn; did you mean ON?"},
-          {2, kError, "Unknown word D0; did you mean DO?"}}},  // skipped after onn
+         {{kError, "expected a command after DO " + kCommandExamples +
+                       ", found the unknown word STATE_FETCH_WOD; did you mean STATE_FETCH_WOOD?"},
+          {kError, "expected ON or OFF after STATE_DEFEND, found the unknown word onn; did you mean ON?"},
+          {kError, "Unknown word D0; did you mean DO?"}}},  // skipped after onn
         // Positions count bytes: tabs, CR LF and a Windows-1252 letter are one byte each. Words skipped
         // after an error are still read.
         {"START_SCRIPT\r\n{\r\n\t\tdo state_fetch_wood on\r\n\t[[Caf\xe9s]]\t[[xyzzy]]\r\n}\r\nENDSCRIPT",
-         {{0, kError, "expected a statement after on (DO, IF, SET, ...), found the unknown word Caf\xe9s"},
-          {1, kError, "Unknown word xyzzy"}}},
+         {{kError, "expected a statement after on (DO, IF, SET, ...), found the unknown word Caf\xe9s"},
+          {kError, "Unknown word xyzzy"}}},
         {Script("\tSET VAR_1 [[%99999999999]]"),
-         {{0, kError, "Number out of range in %99999999999 (it must fit in a signed 32-bit integer)"}}},
+         {{kError, "Number out of range in %99999999999 (it must fit in a signed 32-bit integer)"}}},
         // A suggestion must fit where it stands: ON is nearest to ONN, but no command.
         {Script("\tDO [[ONN]]"),
-         {{0, kError, "expected a command after DO " + kCommandExamples + ", found the unknown word ONN"}}},
+         {{kError, "expected a command after DO " + kCommandExamples + ", found the unknown word ONN"}}},
         {Script("\tIF BOTH [[VAR_1]] %1 %2 < %1 %2 { } ENDIF"),
-         {{0, kError, "expected a comparison operator after BOTH (<, >, =, ...), found VAR_1"}}},
+         {{kError, "expected a comparison operator after BOTH (<, >, =, ...), found VAR_1"}}},
         {Script("\tDO ATTACK [[PURPLE]] %1"),
-         {{0, kError, "expected a colour after ATTACK (RED, YELLOW, GREEN, ...), found the unknown word PURPLE"}}},
+         {{kError, "expected a colour after ATTACK (RED, YELLOW, GREEN, ...), found the unknown word PURPLE"}}},
         {Script("\tDO ATTACK RED %1 [[ATTACK_NORMAL]]"),
-         {{0, kError,
+         {{kError,
            "expected what to attack after %1 (ATTACK_MARKER, ATTACK_BUILDING, ATTACK_PERSON), found ATTACK_NORMAL"}}},
         // A four-letter word that is no word compiles as a raw code, which the grammar never accepts:
         // its error says what the word compiles to.
         {Script("\tDO [[ATAK]] BLUE\r\n\tSET VAR_1 [[e803]]\r\n\t[[EVRY]] %4"),
-         {{0, kError,
-           "expected a command after DO " + kCommandExamples +
-               ", found ATAK (ATAK is no word; it compiles as the raw code 0A0A)"},
-          {1, kError, "expected a value after VAR_1, found e803 (e803 is a raw code; it compiles as IF)"},
-          {2, kWarning, "EVRY is no word; it compiles as the raw code 0E00; did you mean EVERY?"}}},
+         {{kError, "expected a command after DO " + kCommandExamples +
+                       ", found ATAK (ATAK is no word; it compiles as the raw code 0A0A)"},
+          {kError, "expected a value after VAR_1, found e803 (e803 is a raw code; it compiles as IF)"},
+          {kWarning, "EVRY is no word; it compiles as the raw code 0E00; did you mean EVERY?"}}},
         // Skipped words are still read.
         {Script("\tSET [[ABCD]] [[0C00]] [[Wood]]"),
-         {{0, kError,
+         {{kError,
            "expected a value after SET, found ABCD (ABCD is a raw code, which no word of the language stands for)"},
-          {1, kWarning, "0C00 is a raw code; it compiles as START_SCRIPT"},
-          {2, kWarning, "Wood is no word; it compiles as the raw code 0000"}}},
+          {kWarning, "0C00 is a raw code; it compiles as START_SCRIPT"},
+          {kWarning, "Wood is no word; it compiles as the raw code 0000"}}},
         // The number reader stops at the first character that does not fit.
         {Script("SET [[%33X]] [[VAR_12.5e1Q]] SET [[INT_7Z]] [[%abc]] SET %2.5 %&H1F SET INT_GAME_TIME %"),
-         {{0, kWarning, "%33X compiles as the number 33; X is not read"},
-          {1, kWarning, "VAR_12.5e1Q compiles as user variable 125; Q is not read"},
-          {2, kWarning, "INT_7Z compiles as internal value 7; Z is not read"},
-          {3, kWarning, "%abc compiles as the number 0; abc is not read"}}},
-        {"[[{]] [[}]]", {{0, kError, "expected START_SCRIPT, found {"}, {1, kError, "} closes no open block"}}},
-        {"START_SCRIPT [[IF]]", {{0, kError, "expected { after START_SCRIPT, found IF"}}},
+         {{kWarning, "%33X compiles as the number 33; X is not read"},
+          {kWarning, "VAR_12.5e1Q compiles as user variable 125; Q is not read"},
+          {kWarning, "INT_7Z compiles as internal value 7; Z is not read"},
+          {kWarning, "%abc compiles as the number 0; abc is not read"}}},
+        {"[[{]] [[}]]", {{kError, "expected START_SCRIPT, found {"}, {kError, "} closes no open block"}}},
+        {"START_SCRIPT [[IF]]", {{kError, "expected { after START_SCRIPT, found IF"}}},
         {"START_SCRIPT { IF > %1 %2 { } ELSE { } [[DO]] STATE_DEFEND ON } ENDSCRIPT",
-         {{0, kError, "expected ENDIF after the } of the ELSE block of line 1, found DO"}}},
+         {{kError, "expected ENDIF after the } of the ELSE block of line 1, found DO"}}},
         {"START_SCRIPT { IF > %1 %2 { } ENDIF [[ENDIF]] } ENDSCRIPT",
-         {{0, kError, "expected a statement after ENDIF (DO, IF, SET, ...), found ENDIF"}}},
+         {{kError, "expected a statement after ENDIF (DO, IF, SET, ...), found ENDIF"}}},
         // A text without a word is no script: compile refuses it.
-        {"[[]] \r\n", {{0, kError, "The script has no words"}}},
+        {"[[]] \r\n", {{kError, "The script has no words"}}},
         // A } with no open block is passed over; unknown words after ENDSCRIPT are still found.
         {"START_SCRIPT\r\n{\r\n}\r\n[[}]]\r\nENDSCRIPT [[FOO]] ON",
-         {{0, kError, "} closes no open block"},
-          {1, kError, "nothing may follow ENDSCRIPT, found the unknown word FOO"}}},
+         {{kError, "} closes no open block"}, {kError, "nothing may follow ENDSCRIPT, found the unknown word FOO"}}},
         // After a word that does not fit, the walk resumes at the next word that can start a statement or
         // close a block: every error is found at its cause.
         {Script("IF [[VAR_1]] > %2 { } ENDIF SET VAR_1 [[DO]] STATE_DEFEND ON EVERY %4 { DO STATE_DEFEND [[ONN]] }"),
-         {{0, kError, "expected a comparison operator after IF (<, >, =, ...), found VAR_1"},
-          {1, kError, "expected a value after VAR_1, found DO"},
-          {2, kError, "expected ON or OFF after STATE_DEFEND, found the unknown word ONN; did you mean ON?"}}},
+         {{kError, "expected a comparison operator after IF (<, >, =, ...), found VAR_1"},
+          {kError, "expected a value after VAR_1, found DO"},
+          {kError, "expected ON or OFF after STATE_DEFEND, found the unknown word ONN; did you mean ON?"}}},
         // A block whose } never comes is marked at its {; the word that shows the } missing says which.
         {"START_SCRIPT\r\n{\r\n\tIF > %1 %2\r\n\t[[{]]\r\n\t\tDO STATE_DEFEND ON\r\n\t[[ENDIF]]\r\n}\r\nENDSCRIPT",
-         {{0, kError, "this { is never closed"},
-          {1, kError, "expected } to close the IF block of line 3, found ENDIF"}}},
+         {{kError, "this { is never closed"}, {kError, "expected } to close the IF block of line 3, found ENDIF"}}},
         // The } stands where the script's { does: the EVERY's } is the one forgotten.
         {"START_SCRIPT\r\n{\r\n\tEVERY %4\r\n\t[[{]]\r\n\t\tDO STATE_DEFEND ON\r\n}\r\n[[ENDSCRIPT]]",
-         {{0, kError, "this { is never closed"},
-          {1, kError, "expected } to close the START_SCRIPT block of line 1, found ENDSCRIPT"}}},
+         {{kError, "this { is never closed"},
+          {kError, "expected } to close the START_SCRIPT block of line 1, found ENDSCRIPT"}}},
         // The text ends inside two blocks: both are marked, nothing else.
         {"START_SCRIPT [[{]] EVERY %4 [[{]] DO STATE_DEFEND ON",
-         {{0, kError, "this { is never closed"}, {1, kError, "this { is never closed"}}},
+         {{kError, "this { is never closed"}, {kError, "this { is never closed"}}},
         // EVERY blocks are passed on the way to the IF whose } the ENDIF needs.
         {"START_SCRIPT { IF > %1 %2 [[{]] EVERY %1 [[{]] [[ENDIF]] [[}]]",
-         {{0, kError, "this { is never closed"},
-          {1, kError, "this { is never closed"},
-          {2, kError, "expected } to close the EVERY block of line 1, found ENDIF"},
-          {3, kError,
-           "expected ENDSCRIPT after the } of the START_SCRIPT block of line 1, found the end of the text"}}},
+         {{kError, "this { is never closed"},
+          {kError, "this { is never closed"},
+          {kError, "expected } to close the EVERY block of line 1, found ENDIF"},
+          {kError, "expected ENDSCRIPT after the } of the START_SCRIPT block of line 1, found the end of the text"}}},
         // Each limit is reported once, at the first word past it; the words after it are still checked.
         // START_SCRIPT { } ENDSCRIPT are 4 codes, each statement 3: 1364 statements make 4096.
         {Script(Repeated("DO STATE_DEFEND ON ", 1364)), {}},
         {Script(Repeated("DO STATE_DEFEND ON ", 1364) + "DO STATE_DEFEND [[ON]] SET [[ON]] %1"),
-         {{0, kError, "Too many codes: the game reads at most 4096; ON is one more"},
-          {1, kError, "expected a value after SET, found ON"}}},
+         {{kError, "Too many codes: the game reads at most 4096; ON is one more"},
+          {kError, "expected a value after SET, found ON"}}},
         {Script(Variables(1, 256)), {}},
         {Script(Variables(1, 256) + "SET [[VAR_257]] VAR_257 " + Variables(258, 512) + "SET [[VAR_513]] VAR_513 " +
                 Variables(514, 520)),
-         {{0, kWarning,
+         {{kWarning,
            "More than 256 variables: VAR_257 needs entry 257, which the compiled script cannot refer to correctly"},
-          {1, kError, "Too many variables: the file holds at most 512 entries; VAR_513 needs one more"}}},
+          {kError, "Too many variables: the file holds at most 512 entries; VAR_513 needs one more"}}},
         // START_SCRIPT is the first block; the hundredth IF opens block 101.
         {"START_SCRIPT { " + Repeated("IF = %1 %1 { ", 99) + "[[IF]] = %1 %1 { }",
-         {{0, kError, "More than 100 blocks open at once; the checker cannot follow this"}}},
+         {{kError, "More than 100 blocks open at once; the checker cannot follow this"}}},
     };
     for (const auto& [marked, expected] : cases) {
         const AnnotatedText text(marked);
@@ -151,8 +145,7 @@ TEST(Diagnostics, WordsAndGrammar) {
         const std::vector<Diagnostic> found = Diagnosis(text.text());
         ASSERT_EQ(found.size(), expected.size());
         for (std::size_t i = 0; i < expected.size(); ++i) {
-            EXPECT_EQ((WordSpan{found[i].position, found[i].length}), text.ranges().at(expected[i].range))
-                << expected[i].message;
+            EXPECT_EQ((WordSpan{found[i].position, found[i].length}), text.ranges().at(i)) << expected[i].message;
             EXPECT_EQ(found[i].severity, expected[i].severity) << expected[i].message;
             EXPECT_EQ(found[i].message, expected[i].message);
         }
