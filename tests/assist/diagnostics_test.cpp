@@ -191,16 +191,17 @@ TEST(Diagnostics, FixesMendTheirProblem) {
     }
 }
 
-// However many errors, at most kMaxGrammarErrors are listed one by one, and a last entry counts the rest.
+// However many errors, at most kMaxGrammarErrors are listed one by one, and a last entry counts the rest;
+// the first } that closes nothing is listed all the same.
 TEST(Diagnostics, GrammarErrorsAreCapped) {
     std::string body;
     for (int i = 0; i < 130; ++i) body += "SET VAR_1\r\n";
-    const std::string text = Script(body + "DO STATE_DEFEND ON");
-    const std::vector<Diagnostic> found = Diagnosis(text);
-    ASSERT_EQ(found.size(), kMaxGrammarErrors + 1);
+    const std::vector<Diagnostic> found = Diagnosis(Script(body + "DO STATE_DEFEND ON") + " }");
+    ASSERT_EQ(found.size(), kMaxGrammarErrors + 2);
     EXPECT_EQ(found[0].message, "expected a value after VAR_1, found SET");
-    EXPECT_EQ(found.back().message, "and 30 more grammar errors");
-    EXPECT_EQ(found.back().position, found[kMaxGrammarErrors - 1].position + 11);
+    EXPECT_EQ(found[kMaxGrammarErrors].message, "and 30 more grammar errors");
+    EXPECT_EQ(found[kMaxGrammarErrors].position, found[kMaxGrammarErrors - 1].position + 11);
+    EXPECT_EQ(found.back().message, "} closes no open block");
 }
 
 TEST(WordSuggester, OffersOnlyCloseWords) {

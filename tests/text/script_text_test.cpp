@@ -56,7 +56,9 @@ TEST(ScriptText, ClientTextIsUtf8AndALeadingMarkIsABlank) {
     const std::pair<std::string, std::string> cases[] = {
         {"DO X\r\n\tY", "DO X\r\n\tY"},
         {"\xC3\xA9\xE2\x82\xACX", "\xE9\x80X"},
-        {"a\xFFz\xC3", "a?z?"},                                        // bytes that are no UTF-8 at all
+        {"a\xFFz\xC3", "a?z?"},
+        {"\xC3X", "?X"},  // a lead byte without its continuation                                        // bytes that
+                          // are no UTF-8 at all
         {"\xE0\x80\x80 \xED\xA0\x80", "??? ???"},                      // an overlong form and a surrogate, byte by byte
         {"\xEF\xBB\xBFSTART_SCRIPT \xEF\xBB\xBF", " START_SCRIPT ?"},  // only the first one is a mark
     };
