@@ -38,14 +38,12 @@ TEST(Grammar, CommandsAreTheStateWordsThenTheOthersEachOnALine) {
 
 TEST(Grammar, GroupsHaveTheirNamesAndWordsInOrder) {
     EXPECT_EQ(G().top(), 100);
-    // Groups without entries exist empty; these others' word order decides a match or shows in the checker's message.
+    for (const int empty : {0, 24, 50, 99, 101, -1}) {
+        EXPECT_EQ(G().group(empty).name, "") << empty;
+        EXPECT_EQ(G().group(empty).ExpectedWords(), "") << empty;
+    }
+    // These groups' word order decides a match or shows in the checker's message.
     const std::tuple<int, const char*, const char*> cases[] = {
-        {0, "", ""},
-        {24, "", ""},
-        {50, "", ""},
-        {99, "", ""},
-        {101, "", ""},
-        {-1, "", ""},
         {3, "<mcom>", "DO IF SET }IF }ELSE }EVERY }SCRIPT EVERY INCREMENT DIVIDE DECREMENT MULTIPLY "},
         {5, "<operator/both>", "< > = <> >= <= || BOTH "},
         {9, "<color>", "RED YELLOW GREEN BLUE VARIABLE "},

@@ -17,16 +17,15 @@ TEST(BlockWords, WordsInAnyLetterCaseAndTheCloserOfEachBlock) {
         {"if", BlockWord::kIf, "}IF"},
         {"ELSE", BlockWord::kElse, "}ELSE"},
         {"EndIf", BlockWord::kEndIf, ""},
-        {"IFF", BlockWord::kNone, ""},
-        {"}IF", BlockWord::kNone, ""},
-        {"{{", BlockWord::kNone, ""},
-        {"", BlockWord::kNone, ""},
-        {"END_SCRIPT", BlockWord::kNone, ""},
     };
     for (const auto& [word, kind, closer] : cases) {
         EXPECT_EQ(BlockWordOf(word), kind) << word;
         EXPECT_EQ(BlockCloserOf(BlockWordOf(word)), closer) << word;
     }
+    for (const std::string_view word : {"IFF", "}IF", "{{", "", "END_SCRIPT"}) {
+        EXPECT_EQ(BlockWordOf(word), BlockWord::kNone) << word;
+    }
+    EXPECT_EQ(BlockCloserOf(BlockWord::kNone), "");
 }
 
 }  // namespace

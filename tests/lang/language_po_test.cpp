@@ -117,11 +117,7 @@ TEST(LanguagePo, ImportRefusesWithTheStringAndTheLine) {
 // A file exported with a reference, then edited in a translator's tool such as Poedit (which adds header
 // fields, the language among them, and wraps strings), imports back: only the string translated there changes.
 TEST(LanguagePo, AFileSavedByPoeditImportsBack) {
-    const std::string german =
-        "M\0u\0t\0i\0g\0\0\0"s  // "Mutig"
-        "Z\0\r\0\n\0z\0\0\0"s   // "Z\r\nz"
-        "\0\0"s                 // ""
-        "\xFC\0\x80\0\0\0"s;    // u umlaut, euro sign
+    const std::string german = "Z\0\r\0\n\0z\0\0\0\0\0"s;  // "Z\r\nz", ""
     const std::string saved = R"(msgid ""
 msgstr ""
 "Project-Id-Version: lang01.dat\n"
@@ -130,10 +126,6 @@ msgstr ""
 "X-Generator: Poedit 3.2.2\n"
 
 msgctxt "0"
-msgid "Brave"
-msgstr "Mutig"
-
-msgctxt "1"
 msgid ""
 "L\n"
 "l"
@@ -141,22 +133,14 @@ msgstr ""
 "Z\n"
 "z"
 
-msgctxt "2"
+msgctxt "1"
 msgid "Empty"
 msgstr "Leer"
-
-msgctxt "3"
-msgid "Euro"
-msgstr "ü€"
 )";
     const LanguageImport result = ImportLanguagePo(File(german), saved);
     ASSERT_TRUE(result.bytes) << result.error;
     EXPECT_EQ(result.changed, 1u);
-    EXPECT_EQ(*result.bytes,
-              "M\0u\0t\0i\0g\0\0\0"s
-              "Z\0\r\0\n\0z\0\0\0"s
-              "L\0e\0e\0r\0\0\0"s
-              "\xFC\0\x80\0\0\0"s);
+    EXPECT_EQ(*result.bytes, "Z\0\r\0\n\0z\0\0\0L\0e\0e\0r\0\0\0"s);
 }
 
 }  // namespace

@@ -1,5 +1,5 @@
 // The initial names of the open dialogs for the game's files, from a Wine prefix built in a
-// temporary folder (the fixture system.reg, dosdevices/c: -> drive_c) and from a made-up registry.
+// temporary folder (the fixture system.reg, dosdevices/c: -> drive_c).
 #include "support/game_folder.h"
 
 #include <gtest/gtest.h>
@@ -67,6 +67,7 @@ TEST_F(WinePrefix, KeysViewsDrivesAndFallbacks) {
         {"no game key", head + "[Software\\\\Other] 1\n\"InstallPath\"=\"C:\\\\x\"\n", "/opt/corvane/*.dat"},
         {"key without installpath", key, "/levels/levl*.dat"},
         {"installpath of another type", key + "\"InstallPath\"=str(2):\"C:\\\\x\"\n", "/levels/levl*.dat"},
+        {"installpath as a number: in decimal", key + "\"InstallPath\"=dword:0000000c\n", "12/levels/levl*.dat"},
         {"drive the prefix does not have", key + "\"InstallPath\"=\"Q:\\\\Games\"\n", "Q:\\Games\\levels\\levl*.dat"}};
     for (const auto& c : cases) {
         fs::remove(prefix / "system.reg");
@@ -85,19 +86,6 @@ TEST(WineRegistry, PrefixComesFromWinePrefixElseHome) {
     ::setenv("HOME", "/home/someone", 1);
     EXPECT_EQ(WineRegistry::PrefixFromEnvironment(), fs::path("/home/someone/.wine"));
     ::setenv("HOME", savedHome.c_str(), 1);
-}
-
-// A registry whose game key holds a number: it joins the pattern in decimal, as the paths stay Windows paths.
-TEST(GameFolderDialogName, NumberEntryJoinsInDecimal) {
-    struct : RegistryReader {
-        bool KeyExists(std::uint32_t root, const std::string& key) const override {
-            return root == kHkeyLocalMachine && key == kGameRegistryKey;
-        }
-        RegistryValue Value(std::uint32_t, const std::string&, const std::string& name) const override {
-            return name == "installpath" ? RegistryValue::Number(7) : RegistryValue::Empty();
-        }
-    } registry;
-    EXPECT_EQ(GameFolderDialogName(registry, "/prog", "\\language\\*.dat"), "7\\language\\*.dat");
 }
 
 }  // namespace

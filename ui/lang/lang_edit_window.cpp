@@ -13,8 +13,10 @@
 #include <QVBoxLayout>
 #include <filesystem>
 #include <new>
+#include <vector>
 
 #include "lang/language_file.h"
+#include "lang/language_filter.h"
 #include "lang/language_po.h"
 #include "lang/language_text.h"
 #include "support/file_utils.h"
@@ -186,8 +188,7 @@ void LangEditWindow::fillList() {
 }
 
 QString LangEditWindow::itemText(int number) const {
-    return QString::number(number) + QStringLiteral(": ") +
-           fromUnits(document_->ListText(static_cast<std::size_t>(number)));
+    return fromUnits(LanguageListLine(*document_, static_cast<std::size_t>(number)));
 }
 
 void LangEditWindow::lstLanguageClick(int row) {
@@ -272,18 +273,15 @@ void LangEditWindow::showItem(int number) {
     }
 }
 
-QString LangEditWindow::referenceText(int number) const {
-    if (!reference_ || number < 0 || number >= static_cast<int>(reference_->strings.size())) return {};
-    return fromUnits(TextFromUnits(reference_->strings[static_cast<std::size_t>(number)]));
-}
-
 void LangEditWindow::applyFilter() {
-    // A translator looks for a string by its own text or by the reference's.
-    const QString filter = txtFilter_->text();
+    if (!document_) return;
+    const std::vector<bool> kept =
+        StringsKeptByFilter(*document_, reference_, txtFilter_->text().toStdU16String(),
+                            [](const std::u16string& text, const std::u16string& filter) {
+                                return fromUnits(text).contains(fromUnits(filter), Qt::CaseInsensitive);
+                            });
     for (int row = 0; row < lstLanguage_->count(); ++row) {
-        const bool shown = filter.isEmpty() || lstLanguage_->item(row)->text().contains(filter, Qt::CaseInsensitive) ||
-                           referenceText(row).contains(filter, Qt::CaseInsensitive);
-        lstLanguage_->setRowHidden(row, !shown);
+        lstLanguage_->setRowHidden(row, !kept[static_cast<std::size_t>(row)]);
     }
 }
 
@@ -309,7 +307,9 @@ bool LangEditWindow::loadReference(const QString& fileName) {
 
 void LangEditWindow::showReference() {
     if (!reference_) return;
-    txtReference_->setPlainText(referenceText(editIndex_));
+    txtReference_->setPlainText(
+        editIndex_ < 0 ? QString()
+                       : fromUnits(LanguageReferenceText(reference_, static_cast<std::size_t>(editIndex_))));
     txtReference_->setPlaceholderText(tr("The reference file has no string %1").arg(editIndex_));
 }
 
@@ -323,13 +323,12 @@ void LangEditWindow::findNextCommand() {
         findCommand();
         return;
     }
-    const int count = lstLanguage_->count();
-    for (int step = 1; step <= count; ++step) {
-        const int row = (lstLanguage_->currentRow() + step) % count;
-        if (lstLanguage_->isRowHidden(row)) continue;
-        lstLanguage_->setCurrentRow(row);
-        return;
-    }
+    std::vector<bool> kept;
+    for (int row = 0; row < lstLanguage_->count(); ++row) kept.push_back(!lstLanguage_->isRowHidden(row));
+    const int current = lstLanguage_->currentRow();
+    const auto next =
+        NextKeptString(kept, current < 0 ? std::nullopt : std::optional(static_cast<std::size_t>(current)));
+    if (next) lstLanguage_->setCurrentRow(static_cast<int>(*next));
 }
 
 void LangEditWindow::checkEditedString() {

@@ -92,8 +92,6 @@ private:
     void showItem(int number);
     void applyFilter();
     void showReference();
-    // The reference's string of that number as the box would show it; empty without one.
-    QString referenceText(int number) const;
     void checkEditedString();
 
     Prompter& prompter_;
