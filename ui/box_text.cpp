@@ -3,7 +3,7 @@
 #include <QTextCursor>
 #include <QTextDocument>
 
-#include "core/script_words.h"
+#include "assist/typing_undo_steps.h"
 #include "text/script_text.h"
 #include "text/windows_1252.h"
 
@@ -11,9 +11,7 @@ namespace corvane {
 
 std::string engineBytesFromBoxText(const QString& boxText) { return EngineTextFromUtf16Units(utf16Of(boxText)); }
 
-bool isScriptBlank(QChar c) {
-    return c == QChar::ParagraphSeparator || (c.unicode() < 0x80 && IsScriptBlank(static_cast<char>(c.unicode())));
-}
+bool isScriptBlank(QChar c) { return IsBoxBlank(c.unicode()); }
 
 QString typedText(const QTextDocument& document) {
     QString text = document.toRawText();

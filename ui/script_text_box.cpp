@@ -140,11 +140,8 @@ void ScriptTextBox::keyPressEvent(QKeyEvent* event) {
 
 bool ScriptTextBox::startsUndoStep(const QString& typed) {
     const bool paused = !lastTyped_.isValid() || lastTyped_.elapsed() > kUndoPauseMilliseconds;
-    const bool wordStarts =
-        !isScriptBlank(typed.front()) && (lastTypedCharacter_.isNull() || isScriptBlank(lastTypedCharacter_));
     lastTyped_.start();
-    lastTypedCharacter_ = typed.back();
-    return paused || wordStarts;
+    return undoSteps_.Typed(utf16Of(typed), paused);
 }
 
 void ScriptTextBox::insertIndentedLineBreak() {
@@ -156,7 +153,7 @@ void ScriptTextBox::insertIndentedLineBreak() {
     cursor.endEditBlock();
     setTextCursor(cursor);
     ensureCursorVisible();
-    lastTypedCharacter_ = QLatin1Char('\n');
+    undoSteps_.LineBroken();
 }
 
 void ScriptTextBox::shiftSelectedLines(bool outdent) {

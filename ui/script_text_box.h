@@ -7,6 +7,8 @@
 #include <QTextEdit>
 #include <string>
 
+#include "assist/typing_undo_steps.h"
+
 namespace corvane {
 
 class ScriptTextBox final : public QTextEdit {
@@ -57,7 +59,7 @@ private:
     mutable bool engineTextStale_ = true;
 
     QElapsedTimer lastTyped_;
-    QChar lastTypedCharacter_;
+    TypingUndoSteps undoSteps_;
 
     int numbersWidth_ = 0;
     int foldWidth_ = 0;
