@@ -134,6 +134,14 @@ TEST_F(AssistTest, CompletionInsertsReplacingThePartialWordAndCancelsWithoutATra
     EXPECT_EQ(box().toPlainText(), u"START_SCRIPT { DO "_q + first + u" } ENDSCRIPT"_q);
     press(box(), Qt::Key_Return, u"\r"_q);  // hidden: the key is the box's again
     EXPECT_EQ(box().toPlainText().count(u'\n'), 1);
+    setText(u"START_SCRIPT { DO STATE_DEFEND } ENDSCRIPT"_q);
+    caretAt(30);  // after STATE_DEFEND, which STATE_DEFEND_BASE continues
+    press(box(), Qt::Key_Space, u" "_q, Qt::ControlModifier);
+    ASSERT_EQ(popup.list()->topLevelItemCount(), 2);
+    EXPECT_EQ(popup.list()->viewport()->height() / popup.list()->sizeHintForRow(0), 2);  // rows for its words
+    press(box(), Qt::Key_Return, u"\r"_q);  // the word is complete as typed: Enter breaks the line
+    EXPECT_FALSE(popup.isOpen());
+    EXPECT_EQ(box().toPlainText(), u"START_SCRIPT { DO STATE_DEFEND\n } ENDSCRIPT"_q);
 }
 
 TEST_F(AssistTest, HoverShowsTheEngineHelpOfTheWordUnderThePointer) {
@@ -262,90 +270,57 @@ TEST_F(AssistTest, DroppedFilesLoadOrOpenAsTextAfterAskingAboutUnsavedWork) {
     EXPECT_FALSE(drop(path("n.png")));  // other files are not taken
 }
 
-// A "}" at a line's start takes a tab back, as one undo step; colours and completion while typing wait
-// for their option.
-TEST_F(AssistTest, TypingAssistColoursAndCompletesOnlyWhenSwitchedOnAndBracesDedentAlways) {
-    const QString indented = u"START_SCRIPT\n{\n\t\t\n}"_q;
-    const auto layoutFormats = [this] { return box().document()->findBlockByNumber(2).layout()->formats().size(); };
-    for (bool on : {false, true}) {
-        if (on) item("mnuTypingAssist")->trigger();
-        setText(indented);
-        caretAt(17);
-        type(box(), u"}"_q);
-        EXPECT_EQ(box().toPlainText(), u"START_SCRIPT\n{\n\t}\n}"_q);
-        box().undo();  // the dedent first, as the author may want the tab back
-        EXPECT_EQ(box().toPlainText(), u"START_SCRIPT\n{\n\t\t}\n}"_q);
-        caretAt(19);
-        type(box(), u" DO "_q);
-        EXPECT_EQ(assistant().completionPopup().isOpen(), on);
-        EXPECT_EQ(layoutFormats() > 0, on);
+// A "}" at a line's start takes a tab back, as one undo step, also without the typing assist.
+TEST_F(AssistTest, BracesDedentAsOneUndoStep) {
+    setText(u"START_SCRIPT\n{\n\t\t\n}"_q);
+    caretAt(17);
+    type(box(), u"}"_q);
+    EXPECT_EQ(box().toPlainText(), u"START_SCRIPT\n{\n\t}\n}"_q);
+    box().undo();  // the dedent first, as the author may want the tab back
+    EXPECT_EQ(box().toPlainText(), u"START_SCRIPT\n{\n\t\t}\n}"_q);
+}
+
+// With the typing assist the list opens by itself where a word is being typed or DO's command is due,
+// never for blanks alone, and the lines get colours; both go with the option.
+TEST_F(AssistTest, TheTypingAssistColoursAndOpensTheListOnlyForWords) {
+    const std::tuple<bool, QString, bool> cases[] = {
+        // typing assist, typed on the line after "{", list open
+        {false, u"\tDO "_q, false}, {true, u"\tDO "_q, true},   {true, u"\t  "_q, false},
+        {true, u"\tSET "_q, false}, {true, u"\tDO ST"_q, true}, {true, u"\tDO STATE_PREACH ON"_q, false},
+    };
+    const auto coloured = [this] { return !box().document()->begin().layout()->formats().isEmpty(); };
+    for (const auto& [on, typed, open] : cases) {
+        SCOPED_TRACE(typed.toStdString());
+        item("mnuTypingAssist")->setChecked(on);
+        setText(u"START_SCRIPT\n{\n\n}"_q);
+        caretAt(15);
+        type(box(), typed);
+        EXPECT_EQ(assistant().completionPopup().isOpen(), open);
+        EXPECT_EQ(coloured(), on);
     }
     EXPECT_EQ(settings({"editor/colourandcomplete"}), "1");
     item("mnuTypingAssist")->trigger();
     EXPECT_EQ(settings({"editor/colourandcomplete"}), "0");
-    EXPECT_EQ(layoutFormats(), 0);
+    EXPECT_FALSE(coloured());
 }
 
-// The list opens by itself where a word is being typed or DO's command is due, never for blanks
-// alone; Enter on a word that is complete as typed is the line break.
-TEST_F(AssistTest, TheListOpensByItselfOnlyForWordsAndEnterBreaksAfterACompleteWord) {
-    item("mnuTypingAssist")->trigger();
-    CompletionPopup& popup = assistant().completionPopup();
-    const std::pair<QString, bool> cases[] = {
-        // typed on the line after "{", list open
-        {u"\t  "_q, false},
-        {u"\tSET "_q, false},
-        {u"\tDO "_q, true},
-        {u"\tDO ST"_q, true},
-        {u"\tDO STATE_PREACH ON"_q, false},
-    };
-    for (const auto& [typed, open] : cases) {
-        SCOPED_TRACE(typed.toStdString());
-        setText(u"START_SCRIPT\n{\n\n}"_q);
-        caretAt(15);
-        type(box(), typed);
-        EXPECT_EQ(popup.isOpen(), open);
-    }
-    setText(u"START_SCRIPT { DO STATE_DEFEND } ENDSCRIPT"_q);
-    caretAt(30);  // after STATE_DEFEND, which STATE_DEFEND_BASE continues
-    press(box(), Qt::Key_Space, u" "_q, Qt::ControlModifier);
-    ASSERT_TRUE(popup.isOpen());
-    EXPECT_EQ(popup.list()->topLevelItemCount(), 2);
-    press(box(), Qt::Key_Return, u"\r"_q);
-    EXPECT_FALSE(popup.isOpen());
-    EXPECT_EQ(box().toPlainText(), u"START_SCRIPT { DO STATE_DEFEND\n } ENDSCRIPT"_q);
-}
-
-// The list is a window of its own, never cut by the box: below the caret, above it at the screen's
-// bottom, moved left at its right edge; as many rows as it has words, ten at most.
-TEST_F(AssistTest, TheCompletionListStaysOnTheScreenAndFitsItsWords) {
-    setText(u"START_SCRIPT\n{\n\tDO STATE_PREA\n\tDO \n}\nENDSCRIPT"_q);
-    CompletionPopup& popup = assistant().completionPopup();
+// The list is a window of its own, never cut by the box, placed by PlacePopupAtCaret's rule: here above
+// a caret at the screen's bottom; as many rows as it has words, ten at most.
+TEST_F(AssistTest, TheCompletionListIsAWindowOnTheScreenThatFitsItsWords) {
+    setText(u"START_SCRIPT\n{\n\tDO \n}\nENDSCRIPT"_q);
     const QRect screen = box().screen()->availableGeometry();
     const auto caret = [this] {
         const QRect at = box().cursorRect();
         return QRect(box().viewport()->mapToGlobal(at.topLeft()), at.size());
     };
-    const std::tuple<int, QPoint, bool, int> cases[] = {
-        // caret after, caret moved to, list above the caret, rows shown
-        {34, screen.topLeft() + QPoint(40, 40), false, CompletionPopup::kMostRowsShown},
-        {34, QPoint(screen.left() + 40, screen.bottom() - 20), true, CompletionPopup::kMostRowsShown},
-        {29, QPoint(screen.right() - 10, screen.top() + 200), false, 1},
-    };
-    for (const auto& [position, to, above, rows] : cases) {
-        SCOPED_TRACE(to.y());
-        caretAt(position);
-        window->move(window->pos() + to - caret().topLeft());
-        press(box(), Qt::Key_Space, u" "_q, Qt::ControlModifier);
-        ASSERT_TRUE(popup.isOpen());
-        EXPECT_TRUE(popup.isWindow());
-        const QRect shown = popup.frameGeometry();
-        EXPECT_TRUE(screen.contains(shown));
-        EXPECT_FALSE(shown.intersects(caret()));
-        EXPECT_EQ(shown.bottom() < caret().top(), above);
-        EXPECT_EQ(popup.list()->viewport()->height() / popup.list()->sizeHintForRow(0), rows);
-        press(box(), Qt::Key_Escape);
-    }
+    caretAt(19);
+    window->move(window->pos() + QPoint(screen.left() + 40, screen.bottom() - 20) - caret().topLeft());
+    press(box(), Qt::Key_Space, u" "_q, Qt::ControlModifier);
+    CompletionPopup& popup = assistant().completionPopup();
+    ASSERT_TRUE(popup.isOpen());
+    EXPECT_TRUE(popup.isWindow());
+    EXPECT_EQ(popup.pos(), caret().topLeft() - QPoint(0, 2 + popup.height()));  // 2 pixels above the caret
+    EXPECT_EQ(popup.list()->viewport()->height() / popup.list()->sizeHintForRow(0), CompletionPopup::kMostRowsShown);
 }
 
 // Next problem shows the word's line from its start, also after the view was scrolled sideways.
