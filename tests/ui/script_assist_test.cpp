@@ -1,3 +1,6 @@
+// The engine's assistance in the script box and the views around it: problems, completion, hover, the
+// replace bar, the outline, folding, signature help and quick fixes; and text files.
+
 #include <QToolTip>
 
 #include "assist/diagnostics.h"
@@ -6,10 +9,15 @@
 #include "tests/ui/editor_fixture.h"
 #include "ui/box_text.h"
 #include "ui/completion_popup.h"
+#include "ui/fold_margin.h"
+#include "ui/outline_dock.h"
 #include "ui/problems_dock.h"
+#include "ui/quick_fixes.h"
 #include "ui/reference_list_window.h"
+#include "ui/replace_bar.h"
 #include "ui/script_assistant.h"
 #include "ui/script_highlighter.h"
+#include "ui/signature_popup.h"
 
 namespace corvane::testing {
 namespace {
@@ -30,6 +38,7 @@ protected:
     void SetUp() override {
         EditorTest::SetUp();
         newScript();
+        script().show();
     }
     ScriptAssistant& assistant() { return script().assistant(); }
     QListWidget& problemList() { return *script().problemsDock()->list(); }
@@ -44,12 +53,13 @@ protected:
         while (assistant().pauseTimer().isActive() && clock.elapsed() < 5000) QCoreApplication::processEvents();
         assistant().waitForCheck();
     }
-    QStringList marked(bool wave) {  // the words under a wave line, with its colour, or those with a background
+    QStringList marked(bool wave) {  // the words under a wave line or on a background, with its colour
         QStringList words;
         for (const QTextEdit::ExtraSelection& mark : box().extraSelections()) {
             const bool isWave = mark.format.underlineStyle() == QTextCharFormat::WaveUnderline;
-            if (wave ? isWave : mark.cursor.hasSelection() && mark.format.hasProperty(QTextFormat::BackgroundBrush))
-                words << mark.cursor.selectedText() + (wave ? u' ' + mark.format.underlineColor().name() : QString());
+            const QColor colour = isWave ? mark.format.underlineColor() : mark.format.background().color();
+            if (isWave == wave && mark.cursor.hasSelection())
+                words << mark.cursor.selectedText() + u' ' + colour.name();
         }
         return words;
     }
@@ -63,6 +73,42 @@ protected:
         return messageFromEngine(Diagnose(text, LanguageTables::Standard(), Grammar::Standard()).at(index).message);
     }
     void caretAt(int position) { box().selectRange(position, 0); }
+    ReplaceBar& bar() { return *script().replaceBar(); }
+    QStringList outline() {  // the outline's lines, indented by depth
+        QStringList lines;
+        for (QTreeWidgetItemIterator it(script().outlineDock()->tree()); *it != nullptr; ++it) {
+            int depth = 0;
+            for (QTreeWidgetItem* up = (*it)->parent(); up != nullptr; up = up->parent()) ++depth;
+            lines << QString(depth, u'.') + (*it)->text(0);
+        }
+        return lines;
+    }
+    // The items of the menu that `open` pops up, which is then closed; the box's own menu pops up
+    // without waiting, a menu of ours waits in exec().
+    static QStringList popupItems(const std::function<void()>& open) {
+        QStringList items;
+        QTimer look;
+        look.setSingleShot(true);
+        QObject::connect(&look, &QTimer::timeout, [&items] {
+            auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+            if (menu == nullptr) return;
+            for (const QAction* action : menu->actions())
+                if (!action->isSeparator()) items << action->text();
+            menu->close();
+        });
+        look.start(0);
+        open();
+        QElapsedTimer clock;
+        clock.start();
+        while (look.isActive() && clock.elapsed() < 5000) QCoreApplication::processEvents();
+        return items;
+    }
+    QList<bool> shownLines() {
+        QList<bool> shown;
+        for (QTextBlock block = box().document()->begin(); block.isValid(); block = block.next())
+            shown << block.isVisible();
+        return shown;
+    }
 };
 
 TEST_F(AssistTest, ProblemsOfAnOpenedTextAreMarkedListedAndVisitedAtTheirExactWords) {
@@ -180,25 +226,36 @@ TEST_F(AssistTest, FormatIsOneUndoStepAndGoToLineMovesTheCaret) {
     EXPECT_EQ(box().textCursor().blockNumber(), 3);
 }
 
-TEST_F(AssistTest, TextFilesRoundTripByteExactAndRefuseWhatTheyCannotHold) {
-    const std::string bytes = "START_SCRIPT\r\n{\r\n\tSET VAR_1 %2 \x80\xe9\xa0x\r\n}\r\nENDSCRIPT\r\n";  // no UTF-8
-    openTextFile(bytes);
-    prompter.files = {path("copy.txt")};
-    item("mnuScriptsSaveText")->trigger();
-    EXPECT_EQ(readBytes(folder.file("copy.txt")), bytes);
+// A text file is saved again in its own encoding, byte-order mark included: in place with no dialog or
+// under another name, which the caption then shows. No to overwriting, a character the encoding cannot
+// hold and a missing file change nothing.
+TEST_F(AssistTest, TextFilesSaveByteExactInTheirEncodingAndRefuseWhatTheyCannotHold) {
+    const QString file = openTextFile("\xEF\xBB\xBFSTART_SCRIPT\r\n{\r\n\tSET VAR_\xC3\xA9 %1\r\n}\r\nENDSCRIPT");
+    type(box(), u"\u0101 "_q);  // UTF-8 holds what Windows-1252 cannot
+    EXPECT_EQ(script().windowTitle(), u"Script Editor - "_q + file + u"[*]"_q);
+    item("mnuScriptsSaveTextFile")->trigger();
+    const std::string saved = "\xEF\xBB\xBF\xC4\x81 START_SCRIPT\r\n{\r\n\tSET VAR_\xC3\xA9 %1\r\n}\r\nENDSCRIPT";
+    EXPECT_EQ(readBytes(file.toStdString()), saved);
     EXPECT_FALSE(script().isModified());
+    EXPECT_EQ(item("mnuScriptsSaveTextFile")->shortcut(), QKeySequence(u"Ctrl+Shift+S"_q));
 
-    prompter.files = {path("copy.txt")};
+    const std::string ansi = "START_SCRIPT\r\n{\r\n\tSET VAR_1 %2 \x80\xe9\xa0x\r\n}\r\nENDSCRIPT\r\n";  // no UTF-8
+    openTextFile(ansi);
+    prompter.files = {path("copy.txt"), path("copy.txt")};
+    item("mnuScriptsSaveText")->trigger();
+    EXPECT_EQ(readBytes(folder.file("copy.txt")), ansi);
+    EXPECT_EQ(script().caption(), u"Script Editor - "_q + path("copy.txt"));
+    EXPECT_FALSE(script().isModified());
     prompter.yesNo = {false};
     type(box(), u"x"_q);
     item("mnuScriptsSaveText")->trigger();  // not overwritten
-    EXPECT_EQ(readBytes(folder.file("copy.txt")), bytes);
+    EXPECT_EQ(readBytes(folder.file("copy.txt")), ansi);
     type(box(), u"\u0101"_q);  // no Windows-1252 code
-    item("mnuScriptsSaveText")->trigger();
+    item("mnuScriptsSaveTextFile")->trigger();
     EXPECT_EQ(
         prompter.lastTold(),
         u"The script holds the character \"\u0101\", which a Windows-1252 text file cannot hold. Nothing was written."_q);
-    EXPECT_EQ(readBytes(folder.file("copy.txt")), bytes);
+    EXPECT_EQ(readBytes(folder.file("copy.txt")), ansi);
     prompter.saveChoices = {Prompter::SaveChoice::Discard};
     prompter.files = {path("missing.txt")};
     item("mnuScriptsOpenText")->trigger();
@@ -225,23 +282,6 @@ TEST_F(AssistTest, LargeTextsAreOpenedAfterAskingAndMarkABoundedNumberOfProblems
     ASSERT_EQ(lines.size(), static_cast<qsizetype>(ScriptAssistant::kMaxMarkedProblems) + 1);
     EXPECT_TRUE(QRegularExpression(u"^and \\d+ more problems$"_q).match(lines.constLast()).hasMatch())
         << lines.constLast().toStdString();
-}
-
-// A text file is saved again in its own encoding, byte-order mark included, and the caption names it.
-TEST_F(AssistTest, TextFilesSaveInPlaceInTheirEncodingAndTheCaptionNamesThem) {
-    const QString file = openTextFile("\xEF\xBB\xBFSTART_SCRIPT\r\n{\r\n\tSET VAR_\xC3\xA9 %1\r\n}\r\nENDSCRIPT");
-    type(box(), u"\u0101 "_q);  // UTF-8 holds what Windows-1252 cannot
-    EXPECT_EQ(script().windowTitle(), u"Script Editor - "_q + file + u"[*]"_q);
-    EXPECT_TRUE(script().isModified());
-    item("mnuScriptsSaveTextFile")->trigger();  // no dialog: the file is known
-    EXPECT_EQ(readBytes(file.toStdString()),
-              "\xEF\xBB\xBF\xC4\x81 START_SCRIPT\r\n{\r\n\tSET VAR_\xC3\xA9 %1\r\n}\r\nENDSCRIPT");
-    EXPECT_FALSE(script().isModified());
-    prompter.files = {path("other.txt")};
-    item("mnuScriptsSaveText")->trigger();
-    EXPECT_EQ(script().caption(), u"Script Editor - "_q + path("other.txt"));
-    EXPECT_EQ(readBytes(folder.file("other.txt")), readBytes(file.toStdString()));
-    EXPECT_EQ(item("mnuScriptsSaveTextFile")->shortcut(), QKeySequence(u"Ctrl+Shift+S"_q));
 }
 
 TEST_F(AssistTest, DroppedFilesLoadOrOpenAsTextAfterAskingAboutUnsavedWork) {
@@ -354,7 +394,7 @@ TEST_F(AssistTest, LineNumbersAndTheBlockPartnersOfTheCaretWord) {
     EXPECT_GT(box().viewport()->geometry().left(), box().findChild<QWidget*>(u"lineNumbers"_q)->width() - 1);
     setText(u"START_SCRIPT\n{\n\tIF = %1 %1 { } ELSE { } ENDIF\n}\nENDSCRIPT"_q);
     caretAt(42);  // inside ENDIF
-    EXPECT_EQ(marked(false), (QStringList{u"IF"_q, u"ELSE"_q, u"ENDIF"_q}));
+    EXPECT_EQ(marked(false), (QStringList{u"IF #3c6496"_q, u"ELSE #3c6496"_q, u"ENDIF #3c6496"_q}));
 }
 
 TEST_F(AssistTest, ColoursCoverASmallTextWholeAndALongOneAroundTheShownLines) {
@@ -392,6 +432,150 @@ TEST_F(AssistTest, ZoomScalesTheShownTextOnly) {
     EXPECT_FALSE(script().isModified());
     press(box(), Qt::Key_0, u"0"_q, Qt::ControlModifier);
     EXPECT_TRUE(box().document()->begin().layout()->formats().isEmpty());
+}
+
+TEST_F(AssistTest, ReplaceBarFindsMarksAndReplacesWithTheFindWindowUntouched) {
+    box().setScriptText(u"START_SCRIPT\n{\nSET VAR_1 %1\nSET var_10 VAR_1\n}\nENDSCRIPT"_q);  // 8 points
+    box().selectRange(19, 5);  // VAR_1 of the first SET becomes the search text
+    item("mnuReplace")->trigger();
+    ASSERT_TRUE(bar().isVisible());
+    EXPECT_EQ(marked(false), (QStringList{u"VAR_1 #6e5a1e"_q, u"var_1 #6e5a1e"_q, u"VAR_1 #6e5a1e"_q}));
+    EXPECT_EQ(bar().countLabel()->text(), u"1 of 3"_q);
+    bar().setOptions({true, true, true});  // match case, whole words, wrap around
+    QCoreApplication::processEvents();
+    EXPECT_EQ(marked(false), (QStringList{u"VAR_1 #6e5a1e"_q, u"VAR_1 #6e5a1e"_q}));
+    bar().findNext();
+    EXPECT_EQ(bar().countLabel()->text(), u"2 of 2"_q);
+    bar().findNext();
+    EXPECT_EQ(bar().countLabel()->text(), u"1 of 2, from the top"_q);
+    bar().findPrevious();
+    EXPECT_EQ(bar().countLabel()->text(), u"2 of 2, from the top"_q);
+    box().selectRange(0, 0);  // the caret off every match: the count without its place
+    QCoreApplication::processEvents();
+    EXPECT_EQ(bar().countLabel()->text(), u"2 matches"_q);
+    box().selectRange(39, 5);
+    bar().replacementBox()->setText(u"VAR_2"_q);
+    bar().replace();  // the selected match at 39, then on to the next: round to 19
+    EXPECT_EQ(box().toPlainText(), u"START_SCRIPT\n{\nSET VAR_1 %1\nSET var_10 VAR_2\n}\nENDSCRIPT"_q);
+    EXPECT_EQ(box().textCursor().selectionStart(), 19);
+
+    bar().setOptions({false, false, false});
+    bar().replacementBox()->setText(u"INT_7"_q);
+    bar().replaceAll();
+    EXPECT_EQ(box().toPlainText(), u"START_SCRIPT\n{\nSET INT_7 %1\nSET INT_70 VAR_2\n}\nENDSCRIPT"_q);
+    EXPECT_EQ(bar().countLabel()->text(), u"2 replaced"_q);
+    QTextCursor replaced(box().document());
+    replaced.setPosition(20);  // what replaces a word is pink and as large as the words around it
+    EXPECT_EQ(replaced.charFormat().fontPointSize(), 8.0);
+    EXPECT_EQ(replaced.charFormat().foreground().color(), QColor(255, 192, 192));
+    box().undo();  // Replace All is one step
+    EXPECT_EQ(box().toPlainText(), u"START_SCRIPT\n{\nSET VAR_1 %1\nSET var_10 VAR_2\n}\nENDSCRIPT"_q);
+
+    press(*bar().searchBox(), Qt::Key_Escape);
+    EXPECT_FALSE(bar().isVisible());
+    EXPECT_TRUE(marked(false).isEmpty());
+    item("mnuFind")->trigger();  // Ctrl+F is still the Find window
+    EXPECT_TRUE(window->findWindow().isVisible());
+    EXPECT_EQ(item("mnuReplace")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_H));
+}
+
+TEST_F(AssistTest, OutlineListsTheBlocksAtTheCheckAndGoesToThem) {
+    setText(u"START_SCRIPT {\nEVERY %64 {\n  IF VAR_1 > %2 { } ELSE { }\n}\nIF INT_7 = %0 { } ENDSCRIPT"_q);
+    script().assistant().checkNow();
+    EXPECT_EQ(outline(), (QStringList{u"EVERY %64"_q, u".IF VAR_1 > %2"_q, u"IF INT_7 = %0"_q}));
+    const QTreeWidgetItem* nested = script().outlineDock()->tree()->topLevelItem(0)->child(0);
+    script().outlineDock()->tree()->itemClicked(const_cast<QTreeWidgetItem*>(nested), 0);
+    EXPECT_EQ(selected(), u"IF"_q);
+    QTextCursor cursor(box().document());
+    cursor.insertText(u"\n\n"_q);  // the same blocks further down: the click follows them
+    script().assistant().checkNow();
+    script().outlineDock()->tree()->itemClicked(const_cast<QTreeWidgetItem*>(nested), 0);
+    EXPECT_EQ(box().textCursor().selectionStart(), 31);
+    box().selectAll();
+    box().insertPlainText(u"EVERY %2 { }"_q);
+    script().assistant().checkNow();
+    EXPECT_EQ(outline(), QStringList{u"EVERY %2"_q});
+}
+
+// The ranges and the lines they hide are FoldRanges' and HiddenLines'; here the margin, the box and the file.
+TEST_F(AssistTest, FoldingHidesLinesOnlyAndTheCaretOpensThem) {
+    const QString text = u"START_SCRIPT\n{\n\tEVERY %4\n\t{\n\t\tSET VAR_1 %1\n\t}\n}\nENDSCRIPT"_q;
+    setText(text);
+    FoldMargin& folds = *script().foldMargin();
+    EXPECT_FALSE(folds.toggleFoldAt(0));  // START_SCRIPT: no brace
+    const QRect brace = box().cursorRect(QTextCursor(box().document()->findBlockByNumber(3)));
+    const QPoint marker(folds.width() / 2, brace.center().y());  // beside EVERY's "{"
+    QMouseEvent click(QEvent::MouseButtonPress, marker, folds.mapToGlobal(marker), Qt::LeftButton, Qt::LeftButton, {});
+    QApplication::sendEvent(&folds, &click);
+    ASSERT_TRUE(folds.isFolded(3));
+    const QWidget* ellipsis = box().viewport()->findChild<QWidget*>(u"foldEllipsis"_q);
+    ASSERT_NE(ellipsis, nullptr);
+    EXPECT_TRUE(ellipsis->isVisible());  // "..." after the folded "{"
+    script().resize(script().size() + QSize(40, 30));
+    EXPECT_EQ(ellipsis->geometry(), box().viewport()->rect());  // covers the text as the window grows
+    EXPECT_EQ(shownLines(), (QList<bool>{true, true, true, true, false, true, true, true}));
+    EXPECT_EQ(typedText(*box().document()), text);  // saved and compiled unchanged
+    prompter.files = {path("f.dat")};
+    item("mnuScriptsSaveAs")->trigger();
+    EXPECT_EQ(readBytes(folder.file("f.dat")), compiled(text.toStdString()));
+    ASSERT_TRUE(folds.toggleFoldAt(1));  // the outer one folded and opened: the inner one stays folded
+    folds.toggleFoldAt(1);
+    EXPECT_TRUE(folds.isFolded(3));
+    QTextCursor caret = box().textCursor();
+    caret.setPosition(text.indexOf(u"VAR_1"_q));  // Find or F8 reaching a hidden word opens its fold
+    box().setTextCursor(caret);
+    EXPECT_EQ(shownLines(), QList<bool>(8, true));
+    EXPECT_FALSE(folds.isFolded(3));
+}
+
+TEST_F(AssistTest, SignatureHelpMarksTheParameterBeingTyped) {
+    setText(u"START_SCRIPT\n{\n\n}\nENDSCRIPT"_q);
+    box().selectRange(15, 0);
+    box().setFocus();
+    const SignaturePopup* popup = box().findChild<SignaturePopup*>();
+    ASSERT_NE(popup, nullptr);
+    type(box(), u"DO ATTACK "_q);
+    ASSERT_TRUE(popup->isVisible());
+    EXPECT_TRUE(popup->text().startsWith(u"ATTACK <b><u>&lt;color&gt;</u></b> &lt;var&gt;"_q))
+        << popup->text().toStdString();
+    type(box(), u"BLUE "_q);
+    EXPECT_TRUE(popup->text().startsWith(u"ATTACK &lt;color&gt; <b><u>&lt;var&gt;</u></b>"_q))
+        << popup->text().toStdString();
+    press(box(), Qt::Key_Escape);
+    EXPECT_FALSE(popup->isVisible());
+    box().selectRange(0, 0);  // away from the DO command: nothing to show
+    type(box(), u" "_q);
+    EXPECT_FALSE(popup->isVisible());
+}
+
+TEST_F(AssistTest, QuickFixesMendTheMarkedWordInOneUndoStep) {
+    const QString text = u"START_SCRIPT\n{\nDO STATE_FETCH_WOD ON\n}\nENDSCRIPT"_q;
+    const QString title = u"Replace with STATE_FETCH_WOOD"_q;
+    setText(text);
+    script().assistant().checkNow();
+    box().selectRange(18, 0);  // before the misspelt word
+    const QPoint at = box().cursorRect().center();
+    const auto contextMenu = [this](QPoint point) {
+        return popupItems([&] {
+            QContextMenuEvent request(QContextMenuEvent::Mouse, point, box().viewport()->mapToGlobal(point));
+            QApplication::sendEvent(box().viewport(), &request);
+        });
+    };
+    const QStringList onWord = contextMenu(at);
+    ASSERT_GT(onWord.size(), 1);  // the fixes first, then the box's own items
+    EXPECT_EQ(onWord.first(), title);
+    EXPECT_NE(contextMenu({box().viewport()->width() - 4, at.y()}).value(0), title);    // right of the line's end
+    EXPECT_EQ(popupItems([this] { item("mnuQuickFix")->trigger(); }).value(0), title);  // Ctrl+.
+    QMenu menu;
+    const QList<QAction*> fixes = script().quickFixes().fixItems(18, &menu);
+    ASSERT_FALSE(fixes.isEmpty());
+    fixes.first()->trigger();
+    EXPECT_EQ(box().toPlainText(), u"START_SCRIPT\n{\nDO STATE_FETCH_WOOD ON\n}\nENDSCRIPT"_q);
+    box().undo();
+    EXPECT_EQ(box().toPlainText(), text);
+    box().selectRange(0, 0);
+    item("mnuQuickFix")->trigger();  // Ctrl+. where nothing can be mended
+    EXPECT_EQ(window->statusText(), u"No quick fix at the caret"_q);
 }
 
 }  // namespace
