@@ -9,7 +9,6 @@ struct ScreenBox {
     int top = 0;
     int width = 0;
     int height = 0;
-    bool operator==(const ScreenBox&) const = default;
 };
 
 struct ScreenPoint {

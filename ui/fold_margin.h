@@ -51,9 +51,9 @@ private:
     ScriptTextBox& box_;
     QWidget* viewport_;  // kept: while the box is destroyed its viewport still sends events
     FoldEllipsis* ellipsis_;
-    std::vector<FoldRange> ranges_;
-    QList<QTextCursor> folded_;  // at the "{" of each folded block; they move with the author's edits
-    QTimer refreshLater_;        // once per burst of edits
+    std::vector<FoldRange> ranges_;  // by their "{"
+    QList<QTextCursor> folded_;      // at the "{" of each folded block; they move with the author's edits
+    QTimer refreshLater_;            // once per burst of edits
     bool applying_ = false;
 };
 
