@@ -238,24 +238,27 @@ TEST_F(AssistTest, TextFilesSaveByteExactInTheirEncodingAndRefuseWhatTheyCannotH
     EXPECT_EQ(readBytes(file.toStdString()), saved);
     EXPECT_FALSE(script().isModified());
     EXPECT_EQ(item("mnuScriptsSaveTextFile")->shortcut(), QKeySequence(u"Ctrl+Shift+S"_q));
+    prompter.files = {path("other.txt")};
+    item("mnuScriptsSaveText")->trigger();
+    EXPECT_EQ(readBytes(folder.file("other.txt")), saved);
+    EXPECT_EQ(script().caption(), u"Script Editor - "_q + path("other.txt"));
 
     const std::string ansi = "START_SCRIPT\r\n{\r\n\tSET VAR_1 %2 \x80\xe9\xa0x\r\n}\r\nENDSCRIPT\r\n";  // no UTF-8
     openTextFile(ansi);
-    prompter.files = {path("copy.txt"), path("copy.txt")};
-    item("mnuScriptsSaveText")->trigger();
-    EXPECT_EQ(readBytes(folder.file("copy.txt")), ansi);
-    EXPECT_EQ(script().caption(), u"Script Editor - "_q + path("copy.txt"));
-    EXPECT_FALSE(script().isModified());
+    writeBytes(folder.file("s.txt"), "");
+    item("mnuScriptsSaveTextFile")->trigger();
+    EXPECT_EQ(readBytes(folder.file("s.txt")), ansi);
+    prompter.files = {path("other.txt")};
     prompter.yesNo = {false};
     type(box(), u"x"_q);
     item("mnuScriptsSaveText")->trigger();  // not overwritten
-    EXPECT_EQ(readBytes(folder.file("copy.txt")), ansi);
+    EXPECT_EQ(readBytes(folder.file("other.txt")), saved);
     type(box(), u"\u0101"_q);  // no Windows-1252 code
     item("mnuScriptsSaveTextFile")->trigger();
     EXPECT_EQ(
         prompter.lastTold(),
         u"The script holds the character \"\u0101\", which a Windows-1252 text file cannot hold. Nothing was written."_q);
-    EXPECT_EQ(readBytes(folder.file("copy.txt")), ansi);
+    EXPECT_EQ(readBytes(folder.file("s.txt")), ansi);
     prompter.saveChoices = {Prompter::SaveChoice::Discard};
     prompter.files = {path("missing.txt")};
     item("mnuScriptsOpenText")->trigger();
