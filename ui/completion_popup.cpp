@@ -9,6 +9,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "assist/popup_placement.h"
 #include "ui/box_text.h"
 #include "ui/editor_look.h"
 #include "ui/script_text_box.h"
@@ -129,14 +130,10 @@ void CompletionPopup::place() {
                       box_.cursorRect().size());
     const QScreen* screen = box_.screen();
     const QRect room = screen != nullptr ? screen->availableGeometry() : QRect(caret.topLeft(), size() * 4);
-    QPoint at(caret.left(), caret.bottom() + 2);
     const QSize outer = frameGeometry().size();
-    if (at.y() + outer.height() > room.bottom() + 1) {
-        const int above = caret.top() - 2 - outer.height();
-        at.setY(above >= room.top() ? above : qMax(room.top(), room.bottom() + 1 - outer.height()));
-    }
-    at.setX(qBound(room.left(), at.x(), qMax(room.left(), room.right() + 1 - outer.width())));
-    move(at);
+    const ScreenPoint at = PlacePopupAtCaret({caret.left(), caret.top(), caret.width(), caret.height()}, outer.width(),
+                                             outer.height(), {room.left(), room.top(), room.width(), room.height()}, 2);
+    move(at.x, at.y);
 }
 
 void CompletionPopup::acceptCurrent() {

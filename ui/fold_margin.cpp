@@ -54,14 +54,7 @@ void FoldMargin::contentsChange(int from, int removed, int added) {
 }
 
 void FoldMargin::refresh() {
-    ranges_ = BraceBlocks(box_.engineText());
-    // Braces on one line or on neighbouring lines leave no line to hide.
-    ranges_.erase(std::remove_if(ranges_.begin(), ranges_.end(),
-                                 [&](const BraceBlock& block) {
-                                     const auto [open, close] = linesOf(block);
-                                     return close - open < 2;
-                                 }),
-                  ranges_.end());
+    ranges_ = FoldRanges(box_.engineText());
     QList<QTextCursor> kept;
     for (const QTextCursor& fold : folded_) {
         const bool stillFolds = rangeOpeningAt(fold.position()) != nullptr;
@@ -74,7 +67,7 @@ void FoldMargin::refresh() {
     update();
 }
 
-const BraceBlock* FoldMargin::rangeOnLine(int blockNumber) const {
+const FoldRange* FoldMargin::rangeOnLine(int blockNumber) const {
     const QTextBlock line = box_.document()->findBlockByNumber(blockNumber);
     if (!line.isValid()) return nullptr;
     const auto range = firstRangeFrom(line.position());
@@ -82,21 +75,15 @@ const BraceBlock* FoldMargin::rangeOnLine(int blockNumber) const {
                                                                                                      : nullptr;
 }
 
-std::vector<BraceBlock>::const_iterator FoldMargin::firstRangeFrom(int position) const {
-    return std::lower_bound(ranges_.begin(), ranges_.end(), position, [](const BraceBlock& candidate, int wanted) {
+std::vector<FoldRange>::const_iterator FoldMargin::firstRangeFrom(int position) const {
+    return std::lower_bound(ranges_.begin(), ranges_.end(), position, [](const FoldRange& candidate, int wanted) {
         return static_cast<int>(candidate.open) < wanted;
     });
 }
 
-const BraceBlock* FoldMargin::rangeOpeningAt(int position) const {
+const FoldRange* FoldMargin::rangeOpeningAt(int position) const {
     const auto range = firstRangeFrom(position);
     return range != ranges_.end() && static_cast<int>(range->open) == position ? &*range : nullptr;
-}
-
-std::pair<int, int> FoldMargin::linesOf(const BraceBlock& range) const {
-    const QTextDocument* document = box_.document();
-    return {document->findBlock(static_cast<int>(range.open)).blockNumber(),
-            document->findBlock(static_cast<int>(range.close)).blockNumber()};
 }
 
 bool FoldMargin::isFolded(int blockNumber) const {
@@ -106,7 +93,7 @@ bool FoldMargin::isFolded(int blockNumber) const {
 
 bool FoldMargin::toggleFoldAt(int blockNumber) {
     refresh();
-    const BraceBlock* range = rangeOnLine(blockNumber);
+    const FoldRange* range = rangeOnLine(blockNumber);
     if (range == nullptr) return false;
     const auto open = std::find_if(folded_.begin(), folded_.end(), [&](const QTextCursor& fold) {
         return fold.position() == static_cast<int>(range->open);
@@ -137,13 +124,9 @@ void FoldMargin::unfoldAll() {
 
 void FoldMargin::applyFolds() {
     QTextDocument* document = box_.document();
-    std::vector<bool> hidden(static_cast<std::size_t>(document->blockCount()), false);
-    for (const QTextCursor& fold : folded_) {
-        const BraceBlock* range = rangeOpeningAt(fold.position());
-        if (range == nullptr) continue;
-        const auto [open, close] = linesOf(*range);
-        for (int line = open + 1; line < close; ++line) hidden[static_cast<std::size_t>(line)] = true;
-    }
+    std::vector<std::size_t> folded;
+    for (const QTextCursor& fold : folded_) folded.push_back(static_cast<std::size_t>(fold.position()));
+    const std::vector<bool> hidden = HiddenLines(ranges_, folded, static_cast<std::size_t>(document->blockCount()));
     ellipsis_->setFolds(folded_);
     int from = -1;
     int to = -1;
@@ -162,15 +145,14 @@ void FoldMargin::applyFolds() {
 }
 
 void FoldMargin::caretMoved() {
-    const int line = box_.textCursor().blockNumber();
     if (box_.textCursor().block().isVisible()) return;
+    if (refreshLater_.isActive()) refresh();  // the lines of the ranges as the text stands now
+    const auto line = static_cast<std::size_t>(box_.textCursor().blockNumber());
     // Found, jumped to or walked into: whatever hides the caret's line opens.
     folded_.erase(std::remove_if(folded_.begin(), folded_.end(),
                                  [&](const QTextCursor& fold) {
-                                     const BraceBlock* range = rangeOpeningAt(fold.position());
-                                     if (range == nullptr) return false;
-                                     const auto [open, close] = linesOf(*range);
-                                     return open < line && line < close;
+                                     const FoldRange* range = rangeOpeningAt(fold.position());
+                                     return range != nullptr && range->Hides(line);
                                  }),
                   folded_.end());
     applyFolds();

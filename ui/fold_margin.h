@@ -8,10 +8,9 @@
 #include <QTextCursor>
 #include <QTimer>
 #include <QWidget>
-#include <utility>
 #include <vector>
 
-#include "assist/brace_blocks.h"
+#include "assist/fold_ranges.h"
 
 namespace corvane {
 
@@ -43,20 +42,18 @@ private:
     void caretMoved();
     void contentsChange(int from, int removed, int added);
     // The foldable block whose "{" stands on the line; nullptr for none.
-    const BraceBlock* rangeOnLine(int blockNumber) const;
+    const FoldRange* rangeOnLine(int blockNumber) const;
     // The first foldable block whose "{" stands at the box position or after it.
-    std::vector<BraceBlock>::const_iterator firstRangeFrom(int position) const;
+    std::vector<FoldRange>::const_iterator firstRangeFrom(int position) const;
     // The foldable block whose "{" stands at the box position; nullptr for none.
-    const BraceBlock* rangeOpeningAt(int position) const;
-    // The lines (from 0) of the block's "{" and of its "}".
-    std::pair<int, int> linesOf(const BraceBlock& range) const;
+    const FoldRange* rangeOpeningAt(int position) const;
 
     ScriptTextBox& box_;
     QWidget* viewport_;  // kept: while the box is destroyed its viewport still sends events
     FoldEllipsis* ellipsis_;
-    std::vector<BraceBlock> ranges_;  // those with a line between their braces, by their "{"
-    QList<QTextCursor> folded_;       // at the "{" of each folded block; they move with the author's edits
-    QTimer refreshLater_;             // once per burst of edits
+    std::vector<FoldRange> ranges_;  // by their "{"
+    QList<QTextCursor> folded_;      // at the "{" of each folded block; they move with the author's edits
+    QTimer refreshLater_;            // once per burst of edits
     bool applying_ = false;
 };
 

@@ -7,8 +7,8 @@
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QToolButton>
-#include <algorithm>
 
+#include "assist/match_count.h"
 #include "ui/box_text.h"
 #include "ui/editor_look.h"
 #include "ui/script_assistant.h"
@@ -186,24 +186,10 @@ void ReplaceBar::markMatches() {
 }
 
 void ReplaceBar::showCount() {
-    const std::size_t length = needle().size();
     const QTextCursor selection = box_.textCursor();
     const auto start = static_cast<std::size_t>(selection.selectionStart());
-    const auto match = std::lower_bound(matches_.begin(), matches_.end(), start);
-    const bool onMatch = match != matches_.end() && *match == start &&
-                         static_cast<std::size_t>(selection.selectionEnd()) - start == length;
-    QString shown;
-    if (length == 0) {
-        shown.clear();
-    } else if (matches_.empty()) {
-        shown = QStringLiteral("No matches");
-    } else if (onMatch) {
-        shown = QStringLiteral("%1 of %2").arg(match - matches_.begin() + 1).arg(matches_.size());
-        if (wrapped_) shown += QStringLiteral(", from the top");
-    } else {
-        shown = QStringLiteral("%1 match%2").arg(matches_.size()).arg(QLatin1String(matches_.size() == 1 ? "" : "es"));
-    }
-    count_->setText(shown);
+    const auto end = static_cast<std::size_t>(selection.selectionEnd());
+    count_->setText(QString::fromStdString(MatchCountText(matches_, start, end - start, needle().size(), wrapped_)));
 }
 
 bool ReplaceBar::eventFilter(QObject* watched, QEvent* event) {

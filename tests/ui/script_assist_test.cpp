@@ -1,3 +1,6 @@
+// The engine's assistance in the script box and the views around it: problems, completion, hover, the
+// replace bar, the outline, folding, signature help and quick fixes; and text files.
+
 #include <QToolTip>
 
 #include "assist/diagnostics.h"
@@ -6,10 +9,15 @@
 #include "tests/ui/editor_fixture.h"
 #include "ui/box_text.h"
 #include "ui/completion_popup.h"
+#include "ui/fold_margin.h"
+#include "ui/outline_dock.h"
 #include "ui/problems_dock.h"
+#include "ui/quick_fixes.h"
 #include "ui/reference_list_window.h"
+#include "ui/replace_bar.h"
 #include "ui/script_assistant.h"
 #include "ui/script_highlighter.h"
+#include "ui/signature_popup.h"
 
 namespace corvane::testing {
 namespace {
@@ -30,6 +38,7 @@ protected:
     void SetUp() override {
         EditorTest::SetUp();
         newScript();
+        script().show();
     }
     ScriptAssistant& assistant() { return script().assistant(); }
     QListWidget& problemList() { return *script().problemsDock()->list(); }
@@ -44,12 +53,13 @@ protected:
         while (assistant().pauseTimer().isActive() && clock.elapsed() < 5000) QCoreApplication::processEvents();
         assistant().waitForCheck();
     }
-    QStringList marked(bool wave) {  // the words under a wave line, with its colour, or those with a background
+    QStringList marked(bool wave) {  // the words under a wave line or on a background, with its colour
         QStringList words;
         for (const QTextEdit::ExtraSelection& mark : box().extraSelections()) {
             const bool isWave = mark.format.underlineStyle() == QTextCharFormat::WaveUnderline;
-            if (wave ? isWave : mark.cursor.hasSelection() && mark.format.hasProperty(QTextFormat::BackgroundBrush))
-                words << mark.cursor.selectedText() + (wave ? u' ' + mark.format.underlineColor().name() : QString());
+            const QColor colour = isWave ? mark.format.underlineColor() : mark.format.background().color();
+            if (isWave == wave && mark.cursor.hasSelection())
+                words << mark.cursor.selectedText() + u' ' + colour.name();
         }
         return words;
     }
@@ -63,6 +73,43 @@ protected:
         return messageFromEngine(Diagnose(text, LanguageTables::Standard(), Grammar::Standard()).at(index).message);
     }
     void caretAt(int position) { box().selectRange(position, 0); }
+    bool coloured(int line) { return !box().document()->findBlockByNumber(line).layout()->formats().isEmpty(); }
+    ReplaceBar& bar() { return *script().replaceBar(); }
+    QStringList outline() {  // the outline's lines, indented by depth
+        QStringList lines;
+        for (QTreeWidgetItemIterator it(script().outlineDock()->tree()); *it != nullptr; ++it) {
+            int depth = 0;
+            for (QTreeWidgetItem* up = (*it)->parent(); up != nullptr; up = up->parent()) ++depth;
+            lines << QString(depth, u'.') + (*it)->text(0);
+        }
+        return lines;
+    }
+    // The items of the menu that `open` pops up, which is then closed; the box's own menu pops up
+    // without waiting, a menu of ours waits in exec().
+    static QStringList popupItems(const std::function<void()>& open) {
+        QStringList items;
+        QTimer look;
+        look.setSingleShot(true);
+        QObject::connect(&look, &QTimer::timeout, [&items] {
+            auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+            if (menu == nullptr) return;
+            for (const QAction* action : menu->actions())
+                if (!action->isSeparator()) items << action->text();
+            menu->close();
+        });
+        look.start(0);
+        open();
+        QElapsedTimer clock;
+        clock.start();
+        while (look.isActive() && clock.elapsed() < 5000) QCoreApplication::processEvents();
+        return items;
+    }
+    QList<bool> shownLines() {
+        QList<bool> shown;
+        for (QTextBlock block = box().document()->begin(); block.isValid(); block = block.next())
+            shown << block.isVisible();
+        return shown;
+    }
 };
 
 TEST_F(AssistTest, ProblemsOfAnOpenedTextAreMarkedListedAndVisitedAtTheirExactWords) {
@@ -91,7 +138,6 @@ TEST_F(AssistTest, ProblemsOfAnOpenedTextAreMarkedListedAndVisitedAtTheirExactWo
 TEST_F(AssistTest, TypingIsCheckedAtThePauseAndMarksFollowTheText) {
     caretAt(14);                                // after "START_SCRIPT\n{"
     type(box(), u"\n\t\u00a0SET VAR_1 ZZZ"_q);  // a no-break space is no blank: "\u00a0SET" is one unknown word
-    EXPECT_TRUE(assistant().pauseTimer().isActive());
     EXPECT_TRUE(marked(true).isEmpty());
     waitForCheck();
     // Four letters compile as a raw code, which starts no statement: one error; the words after it are
@@ -134,6 +180,14 @@ TEST_F(AssistTest, CompletionInsertsReplacingThePartialWordAndCancelsWithoutATra
     EXPECT_EQ(box().toPlainText(), u"START_SCRIPT { DO "_q + first + u" } ENDSCRIPT"_q);
     press(box(), Qt::Key_Return, u"\r"_q);  // hidden: the key is the box's again
     EXPECT_EQ(box().toPlainText().count(u'\n'), 1);
+    setText(u"START_SCRIPT { DO STATE_DEFEND } ENDSCRIPT"_q);
+    caretAt(30);  // after STATE_DEFEND, which STATE_DEFEND_BASE continues
+    press(box(), Qt::Key_Space, u" "_q, Qt::ControlModifier);
+    ASSERT_EQ(popup.list()->topLevelItemCount(), 2);
+    EXPECT_EQ(popup.list()->viewport()->height() / popup.list()->sizeHintForRow(0), 2);  // rows for its words
+    press(box(), Qt::Key_Return, u"\r"_q);  // the word is complete as typed: Enter breaks the line
+    EXPECT_FALSE(popup.isOpen());
+    EXPECT_EQ(box().toPlainText(), u"START_SCRIPT { DO STATE_DEFEND\n } ENDSCRIPT"_q);
 }
 
 TEST_F(AssistTest, HoverShowsTheEngineHelpOfTheWordUnderThePointer) {
@@ -172,25 +226,39 @@ TEST_F(AssistTest, FormatIsOneUndoStepAndGoToLineMovesTheCaret) {
     EXPECT_EQ(box().textCursor().blockNumber(), 3);
 }
 
-TEST_F(AssistTest, TextFilesRoundTripByteExactAndRefuseWhatTheyCannotHold) {
-    const std::string bytes = "START_SCRIPT\r\n{\r\n\tSET VAR_1 %2 \x80\xe9\xa0x\r\n}\r\nENDSCRIPT\r\n";  // no UTF-8
-    openTextFile(bytes);
-    prompter.files = {path("copy.txt")};
-    item("mnuScriptsSaveText")->trigger();
-    EXPECT_EQ(readBytes(folder.file("copy.txt")), bytes);
+// A text file is saved again in its own encoding, byte-order mark included: in place with no dialog or
+// under another name, which the caption then shows. No to overwriting, a character the encoding cannot
+// hold and a missing file change nothing.
+TEST_F(AssistTest, TextFilesSaveByteExactInTheirEncodingAndRefuseWhatTheyCannotHold) {
+    const QString file = openTextFile("\xEF\xBB\xBFSTART_SCRIPT\r\n{\r\n\tSET VAR_\xC3\xA9 %1\r\n}\r\nENDSCRIPT");
+    type(box(), u"\u0101 "_q);  // UTF-8 holds what Windows-1252 cannot
+    EXPECT_EQ(script().windowTitle(), u"Script Editor - "_q + file + u"[*]"_q);
+    item("mnuScriptsSaveTextFile")->trigger();
+    const std::string saved = "\xEF\xBB\xBF\xC4\x81 START_SCRIPT\r\n{\r\n\tSET VAR_\xC3\xA9 %1\r\n}\r\nENDSCRIPT";
+    EXPECT_EQ(readBytes(file.toStdString()), saved);
     EXPECT_FALSE(script().isModified());
+    EXPECT_EQ(item("mnuScriptsSaveTextFile")->shortcut(), QKeySequence(u"Ctrl+Shift+S"_q));
+    prompter.files = {path("other.txt")};
+    item("mnuScriptsSaveText")->trigger();
+    EXPECT_EQ(readBytes(folder.file("other.txt")), saved);
+    EXPECT_EQ(script().caption(), u"Script Editor - "_q + path("other.txt"));
 
-    prompter.files = {path("copy.txt")};
+    const std::string ansi = "START_SCRIPT\r\n{\r\n\tSET VAR_1 %2 \x80\xe9\xa0x\r\n}\r\nENDSCRIPT\r\n";  // no UTF-8
+    openTextFile(ansi);
+    writeBytes(folder.file("s.txt"), "");
+    item("mnuScriptsSaveTextFile")->trigger();
+    EXPECT_EQ(readBytes(folder.file("s.txt")), ansi);
+    prompter.files = {path("other.txt")};
     prompter.yesNo = {false};
     type(box(), u"x"_q);
     item("mnuScriptsSaveText")->trigger();  // not overwritten
-    EXPECT_EQ(readBytes(folder.file("copy.txt")), bytes);
+    EXPECT_EQ(readBytes(folder.file("other.txt")), saved);
     type(box(), u"\u0101"_q);  // no Windows-1252 code
-    item("mnuScriptsSaveText")->trigger();
+    item("mnuScriptsSaveTextFile")->trigger();
     EXPECT_EQ(
         prompter.lastTold(),
         u"The script holds the character \"\u0101\", which a Windows-1252 text file cannot hold. Nothing was written."_q);
-    EXPECT_EQ(readBytes(folder.file("copy.txt")), bytes);
+    EXPECT_EQ(readBytes(folder.file("s.txt")), ansi);
     prompter.saveChoices = {Prompter::SaveChoice::Discard};
     prompter.files = {path("missing.txt")};
     item("mnuScriptsOpenText")->trigger();
@@ -219,23 +287,6 @@ TEST_F(AssistTest, LargeTextsAreOpenedAfterAskingAndMarkABoundedNumberOfProblems
         << lines.constLast().toStdString();
 }
 
-// A text file is saved again in its own encoding, byte-order mark included, and the caption names it.
-TEST_F(AssistTest, TextFilesSaveInPlaceInTheirEncodingAndTheCaptionNamesThem) {
-    const QString file = openTextFile("\xEF\xBB\xBFSTART_SCRIPT\r\n{\r\n\tSET VAR_\xC3\xA9 %1\r\n}\r\nENDSCRIPT");
-    type(box(), u"\u0101 "_q);  // UTF-8 holds what Windows-1252 cannot
-    EXPECT_EQ(script().windowTitle(), u"Script Editor - "_q + file + u"[*]"_q);
-    EXPECT_TRUE(script().isModified());
-    item("mnuScriptsSaveTextFile")->trigger();  // no dialog: the file is known
-    EXPECT_EQ(readBytes(file.toStdString()),
-              "\xEF\xBB\xBF\xC4\x81 START_SCRIPT\r\n{\r\n\tSET VAR_\xC3\xA9 %1\r\n}\r\nENDSCRIPT");
-    EXPECT_FALSE(script().isModified());
-    prompter.files = {path("other.txt")};
-    item("mnuScriptsSaveText")->trigger();
-    EXPECT_EQ(script().caption(), u"Script Editor - "_q + path("other.txt"));
-    EXPECT_EQ(readBytes(folder.file("other.txt")), readBytes(file.toStdString()));
-    EXPECT_EQ(item("mnuScriptsSaveTextFile")->shortcut(), QKeySequence(u"Ctrl+Shift+S"_q));
-}
-
 TEST_F(AssistTest, DroppedFilesLoadOrOpenAsTextAfterAskingAboutUnsavedWork) {
     const auto drop = [this](const QString& file, QWidget* over = nullptr) {
         QMimeData data;
@@ -262,90 +313,56 @@ TEST_F(AssistTest, DroppedFilesLoadOrOpenAsTextAfterAskingAboutUnsavedWork) {
     EXPECT_FALSE(drop(path("n.png")));  // other files are not taken
 }
 
-// A "}" at a line's start takes a tab back, as one undo step; colours and completion while typing wait
-// for their option.
-TEST_F(AssistTest, TypingAssistColoursAndCompletesOnlyWhenSwitchedOnAndBracesDedentAlways) {
-    const QString indented = u"START_SCRIPT\n{\n\t\t\n}"_q;
-    const auto layoutFormats = [this] { return box().document()->findBlockByNumber(2).layout()->formats().size(); };
-    for (bool on : {false, true}) {
-        if (on) item("mnuTypingAssist")->trigger();
-        setText(indented);
-        caretAt(17);
-        type(box(), u"}"_q);
-        EXPECT_EQ(box().toPlainText(), u"START_SCRIPT\n{\n\t}\n}"_q);
-        box().undo();  // the dedent first, as the author may want the tab back
-        EXPECT_EQ(box().toPlainText(), u"START_SCRIPT\n{\n\t\t}\n}"_q);
-        caretAt(19);
-        type(box(), u" DO "_q);
-        EXPECT_EQ(assistant().completionPopup().isOpen(), on);
-        EXPECT_EQ(layoutFormats() > 0, on);
+// A "}" at a line's start takes a tab back, as one undo step, also without the typing assist.
+TEST_F(AssistTest, BracesDedentAsOneUndoStep) {
+    setText(u"START_SCRIPT\n{\n\t\t\n}"_q);
+    caretAt(17);
+    type(box(), u"}"_q);
+    EXPECT_EQ(box().toPlainText(), u"START_SCRIPT\n{\n\t}\n}"_q);
+    box().undo();  // the dedent first, as the author may want the tab back
+    EXPECT_EQ(box().toPlainText(), u"START_SCRIPT\n{\n\t\t}\n}"_q);
+}
+
+// With the typing assist the list opens by itself where a word is being typed or DO's command is due,
+// never for blanks alone, and the lines get colours; both go with the option.
+TEST_F(AssistTest, TheTypingAssistColoursAndOpensTheListOnlyForWords) {
+    const std::tuple<bool, QString, bool> cases[] = {
+        // typing assist, typed on the line after "{", list open
+        {false, u"\tDO "_q, false}, {true, u"\tDO "_q, true},   {true, u"\t  "_q, false},
+        {true, u"\tSET "_q, false}, {true, u"\tDO ST"_q, true}, {true, u"\tDO STATE_PREACH ON"_q, false},
+    };
+    for (const auto& [on, typed, open] : cases) {
+        SCOPED_TRACE(typed.toStdString());
+        item("mnuTypingAssist")->setChecked(on);
+        setText(u"START_SCRIPT\n{\n\n}"_q);
+        caretAt(15);
+        type(box(), typed);
+        EXPECT_EQ(assistant().completionPopup().isOpen(), open);
+        EXPECT_EQ(coloured(0), on);
     }
     EXPECT_EQ(settings({"editor/colourandcomplete"}), "1");
     item("mnuTypingAssist")->trigger();
     EXPECT_EQ(settings({"editor/colourandcomplete"}), "0");
-    EXPECT_EQ(layoutFormats(), 0);
+    EXPECT_FALSE(coloured(0));
 }
 
-// The list opens by itself where a word is being typed or DO's command is due, never for blanks
-// alone; Enter on a word that is complete as typed is the line break.
-TEST_F(AssistTest, TheListOpensByItselfOnlyForWordsAndEnterBreaksAfterACompleteWord) {
-    item("mnuTypingAssist")->trigger();
-    CompletionPopup& popup = assistant().completionPopup();
-    const std::pair<QString, bool> cases[] = {
-        // typed on the line after "{", list open
-        {u"\t  "_q, false},
-        {u"\tSET "_q, false},
-        {u"\tDO "_q, true},
-        {u"\tDO ST"_q, true},
-        {u"\tDO STATE_PREACH ON"_q, false},
-    };
-    for (const auto& [typed, open] : cases) {
-        SCOPED_TRACE(typed.toStdString());
-        setText(u"START_SCRIPT\n{\n\n}"_q);
-        caretAt(15);
-        type(box(), typed);
-        EXPECT_EQ(popup.isOpen(), open);
-    }
-    setText(u"START_SCRIPT { DO STATE_DEFEND } ENDSCRIPT"_q);
-    caretAt(30);  // after STATE_DEFEND, which STATE_DEFEND_BASE continues
-    press(box(), Qt::Key_Space, u" "_q, Qt::ControlModifier);
-    ASSERT_TRUE(popup.isOpen());
-    EXPECT_EQ(popup.list()->topLevelItemCount(), 2);
-    press(box(), Qt::Key_Return, u"\r"_q);
-    EXPECT_FALSE(popup.isOpen());
-    EXPECT_EQ(box().toPlainText(), u"START_SCRIPT { DO STATE_DEFEND\n } ENDSCRIPT"_q);
-}
-
-// The list is a window of its own, never cut by the box: below the caret, above it at the screen's
-// bottom, moved left at its right edge; as many rows as it has words, ten at most.
-TEST_F(AssistTest, TheCompletionListStaysOnTheScreenAndFitsItsWords) {
-    setText(u"START_SCRIPT\n{\n\tDO STATE_PREA\n\tDO \n}\nENDSCRIPT"_q);
-    CompletionPopup& popup = assistant().completionPopup();
+// The list is a window of its own, never cut by the box, placed by PlacePopupAtCaret's rule: here above
+// a caret at the screen's bottom; as many rows as it has words, ten at most.
+TEST_F(AssistTest, TheCompletionListIsAWindowOnTheScreenThatFitsItsWords) {
+    setText(u"START_SCRIPT\n{\n\tDO \n}\nENDSCRIPT"_q);
     const QRect screen = box().screen()->availableGeometry();
     const auto caret = [this] {
         const QRect at = box().cursorRect();
         return QRect(box().viewport()->mapToGlobal(at.topLeft()), at.size());
     };
-    const std::tuple<int, QPoint, bool, int> cases[] = {
-        // caret after, caret moved to, list above the caret, rows shown
-        {34, screen.topLeft() + QPoint(40, 40), false, CompletionPopup::kMostRowsShown},
-        {34, QPoint(screen.left() + 40, screen.bottom() - 20), true, CompletionPopup::kMostRowsShown},
-        {29, QPoint(screen.right() - 10, screen.top() + 200), false, 1},
-    };
-    for (const auto& [position, to, above, rows] : cases) {
-        SCOPED_TRACE(to.y());
-        caretAt(position);
-        window->move(window->pos() + to - caret().topLeft());
-        press(box(), Qt::Key_Space, u" "_q, Qt::ControlModifier);
-        ASSERT_TRUE(popup.isOpen());
-        EXPECT_TRUE(popup.isWindow());
-        const QRect shown = popup.frameGeometry();
-        EXPECT_TRUE(screen.contains(shown));
-        EXPECT_FALSE(shown.intersects(caret()));
-        EXPECT_EQ(shown.bottom() < caret().top(), above);
-        EXPECT_EQ(popup.list()->viewport()->height() / popup.list()->sizeHintForRow(0), rows);
-        press(box(), Qt::Key_Escape);
-    }
+    caretAt(19);
+    window->move(window->pos() + QPoint(screen.left() + 40, screen.bottom() - 20) - caret().topLeft());
+    press(box(), Qt::Key_Space, u" "_q, Qt::ControlModifier);
+    CompletionPopup& popup = assistant().completionPopup();
+    ASSERT_TRUE(popup.isOpen());
+    EXPECT_TRUE(popup.isWindow());
+    EXPECT_EQ(popup.pos(), caret().topLeft() - QPoint(0, 2 + popup.height()));  // 2 pixels above the caret
+    EXPECT_EQ(popup.list()->viewport()->height() / popup.list()->sizeHintForRow(0), CompletionPopup::kMostRowsShown);
 }
 
 // Next problem shows the word's line from its start, also after the view was scrolled sideways.
@@ -379,14 +396,11 @@ TEST_F(AssistTest, LineNumbersAndTheBlockPartnersOfTheCaretWord) {
     EXPECT_GT(box().viewport()->geometry().left(), box().findChild<QWidget*>(u"lineNumbers"_q)->width() - 1);
     setText(u"START_SCRIPT\n{\n\tIF = %1 %1 { } ELSE { } ENDIF\n}\nENDSCRIPT"_q);
     caretAt(42);  // inside ENDIF
-    EXPECT_EQ(marked(false), (QStringList{u"IF"_q, u"ELSE"_q, u"ENDIF"_q}));
+    EXPECT_EQ(marked(false), (QStringList{u"IF #3c6496"_q, u"ELSE #3c6496"_q, u"ENDIF #3c6496"_q}));
 }
 
 TEST_F(AssistTest, ColoursCoverASmallTextWholeAndALongOneAroundTheShownLines) {
     item("mnuTypingAssist")->trigger();
-    const auto coloured = [this](int line) {
-        return !box().document()->findBlockByNumber(line).layout()->formats().isEmpty();
-    };
     const auto lines = [](int count) {
         QString text = u"START_SCRIPT"_q;
         for (int i = 1; i < count; ++i) text += u"\n\tDO ATTACK"_q;
@@ -417,6 +431,150 @@ TEST_F(AssistTest, ZoomScalesTheShownTextOnly) {
     EXPECT_FALSE(script().isModified());
     press(box(), Qt::Key_0, u"0"_q, Qt::ControlModifier);
     EXPECT_TRUE(box().document()->begin().layout()->formats().isEmpty());
+}
+
+TEST_F(AssistTest, ReplaceBarFindsMarksAndReplacesWithTheFindWindowUntouched) {
+    box().setScriptText(u"START_SCRIPT\n{\nSET VAR_1 %1\nSET var_10 VAR_1\n}\nENDSCRIPT"_q);  // 8 points
+    box().selectRange(19, 5);  // VAR_1 of the first SET becomes the search text
+    item("mnuReplace")->trigger();
+    ASSERT_TRUE(bar().isVisible());
+    EXPECT_EQ(marked(false), (QStringList{u"VAR_1 #6e5a1e"_q, u"var_1 #6e5a1e"_q, u"VAR_1 #6e5a1e"_q}));
+    EXPECT_EQ(bar().countLabel()->text(), u"1 of 3"_q);
+    bar().setOptions({true, true, true});  // match case, whole words, wrap around
+    QCoreApplication::processEvents();
+    EXPECT_EQ(marked(false), (QStringList{u"VAR_1 #6e5a1e"_q, u"VAR_1 #6e5a1e"_q}));
+    bar().findNext();
+    EXPECT_EQ(bar().countLabel()->text(), u"2 of 2"_q);
+    bar().findNext();
+    EXPECT_EQ(bar().countLabel()->text(), u"1 of 2, from the top"_q);
+    bar().findPrevious();
+    EXPECT_EQ(bar().countLabel()->text(), u"2 of 2, from the top"_q);
+    box().selectRange(0, 0);  // the caret off every match: the count without its place
+    QCoreApplication::processEvents();
+    EXPECT_EQ(bar().countLabel()->text(), u"2 matches"_q);
+    box().selectRange(39, 5);
+    bar().replacementBox()->setText(u"VAR_2"_q);
+    bar().replace();  // the selected match at 39, then on to the next: round to 19
+    EXPECT_EQ(box().toPlainText(), u"START_SCRIPT\n{\nSET VAR_1 %1\nSET var_10 VAR_2\n}\nENDSCRIPT"_q);
+    EXPECT_EQ(box().textCursor().selectionStart(), 19);
+
+    bar().setOptions({false, false, false});
+    bar().replacementBox()->setText(u"INT_7"_q);
+    bar().replaceAll();
+    EXPECT_EQ(box().toPlainText(), u"START_SCRIPT\n{\nSET INT_7 %1\nSET INT_70 VAR_2\n}\nENDSCRIPT"_q);
+    EXPECT_EQ(bar().countLabel()->text(), u"2 replaced"_q);
+    QTextCursor replaced(box().document());
+    replaced.setPosition(20);  // what replaces a word is pink and as large as the words around it
+    EXPECT_EQ(replaced.charFormat().fontPointSize(), 8.0);
+    EXPECT_EQ(replaced.charFormat().foreground().color(), QColor(255, 192, 192));
+    box().undo();  // Replace All is one step
+    EXPECT_EQ(box().toPlainText(), u"START_SCRIPT\n{\nSET VAR_1 %1\nSET var_10 VAR_2\n}\nENDSCRIPT"_q);
+
+    press(*bar().searchBox(), Qt::Key_Escape);
+    EXPECT_FALSE(bar().isVisible());
+    EXPECT_TRUE(marked(false).isEmpty());
+    item("mnuFind")->trigger();  // Ctrl+F is still the Find window
+    EXPECT_TRUE(window->findWindow().isVisible());
+    EXPECT_EQ(item("mnuReplace")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_H));
+}
+
+TEST_F(AssistTest, OutlineListsTheBlocksAtTheCheckAndGoesToThem) {
+    setText(u"START_SCRIPT {\nEVERY %64 {\n  IF VAR_1 > %2 { } ELSE { }\n}\nIF INT_7 = %0 { } ENDSCRIPT"_q);
+    script().assistant().checkNow();
+    EXPECT_EQ(outline(), (QStringList{u"EVERY %64"_q, u".IF VAR_1 > %2"_q, u"IF INT_7 = %0"_q}));
+    const QTreeWidgetItem* nested = script().outlineDock()->tree()->topLevelItem(0)->child(0);
+    script().outlineDock()->tree()->itemClicked(const_cast<QTreeWidgetItem*>(nested), 0);
+    EXPECT_EQ(selected(), u"IF"_q);
+    QTextCursor cursor(box().document());
+    cursor.insertText(u"\n\n"_q);  // the same blocks further down: the click follows them
+    script().assistant().checkNow();
+    script().outlineDock()->tree()->itemClicked(const_cast<QTreeWidgetItem*>(nested), 0);
+    EXPECT_EQ(box().textCursor().selectionStart(), 31);
+    box().selectAll();
+    box().insertPlainText(u"EVERY %2 { }"_q);
+    script().assistant().checkNow();
+    EXPECT_EQ(outline(), QStringList{u"EVERY %2"_q});
+}
+
+// The ranges and the lines they hide are FoldRanges' and HiddenLines'; here the margin, the box and the file.
+TEST_F(AssistTest, FoldingHidesLinesOnlyAndTheCaretOpensThem) {
+    const QString text = u"START_SCRIPT\n{\n\tEVERY %4\n\t{\n\t\tSET VAR_1 %1\n\t}\n}\nENDSCRIPT"_q;
+    setText(text);
+    FoldMargin& folds = *script().foldMargin();
+    EXPECT_FALSE(folds.toggleFoldAt(0));  // START_SCRIPT: no brace
+    const QRect brace = box().cursorRect(QTextCursor(box().document()->findBlockByNumber(3)));
+    const QPoint marker(folds.width() / 2, brace.center().y());  // beside EVERY's "{"
+    QMouseEvent click(QEvent::MouseButtonPress, marker, folds.mapToGlobal(marker), Qt::LeftButton, Qt::LeftButton, {});
+    QApplication::sendEvent(&folds, &click);
+    ASSERT_TRUE(folds.isFolded(3));
+    const QWidget* ellipsis = box().viewport()->findChild<QWidget*>(u"foldEllipsis"_q);
+    ASSERT_NE(ellipsis, nullptr);
+    EXPECT_TRUE(ellipsis->isVisible());  // "..." after the folded "{"
+    script().resize(script().size() + QSize(40, 30));
+    EXPECT_EQ(ellipsis->geometry(), box().viewport()->rect());  // covers the text as the window grows
+    EXPECT_EQ(shownLines(), (QList<bool>{true, true, true, true, false, true, true, true}));
+    EXPECT_EQ(typedText(*box().document()), text);  // saved and compiled unchanged
+    prompter.files = {path("f.dat")};
+    item("mnuScriptsSaveAs")->trigger();
+    EXPECT_EQ(readBytes(folder.file("f.dat")), compiled(text.toStdString()));
+    ASSERT_TRUE(folds.toggleFoldAt(1));  // the outer one folded and opened: the inner one stays folded
+    folds.toggleFoldAt(1);
+    EXPECT_TRUE(folds.isFolded(3));
+    QTextCursor caret = box().textCursor();
+    caret.setPosition(text.indexOf(u"VAR_1"_q));  // Find or F8 reaching a hidden word opens its fold
+    box().setTextCursor(caret);
+    EXPECT_EQ(shownLines(), QList<bool>(8, true));
+    EXPECT_FALSE(folds.isFolded(3));
+}
+
+TEST_F(AssistTest, SignatureHelpMarksTheParameterBeingTyped) {
+    setText(u"START_SCRIPT\n{\n\n}\nENDSCRIPT"_q);
+    box().selectRange(15, 0);
+    box().setFocus();
+    const SignaturePopup* popup = box().findChild<SignaturePopup*>();
+    ASSERT_NE(popup, nullptr);
+    type(box(), u"DO ATTACK "_q);
+    ASSERT_TRUE(popup->isVisible());
+    EXPECT_TRUE(popup->text().startsWith(u"ATTACK <b><u>&lt;color&gt;</u></b> &lt;var&gt;"_q))
+        << popup->text().toStdString();
+    type(box(), u"BLUE "_q);
+    EXPECT_TRUE(popup->text().startsWith(u"ATTACK &lt;color&gt; <b><u>&lt;var&gt;</u></b>"_q))
+        << popup->text().toStdString();
+    press(box(), Qt::Key_Escape);
+    EXPECT_FALSE(popup->isVisible());
+    box().selectRange(0, 0);  // away from the DO command: nothing to show
+    type(box(), u" "_q);
+    EXPECT_FALSE(popup->isVisible());
+}
+
+TEST_F(AssistTest, QuickFixesMendTheMarkedWordInOneUndoStep) {
+    const QString text = u"START_SCRIPT\n{\nDO STATE_FETCH_WOD ON\n}\nENDSCRIPT"_q;
+    const QString title = u"Replace with STATE_FETCH_WOOD"_q;
+    setText(text);
+    script().assistant().checkNow();
+    box().selectRange(18, 0);  // before the misspelt word
+    const QPoint at = box().cursorRect().center();
+    const auto contextMenu = [this](QPoint point) {
+        return popupItems([&] {
+            QContextMenuEvent request(QContextMenuEvent::Mouse, point, box().viewport()->mapToGlobal(point));
+            QApplication::sendEvent(box().viewport(), &request);
+        });
+    };
+    const QStringList onWord = contextMenu(at);
+    ASSERT_GT(onWord.size(), 1);  // the fixes first, then the box's own items
+    EXPECT_EQ(onWord.first(), title);
+    EXPECT_NE(contextMenu({box().viewport()->width() - 4, at.y()}).value(0), title);    // right of the line's end
+    EXPECT_EQ(popupItems([this] { item("mnuQuickFix")->trigger(); }).value(0), title);  // Ctrl+.
+    QMenu menu;
+    const QList<QAction*> fixes = script().quickFixes().fixItems(18, &menu);
+    ASSERT_FALSE(fixes.isEmpty());
+    fixes.first()->trigger();
+    EXPECT_EQ(box().toPlainText(), u"START_SCRIPT\n{\nDO STATE_FETCH_WOOD ON\n}\nENDSCRIPT"_q);
+    box().undo();
+    EXPECT_EQ(box().toPlainText(), text);
+    box().selectRange(0, 0);
+    item("mnuQuickFix")->trigger();  // Ctrl+. where nothing can be mended
+    EXPECT_EQ(window->statusText(), u"No quick fix at the caret"_q);
 }
 
 }  // namespace
