@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "tests/common/temp_folder.h"
 #include "tests/map/level_bytes.h"
 
@@ -90,6 +92,22 @@ TEST_F(LevelDocumentTest, SaveWritesOnlyTheOwnedBytesAndClearsTheModifiedState) 
     EXPECT_EQ(readBytes(temp.file("levl.hdr")), std::string(header).replace(91, 1, "\x07").replace(100, 2, "\x32\x14"));
     document.Undo();
     EXPECT_TRUE(document.IsModified());  // the file holds what was saved, not what was opened
+}
+
+// Which of the two files could not be read, and why.
+TEST(LevelDocumentOpen, FailuresNameTheFileAndWhy) {
+    TempFolder temp;
+    std::filesystem::create_directory(temp.file("bad.dat"));
+    writeBytes(temp.file("l.dat"), "");
+    std::filesystem::create_directory(temp.file("l.hdr"));
+    const std::pair<const char*, std::string> cases[] = {
+        {"bad.dat", "Could not open the map: " + temp.file("bad.dat") + ": is a folder, not a file"},
+        {"l.dat", "Could not read the map's header file: " + temp.file("l.hdr") + ": is a folder, not a file"}};
+    for (const auto& [level, message] : cases) {
+        auto opened = LevelDocument::Open(temp.file(level));
+        ASSERT_TRUE(std::holds_alternative<LevelOpenError>(opened)) << level;
+        EXPECT_EQ(std::get<LevelOpenError>(opened).Message(), message);
+    }
 }
 
 }  // namespace
