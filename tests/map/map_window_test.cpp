@@ -436,19 +436,16 @@ TEST_F(MapWindowTest, UnsavedEditsShowInTheCaptionAndAreAskedAbout) {
     ASSERT_TRUE(open());  // nothing is left to ask about
 }
 
-// A missing script is offered to be made (Yes) or chosen in the level's folder (No); a found one opens
-// (the editor's own test), a number that is no byte is refused.
+// A missing script is offered to be made (Yes, the editor's own test, as is a found one) or chosen in the
+// level's folder (No); a number that is no byte is refused.
 TEST_F(MapWindowTest, EditButtonsOfferToMakeAMissingScriptOrChooseOne) {
     ASSERT_TRUE(open());
-    QStringList newFiles, folders;
-    QObject::connect(window.get(), &MapWindow::newScriptRequested, [&newFiles](const QString& f) { newFiles << f; });
+    QStringList folders;
     QObject::connect(window.get(), &MapWindow::scriptFolderRequested, [&folders](const QString& f) { folders << f; });
     setText("AIYellow", "8");
     setText("AIGreen", "x");
-    prompter.yesNo = {true, false};
-    for (const char* button : {"cmdEditYellow", "cmdEditYellow", "cmdEditGreen"})
-        child<QPushButton>(Q(button))->click();
-    EXPECT_EQ(newFiles, QStringList{Q((temp.path() / "cpscr008.dat").string())});
+    prompter.yesNo = {false};
+    for (const char* button : {"cmdEditYellow", "cmdEditGreen"}) child<QPushButton>(Q(button))->click();
     EXPECT_EQ(folders, QStringList{Q(temp.path().string())});
     EXPECT_EQ(prompter.asked.value(0),
               Q("There is no script cpscr008.dat in %1. Create it? (No: choose a script there.)")
