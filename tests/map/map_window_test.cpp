@@ -215,8 +215,7 @@ TEST_F(MapWindowTest, SelectingAMarkerCommitsTheFieldsOfThePreviousOne) {
     clickLine(9);
     QApplication::processEvents();
     EXPECT_EQ(prompter.lastTold(), refused("Marker X", "999"));
-    ASSERT_EQ(markerList()->selectedItems().size(), 1);
-    EXPECT_EQ(markerList()->row(markerList()->selectedItems().first()), 1);
+    EXPECT_EQ(markerList()->selectedItems(), QList{markerList()->item(1)});
     EXPECT_EQ(markerList()->currentRow(), 1);
     for (int tab : {1, 0}) {  // the tabs show one page at a time
         child<QTabBar>(Q("TabStrip1"))->setCurrentIndex(tab);
@@ -399,7 +398,6 @@ TEST_F(MapWindowTest, EveryKindOfEditUndoesRedoesAndSurvivesSaveAndReopen) {
     setText("AIGreen", " 007 ");  // spaces around, leading zeros: 7
     setText("txtX", "99");        // typed, committed by the save
     window->saveMapCommand();     // what is saved is what the redone window shows
-    ASSERT_TRUE(prompter.told.isEmpty()) << prompter.lastTold().toStdString();
     EXPECT_EQ(readBytes(headerPath),
               SampleHeader().replace(89, 7, "\xFF\x0C\x07\x01\x02\x0C\x0C").replace(114, 2, "\x63\x14"));
     EXPECT_FALSE(window->isWindowModified());
