@@ -6,6 +6,7 @@
 #include "cli/cli_app.h"
 #include "cli/output_file.h"
 #include "map/level_document.h"
+#include "map/map_fields.h"
 #include "map/map_painter.h"
 #include "map/map_png.h"
 #include "map/map_texts.h"
@@ -31,9 +32,7 @@ std::optional<LevelDocument> OpenLevel(const std::string& path, std::ostream& er
     }
     auto opened = LevelDocument::Open(path);
     if (auto* error = std::get_if<LevelOpenError>(&opened)) {
-        err << (error->part == LevelOpenError::Part::LevelFile ? "Could not open the map: "
-                                                               : "Could not read the map's header file: ")
-            << error->file.message() << '\n';
+        err << error->Message() << '\n';
         return std::nullopt;
     }
     return std::move(std::get<LevelDocument>(opened));
@@ -100,7 +99,7 @@ std::variant<Edit, Refusal> PlayerEdit(bool ai, const std::string& player, const
     if (p < 0)
         return Refusal{"No player \"" + WordForMessage(player) + "\" has " +
                        (ai ? "an AI script" : "an alliance mask") + "; the players are " + PlayerList(first) + "."};
-    const std::string field = std::string(ai ? "AI script of " : "Alliance mask of ") + kPlayerNames[p];
+    const std::string field = ai ? AiScriptFieldName(p - kFirstAiPlayer) : AllianceMaskFieldName(p);
     auto byte = Byte(field, value);
     if (auto* refusal = std::get_if<Refusal>(&byte)) return *refusal;
     const std::uint8_t number = std::get<std::uint8_t>(byte);

@@ -5,6 +5,11 @@
 
 namespace corvane {
 
+std::string LevelOpenError::Message() const {
+    return (part == Part::LevelFile ? "Could not open the map: " : "Could not read the map's header file: ") +
+           file.message();
+}
+
 std::variant<LevelDocument, LevelOpenError> LevelDocument::Open(const std::string& levelFile) {
     LevelPaths paths = LevelPathsFor(levelFile);
     auto terrain = LoadLevelTerrain(paths.levelFile);

@@ -22,6 +22,9 @@ struct LevelOpenError {
     enum class Part { LevelFile, HeaderFile };
     Part part;
     FileError file;
+
+    // "Could not open the map: ..." or "Could not read the map's header file: ...".
+    std::string Message() const;
 };
 
 class LevelDocument {

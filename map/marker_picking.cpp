@@ -1,6 +1,7 @@
 #include "map/marker_picking.h"
 
 #include <algorithm>
+#include <cstdlib>
 
 namespace corvane {
 namespace {
@@ -47,6 +48,23 @@ bool GrabsMarker(Marker marker, int widgetX, int widgetY, const MapZoom& zoom, i
     // The marker covers 2 x 2 picture pixels.
     return DistanceOutside(widgetX, zoom.WidgetOf(2 * marker.x), zoom.WidgetOf(2 * marker.x + 2)) <= reach &&
            DistanceOutside(widgetY, zoom.WidgetOf(2 * marker.y), zoom.WidgetOf(2 * marker.y + 2)) <= reach;
+}
+
+std::string ToolTipAt(const LevelTerrain& terrain, const std::array<Marker, kMarkerCount>& markers, MapPoint at) {
+    auto place = [](const MapPoint& point) {
+        return " (" + std::to_string(point.x) + ", " + std::to_string(point.y) + ")";
+    };
+    // What lies on top in the picture answers first: stone heads, then players, then markers. The
+    // two kinds of point cover one map unit each way around them.
+    auto near = [&at](const MapPoint& point) { return std::abs(point.x - at.x) <= 1 && std::abs(point.y - at.y) <= 1; };
+    for (std::size_t i = 0; i < terrain.stoneHeads.size(); ++i)
+        if (near(terrain.stoneHeads[i])) return "Stone head " + std::to_string(i + 1) + place(terrain.stoneHeads[i]);
+    for (int p = 0; p < kPlayerCount; ++p) {
+        const MapPoint& player = terrain.playerPositions[static_cast<std::size_t>(p)];
+        if (near(player)) return std::string(kPlayerNames[p]) + "'s position" + place(player);
+    }
+    int n = MarkerAt(markers, at);
+    return n < 0 ? std::string() : "Marker " + std::to_string(n) + place(at);
 }
 
 }  // namespace corvane

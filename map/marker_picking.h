@@ -1,6 +1,8 @@
 #pragma once
 // From a pointer position on the picture to the map, and from a map position to a marker.
 
+#include <string>
+
 #include "map/level_data.h"
 #include "map/map_zoom.h"
 
@@ -18,5 +20,8 @@ int MarkerAt(const std::array<Marker, kMarkerCount>& markers, MapPoint at, int* 
 // Whether a press at a widget pixel showing the picture at `zoom` lands on the marker's square or
 // within `reach` widget pixels of it, so that a drag may take it along.
 bool GrabsMarker(Marker marker, int widgetX, int widgetY, const MapZoom& zoom, int reach = 4);
+
+// The picture's tool tip at `at`: the stone head, player position or marker there, "" for none.
+std::string ToolTipAt(const LevelTerrain& terrain, const std::array<Marker, kMarkerCount>& markers, MapPoint at);
 
 }  // namespace corvane

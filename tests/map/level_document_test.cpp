@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "tests/common/temp_folder.h"
 #include "tests/map/level_bytes.h"
 
@@ -90,6 +92,19 @@ TEST_F(LevelDocumentTest, SaveWritesOnlyTheOwnedBytesAndClearsTheModifiedState) 
     EXPECT_EQ(readBytes(temp.file("levl.hdr")), std::string(header).replace(91, 1, "\x07").replace(100, 2, "\x32\x14"));
     document.Undo();
     EXPECT_TRUE(document.IsModified());  // the file holds what was saved, not what was opened
+}
+
+// Which of the two files could not be read, and why.
+TEST(LevelDocumentOpen, FailuresNameTheFileAndWhy) {
+    TempFolder temp;
+    std::filesystem::create_directory(temp.file("l.hdr"));
+    auto message = [&temp](const char* level) {
+        return std::get<LevelOpenError>(LevelDocument::Open(temp.file(level))).Message();
+    };
+    EXPECT_EQ(message("l.hdr"), "Could not open the map: " + temp.file("l.hdr") + ": is a folder, not a file");
+    writeBytes(temp.file("l.dat"), "");
+    EXPECT_EQ(message("l.dat"),
+              "Could not read the map's header file: " + temp.file("l.hdr") + ": is a folder, not a file");
 }
 
 }  // namespace

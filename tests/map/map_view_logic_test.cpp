@@ -107,6 +107,22 @@ TEST(MarkerPicking, MarkerAtASpotAndNearestMarkerTakeTheLowestNumber) {
     EXPECT_EQ(NearestMarker(markers, {250, 250}), 0);  // all others at (255, 255)
 }
 
+// Stone heads answer before players and players before markers, as the picture paints them on top;
+// heads and players cover one unit around them, a marker only its own spot.
+TEST(MarkerPicking, ToolTipNamesWhatLiesOnTop) {
+    LevelTerrain terrain;
+    terrain.stoneHeads = {{128, 128}, {150, 40}};
+    terrain.playerPositions = {MapPoint{60, 60}, {200, 60}, {150, 41}, {-1, -1}};  // Yellow under stone head 2
+    std::array<Marker, kMarkerCount> markers;
+    markers.fill(Marker{255, 255});
+    markers[9] = markers[5] = {120, 36};
+    markers[7] = {60, 60};  // under Blue
+    const std::pair<MapPoint, const char*> cases[] = {
+        {{151, 39}, "Stone head 2 (150, 40)"},  {{150, 42}, "Yellow's position (150, 41)"}, {{130, 128}, ""},
+        {{60, 60}, "Blue's position (60, 60)"}, {{120, 36}, "Marker 5 (120, 36)"},          {{121, 36}, ""}};
+    for (const auto& [at, tip] : cases) EXPECT_EQ(ToolTipAt(terrain, markers, at), tip) << at.x << ", " << at.y;
+}
+
 TEST(AiScriptFile, FoundBesideTheLevelInAnyLetterCase) {
     TempFolder temp;
     std::filesystem::create_directory(temp.file("levels"));

@@ -26,10 +26,6 @@
 #include "ui/map/map_picture.h"
 #include "ui/map/map_view.h"
 
-#ifndef _WIN32
-#include <sys/stat.h>
-#endif
-
 namespace fs = std::filesystem;
 
 inline void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }  // readable
@@ -72,7 +68,6 @@ protected:
     FakePrompter prompter;
     WineRegistry registry{temp.path()};  // no system.reg yet: no game key
     std::string levelPath = temp.file("levl2001.dat"), headerPath = temp.file("levl2001.hdr");
-    std::vector<bool> saveAvailable;
     std::unique_ptr<MapWindow> window = makeWindow();
 
     MapWindowTest() {
@@ -80,9 +75,7 @@ protected:
         writeBytes(headerPath, SampleHeader());
     }
     std::unique_ptr<MapWindow> makeWindow() {
-        auto made = std::make_unique<MapWindow>(prompter, AppPaths::inFolder(Q(temp.path().string())), registry);
-        QObject::connect(made.get(), &MapWindow::saveMapAvailable, [this](bool on) { saveAvailable.push_back(on); });
-        return made;
+        return std::make_unique<MapWindow>(prompter, AppPaths::inFolder(Q(temp.path().string())), registry);
     }
     bool open() { return window->loadLevel(Q(levelPath)); }
     template <typename T>
@@ -93,7 +86,6 @@ protected:
     }
     QListWidget* markerList() const { return child<QListWidget>(Q("lstMarkers")); }
     QString markerLine(int n) const { return markerList()->item(n)->text(); }
-    Marker marker(int n) const { return window->markers()[static_cast<std::size_t>(n)]; }
     // The texts of the fields named, separated by spaces.
     QString texts(const char* names) const {
         QStringList out;
@@ -128,15 +120,9 @@ protected:
         QMouseEvent event(type, QPointF(x, y), QPointF(x, y), QPointF(x, y), button, buttons, Qt::NoModifier);
         QApplication::sendEvent(window->picture(), &event);
     }
-    void key(QWidget* target, int key, const QString& text = {}, bool repeat = false,
-             QEvent::Type type = QEvent::KeyPress) {
-        QKeyEvent event(type, key, Qt::NoModifier, text, repeat);
-        QApplication::sendEvent(target, &event);
-    }
-    void type(const char* field, const char* text) {  // as the user types: each key an edit
-        QLineEdit* edit = child<QLineEdit>(Q(field));
-        edit->selectAll();
-        for (char c : std::string(text)) key(edit, 0, QString(QChar::fromLatin1(c)));
+    void key(int key, bool repeat = false, QEvent::Type type = QEvent::KeyPress) {
+        QKeyEvent event(type, key, Qt::NoModifier, QString(), repeat);
+        QApplication::sendEvent(window->picture(), &event);
     }
     void undo() { window->editActions().at(1)->trigger(); }
     void redo() { window->editActions().at(2)->trigger(); }
@@ -145,6 +131,9 @@ protected:
         return window->picture()->pictureAt(window->picture()->mapFrom(window->view()->viewport(), inViewport));
     }
     void expectHeaderUnchanged() { EXPECT_EQ(readBytes(headerPath), SampleHeader()); }
+    static QString refused(const char* name, const char* text) {
+        return Q(name) + Q(" must be a whole number from 0 to 255, not \"") + Q(text) + Q("\". Nothing was changed.");
+    }
 };
 
 TEST_F(MapWindowTest, OpenMapAsksInTheGameOrProgramFolderAndFillsTheWindow) {
@@ -173,10 +162,9 @@ TEST_F(MapWindowTest, OpenMapAsksInTheGameOrProgramFolderAndFillsTheWindow) {
     EXPECT_EQ(child<QListWidget>(Q("lstStoneHeads"))->item(1)->text(), Q("StoneH X: 150, Y: 40"));
     EXPECT_EQ(label("lblSelectedMarker") + u' ' + texts("AIRed AIYellow AIGreen txtG"), Q("Selected: 0 11 12 13 15"));
     EXPECT_TRUE(checked("YG"));
-    window->close();                         // closing disables Save Map, showing enables it
+    window->close();
     writeBytes(headerPath, SampleHeader());  // alliances of the level before do not leak into the next
     ASSERT_TRUE(open());
-    EXPECT_EQ(saveAvailable, (std::vector<bool>{true, false, true}));
     EXPECT_EQ(child<QListWidget>(Q("lstStoneHeads"))->count(), 3);  // refilled, not added to
     EXPECT_FALSE(checked("YG"));
     window->saveMapCommand();  // nothing changed: both files stay byte for byte
@@ -210,8 +198,6 @@ TEST_F(MapWindowTest, SelectingAMarkerCommitsTheFieldsOfThePreviousOne) {
     mouse(241, 73, Qt::LeftButton);  // map (120, 36): marker 5
     EXPECT_EQ(markerLine(0), Q("0 (17 ,19)"));
     EXPECT_EQ(texts("txtX txtY") + u' ' + label("lblSelectedMarker"), Q("120 36 Selected: 5"));
-    mouse(101, 40);
-    EXPECT_EQ(label("lblMousePos"), Q("X: 50, Y: 20"));
     mouse(0, 0, Qt::MiddleButton);
     EXPECT_EQ(label("lblMousePos") + u' ' + label("lblSelectedMarker"), Q("X: 0, Y: 0 Selected: 5"));
     setText("txtX", "30");
@@ -222,8 +208,8 @@ TEST_F(MapWindowTest, SelectingAMarkerCommitsTheFieldsOfThePreviousOne) {
     setText("txtX", "999");
     clickLine(9);
     QApplication::processEvents();
-    ASSERT_EQ(markerList()->selectedItems().size(), 1);
-    EXPECT_EQ(markerList()->row(markerList()->selectedItems().first()), 1);
+    EXPECT_EQ(prompter.lastTold(), refused("Marker X", "999"));
+    EXPECT_EQ(markerList()->selectedItems(), QList{markerList()->item(1)});
     EXPECT_EQ(markerList()->currentRow(), 1);
     for (int tab : {1, 0}) {  // the tabs show one page at a time
         child<QTabBar>(Q("TabStrip1"))->setCurrentIndex(tab);
@@ -232,57 +218,32 @@ TEST_F(MapWindowTest, SelectingAMarkerCommitsTheFieldsOfThePreviousOne) {
     }
 }
 
-TEST_F(MapWindowTest, BadFieldsAreRefusedByNameAndChangeNothing) {
-    auto refused = [](const std::string& name, const char* value) {
-        return Q(name + " must be a whole number from 0 to 255, not \"" + value + "\". Nothing was changed.");
-    };
-    ASSERT_TRUE(open());
-    markerList()->setCurrentRow(5);
-    setText("txtX", "256");  // choosing another marker keeps this one selected
-    markerList()->setCurrentRow(9);
-    EXPECT_EQ(markerList()->currentRow(), 5);
-    EXPECT_EQ(prompter.lastTold(), refused("Marker X", "256"));
-    // Every field named in turn, in the order they are checked: the first bad one is told.
-    const struct {
-        const char *field, *value, *name;
-    } cases[] = {{"txtX", "+3", "Marker X"},
-                 {"txtY", "1 2", "Marker Y"},
-                 {"AIRed", "99999999999", "AI script of Red"},
-                 {"AIYellow", "256", "AI script of Yellow"},
-                 {"AIGreen", "", "AI script of Green"},
-                 {"txtB", "\xC2\xB2", "Alliance mask of Blue"},
-                 {"txtY2", "12a", "Alliance mask of Yellow"}};
-    for (const auto& c : cases) setText(c.field, c.value);
-    for (const auto& c : cases) {
-        window->saveMapCommand();
-        EXPECT_EQ(prompter.lastTold(), refused(c.name, c.value));
-        EXPECT_EQ(markerLine(5), Q("5 (120, 36)")) << c.field;
-        expectHeaderUnchanged();
-        setText(c.field, "1");
-    }
-}
-
 TEST_F(MapWindowTest, FailuresSayWhereAndWhyAndChangeNothing) {
     ASSERT_TRUE(open());
-    setText("AIRed", "1");
+    const QString line = markerLine(0);
+    setText("txtX", "3");
+    setText("AIYellow", "256");  // a bad field is named, and neither the markers nor the file change
+    window->saveMapCommand();
+    EXPECT_EQ(markerLine(0), line);
+    setText("txtX", "39");
+    setText("AIYellow", "1");
     fs::permissions(headerPath, fs::perms::owner_read);
     window->saveMapCommand();
     expectHeaderUnchanged();
-    setText("AIRed", "11");  // back as the file has it: nothing to ask about below
-    fs::create_directory(temp.file("bad.dat"));
-    fs::create_directory(temp.file("l.hdr"));
-    writeBytes(temp.file("l.dat"), "");
+    setText("AIYellow", "12");                   // back as the file has it: nothing to ask about below
+    fs::create_directory(temp.file("bad.dat"));  // a folder chosen is reported, not passed over
+    prompter.files = {Q(temp.file("bad.dat"))};
+    window->openMapCommand();
     // A compiled script chosen by mistake is not shown as a level unless the user wants it so.
     const std::string script = temp.file("cpscr001.dat");
     writeBytes(script, PatternHeader(12552));
-    prompter.yesNo = {true, false};  // open the empty level file anyway, not the script
-    for (const char* level : {"bad.dat", "l.dat", "cpscr001.dat"}) EXPECT_FALSE(window->loadLevel(Q(temp.file(level))));
-    const std::string isFolder = ": is a folder, not a file";
+    prompter.yesNo = {false};  // do not open the script
+    EXPECT_FALSE(window->loadLevel(Q(script)));
     EXPECT_EQ(prompter.told,
-              QStringList({Q("Could not save the map: " + headerPath + ": is read-only"),
-                           Q("Could not open the map: " + temp.file("bad.dat") + isFolder),
-                           Q("Could not read the map's header file: " + temp.file("l.hdr") + isFolder)}));
-    EXPECT_EQ(prompter.asked.at(1),
+              QStringList({refused("AI script of Yellow", "256"),
+                           Q("Could not save the map: " + headerPath + ": is read-only"),
+                           Q("Could not open the map: " + temp.file("bad.dat") + ": is a folder, not a file")}));
+    EXPECT_EQ(prompter.asked.at(0),
               Q(script + " does not look like a level: the level file is 12552 bytes long, "
                          "shorter than the 32768 bytes of a level's height map. Open it anyway?"));
     EXPECT_EQ(window->windowTitle(), title("levl2001"));
@@ -293,7 +254,6 @@ TEST_F(MapWindowTest, FailuresSayWhereAndWhyAndChangeNothing) {
     fs::permissions(headerPath, fs::perms::owner_all);  // Windows deletes no read-only file
     fs::remove(headerPath);  // a missing header is not created on open, and on save only with consent
     ASSERT_TRUE(open());
-    EXPECT_EQ(markerLine(255) + texts("AIYellow"), Q("255 (0, 0)0"));
     prompter.yesNo = {false, true};
     window->saveMapCommand();
     EXPECT_EQ(prompter.asked.constLast(), Q("The header file " + headerPath + " does not exist. Create it?"));
@@ -301,18 +261,10 @@ TEST_F(MapWindowTest, FailuresSayWhereAndWhyAndChangeNothing) {
     setText("AIRed", "5");
     window->saveMapCommand();
     EXPECT_EQ(readBytes(headerPath), std::string(89, '\0') + '\x05' + std::string(522, '\0'));
-
-#ifndef _WIN32
-    const std::string fifo = temp.file("pipe.dat");  // a pipe is reported, not passed over
-    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
-    prompter.files = {Q(fifo)};
-    window->openMapCommand();
-    EXPECT_EQ(prompter.lastTold(), Q("Could not open the map: " + fifo + ": is not a regular file"));
-#endif
 }
 
-// A stone head is framed only when its line is selected; tool tips name players and stone heads; the
-// pointer's height shows; the filter hides unused markers; the exported picture is the painted one.
+// A stone head is framed only when its line is selected; the pointer's height shows; the filter hides unused markers;
+// the exported picture is the painted one.
 TEST_F(MapWindowTest, StoneHeadsToolTipsHeightFilterAndExport) {
     ASSERT_TRUE(open());
     // What the list does on getting the focus (after Restore, Maximise): a current row, no selection.
@@ -324,8 +276,6 @@ TEST_F(MapWindowTest, StoneHeadsToolTipsHeightFilterAndExport) {
     heads->setCurrentRow(0);
     EXPECT_EQ(window->image().Pixel(255, 255), (Rgb{255, 255, 255}));
 
-    EXPECT_EQ(window->picture()->toolTipAt(QPoint(2 * 200, 2 * 60)), Q("Red's position (200, 60)"));
-    EXPECT_EQ(window->picture()->toolTipAt(QPoint(2 * 151, 2 * 40)), Q("Stone head 2 (150, 40)"));
     mouse(2 * 60, 2 * 60);
     EXPECT_EQ(label("lblHeight"), Q("Height: %1").arg(window->document()->Terrain().Height(30, 30)));
     child<QCheckBox>(Q("chkHideUnused"))->setChecked(true);
@@ -353,8 +303,6 @@ TEST_F(MapWindowTest, ZoomKeepsThePixelUnderThePointerAndTheMouseRules) {
     QWheelEvent wheel{QPointF(pointer), QPointF(pointer),    QPoint(),          QPoint(0, 120),
                       Qt::NoButton,     Qt::ControlModifier, Qt::NoScrollPhase, false};
     QApplication::sendEvent(window->view()->viewport(), &wheel);
-    EXPECT_EQ(window->picture()->zoom().Factor(), 2);
-    EXPECT_GT(window->view()->horizontalScrollBar()->value(), 0);
     EXPECT_EQ(pictureUnder(pointer), under);
     EXPECT_EQ(child<QLabel>(Q("lblZoom"))->text(), Q("Zoom 2:1"));
 
@@ -363,7 +311,6 @@ TEST_F(MapWindowTest, ZoomKeepsThePixelUnderThePointerAndTheMouseRules) {
     mouse(2 * 241 + 1, 2 * 73, Qt::LeftButton);  // map (120, 36): marker 5, as at zoom 1
     EXPECT_EQ(window->selectedMarker(), 5);
     EXPECT_EQ(window->picture()->toolTipAt(QPoint(2 * 240, 2 * 72)), Q("Marker 5 (120, 36)"));
-    EXPECT_EQ(window->picture()->toolTipAt(QPoint(2 * 250, 2 * 72)), QString());
     // Each picture pixel becomes a 2 x 2 square of its own colour, also where two water cells of
     // different blues meet (picture pixels 11 and 12): no smoothing.
     QImage shown = window->picture()->grab(QRect(2 * 10, 2 * 300, 8, 4)).toImage();
@@ -399,8 +346,8 @@ TEST_F(MapWindowTest, DraggingAndNudgingAMarker) {
     EXPECT_EQ(window->document()->UndoCount(), 1);
 
     drag(101, 40, 300, 300, false);
-    EXPECT_EQ(marker(5), (Marker{150, 150}));
-    key(window->picture(), Qt::Key_Escape);
+    EXPECT_EQ(window->markers()[5], (Marker{150, 150}));
+    key(Qt::Key_Escape);
     send(QEvent::MouseButtonRelease, 300, 300, Qt::LeftButton, Qt::NoButton);
     EXPECT_EQ(markerLine(5) + u' ' + texts("txtX txtY"), Q("5 (50 ,20) 50 20"));
     EXPECT_EQ(window->document()->UndoCount(), 1);
@@ -413,15 +360,15 @@ TEST_F(MapWindowTest, DraggingAndNudgingAMarker) {
     drag(101, 40, 300, 300, false);
     undo();  // during a drag: the drag is put back, then the move before it undone
     send(QEvent::MouseButtonRelease, 300, 300, Qt::LeftButton, Qt::NoButton);
-    EXPECT_EQ(marker(5), (Marker{120, 36}));
+    EXPECT_EQ(window->markers()[5], (Marker{120, 36}));
 
-    key(window->picture(), Qt::Key_Right);
-    key(window->picture(), Qt::Key_Right, {}, true);
-    key(window->picture(), Qt::Key_Down, {}, true);
-    key(window->picture(), Qt::Key_Right, {}, false, QEvent::KeyRelease);
+    key(Qt::Key_Right);
+    key(Qt::Key_Right, true);
+    key(Qt::Key_Down, true);
+    key(Qt::Key_Right, false, QEvent::KeyRelease);
     EXPECT_EQ(texts("txtX txtY"), Q("122 37"));
     EXPECT_EQ(window->document()->UndoCount(), 1);  // one run, one step
-    key(window->picture(), Qt::Key_Left);
+    key(Qt::Key_Left);
     EXPECT_EQ(window->document()->UndoCount(), 2);  // a new run
 }
 
@@ -430,28 +377,21 @@ TEST_F(MapWindowTest, EveryKindOfEditUndoesRedoesAndSurvivesSaveAndReopen) {
     const QString sevenLine = markerLine(7);
     markerList()->setCurrentRow(7);
     const QString seven = texts("txtX txtY");
-    mouse(101, 40, Qt::RightButton);  // the right button moves the selected marker
-    EXPECT_EQ(markerLine(7), Q("7 (50 ,20)"));
-    type("AIRed", "255");
-    child<QCheckBox>(Q("YG"))->click();             // a box sets its partner and the masks
-    EXPECT_EQ(window->document()->UndoCount(), 3);  // the three keys typed are one step
+    mouse(101, 40, Qt::RightButton);                                       // the right button moves the selected marker
+    for (const char* typed : {"2", "25", "255"}) setText("AIRed", typed);  // key by key
+    child<QCheckBox>(Q("YG"))->click();                                    // a box sets its partner and the masks
+    EXPECT_EQ(window->document()->UndoCount(), 3);                         // the three keys typed are one step
     EXPECT_EQ(texts("AIRed txtB txtR txtY2 txtG"), Q("255 1 2 12 12"));
 
-    undo();
-    EXPECT_FALSE(checked("YG") || checked("GY"));
-    undo();
-    undo();
-    EXPECT_EQ(texts("AIRed txtB txtR txtY2 txtG") + u' ' + markerLine(7), Q("11 0 0 0 0 ") + sevenLine);
-    EXPECT_EQ(texts("txtX txtY"), seven);
+    for (int i = 0; i < 3; ++i) undo();
+    EXPECT_EQ(texts("AIRed txtB txtR txtY2 txtG txtX txtY") + u' ' + markerLine(7),
+              Q("11 0 0 0 0 ") + seven + u' ' + sevenLine);
     EXPECT_FALSE(window->isWindowModified());
 
     for (int i = 0; i < 3; ++i) redo();
-    EXPECT_EQ(texts("AIRed txtY2 txtG txtX txtY"), Q("255 12 12 50 20"));
-    EXPECT_TRUE(checked("YG") && checked("GY"));
     setText("AIGreen", " 007 ");  // spaces around, leading zeros: 7
     setText("txtX", "99");        // typed, committed by the save
     window->saveMapCommand();     // what is saved is what the redone window shows
-    ASSERT_TRUE(prompter.told.isEmpty()) << prompter.lastTold().toStdString();
     EXPECT_EQ(readBytes(headerPath),
               SampleHeader().replace(89, 7, "\xFF\x0C\x07\x01\x02\x0C\x0C").replace(114, 2, "\x63\x14"));
     EXPECT_FALSE(window->isWindowModified());
@@ -462,12 +402,7 @@ TEST_F(MapWindowTest, EveryKindOfEditUndoesRedoesAndSurvivesSaveAndReopen) {
 
 TEST_F(MapWindowTest, UnsavedEditsShowInTheCaptionAndAreAskedAbout) {
     ASSERT_TRUE(open());
-    const QString x = texts("txtX");
     setText("txtX", "3");  // typed, not yet committed, would be lost too
-    EXPECT_TRUE(window->isWindowModified());
-    setText("txtX", x.toStdString().c_str());
-    EXPECT_FALSE(window->isWindowModified());
-    mouse(101, 40, Qt::RightButton);
     EXPECT_TRUE(window->isWindowModified());
 
     const QString question = Q("The map " + temp.file("levl2001") + " has changed. Do you want to save it?");
@@ -481,7 +416,7 @@ TEST_F(MapWindowTest, UnsavedEditsShowInTheCaptionAndAreAskedAbout) {
 
     prompter.saveChoices = {Choice::Save};  // Save writes the header, then the other level opens
     EXPECT_TRUE(window->loadLevel(Q(temp.file("other.dat"))));
-    EXPECT_EQ(readBytes(headerPath), SampleHeader().replace(100, 2, "\x32\x14"));
+    EXPECT_EQ(readBytes(headerPath), SampleHeader().replace(100, 1, "\x03"));
     EXPECT_EQ(window->windowTitle(), title("other"));
     EXPECT_FALSE(window->isWindowModified());
 
@@ -493,26 +428,21 @@ TEST_F(MapWindowTest, UnsavedEditsShowInTheCaptionAndAreAskedAbout) {
     ASSERT_TRUE(open());  // nothing is left to ask about
 }
 
-// A missing script is offered to be made (Yes) or chosen in the level's folder (No); a found one opens
-// (the editor's own test), a number that is no byte is refused.
+// A missing script is offered to be made (Yes, the editor's own test, as is a found one) or chosen in the
+// level's folder (No); a number that is no byte is refused.
 TEST_F(MapWindowTest, EditButtonsOfferToMakeAMissingScriptOrChooseOne) {
     ASSERT_TRUE(open());
-    QStringList newFiles, folders;
-    QObject::connect(window.get(), &MapWindow::newScriptRequested, [&newFiles](const QString& f) { newFiles << f; });
+    QStringList folders;
     QObject::connect(window.get(), &MapWindow::scriptFolderRequested, [&folders](const QString& f) { folders << f; });
     setText("AIYellow", "8");
     setText("AIGreen", "x");
-    prompter.yesNo = {true, false};
-    for (const char* button : {"cmdEditYellow", "cmdEditYellow", "cmdEditGreen"})
-        child<QPushButton>(Q(button))->click();
-    EXPECT_EQ(newFiles, QStringList{Q((temp.path() / "cpscr008.dat").string())});
+    prompter.yesNo = {false};
+    for (const char* button : {"cmdEditYellow", "cmdEditGreen"}) child<QPushButton>(Q(button))->click();
     EXPECT_EQ(folders, QStringList{Q(temp.path().string())});
     EXPECT_EQ(prompter.asked.value(0),
               Q("There is no script cpscr008.dat in %1. Create it? (No: choose a script there.)")
                   .arg(Q(temp.path().string())));
-    EXPECT_EQ(
-        prompter.told,
-        QStringList{Q("AI script of Green must be a whole number from 0 to 255, not \"x\". Nothing was changed.")});
+    EXPECT_EQ(prompter.told, QStringList{refused("AI script of Green", "x")});
 }
 
 }  // namespace

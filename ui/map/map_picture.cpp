@@ -10,7 +10,6 @@
 #include <QPen>
 #include <QToolTip>
 #include <algorithm>
-#include <cstdlib>
 
 #include "map/marker_picking.h"
 
@@ -54,20 +53,8 @@ QString MapPicture::toolTipAt(QPoint widgetPosition) const {
     QPoint pixel = pictureAt(widgetPosition);
     if (!rect().contains(widgetPosition)) return {};
     if (document_ == nullptr) return {};
-    MapPoint at{pixel.x() / 2, pixel.y() / 2};
-    // What lies on top in the picture answers first: stone heads, then players, then markers. The
-    // two kinds of point cover one map unit each way around them.
-    auto near = [&at](const MapPoint& point) { return std::abs(point.x - at.x) <= 1 && std::abs(point.y - at.y) <= 1; };
-    const auto& heads = document_->Terrain().stoneHeads;
-    for (std::size_t i = 0; i < heads.size(); ++i)
-        if (near(heads[i])) return tr("Stone head %1 (%2, %3)").arg(i + 1).arg(heads[i].x).arg(heads[i].y);
-    for (int p = 0; p < kPlayerCount; ++p) {
-        const MapPoint& player = document_->Terrain().playerPositions[static_cast<std::size_t>(p)];
-        if (near(player))
-            return tr("%1's position (%2, %3)").arg(QString::fromLatin1(kPlayerNames[p])).arg(player.x).arg(player.y);
-    }
-    int n = MarkerAt(document_->Markers(), at);
-    return n < 0 ? QString() : tr("Marker %1 (%2, %3)").arg(n).arg(at.x).arg(at.y);
+    return QString::fromStdString(
+        ToolTipAt(document_->Terrain(), document_->Markers(), MapPoint{pixel.x() / 2, pixel.y() / 2}));
 }
 
 bool MapPicture::event(QEvent* event) {

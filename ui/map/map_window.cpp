@@ -19,6 +19,7 @@
 #include "map/ai_script_file.h"
 #include "map/level_file.h"
 #include "map/level_header.h"
+#include "map/map_fields.h"
 #include "map/map_png.h"
 #include "map/map_texts.h"
 #include "map/marker_picking.h"
@@ -41,7 +42,6 @@ const QString kMarkersTab = QStringLiteral("Markers");
 const QString kScriptsTab = QStringLiteral("Scripts && Alliances");
 const char* const kAiFieldNames[kAiPlayerCount] = {"AIRed", "AIYellow", "AIGreen"};
 const char* const kEditButtonNames[kAiPlayerCount] = {"cmdEditRed", "cmdEditYellow", "cmdEditGreen"};
-const char* AiPlayerName(int i) { return kPlayerNames[kFirstAiPlayer + i]; }
 
 QString Text(const std::string& utf8) { return QString::fromStdString(utf8); }
 std::size_t At(int i) { return static_cast<std::size_t>(i); }
@@ -186,7 +186,7 @@ QGroupBox* MapWindow::createScriptsPage() {
         line->addWidget(field);
         line->addWidget(edit);
         line->addStretch();
-        form->addRow(QString::fromLatin1(AiPlayerName(i)), line);
+        form->addRow(QString::fromLatin1(kPlayerNames[kFirstAiPlayer + i]), line);
         connect(field, &QLineEdit::textChanged, this, [this, field] { byteFieldChanged(field); });
     }
     for (int p = 0; p < kPlayerCount; ++p) {
@@ -231,9 +231,7 @@ bool MapWindow::loadLevel(const QString& fileName) {
     // Read first: a level that cannot be read is reported without asking about the open one.
     auto opened = LevelDocument::Open(paths.levelFile);
     if (auto* error = std::get_if<LevelOpenError>(&opened)) {
-        prompter_.tell((error->part == LevelOpenError::Part::LevelFile ? tr("Could not open the map: %1")
-                                                                       : tr("Could not read the map's header file: %1"))
-                           .arg(Text(error->file.message())));
+        prompter_.tell(Text(error->Message()));
         return false;
     }
     if (!maybeSave()) return false;
@@ -416,16 +414,12 @@ std::optional<std::uint8_t> MapWindow::byteOf(const QLineEdit* field) {
     return ParseByteField(toEnginePath(field->text()));
 }
 
-std::optional<QString> MapWindow::badFieldMessage() const {
-    std::vector<std::pair<const QLineEdit*, std::string>> fields;
-    if (selectedMarker() >= 0) fields = {{txtX_, "Marker X"}, {txtY_, "Marker Y"}};
-    for (int i = 0; i < kAiPlayerCount; ++i)
-        fields.emplace_back(aiFields_[At(i)], std::string("AI script of ") + AiPlayerName(i));
-    for (int p = 0; p < kPlayerCount; ++p)
-        fields.emplace_back(alliances_->maskField(p), std::string("Alliance mask of ") + kPlayerNames[p]);
-    for (const auto& [field, name] : fields)
-        if (!byteOf(field)) return Text(NotAByteMessage(name, toEnginePath(field->text())));
-    return std::nullopt;
+MapFieldTexts MapWindow::fieldTexts() const {
+    MapFieldTexts texts;
+    if (selectedMarker() >= 0) texts.coordinates = {toEnginePath(txtX_->text()), toEnginePath(txtY_->text())};
+    for (int i = 0; i < kAiPlayerCount; ++i) texts.aiScripts[At(i)] = toEnginePath(aiFields_[At(i)]->text());
+    for (int p = 0; p < kPlayerCount; ++p) texts.allianceMasks[At(p)] = toEnginePath(alliances_->maskField(p)->text());
+    return texts;
 }
 
 void MapWindow::byteFieldChanged(QLineEdit* field) {
@@ -445,24 +439,16 @@ void MapWindow::byteFieldChanged(QLineEdit* field) {
 bool MapWindow::commitFields() {
     int selected = selectedMarker();
     if (selected < 0) return true;
-    auto x = byteOf(txtX_);
-    auto y = byteOf(txtY_);
-    if (!x || !y) {
-        prompter_.tell(Text(NotAByteMessage(x ? "Marker Y" : "Marker X", toEnginePath((x ? txtY_ : txtX_)->text()))));
+    if (auto message = BadCoordinateMessage(toEnginePath(txtX_->text()), toEnginePath(txtY_->text()))) {
+        prompter_.tell(Text(*message));
         return false;
     }
     document_->EndRun();
-    if (document_->MoveMarker(selected, Marker{*x, *y})) showDocument();
+    if (document_->MoveMarker(selected, Marker{*byteOf(txtX_), *byteOf(txtY_)})) showDocument();
     return true;
 }
 
-bool MapWindow::hasUnsavedEdits() const {
-    if (!document_) return false;
-    if (document_->IsModified() || badFieldMessage()) return true;
-    // Coordinates typed but not yet committed would be lost as well.
-    int selected = selectedMarker();
-    return selected >= 0 && Marker{*byteOf(txtX_), *byteOf(txtY_)} != document_->MarkerAt(selected);
-}
+bool MapWindow::hasUnsavedEdits() const { return document_ && HasUnsavedEdits(*document_, fieldTexts()); }
 
 void MapWindow::updateModified() { setWindowModified(hasUnsavedEdits()); }
 
@@ -474,8 +460,8 @@ bool MapWindow::maybeSave() {
 
 bool MapWindow::saveMapCommand() {
     if (!document_) return false;
-    if (auto message = badFieldMessage()) {
-        prompter_.tell(*message);
+    if (auto message = BadFieldMessage(fieldTexts())) {
+        prompter_.tell(Text(*message));
         return false;
     }
     commitFields();  // cannot fail now
@@ -511,8 +497,7 @@ void MapWindow::editAiScript(int index) {
     QLineEdit* field = aiFields_[At(index)];
     auto number = byteOf(field);
     if (!number) {
-        prompter_.tell(
-            Text(NotAByteMessage(std::string("AI script of ") + AiPlayerName(index), toEnginePath(field->text()))));
+        prompter_.tell(Text(NotAByteMessage(AiScriptFieldName(index), toEnginePath(field->text()))));
         return;
     }
     const std::string& levelFile = document_->Paths().levelFile;

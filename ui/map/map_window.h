@@ -11,6 +11,7 @@
 
 #include "map/level_data.h"
 #include "map/level_document.h"
+#include "map/map_fields.h"
 #include "map/map_image.h"
 #include "map/map_painter.h"
 #include "ui/common/app_paths.h"
@@ -150,8 +151,8 @@ private:
 
     // The byte a field holds; nothing when its text is not a whole number from 0 to 255.
     static std::optional<std::uint8_t> byteOf(const QLineEdit* field);
-    // The first field whose text is not such a number, with the message that names it.
-    std::optional<QString> badFieldMessage() const;
+    // What the number fields hold, as typed.
+    MapFieldTexts fieldTexts() const;
     void byteFieldChanged(QLineEdit* field);
     // Takes txtX and txtY into the selected marker; false (after a message) when they are not valid.
     bool commitFields();
