@@ -55,13 +55,14 @@ std::string ToolTipAt(const LevelTerrain& terrain, const std::array<Marker, kMar
         return " (" + std::to_string(point.x) + ", " + std::to_string(point.y) + ")";
     };
     // What lies on top in the picture answers first: stone heads, then players, then markers. The
-    // two kinds of point cover one map unit each way around them.
+    // two kinds of point cover one map unit each way around them. A player the level places nowhere
+    // is kept at (-1, -1) and must not answer near the corner.
     auto near = [&at](const MapPoint& point) { return std::abs(point.x - at.x) <= 1 && std::abs(point.y - at.y) <= 1; };
     for (std::size_t i = 0; i < terrain.stoneHeads.size(); ++i)
         if (near(terrain.stoneHeads[i])) return "Stone head " + std::to_string(i + 1) + place(terrain.stoneHeads[i]);
     for (int p = 0; p < kPlayerCount; ++p) {
         const MapPoint& player = terrain.playerPositions[static_cast<std::size_t>(p)];
-        if (near(player)) return std::string(kPlayerNames[p]) + "'s position" + place(player);
+        if (player.x >= 0 && near(player)) return std::string(kPlayerNames[p]) + "'s position" + place(player);
     }
     int n = MarkerAt(markers, at);
     return n < 0 ? std::string() : "Marker " + std::to_string(n) + place(at);

@@ -121,6 +121,7 @@ TEST(MarkerPicking, ToolTipNamesWhatLiesOnTop) {
         {{151, 39}, "Stone head 2 (150, 40)"},  {{150, 42}, "Yellow's position (150, 41)"}, {{130, 128}, ""},
         {{60, 60}, "Blue's position (60, 60)"}, {{120, 36}, "Marker 5 (120, 36)"},          {{121, 36}, ""}};
     for (const auto& [at, tip] : cases) EXPECT_EQ(ToolTipAt(terrain, markers, at), tip) << at.x << ", " << at.y;
+    EXPECT_EQ(ToolTipAt(terrain, markers, {0, 0}), "");  // Green has no position
 }
 
 TEST(AiScriptFile, FoundBesideTheLevelInAnyLetterCase) {
