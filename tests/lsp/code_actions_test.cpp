@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
+#include <vector>
 
 #include "tests/lsp/lsp_client.h"
 
@@ -28,33 +30,23 @@ TEST(CodeActions, ReplaceASuggestedWordInTheClientsPositions) {
     EXPECT_EQ(action["edit"]["changes"][kUri], OneEdit(Range(2, 9, 2, 24), "STATE_FETCH_WOOD"));
 }
 
-// The } of a block that is never closed goes on a line of its own before ENDSCRIPT, in the file's
-// line breaks; each problem in the range brings its fixes, and no problem none.
-TEST(CodeActions, InsertTheMissingBraceAndOnlyForTheAskedRange) {
+// Each problem that touches the asked range brings its fixes, no problem none; a client that asks
+// for other kinds only gets none, and the empty kind stands for all.
+TEST(CodeActions, OnlyForTheAskedRangeAndKinds) {
     const std::string text = "START_SCRIPT\n{\n\tDO STATE_DEFEND ON\n\tDO STATE_DEFEN ON\nENDSCRIPT\n";
-    Json actions = Actions(text, Params(Range(1, 0, 1, 1)));
-    ASSERT_EQ(actions.size(), 1u) << actions.dump();
-    EXPECT_EQ(actions[0]["title"], "Insert }");
-    EXPECT_EQ(actions[0]["edit"]["changes"][kUri], OneEdit(Range(4, 0, 4, 0), "}\n"));
-    // The whole text: the { and the misspelt command.
-    actions = Actions(text, Params(Range(0, 0, 5, 0)));
-    ASSERT_EQ(actions.size(), 2u);
-    EXPECT_EQ(actions[1]["title"], "Replace with STATE_DEFEND");
-    EXPECT_EQ(Actions(text, Params(Range(2, 0, 2, 3))), Json::array());
-    // A client that asks for other kinds only gets none; the empty kind stands for all.
-    EXPECT_EQ(Actions(text, Params(Range(1, 0, 1, 1), {{"only", {"refactor"}}})), Json::array());
-    EXPECT_EQ(Actions(text, Params(Range(1, 0, 1, 1), {{"only", {"quickfix"}}})).size(), 1u);
-    EXPECT_EQ(Actions(text, Params(Range(1, 0, 1, 1), {{"only", {""}}})).size(), 1u);
-}
-
-TEST(CodeActions, RefuseMalformedParams) {
-    const auto run = LspClient::Initialized()
-                         .Open(kUri, "START_SCRIPT")
-                         .Request(1, "textDocument/codeAction", {{"textDocument", {{"uri", kUri}}}})
-                         .Request(2, "textDocument/codeAction", Params({{"start", {{"line", 0}}}}))
-                         .End()
-                         .Run();
-    for (int id : {1, 2}) EXPECT_EQ(run.Answer(id)["error"]["code"], -32602) << id;
+    const std::tuple<Json, Json, std::vector<std::string>> cases[] = {
+        {Range(1, 0, 1, 1), Json::object(), {"Insert }"}},
+        {Range(0, 0, 5, 0), Json::object(), {"Insert }", "Replace with STATE_DEFEND"}},
+        {Range(2, 0, 2, 3), Json::object(), {}},
+        {Range(1, 0, 1, 1), {{"only", {"refactor"}}}, {}},
+        {Range(1, 0, 1, 1), {{"only", {"quickfix"}}}, {"Insert }"}},
+        {Range(1, 0, 1, 1), {{"only", {""}}}, {"Insert }"}},
+    };
+    for (const auto& [range, context, titles] : cases) {
+        std::vector<std::string> found;
+        for (const Json& action : Actions(text, Params(range, context))) found.push_back(action["title"]);
+        EXPECT_EQ(found, titles) << range << context;
+    }
 }
 
 }  // namespace

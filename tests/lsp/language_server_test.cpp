@@ -83,6 +83,9 @@ TEST(LanguageServer, AnswersMalformedMessagesAndGoesOn) {
             .Request(9, "textDocument/completion", {{"position", {{"line", 0}, {"character", 0}}}})
             .Request(10, "textDocument/formatting", {{"textDocument", {{"uri", "file:///closed.txt"}}}})
             .Request(11, "textDocument/hover", At(-1, 0))
+            .Request(12, "textDocument/codeAction", kDocument)
+            .Request(13, "textDocument/codeAction",
+                     {{"textDocument", {{"uri", kUri}}}, {"range", {{"start", {{"line", 0}}}}}})
             .Notify("textDocument/didChange", ranged)
             .End()
             .Run();
@@ -94,7 +97,7 @@ TEST(LanguageServer, AnswersMalformedMessagesAndGoesOn) {
     EXPECT_EQ(ErrorCode(run, 5), -32600);
     EXPECT_TRUE(run.Answer(6).is_null());
     EXPECT_EQ(ErrorCode(run, 7), -32601);
-    for (int id : {8, 9, 10, 11}) EXPECT_EQ(ErrorCode(run, id), -32602) << id;
+    for (int id : {8, 9, 10, 11, 12, 13}) EXPECT_EQ(ErrorCode(run, id), -32602) << id;
     EXPECT_EQ(run.Published().size(), 1u);  // the open only
     EXPECT_EQ(run.exit, 0);
     EXPECT_EQ(run.unframed, "");

@@ -47,15 +47,13 @@ TEST(Session, ChecksOnlyTheNewestTextOfABurstWithItsVersion) {
     EXPECT_EQ(closed, (std::vector<Json>{{{"uri", kUri}, {"diagnostics", Json::array()}}}));
 }
 
-// A Content-Length too large costs the broken message, never the one after it; a stream that ends
-// inside a message ends the server with status 1 and a line for a person.
+// A Content-Length too large costs the broken message, never the one after it.
 TEST(Session, AWronglyFramedMessageCostsOnlyItself) {
     const std::string hover =
         Json{{"jsonrpc", "2.0"}, {"id", 1}, {"method", "textDocument/hover"}, {"params", At(0, 1)}}.dump();
-    const std::string tooLong = std::to_string(hover.size() + 40);
     const ServerRun run = LspClient::Initialized()
                               .Open(kUri, "START_SCRIPT")
-                              .Raw("Content-Length: " + tooLong + "\r\n\r\n" + hover)
+                              .Raw("Content-Length: " + std::to_string(hover.size() + 40) + "\r\n\r\n" + hover)
                               .Request(2, "textDocument/hover", At(0, 2))
                               .End()
                               .Run();
@@ -63,12 +61,6 @@ TEST(Session, AWronglyFramedMessageCostsOnlyItself) {
         EXPECT_TRUE(run.Answer(id)["result"]["contents"]["value"].get<std::string>().starts_with("START_SCRIPT")) << id;
     }
     EXPECT_EQ(run.exit, 0);
-    EXPECT_EQ(run.log, "corvane-script lsp: a Content-Length of " + tooLong +
-                           " bytes, but the next header came after " + std::to_string(hover.size()) + "\n");
-    const ServerRun cut = LspClient::Initialized().Raw("Content-Length: 500\r\n\r\n" + hover).Run();
-    EXPECT_EQ(cut.exit, 1);
-    EXPECT_EQ(cut.log, "corvane-script lsp: the stream ended inside a message (" + std::to_string(hover.size()) +
-                           " of 500 bytes)\n");
 }
 
 }  // namespace
