@@ -1,10 +1,12 @@
 // The requests an editor sends while an author reads and types, one answer each on one document,
-// in the client's UTF-16 positions.
+// in the client's UTF-16 positions, and the quick fixes it offers.
 
 #include <gtest/gtest.h>
 
 #include <map>
 #include <string>
+#include <tuple>
+#include <vector>
 
 #include "tests/lsp/lsp_client.h"
 
@@ -31,6 +33,10 @@ Json Hint(int line, int character, const char* label) {
 
 Json WithRange(const Json& range) { return {{"textDocument", {{"uri", kUri}}}, {"range", range}}; }
 
+Json ActionParams(const Json& range, const Json& context = Json::object()) {
+    return {{"textDocument", {{"uri", kUri}}}, {"range", range}, {"context", context}};
+}
+
 TEST(LanguageFeatures, AnswerInTheClientsPositions) {
     const std::string attack = "START_SCRIPT {\n" + kWide + "DO ATTACK RED %1 ";
     const std::string words = "START_SCRIPT\r\n" + kWide + "IF >= VAR_1 %2 { DO ATTACK INT_BURN E803 FOO }";
@@ -41,6 +47,8 @@ TEST(LanguageFeatures, AnswerInTheClientsPositions) {
     const std::string beyond = "\xEF\xBB\xBFSTART_SCRIPT {\nSET VAR_\xCE\xA9 %1 DO fo\xCE\xA9 } ENDSCRIPT";
     const std::string blocks =
         "START_SCRIPT\n{\n\tEVERY %64\n\t{\n\t\tIF > VAR_1 %2 { }\n\t\tDO STATE_DEFEND ON\n\t}\n}\nENDSCRIPT";
+    const std::string fix = "START_SCRIPT\r\n{\r\n\t\xF0\x9F\x98\x80 \xC3\xA9 DO STATE_FETCH_WOD ON\r\n}\r\nENDSCRIPT";
+    const Json caret = ActionParams(Range(2, 12, 2, 12));  // inside the word
     Json references = At(1, 50);
     references["context"] = {{"includeDeclaration", true}};
     const FeatureCase cases[] = {
@@ -79,6 +87,13 @@ TEST(LanguageFeatures, AnswerInTheClientsPositions) {
         // script, yet the client's columns count it.
         {beyond, "textDocument/hover", At(1, 6), "/contents/value", "VAR_\xCE\xA9\nuser variable 0"},
         {beyond, "textDocument/hover", At(0, 3), "/range", Range(0, 1, 0, 13)},
+        // The fix of a suggestion: the emoji before the word takes two UTF-16 units, the é one.
+        {fix, "textDocument/codeAction", caret, "/0/title", "Replace with STATE_FETCH_WOOD"},
+        {fix, "textDocument/codeAction", caret, "/0/kind", "quickfix"},
+        {fix, "textDocument/codeAction", caret, "/0/isPreferred", true},
+        {fix, "textDocument/codeAction", caret, "/0/diagnostics/0/range", Range(2, 9, 2, 24)},
+        {fix, "textDocument/codeAction", caret, "/0/edit/changes",
+         Json({{kUri, OneEdit(Range(2, 9, 2, 24), "STATE_FETCH_WOOD")}})},
         // Characters beyond the code page stay as the author wrote them.
         {"START_SCRIPT   \xE4\xB8\xAD\xF0\x9F\x98\x80 ENDSCRIPT", "textDocument/formatting", kDocument, "",
          OneEdit(Range(0, 0, 0, 28), "START_SCRIPT \xE4\xB8\xAD\xF0\x9F\x98\x80\nENDSCRIPT")},
@@ -129,6 +144,26 @@ TEST(LanguageFeatures, ProblemsNameCharactersBeyondTheCodePageAsThemselves) {
     ASSERT_EQ(messages.size(), 2u) << published;
     EXPECT_NE(messages[Range(1, 16, 1, 19).dump()].find("fo\xCE\xA9"), std::string::npos);
     EXPECT_EQ(messages[Range(1, 4, 1, 9).dump()], "VAR_\xCE\xA9 compiles as user variable 0; \xCE\xA9 is not read");
+}
+
+// Each problem that touches the asked range brings its fixes, no problem none; a client that asks
+// for other kinds only gets none, and the empty kind stands for all.
+TEST(CodeActions, OnlyForTheAskedRangeAndKinds) {
+    const std::string text = "START_SCRIPT\n{\n\tDO STATE_DEFEND ON\n\tDO STATE_DEFEN ON\nENDSCRIPT\n";
+    const std::tuple<Json, Json, std::vector<std::string>> cases[] = {
+        {Range(1, 0, 1, 1), Json::object(), {"Insert }"}},
+        {Range(0, 0, 5, 0), Json::object(), {"Insert }", "Replace with STATE_DEFEND"}},
+        {Range(2, 0, 2, 3), Json::object(), {}},
+        {Range(1, 0, 1, 1), {{"only", {"refactor"}}}, {}},
+        {Range(1, 0, 1, 1), {{"only", {"quickfix"}}}, {"Insert }"}},
+        {Range(1, 0, 1, 1), {{"only", {""}}}, {"Insert }"}},
+    };
+    for (const auto& [range, context, titles] : cases) {
+        std::vector<std::string> found;
+        for (const Json& action : Ask(text, "textDocument/codeAction", ActionParams(range, context)))
+            found.push_back(action["title"]);
+        EXPECT_EQ(found, titles) << range << context;
+    }
 }
 
 }  // namespace

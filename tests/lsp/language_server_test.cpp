@@ -1,3 +1,7 @@
+// The server as a client sees it: its lifecycle, its answers to malformed messages, problems in
+// UTF-16 positions after every change, the outline, its limits, and a session as a stream (bursts
+// of changes checked once, problems tagged with their version, wrongly framed messages that cost
+// no more than themselves).
 #include "lsp/language_server.h"
 
 #include <gtest/gtest.h>
@@ -12,15 +16,7 @@
 namespace corvane {
 namespace {
 
-using testing::Ask;
-using testing::At;
-using testing::Json;
-using testing::kDocument;
-using testing::kUri;
-using testing::LspClient;
-using testing::OneEdit;
-using testing::Range;
-using testing::ServerRun;
+using namespace testing;  // the client, its document and the parts of requests
 
 int ErrorCode(const ServerRun& run, const Json& id) { return run.Answer(id)["error"].value("code", 0); }
 
@@ -218,6 +214,57 @@ TEST(NestsDeeperThan, CountsBracketsOutsideStrings) {
         {R"({"a": [{}]})", 2, true}, {R"({"a": [{}]})", 3, false}, {R"("[[[")", 0, false},
         {R"("\"[[" [)", 0, true},    {R"("\\" [)", 0, true},       {"]]]]][", 0, true}};
     for (const auto& [text, limit, deeper] : cases) EXPECT_EQ(jsonrpc::NestsDeeperThan(text, limit), deeper) << text;
+}
+
+Json Change(int version, const std::string& text) {
+    return {{"textDocument", {{"uri", kUri}, {"version", version}}}, {"contentChanges", {{{"text", text}}}}};
+}
+
+// Messages that wait together are read before any check: only the newest text of each document
+// is checked, once, with its version. A client that pauses gets every version checked.
+TEST(Session, ChecksOnlyTheNewestTextOfABurstWithItsVersion) {
+    const auto session = [](LspClient client) {
+        return client.Open(kUri, "START_SCRIPT FOO")
+            .Notify("textDocument/didChange", Change(2, "START_SCRIPT BAR BAZ"))
+            .Notify("textDocument/didChange", Change(3, "START_SCRIPT { } ENDSCRIPT"))
+            .Open("file:///other.txt", "BAD")
+            .Request(1, "textDocument/hover", At(0, 1))
+            .Run()
+            .Published();
+    };
+    const std::vector<Json> burst = session(LspClient::Initialized().AllAtOnce());
+    ASSERT_EQ(burst.size(), 2u);
+    EXPECT_EQ(burst[0]["uri"], "file:///other.txt");
+    EXPECT_EQ(burst[0]["version"], 1);
+    EXPECT_EQ(burst[1], Json({{"uri", kUri}, {"version", 3}, {"diagnostics", Json::array()}}));
+    std::vector<Json> versions;
+    for (const Json& published : session(LspClient::Initialized())) versions.push_back(published["version"]);
+    EXPECT_EQ(versions, (std::vector<Json>{1, 2, 3, 1}));
+    // A document closed before its check is never checked.
+    const std::vector<Json> closed = LspClient::Initialized()
+                                         .AllAtOnce()
+                                         .Open(kUri, "FOO")
+                                         .Notify("textDocument/didClose", kDocument)
+                                         .Request(1, "shutdown", nullptr)
+                                         .Run()
+                                         .Published();
+    EXPECT_EQ(closed, (std::vector<Json>{{{"uri", kUri}, {"diagnostics", Json::array()}}}));
+}
+
+// A Content-Length too large costs the broken message, never the one after it.
+TEST(Session, AWronglyFramedMessageCostsOnlyItself) {
+    const std::string hover =
+        Json{{"jsonrpc", "2.0"}, {"id", 1}, {"method", "textDocument/hover"}, {"params", At(0, 1)}}.dump();
+    const ServerRun run = LspClient::Initialized()
+                              .Open(kUri, "START_SCRIPT")
+                              .Raw("Content-Length: " + std::to_string(hover.size() + 40) + "\r\n\r\n" + hover)
+                              .Request(2, "textDocument/hover", At(0, 2))
+                              .End()
+                              .Run();
+    for (int id : {1, 2}) {
+        EXPECT_TRUE(run.Answer(id)["result"]["contents"]["value"].get<std::string>().starts_with("START_SCRIPT")) << id;
+    }
+    EXPECT_EQ(run.exit, 0);
 }
 
 }  // namespace
