@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <regex>
 #include <sstream>
+#include <tuple>
 
 #include "assist/layout.h"
 #include "support/file_utils.h"
@@ -31,12 +32,8 @@ TEST_F(CliTest, CompileWritesTheFileOrNamesLineAndColumnAndKeepsTheOldFile) {
     const std::string endsEarly = "START_SCRIPT {\r\n\tIF > VAR_1 %2 { }";
     std::string entries = "START_SCRIPT";
     for (int i = 0; i < 257; ++i) entries += "\n%" + std::to_string(i);
-    const struct {
-        std::string text;
-        bool check;
-        int exit;
-        std::string err;
-    } cases[] = {
+    // Text, whether it is checked, exit status, standard error after the file's name.
+    const std::tuple<std::string, bool, int, std::string> cases[] = {
         {endsEarly, true, 1, ":2:18: The script ends too early. Expected after its last word: ELSE ENDIF\n"},
         {endsEarly, false, 0, ""},
         {" \r\n\t", false, 1,
@@ -48,15 +45,15 @@ TEST_F(CliTest, CompileWritesTheFileOrNamesLineAndColumnAndKeepsTheOldFile) {
         {"\t%\xC3\xA9\xE2\x82\xAC x\xC3\xBF", false, 1, ":1:6: ERROR while compiling! Unknown command: X\xC5\xB8\n"},
         {"\xFF\xFE%\0", false, 1, " is UTF-16 text; save it as ANSI or UTF-8\n"},
         {"START_SCRIPT { SET VAR_3 %7 } ENDSCRIPT", true, 0, ""}};
-    for (const auto& c : cases) {
-        writeBytes(P("s.txt"), c.text);
+    for (const auto& [text, check, exit, err] : cases) {
+        writeBytes(P("s.txt"), text);
         writeBytes(P("s.dat"), "old");
         std::vector<std::string> args = {"compile", P("s.txt"), P("s.dat")};
-        if (!c.check) args.insert(args.begin() + 1, "--no-check");
+        if (!check) args.insert(args.begin() + 1, "--no-check");
         const CliRun run = Cli(args);
-        EXPECT_EQ(run.exit, c.exit) << c.text.substr(0, 40);
-        EXPECT_EQ(run.err, c.err.empty() ? "" : P("s.txt") + c.err);
-        EXPECT_EQ(readBytes(P("s.dat")) == "old", c.exit != 0) << c.text.substr(0, 40);
+        EXPECT_EQ(run.exit, exit) << text.substr(0, 40);
+        EXPECT_EQ(run.err, err.empty() ? "" : P("s.txt") + err);
+        EXPECT_EQ(readBytes(P("s.dat")) == "old", exit != 0) << text.substr(0, 40);
     }
     EXPECT_EQ(readBytes(P("s.dat")), FileWith({12, 1003, 1007, 0, 1, 1004, 1019}, {{1, 3}, {0, 7}}));
 }

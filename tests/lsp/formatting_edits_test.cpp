@@ -4,19 +4,15 @@
 
 #include <random>
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace corvane {
 namespace {
 
-struct LineEndCase {
-    const char* document;
-    const char* laidOut;
-    const char* expected;
-};
-
 TEST(FormattingEdits, LaysOutInTheDocumentsOwnLineEnds) {
-    const LineEndCase cases[] = {
+    const std::tuple<const char*, const char*, const char*> cases[] = {
+        // document, laid out, expected
         {"x\ny\n", "A \r\n\tB \r\nC ", "A\n\tB\nC\n"},
         {"x\r\ny", "A \r\n\tB \r\nC ", "A\r\n\tB\r\nC"},
         {"x\ry\r", "A\r\nB", "A\rB\r"},
@@ -26,8 +22,8 @@ TEST(FormattingEdits, LaysOutInTheDocumentsOwnLineEnds) {
         {"  \n", "", ""},                        // nothing laid out gets no line end
         {"", "START_SCRIPT ENDSCRIPT", "START_SCRIPT ENDSCRIPT"},
     };
-    for (const LineEndCase& c : cases) {
-        EXPECT_EQ(InDocumentLineEnds(c.laidOut, c.document), c.expected) << c.document;
+    for (const auto& [document, laidOut, expected] : cases) {
+        EXPECT_EQ(InDocumentLineEnds(laidOut, document), expected) << document;
     }
 }
 

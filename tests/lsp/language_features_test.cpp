@@ -19,14 +19,6 @@ using namespace testing;  // the client, its document and the parts of requests
 // columns of the words after it by four.
 const std::string kWide = "\xF0\x9F\x98\x80\xE4\xB8\xAD ";
 
-struct FeatureCase {
-    std::string text;
-    const char* method;
-    Json params;
-    const char* part;  // JSON pointer into the result; "" for all of it
-    Json expected;
-};
-
 Json Hint(int line, int character, const char* label) {
     return {{"position", {{"line", line}, {"character", character}}}, {"label", label}, {"paddingLeft", true}};
 }
@@ -51,7 +43,8 @@ TEST(LanguageFeatures, AnswerInTheClientsPositions) {
     const Json caret = ActionParams(Range(2, 12, 2, 12));  // inside the word
     Json references = At(1, 50);
     references["context"] = {{"includeDeclaration", true}};
-    const FeatureCase cases[] = {
+    // Text, request, its parameters, the part of the result (a JSON pointer) and what it must be.
+    const std::tuple<std::string, const char*, Json, const char*, Json> cases[] = {
         {attack, "textDocument/signatureHelp", At(1, 21), "/activeParameter", 2},
         {attack, "textDocument/signatureHelp", At(1, 21), "/signatures/0/activeParameter", 2},
         {attack, "textDocument/signatureHelp", At(1, 21), "/signatures/0/parameters/2/label", {21, 34}},
@@ -98,11 +91,11 @@ TEST(LanguageFeatures, AnswerInTheClientsPositions) {
         {"START_SCRIPT   \xE4\xB8\xAD\xF0\x9F\x98\x80 ENDSCRIPT", "textDocument/formatting", kDocument, "",
          OneEdit(Range(0, 0, 0, 28), "START_SCRIPT \xE4\xB8\xAD\xF0\x9F\x98\x80\nENDSCRIPT")},
     };
-    for (const FeatureCase& c : cases) {
-        SCOPED_TRACE(std::string(c.method) + " " + c.text.substr(0, 20));
-        const Json result = Ask(c.text, c.method, c.params);
-        const Json::json_pointer part(c.part);
-        EXPECT_EQ(result.contains(part) ? result.at(part) : Json("no such part"), c.expected) << result;
+    for (const auto& [text, method, params, part, expected] : cases) {
+        SCOPED_TRACE(std::string(method) + " " + text.substr(0, 20));
+        const Json result = Ask(text, method, params);
+        const Json::json_pointer pointer(part);
+        EXPECT_EQ(result.contains(pointer) ? result.at(pointer) : Json("no such part"), expected) << result;
     }
     const Json help = Ask(attack, "textDocument/signatureHelp", At(1, 21));
     EXPECT_TRUE(help["signatures"][0]["label"].get<std::string>().starts_with("ATTACK <color> <var> <attack_what>"));
