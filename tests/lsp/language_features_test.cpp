@@ -41,6 +41,8 @@ TEST(LanguageFeatures, AnswerInTheClientsPositions) {
         "START_SCRIPT\n{\n\tEVERY %64\n\t{\n\t\tIF > VAR_1 %2 { }\n\t\tDO STATE_DEFEND ON\n\t}\n}\nENDSCRIPT";
     const std::string fix = "START_SCRIPT\r\n{\r\n\t\xF0\x9F\x98\x80 \xC3\xA9 DO STATE_FETCH_WOD ON\r\n}\r\nENDSCRIPT";
     const Json caret = ActionParams(Range(2, 12, 2, 12));  // inside the word
+    Json renameTo = At(0, 9);
+    renameTo["newName"] = "VAR_12";
     Json references = At(1, 50);
     references["context"] = {{"includeDeclaration", true}};
     // Text, request, its parameters, the part of the result (a JSON pointer) and what it must be.
@@ -73,6 +75,11 @@ TEST(LanguageFeatures, AnswerInTheClientsPositions) {
         {rename, "textDocument/prepareRename", At(0, 27), "",
          Json({{"range", Range(0, 22, 0, 28)}, {"placeholder", "var_03"}})},
         {rename, "textDocument/prepareRename", At(0, 14), "", nullptr},  // on %1
+        {rename, "textDocument/rename", renameTo, "",
+         Json({{"changes",
+                {{kUri,
+                  {{{"range", Range(0, 12, 0, 13)}, {"newText", "12"}},
+                   {{"range", Range(0, 26, 0, 28)}, {"newText", "12"}}}}}}})},
         {values, "textDocument/inlayHint", WithRange(Range(1, 0, 1, 19)), "", Json::array({Hint(1, 19, "= 16")})},
         {hover, "textDocument/hover", At(1, 14), "/range", Range(1, 14, 1, 19)},
         {hover, "textDocument/hover", At(0, 14), "", nullptr},
@@ -97,34 +104,14 @@ TEST(LanguageFeatures, AnswerInTheClientsPositions) {
         const Json::json_pointer pointer(part);
         EXPECT_EQ(result.contains(pointer) ? result.at(pointer) : Json("no such part"), expected) << result;
     }
-    const Json help = Ask(attack, "textDocument/signatureHelp", At(1, 21));
-    EXPECT_TRUE(help["signatures"][0]["label"].get<std::string>().starts_with("ATTACK <color> <var> <attack_what>"));
-}
-
-TEST(LanguageFeatures, RenamesAUserVariableUnlessTheNumberIsInUse) {
-    const std::string text = kWide + "SET VAR_3 %1 IF > var_03 VAR_4 { }";
-    const auto rename = [&](const std::string& newName) {
-        Json params = At(0, 9);
-        params["newName"] = newName;
-        return LspClient::Initialized()
-            .Open(kUri, text)
-            .Request(1, "textDocument/rename", params)
-            .End()
-            .Run()
-            .Answer(1);
-    };
-    EXPECT_EQ(rename("VAR_12")["result"], Json({{"changes",
-                                                 {{kUri,
-                                                   {{{"range", Range(0, 12, 0, 13)}, {"newText", "12"}},
-                                                    {{"range", Range(0, 26, 0, 28)}, {"newText", "12"}}}}}}}));
+    // A user variable is renamed only to a number not in use.
+    renameTo["newName"] = "VAR_4";
     EXPECT_EQ(
-        rename("VAR_4")["error"],
+        AnswerTo(rename, "textDocument/rename", renameTo)["error"],
         Json({{"code", -32602},
               {"message", "textDocument/rename: VAR_4 is in use already; renaming would make two variables one"}}));
-    // The rename provider asks first only of a client that said it can be asked.
-    const Json prepare = {{"textDocument", {{"rename", {{"prepareSupport", true}}}}}};
-    const ServerRun run = LspClient().Request(0, "initialize", {{"capabilities", prepare}}).Run();
-    EXPECT_EQ(run.Answer(0)["result"]["capabilities"]["renameProvider"], Json({{"prepareProvider", true}}));
+    const Json help = Ask(attack, "textDocument/signatureHelp", At(1, 21));
+    EXPECT_TRUE(help["signatures"][0]["label"].get<std::string>().starts_with("ATTACK <color> <var> <attack_what>"));
 }
 
 // The unknown word, and the variable whose number stops at a character beyond the code page.

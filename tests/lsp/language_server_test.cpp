@@ -42,6 +42,10 @@ TEST(LanguageServer, FollowsTheLifecycle) {
     EXPECT_EQ(run.Answer("end"), Json::parse(R"({"jsonrpc": "2.0", "id": "end", "result": null})"));
     EXPECT_EQ(run.exit, 0);
     EXPECT_EQ(run.unframed + run.log, "");
+    // The rename provider asks first only of a client that said it can be asked.
+    const Json prepare = {{"textDocument", {{"rename", {{"prepareSupport", true}}}}}};
+    run = LspClient().Request(0, "initialize", {{"capabilities", prepare}}).Run();
+    EXPECT_EQ(run.Answer(0)["result"]["capabilities"]["renameProvider"], Json({{"prepareProvider", true}}));
     const Json open = {{"textDocument", {{"uri", kUri}, {"text", "FOO"}}}};
     // Before initialize requests are refused and notifications dropped; the input ends without shutdown.
     run = LspClient().Request(1, "shutdown", nullptr).Notify("textDocument/didOpen", open).Run();
