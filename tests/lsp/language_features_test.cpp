@@ -23,6 +23,10 @@ Json Hint(int line, int character, const char* label) {
     return {{"position", {{"line", line}, {"character", character}}}, {"label", label}, {"paddingLeft", true}};
 }
 
+Json Symbol(const char* name, int kind, const Json& range, const Json& selection, const Json& children) {
+    return {{"name", name}, {"kind", kind}, {"range", range}, {"selectionRange", selection}, {"children", children}};
+}
+
 Json WithRange(const Json& range) { return {{"textDocument", {{"uri", kUri}}}, {"range", range}}; }
 
 Json ActionParams(const Json& range, const Json& context = Json::object()) {
@@ -41,6 +45,10 @@ TEST(LanguageFeatures, AnswerInTheClientsPositions) {
         "START_SCRIPT\n{\n\tEVERY %64\n\t{\n\t\tIF > VAR_1 %2 { }\n\t\tDO STATE_DEFEND ON\n\t}\n}\nENDSCRIPT";
     const std::string fix = "START_SCRIPT\r\n{\r\n\t\xF0\x9F\x98\x80 \xC3\xA9 DO STATE_FETCH_WOD ON\r\n}\r\nENDSCRIPT";
     const Json caret = ActionParams(Range(2, 12, 2, 12));  // inside the word
+    const std::string outline =
+        "START_SCRIPT {\nEVERY %64 { IF > VAR_1 %2\n{ } ELSE { EVERY %8 { } } ENDIF }\nIF < VAR_2 %3 { } } ENDSCRIPT";
+    const Json inner = Symbol("EVERY %8", 24, Range(2, 11, 2, 23), Range(2, 11, 2, 16), Json::array());
+    const Json branch = Symbol("IF > VAR_1 %2", 17, Range(1, 12, 2, 31), Range(1, 12, 1, 14), Json::array({inner}));
     Json renameTo = At(0, 9);
     renameTo["newName"] = "VAR_12";
     Json references = At(1, 50);
@@ -63,6 +71,10 @@ TEST(LanguageFeatures, AnswerInTheClientsPositions) {
         {blocks, "textDocument/foldingRange", kDocument, "",
          Json::parse(R"([{"startLine": 0, "endLine": 6, "kind": "region"},
                          {"startLine": 2, "endLine": 5, "kind": "region"}])")},
+        // EVERY and IF blocks, from their word to their closing brace.
+        {outline, "textDocument/documentSymbol", kDocument, "",
+         Json::array({Symbol("EVERY %64", 24, Range(1, 0, 2, 33), Range(1, 0, 1, 5), Json::array({branch})),
+                      Symbol("IF < VAR_2 %3", 17, Range(3, 0, 3, 17), Range(3, 0, 3, 2), Json::array())})},
         // A variable wherever it is set (3) or tested (2); a value wherever it stands.
         {uses, "textDocument/documentHighlight", At(1, 9), "",
          Json::array({{{"range", Range(0, 4, 0, 9)}, {"kind", 3}},

@@ -149,20 +149,6 @@ TEST(LanguageServer, CompletesInUtf16Ranges) {
     }
 }
 
-TEST(LanguageServer, OutlinesEveryAndIfBlocks) {
-    const std::string text =
-        "START_SCRIPT {\nEVERY %64 { IF > VAR_1 %2\n{ } ELSE { EVERY %8 { } } ENDIF }\nIF < VAR_2 %3 { } } ENDSCRIPT";
-    const auto symbol = [](const char* name, int kind, Json range, Json selection, Json children) {
-        return Json{
-            {"name", name}, {"kind", kind}, {"range", range}, {"selectionRange", selection}, {"children", children}};
-    };
-    const Json inner = symbol("EVERY %8", 24, Range(2, 11, 2, 23), Range(2, 11, 2, 16), Json::array());
-    const Json branch = symbol("IF > VAR_1 %2", 17, Range(1, 12, 2, 31), Range(1, 12, 1, 14), {inner});
-    EXPECT_EQ(Ask(text, "textDocument/documentSymbol", kDocument),
-              Json::array({symbol("EVERY %64", 24, Range(1, 0, 2, 33), Range(1, 0, 1, 5), {branch}),
-                           symbol("IF < VAR_2 %3", 17, Range(3, 0, 3, 17), Range(3, 0, 3, 2), Json::array())}));
-}
-
 // Hostile input stays bounded: nesting past the limit is refused before it is parsed (also before
 // initialize), an outline is at most as deep as the game's open blocks, sibling blocks stay in
 // order, and problems past the cap are summed up in one.
