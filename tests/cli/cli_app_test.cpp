@@ -71,7 +71,6 @@ TEST_F(CliTest, DashReadsStandardInput) {
 TEST_F(CliTest, CheckPrintsEveryProblemOneLineEach) {
     const std::tuple<std::string, int, std::string, std::string> cases[] = {
         // text, exit status, standard output, standard error (after "<stdin>:")
-        {"START_SCRIPT { SET VAR_1 %2 } ENDSCRIPT", 0, "No big errors found!\n", ""},
         {"START_SCRIPT {\n\tSET VAR_1 %2x\n} ENDSCRIPT", 0, "No big errors found!\n",
          "2:12: warning: %2x compiles as the number 2; x is not read\n"},
         // Independent errors, each at its cause; columns count characters of UTF-8 text.

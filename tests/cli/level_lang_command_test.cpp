@@ -39,8 +39,7 @@ TEST_F(LevelCommandTest, ShowPrintsTheHeaderAndObjectsAndSetTakesItBack) {
     EXPECT_EQ(json["ai_scripts"], nlohmann::json::parse(R"({"Red":11,"Yellow":12,"Green":13})"));
     EXPECT_EQ(json["alliance_masks"]["Green"], 8);
     EXPECT_EQ(json["markers"].size(), 256u);
-    EXPECT_EQ(json["markers"][5], nlohmann::json::parse("[" + std::to_string(headerBytes[110]) + "," +
-                                                        std::to_string(headerBytes[111]) + "]"));
+    EXPECT_EQ(json["markers"][5], nlohmann::json::array({headerBytes[110], headerBytes[111]}));
     EXPECT_EQ(json["players"]["Green"], nlohmann::json::parse("[200,100]"));
     EXPECT_TRUE(json["players"]["Blue"].is_null());
     EXPECT_EQ(json["stone_heads"], nlohmann::json::parse("[[10,12]]"));
