@@ -192,15 +192,13 @@ TEST(LanguageServer, KeepsAtMostItsLimitOfOpenDocuments) {
 }
 
 TEST(CapDiagnostics, KeepsTheFirstAndSumsUpTheRest) {
-    const auto problems = [](std::size_t count) {
-        std::vector<Diagnostic> list;
-        for (std::size_t i = 0; i < count; ++i) list.push_back({i * 4, 3, DiagnosticSeverity::kError, "unknown", {}});
-        return list;
-    };
     const std::tuple<std::size_t, std::size_t, std::string> cases[] = {
         {0, 0, ""}, {3, 3, "unknown"}, {4, 4, "and 1 more problem"}, {10, 4, "and 7 more problems"}};
     for (const auto& [count, kept, last] : cases) {
-        const std::vector<Diagnostic> capped = CapDiagnostics(problems(count), 3);
+        std::vector<Diagnostic> problems;
+        for (std::size_t i = 0; i < count; ++i)
+            problems.push_back({i * 4, 3, DiagnosticSeverity::kError, "unknown", {}});
+        const std::vector<Diagnostic> capped = CapDiagnostics(problems, 3);
         ASSERT_EQ(capped.size(), kept) << count;
         if (kept == 0) continue;
         EXPECT_EQ(capped.back().message, last) << count;
