@@ -4,19 +4,15 @@
 
 #include <random>
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace corvane {
 namespace {
 
-struct LineEndCase {
-    const char* document;
-    const char* laidOut;
-    const char* expected;
-};
-
 TEST(FormattingEdits, LaysOutInTheDocumentsOwnLineEnds) {
-    const LineEndCase cases[] = {
+    const std::tuple<const char*, const char*, const char*> cases[] = {
+        // document, laid out, expected
         {"x\ny\n", "A \r\n\tB \r\nC ", "A\n\tB\nC\n"},
         {"x\r\ny", "A \r\n\tB \r\nC ", "A\r\n\tB\r\nC"},
         {"x\ry\r", "A\r\nB", "A\rB\r"},
@@ -26,8 +22,8 @@ TEST(FormattingEdits, LaysOutInTheDocumentsOwnLineEnds) {
         {"  \n", "", ""},                        // nothing laid out gets no line end
         {"", "START_SCRIPT ENDSCRIPT", "START_SCRIPT ENDSCRIPT"},
     };
-    for (const LineEndCase& c : cases) {
-        EXPECT_EQ(InDocumentLineEnds(c.laidOut, c.document), c.expected) << c.document;
+    for (const auto& [document, laidOut, expected] : cases) {
+        EXPECT_EQ(InDocumentLineEnds(laidOut, document), expected) << document;
     }
 }
 
@@ -52,6 +48,7 @@ struct EditCase {
     const char* before;
     const char* after;
     std::vector<TextEdit> edits;
+    std::size_t maxChangedLines = 2000;  // as the server asks
 };
 
 TEST(FormattingEdits, ReplacesOnlyTheLinesThatDiffer) {
@@ -66,17 +63,14 @@ TEST(FormattingEdits, ReplacesOnlyTheLinesThatDiffer) {
         {"A\r\nB\r\n", "A\nB\n", {{{0, 0}, {2, 0}, "A\nB\n"}}},
         {"", "A\n", {{{0, 0}, {0, 0}, "A\n"}}},
         {"A\n\n\n", "A\n", {{{1, 0}, {3, 0}, ""}}},
+        // Too many lines differ: one edit from the first change to the last.
+        {"A\nb\nC\nd\nE\n", "A\nB\nC\nD\nE\n", {{{1, 0}, {4, 0}, "B\nC\nD\n"}}, 1},
     };
     for (const EditCase& c : cases) {
-        const std::vector<TextEdit> edits = LineEdits(DocumentText(c.before), c.after);
+        const std::vector<TextEdit> edits = LineEdits(DocumentText(c.before), c.after, c.maxChangedLines);
         EXPECT_EQ(edits, c.edits) << c.before;
         EXPECT_EQ(Applied(c.before, edits), c.after) << c.before;
     }
-}
-
-TEST(FormattingEdits, OneEditFromFirstToLastChangeWhenTooManyLinesDiffer) {
-    const std::vector<TextEdit> edits = LineEdits(DocumentText("A\nb\nC\nd\nE\n"), "A\nB\nC\nD\nE\n", 1);
-    EXPECT_EQ(edits, (std::vector<TextEdit>{{{1, 0}, {4, 0}, "B\nC\nD\n"}}));
 }
 
 // Random texts of few distinct lines, so that the line diff finds many partial matches.

@@ -105,9 +105,12 @@ inline Json At(int line, int character) {
 inline Json OneEdit(const Json& range, const std::string& text) {
     return Json::array({{{"range", range}, {"newText", text}}});
 }
-// The result of one request on a document that holds `text`.
+// The answer to one request on a document that holds `text`, and its result.
+inline Json AnswerTo(const std::string& text, const std::string& method, const Json& params) {
+    return LspClient::Initialized().Open(kUri, text).Request(1, method, params).End().Run().Answer(1);
+}
 inline Json Ask(const std::string& text, const std::string& method, const Json& params) {
-    return LspClient::Initialized().Open(kUri, text).Request(1, method, params).End().Run().Answer(1)["result"];
+    return AnswerTo(text, method, params)["result"];
 }
 
 }  // namespace corvane::testing
