@@ -4,15 +4,17 @@
 
 namespace corvane {
 
-ScreenPoint PlacePopupAtCaret(const ScreenBox& caret, int width, int height, const ScreenBox& room, int gap) {
-    ScreenPoint at{caret.left, caret.top + caret.height - 1 + gap};
+ScreenPoint PlacePopupAtCaret(const ScreenBox& caret, int width, int height, const ScreenBox& room, int gap,
+                              PopupSide preferred) {
     const int roomBottom = room.top + room.height;
-    if (at.y + height > roomBottom) {
-        const int above = caret.top - gap - height;
-        at.y = above >= room.top ? above : std::max(room.top, roomBottom - height);
-    }
-    at.x = std::clamp(at.x, room.left, std::max(room.left, room.left + room.width - width));
-    return at;
+    const int below = caret.top + caret.height - 1 + gap;
+    const int above = caret.top - gap - height;
+    const auto fits = [&](int top) { return top >= room.top && top + height <= roomBottom; };
+    const int first = preferred == PopupSide::Below ? below : above;
+    const int second = preferred == PopupSide::Below ? above : below;
+    const int y = fits(first) ? first : fits(second) ? second : std::max(room.top, roomBottom - height);
+    const int x = std::clamp(caret.left, room.left, std::max(room.left, room.left + room.width - width));
+    return {x, y};
 }
 
 }  // namespace corvane

@@ -1,6 +1,6 @@
 #pragma once
-// Where a list that pops up at the caret goes on the screen: below the caret's line, above it where
-// the screen ends below, moved sideways so that no edge of the screen cuts it. Screen pixels.
+// Where a popup at the caret goes on the screen: on its preferred side of the caret's line, on the
+// other side where the screen ends, moved so that no edge of the screen cuts it. Screen pixels.
 
 namespace corvane {
 
@@ -17,8 +17,13 @@ struct ScreenPoint {
     bool operator==(const ScreenPoint&) const = default;
 };
 
+// A list of words goes below the caret so that the line above stays readable; a hint about the
+// line being typed goes above it so that it hides none of the lines that follow.
+enum class PopupSide { Below, Above };
+
 // The top left corner of a popup of `width` by `height` for the caret box `caret` on the screen
 // area `room`, a gap of `gap` pixels from the caret's line.
-ScreenPoint PlacePopupAtCaret(const ScreenBox& caret, int width, int height, const ScreenBox& room, int gap);
+ScreenPoint PlacePopupAtCaret(const ScreenBox& caret, int width, int height, const ScreenBox& room, int gap,
+                              PopupSide preferred = PopupSide::Below);
 
 }  // namespace corvane

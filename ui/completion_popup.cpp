@@ -2,16 +2,15 @@
 
 #include <QHeaderView>
 #include <QKeyEvent>
-#include <QScreen>
 #include <QScrollBar>
 #include <QTextBlock>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "assist/popup_placement.h"
 #include "ui/box_text.h"
 #include "ui/editor_look.h"
+#include "ui/popup_position.h"
 #include "ui/script_text_box.h"
 
 namespace corvane {
@@ -128,12 +127,7 @@ void CompletionPopup::place() {
     const QRect start = box_.cursorRect(wordStart);
     const QRect caret(box_.viewport()->mapToGlobal(QPoint(start.left(), box_.cursorRect().top())),
                       box_.cursorRect().size());
-    const QScreen* screen = box_.screen();
-    const QRect room = screen != nullptr ? screen->availableGeometry() : QRect(caret.topLeft(), size() * 4);
-    const QSize outer = frameGeometry().size();
-    const ScreenPoint at = PlacePopupAtCaret({caret.left(), caret.top(), caret.width(), caret.height()}, outer.width(),
-                                             outer.height(), {room.left(), room.top(), room.width(), room.height()}, 2);
-    move(at.x, at.y);
+    move(popupPositionAtCaret(caret, frameGeometry().size(), box_.screen(), PopupSide::Below));
 }
 
 void CompletionPopup::acceptCurrent() {

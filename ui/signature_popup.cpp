@@ -1,13 +1,13 @@
 #include "ui/signature_popup.h"
 
 #include <QKeyEvent>
-#include <QScreen>
 #include <QScrollBar>
 
 #include "assist/signature_help.h"
 #include "ui/box_text.h"
 #include "ui/editor_context.h"
 #include "ui/editor_look.h"
+#include "ui/popup_position.h"
 #include "ui/script_text_box.h"
 
 namespace corvane {
@@ -76,14 +76,8 @@ void SignaturePopup::refresh() {
 
 void SignaturePopup::place() {
     const QRect line = box_.cursorRect();
-    QPoint at = box_.viewport()->mapToGlobal(QPoint(line.left(), line.top() - height() - 2));
-    const QScreen* screen = box_.screen();
-    if (screen != nullptr) {
-        const QRect room = screen->availableGeometry();
-        if (at.y() < room.top()) at.setY(box_.viewport()->mapToGlobal(line.bottomLeft()).y() + 2);
-        at.setX(qBound(room.left(), at.x(), qMax(room.left(), room.right() - width())));
-    }
-    move(at);
+    const QRect caret(box_.viewport()->mapToGlobal(line.topLeft()), line.size());
+    move(popupPositionAtCaret(caret, size(), box_.screen(), PopupSide::Above));
 }
 
 bool SignaturePopup::eventFilter(QObject* watched, QEvent* event) {

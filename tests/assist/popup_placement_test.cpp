@@ -26,6 +26,9 @@ TEST(PlacePopupAtCaret, BelowTheCaretAboveWhereTheScreenEndsAndNeverOffIt) {
         EXPECT_EQ(PlacePopupAtCaret(c.caret, c.width, c.height, room, 2), c.at)
             << c.caret.left << "," << c.caret.top << " " << c.width << "x" << c.height;
     }
+    // A hint goes above the caret's line, below it where the screen ends above.
+    EXPECT_EQ(PlacePopupAtCaret({40, 400, 2, 16}, 100, 50, room, 2, PopupSide::Above), (ScreenPoint{40, 348}));
+    EXPECT_EQ(PlacePopupAtCaret({40, 60, 2, 16}, 100, 50, room, 2, PopupSide::Above), (ScreenPoint{40, 77}));
 }
 
 }  // namespace
